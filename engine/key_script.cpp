@@ -1,0 +1,141 @@
+#include "engine/key_script.h"
+
+#include <charconv>
+#include <functional>
+#include <unordered_map>
+
+#include "engine/calculator.h"
+#include "engine/recording_toolkit.h"
+#include "storage/storage_tokens.h"
+
+namespace trellum {
+
+namespace {
+
+using Press = void (*)(Calculator&);
+
+const std::unordered_map<std::string_view, Press>& plainKeys()
+{
+    static const std::unordered_map<std::string_view, Press> keys = {
+        {"0", [](Calculator& c) { c.sscmdDigit_Click(0); }},
+        {"1", [](Calculator& c) { c.sscmdDigit_Click(1); }},
+        {"2", [](Calculator& c) { c.sscmdDigit_Click(2); }},
+        {"3", [](Calculator& c) { c.sscmdDigit_Click(3); }},
+        {"4", [](Calculator& c) { c.sscmdDigit_Click(4); }},
+        {"5", [](Calculator& c) { c.sscmdDigit_Click(5); }},
+        {"6", [](Calculator& c) { c.sscmdDigit_Click(6); }},
+        {"7", [](Calculator& c) { c.sscmdDigit_Click(7); }},
+        {"8", [](Calculator& c) { c.sscmdDigit_Click(8); }},
+        {"9", [](Calculator& c) { c.sscmdDigit_Click(9); }},
+        {".", [](Calculator& c) { c.sscmdDot_Click(); }},
+        {"EXP", [](Calculator& c) { c.sscmdExp_Click(); }},
+        {"DEL", [](Calculator& c) { c.cmdDel_Click(); }},
+        {"AC", [](Calculator& c) { c.sscmdClean_Click(0); }},
+        {"C", [](Calculator& c) { c.sscmdClean_Click(1); }},
+        {"+", [](Calculator& c) { c.sscmdOperator_Click(1); }},
+        {"-", [](Calculator& c) { c.sscmdOperator_Click(2); }},
+        {"*", [](Calculator& c) { c.sscmdOperator_Click(3); }},
+        {"/", [](Calculator& c) { c.sscmdOperator_Click(4); }},
+        {"(", [](Calculator& c) { c.cmdBracket_Click(0); }},
+        {")", [](Calculator& c) { c.cmdBracket_Click(1); }},
+        {"=", [](Calculator& c) { c.sscmdEqual_Click(); }},
+        {"^", [](Calculator& c) { c.cmdPowers_Click(2); }},
+        {"MODE", [](Calculator& c) { c.cmdMode_Click(); }},
+        {"SHIFT", [](Calculator& c) { c.cmdShift_Click(); }},
+        {"HYP", [](Calculator& c) { c.cmdHyp_Click(); }},
+        {"SIN", [](Calculator& c) { int16_t i = 0; c.cmdTrigFunc_Click(i); }},
+        {"COS", [](Calculator& c) { int16_t i = 1; c.cmdTrigFunc_Click(i); }},
+        {"TAN", [](Calculator& c) { int16_t i = 2; c.cmdTrigFunc_Click(i); }},
+        {"LOG", [](Calculator& c) { c.cmdLogs_Click(0); }},
+        {"LN", [](Calculator& c) { c.cmdLogs_Click(1); }},
+        {"X2", [](Calculator& c) { c.cmdPowers_Click(0); }},
+        {"SQRT", [](Calculator& c) { c.cmdPowers_Click(1); }},
+        {"NEG", [](Calculator& c) { c.cmdExtended_Click(0); }},
+        {"INV", [](Calculator& c) { c.cmdExtended_Click(1); }},
+        {"DMS", [](Calculator& c) { c.cmdAngle_Click(); }},
+        {"COPY", [](Calculator& c) { c.mnuCopy_Click(); }},
+    };
+    return keys;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+}  // namespace
+
+const std::vector<std::string>& PlainTokens()
+{
+    static const std::vector<std::string> tokens = [] {
+        std::vector<std::string> all;
+        for (const auto& [name, press] : plainKeys()) all.emplace_back(name);
+        return all;
+    }();
+    return tokens;
+}
+
+bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token)
+{
+    const auto& keys = plainKeys();
+    if (const auto it = keys.find(token); it != keys.end()) {
+        it->second(calc);
+        return true;
+    }
+    if (startsWith(token, "PASTE:")) {
+        toolkit.Clipboard = std::string(token.substr(6));
+        calc.mnuPaste_Click();
+        return true;
+    }
+    if (startsWith(token, "KEY:")) {
+        int code = 0;
+        const auto digits = token.substr(4);
+        const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+        if (res.ec != std::errc{} || res.ptr != digits.data() + digits.size() || code < 0 || code > 255) return false;
+        calc.sscmdEqual_KeyDown(static_cast<int16_t>(code), 0);
+        return true;
+    }
+    return PressStorageToken(calc, toolkit, token);
+}
+
+void AppendRunnerLine(std::string& out, std::string_view token, const Calculator& calc, RecordingToolkit& toolkit,
+                      const LineOptions& options)
+{
+    out += token;
+    out += '\t';
+    out += calc.LcdText;
+    out += '\t';
+    if (calc.ExpVisible) out += calc.ExpText;
+    out += '\t';
+    std::string_view separator;
+    const auto indicator = [&](bool visible, std::string_view name) {
+        if (!visible) return;
+        out += separator;
+        out += name;
+        separator = " ";
+    };
+    indicator(calc.ShiftIndicatorVisible, "S");
+    indicator(calc.HypIndicatorVisible, "hyp");
+    indicator(calc.MemIndicatorVisible, "M");
+    indicator(calc.ModeDisplayVisible[0], "D");
+    indicator(calc.ModeDisplayVisible[1], "R");
+    indicator(calc.ModeDisplayVisible[2], "G");
+    out += '\t';
+    for (std::size_t i = 0; i < toolkit.Events.size(); ++i) {
+        if (i > 0) out += " | ";
+        out += toolkit.Events[i];
+    }
+    toolkit.Events.clear();
+    if (options.state) {
+        out += "\tnew=" + std::to_string(calc.NewEntry ? 1 : 0) + " exp=" + std::to_string(calc.ExpShown ? 1 : 0) +
+               " point=" + std::to_string(calc.PointTyped ? 1 : 0) + " open=" + std::to_string(calc.OpenBrackets) +
+               " stack=" + std::to_string(calc.Stack.Size());
+    }
+    if (options.memory) {
+        out += '\t';
+        for (std::size_t i = 0; i < calc.MemorySlots.size(); ++i) {
+            if (i > 0) out += ',';
+            out += calc.MemorySlots[i];
+        }
+    }
+    out += '\n';
+}
+
+}  // namespace trellum

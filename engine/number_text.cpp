@@ -1,0 +1,134 @@
+#include "engine/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace trellum {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string NumberText(double value)
+{
+    if (value == 0) return "0";
+    if (!std::isfinite(value)) return std::signbit(value) ? "-1E+999" : "1E+999";
+
+    // Scientific with 14 decimals is exactly 15 significant digits, rounded to
+    // nearest, and to_chars never consults the locale.
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string sci(buf, res.ptr);
+    const std::size_t e = sci.find('e');
+    std::string digits = sci.substr(0, 1) + sci.substr(2, e - 2);
+    int exponent = 0;
+    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent >= -4 && exponent <= 14) {
+        if (exponent < 0) {
+            text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        } else {
+            const auto whole = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= whole) {
+                text += digits + std::string(whole - digits.size(), '0');
+            } else {
+                text += digits.substr(0, whole) + "." + digits.substr(whole);
+            }
+        }
+        return text;
+    }
+    text += digits.substr(0, 1);
+    if (digits.size() > 1) text += "." + digits.substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    const std::string expDigits = std::to_string(std::abs(exponent));
+    text += (expDigits.size() < 2 ? "0" : "") + expDigits;
+    return text;
+}
+
+double ValueOfText(std::string_view text)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+    std::string number;  // normalised for from_chars: digits [. digits] [e [-] digits]
+    std::size_t mantissaDigits = 0;
+    while (i < n && isDigit(text[i])) { number += text[i++]; ++mantissaDigits; }
+    if (i < n && text[i] == '.') {
+        ++i;
+        std::string fraction;
+        while (i < n && isDigit(text[i])) { fraction += text[i++]; ++mantissaDigits; }
+        if (!fraction.empty()) number += "." + fraction;
+    }
+    if (mantissaDigits == 0) return 0;
+
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        std::size_t j = i + 1;
+        std::string sign;
+        if (j < n && (text[j] == '+' || text[j] == '-')) { if (text[j] == '-') sign = "-"; ++j; }
+        std::string expDigits;
+        while (j < n && isDigit(text[j])) expDigits += text[j++];
+        if (!expDigits.empty()) number += "e" + sign + expDigits;
+    }
+
+    double value = 0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too small underflows to zero; too large is an infinity. Decide by the
+        // exponent's sign, which is what from_chars rejected.
+        const std::size_t e = number.find('e');
+        const bool tiny = e != std::string::npos && number[e + 1] == '-';
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -value : value;
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text)
+{
+    const std::size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+bool IsNumeric(std::string_view text)
+{
+    // Tabs count as blanks around a pasted number too.
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return false;
+    text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        if (isDigit(text[i])) ++digits;
+        else if (text[i] == '.' && !point) point = true;
+        else break;
+    }
+    if (digits == 0) return false;
+    if (i == n) return true;
+    if (text[i] != 'E' && text[i] != 'e') return false;
+    ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t expDigits = 0;
+    for (; i < n && isDigit(text[i]); ++i) ++expDigits;
+    return expDigits > 0 && i == n;
+}
+
+}  // namespace trellum

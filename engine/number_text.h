@@ -1,0 +1,27 @@
+#pragma once
+// Text forms of numbers shared by the display, memory slots, constants, clipboard
+// and settings. All of them use "." as the decimal point whatever the locale.
+
+#include <string>
+#include <string_view>
+
+namespace trellum {
+
+// At most 15 significant digits; plain for decimal exponents -4..14, else
+// mantissa, "E", sign and at least two exponent digits (1.5E-07, 1E+15).
+std::string NumberText(double value);
+
+// The value of the number at the start of the text (sign, digits, point,
+// digits, E, sign, digits); 0 when the text does not start with a number.
+// A number beyond the double range gives an infinity of its sign.
+double ValueOfText(std::string_view text);
+
+// Whether the text, blanks around it ignored, is a sign, digits with at most one
+// point and at least one digit, and an optional E or e with sign and digits.
+bool IsNumeric(std::string_view text);
+
+// Trims leading and trailing blanks (spaces only, as the file and display use).
+std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+}  // namespace trellum

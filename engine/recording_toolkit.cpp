@@ -1,0 +1,69 @@
+#include "engine/recording_toolkit.h"
+
+#include "storage/const_dialog.h"
+#include "storage/mem_list_dialog.h"
+
+namespace trellum {
+
+namespace {
+
+// Pops the next script, or closes the dialog through its window when none is left.
+template <typename Dialog>
+void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog)
+{
+    if (scripts.empty()) {
+        dialog.Form_Close();
+        return;
+    }
+    auto script = std::move(scripts.front());
+    scripts.pop_front();
+    script(dialog);
+}
+
+}  // namespace
+
+void RecordingToolkit::MsgBox(const std::string& text, MsgIcon icon, const std::string& /*title*/)
+{
+    Events.push_back(std::string(icon == MsgIcon::Information ? "msg:i:" : "msg:!:") + text);
+}
+
+void RecordingToolkit::SetClipboardText(const std::string& text)
+{
+    Clipboard = text;
+    Events.push_back("clip:" + text);
+}
+
+void RecordingToolkit::ShowMemListDialog(MemListDialog& dialog)
+{
+    runScript(MemScripts, dialog);
+}
+
+void RecordingToolkit::ShowConstDialog(ConstDialog& dialog) { runScript(ConstScripts, dialog); }
+
+void RecordingToolkit::ShowQueryDialog(QueryDialog& dialog)
+{
+    runScript(QueryScripts, dialog);
+}
+
+void RecordingToolkit::SetMenuChecked(Menu menu, bool checked)
+{
+    if (menu == Menu::Float) FloatChecked = checked;
+}
+
+bool RecordingToolkit::MenuVisible(Menu menu)
+{
+    switch (menu) {
+    case Menu::Settings: return SettingsVisible;
+    case Menu::Help: return HelpVisible;
+    case Menu::Float: return true;
+    }
+    return true;
+}
+
+void RecordingToolkit::SetMenuVisible(Menu menu, bool visible)
+{
+    if (menu == Menu::Settings) SettingsVisible = visible;
+    if (menu == Menu::Help) HelpVisible = visible;
+}
+
+}  // namespace trellum

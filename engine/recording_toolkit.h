@@ -1,0 +1,71 @@
+#pragma once
+// A Toolkit that records what the logic asked of the desktop and answers dialogs
+// from a script. Used by the tests, the key-script runner, the soak and the fuzzers.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/toolkit.h"
+
+namespace trellum {
+
+class RecordingToolkit : public Toolkit {
+public:
+    // What the key caused, in order: "beep", "msg:!:TEXT", "msg:i:TEXT", "clip:TEXT", ...
+    std::vector<std::string> Events;
+
+    // Scripted answers for the next modal dialogs, consumed in order. A dialog
+    // opened with no script left is closed through its window's close command.
+    std::deque<std::function<void(MemListDialog&)>> MemScripts;
+    std::deque<std::function<void(ConstDialog&)>> ConstScripts;
+    std::deque<std::function<void(QueryDialog&)>> QueryScripts;
+
+    // Simulated desktop.
+    std::string Clipboard;
+    int32_t Top = 0, Left = 0, Height = 5250;
+    bool Visible = false;
+    bool TopMost = false;
+    bool FloatChecked = false;
+    bool SettingsVisible = true;
+    bool HelpVisible = true;
+    bool Unloaded = false;
+    bool TrayPresent = false;
+    std::string Tip;
+    std::string Folder = ".";
+    int FocusCount = 0;
+
+    void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override;
+    void Beep() override { Events.push_back("beep"); }
+    void FocusEqual() override { ++FocusCount; }
+    void ShowMemListDialog(MemListDialog& dialog) override;
+    void ShowConstDialog(ConstDialog& dialog) override;
+    void ShowQueryDialog(QueryDialog& dialog) override;
+    void ShowAboutDialog() override { Events.push_back("about"); }
+    std::string ClipboardText() override { return Clipboard; }
+    void SetClipboardText(const std::string& text) override;
+    int32_t WindowTop() override { return Top; }
+    int32_t WindowLeft() override { return Left; }
+    void MoveWindow(int32_t top, int32_t left) override { Top = top; Left = left; }
+    void SetWindowHeight(int32_t twips) override { Height = twips; }
+    void CenterMainWindow() override { Top = 4000; Left = 8000; }
+    void EnsureWindowVisible() override {}
+    bool IsWindowVisible() override { return Visible; }
+    void ShowWindow() override { Visible = true; }
+    void HideWindow() override { Visible = false; }
+    void ActivateWindow() override {}
+    void UnloadWindow() override { Unloaded = true; Visible = false; }
+    void SetKeypadCursors() override {}
+    bool MenuChecked(Menu menu) override { return menu == Menu::Float && FloatChecked; }
+    void SetMenuChecked(Menu menu, bool checked) override;
+    bool MenuVisible(Menu menu) override;
+    void SetMenuVisible(Menu menu, bool visible) override;
+    void SetTopMost(bool topMost) override { TopMost = topMost; }
+    void TrayAdd(const std::string& tip) override { TrayPresent = true; Tip = tip; }
+    void TrayModify(const std::string& tip) override { Tip = tip; }
+    void TrayDelete() override { TrayPresent = false; }
+    std::string ProgramFolder() override { return Folder; }
+};
+
+}  // namespace trellum

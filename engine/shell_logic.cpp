@@ -1,0 +1,122 @@
+// Window-free logic of the application shell: start-up and shut-down order,
+// the two window modes (held in the menus themselves), tray tip, clipboard.
+
+#include "engine/calculator.h"
+#include "engine/number_text.h"
+
+namespace trellum {
+
+namespace {
+
+constexpr int32_t kCompactHeight = 1370;  // twips, whole window
+constexpr int32_t kFullHeight = 5250;
+constexpr std::size_t kTipLength = 64;    // the tray cuts longer tips
+
+}  // namespace
+
+void Calculator::Form_Load()
+{
+    if (!LoadSettings()) {
+        // First run: an ordinary window, no z-order request.
+        m_toolkit.SetMenuChecked(Menu::Float, false);
+        AngleMode = 0;
+        showModeLabel();
+        m_toolkit.CenterMainWindow();
+        MemorySlots.fill("0");
+        MemIndicatorVisible = false;
+    }
+    m_trayTip = kWindowCaption;
+    m_toolkit.TrayAdd(m_trayTip);
+    m_toolkit.ShowWindow();
+    sscmdClean_Click(0);
+    m_toolkit.SetKeypadCursors();
+}
+
+void Calculator::Form_Unload()
+{
+    if (m_unloaded) return;
+    m_unloaded = true;
+    SaveSettings();
+    m_toolkit.TrayDelete();
+}
+
+void Calculator::sscmdOff_Click()
+{
+    Stack.StackClear();
+    Form_Unload();
+    m_toolkit.UnloadWindow();
+}
+
+void Calculator::showModeLabel()
+{
+    ModeDisplayVisible = {false, false, false};
+    if (AngleMode >= 0 && AngleMode <= 2) ModeDisplayVisible[static_cast<std::size_t>(AngleMode)] = true;
+}
+
+void Calculator::mnuFloat_Click()
+{
+    if (m_toolkit.MenuChecked(Menu::Float)) {
+        m_toolkit.SetTopMost(false);
+        m_toolkit.SetMenuChecked(Menu::Float, false);
+    } else {
+        m_toolkit.SetTopMost(true);
+        m_toolkit.SetMenuChecked(Menu::Float, true);
+    }
+}
+
+void Calculator::mnuShrink_Click()
+{
+    m_toolkit.SetMenuVisible(Menu::Settings, false);
+    m_toolkit.SetMenuVisible(Menu::Help, false);
+    m_toolkit.SetWindowHeight(kCompactHeight);
+    if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(true);
+}
+
+void Calculator::sspaLCD_DblClick()
+{
+    if (!m_toolkit.MenuVisible(Menu::Settings)) {
+        m_toolkit.SetWindowHeight(kFullHeight);
+        m_toolkit.SetMenuVisible(Menu::Settings, true);
+        m_toolkit.SetMenuVisible(Menu::Help, true);
+        if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(false);
+    }
+    m_toolkit.FocusEqual();
+}
+
+void Calculator::mnuHide_Click()
+{
+    m_toolkit.HideWindow();
+    UpdateTrayTip(" (Hide)");
+}
+
+void Calculator::UpdateTrayTip(const std::string& suffix)
+{
+    m_trayTip = (std::string(kWindowCaption) + suffix).substr(0, kTipLength);
+    m_toolkit.TrayModify(m_trayTip);
+}
+
+void Calculator::TrayLeftButtonDown()
+{
+    if (m_toolkit.IsWindowVisible()) {
+        m_toolkit.ActivateWindow();
+    } else {
+        m_toolkit.ShowWindow();
+        UpdateTrayTip("");
+    }
+}
+
+void Calculator::mnuCopy_Click() { m_toolkit.SetClipboardText(GetDisplayText()); }
+
+void Calculator::mnuPaste_Click()
+{
+    const std::string text = m_toolkit.ClipboardText();
+    if (IsNumeric(text)) {
+        // Surrounding blanks and a trailing newline are not part of the number.
+        const std::size_t first = text.find_first_not_of(" \t\r\n");
+        ShowNumberText(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+    } else {
+        m_toolkit.MsgBox("Importing data is not a number ", MsgIcon::Exclamation, kProductName);
+    }
+}
+
+}  // namespace trellum

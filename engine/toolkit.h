@@ -1,0 +1,76 @@
+#pragma once
+// The only door from the calculator's logic to a desktop: message boxes, the beep,
+// keyboard focus, modal dialogs, clipboard, window geometry, menus and the tray.
+// The Qt shell implements it for the real program; RecordingToolkit implements it
+// for tests, the key-script runner and the soak.
+
+#include <cstdint>
+#include <string>
+
+namespace trellum {
+
+class MemListDialog;
+class ConstDialog;
+class QueryDialog;
+
+enum class MsgIcon : int16_t { Exclamation = 48, Information = 64 };
+
+// Menu entries whose check mark or visibility carries window state.
+enum class Menu { Settings, Help, Float };
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Modal message box with one OK button.
+    virtual void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) = 0;
+    virtual void Beep() = 0;
+    // Keyboard focus to the "=" key, whose key-down event carries the keyboard map.
+    virtual void FocusEqual() = 0;
+
+    // Modal dialogs. Each returns when the dialog has unloaded (Done/Cancel/OK
+    // or its window closed); the dialog object holds the outcome.
+    virtual void ShowMemListDialog(MemListDialog& dialog) = 0;
+    virtual void ShowConstDialog(ConstDialog& dialog) = 0;
+    virtual void ShowQueryDialog(QueryDialog& dialog) = 0;
+    virtual void ShowAboutDialog() = 0;
+
+    // Clipboard, plain text; empty when it holds no text.
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+
+    // Main window geometry in twips (1/1440 inch).
+    virtual int32_t WindowTop() = 0;
+    virtual int32_t WindowLeft() = 0;
+    virtual void MoveWindow(int32_t top, int32_t left) = 0;
+    virtual void SetWindowHeight(int32_t twips) = 0;
+    virtual void CenterMainWindow() = 0;   // CenterForm for the main window
+    // Moves the window onto a screen when the stored place would leave it unseen.
+    virtual void EnsureWindowVisible() = 0;
+
+    // Main window lifecycle.
+    virtual bool IsWindowVisible() = 0;
+    virtual void ShowWindow() = 0;
+    virtual void HideWindow() = 0;
+    virtual void ActivateWindow() = 0;     // bring to the front with the focus
+    virtual void UnloadWindow() = 0;       // closes the window; runs Form_Unload once
+    virtual void SetKeypadCursors() = 0;
+
+    // Menu state: the check mark of "Always On Top" and the visibility of the menus
+    // are the window modes, so they are read back from the menus themselves.
+    virtual bool MenuChecked(Menu menu) = 0;
+    virtual void SetMenuChecked(Menu menu, bool checked) = 0;
+    virtual bool MenuVisible(Menu menu) = 0;
+    virtual void SetMenuVisible(Menu menu, bool visible) = 0;
+    virtual void SetTopMost(bool topMost) = 0;
+
+    // Notification-area icon.
+    virtual void TrayAdd(const std::string& tip) = 0;
+    virtual void TrayModify(const std::string& tip) = 0;
+    virtual void TrayDelete() = 0;
+
+    // The folder of the program (holds constants.txt).
+    virtual std::string ProgramFolder() = 0;
+};
+
+}  // namespace trellum

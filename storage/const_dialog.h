@@ -1,0 +1,72 @@
+#pragma once
+// Logic of the constants dialog ("Load a constant") and of the name/value entry
+// dialog it opens. The windows forward their events here and render the public
+// state; reading and writing constants.txt happens in LoadConstants/SaveConstants.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace trellum {
+
+class Toolkit;
+
+// Texts of the program's string table, by number.
+const std::string& StringTable(int id);
+
+class QueryDialog {
+public:
+    explicit QueryDialog(Toolkit& toolkit) : m_toolkit(toolkit) {}
+
+    std::string Caption;      // "Add a new constant" / "Modify a constant"
+    int16_t Mode = 1;         // 1 add, 2 modify
+    std::string txtName;
+    std::string txtVal;
+    bool Accepted = false;
+    bool Hidden = false;      // the window closes when this turns true
+
+    void Form_Load() {}
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void Form_Close();        // window closed: not accepted
+
+private:
+    Toolkit& m_toolkit;
+};
+
+class ConstDialog {
+public:
+    explicit ConstDialog(Toolkit& toolkit) : m_toolkit(toolkit) {}
+
+    // Rendered by the window.
+    std::string Caption;
+    std::vector<std::string> lstConst;         // names, file order
+    std::vector<std::string> ConstValues{""};  // one more element than lstConst
+    int16_t ListIndex = -1;
+    std::string ToolTip;
+    bool OkEnabled = false;
+    bool DelEnabled = false;
+    bool ConstsChanged = false;
+    std::string ConstFilePath;
+    std::string Result;                        // value text chosen, empty for none
+    bool Hidden = false;                       // the window closes when this turns true
+
+    void Form_Load(const std::string& filePath);
+    void LoadConstants(const std::string& filePath);
+    // False when the file could not be written; the list is kept either way.
+    bool SaveConstants(const std::string& filePath);
+
+    void lstConst_Click(int16_t index);
+    void cmdEdit_Click();
+    void cmdDel_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void Form_Close();                         // window closed: no value, nothing written
+
+private:
+    void saveIfChanged();
+
+    Toolkit& m_toolkit;
+};
+
+}  // namespace trellum
