@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Trellum needs to build, test and package.
+# Does nothing when they are all present. Needs root (or sudo) to install.
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils numlockx xclip imagemagick
+               libxcb1-dev clang libclang-rt-14-dev lintian dpkg-dev file)
+
+case "${1:-all}" in
+    build) wanted=("${build_packages[@]}") ;;
+    all) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 [build|all]" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
