@@ -16,11 +16,13 @@ namespace trellum {
 using HKEY = uint32_t;
 inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
 inline constexpr uint32_t REG_SZ = 1;
+inline constexpr uint32_t REG_BINARY = 3;
 inline constexpr uint32_t REG_DWORD = 4;
 inline constexpr uint32_t KEY_ALL_ACCESS_3F = 0x3F;
 inline constexpr int32_t ERROR_SUCCESS = 0;
 inline constexpr int32_t ERROR_FILE_NOT_FOUND = 2;
 inline constexpr int32_t ERROR_INVALID_HANDLE = 6;
+inline constexpr int32_t ERROR_INVALID_PARAMETER = 87;
 inline constexpr int32_t ERROR_MORE_DATA = 234;
 
 class Registry {
@@ -41,17 +43,23 @@ public:
     int32_t RegCloseKey(HKEY key);
 
     const std::string& HivePath() const { return m_hivePath; }
-    // Path of the damaged hive set aside on the last read, empty if none.
+    // Where an unreadable hive was moved before it was replaced; empty if none was.
     const std::string& SetAsidePath() const { return m_setAside; }
 
 private:
+    // The file is read afresh when the first key is opened, and written when the
+    // last key is closed after a change; in between, the hive is in memory.
+    void loadIfIdle();
+    bool save();
+
     struct Impl;
     std::string m_hivePath;
     std::string m_setAside;
     std::unique_ptr<Impl> m_impl;
 };
 
-// The default hive: $XDG_CONFIG_HOME/trellum/system.reg (or ~/.config/...).
+// The default hive: $XDG_CONFIG_HOME/trellum/system.reg (or ~/.config/...);
+// empty when no home folder can be found.
 std::string DefaultHivePath();
 
 }  // namespace trellum
