@@ -64,7 +64,8 @@ public:
     void Form_Close();                         // window closed: no value, nothing written
 
 private:
-    void saveIfChanged();
+    // False when an edited library could not be written (the dialog then stays open).
+    bool saveIfChanged();
 
     Toolkit& m_toolkit;
 };

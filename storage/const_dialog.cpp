@@ -1,0 +1,208 @@
+// The constants library: the "Co" key, the constants dialog and the name/value
+// entry dialog. The file is read once per opening and written only when the
+// dialog closes through OK or Cancel after an edit.
+
+#include "storage/const_dialog.h"
+
+#include <map>
+
+#include "engine/calculator.h"
+#include "engine/number_text.h"
+#include "storage/constants_file.h"
+
+namespace trellum {
+
+namespace {
+
+constexpr const char* kLoadCaption = "Load a constant";
+constexpr const char* kAddCaption = "Add a new constant";
+constexpr const char* kModifyCaption = "Modify a constant";
+// A name with "=" would split at the wrong place when read back, and a line
+// break would split its line: either would lose the constant.
+constexpr const char* kBadName = "The name of a constant can't contain \"=\" or a line break.";
+constexpr const char* kSaveFailed =
+    "Can't save constants Database! The old file is kept and your changes stay in the list.";
+
+bool hasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+
+}  // namespace
+
+const std::string& StringTable(int id)
+{
+    static const std::map<int, std::string> table = {
+        {103, "This file constains constants for Trellum:"},
+        {104, std::string(48, '=')},
+        {107, "Can't load constants Database!"},
+        {108, "Constants Database contains errors!"},
+        {110, "Fill in name and value of the constant."},
+        {111, "Value of the constant is not a number!"},
+    };
+    static const std::string none;
+    const auto it = table.find(id);
+    return it == table.end() ? none : it->second;
+}
+
+// ---- Name/value entry dialog ----
+
+void QueryDialog::cmdOk_Click()
+{
+    // Blanks count as content here; they are trimmed only when the caller stores the texts.
+    if (txtName.empty() || txtVal.empty()) {
+        m_toolkit.MsgBox(StringTable(110), MsgIcon::Information, kProductName);
+        return;
+    }
+    // IsNumeric forgives line breaks around a pasted number; a stored value may not hold one.
+    if (!IsNumeric(txtVal) || hasLineBreak(txtVal)) {
+        m_toolkit.MsgBox(StringTable(111), MsgIcon::Information, kProductName);
+        return;
+    }
+    if (txtName.find('=') != std::string::npos || hasLineBreak(txtName)) {
+        m_toolkit.MsgBox(kBadName, MsgIcon::Information, kProductName);
+        return;
+    }
+    Accepted = true;
+    Hidden = true;
+}
+
+void QueryDialog::cmdCancel_Click()
+{
+    Accepted = false;
+    Hidden = true;
+}
+
+void QueryDialog::Form_Close()
+{
+    Accepted = false;
+    Hidden = true;
+}
+
+// ---- Constants dialog ----
+
+void ConstDialog::Form_Load(const std::string& filePath)
+{
+    ConstsChanged = false;
+    ConstFilePath = filePath;
+    LoadConstants(filePath);
+}
+
+void ConstDialog::LoadConstants(const std::string& filePath)
+{
+    ConstantsFileContents contents = ReadConstantsFile(filePath);
+    lstConst = std::move(contents.names);
+    ConstValues = std::move(contents.values);
+    ConstValues.emplace_back();
+    if (contents.loadFailed) {
+        m_toolkit.MsgBox(StringTable(107), MsgIcon::Exclamation, kProductName);
+    } else if (contents.faultyLines) {
+        m_toolkit.MsgBox(StringTable(108), MsgIcon::Information, kProductName);
+    }
+}
+
+bool ConstDialog::SaveConstants(const std::string& filePath)
+{
+    if (ReplaceFileAtomically(filePath, ConstantsFileText(lstConst, ConstValues))) return true;
+    m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
+    return false;
+}
+
+void ConstDialog::lstConst_Click(int16_t index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= lstConst.size()) return;
+    ListIndex = index;
+    ToolTip = ConstValues[static_cast<std::size_t>(index)];
+    OkEnabled = true;
+    DelEnabled = true;
+}
+
+void ConstDialog::cmdEdit_Click()
+{
+    QueryDialog query(m_toolkit);
+    const bool adding = ListIndex < 0 || static_cast<std::size_t>(ListIndex) >= lstConst.size();
+    if (adding) {
+        query.Caption = kAddCaption;
+        query.Mode = 1;
+    } else {
+        const auto k = static_cast<std::size_t>(ListIndex);
+        query.Caption = kModifyCaption;
+        query.txtName = lstConst[k];
+        query.txtVal = ConstValues[k];
+        query.Mode = 2;
+    }
+    m_toolkit.ShowQueryDialog(query);
+    if (!query.Accepted) return;
+
+    std::string name(TrimBlanks(query.txtName));
+    std::string value(TrimBlanks(query.txtVal));
+    if (adding) {
+        lstConst.push_back(std::move(name));
+        ConstValues.back() = std::move(value);
+        ConstValues.emplace_back();
+    } else {
+        const auto k = static_cast<std::size_t>(ListIndex);
+        lstConst[k] = std::move(name);
+        ConstValues[k] = std::move(value);
+    }
+    ConstsChanged = true;
+}
+
+void ConstDialog::cmdDel_Click()
+{
+    if (ListIndex < 0 || static_cast<std::size_t>(ListIndex) >= lstConst.size()) return;
+    const auto k = static_cast<std::size_t>(ListIndex);
+    ConstValues.erase(ConstValues.begin() + static_cast<std::ptrdiff_t>(k));
+    lstConst.erase(lstConst.begin() + static_cast<std::ptrdiff_t>(k));
+    if (!lstConst.empty()) {
+        lstConst_Click(static_cast<int16_t>(k < lstConst.size() ? k : k - 1));
+    } else {
+        ListIndex = -1;
+        ToolTip.clear();
+        DelEnabled = false;
+        OkEnabled = false;
+    }
+    ConstsChanged = true;
+}
+
+void ConstDialog::cmdOk_Click()
+{
+    if (ListIndex < 0 || static_cast<std::size_t>(ListIndex) >= lstConst.size()) return;
+    // A library that could not be written stays on screen, so no edit is lost
+    // unless the user closes the window.
+    if (!saveIfChanged()) return;
+    Result = ConstValues[static_cast<std::size_t>(ListIndex)];
+    Hidden = true;
+}
+
+void ConstDialog::cmdCancel_Click()
+{
+    if (!saveIfChanged()) return;
+    Hidden = true;
+}
+
+void ConstDialog::Form_Close()
+{
+    Result.clear();
+    Hidden = true;
+}
+
+bool ConstDialog::saveIfChanged() { return !ConstsChanged || SaveConstants(ConstFilePath); }
+
+// ---- The "Co" key ----
+
+void Calculator::sscmdConst_Click()
+{
+    std::string path = ConstFilePath;
+    if (path.empty()) {
+        const std::string folder = m_toolkit.ProgramFolder();
+        path = folder.empty() ? "constants.txt"
+                              : folder + (folder.back() == '/' ? "" : "/") + "constants.txt";
+    }
+    ConstDialog dialog(m_toolkit);
+    dialog.Form_Load(path);
+    dialog.Caption = kLoadCaption;
+    m_toolkit.ShowConstDialog(dialog);
+    if (!dialog.Result.empty()) ShowNumberText(dialog.Result);
+    NewEntry = true;
+    m_toolkit.FocusEqual();
+}
+
+}  // namespace trellum

@@ -1,0 +1,93 @@
+#include "storage/storage_tokens.h"
+
+#include <charconv>
+#include <functional>
+#include <optional>
+
+#include "engine/calculator.h"
+#include "engine/recording_toolkit.h"
+#include "storage/const_dialog.h"
+#include "storage/mem_list_dialog.h"
+
+namespace trellum {
+
+namespace {
+
+// A positive count written plainly: digits only, no sign, no leading zero.
+std::optional<int> positiveNumber(std::string_view text, int largest)
+{
+    if (text.empty() || text.size() > 5 || text[0] == '0') return std::nullopt;
+    int value = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (res.ec != std::errc{} || res.ptr != text.data() + text.size() || value > largest) return std::nullopt;
+    return value;
+}
+
+// What the user does in the memory dialog; the window closes if the steps leave it open.
+std::optional<std::function<void(MemListDialog&)>> memScript(std::string_view answer)
+{
+    if (answer == "X") return [](MemListDialog& d) { d.cmdCancel_Click(); };
+    if (answer == "W") return [](MemListDialog& d) { d.Form_Close(); };
+    const bool flush = !answer.empty() && answer[0] == 'F';
+    if (flush) answer.remove_prefix(1);
+    std::optional<int> line;
+    if (!answer.empty()) {
+        line = positiveNumber(answer, 10);
+        if (!line) return std::nullopt;
+    } else if (!flush) {
+        return std::nullopt;
+    }
+    return [flush, line](MemListDialog& d) {
+        if (flush) d.mnuFlush_Click();
+        if (line) d.lstMem_Click(static_cast<int16_t>(*line - 1));
+        d.cmdDone_Click();
+        if (!d.Unloaded) d.Form_Close();
+    };
+}
+
+std::optional<std::function<void(ConstDialog&)>> constScript(std::string_view answer)
+{
+    if (answer == "X") {
+        return [](ConstDialog& d) {
+            d.cmdCancel_Click();
+            if (!d.Hidden) d.Form_Close();
+        };
+    }
+    const std::optional<int> entry = positiveNumber(answer, INT16_MAX);
+    if (!entry) return std::nullopt;
+    return [index = static_cast<int16_t>(*entry - 1)](ConstDialog& d) {
+        if (static_cast<std::size_t>(index) < d.lstConst.size()) {
+            d.lstConst_Click(index);
+            d.cmdOk_Click();
+        }
+        if (!d.Hidden) d.Form_Close();
+    };
+}
+
+}  // namespace
+
+bool PressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token)
+{
+    const std::size_t colon = token.find(':');
+    if (colon == std::string_view::npos) return false;
+    const std::string_view key = token.substr(0, colon);
+    const std::string_view answer = token.substr(colon + 1);
+
+    if (key == "MIN" || key == "MR") {
+        auto script = memScript(answer);
+        if (!script) return false;
+        toolkit.MemScripts.push_back(std::move(*script));
+        calc.cmdMem_Click(key == "MIN" ? 0 : 1);
+        return true;
+    }
+    if (key == "CO") {
+        auto script = constScript(answer);
+        if (!script) return false;
+        toolkit.ConstScripts.push_back(std::move(*script));
+        calc.sscmdConst_Click();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace trellum
