@@ -1,0 +1,155 @@
+# Shared helpers of the end-to-end tests: a private X display with openbox and a
+# tray host, the real program, and ways to press its keys and read it back.
+# Every test sources this file, calls start_desktop and start_app, and fails
+# with `fail MESSAGE`.
+set -euo pipefail
+
+: "${TRELLUM:?path of the trellum program}"
+: "${SELOWNER:?path of the selowner helper}"
+
+E2E_TMP=$(mktemp -d)
+APP_PID=""
+CHILD_PIDS=()
+
+cleanup() {
+    local pid
+    for pid in $APP_PID "${CHILD_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
+        import -window root "$E2E_TMP/failure.png" 2>/dev/null && cp "$E2E_TMP/failure.png" "/tmp/e2e-failure-$(basename "$0" .sh).png" || true
+    fi
+    exit 1
+}
+
+# Polls a command every 20 ms for up to $1 seconds.
+wait_for() {
+    local seconds=$1; shift
+    local tries=$((seconds * 50))
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.02
+    done
+}
+
+start_desktop() {
+    mkfifo "$E2E_TMP/displayfd"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$E2E_TMP/displayfd" 2>/dev/null &
+    CHILD_PIDS+=($!)
+    local n
+    read -r n <"$E2E_TMP/displayfd"
+    export DISPLAY=":$n"
+    # A window manager that does not centre new windows, so first-run centring is the program's.
+    mkdir -p "$E2E_TMP/openbox"
+    sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$E2E_TMP/openbox/rc.xml"
+    openbox --sm-disable --config-file "$E2E_TMP/openbox/rc.xml" 2>/dev/null &
+    CHILD_PIDS+=($!)
+    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+    if [ "${E2E_NO_TRAY:-0}" != 1 ]; then
+        trayer --edge top --align right --widthtype request --height 24 2>/dev/null &
+        CHILD_PIDS+=($!)
+        wait_for 10 "$SELOWNER" _NET_SYSTEM_TRAY_S0 || fail "tray host did not start"
+    fi
+    numlockx on 2>/dev/null || true
+}
+
+# Starts the program with its own settings folder; sets WIN to its main window.
+start_app() {
+    export XDG_CONFIG_HOME="${XDG_CONFIG_HOME:-$E2E_TMP/config}"
+    export XDG_DATA_HOME="${XDG_DATA_HOME:-$E2E_TMP/data}"
+    DBUS_SESSION_BUS_ADDRESS=disabled: "$TRELLUM" 2>"$E2E_TMP/app.err" &
+    APP_PID=$!
+    wait_for 20 find_main_window || fail "main window did not appear"
+    WIN=$(find_main_window)
+    xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+}
+
+# The main window: titled exactly "Trellum" (the tray icon's window is named
+# "trellum", and xdotool's name search ignores case).
+find_main_window() {
+    local w
+    for w in $(xdotool search --pid "$APP_PID" --name '^Trellum$' 2>/dev/null); do
+        if xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "Trellum"$'; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+
+window_height() { xwininfo -id "$WIN" | awk '/^  Height:/ {print $2}'; }
+frame_height() { xwininfo -frame -id "$WIN" 2>/dev/null | awk '/^  Height:/ {print $2}'; }
+
+is_above() { xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+
+# Client-area y of the keypad: whatever the menu bar takes above the 304-pixel body.
+menu_offset() { echo $(( $(window_height) - 4560 / 15 )); }
+
+# Clicks the key whose top-left corner is at (left, top) twips in the keypad frame.
+# Lower keys are 375 twips square, function keys 495 x 255.
+click_key() {
+    local left=$1 top=$2 w=${3:-375} h=${4:-375}
+    local x=$(( (left + w / 2) / 15 )) y=$(( (840 + top + h / 2) / 15 + $(menu_offset) ))
+    xdotool mousemove --window "$WIN" "$x" "$y" click 1
+}
+
+# Keys by caption, at their places on the keypad.
+press() {
+    local key
+    for key in "$@"; do
+        case "$key" in
+            7) click_key 120 1800 ;; 8) click_key 720 1800 ;; 9) click_key 1320 1800 ;;
+            4) click_key 120 2280 ;; 5) click_key 720 2280 ;; 6) click_key 1320 2280 ;;
+            1) click_key 120 2760 ;; 2) click_key 720 2760 ;; 3) click_key 1320 2760 ;;
+            0) click_key 120 3240 ;; .) click_key 720 3240 ;; EXP) click_key 1320 3240 ;;
+            C) click_key 2040 1800 ;; AC) click_key 2640 1800 ;;
+            '*') click_key 2040 2280 ;; /) click_key 2640 2280 ;;
+            +) click_key 2040 2760 ;; -) click_key 2640 2760 ;;
+            =) click_key 2040 3240 ;; Co) click_key 2640 3240 ;;
+            OFF) click_key 2520 240 495 255 ;;
+            *) fail "no such key: $key" ;;
+        esac
+    done
+}
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+
+set_clipboard() {
+    printf '%s' "$1" | xclip -selection clipboard -i -quiet 2>/dev/null &
+    CHILD_PIDS+=($!)
+    wait_for 5 sh -c "[ \"\$(xclip -o -selection clipboard 2>/dev/null)\" = '$1' ]" || fail "could not set the clipboard"
+}
+
+# Copies the display with Ctrl+C and prints the clipboard text.
+copy_display() {
+    set_clipboard "-"
+    xdotool key ctrl+c
+    wait_for 5 sh -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != "-" ]' || fail "Ctrl+C copied nothing"
+    clipboard
+}
+
+# The tray icon: an XEmbed window of the program named "trellum".
+find_tray_icon() {
+    local w
+    for w in $(xdotool search --pid "$APP_PID" --name '^trellum$' 2>/dev/null); do
+        if xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "trellum"$'; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+expect_eq() {
+    [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"
+}
+
+app_running() { kill -0 "$APP_PID" 2>/dev/null; }

@@ -1,0 +1,27 @@
+# Hide goes to the tray; the icon's left button brings the window back; its
+# menu's Exit ends the program, saving settings and removing the icon.
+source "$E2E_DIR/lib.sh"
+start_desktop
+start_app
+wait_for 10 find_tray_icon || fail "no tray icon"
+ICON=$(find_tray_icon)
+
+press 4 2
+xdotool key ctrl+h
+wait_for 5 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Ctrl+H did not hide the window"
+
+xdotool mousemove --window "$ICON" 5 5 click 1
+wait_for 5 is_mapped "$WIN" || fail "left click on the icon did not show the window"
+xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+expect_eq "$(copy_display)" "42." "display kept while hidden"
+
+xdotool key Escape
+wait_for 5 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Esc did not hide the window"
+
+xdotool mousemove --window "$ICON" 5 5 click 3
+sleep 0.3
+xdotool key x
+wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Exit did not end the program"
+grep -q '"OnTop"="False"' "$XDG_CONFIG_HOME/trellum/system.reg" || fail "Exit did not save the settings"
+find_tray_icon && fail "the tray icon outlived the program"
+echo "ok"
