@@ -17,6 +17,9 @@ namespace {
 std::optional<int> positiveNumber(std::string_view text, int largest)
 {
     if (text.empty() || text.size() > 5 || text[0] == '0') return std::nullopt;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+    }
     int value = 0;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
     if (res.ec != std::errc{} || res.ptr != text.data() + text.size() || value > largest) return std::nullopt;
