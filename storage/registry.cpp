@@ -660,7 +660,7 @@ std::string DefaultHivePath()
 {
     std::string config;
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    // The base directory specification ignores a relative value.
+    // XDG folders are absolute paths; a relative value counts as unset.
     if (xdg != nullptr && xdg[0] == '/') {
         config = xdg;
     } else {

@@ -304,6 +304,19 @@ TEST_F(RegistryTest, UnreadableHiveCountsAsEmptyAndIsSetAsideBeforeAWrite)
     }
 }
 
+TEST_F(RegistryTest, EveryPrefixOfAHiveIsReadWithoutHarm)
+{
+    setValue("Top", REG_DWORD, {0x20, 0x0d, 0, 0});
+    setValue("Mem 1", REG_SZ, textBytes(std::string(70, '\xe9') + "\"\\"));
+    setValue("@", 0x2a, {});
+    const std::string whole = readAll(m_hive);
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+        writeHive(whole.substr(0, cut));
+        getValue("Mem 1");
+        ASSERT_EQ(readAll(m_hive), whole.substr(0, cut)) << "cut at " << cut;
+    }
+}
+
 TEST_F(RegistryTest, WriteKilledBeforeTheRenameLeavesTheOldHive)
 {
     setValue("Top", REG_DWORD, {1, 0, 0, 0});
