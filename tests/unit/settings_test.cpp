@@ -177,76 +177,41 @@ TEST_F(SettingsTest, StateSurvivesManyRestarts)
     }
 }
 
-TEST_F(SettingsTest, ReadChangesTheHolderOnlyForAReadableValue)
+TEST_F(SettingsTest, ValuesWrittenAreReadBackIntoTheHolder)
 {
     Registry registry;
     HKEY key = 0;
     registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, 0x3F, &key);
     const uint8_t binary[2] = {1, 2};
-    registry.RegSetValueExA(key, "Blob", 3, binary, 2);
-    WriteSettingsValue(registry, key, "Text", REG_SZ, std::string("True"));
-    WriteSettingsValue(registry, key, "Number", REG_DWORD, -5.0);
-
+    registry.RegSetValueExA(key, "other_type_keeps_holder", 3, binary, 2);
     struct Row {
         const char* name;
-        const char* value;
+        uint32_t type;  // 0: nothing is written
+        SettingsValue written;
         int32_t status;
-        SettingsValue expected;
+        SettingsValue read;  // the holder starts as "before"
     };
+    const std::string before = "before";
     const Row rows[] = {
-        {"absent_keeps_holder", "Missing", ERROR_FILE_NOT_FOUND, std::string("before")},
-        {"other_type_keeps_holder", "Blob", -1, std::string("before")},
-        {"text_without_nul", "Text", ERROR_SUCCESS, std::string("True")},
-        {"dword_is_signed", "Number", ERROR_SUCCESS, -5.0},
+        {"absent_keeps_holder", 0, {}, ERROR_FILE_NOT_FOUND, before},
+        {"unknown_type_writes_nothing", 7, 1.0, ERROR_FILE_NOT_FOUND, before},
+        {"other_type_keeps_holder", 0, {}, -1, before},
+        {"text_comes_back_without_nul", REG_SZ, std::string("True"), ERROR_SUCCESS, std::string("True")},
+        {"negative_dword", REG_DWORD, -5.0, ERROR_SUCCESS, -5.0},
+        {"rounds_down", REG_DWORD, 2.4, ERROR_SUCCESS, 2.0},
+        {"rounds_up_below_zero", REG_DWORD, -2.6, ERROR_SUCCESS, -3.0},
+        {"tie_to_even_down", REG_DWORD, 2.5, ERROR_SUCCESS, 2.0},
+        {"tie_to_even_up", REG_DWORD, 3.5, ERROR_SUCCESS, 4.0},
+        {"held_at_int32_end", REG_DWORD, 1e12, ERROR_SUCCESS, 2147483647.0},
+        {"numeric_text_as_dword", REG_DWORD, std::string("12"), ERROR_SUCCESS, 12.0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        SettingsValue holder = std::string("before");
-        EXPECT_EQ(ReadSettingsValue(registry, key, row.value, holder), row.status);
-        EXPECT_EQ(holder, row.expected);
+        if (row.type != 0) WriteSettingsValue(registry, key, row.name, row.type, row.written);
+        SettingsValue holder = before;
+        EXPECT_EQ(ReadSettingsValue(registry, key, row.name, holder), row.status);
+        EXPECT_EQ(holder, row.read);
     }
-    SettingsValue holder;
-    EXPECT_EQ(ReadSettingsValue(registry, 0, "Text", holder), ERROR_INVALID_HANDLE);
-    EXPECT_TRUE(std::holds_alternative<std::monostate>(holder));
-}
-
-TEST_F(SettingsTest, DwordWritesRoundToTheNearestInteger)
-{
-    Registry registry;
-    HKEY key = 0;
-    registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, 0x3F, &key);
-    struct Row {
-        const char* name;
-        SettingsValue value;
-        double expected;
-    };
-    const Row rows[] = {
-        {"down", 2.4, 2},          {"up", 2.6, 3},        {"negative", -2.6, -3},
-        {"tie_to_even_down", 2.5, 2}, {"tie_to_even_up", 3.5, 4}, {"beyond_int32", 1e12, 2147483647},
-        {"numeric_text", std::string("12"), 12},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        ASSERT_EQ(WriteSettingsValue(registry, key, row.name, REG_DWORD, row.value), ERROR_SUCCESS);
-        SettingsValue back;
-        ReadSettingsValue(registry, key, row.name, back);
-        EXPECT_EQ(back, SettingsValue(row.expected));
-    }
-    WriteSettingsValue(registry, key, "Other", 7, 1.0);
-    SettingsValue back;
-    EXPECT_EQ(ReadSettingsValue(registry, key, "Other", back), ERROR_FILE_NOT_FOUND);
-}
-
-TEST_F(SettingsTest, DamagedHiveStartsAsAFirstRunAndIsKeptAside)
-{
-    const std::string damaged = "REGEDIT4\n\n" + kMain + "\"Top\"=dword:00000d";
-    std::ofstream(m_hive, std::ios::binary) << damaged;
-    auto program = run();
-    EXPECT_FALSE(program->calculator.LoadSettings());
-    program->calculator.SaveSettings();
-    std::ifstream aside(program->registry.SetAsidePath(), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), damaged);
-    EXPECT_TRUE(run()->calculator.LoadSettings());
 }
 
 }  // namespace
