@@ -16,21 +16,21 @@ void Calculator::cmdMode_Click()
     // A mode restored from a damaged setting may be out of range; it restarts at degrees.
     AngleMode = (AngleMode >= 0 && AngleMode < 2) ? static_cast<int16_t>(AngleMode + 1) : int16_t{0};
     showModeLabel();
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 void Calculator::cmdShift_Click()
 {
     ShiftOn = !ShiftOn;
     ShiftIndicatorVisible = ShiftOn;
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 void Calculator::cmdHyp_Click()
 {
     HypOn = !HypOn;
     HypIndicatorVisible = HypOn;
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 }  // namespace trellum

@@ -22,7 +22,7 @@ void Calculator::cmdAngle_Click()
         DmsStep = 1;
     }
     NewEntry = true;
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 }  // namespace trellum

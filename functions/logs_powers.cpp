@@ -49,11 +49,11 @@ void Calculator::cmdLogs_Click(int16_t Index)
         RoundToPlaces(result, 9);
         break;
     default:
-        m_toolkit.FocusEqual();
+        toolkit().FocusEqual();
         return;
     }
     ShowValue(result);
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 void Calculator::cmdPowers_Click(int16_t Index)
@@ -73,7 +73,7 @@ void Calculator::cmdPowers_Click(int16_t Index)
     case 2: sscmdOperator_Click(kPower); break;
     default: break;
     }
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 void Calculator::cmdExtended_Click(int16_t Index)
@@ -88,11 +88,11 @@ void Calculator::cmdExtended_Click(int16_t Index)
             if (LcdText[0] == '-') LcdText.erase(0, 1);
             else LcdText = "-" + LcdText;
         }
-        m_toolkit.FocusEqual();
+        toolkit().FocusEqual();
         return;
     }
     if (Index != 1) {
-        m_toolkit.FocusEqual();
+        toolkit().FocusEqual();
         return;
     }
 
@@ -100,7 +100,7 @@ void Calculator::cmdExtended_Click(int16_t Index)
     if (!ShiftOn) {
         if (x == 0) return ReportError(1);
         ShowValue(1 / x);
-        m_toolkit.FocusEqual();
+        toolkit().FocusEqual();
         return;
     }
     // trunc rather than a cast: the whole-number test must hold at any magnitude.
@@ -113,7 +113,7 @@ void Calculator::cmdExtended_Click(int16_t Index)
     }
     cmdShift_Click();
     ShowValue(result);
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 }  // namespace trellum

@@ -118,12 +118,12 @@ void Calculator::cmdTrigFunc_Click(int16_t& Index)
     }
     c.value(result);
     if (c.failed()) {
-        m_toolkit.MsgBox(kOutOfRange, MsgIcon::Exclamation, kProductName);
+        toolkit().MsgBox(kOutOfRange, MsgIcon::Exclamation, kProductName);
         sscmdClean_Click(0);
     } else {
         ShowValue(result);
     }
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 }  // namespace trellum
