@@ -102,22 +102,18 @@ const ShownCase kTrigCases[] = {
     {"AsinOneGrads", "MODE MODE 1 SHIFT SIN", "100.  ", "", ""},
     {"AtanOneGrads", "MODE MODE 1 SHIFT TAN", "50.  ", "", ""},
     {"TanFortyFiveIsNotOne", "4 5 TAN", "0.9999999999999  ", "", ""},
-    {"SinZero", "0 SIN", "0.  ", "", ""},
     {"SinhLimitIsIncluded", "2 3 0 HYP SIN", "3.8610092499919  ", "99", ""},
     {"SinhBeyondLimitFails", "2 3 0 . 0 0 0 1 HYP SIN", "0.  ", "", kTrigFailure},
     {"SinhBeyondNegativeLimitFails", "2 3 0 . 0 0 0 1 NEG HYP SIN", "0.  ", "", kTrigFailure},
     {"CoshBeyondLimitFails", "2 3 0 . 0 0 0 1 HYP COS", "0.  ", "", kTrigFailure},
-    {"CoshZero", "0 HYP COS", "1.  ", "", ""},
     {"TanhZero", "0 HYP TAN", "0.  ", "", ""},
     {"TanhSaturates", "7 0 9 HYP TAN", "1.  ", "", ""},
     {"TanhExponentialOverflowFails", "7 1 0 HYP TAN", "0.  ", "", kTrigFailure},
-    {"TanhIgnoresAngleMode", "MODE MODE 0 HYP TAN", "0.  ", "", ""},
     {"AcoshOne", "1 SHIFT HYP COS", "0.  ", "", ""},
     {"AcoshBelowOneFails", "0 . 5 SHIFT HYP COS", "0.  ", "", kTrigFailure},
     {"AcoshMinusTwoFails", "2 NEG SHIFT HYP COS", "0.  ", "", kTrigFailure},
     {"AtanhOneFails", "1 SHIFT HYP TAN", "0.  ", "", kTrigFailure},
     {"AtanhMinusOneFails", "1 NEG SHIFT HYP TAN", "0.  ", "", kTrigFailure},
-    {"AtanhTwoFails", "2 SHIFT HYP TAN", "0.  ", "", kTrigFailure},
     {"AtanhHalfRounded", "0 . 5 SHIFT HYP TAN", "0.549306144  ", "", ""},
     {"AsinhOneRounded", "1 SHIFT HYP SIN", "0.881373587  ", "", ""},
     {"AsinhCancelsToZeroAndFails", "1 NEG EXP 9 SHIFT HYP SIN", "0.  ", "", kTrigFailure},
@@ -133,7 +129,6 @@ const ShownCase kLogCases[] = {
     {"LogZeroFails", "0 LOG", "0.  ", "", "msg:!:Out of Range!"},
     {"LogNegativeFails", "5 NEG LOG", "0.  ", "", "msg:!:Out of Range!"},
     {"LnOne", "1 LN", "0.  ", "", ""},
-    {"LnZeroFails", "0 LN", "0.  ", "", "msg:!:Out of Range!"},
     {"TenToTwo", "2 SHIFT LOG", "100.  ", "", ""},
     {"TenToLimitIsIncluded", "9 9 SHIFT LOG", "1.  ", "99", ""},
     {"TenBeyondLimitFails", "9 9 . 5 SHIFT LOG", "0.  ", "", "msg:!:Out of Range!"},
@@ -158,7 +153,6 @@ const ShownCase kPowerCases[] = {
     {"ReciprocalIgnoresHyp", "4 HYP INV", "0.25  ", "", ""},
     {"FactorialOfFive", "5 SHIFT INV", "120.  ", "", ""},
     {"FactorialOfZero", "0 SHIFT INV", "1.  ", "", ""},
-    {"FactorialOfOne", "1 SHIFT INV", "1.  ", "", ""},
     {"FactorialOfHalfFails", "3 . 5 SHIFT INV", "0.  ", "", "msg:!:Not a positive integer!"},
     {"FactorialOfNegativeFails", "2 NEG SHIFT INV", "0.  ", "", "msg:!:Not a positive integer!"},
     {"FactorialOfNegativeHalfIsNotPositive", "0 . 5 NEG SHIFT INV", "0.  ", "", "msg:!:Not a positive integer!"},
@@ -166,7 +160,6 @@ const ShownCase kPowerCases[] = {
     {"FactorialOfSeventyRefusedByDisplay", "7 0 SHIFT INV", "0.  ", "", "msg:!:Out of Range!"},
     {"FactorialOfLimitRefusedByDisplay", "7 9 SHIFT INV", "0.  ", "", "msg:!:Out of Range!"},
     {"FactorialBeyondLimitFails", "8 0 SHIFT INV", "0.  ", "", "msg:!:Out of Range!"},
-    {"FactorialOfFortyThousandFails", "4 0 0 0 0 SHIFT INV", "0.  ", "", "msg:!:Out of Range!"},
     // Whole-number test at magnitudes no 32-bit or 64-bit integer holds.
     {"FactorialOfLargeFractionFails", "4 2 9 4 9 6 7 2 9 6 . 5 SHIFT INV", "0.  ", "",
      "msg:!:Not a positive integer!"},
@@ -180,7 +173,6 @@ const ShownCase kSignCases[] = {
     {"TypedNumberTwice", "1 2 NEG NEG", "12.  ", "", ""},
     {"EntryGoesOn", "1 2 NEG 3", "-123.  ", "", ""},
     {"ExponentDuringEntry", "1 . 5 EXP 2 0 NEG", "1.5  ", "-20", ""},
-    {"ExponentTwice", "1 . 5 EXP 2 0 NEG NEG", "1.5  ", "20", ""},
     {"ExponentOfResult", "1 . 5 EXP 2 0 = NEG", "1.5  ", "-20", ""},
     {"ResultStaysFinished", "2 X2 NEG 5", "5.  ", "", ""},
     {"IgnoresAndKeepsShift", "5 SHIFT NEG", "-5.  ", "", ""},
@@ -197,7 +189,6 @@ const ShownCase kDmsCases[] = {
     {"PointKeepsTheStep", "1 0 DMS . 5 DMS", "10.008333333333  ", "", ""},
     {"ThirdPressStartsAgain", "3 0 DMS 1 5 DMS 3 6 DMS 1 0 DMS 3 0 DMS", "10.5  ", "", ""},
     {"ClearAbandonsAngle", "3 0 DMS C 1 5 DMS", "15.  ", "", ""},
-    {"AllClearAbandonsAngle", "3 0 DMS AC 1 5 DMS", "15.  ", "", ""},
     {"BracketAbandonsAngle", "3 0 DMS ( 1 5 DMS", "15.  ", "", ""},
     {"IgnoresPrefixes", "3 0 DMS 1 5 SHIFT HYP DMS", "30.25  ", "", ""},
     {"ResultAsNextPart", "1 0 DMS 3 X2 DMS", "10.15  ", "", ""},
@@ -330,17 +321,6 @@ TEST(Sign, BracketLevelTextIsLeftAlone)
     EXPECT_EQ(k.events(), "");
     k.press("3 + 1 ) =");
     EXPECT_EQ(k.calc.LcdText, "8.  ");
-}
-
-TEST(Sign, KeepsEntryFlags)
-{
-    Keypad k;
-    k.press("2 X2");
-    k.press("NEG");
-    EXPECT_TRUE(k.calc.NewEntry);
-    k.press("1 . 5 NEG");
-    EXPECT_FALSE(k.calc.NewEntry);
-    EXPECT_TRUE(k.calc.PointTyped);
 }
 
 TEST(Dms, RunningTotalIsExactSum)
