@@ -1,0 +1,26 @@
+// Trellum: starts the one window, runs its start-up sequence and the event loop.
+
+#include <QApplication>
+
+#include "shell/main_window.h"
+#include "storage/registry.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("trellum"));
+    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    // The program ends when the main window closes, not when its last visible
+    // window goes away: hiding into the tray or closing a dialog must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    trellum::Registry registry(trellum::DefaultHivePath());
+    trellum::shell::MainWindow window(registry);
+    QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    // A session ending without a close event still saves (Form_Unload runs once).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().Form_Unload(); });
+
+    window.calculator().Form_Load();
+    return QApplication::exec();
+}

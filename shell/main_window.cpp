@@ -1,0 +1,501 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/dialogs/dialogs.h"
+#include "shell/key_codes.h"
+
+namespace trellum::shell {
+
+namespace {
+
+// Design geometry in twips.
+constexpr int kClientWidth = 3135;
+constexpr int kClientHeight = 4560;
+constexpr int kFunctionKeyWidth = 495, kFunctionKeyHeight = 255;
+constexpr int kLowerKeySize = 375;
+
+enum class KeyKind { Function, Shift, Off, Digit, Operator, Clear, Equal, Entry };
+
+using KeyHandler = void (*)(Calculator&, int16_t);
+
+struct KeyDef {
+    int top;
+    int left;
+    const char* control;
+    int16_t index;          // -1: not an element of a control array
+    const char* caption;    // UTF-8
+    KeyKind kind;
+    KeyHandler press;
+};
+
+// The keypad, row by row from the top; positions are the keys' top-left corners.
+const KeyDef kKeys[] = {
+    {240, 120, "cmdShift", -1, "SHIFT", KeyKind::Shift, [](Calculator& c, int16_t) { c.cmdShift_Click(); }},
+    {240, 720, "cmdDel", -1, "DEL", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdDel_Click(); }},
+    {240, 1320, "cmdMode", -1, "MODE", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdMode_Click(); }},
+    {240, 1920, "cmdAngle", -1, "\u00B0 ' ''", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdAngle_Click(); }},
+    {240, 2520, "sscmdOff", -1, "OFF", KeyKind::Off, [](Calculator& c, int16_t) { c.sscmdOff_Click(); }},
+    {600, 120, "cmdPowers", 0, "X\u00B2", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdPowers_Click(i); }},
+    {600, 720, "cmdPowers", 1, "\u221A", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdPowers_Click(i); }},
+    {600, 1320, "cmdLogs", 0, "log", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdLogs_Click(i); }},
+    {600, 1920, "cmdLogs", 1, "In", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdLogs_Click(i); }},
+    {600, 2520, "cmdPowers", 2, "X^y", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdPowers_Click(i); }},
+    {960, 120, "cmdExtended", 1, "1/x", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdExtended_Click(i); }},
+    {960, 720, "cmdHyp", -1, "hyp", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdHyp_Click(); }},
+    {960, 1320, "cmdTrigFunc", 0, "sin", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdTrigFunc_Click(i); }},
+    {960, 1920, "cmdTrigFunc", 1, "cos", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdTrigFunc_Click(i); }},
+    {960, 2520, "cmdTrigFunc", 2, "tan", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdTrigFunc_Click(i); }},
+    {1320, 120, "cmdExtended", 0, "+/-", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdExtended_Click(i); }},
+    {1320, 720, "cmdBracket", 0, "( --", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdBracket_Click(i); }},
+    {1320, 1320, "cmdBracket", 1, "-- )", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdBracket_Click(i); }},
+    {1320, 1920, "cmdMem", 0, "Min", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdMem_Click(i); }},
+    {1320, 2520, "cmdMem", 1, "MR", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdMem_Click(i); }},
+    {1800, 120, "sscmdDigit", 7, "7", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {1800, 720, "sscmdDigit", 8, "8", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {1800, 1320, "sscmdDigit", 9, "9", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {1800, 2040, "sscmdClean", 1, "C", KeyKind::Clear, [](Calculator& c, int16_t i) { c.sscmdClean_Click(i); }},
+    {1800, 2640, "sscmdClean", 0, "AC", KeyKind::Clear, [](Calculator& c, int16_t i) { c.sscmdClean_Click(i); }},
+    {2280, 120, "sscmdDigit", 4, "4", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {2280, 720, "sscmdDigit", 5, "5", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {2280, 1320, "sscmdDigit", 6, "6", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {2280, 2040, "sscmdOperator", 3, "\u00D7", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
+    {2280, 2640, "sscmdOperator", 4, "\u00F7", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
+    {2760, 120, "sscmdDigit", 1, "1", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {2760, 720, "sscmdDigit", 2, "2", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {2760, 1320, "sscmdDigit", 3, "3", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {2760, 2040, "sscmdOperator", 1, "+", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
+    {2760, 2640, "sscmdOperator", 2, "-", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
+    {3240, 120, "sscmdDigit", 0, "0", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
+    {3240, 720, "sscmdDot", -1, "\u2022", KeyKind::Digit, [](Calculator& c, int16_t) { c.sscmdDot_Click(); }},
+    {3240, 1320, "sscmdExp", -1, "EXP", KeyKind::Entry, [](Calculator& c, int16_t) { c.sscmdExp_Click(); }},
+    {3240, 2040, "sscmdEqual", -1, "=", KeyKind::Equal, [](Calculator& c, int16_t) { c.sscmdEqual_Click(); }},
+    {3240, 2640, "sscmdConst", -1, "Co", KeyKind::Entry, [](Calculator& c, int16_t) { c.sscmdConst_Click(); }},
+};
+
+struct LegendDef {
+    int top;
+    int left;
+    const char* control;
+    const char* text;  // UTF-8
+};
+
+const LegendDef kLegends[] = {
+    {480, 1440, "Label1", "10^x"},
+    {480, 2040, "Label2", "e^x"},
+    {840, 240, "Label6", "X!  "},
+    {840, 1440, "Label3", "sin\u00AD\u00B9"},
+    {840, 2040, "Label4", "cos\u00AD\u00B9"},
+    {840, 2640, "Label5", "tan\u00AD\u00B9"},
+};
+
+// Legends sit in the 120-twip gap between two rows; the keys below cover the rest.
+constexpr int kLegendWidth = 375, kLegendHeight = 195;
+
+const char* kindName(KeyKind kind)
+{
+    switch (kind) {
+    case KeyKind::Function: return "function";
+    case KeyKind::Shift: return "shift";
+    case KeyKind::Off: return "off";
+    case KeyKind::Digit: return "digit";
+    case KeyKind::Operator: return "operator";
+    case KeyKind::Clear: return "clear";
+    case KeyKind::Equal: return "equal";
+    case KeyKind::Entry: return "entry";
+    }
+    return "function";
+}
+
+// The case of a hand-held calculator: a slate body, a darker keypad well, dark
+// function keys with white print, light digit keys and coloured AC/C.
+const char* kStyle = R"(
+#ssfrLCDpad { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4b525c, stop:1 #3a4048);
+              border: none; }
+#ssfrKeypad { background: #2b2f35; border: none; border-top: 1px solid #1d2024; }
+QLabel[legend="true"] { color: #e9b949; background: transparent; }
+QPushButton { border-radius: 3px; padding: 0px; }
+QPushButton[kind="function"], QPushButton[kind="shift"], QPushButton[kind="off"] {
+    color: #ffffff; border: 1px solid #101214; border-bottom: 2px solid #0b0c0e;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5a616b, stop:1 #3c424a); }
+QPushButton[kind="shift"] { color: #f2c14e; }
+QPushButton[kind="off"] { color: #ff8a7a; }
+QPushButton[kind="digit"] {
+    color: #1b1d20; border: 1px solid #6d6a62; border-bottom: 3px solid #8c877b;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf9f3, stop:1 #dcd8cc); }
+QPushButton[kind="entry"] {
+    color: #1b1d20; border: 1px solid #5c6168; border-bottom: 3px solid #6f757d;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d5dae0, stop:1 #aab1ba); }
+QPushButton[kind="operator"], QPushButton[kind="equal"] {
+    color: #ffffff; border: 1px solid #243247; border-bottom: 3px solid #1b2636;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7f9cc4, stop:1 #4f6f9c); }
+QPushButton[kind="clear"] {
+    color: #ffffff; border: 1px solid #6b2a0c; border-bottom: 3px solid #7c3310;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f59a4a, stop:1 #d0661e); }
+QPushButton:pressed { border-bottom-width: 1px; margin-top: 2px; }
+QPushButton[kind="function"]:pressed, QPushButton[kind="shift"]:pressed, QPushButton[kind="off"]:pressed {
+    background: #2f343b; margin-top: 1px; }
+QPushButton[kind="digit"]:pressed { background: #cdc8ba; }
+QPushButton[kind="entry"]:pressed { background: #9ea5ae; }
+QPushButton[kind="operator"]:pressed, QPushButton[kind="equal"]:pressed { background: #48648c; }
+QPushButton[kind="clear"]:pressed { background: #c15a16; }
+QPushButton:focus { outline: none; }
+)";
+
+}  // namespace
+
+// ---- LcdPanel ----
+
+LcdPanel::LcdPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName("sspaLCD");
+    QFont font(QStringLiteral("DejaVu Sans"), 12);
+    font.setBold(true);
+    setFont(font);
+}
+
+void LcdPanel::setText(const QString& text)
+{
+    if (text == m_text) return;
+    m_text = text;
+    update();
+}
+
+void LcdPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, QColor(0xb7, 0xc4, 0xa4));
+    // Sunken bevel: shadow along the top and left, light along the bottom and right.
+    p.setPen(QColor(0x2a, 0x2e, 0x28));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(QColor(0x6f, 0x78, 0x64));
+    p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+    p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+    p.setPen(QColor(0xe4, 0xea, 0xdc));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+
+    p.setFont(font());
+    p.setPen(QColor(0x1c, 0x24, 0x1a));
+    const QFontMetrics fm(font());
+    // Trailing blanks count: the text's right end, blanks included, meets the edge.
+    const int width = fm.horizontalAdvance(m_text);
+    const int baseline = r.bottom() - qMax(2, (r.height() - fm.height()) / 4) - fm.descent() + 1;
+    p.drawText(r.right() - 2 - width, baseline, m_text);
+}
+
+void LcdPanel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit clicked();
+}
+
+void LcdPanel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit doubleClicked();
+}
+
+// ---- ClickFrame ----
+
+void ClickFrame::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit pressed(event->button(), event->globalPosition().toPoint());
+}
+
+// ---- Legend ----
+
+Legend::Legend(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    setProperty("legend", true);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Legend::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    QString shown = text();
+    shown.replace(QChar(0x00AD), QChar(0x207B));
+    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop, shown);
+}
+
+// ---- EqualKey ----
+
+bool EqualKey::event(QEvent* event)
+{
+    // Tab belongs to the keyboard map here, not to focus navigation: the focus
+    // never leaves "=".
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QPushButton::event(event);
+}
+
+void EqualKey::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        // A focused push button is pressed by the space bar, and Enter presses
+        // "=" as a calculator's Enter key does; neither goes through the map.
+        QPushButton::keyPressEvent(event);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        click();
+        return;
+    default: break;
+    }
+    int16_t shift = 0;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (mods & Qt::ShiftModifier) shift |= 1;
+    if (mods & Qt::ControlModifier) shift |= 2;
+    if (mods & Qt::AltModifier) shift |= 4;
+    event->accept();
+    emit keyDown(VirtualKeyOf(*event), shift);
+}
+
+void EqualKey::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space) {
+        QPushButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// ---- MainWindow ----
+
+MainWindow::MainWindow(Registry& registry, QWidget* parent)
+    : QMainWindow(parent), m_twips(Twips::ForPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, registry)
+{
+    setObjectName("frmCalculator");
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowIcon(AppIcon());
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setStyleSheet(QString::fromLatin1(kStyle));
+    buildDisplay(client);
+    buildKeypad(client);
+    setCentralWidget(client);
+    buildMenus();
+
+    setFixedSize(m_twips.toPixels(kClientWidth), fullClientHeight());
+    render();
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::fullClientHeight() const
+{
+    const int bar = menuBar()->isHidden() ? 0 : menuBar()->sizeHint().height();
+    return bar + m_twips.toPixels(kClientHeight);
+}
+
+QLabel* MainWindow::addIndicator(const char* name, const QString& text, int left, int width)
+{
+    auto* label = new QLabel(text, m_lcd);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font(QStringLiteral("DejaVu Sans"), 6);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QColor(0x1c, 0x24, 0x1a));
+    label->setPalette(pal);
+    label->setGeometry(m_twips.rect(left, 15, width, 195));
+    return label;
+}
+
+void MainWindow::buildDisplay(QWidget* client)
+{
+    m_display = new ClickFrame(client);
+    m_display->setObjectName("ssfrLCDpad");
+    m_display->setGeometry(m_twips.rect(0, 0, kClientWidth, 975));
+    connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.FocusEqual(); });
+
+    m_lcd = new LcdPanel(m_display);
+    m_lcd->setGeometry(m_twips.rect(240, 240, 2655, 495));
+    connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.FocusEqual(); });
+    connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.sspaLCD_DblClick(); }); });
+
+    m_shiftIndicator = addIndicator("lblShiftIndicator", QStringLiteral("S"), 240, 195);
+    m_hypIndicator = addIndicator("lblHypIndicator", QStringLiteral("hyp"), 450, 270);
+    m_memIndicator = addIndicator("lblMemIndicator", QStringLiteral("M"), 720, 195);
+    const char* modeNames[] = {"lblModeDisplay_0", "lblModeDisplay_1", "lblModeDisplay_2"};
+    const char* modeTexts[] = {"D", "R", "G"};
+    for (int i = 0; i < 3; ++i) {
+        m_modeDisplay[i] = addIndicator(modeNames[i], QString::fromLatin1(modeTexts[i]), 1200 + 360 * i, 195);
+    }
+    m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 255);
+    QFont expFont = m_expLabel->font();
+    expFont.setPointSizeF(7);
+    expFont.setBold(true);
+    m_expLabel->setFont(expFont);
+}
+
+void MainWindow::buildKeypad(QWidget* client)
+{
+    // Created after the display frame, so it lies above the display's lower edge.
+    m_keypad = new ClickFrame(client);
+    m_keypad->setObjectName("ssfrKeypad");
+    m_keypad->setGeometry(m_twips.rect(0, 840, kClientWidth, 3735));
+    connect(m_keypad, &ClickFrame::pressed, this, [this](Qt::MouseButton button, QPoint at) {
+        if (button == Qt::RightButton) {
+            m_settingsMenu->popup(at);
+        } else {
+            m_toolkit.FocusEqual();
+        }
+    });
+
+    // Legends first: the keys, created later, stack above them.
+    QFont legendFont(QStringLiteral("DejaVu Sans"), 5);
+    for (const LegendDef& def : kLegends) {
+        auto* legend = new Legend(QString::fromUtf8(def.text), m_keypad);
+        legend->setObjectName(QString::fromLatin1(def.control));
+        legend->setFont(legendFont);
+        legend->setGeometry(m_twips.rect(def.left, def.top, kLegendWidth, kLegendHeight));
+    }
+
+    QFont functionFont(QStringLiteral("DejaVu Sans"), 6);
+    QFont lowerFont(QStringLiteral("DejaVu Sans"), 9);
+    lowerFont.setBold(true);
+    QFont smallLowerFont(QStringLiteral("DejaVu Sans"), 6);
+    smallLowerFont.setBold(true);
+    for (const KeyDef& def : kKeys) {
+        const bool isFunction = def.kind == KeyKind::Function || def.kind == KeyKind::Shift || def.kind == KeyKind::Off;
+        QPushButton* key = nullptr;
+        if (def.kind == KeyKind::Equal) {
+            m_equal = new EqualKey(QString::fromUtf8(def.caption), m_keypad);
+            m_equal->setFocusPolicy(Qt::StrongFocus);
+            connect(m_equal, &EqualKey::keyDown, this, [this](int16_t code, int16_t shift) {
+                forward([this, code, shift] { m_calc.sscmdEqual_KeyDown(code, shift); });
+            });
+            key = m_equal;
+        } else {
+            key = new QPushButton(QString::fromUtf8(def.caption), m_keypad);
+            // Clicks leave the keyboard with "=", where the keyboard map listens.
+            key->setFocusPolicy(Qt::NoFocus);
+        }
+        key->setAutoDefault(false);
+        const QString name = def.index < 0 ? QString::fromLatin1(def.control)
+                                           : QStringLiteral("%1_%2").arg(QLatin1String(def.control)).arg(def.index);
+        key->setObjectName(name);
+        key->setProperty("kind", kindName(def.kind));
+        if (isFunction) {
+            key->setFont(functionFont);
+            key->setGeometry(m_twips.rect(def.left, def.top, kFunctionKeyWidth, kFunctionKeyHeight));
+        } else {
+            key->setFont(QString::fromUtf8(def.caption).size() > 1 ? smallLowerFont : lowerFont);
+            key->setGeometry(m_twips.rect(def.left, def.top, kLowerKeySize, kLowerKeySize));
+        }
+        const KeyHandler press = def.press;
+        const int16_t index = def.index < 0 ? 0 : def.index;
+        connect(key, &QPushButton::clicked, this, [this, press, index] { forward([this, press, index] { press(m_calc, index); }); });
+        m_keys.push_back(key);
+    }
+}
+
+void MainWindow::buildMenus()
+{
+    m_settingsMenu = menuBar()->addMenu(QStringLiteral("&Settings"));
+    m_settingsMenu->setObjectName("mnuSettings");
+    QAction* copy = m_settingsMenu->addAction(QStringLiteral("&Copy"));
+    copy->setObjectName("mnuCopy");
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuCopy_Click(); }); });
+    QAction* paste = m_settingsMenu->addAction(QStringLiteral("&Paste"));
+    paste->setObjectName("mnuPaste");
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(paste, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuPaste_Click(); }); });
+    QAction* shrink = m_settingsMenu->addAction(QStringLiteral("Shrin&k"));
+    shrink->setObjectName("mnuShrink");
+    shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuShrink_Click(); }); });
+    QAction* hide = m_settingsMenu->addAction(QStringLiteral("&Hide"));
+    hide->setObjectName("mnuHide");
+    hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(hide, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuHide_Click(); }); });
+    m_floatAction = m_settingsMenu->addAction(QStringLiteral("Always On &Top"));
+    m_floatAction->setObjectName("mnuFloat");
+    m_floatAction->setCheckable(true);
+    connect(m_floatAction, &QAction::triggered, this, [this](bool checked) {
+        // Qt has already flipped the mark; the handler flips it itself, from the
+        // state the user saw.
+        m_floatAction->setChecked(!checked);
+        forward([this] { m_calc.mnuFloat_Click(); });
+    });
+    // The shortcuts also belong to the window itself, so they keep working in
+    // compact mode, where the menu bar is hidden.
+    addActions({copy, paste, shrink, hide});
+
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName("mnuHelp");
+    QAction* about = m_helpMenu->addAction(QStringLiteral("&About..."));
+    about->setObjectName("mnuAbout");
+    connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
+
+    m_popMenu = new QMenu(QStringLiteral("Pop"), this);
+    m_popMenu->setObjectName("mnuPop");
+    QAction* about2 = m_popMenu->addAction(QStringLiteral("&About..."));
+    about2->setObjectName("mnuAbout2");
+    connect(about2, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
+    m_popMenu->addSeparator()->setObjectName("mnuSep2");
+    QAction* exit = m_popMenu->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName("mnuExit");
+    connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.sscmdOff_Click(); }); });
+}
+
+void MainWindow::render()
+{
+    m_lcd->setText(ToQString(m_calc.LcdText));
+    m_expLabel->setText(ToQString(m_calc.ExpText));
+    m_expLabel->setVisible(m_calc.ExpVisible);
+    m_shiftIndicator->setVisible(m_calc.ShiftIndicatorVisible);
+    m_hypIndicator->setVisible(m_calc.HypIndicatorVisible);
+    m_memIndicator->setVisible(m_calc.MemIndicatorVisible);
+    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(m_calc.ModeDisplayVisible[i]);
+}
+
+void MainWindow::forward(const std::function<void()>& handler)
+{
+    handler();
+    render();
+}
+
+void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger: forward([this] { m_calc.TrayLeftButtonDown(); }); break;
+    case QSystemTrayIcon::Context: m_popMenu->popup(QCursor::pos()); break;
+    default: break;   // double and middle clicks mean nothing here
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_calc.Form_Unload();
+    event->accept();
+    emit closed();
+}
+
+}  // namespace trellum::shell

@@ -1,0 +1,159 @@
+#pragma once
+// frmCalculator: the display above a keypad of 40 keys, drawn like a hand-held
+// calculator. It owns the Calculator and renders its public display state after
+// every event it forwards; all decisions are the Calculator's.
+//
+//   click / key / menu / tray event -> forward(): a Calculator handler -> render()
+//   the handler's visible effects   -> QtToolkit -> this window
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+
+#include "engine/calculator.h"
+#include "shell/qt_toolkit.h"
+#include "shell/twips.h"
+
+class QAction;
+class QMenu;
+
+namespace trellum {
+class Registry;
+}
+
+namespace trellum::shell {
+
+// sspaLCD: paints its text right-aligned with the trailing blanks counted, so
+// "14.  " keeps its two-space margin as on the original display.
+class LcdPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit LcdPanel(QWidget* parent);
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString m_text;
+};
+
+// A frame that reports mouse presses on its background (ssfrLCDpad, ssfrKeypad).
+class ClickFrame : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+
+signals:
+    void pressed(Qt::MouseButton button, QPoint globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A legend above a key. The soft hyphen of "sin\u00AD\u00B9" is drawn as a raised
+// minus, so the inverse legends read as sin⁻¹ while the text stays as given.
+class Legend : public QLabel {
+    Q_OBJECT
+public:
+    Legend(const QString& text, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// sscmdEqual: holds the keyboard focus; its key-down event is the keyboard map.
+class EqualKey : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+signals:
+    void keyDown(int16_t keyCode, int16_t shift);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Registry& registry, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Calculator& calculator() { return m_calc; }
+    QtToolkit& toolkit() { return m_toolkit; }
+    const Twips& twips() const { return m_twips; }
+
+    // Shows the Calculator's display state: LCD text, exponent, indicators.
+    void render();
+    // Runs a Calculator handler, then renders.
+    void forward(const std::function<void()>& handler);
+
+    QAction* floatAction() const { return m_floatAction; }
+    QMenu* settingsMenu() const { return m_settingsMenu; }
+    QMenu* helpMenu() const { return m_helpMenu; }
+    QMenu* popMenu() const { return m_popMenu; }
+    EqualKey* equalKey() const { return m_equal; }
+    LcdPanel* lcd() const { return m_lcd; }
+    QLabel* expLabel() const { return m_expLabel; }
+    QFrame* keypadFrame() const { return m_keypad; }
+    QFrame* displayFrame() const { return m_display; }
+    const std::vector<QPushButton*>& keys() const { return m_keys; }
+
+    // Window height in pixels for a client area of the design size under the menu bar.
+    int fullClientHeight() const;
+
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
+
+signals:
+    // The window has closed and Form_Unload has run: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildDisplay(QWidget* client);
+    void buildKeypad(QWidget* client);
+    void buildMenus();
+    QLabel* addIndicator(const char* name, const QString& text, int left, int width);
+
+    Twips m_twips;
+    QtToolkit m_toolkit;
+    Calculator m_calc;
+
+    ClickFrame* m_display = nullptr;
+    LcdPanel* m_lcd = nullptr;
+    QLabel* m_shiftIndicator = nullptr;
+    QLabel* m_hypIndicator = nullptr;
+    QLabel* m_memIndicator = nullptr;
+    QLabel* m_modeDisplay[3] = {};
+    QLabel* m_expLabel = nullptr;
+    ClickFrame* m_keypad = nullptr;
+    EqualKey* m_equal = nullptr;
+    std::vector<QPushButton*> m_keys;
+
+    QMenu* m_settingsMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QMenu* m_popMenu = nullptr;
+    QAction* m_floatAction = nullptr;
+};
+
+}  // namespace trellum::shell

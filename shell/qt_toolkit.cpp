@@ -1,0 +1,246 @@
+#include "shell/qt_toolkit.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStringDecoder>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+#include "shell/dialogs/dialogs.h"
+#include "shell/main_window.h"
+
+namespace trellum::shell {
+
+QString ToQString(const std::string& text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (!utf8.hasError()) return decoded;
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }
+
+QtToolkit::QtToolkit(MainWindow& window) : m_window(window) {}
+
+QtToolkit::~QtToolkit() = default;
+
+void QtToolkit::MsgBox(const std::string& text, MsgIcon icon, const std::string& title)
+{
+    // The display shows what the handler had done up to the message.
+    m_window.render();
+    QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
+                    ToQString(title), ToQString(text), QMessageBox::Ok, &m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtToolkit::Beep()
+{
+    ++m_beeps;
+    QApplication::beep();
+}
+
+void QtToolkit::FocusEqual() { m_window.equalKey()->setFocus(Qt::OtherFocusReason); }
+
+void QtToolkit::ShowMemListDialog(MemListDialog& dialog)
+{
+    m_window.render();
+    RunMemListWindow(&m_window, dialog, m_window.windowIcon());
+}
+
+void QtToolkit::ShowConstDialog(ConstDialog& dialog)
+{
+    m_window.render();
+    RunConstWindow(&m_window, dialog, m_window.windowIcon());
+}
+
+void QtToolkit::ShowQueryDialog(QueryDialog& dialog)
+{
+    m_window.render();
+    RunQueryWindow(&m_window, dialog, m_window.windowIcon());
+}
+
+void QtToolkit::ShowAboutDialog() { RunAboutWindow(&m_window, m_window.windowIcon()); }
+
+std::string QtToolkit::ClipboardText()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? ToStdString(clipboard->text(QClipboard::Clipboard)) : std::string();
+}
+
+void QtToolkit::SetClipboardText(const std::string& text)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQString(text), QClipboard::Clipboard);
+}
+
+int32_t QtToolkit::WindowTop() { return m_window.twips().toTwips(m_window.frameGeometry().top()); }
+
+int32_t QtToolkit::WindowLeft() { return m_window.twips().toTwips(m_window.frameGeometry().left()); }
+
+void QtToolkit::MoveWindow(int32_t top, int32_t left)
+{
+    // Stored places may be anything a hand-edited hive holds; keep them in int range.
+    const auto clampPixels = [this](int32_t twips) {
+        const double px = twips * m_window.twips().dpi() / 1440.0;
+        return static_cast<int>(std::clamp(px, -1.0e6, 1.0e6));
+    };
+    m_window.move(clampPixels(left), clampPixels(top));
+}
+
+void QtToolkit::SetWindowHeight(int32_t twips)
+{
+    // The height asked for is the whole window's, frame and caption included.
+    const int frameExtra = m_window.frameGeometry().height() - m_window.geometry().height();
+    const int whole = m_window.twips().toPixels(std::clamp<int32_t>(twips, 0, 1'000'000));
+    m_window.setFixedHeight(std::max(1, whole - frameExtra));
+}
+
+void QtToolkit::CenterMainWindow() { CenterForm(&m_window); }
+
+void QtToolkit::EnsureWindowVisible()
+{
+    const QRect frame = m_window.frameGeometry();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) return;
+    for (const QScreen* screen : screens) {
+        if (screen->geometry().intersects(frame)) return;
+    }
+    // Off every screen: bring it onto the nearest one, whole if it fits.
+    const QPoint centre = frame.center();
+    const QScreen* nearest = screens.front();
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (const QScreen* screen : screens) {
+        const QRect g = screen->geometry();
+        const qint64 dx = std::max({g.left() - centre.x(), 0, centre.x() - g.right()});
+        const qint64 dy = std::max({g.top() - centre.y(), 0, centre.y() - g.bottom()});
+        if (dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            nearest = screen;
+        }
+    }
+    const QRect area = nearest->availableGeometry();
+    const int x = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+    m_window.move(x, y);
+}
+
+bool QtToolkit::IsWindowVisible() { return m_window.isVisible(); }
+
+void QtToolkit::ShowWindow()
+{
+    if (m_window.isMinimized()) {
+        m_window.showNormal();
+    } else {
+        m_window.show();
+    }
+    m_window.activateWindow();
+}
+
+void QtToolkit::HideWindow()
+{
+    // Without a notification area a hidden window could never come back, so it
+    // goes to the task bar instead.
+    if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_window.hide();
+    } else {
+        m_window.showMinimized();
+    }
+}
+
+void QtToolkit::ActivateWindow()
+{
+    if (m_window.isMinimized()) m_window.showNormal();
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void QtToolkit::UnloadWindow() { m_window.close(); }
+
+void QtToolkit::SetKeypadCursors()
+{
+    const QPixmap hand(QStringLiteral(":/resources/hand.png"));
+    const QCursor cursor = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
+    m_window.keypadFrame()->setCursor(cursor);
+    for (QPushButton* key : m_window.keys()) key->setCursor(cursor);
+}
+
+bool QtToolkit::MenuChecked(Menu menu) { return menu == Menu::Float && m_window.floatAction()->isChecked(); }
+
+void QtToolkit::SetMenuChecked(Menu menu, bool checked)
+{
+    if (menu == Menu::Float) m_window.floatAction()->setChecked(checked);
+}
+
+bool QtToolkit::MenuVisible(Menu menu)
+{
+    switch (menu) {
+    case Menu::Settings: return m_window.settingsMenu()->menuAction()->isVisible();
+    case Menu::Help: return m_window.helpMenu()->menuAction()->isVisible();
+    case Menu::Float: return m_window.floatAction()->isVisible();
+    }
+    return false;
+}
+
+void QtToolkit::SetMenuVisible(Menu menu, bool visible)
+{
+    switch (menu) {
+    case Menu::Settings: m_window.settingsMenu()->menuAction()->setVisible(visible); break;
+    case Menu::Help: m_window.helpMenu()->menuAction()->setVisible(visible); break;
+    case Menu::Float: m_window.floatAction()->setVisible(visible); break;
+    }
+    // A bar whose menus are all hidden would still take its height.
+    m_window.menuBar()->setVisible(m_window.settingsMenu()->menuAction()->isVisible() ||
+                                   m_window.helpMenu()->menuAction()->isVisible());
+}
+
+void QtToolkit::SetTopMost(bool topMost)
+{
+    Qt::WindowFlags flags = m_window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topMost);
+    if (QWindow* handle = m_window.windowHandle()) {
+        // Changing the QWindow's flags updates the window manager's "above" state on
+        // the same native window; QWidget::setWindowFlags would re-create it.
+        handle->setFlags(flags);
+        m_window.overrideWindowFlags(flags);
+    } else {
+        m_window.setWindowFlags(flags);
+    }
+}
+
+void QtToolkit::TrayAdd(const std::string& tip)
+{
+    if (!m_tray) {
+        m_tray = std::make_unique<QSystemTrayIcon>(m_window.windowIcon());
+        QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, &m_window, &MainWindow::trayActivated);
+    }
+    m_tray->setToolTip(ToQString(tip));
+    m_tray->show();
+}
+
+void QtToolkit::TrayModify(const std::string& tip)
+{
+    if (m_tray) m_tray->setToolTip(ToQString(tip));
+}
+
+void QtToolkit::TrayDelete()
+{
+    if (!m_tray) return;
+    m_tray->hide();
+    m_tray.reset();
+}
+
+std::string QtToolkit::ProgramFolder()
+{
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+}  // namespace trellum::shell

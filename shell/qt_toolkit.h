@@ -1,0 +1,76 @@
+#pragma once
+// The Toolkit of the real program: every visible effect the calculator's logic
+// asks for, carried out on the main window with Qt.
+
+#include <memory>
+#include <string>
+
+#include <QString>
+
+#include "engine/toolkit.h"
+
+class QSystemTrayIcon;
+
+namespace trellum::shell {
+
+class MainWindow;
+
+// Library texts are UTF-8 where they come from Qt, but constants files and
+// hand-edited settings may hold Latin-1 bytes; neither may turn into garbage.
+QString ToQString(const std::string& text);
+std::string ToStdString(const QString& text);
+
+class QtToolkit : public Toolkit {
+public:
+    explicit QtToolkit(MainWindow& window);
+    ~QtToolkit() override;
+
+    void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override;
+    void Beep() override;
+    void FocusEqual() override;
+
+    void ShowMemListDialog(MemListDialog& dialog) override;
+    void ShowConstDialog(ConstDialog& dialog) override;
+    void ShowQueryDialog(QueryDialog& dialog) override;
+    void ShowAboutDialog() override;
+
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& text) override;
+
+    int32_t WindowTop() override;
+    int32_t WindowLeft() override;
+    void MoveWindow(int32_t top, int32_t left) override;
+    void SetWindowHeight(int32_t twips) override;
+    void CenterMainWindow() override;
+    void EnsureWindowVisible() override;
+
+    bool IsWindowVisible() override;
+    void ShowWindow() override;
+    void HideWindow() override;
+    void ActivateWindow() override;
+    void UnloadWindow() override;
+    void SetKeypadCursors() override;
+
+    bool MenuChecked(Menu menu) override;
+    void SetMenuChecked(Menu menu, bool checked) override;
+    bool MenuVisible(Menu menu) override;
+    void SetMenuVisible(Menu menu, bool visible) override;
+    void SetTopMost(bool topMost) override;
+
+    void TrayAdd(const std::string& tip) override;
+    void TrayModify(const std::string& tip) override;
+    void TrayDelete() override;
+
+    std::string ProgramFolder() override;
+
+    // For tests: what a user would hear or see in the tray.
+    int BeepCount() const { return m_beeps; }
+    QSystemTrayIcon* Tray() const { return m_tray.get(); }
+
+private:
+    MainWindow& m_window;
+    std::unique_ptr<QSystemTrayIcon> m_tray;
+    int m_beeps = 0;
+};
+
+}  // namespace trellum::shell
