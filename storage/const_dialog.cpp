@@ -192,17 +192,17 @@ void Calculator::sscmdConst_Click()
 {
     std::string path = ConstFilePath;
     if (path.empty()) {
-        const std::string folder = m_toolkit.ProgramFolder();
+        const std::string folder = toolkit().ProgramFolder();
         path = folder.empty() ? "constants.txt"
                               : folder + (folder.back() == '/' ? "" : "/") + "constants.txt";
     }
-    ConstDialog dialog(m_toolkit);
+    ConstDialog dialog(toolkit());
     dialog.Form_Load(path);
     dialog.Caption = kLoadCaption;
-    m_toolkit.ShowConstDialog(dialog);
+    toolkit().ShowConstDialog(dialog);
     if (!dialog.Result.empty()) ShowNumberText(dialog.Result);
     NewEntry = true;
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 }  // namespace trellum

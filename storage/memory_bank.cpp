@@ -21,7 +21,7 @@ void Calculator::cmdMem_Click(int16_t Index)
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
     dialog.lstMem = MemorySlots;
-    m_toolkit.ShowMemListDialog(dialog);
+    toolkit().ShowMemListDialog(dialog);
 
     if (MemChoice >= 1 && MemChoice <= 10) {
         const auto slot = static_cast<std::size_t>(MemChoice - 1);
@@ -45,7 +45,7 @@ void Calculator::cmdMem_Click(int16_t Index)
         }
     }
     NewEntry = true;
-    m_toolkit.FocusEqual();
+    toolkit().FocusEqual();
 }
 
 // The bank is empty when its values add up to exactly zero, so 5 and -5 count as
