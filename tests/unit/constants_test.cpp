@@ -377,20 +377,6 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\na long name that makes the library larger than the limit = 2\r\n");
 }
 
-TEST_F(ConstantsTest, MissingFolderReportsAndCloseDiscards)
-{
-    dialog.Form_Load((folder / "gone" / "constants.txt").string());
-    answer("a", "1");
-    dialog.cmdEdit_Click();
-    toolkit.Events.clear();
-    dialog.cmdCancel_Click();
-    EXPECT_FALSE(dialog.Hidden);
-    EXPECT_EQ(toolkit.Events.size(), 1u);
-    dialog.Form_Close();
-    EXPECT_TRUE(dialog.Hidden);
-    EXPECT_FALSE(fs::exists(folder / "gone"));
-}
-
 TEST_F(ConstantsTest, WriteFollowsALinkAndKeepsPermissions)
 {
     const fs::path real = folder / "real.txt";
@@ -484,16 +470,6 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     EXPECT_EQ(calc.LcdText, "4.  ");
     EXPECT_EQ(toolkit.Events, (std::vector<std::string>{kCantLoad, kCantLoad}));
     EXPECT_FALSE(fs::exists(folder / "missing.txt"));
-}
-
-TEST(ConstantsText, StringTableHoldsTheFileAndDialogTexts)
-{
-    EXPECT_EQ(StringTable(103) + "\r\n" + StringTable(104) + "\r\n", kHeader);
-    EXPECT_EQ("msg:!:" + StringTable(107), kCantLoad);
-    EXPECT_EQ("msg:i:" + StringTable(108), kHasErrors);
-    EXPECT_EQ("msg:i:" + StringTable(110), kFillIn);
-    EXPECT_EQ("msg:i:" + StringTable(111), kNotNumber);
-    EXPECT_EQ(StringTable(105), "");
 }
 
 }  // namespace

@@ -234,14 +234,11 @@ TEST_P(StorageTokens, AcceptsOnlyWellFormedTokens)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StorageTokens,
-    testing::Values(TokenCase{"MIN:1", true}, TokenCase{"MR:10", true}, TokenCase{"MIN:F", true},
-                    TokenCase{"MR:F7", true}, TokenCase{"MIN:X", true}, TokenCase{"MR:W", true},
-                    TokenCase{"CO:1", true}, TokenCase{"CO:X", true}, TokenCase{"MIN:0", false},
-                    TokenCase{"MIN:11", false}, TokenCase{"MIN:01", false}, TokenCase{"MIN:", false},
-                    TokenCase{"MR:F0", false}, TokenCase{"MR:FF", false}, TokenCase{"MR:XW", false},
-                    TokenCase{"MR:-1", false}, TokenCase{"MEM:1", false}, TokenCase{"MIN", false},
-                    TokenCase{"CO:0", false}, TokenCase{"CO:", false}, TokenCase{"CO:W", false},
-                    TokenCase{"CO:99999", false}, TokenCase{"co:1", false}),
+    testing::Values(TokenCase{"MR:10", true}, TokenCase{"MIN:F", true}, TokenCase{"MR:F7", true},
+                    TokenCase{"MIN:W", true}, TokenCase{"CO:X", true}, TokenCase{"MIN:0", false},
+                    TokenCase{"MIN:11", false}, TokenCase{"MIN:01", false}, TokenCase{"MR:-1", false},
+                    TokenCase{"MR:FX", false}, TokenCase{"MIN", false}, TokenCase{"CO:0", false},
+                    TokenCase{"CO:99999", false}),
     [](const testing::TestParamInfo<TokenCase>& info) {
         std::string name;
         for (const char c : std::string(info.param.token)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
