@@ -1,0 +1,66 @@
+// The constants reader on arbitrary file contents: no crash, every constant kept
+// has a numeric value, at most one message, and what it kept survives a write
+// and a second read unchanged.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "engine/number_text.h"
+#include "engine/recording_toolkit.h"
+#include "storage/const_dialog.h"
+
+namespace {
+
+const std::filesystem::path& workDir()
+{
+    static const std::filesystem::path dir = [] {
+        auto d = std::filesystem::temp_directory_path() / ("trellum-fuzz-const-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
+void writeFile(const std::string& path, const uint8_t* data, size_t size)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) std::abort();
+    if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
+    std::fclose(f);
+}
+
+void checkLists(const trellum::ConstDialog& dialog)
+{
+    if (dialog.ConstValues.size() != dialog.lstConst.size() + 1) std::abort();
+    if (!dialog.ConstValues.back().empty()) std::abort();
+    for (std::size_t i = 0; i < dialog.lstConst.size(); ++i)
+        if (!trellum::IsNumeric(dialog.ConstValues[i])) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string path = (workDir() / "constants.txt").string();
+    const std::string copy = (workDir() / "copy.txt").string();
+    writeFile(path, data, size);
+
+    trellum::RecordingToolkit toolkit;
+    trellum::ConstDialog dialog(toolkit);
+    dialog.LoadConstants(path);
+    checkLists(dialog);
+    if (toolkit.Events.size() > 1) std::abort();
+
+    if (!dialog.SaveConstants(copy)) std::abort();
+    trellum::RecordingToolkit toolkit2;
+    trellum::ConstDialog reread(toolkit2);
+    reread.LoadConstants(copy);
+    if (!toolkit2.Events.empty()) std::abort();
+    if (reread.lstConst != dialog.lstConst || reread.ConstValues != dialog.ConstValues) std::abort();
+    return 0;
+}

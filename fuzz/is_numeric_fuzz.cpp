@@ -1,0 +1,53 @@
+// Whatever passes the numeric test must go onto the display without a crash and
+// leave it in a state the keys can work on; whatever fails it is refused by
+// paste with the program's message and the display untouched.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "engine/calculator.h"
+#include "engine/number_text.h"
+#include "engine/recording_toolkit.h"
+#include "storage/registry.h"
+
+namespace {
+
+bool endsWithTwoSpaces(const std::string& s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "  ") == 0; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    trellum::RecordingToolkit toolkit;
+    trellum::Registry registry;
+    trellum::Calculator calc(toolkit, registry);
+    calc.sscmdClean_Click(0);
+    calc.sscmdDigit_Click(7);
+    const std::string before = calc.LcdText;
+
+    toolkit.Clipboard = text;
+    calc.mnuPaste_Click();
+    if (trellum::IsNumeric(text)) {
+        for (const auto& event : toolkit.Events)
+            if (event.rfind("msg:", 0) == 0 && event != "msg:!:Out of Range!") std::abort();
+        if (!endsWithTwoSpaces(calc.LcdText)) std::abort();
+        // The display read back and shown again must stay a display text.
+        calc.ShowValue(calc.GetDisplayValue());
+        (void)calc.GetDisplayText();
+        calc.sscmdEqual_Click();
+        if (!endsWithTwoSpaces(calc.LcdText)) std::abort();
+
+        // ShowNumberText itself takes the text as it passed, blanks included.
+        trellum::Calculator direct(toolkit, registry);
+        direct.ShowNumberText(text);
+        (void)direct.GetDisplayValue();
+        (void)direct.GetDisplayText();
+    } else {
+        if (toolkit.Events.size() != 1 || toolkit.Events[0] != "msg:!:Importing data is not a number ") std::abort();
+        if (calc.LcdText != before) std::abort();
+    }
+    return 0;
+}
