@@ -1,0 +1,56 @@
+#include "shell/dialogs/dialogs.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace trellum::shell {
+
+std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
+{
+    auto window = std::make_unique<ModelWindow>(parent);
+    ModelWindow* w = window.get();
+    w->setObjectName(QStringLiteral("frmAbout"));
+    w->setWindowTitle(QStringLiteral("About Trellum"));
+    w->setWindowIcon(icon);
+
+    // The dialog and the picture take the desktop's menu background colour.
+    const QColor menuBackground = QApplication::palette("QMenu").color(QPalette::Window);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, menuBackground);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+
+    auto* picIcon = new QLabel(w);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setAutoFillBackground(true);
+    picIcon->setAlignment(Qt::AlignCenter);
+    auto* lblAppName = new QLabel(QStringLiteral("Trellum Version 2.1"), w);
+    lblAppName->setObjectName(QStringLiteral("lblAppName"));
+    QFont font = lblAppName->font();
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Normal);
+    lblAppName->setFont(font);
+    auto* cmdOk = new QPushButton(QStringLiteral("&OK"), w);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+
+    SetTwipsGeometry(picIcon, 360, 480, 480, 480);
+    SetTwipsGeometry(lblAppName, 1080, 240, 2895, 240);
+    SetTwipsGeometry(cmdOk, 3000, 2520, 1095, 375);
+    w->setFixedSize(TwipsToPixels(4485, w), TwipsToPixels(3180, w));
+    picIcon->setPixmap(icon.pixmap(picIcon->size(), w->devicePixelRatioF()));
+    cmdOk->setFocus();
+
+    // Nothing to decide here: every way out (OK, Esc, title-bar close) closes.
+    w->IsClosed = [] { return true; };
+    QObject::connect(cmdOk, &QPushButton::clicked, w, [w] { w->Forward({}); });
+    return window;
+}
+
+void RunAboutWindow(QWidget* parent, const QIcon& icon)
+{
+    MakeAboutWindow(parent, icon)->exec();
+}
+
+}  // namespace trellum::shell

@@ -1,0 +1,102 @@
+#include "shell/dialogs/dialogs.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "shell/qt_toolkit.h"
+#include "storage/const_dialog.h"
+
+namespace trellum::shell {
+
+namespace {
+
+// Rebuilt only when the names differ, so an unchanged list keeps its scroll place.
+void renderNames(QListWidget* list, const std::vector<std::string>& names)
+{
+    bool same = list->count() == static_cast<int>(names.size());
+    for (int row = 0; same && row < list->count(); ++row)
+        same = list->item(row)->text() == ToQString(names[row]);
+    if (same) return;
+    list->clear();
+    for (const std::string& name : names) list->addItem(ToQString(name));
+}
+
+}  // namespace
+
+std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon)
+{
+    auto window = std::make_unique<ModelWindow>(parent);
+    ModelWindow* w = window.get();
+    w->setObjectName(QStringLiteral("frmConst"));
+    w->setWindowIcon(icon);
+
+    // Created in focus order: OK, list, Cancel, Edit, Delete.
+    auto* cmdOk = new QPushButton(QStringLiteral("&OK"), w);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    auto* label1 = new QLabel(QStringLiteral("Select a constant:"), w);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* lstConst = new QListWidget(w);
+    lstConst->setObjectName(QStringLiteral("lstConst"));
+    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cmdEdit = new QPushButton(QStringLiteral("&Edit"), w);
+    cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
+    auto* cmdDel = new QPushButton(QStringLiteral("&Delete"), w);
+    cmdDel->setObjectName(QStringLiteral("cmdDel"));
+
+    SetTwipsGeometry(label1, 240, 120, 1575, 195);
+    SetTwipsGeometry(lstConst, 240, 360, 2415, 2400);
+    SetTwipsGeometry(cmdOk, 3000, 480, 1215, 375);
+    SetTwipsGeometry(cmdEdit, 3000, 1080, 1215, 375);
+    SetTwipsGeometry(cmdDel, 3000, 1680, 1215, 375);
+    SetTwipsGeometry(cmdCancel, 3000, 2280, 1215, 375);
+    w->setFixedSize(TwipsToPixels(4560, w), TwipsToPixels(3060, w));
+    QWidget::setTabOrder(cmdOk, lstConst);
+    QWidget::setTabOrder(lstConst, cmdCancel);
+    QWidget::setTabOrder(cmdCancel, cmdEdit);
+    QWidget::setTabOrder(cmdEdit, cmdDel);
+    // OK starts disabled, so the focus starts on the next stop, the list.
+    lstConst->setFocus();
+
+    w->IsClosed = [&model] { return model.Hidden; };
+    w->FormClose = [&model] { model.Form_Close(); };
+    w->EscapeKey = [&model] { model.cmdCancel_Click(); };
+    w->Render = [&model, w, lstConst, cmdOk, cmdDel] {
+        w->setWindowTitle(ToQString(model.Caption));
+        const QSignalBlocker blocker(lstConst);
+        renderNames(lstConst, model.lstConst);
+        if (model.ListIndex >= 0 && model.ListIndex < lstConst->count())
+            lstConst->setCurrentRow(model.ListIndex);
+        else
+            lstConst->clearSelection();
+        lstConst->setToolTip(ToQString(model.ToolTip));
+        cmdOk->setEnabled(model.OkEnabled);
+        cmdDel->setEnabled(model.DelEnabled);
+    };
+
+    QObject::connect(lstConst, &QListWidget::itemSelectionChanged, w, [&model, w, lstConst] {
+        const QList<QListWidgetItem*> selected = lstConst->selectedItems();
+        if (selected.isEmpty()) return;
+        const auto row = static_cast<int16_t>(lstConst->row(selected.front()));
+        w->Forward([&model, row] { model.lstConst_Click(row); });
+    });
+    QObject::connect(cmdOk, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdOk_Click(); }); });
+    // The model opens the entry dialog through the toolkit; the list is repainted
+    // when that nested modal window has closed.
+    QObject::connect(cmdEdit, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdEdit_Click(); }); });
+    QObject::connect(cmdDel, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdDel_Click(); }); });
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdCancel_Click(); }); });
+
+    w->Render();
+    return window;
+}
+
+void RunConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon)
+{
+    MakeConstWindow(parent, model, icon)->exec();
+}
+
+}  // namespace trellum::shell

@@ -1,0 +1,80 @@
+#pragma once
+// The program's dialog windows: the memory bank, the constants library, the
+// name/value entry and the About box, plus the application icon and the two
+// geometry services every window uses (CenterForm, twips to pixels).
+//
+// Each dialog window is a thin view of a window-free model from storage/:
+//   user event (click, Esc, title-bar close)
+//     -> ModelWindow::Forward -> the model's handler
+//     -> the model says it is closed ? the modal loop ends : the window repaints
+// The windows never decide anything themselves; the models can be driven without
+// them by RecordingToolkit.
+
+#include <functional>
+#include <memory>
+
+#include <QDialog>
+#include <QIcon>
+
+namespace trellum {
+class MemListDialog;
+class ConstDialog;
+class QueryDialog;
+}  // namespace trellum
+
+namespace trellum::shell {
+
+// ":/resources/trellum.svg" and its PNG renders when the program's resources are
+// linked in; otherwise the same picture drawn here, so the widget tests (which
+// link only the static library) still get a real icon.
+QIcon AppIcon();
+
+// Hourglass for the whole screen while the window is moved to the middle of its
+// screen; a window larger than the screen gets a negative position.
+void CenterForm(QWidget* window);
+
+// 15 twips per pixel at 96 dpi; larger logical DPI settings scale the layout.
+int TwipsToPixels(int twips, const QWidget* w);
+
+// Places a control at a layout position given in twips, `yOffset` pixels lower
+// (a menu bar above the client area). Labels grow to their text so a large
+// font never clips them.
+void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height,
+                      int yOffset = 0);
+
+// A modal window in front of a dialog model. It is centred when first shown.
+class ModelWindow : public QDialog {
+public:
+    explicit ModelWindow(QWidget* parent);
+
+    std::function<bool()> IsClosed;     // the model has hidden or unloaded itself
+    std::function<void()> Render;       // repaint the controls from the model
+    std::function<void()> FormClose;    // title-bar close (and Esc without EscapeKey)
+    std::function<void()> EscapeKey;    // the cancel button's handler
+
+    // Runs a model handler, then closes the window or repaints it as the model says.
+    void Forward(const std::function<void()>& handler);
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool m_centred = false;
+};
+
+// Builders: the window ready to exec(), rendered from the model. Tests drive them
+// without a modal loop; the Run* functions below exec them.
+std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon);
+
+// Each shows a freshly built window modally and returns when the model has closed it.
+void RunMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon);
+void RunConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon);
+void RunQueryWindow(QWidget* parent, QueryDialog& model, const QIcon& icon);
+void RunAboutWindow(QWidget* parent, const QIcon& icon);
+
+}  // namespace trellum::shell

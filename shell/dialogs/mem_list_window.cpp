@@ -1,0 +1,97 @@
+#include "shell/dialogs/dialogs.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "shell/qt_toolkit.h"
+#include "storage/mem_list_dialog.h"
+
+namespace trellum::shell {
+
+std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon)
+{
+    auto window = std::make_unique<ModelWindow>(parent);
+    ModelWindow* w = window.get();
+    w->setObjectName(QStringLiteral("frmMemList"));
+    w->setWindowIcon(icon);
+
+    auto* menuBar = new QMenuBar(w);
+    menuBar->setNativeMenuBar(false);
+    QMenu* mnuOption = menuBar->addMenu(QStringLiteral("&Option"));
+    mnuOption->setObjectName(QStringLiteral("mnuOption"));
+    QAction* mnuFlush = mnuOption->addAction(QStringLiteral("&Flush Memory"));
+    mnuFlush->setObjectName(QStringLiteral("mnuFlush"));
+    const int menuHeight = menuBar->sizeHint().height();
+
+    auto* label1 = new QLabel(QStringLiteral("Select a memory slot:"), w);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* lstMem = new QListWidget(w);
+    lstMem->setObjectName(QStringLiteral("lstMem"));
+    auto* cmdDone = new QPushButton(QStringLiteral("&Done"), w);
+    cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    cmdDone->setDefault(true);
+    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    model.Form_Load();
+    for (const std::string& line : model.lstMem) lstMem->addItem(ToQString(line));
+
+    SetTwipsGeometry(label1, 360, 120, 1830, 195, menuHeight);
+    SetTwipsGeometry(lstMem, 360, 360, 2655, 2010, menuHeight);
+    // All ten slots stay in view: a font taller than the design's moves the
+    // buttons down and lengthens the window rather than hiding a line.
+    lstMem->ensurePolished();
+    const int listHeight = lstMem->count() * lstMem->sizeHintForRow(0) + 2 * lstMem->frameWidth();
+    const int grow = std::max(0, listHeight - lstMem->height());
+    lstMem->resize(lstMem->width(), lstMem->height() + grow);
+    SetTwipsGeometry(cmdDone, 360, 2640, 855, 375, menuHeight + grow);
+    SetTwipsGeometry(cmdCancel, 2160, 2640, 855, 375, menuHeight + grow);
+    const int clientWidth = TwipsToPixels(3450, w);
+    menuBar->setGeometry(0, 0, clientWidth, menuHeight);
+    w->setFixedSize(clientWidth, menuHeight + TwipsToPixels(3195, w) + grow);
+    QWidget::setTabOrder(lstMem, cmdDone);
+    QWidget::setTabOrder(cmdDone, cmdCancel);
+    lstMem->setFocus();
+
+    w->IsClosed = [&model] { return model.Unloaded; };
+    w->FormClose = [&model] { model.Form_Close(); };
+    w->EscapeKey = [&model] { model.cmdCancel_Click(); };
+    w->Render = [&model, w, lstMem, cmdDone] {
+        w->setWindowTitle(ToQString(model.Caption));
+        const QSignalBlocker blocker(lstMem);
+        for (int row = 0; row < lstMem->count() && row < static_cast<int>(model.lstMem.size()); ++row)
+            lstMem->item(row)->setText(ToQString(model.lstMem[row]));
+        if (model.ListIndex >= 0 && model.ListIndex < lstMem->count())
+            lstMem->setCurrentRow(model.ListIndex);
+        else
+            lstMem->clearSelection();
+        cmdDone->setEnabled(model.DoneEnabled);
+    };
+
+    // Selection, not the current row: focusing the list makes a row current
+    // without the user choosing it.
+    QObject::connect(lstMem, &QListWidget::itemSelectionChanged, w, [&model, w, lstMem] {
+        const QList<QListWidgetItem*> selected = lstMem->selectedItems();
+        if (selected.isEmpty()) return;
+        const auto row = static_cast<int16_t>(lstMem->row(selected.front()));
+        w->Forward([&model, row] { model.lstMem_Click(row); });
+    });
+    QObject::connect(mnuFlush, &QAction::triggered, w, [&model, w] { w->Forward([&model] { model.mnuFlush_Click(); }); });
+    QObject::connect(cmdDone, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdDone_Click(); }); });
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdCancel_Click(); }); });
+
+    w->Render();
+    return window;
+}
+
+void RunMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon)
+{
+    MakeMemListWindow(parent, model, icon)->exec();
+}
+
+}  // namespace trellum::shell
