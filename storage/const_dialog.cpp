@@ -3,6 +3,7 @@
 // dialog closes through OK or Cancel after an edit.
 
 #include "storage/const_dialog.h"
+#include "storage/constants_location.h"
 
 #include <map>
 
@@ -190,12 +191,9 @@ bool ConstDialog::saveIfChanged() { return !ConstsChanged || SaveConstants(Const
 
 void Calculator::sscmdConst_Click()
 {
-    std::string path = ConstFilePath;
-    if (path.empty()) {
-        const std::string folder = toolkit().ProgramFolder();
-        path = folder.empty() ? "constants.txt"
-                              : folder + (folder.back() == '/' ? "" : "/") + "constants.txt";
-    }
+    // An installed copy cannot write beside the program: the library then lives
+    // in the user's data folder, seeded from the starter file.
+    const std::string path = ConstFilePath.empty() ? ConstantsFilePath(toolkit().ProgramFolder()) : ConstFilePath;
     ConstDialog dialog(toolkit());
     dialog.Form_Load(path);
     dialog.Caption = kLoadCaption;
