@@ -133,7 +133,9 @@ void QtToolkit::EnsureWindowVisible()
     m_window.move(x, y);
 }
 
-bool QtToolkit::IsWindowVisible() { return m_window.isVisible(); }
+// A window minimised for want of a tray counts as hidden, so a later click on
+// the icon restores it and the tip together.
+bool QtToolkit::IsWindowVisible() { return m_window.isVisible() && !m_window.isMinimized(); }
 
 void QtToolkit::ShowWindow()
 {
