@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Install test of the Debian package: lintian shows no errors, apt installs it,
+# the installed files are where the desktop expects them, the installed program
+# opens its window under Xvfb for an ordinary user (whose constants library is
+# then seeded from the starter file), and apt removes it again.
+#
+#   tests/packaging/install-test.sh [PACKAGE.deb]
+#
+# Without an argument the package is built first (scripts/package.sh build-deb).
+# Needs root; skips otherwise. A screenshot of the window is left in
+# $TRELLUM_TEST_OUTPUT (default: a new folder under /tmp, printed at the end).
+set -euo pipefail
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "SKIP: the package install test needs root (it installs and removes the package with apt-get)"
+    exit 0
+fi
+cd "$(dirname "$0")/../.."
+
+deb=${1:-}
+if [ -z "$deb" ]; then
+    echo "== building the package"
+    deb=$(scripts/package.sh build-deb | tail -n 1)
+fi
+deb=$(realpath "$deb")
+out=${TRELLUM_TEST_OUTPUT:-$(mktemp -d /tmp/trellum-install-test.XXXXXX)}
+mkdir -p "$out"
+work=$(mktemp -d /tmp/trellum-install-work.XXXXXX)
+# The ordinary user must reach the home folder made inside it.
+chmod 755 "$work"
+export DEBIAN_FRONTEND=noninteractive
+
+pids=()
+installed=0
+cleanup() {
+    local status=$?
+    # Newest first: the program, then the window manager, then the X server.
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    if [ "$installed" = 1 ]; then
+        echo "== removing the package"
+        apt-get remove -y -qq trellum >/dev/null || status=1
+    fi
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+echo "== lintian $(basename "$deb")"
+lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' || true
+lintian --fail-on error "$deb" >/dev/null 2>&1 || fail "lintian reports errors"
+
+if dpkg-query -W -f='${Status}' trellum 2>/dev/null | grep -q 'install ok installed'; then
+    echo "note: trellum was installed already; this test replaces it and removes it at the end"
+fi
+echo "== apt-get install"
+installed=1
+apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+
+echo "== installed layout"
+[ "$(readlink /usr/bin/trellum)" = ../lib/trellum/trellum ] || fail "/usr/bin/trellum is not the relative link to the program"
+[ -x /usr/lib/trellum/trellum ] || fail "the program is missing from /usr/lib/trellum"
+cmp -s packaging/constants.txt /usr/lib/trellum/constants.txt || fail "starter constants.txt missing or different"
+for file in /usr/bin/trellum-keys /usr/share/applications/trellum.desktop \
+            /usr/share/metainfo/io.github.trellum.Trellum.metainfo.xml \
+            /usr/share/icons/hicolor/scalable/apps/trellum.svg /usr/share/man/man1/trellum.1.gz \
+            /usr/share/doc/trellum/copyright; do
+    [ -f "$file" ] || fail "$file is missing"
+done
+for size in 16 32 48 64 128 256; do
+    icon=/usr/share/icons/hicolor/${size}x${size}/apps/trellum.png
+    [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "$icon is missing or not ${size}x${size}"
+done
+# dpkg-shlibdeps found the program's libraries, Qt among them.
+dpkg-query -W -f='${Depends}\n' trellum | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt Widgets"
+result=$(echo '2 + 3 * 4 =' | trellum-keys | tail -n 1 | cut -f 2)
+[ "$result" = "14.  " ] || fail "installed trellum-keys computed '$result' for 2 + 3 * 4 ="
+
+echo "== starting /usr/bin/trellum under Xvfb as an ordinary user"
+user=nobody
+home=$work/home
+mkdir -p "$home"
+chown "$user" "$home"
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
+pids+=($!)
+read -r -t 20 display <"$work/displayfd" || fail "Xvfb did not start"
+export DISPLAY=:$display
+if command -v openbox >/dev/null; then
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 500); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.02
+    done
+fi
+
+started=$(date +%s%N)
+# DBUS_SESSION_BUS_ADDRESS=disabled: keeps libdbus from starting a stray session bus.
+setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" \
+    DBUS_SESSION_BUS_ADDRESS=disabled: LANG=C.UTF-8 /usr/bin/trellum >"$work/trellum.log" 2>&1 &
+program=$!
+pids+=("$program")
+
+# xdotool's own --sync polls every half second; a short loop sees the window sooner.
+window=
+for _ in $(seq 1000); do
+    for candidate in $(xdotool search --onlyvisible --name '^Trellum$' 2>/dev/null); do
+        # The search ignores case and would also match a tray icon named "trellum".
+        if [ "$(xprop -id "$candidate" WM_NAME 2>/dev/null | sed 's/^[^=]*= //')" = '"Trellum"' ]; then
+            window=$candidate
+            break 2
+        fi
+    done
+    kill -0 "$program" 2>/dev/null || { cat "$work/trellum.log" >&2; fail "the program exited before showing its window"; }
+    sleep 0.02
+done
+[ -n "$window" ] || { cat "$work/trellum.log" >&2; fail "no window titled exactly 'Trellum' within 20 s"; }
+echo "window $window after $((($(date +%s%N) - started) / 1000000)) ms"
+
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+import -window "$window" "$out/trellum-installed.png"
+size=$(identify -format '%wx%h' "$out/trellum-installed.png")
+[ "${size%x*}" -ge 100 ] && [ "${size#*x}" -ge 100 ] || fail "screenshot is only $size"
+
+# The folder of an installed copy is not the user's to write, so the constants
+# key must open the user's own library, seeded from the starter file.
+xdotool key n
+dialog=
+for _ in $(seq 500); do
+    dialog=$(xdotool search --onlyvisible --name '^Load a constant$' 2>/dev/null | head -n 1) && [ -n "$dialog" ] && break
+    sleep 0.02
+done
+if [ -z "$dialog" ]; then
+    # A message box is a second window titled "Trellum".
+    [ "$(xdotool search --onlyvisible --name '^Trellum$' | wc -l)" -gt 1 ] &&
+        import -window root "$out/trellum-constants.png" &&
+        fail "the constants key showed a message box (see $out/trellum-constants.png) instead of the dialog"
+    fail "the constants key did not open 'Load a constant'"
+fi
+import -window "$dialog" "$out/trellum-constants.png"
+xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
+xdotool key Escape
+user_copy=$home/.local/share/trellum/constants.txt
+cmp -s packaging/constants.txt "$user_copy" || fail "the user's constants library was not seeded from the starter file"
+cmp -s packaging/constants.txt /usr/lib/trellum/constants.txt || fail "the starter file was changed"
+kill -0 "$program" 2>/dev/null || fail "the program died"
+
+echo "PASS: package installs, the installed program starts and the user's constants are seeded; screenshots in $out"
