@@ -182,12 +182,20 @@ void LcdPanel::paintEvent(QPaintEvent*)
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
-    p.setFont(font());
+    // A long result (sign, 15 digits, point and the two blanks) may not fit the
+    // bold type at large font settings: it shrinks rather than being cut off.
+    QFont type = font();
+    const int room = r.width() - 6;
+    for (int tries = 0; tries < 4 && QFontMetrics(type).horizontalAdvance(m_text) > room; ++tries) {
+        type.setPointSizeF(type.pointSizeF() * room / QFontMetrics(type).horizontalAdvance(m_text) - 0.25);
+    }
+    p.setFont(type);
     p.setPen(QColor(0x1c, 0x24, 0x1a));
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(type);
     // Trailing blanks count: the text's right end, blanks included, meets the edge.
     const int width = fm.horizontalAdvance(m_text);
-    const int baseline = r.bottom() - qMax(2, (r.height() - fm.height()) / 4) - fm.descent() + 1;
+    const QFontMetrics full(font());   // the baseline stays put when the type shrinks
+    const int baseline = r.bottom() - qMax(2, (r.height() - full.height()) / 4) - full.descent() + 1;
     p.drawText(r.right() - 2 - width, baseline, m_text);
 }
 
@@ -289,6 +297,9 @@ MainWindow::MainWindow(Registry& registry, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(AppIcon());
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // A fixed-size window: no maximise button for the window manager to offer.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     client->setObjectName("client");
@@ -322,7 +333,7 @@ QLabel* MainWindow::addIndicator(const char* name, const QString& text, int left
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, QColor(0x1c, 0x24, 0x1a));
     label->setPalette(pal);
-    label->setGeometry(m_twips.rect(left, 15, width, 195));
+    label->setGeometry(m_twips.rect(left, 30, width, 195));
     return label;
 }
 
