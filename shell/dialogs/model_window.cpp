@@ -48,6 +48,9 @@ void CenterForm(QWidget* window)
 ModelWindow::ModelWindow(QWidget* parent) : QDialog(parent)
 {
     setModal(true);
+    // Fixed-size dialogs: a close button, no minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 void ModelWindow::Forward(const std::function<void()>& handler)
