@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Key latency in the real window: time from a synthetic key press (XTEST) to the
+# server's report that the window was repainted (DAMAGE), over COUNT presses
+# alternating "1" and BackSpace (each changes the display). Peers that are
+# installed are measured the same way for comparison.
+#   bench/key_latency.sh [COUNT]        (default 1000)
+# TRELLUM_BIN=path skips the release build in build-bench/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+COUNT=${1:-1000}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    sleep 0.2
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cc -O2 -Wall -o "$work/xprobe" bench/xprobe.c -lX11 -lXfixes -l:libXdamage.so.1 -l:libXtst.so.6
+if [[ -z ${TRELLUM_BIN:-} ]]; then
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
+    cmake --build build-bench --target trellum >/dev/null
+    TRELLUM_BIN=$PWD/build-bench/shell/trellum
+fi
+
+mkfifo "$work/fd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
+pids+=($!)
+read -r display_number <"$work/fd"
+export DISPLAY=:$display_number
+
+# name, window title, command
+programs=("trellum|Trellum|$TRELLUM_BIN"
+          "galculator|galculator|galculator"
+          "speedcrunch|SpeedCrunch|speedcrunch"
+          "qalculate-gtk|Qalculate!|qalculate-gtk"
+          "gnome-calculator|Calculator|gnome-calculator"
+          "kcalc|KCalc|kcalc")
+
+echo "Key latency on Xvfb, no window manager, $COUNT presses; $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo "| program | presses | median us | p99 us | max us | no repaint |"
+echo "|---|---:|---:|---:|---:|---:|"
+for entry in "${programs[@]}"; do
+    IFS='|' read -r name title cmd <<<"$entry"
+    command -v "$cmd" >/dev/null || continue
+    home="$work/home-$name"
+    mkdir -p "$home/run" && chmod 700 "$home/run"
+    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache XDG_DATA_HOME=$home/.local/share \
+        XDG_RUNTIME_DIR=$home/run DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 "$cmd" >/dev/null 2>&1 &
+    app=$!
+    if result=$("$work/xprobe" keys --name "$title" --count "$COUNT" 2>"$work/err"); then
+        read -r got median p99 max missed <<<"$result"
+        echo "| $name | $got | $median | $p99 | $max | $missed |"
+    else
+        echo "  ($name: $(cat "$work/err"))" >&2
+    fi
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+done

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Start-up time and memory of trellum beside other calculators and a bare Qt 6
+# window of 40 buttons (the floor), all on one Xvfb display without a window
+# manager. For each program: RUNS starts (after one unmeasured warm-up), time from
+# exec to the MapNotify of its first top-level window (min/median/max), time to
+# its last repaint before it settles, and RSS/PSS one second after the map.
+#   bench/startup.sh                 (RUNS=10, BENCH_INSTALL=1 installs missing peers)
+# TRELLUM_BIN=path skips the release build in build-bench/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+RUNS=${RUNS:-10}
+BENCH_INSTALL=${BENCH_INSTALL:-1}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# ---- build what is measured ----
+cc -O2 -Wall -o "$work/xprobe" bench/xprobe.c -lX11 -lXfixes -l:libXdamage.so.1 -l:libXtst.so.6
+cmake -S bench/floor -B build-bench-floor -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-bench-floor >/dev/null
+if [[ -z ${TRELLUM_BIN:-} ]]; then
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
+    cmake --build build-bench --target trellum >/dev/null
+    TRELLUM_BIN=$ROOT/build-bench/shell/trellum
+fi
+
+# ---- peers: name, Debian package, command ----
+peers=("galculator galculator galculator"
+       "gnome-calculator gnome-calculator gnome-calculator"
+       "speedcrunch speedcrunch speedcrunch"
+       "qalculate-gtk qalculate-gtk qalculate-gtk"
+       "kcalc kcalc kcalc")
+apt_updated=0
+ensure_installed() {
+    local pkg=$1 cmd=$2
+    command -v "$cmd" >/dev/null && return 0
+    [[ $BENCH_INSTALL == 1 ]] || return 1
+    local sudo=()
+    [[ $(id -u) == 0 ]] || sudo=(sudo -n)
+    if [[ $apt_updated == 0 ]]; then
+        "${sudo[@]}" apt-get update -qq >/dev/null 2>&1 || true
+        apt_updated=1
+    fi
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$pkg" \
+        >"$work/apt-$pkg.log" 2>&1 || { echo "  ($pkg: apt-get failed: $(tail -1 "$work/apt-$pkg.log"))" >&2; return 1; }
+    command -v "$cmd" >/dev/null
+}
+
+# ---- display ----
+mkfifo "$work/fd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
+pids+=($!)
+read -r display_number <"$work/fd"
+export DISPLAY=:$display_number
+
+# Runs one program RUNS times with a private home; prints "map... | paint | rss | pss" medians.
+measure() {
+    local name=$1
+    shift
+    local home="$work/home-$name"
+    mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/run"
+    chmod 700 "$home/run"
+    local env_vars=(HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache"
+                    XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run"
+                    DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1)
+    : >"$work/$name.runs"
+    # The first start fills caches and writes first-run settings; it is not counted.
+    if ! env "${env_vars[@]}" "$work/xprobe" start -- "$@" >/dev/null 2>"$work/$name.err"; then
+        echo "  ($name: no window; $(tail -1 "$work/$name.err"))" >&2
+        return 1
+    fi
+    for ((i = 0; i < RUNS; i++)); do
+        env "${env_vars[@]}" "$work/xprobe" start -- "$@" >>"$work/$name.runs" 2>>"$work/$name.err" || true
+    done
+    [[ -s "$work/$name.runs" ]]
+}
+
+stats() {  # file column -> min median max
+    sort -n -k"$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END { printf "%s %s %s\n", v[1], v[int((NR + 1) / 2)], v[NR] }'
+}
+
+names=()
+echo "measuring trellum and the Qt floor ($RUNS runs each)" >&2
+measure trellum "$TRELLUM_BIN" && names+=(trellum)
+measure qt-floor "$ROOT/build-bench-floor/qt-floor" && names+=(qt-floor)
+for entry in "${peers[@]}"; do
+    read -r name pkg cmd <<<"$entry"
+    if ! ensure_installed "$pkg" "$cmd"; then
+        echo "  ($name: not installed, skipped)" >&2
+        continue
+    fi
+    echo "measuring $name" >&2
+    measure "$name" "$(command -v "$cmd")" && names+=("$name")
+done
+
+[[ " ${names[*]} " == *" trellum "* ]] || { echo "trellum did not start" >&2; exit 1; }
+read -r _ t_map _ < <(stats "$work/trellum.runs" 1)
+read -r _ t_pss _ < <(stats "$work/trellum.runs" 4)
+
+echo
+echo "Start-up on Xvfb, no window manager, $RUNS runs after one warm-up; $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo "| program | map min ms | map median ms | map max ms | painted median ms | RSS MiB | PSS MiB | map / trellum | PSS / trellum |"
+echo "|---|---:|---:|---:|---:|---:|---:|---:|---:|"
+for name in "${names[@]}"; do
+    f="$work/$name.runs"
+    read -r mn md mx < <(stats "$f" 1)
+    read -r _ paint _ < <(stats "$f" 2)
+    read -r _ rss _ < <(stats "$f" 3)
+    read -r _ pss _ < <(stats "$f" 4)
+    awk -v n="$name" -v mn="$mn" -v md="$md" -v mx="$mx" -v p="$paint" -v r="$rss" -v s="$pss" \
+        -v tm="$t_map" -v ts="$t_pss" 'BEGIN {
+        printf "| %s | %.1f | %.1f | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f |\n",
+               n, mn, md, mx, p, r / 1024, s / 1024, md / tm, s / ts }'
+done
