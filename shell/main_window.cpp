@@ -502,6 +502,16 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
     }
 }
 
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (m_centrePending && isVisible() && frameGeometry().size() != geometry().size()) {
+        m_centrePending = false;
+        CenterForm(this);
+    }
+    return handled;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_calc.Form_Unload();

@@ -121,6 +121,9 @@ public:
     int fullClientHeight() const;
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    // Centres the window again once the window manager has framed it: before the
+    // first showing the frame's size is unknown and the centring is off by it.
+    void centreWhenFramed() { m_centrePending = true; }
 
 signals:
     // The window has closed and Form_Unload has run: the program ends.
@@ -128,6 +131,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildDisplay(QWidget* client);
@@ -154,6 +158,7 @@ private:
     QMenu* m_helpMenu = nullptr;
     QMenu* m_popMenu = nullptr;
     QAction* m_floatAction = nullptr;
+    bool m_centrePending = false;
 };
 
 }  // namespace trellum::shell

@@ -104,7 +104,11 @@ void QtToolkit::SetWindowHeight(int32_t twips)
     m_window.setFixedHeight(std::max(1, whole - frameExtra));
 }
 
-void QtToolkit::CenterMainWindow() { CenterForm(&m_window); }
+void QtToolkit::CenterMainWindow()
+{
+    CenterForm(&m_window);
+    if (!m_window.isVisible()) m_window.centreWhenFramed();
+}
 
 void QtToolkit::EnsureWindowVisible()
 {
