@@ -34,18 +34,19 @@ int16_t keypadByKeysym(quint32 keysym)
     case 0xffae: return VK_DECIMAL;
     case 0xffaf: return VK_DIVIDE;
     case 0xff8d: return VK_RETURN;
-    // NumLock off: the keypad acts as the cursor block.
-    case 0xff95: return VK_HOME;
-    case 0xff96: return VK_LEFT;
-    case 0xff97: return VK_UP;
-    case 0xff98: return VK_RIGHT;
-    case 0xff99: return VK_DOWN;
-    case 0xff9a: return VK_PRIOR;
-    case 0xff9b: return VK_NEXT;
-    case 0xff9c: return VK_END;
-    case 0xff9d: return VK_CLEAR;
-    case 0xff9e: return VK_INSERT;
-    case 0xff9f: return VK_DELETE;
+    // NumLock off turns the keypad into a cursor block, and End is OFF here:
+    // a calculator's keypad keeps typing digits whatever the lock state.
+    case 0xff95: return VK_NUMPAD0 + 7;   // KP_Home
+    case 0xff96: return VK_NUMPAD0 + 4;   // KP_Left
+    case 0xff97: return VK_NUMPAD0 + 8;   // KP_Up
+    case 0xff98: return VK_NUMPAD0 + 6;   // KP_Right
+    case 0xff99: return VK_NUMPAD0 + 2;   // KP_Down
+    case 0xff9a: return VK_NUMPAD0 + 9;   // KP_Prior
+    case 0xff9b: return VK_NUMPAD0 + 3;   // KP_Next
+    case 0xff9c: return VK_NUMPAD0 + 1;   // KP_End
+    case 0xff9d: return VK_NUMPAD0 + 5;   // KP_Begin
+    case 0xff9e: return VK_NUMPAD0 + 0;   // KP_Insert
+    case 0xff9f: return VK_DECIMAL;       // KP_Delete
     default: return 0;
     }
 }
@@ -61,17 +62,18 @@ int16_t keypadByQtKey(int key)
     case Qt::Key_Period:
     case Qt::Key_Comma: return VK_DECIMAL;
     case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Clear: return VK_CLEAR;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
+    // The cursor block the keypad becomes with NumLock off, back to its digits.
+    case Qt::Key_Home: return VK_NUMPAD0 + 7;
+    case Qt::Key_Left: return VK_NUMPAD0 + 4;
+    case Qt::Key_Up: return VK_NUMPAD0 + 8;
+    case Qt::Key_Right: return VK_NUMPAD0 + 6;
+    case Qt::Key_Down: return VK_NUMPAD0 + 2;
+    case Qt::Key_PageUp: return VK_NUMPAD0 + 9;
+    case Qt::Key_PageDown: return VK_NUMPAD0 + 3;
+    case Qt::Key_End: return VK_NUMPAD0 + 1;
+    case Qt::Key_Clear: return VK_NUMPAD0 + 5;
+    case Qt::Key_Insert: return VK_NUMPAD0 + 0;
+    case Qt::Key_Delete: return VK_DECIMAL;
     default: return 0;
     }
 }

