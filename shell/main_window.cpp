@@ -309,17 +309,13 @@ MainWindow::MainWindow(Registry& registry, QWidget* parent)
     setCentralWidget(client);
     buildMenus();
 
-    setFixedSize(m_twips.toPixels(kClientWidth), fullClientHeight());
+    // Measured once while the menus show: a bar whose menus are hidden has no height hint.
+    m_fullClientHeight = menuBar()->sizeHint().height() + m_twips.toPixels(kClientHeight);
+    setFixedSize(m_twips.toPixels(kClientWidth), m_fullClientHeight);
     render();
 }
 
 MainWindow::~MainWindow() = default;
-
-int MainWindow::fullClientHeight() const
-{
-    const int bar = menuBar()->isHidden() ? 0 : menuBar()->sizeHint().height();
-    return bar + m_twips.toPixels(kClientHeight);
-}
 
 QLabel* MainWindow::addIndicator(const char* name, const QString& text, int left, int width)
 {

@@ -118,7 +118,7 @@ public:
     const std::vector<QPushButton*>& keys() const { return m_keys; }
 
     // Window height in pixels for a client area of the design size under the menu bar.
-    int fullClientHeight() const;
+    int fullClientHeight() const { return m_fullClientHeight; }
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     // Centres the window again once the window manager has framed it: before the
@@ -140,6 +140,7 @@ private:
     QLabel* addIndicator(const char* name, const QString& text, int left, int width);
 
     Twips m_twips;
+    int m_fullClientHeight = 0;
     QtToolkit m_toolkit;
     Calculator m_calc;
 

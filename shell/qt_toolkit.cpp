@@ -101,7 +101,9 @@ void QtToolkit::SetWindowHeight(int32_t twips)
     // The height asked for is the whole window's, frame and caption included.
     const int frameExtra = m_window.frameGeometry().height() - m_window.geometry().height();
     const int whole = m_window.twips().toPixels(std::clamp<int32_t>(twips, 0, 1'000'000));
-    m_window.setFixedHeight(std::max(1, whole - frameExtra));
+    // Frames differ between window managers: never grow past the full keypad,
+    // so the full height brings back exactly the layout the window started with.
+    m_window.setFixedHeight(std::clamp(whole - frameExtra, 1, m_window.fullClientHeight()));
 }
 
 void QtToolkit::CenterMainWindow()

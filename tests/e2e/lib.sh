@@ -86,7 +86,14 @@ find_main_window() {
 is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 
 window_height() { xwininfo -id "$WIN" | awk '/^  Height:/ {print $2}'; }
-frame_height() { xwininfo -frame -id "$WIN" 2>/dev/null | awk '/^  Height:/ {print $2}'; }
+# Whole window height: the client plus the title bar and borders the window
+# manager reports in _NET_FRAME_EXTENTS (left, right, top, bottom).
+frame_height() {
+    local ext
+    ext=$(xprop -id "$WIN" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+    [ -n "$ext" ] || ext="0,0,0,0"
+    echo $(( $(window_height) + $(echo "$ext" | cut -d, -f3) + $(echo "$ext" | cut -d, -f4) ))
+}
 
 is_above() { xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 

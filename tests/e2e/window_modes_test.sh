@@ -7,14 +7,16 @@ full=$(frame_height)
 is_above && fail "a first run must not start on top"
 
 xdotool key ctrl+s
-wait_for 5 sh -c "[ \$(xwininfo -frame -id $WIN | awk '/^  Height:/ {print \$2}') -lt $((full / 2)) ]" || fail "Ctrl+S did not shrink"
+shrunk() { [ "$(frame_height)" -lt $((full / 2)) ]; }
+wait_for 5 shrunk || fail "Ctrl+S did not shrink"
 expect_eq "$(frame_height)" "$((1370 / 15))" "compact height in pixels"
 wait_for 5 is_above || fail "compact mode must float"
 import -frame -window "$WIN" /tmp/e2e-compact-window.png 2>/dev/null || true
 
 # Double click on the display returns to full mode and drops the forced float.
 xdotool mousemove --window "$WIN" 60 30 click --repeat 2 --delay 60 1
-wait_for 5 sh -c "[ \$(xwininfo -frame -id $WIN | awk '/^  Height:/ {print \$2}') -eq $full ]" || fail "double click did not restore the height"
+restored() { [ "$(frame_height)" -eq "$full" ]; }
+wait_for 5 restored || fail "double click did not restore the height"
 wait_for 5 sh -c '! xprop -id '"$WIN"' _NET_WM_STATE | grep -q ABOVE' || fail "full mode kept the forced float"
 
 # Settings > Always On Top, twice.

@@ -149,8 +149,9 @@ void MainWindowTest::keysTypedOnEqualReachTheKeyboardMap_data()
         << QList<KeyStroke>{{Qt::Key_1, none}, {Qt::Key_2, none}, {Qt::Key_Backspace, none}} << "1.  ";
     QTest::newRow("keypad decimal with NumLock on")
         << QList<KeyStroke>{{Qt::Key_0, keypad}, {Qt::Key_Period, keypad}, {Qt::Key_5, keypad}} << "0.5  ";
-    QTest::newRow("keypad decimal with NumLock off clears the entry")
-        << QList<KeyStroke>{{Qt::Key_4, none}, {Qt::Key_Delete, keypad}} << "0.  ";
+    QTest::newRow("keypad with NumLock off still types a number")
+        << QList<KeyStroke>{{Qt::Key_Left, keypad}, {Qt::Key_Delete, keypad}, {Qt::Key_End, keypad}}
+        << "4.1  ";
     QTest::newRow("brackets from [ and ]")
         << QList<KeyStroke>{{Qt::Key_2, none}, {Qt::Key_Asterisk, keypad}, {Qt::Key_BracketLeft, none},
                             {Qt::Key_1, none}, {Qt::Key_Plus, keypad}, {Qt::Key_3, none},
