@@ -10,8 +10,9 @@ press 7
 set_clipboard "abc"
 xdotool key ctrl+v
 # The refusal is a modal message box titled "Trellum"; OK closes it.
-wait_for 10 sh -c "xdotool search --pid $APP_PID --name '^Trellum$' | grep -vx $WIN" || fail "no message box for a non-number"
+wait_for 10 message_box_open || fail "no message box for a non-number"
 xdotool key Return
-wait_for 10 sh -c "! xdotool search --onlyvisible --pid $APP_PID --name '^Trellum$' | grep -vx $WIN" || fail "message box did not close"
+box_closed() { ! message_box_open; }
+wait_for 10 box_closed || fail "message box did not close"
 expect_eq "$(copy_display)" "7." "display unchanged after a refused paste"
 echo "ok"

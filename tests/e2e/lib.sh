@@ -83,6 +83,17 @@ find_main_window() {
     return 1
 }
 
+# A mapped window of the program titled exactly "Trellum" other than the main
+# window: the message boxes.
+message_box_open() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$APP_PID" --name '^Trellum$' 2>/dev/null); do
+        [ "$w" != "$WIN" ] || continue
+        xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "Trellum"$' && return 0
+    done
+    return 1
+}
+
 is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 
 window_height() { xwininfo -id "$WIN" | awk '/^  Height:/ {print $2}'; }
@@ -148,11 +159,15 @@ copy_display() {
     fi
 }
 
-# The tray icon: an XEmbed window of the program named "trellum".
+# The tray icon: the program's small XEmbed window mapped inside the tray host.
 find_tray_icon() {
-    local w
-    for w in $(xdotool search --pid "$APP_PID" --name '^trellum$' 2>/dev/null); do
-        if xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "trellum"$'; then
+    local w info width height
+    for w in $(xdotool search --pid "$APP_PID" 2>/dev/null); do
+        info=$(xwininfo -id "$w" 2>/dev/null) || continue
+        grep -q IsViewable <<<"$info" || continue
+        width=$(awk '/^  Width:/ {print $2}' <<<"$info")
+        height=$(awk '/^  Height:/ {print $2}' <<<"$info")
+        if [ "$width" -le 32 ] && [ "$height" -le 32 ]; then
             echo "$w"
             return 0
         fi
