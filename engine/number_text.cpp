@@ -1,6 +1,8 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -82,11 +84,23 @@ double ValueOfText(std::string_view text)
     double value = 0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
-        // Too small underflows to zero; too large is an infinity. Decide by the
-        // exponent's sign, which is what from_chars rejected.
-        const std::size_t e = number.find('e');
-        const bool tiny = e != std::string::npos && number[e + 1] == '-';
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too small underflows to zero, too large is an infinity. The sign of the
+        // written exponent alone does not say which ("0.000…1E+5" is tiny), so
+        // place the first significant digit and add the written exponent.
+        const std::size_t e = std::min(number.find('e'), number.size());
+        const std::size_t point = std::min(number.find('.'), e);
+        const std::size_t first = number.find_first_of("123456789");
+        int64_t magnitude = first < point ? static_cast<int64_t>(point - first) - 1
+                                          : -static_cast<int64_t>(first - point);
+        if (e < number.size()) {
+            const bool minus = number[e + 1] == '-';
+            int64_t written = 0;
+            for (std::size_t k = e + (minus ? 2 : 1); k < number.size(); ++k) {
+                written = std::min<int64_t>(written * 10 + (number[k] - '0'), int64_t{1} << 40);
+            }
+            magnitude += minus ? -written : written;
+        }
+        value = magnitude < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -43,9 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct ValueCase {
     const char* name;
-    const char* text;
+    std::string text;
     double value;
 };
+
+// 400 zeros: past the range of a double whichever side of the point they stand.
+const std::string kZeros(400, '0');
 
 class ValueOfTextTest : public testing::TestWithParam<ValueCase> {};
 
@@ -64,7 +68,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"LeadingBlanks", "  -4.5", -4.5}, ValueCase{"PointOnly", ".", 0},
                     ValueCase{"LeadingPoint", ".25", 0.25}, ValueCase{"Underflow", "1E-400", 0},
                     ValueCase{"Overflow", "1E400", std::numeric_limits<double>::infinity()},
-                    ValueCase{"NegativeOverflow", "-9E999", -std::numeric_limits<double>::infinity()}),
+                    ValueCase{"NegativeOverflow", "-9E999", -std::numeric_limits<double>::infinity()},
+                    ValueCase{"LongFractionUnderflows", "0." + kZeros + "1", 0},
+                    ValueCase{"TinyDespitePositiveExponent", "0." + kZeros + "1E+5", 0},
+                    ValueCase{"HugeDespiteNegativeExponent", "1" + kZeros + "E-5",
+                              std::numeric_limits<double>::infinity()},
+                    ValueCase{"LongFractionInRange", "0." + std::string(300, '0') + "1E+300", 0.1}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ValueOfTextTest, IgnoresTheLocaleDecimalComma)
