@@ -57,10 +57,13 @@ QIcon AppIcon()
 {
     QIcon icon;
     if (QFile::exists(QStringLiteral(":/resources/trellum-32.png"))) {
-        // Without an SVG icon engine QIcon skips the SVG and scales the PNGs.
-        icon.addFile(QStringLiteral(":/resources/trellum.svg"));
-        for (int size : kIconSizes)
-            icon.addFile(QStringLiteral(":/resources/trellum-%1.png").arg(size), QSize(size, size));
+        // PNGs only, and only the sizes a title bar, task bar or tray shows: the
+        // SVG would load an icon-engine plugin and Qt decodes every size it is
+        // given for the window manager's icon property, all before the first paint.
+        for (int size : kIconSizes) {
+            if (size <= 64)
+                icon.addFile(QStringLiteral(":/resources/trellum-%1.png").arg(size), QSize(size, size));
+        }
         return icon;
     }
     for (int size : kIconSizes) icon.addPixmap(drawIcon(size));

@@ -24,7 +24,7 @@ class QueryDialog;
 
 namespace trellum::shell {
 
-// ":/resources/trellum.svg" and its PNG renders when the program's resources are
+// The PNG renders of ":/resources/trellum.svg" when the program's resources are
 // linked in; otherwise the same picture drawn here, so the widget tests (which
 // link only the static library) still get a real icon.
 QIcon AppIcon();
