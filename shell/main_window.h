@@ -117,7 +117,7 @@ public:
     QFrame* displayFrame() const { return m_display; }
     const std::vector<QPushButton*>& keys() const { return m_keys; }
 
-    // Window height in pixels for a client area of the design size under the menu bar.
+    // Client height in pixels of the full window: menu bar and the whole keypad.
     int fullClientHeight() const { return m_fullClientHeight; }
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);

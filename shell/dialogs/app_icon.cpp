@@ -9,7 +9,9 @@ namespace trellum::shell {
 
 namespace {
 
-constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The sizes a title bar, task bar or tray shows; Qt decodes every size an icon
+// holds for the window manager's icon property, before the first paint.
+constexpr int kIconSizes[] = {16, 32, 48, 64};
 
 // The picture of trellum.svg (a 256-unit canvas), for builds without its resources.
 QPixmap drawIcon(int size)
@@ -57,13 +59,9 @@ QIcon AppIcon()
 {
     QIcon icon;
     if (QFile::exists(QStringLiteral(":/resources/trellum-32.png"))) {
-        // PNGs only, and only the sizes a title bar, task bar or tray shows: the
-        // SVG would load an icon-engine plugin and Qt decodes every size it is
-        // given for the window manager's icon property, all before the first paint.
-        for (int size : kIconSizes) {
-            if (size <= 64)
-                icon.addFile(QStringLiteral(":/resources/trellum-%1.png").arg(size), QSize(size, size));
-        }
+        // PNGs only: the SVG would load an icon-engine plugin at start-up.
+        for (int size : kIconSizes)
+            icon.addFile(QStringLiteral(":/resources/trellum-%1.png").arg(size), QSize(size, size));
         return icon;
     }
     for (int size : kIconSizes) icon.addPixmap(drawIcon(size));
