@@ -4,13 +4,15 @@
 # manager. For each program: RUNS starts (after one unmeasured warm-up), time from
 # exec to the MapNotify of its first top-level window (min/median/max), time to
 # its last repaint before it settles, and RSS/PSS one second after the map.
-#   bench/startup.sh                 (RUNS=10, BENCH_INSTALL=1 installs missing peers)
+#   bench/startup.sh                 (RUNS=10, BENCH_INSTALL=1 installs missing peers,
+#                                     PEERS=0 measures trellum and the floor only)
 # TRELLUM_BIN=path skips the release build in build-bench/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 RUNS=${RUNS:-10}
 BENCH_INSTALL=${BENCH_INSTALL:-1}
+PEERS=${PEERS:-1}
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -58,24 +60,37 @@ pids+=($!)
 read -r display_number <"$work/fd"
 export DISPLAY=:$display_number
 
-# Runs one program RUNS times with a private home; prints "map... | paint | rss | pss" medians.
-measure() {
+# Private home and environment of one program, and its unmeasured first start
+# (which fills caches and writes first-run settings).
+prepare() {
     local name=$1
     shift
     local home="$work/home-$name"
     mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/run"
     chmod 700 "$home/run"
-    local env_vars=(HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache"
-                    XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run"
-                    DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1)
+    printf '%s\n' HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
+        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" \
+        DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 >"$work/$name.env"
     : >"$work/$name.runs"
-    # The first start fills caches and writes first-run settings; it is not counted.
-    if ! env "${env_vars[@]}" "$work/xprobe" start -- "$@" >/dev/null 2>"$work/$name.err"; then
+    if ! start_once "$name" "$@" >/dev/null; then
         echo "  ($name: no window; $(tail -1 "$work/$name.err"))" >&2
         return 1
     fi
+}
+start_once() {
+    local name=$1
+    shift
+    local env_vars
+    mapfile -t env_vars <"$work/$name.env"
+    env "${env_vars[@]}" "$work/xprobe" start -- "$@" 2>>"$work/$name.err"
+}
+# Runs one program RUNS times; one line per start: map, paint, rss, pss.
+measure() {
+    local name=$1
+    shift
+    prepare "$name" "$@" || return 1
     for ((i = 0; i < RUNS; i++)); do
-        env "${env_vars[@]}" "$work/xprobe" start -- "$@" >>"$work/$name.runs" 2>>"$work/$name.err" || true
+        start_once "$name" "$@" >>"$work/$name.runs" || true
     done
     [[ -s "$work/$name.runs" ]]
 }
@@ -86,8 +101,16 @@ stats() {  # file column -> min median max
 
 names=()
 echo "measuring trellum and the Qt floor ($RUNS runs each)" >&2
-measure trellum "$TRELLUM_BIN" && names+=(trellum)
-measure qt-floor "$ROOT/build-bench-floor/qt-floor" && names+=(qt-floor)
+# trellum and the floor take turns, so a change in the machine's load during the
+# run weighs on both alike and their ratio stays fair.
+prepare trellum "$TRELLUM_BIN" || exit 1
+prepare qt-floor "$ROOT/build-bench-floor/qt-floor" || exit 1
+for ((i = 0; i < RUNS; i++)); do
+    start_once trellum "$TRELLUM_BIN" >>"$work/trellum.runs" || true
+    start_once qt-floor "$ROOT/build-bench-floor/qt-floor" >>"$work/qt-floor.runs" || true
+done
+names+=(trellum qt-floor)
+[[ $PEERS == 1 ]] || peers=()
 for entry in "${peers[@]}"; do
     read -r name pkg cmd <<<"$entry"
     if ! ensure_installed "$pkg" "$cmd"; then

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
 #include "storage/registry.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     // The program ends when the main window closes, not when its last visible
     // window goes away: hiding into the tray or closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(trellum::shell::NewAppStyle());
 
     trellum::Registry registry(trellum::DefaultHivePath());
     trellum::shell::MainWindow window(registry);

@@ -175,7 +175,7 @@ void QtToolkit::UnloadWindow() { m_window.close(); }
 
 void QtToolkit::SetKeypadCursors()
 {
-    const QPixmap hand(QStringLiteral(":/resources/hand.png"));
+    const QPixmap hand = ReadPng(QStringLiteral(":/resources/hand.png"));
     const QCursor cursor = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
     m_window.keypadFrame()->setCursor(cursor);
     for (QPushButton* key : m_window.keys()) key->setCursor(cursor);

@@ -1,9 +1,14 @@
 #include "shell/dialogs/dialogs.h"
 
+#include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 namespace trellum::shell {
 
@@ -12,6 +17,30 @@ namespace {
 // The sizes a title bar, task bar or tray shows; Qt decodes every size an icon
 // holds for the window manager's icon property, before the first paint.
 constexpr int kIconSizes[] = {16, 32, 48, 64};
+
+// The application style, less one start-up cost: every QMenuBar asks for the
+// tool-bar extension icon in its constructor, and Qt's own lookup of that icon
+// detects the format of its PNGs, loading every image-format plugin.
+class AppStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap pixmap, const QStyleOption* option, const QWidget* widget) const override
+    {
+        QString prefix;
+        if (pixmap == SP_ToolBarHorizontalExtensionButton) {
+            const bool rtl = (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+            prefix = rtl ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-");
+        } else if (pixmap == SP_ToolBarVerticalExtensionButton) {
+            prefix = QStringLiteral("toolbar-ext-v-");
+        } else {
+            return QProxyStyle::standardIcon(pixmap, option, widget);
+        }
+        QIcon icon;
+        QDirIterator files(QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
+                           {prefix + QStringLiteral("[0-9]*.png")}, QDir::Files);
+        while (files.hasNext()) icon.addPixmap(ReadPng(files.next()));
+        return icon.isNull() ? QProxyStyle::standardIcon(pixmap, option, widget) : icon;
+    }
+};
 
 // The picture of trellum.svg (a 256-unit canvas), for builds without its resources.
 QPixmap drawIcon(int size)
@@ -55,13 +84,27 @@ QPixmap drawIcon(int size)
 
 }  // namespace
 
+QPixmap ReadPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+QStyle* NewAppStyle()
+{
+    return new AppStyle;
+}
+
 QIcon AppIcon()
 {
     QIcon icon;
     if (QFile::exists(QStringLiteral(":/resources/trellum-32.png"))) {
-        // PNGs only: the SVG would load an icon-engine plugin at start-up.
+        // PNGs only, read by Qt's built-in PNG reader: the SVG would load an
+        // icon-engine plugin, and a reader left to detect the format loads every
+        // image-format plugin to ask it first, all before the first paint.
         for (int size : kIconSizes)
-            icon.addFile(QStringLiteral(":/resources/trellum-%1.png").arg(size), QSize(size, size));
+            icon.addPixmap(ReadPng(QStringLiteral(":/resources/trellum-%1.png").arg(size)));
         return icon;
     }
     for (int size : kIconSizes) icon.addPixmap(drawIcon(size));

@@ -15,6 +15,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPixmap>
 
 namespace trellum {
 class MemListDialog;
@@ -28,6 +29,14 @@ namespace trellum::shell {
 // linked in; otherwise the same picture drawn here, so the widget tests (which
 // link only the static library) still get a real icon.
 QIcon AppIcon();
+
+// A PNG through Qt's built-in reader only. A reader left to detect the format
+// asks every image-format plugin first, which loads them all (and libjpeg).
+QPixmap ReadPng(const QString& path);
+
+// The desktop's default style, with the few standard icons Qt would look up the
+// slow way at start-up read directly. Owned by QApplication once set.
+QStyle* NewAppStyle();
 
 // Hourglass for the whole screen while the window is moved to the middle of its
 // screen; a window larger than the screen gets a negative position.
