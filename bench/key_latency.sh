@@ -4,7 +4,9 @@
 # alternating "1" and BackSpace (each changes the display). Peers that are
 # installed are measured the same way for comparison.
 #   bench/key_latency.sh [COUNT]        (default 1000)
-# TRELLUM_BIN=path skips the release build in build-bench/.
+# Then trellum's own share: trellum-key-bench times, inside the program, a key
+# event to the repainted display handed to the X server, without the round trips.
+# TRELLUM_BIN=path (and TRELLUM_KEY_BENCH=path) skip the release build in build-bench/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 COUNT=${1:-1000}
@@ -18,10 +20,11 @@ cleanup() {
 trap cleanup EXIT
 
 cc -O2 -Wall -o "$work/xprobe" bench/xprobe.c -lX11 -lXfixes -l:libXdamage.so.1 -l:libXtst.so.6
-if [[ -z ${TRELLUM_BIN:-} ]]; then
+if [[ -z ${TRELLUM_BIN:-} || -z ${TRELLUM_KEY_BENCH:-} ]]; then
     cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
-    cmake --build build-bench --target trellum >/dev/null
-    TRELLUM_BIN=$PWD/build-bench/shell/trellum
+    cmake --build build-bench --target trellum trellum-key-bench >/dev/null
+    TRELLUM_BIN=${TRELLUM_BIN:-$PWD/build-bench/shell/trellum}
+    TRELLUM_KEY_BENCH=${TRELLUM_KEY_BENCH:-$PWD/build-bench/tools/trellum-key-bench}
 fi
 
 mkfifo "$work/fd"
@@ -58,3 +61,13 @@ for entry in "${programs[@]}"; do
     kill "$app" 2>/dev/null || true
     wait "$app" 2>/dev/null || true
 done
+
+home="$work/home-key-bench"
+mkdir -p "$home/run" && chmod 700 "$home/run"
+if result=$(HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run DBUS_SESSION_BUS_ADDRESS=disabled: \
+            "$TRELLUM_KEY_BENCH" "$COUNT" 2>"$work/err"); then
+    read -r got median p99 max missed <<<"$result"
+    echo "| trellum, inside the program (key event to flushed repaint) | $got | $median | $p99 | $max | $missed |"
+else
+    echo "  (trellum-key-bench: $(tail -1 "$work/err"))" >&2
+fi

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
 cmake --build build-bench >/dev/null
-export TRELLUM_KEYS=$PWD/build-bench/tools/trellum-keys TRELLUM_BIN=$PWD/build-bench/shell/trellum
+export TRELLUM_KEYS=$PWD/build-bench/tools/trellum-keys TRELLUM_BIN=$PWD/build-bench/shell/trellum \
+       TRELLUM_KEY_BENCH=$PWD/build-bench/tools/trellum-key-bench
 
 echo "## $(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo '?')"
 echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'),"\

@@ -197,15 +197,34 @@ static int probe_start(int argc, char **argv)
     return 0;
 }
 
-static Window find_titled(Display *d, Window w, const char *title)
+/* The window's title: _NET_WM_NAME (UTF-8), which some toolkits set alone,
+ * else WM_NAME. */
+static int has_title(Display *d, Window w, const char *title)
 {
+    Atom utf8 = XInternAtom(d, "UTF8_STRING", False), type;
+    int format;
+    unsigned long n, after;
+    unsigned char *value = NULL;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 256, False, utf8, &type,
+                           &format, &n, &after, &value) == Success && value) {
+        int same = type == utf8 && !strcmp((const char *)value, title);
+        XFree(value);
+        if (same) return 1;
+    }
     char *name = NULL;
     if (XFetchName(d, w, &name) && name) {
         int same = !strcmp(name, title);
         XFree(name);
-        XWindowAttributes a;
-        if (same && XGetWindowAttributes(d, w, &a) && a.map_state == IsViewable && a.width > 40) return w;
+        return same;
     }
+    return 0;
+}
+
+static Window find_titled(Display *d, Window w, const char *title)
+{
+    XWindowAttributes a;
+    if (has_title(d, w, title) && XGetWindowAttributes(d, w, &a) && a.map_state == IsViewable && a.width > 40)
+        return w;
     Window r, parent, *children = NULL;
     unsigned int n = 0;
     Window found = 0;

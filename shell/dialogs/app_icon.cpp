@@ -86,6 +86,7 @@ QPixmap drawIcon(int size)
 
 QPixmap ReadPng(const QString& path)
 {
+    if (!QFile::exists(path)) return {};  // builds without the program's resources
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
