@@ -581,22 +581,16 @@ bool Registry::save()
 int32_t Registry::RegCreateKeyExA(HKEY root, const std::string& subKey, uint32_t /*options*/, uint32_t /*access*/,
                                   HKEY* result)
 {
-    if (result == nullptr) return ERROR_INVALID_PARAMETER;
-    *result = 0;
-    loadIfIdle();
-    const std::optional<std::string> base = m_impl->basePath(root);
-    if (!base) return ERROR_INVALID_HANDLE;
-    const std::optional<std::vector<std::string>> parts = splitPath(subKey);
-    if (!parts) return ERROR_INVALID_PARAMETER;
-    bool created = false;
-    const std::string lower = createKey(m_impl->hive, *base, *parts, created);
-    if (created) m_impl->dirty = true;
-    *result = m_impl->open(lower);
-    return ERROR_SUCCESS;
+    return openKey(root, subKey, result, true);
 }
 
 int32_t Registry::RegOpenKeyExA(HKEY root, const std::string& subKey, uint32_t /*options*/, uint32_t /*access*/,
                                 HKEY* result)
+{
+    return openKey(root, subKey, result, false);
+}
+
+int32_t Registry::openKey(HKEY root, const std::string& subKey, HKEY* result, bool create)
 {
     if (result == nullptr) return ERROR_INVALID_PARAMETER;
     *result = 0;
@@ -604,10 +598,18 @@ int32_t Registry::RegOpenKeyExA(HKEY root, const std::string& subKey, uint32_t /
     const std::optional<std::string> base = m_impl->basePath(root);
     if (!base) return ERROR_INVALID_HANDLE;
     const std::optional<std::vector<std::string>> parts = splitPath(subKey);
-    if (!parts) return ERROR_FILE_NOT_FOUND;
-    std::string lower = lowerAscii(*base);
-    for (const std::string& part : *parts) lower = joinPath(lower, lowerAscii(part));
-    if (m_impl->hive.find(lower) == m_impl->hive.end()) return ERROR_FILE_NOT_FOUND;
+    // A malformed path names no key that could exist: opening says so, creating refuses it.
+    if (!parts) return create ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND;
+    std::string lower;
+    if (create) {
+        bool created = false;
+        lower = createKey(m_impl->hive, *base, *parts, created);
+        if (created) m_impl->dirty = true;
+    } else {
+        lower = lowerAscii(*base);
+        for (const std::string& part : *parts) lower = joinPath(lower, lowerAscii(part));
+        if (m_impl->hive.find(lower) == m_impl->hive.end()) return ERROR_FILE_NOT_FOUND;
+    }
     *result = m_impl->open(lower);
     return ERROR_SUCCESS;
 }

@@ -51,6 +51,8 @@ private:
     // last key is closed after a change; in between, the hive is in memory.
     void loadIfIdle();
     bool save();
+    // RegCreateKeyExA (create) and RegOpenKeyExA: the same checks, then make or find the key.
+    int32_t openKey(HKEY root, const std::string& subKey, HKEY* result, bool create);
 
     struct Impl;
     std::string m_hivePath;

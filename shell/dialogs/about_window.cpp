@@ -8,11 +8,9 @@ namespace trellum::shell {
 
 std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
 {
-    auto window = std::make_unique<ModelWindow>(parent);
+    auto window = std::make_unique<ModelWindow>(parent, "frmAbout", icon);
     ModelWindow* w = window.get();
-    w->setObjectName(QStringLiteral("frmAbout"));
     w->setWindowTitle(QStringLiteral("About Trellum"));
-    w->setWindowIcon(icon);
 
     // The dialog and the picture take the desktop's menu background colour.
     const QColor menuBackground = QApplication::palette("QMenu").color(QPalette::Window);
@@ -21,18 +19,15 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
     w->setPalette(palette);
     w->setAutoFillBackground(true);
 
-    auto* picIcon = new QLabel(w);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    auto* picIcon = w->Add<QLabel>("picIcon");
     picIcon->setAutoFillBackground(true);
     picIcon->setAlignment(Qt::AlignCenter);
-    auto* lblAppName = new QLabel(QStringLiteral("Trellum Version 2.1"), w);
-    lblAppName->setObjectName(QStringLiteral("lblAppName"));
+    auto* lblAppName = w->Add<QLabel>("lblAppName", QStringLiteral("Trellum Version 2.1"));
     QFont font = lblAppName->font();
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
     lblAppName->setFont(font);
-    auto* cmdOk = new QPushButton(QStringLiteral("&OK"), w);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    auto* cmdOk = w->Add<QPushButton>("cmdOk", QStringLiteral("&OK"));
     cmdOk->setDefault(true);
 
     SetTwipsGeometry(picIcon, 360, 480, 480, 480);
@@ -44,7 +39,7 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
 
     // Nothing to decide here: every way out (OK, Esc, title-bar close) closes.
     w->IsClosed = [] { return true; };
-    QObject::connect(cmdOk, &QPushButton::clicked, w, [w] { w->Forward({}); });
+    w->ForwardClicks(cmdOk, {});
     return window;
 }
 

@@ -27,25 +27,17 @@ void renderNames(QListWidget* list, const std::vector<std::string>& names)
 
 std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon)
 {
-    auto window = std::make_unique<ModelWindow>(parent);
+    auto window = std::make_unique<ModelWindow>(parent, "frmConst", icon);
     ModelWindow* w = window.get();
-    w->setObjectName(QStringLiteral("frmConst"));
-    w->setWindowIcon(icon);
 
     // Created in focus order: OK, list, Cancel, Edit, Delete.
-    auto* cmdOk = new QPushButton(QStringLiteral("&OK"), w);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    auto* cmdOk = w->Add<QPushButton>("cmdOk", QStringLiteral("&OK"));
     cmdOk->setDefault(true);
-    auto* label1 = new QLabel(QStringLiteral("Select a constant:"), w);
-    label1->setObjectName(QStringLiteral("Label1"));
-    auto* lstConst = new QListWidget(w);
-    lstConst->setObjectName(QStringLiteral("lstConst"));
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* cmdEdit = new QPushButton(QStringLiteral("&Edit"), w);
-    cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
-    auto* cmdDel = new QPushButton(QStringLiteral("&Delete"), w);
-    cmdDel->setObjectName(QStringLiteral("cmdDel"));
+    auto* label1 = w->Add<QLabel>("Label1", QStringLiteral("Select a constant:"));
+    auto* lstConst = w->Add<QListWidget>("lstConst");
+    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QStringLiteral("&Cancel"));
+    auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QStringLiteral("&Edit"));
+    auto* cmdDel = w->Add<QPushButton>("cmdDel", QStringLiteral("&Delete"));
 
     SetTwipsGeometry(label1, 240, 120, 1575, 195);
     SetTwipsGeometry(lstConst, 240, 360, 2415, 2400);
@@ -77,18 +69,13 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
         cmdDel->setEnabled(model.DelEnabled);
     };
 
-    QObject::connect(lstConst, &QListWidget::itemSelectionChanged, w, [&model, w, lstConst] {
-        const QList<QListWidgetItem*> selected = lstConst->selectedItems();
-        if (selected.isEmpty()) return;
-        const auto row = static_cast<int16_t>(lstConst->row(selected.front()));
-        w->Forward([&model, row] { model.lstConst_Click(row); });
-    });
-    QObject::connect(cmdOk, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdOk_Click(); }); });
+    w->ForwardSelection(lstConst, [&model](int16_t row) { model.lstConst_Click(row); });
+    w->ForwardClicks(cmdOk, [&model] { model.cmdOk_Click(); });
     // The model opens the entry dialog through the toolkit; the list is repainted
     // when that nested modal window has closed.
-    QObject::connect(cmdEdit, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdEdit_Click(); }); });
-    QObject::connect(cmdDel, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdDel_Click(); }); });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdCancel_Click(); }); });
+    w->ForwardClicks(cmdEdit, [&model] { model.cmdEdit_Click(); });
+    w->ForwardClicks(cmdDel, [&model] { model.cmdDel_Click(); });
+    w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
 
     w->Render();
     return window;

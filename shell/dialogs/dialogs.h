@@ -10,8 +10,10 @@
 // The windows never decide anything themselves; the models can be driven without
 // them by RecordingToolkit.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include <QDialog>
 #include <QIcon>
@@ -22,6 +24,9 @@ class MemListDialog;
 class ConstDialog;
 class QueryDialog;
 }  // namespace trellum
+
+class QAbstractButton;
+class QListWidget;
 
 namespace trellum::shell {
 
@@ -54,7 +59,16 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
 // A modal window in front of a dialog model. It is centred when first shown.
 class ModelWindow : public QDialog {
 public:
-    explicit ModelWindow(QWidget* parent);
+    ModelWindow(QWidget* parent, const char* objectName, const QIcon& icon);
+
+    // A control of this window, with the object name tests find it by.
+    template <class Control, class... Args>
+    Control* Add(const char* objectName, Args&&... args)
+    {
+        auto* control = new Control(std::forward<Args>(args)..., this);
+        control->setObjectName(QString::fromLatin1(objectName));
+        return control;
+    }
 
     std::function<bool()> IsClosed;     // the model has hidden or unloaded itself
     std::function<void()> Render;       // repaint the controls from the model
@@ -63,6 +77,11 @@ public:
 
     // Runs a model handler, then closes the window or repaints it as the model says.
     void Forward(const std::function<void()>& handler);
+    // A button's clicks and a list's selections go to the model through Forward.
+    // Selection, not the current row: focusing a list makes a row current
+    // without the user choosing it.
+    void ForwardClicks(QAbstractButton* button, std::function<void()> handler);
+    void ForwardSelection(QListWidget* list, std::function<void(int16_t row)> handler);
 
 protected:
     void reject() override;

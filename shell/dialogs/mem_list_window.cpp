@@ -15,10 +15,8 @@ namespace trellum::shell {
 
 std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon)
 {
-    auto window = std::make_unique<ModelWindow>(parent);
+    auto window = std::make_unique<ModelWindow>(parent, "frmMemList", icon);
     ModelWindow* w = window.get();
-    w->setObjectName(QStringLiteral("frmMemList"));
-    w->setWindowIcon(icon);
 
     auto* menuBar = new QMenuBar(w);
     menuBar->setNativeMenuBar(false);
@@ -28,15 +26,11 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
     mnuFlush->setObjectName(QStringLiteral("mnuFlush"));
     const int menuHeight = menuBar->sizeHint().height();
 
-    auto* label1 = new QLabel(QStringLiteral("Select a memory slot:"), w);
-    label1->setObjectName(QStringLiteral("Label1"));
-    auto* lstMem = new QListWidget(w);
-    lstMem->setObjectName(QStringLiteral("lstMem"));
-    auto* cmdDone = new QPushButton(QStringLiteral("&Done"), w);
-    cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    auto* label1 = w->Add<QLabel>("Label1", QStringLiteral("Select a memory slot:"));
+    auto* lstMem = w->Add<QListWidget>("lstMem");
+    auto* cmdDone = w->Add<QPushButton>("cmdDone", QStringLiteral("&Done"));
     cmdDone->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QStringLiteral("&Cancel"));
 
     model.Form_Load();
     for (const std::string& line : model.lstMem) lstMem->addItem(ToQString(line));
@@ -73,17 +67,10 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
         cmdDone->setEnabled(model.DoneEnabled);
     };
 
-    // Selection, not the current row: focusing the list makes a row current
-    // without the user choosing it.
-    QObject::connect(lstMem, &QListWidget::itemSelectionChanged, w, [&model, w, lstMem] {
-        const QList<QListWidgetItem*> selected = lstMem->selectedItems();
-        if (selected.isEmpty()) return;
-        const auto row = static_cast<int16_t>(lstMem->row(selected.front()));
-        w->Forward([&model, row] { model.lstMem_Click(row); });
-    });
+    w->ForwardSelection(lstMem, [&model](int16_t row) { model.lstMem_Click(row); });
     QObject::connect(mnuFlush, &QAction::triggered, w, [&model, w] { w->Forward([&model] { model.mnuFlush_Click(); }); });
-    QObject::connect(cmdDone, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdDone_Click(); }); });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdCancel_Click(); }); });
+    w->ForwardClicks(cmdDone, [&model] { model.cmdDone_Click(); });
+    w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
 
     w->Render();
     return window;

@@ -4,7 +4,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QAbstractButton>
 #include <QLabel>
+#include <QListWidget>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -45,8 +47,10 @@ void CenterForm(QWidget* window)
     QGuiApplication::restoreOverrideCursor();
 }
 
-ModelWindow::ModelWindow(QWidget* parent) : QDialog(parent)
+ModelWindow::ModelWindow(QWidget* parent, const char* objectName, const QIcon& icon) : QDialog(parent)
 {
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowIcon(icon);
     setModal(true);
     // Fixed-size dialogs: a close button, no minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -61,6 +65,21 @@ void ModelWindow::Forward(const std::function<void()>& handler)
         return;
     }
     if (Render) Render();
+}
+
+void ModelWindow::ForwardClicks(QAbstractButton* button, std::function<void()> handler)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] { Forward(handler); });
+}
+
+void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int16_t row)> handler)
+{
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, handler = std::move(handler)] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (selected.isEmpty()) return;
+        const auto row = static_cast<int16_t>(list->row(selected.front()));
+        Forward([&handler, row] { handler(row); });
+    });
 }
 
 void ModelWindow::reject()

@@ -13,24 +13,16 @@ namespace trellum::shell {
 
 std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model, const QIcon& icon)
 {
-    auto window = std::make_unique<ModelWindow>(parent);
+    auto window = std::make_unique<ModelWindow>(parent, "frmQuery", icon);
     ModelWindow* w = window.get();
-    w->setObjectName(QStringLiteral("frmQuery"));
-    w->setWindowIcon(icon);
 
-    auto* lblName = new QLabel(QStringLiteral("Name:"), w);
-    lblName->setObjectName(QStringLiteral("lblName"));
-    auto* txtName = new QLineEdit(w);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    auto* lblVal = new QLabel(QStringLiteral("Values:"), w);
-    lblVal->setObjectName(QStringLiteral("lblVal"));
-    auto* txtVal = new QLineEdit(w);
-    txtVal->setObjectName(QStringLiteral("txtVal"));
-    auto* cmdOk = new QPushButton(QStringLiteral("&OK"), w);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    auto* lblName = w->Add<QLabel>("lblName", QStringLiteral("Name:"));
+    auto* txtName = w->Add<QLineEdit>("txtName");
+    auto* lblVal = w->Add<QLabel>("lblVal", QStringLiteral("Values:"));
+    auto* txtVal = w->Add<QLineEdit>("txtVal");
+    auto* cmdOk = w->Add<QPushButton>("cmdOk", QStringLiteral("&OK"));
     cmdOk->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QStringLiteral("&Cancel"));
     for (QLineEdit* text : {txtName, txtVal}) text->setMaxLength(std::numeric_limits<int>::max());
     lblName->setBuddy(txtName);
     lblVal->setBuddy(txtVal);
@@ -56,14 +48,12 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model
     w->EscapeKey = [&model] { model.cmdCancel_Click(); };
     w->Render = [&model, w] { w->setWindowTitle(ToQString(model.Caption)); };
 
-    QObject::connect(cmdOk, &QPushButton::clicked, w, [&model, w, txtName, txtVal] {
-        w->Forward([&model, txtName, txtVal] {
-            model.txtName = ToStdString(txtName->text());
-            model.txtVal = ToStdString(txtVal->text());
-            model.cmdOk_Click();
-        });
+    w->ForwardClicks(cmdOk, [&model, txtName, txtVal] {
+        model.txtName = ToStdString(txtName->text());
+        model.txtVal = ToStdString(txtVal->text());
+        model.cmdOk_Click();
     });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [&model, w] { w->Forward([&model] { model.cmdCancel_Click(); }); });
+    w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
 
     w->Render();
     return window;
