@@ -1,8 +1,8 @@
 #include "shell/dialogs/dialogs.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
@@ -23,11 +23,13 @@ constexpr int kIconSizes[] = {16, 32, 48, 64};
 // detects the format of its PNGs, loading every image-format plugin.
 class AppStyle : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
+
     QIcon standardIcon(StandardPixmap pixmap, const QStyleOption* option, const QWidget* widget) const override
     {
         QString prefix;
         if (pixmap == SP_ToolBarHorizontalExtensionButton) {
-            const bool rtl = (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+            const bool rtl = (option ? option->direction : QApplication::layoutDirection()) == Qt::RightToLeft;
             prefix = rtl ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-");
         } else if (pixmap == SP_ToolBarVerticalExtensionButton) {
             prefix = QStringLiteral("toolbar-ext-v-");
@@ -94,7 +96,9 @@ QPixmap ReadPng(const QString& path)
 
 QStyle* NewAppStyle()
 {
-    return new AppStyle;
+    // Built on the style Qt chose (the desktop's, or the user's -style or
+    // QT_STYLE_OVERRIDE), not on a default of our own.
+    return new AppStyle(QApplication::style()->name());
 }
 
 QIcon AppIcon()

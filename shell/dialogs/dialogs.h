@@ -39,7 +39,7 @@ QIcon AppIcon();
 // asks every image-format plugin first, which loads them all (and libjpeg).
 QPixmap ReadPng(const QString& path);
 
-// The desktop's default style, with the few standard icons Qt would look up the
+// The application's style, with the few standard icons Qt would look up the
 // slow way at start-up read directly. Owned by QApplication once set.
 QStyle* NewAppStyle();
 
