@@ -142,6 +142,7 @@ void ConstDialog::cmdEdit_Click()
         const auto k = static_cast<std::size_t>(ListIndex);
         lstConst[k] = std::move(name);
         ConstValues[k] = std::move(value);
+        ToolTip = ConstValues[k];  // the entry stays selected: its tip must not show the old value
     }
     ConstsChanged = true;
 }
