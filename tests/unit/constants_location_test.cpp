@@ -1,21 +1,20 @@
 #include "storage/constants_location.h"
 
-#include "engine/number_text.h"
-
+#include <stdlib.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "storage/constants_file.h"
 
 namespace trellum {
 namespace {
@@ -28,10 +27,7 @@ std::string readFile(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // Judges write permission by the owner's mode bits, so the read-only cases mean
 // the same when the tests run as root, whom the system lets write anywhere.
@@ -41,54 +37,52 @@ bool ownerMayWrite(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) != 0;
 }
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "trellum-location-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        for (const auto& entry : fs::recursive_directory_iterator(m_path, error)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::remove_all(m_path, error);
-    }
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
 constexpr const char* kStarter = "starter\r\n=====\r\nc = 299792458\r\n";
 constexpr const char* kEdited = "edited\r\n=====\r\nmine = 42\r\n";
+const std::optional<std::string> kMissing;
 
+// Contents of the files before and, for the user's, after the choice.
 struct LocationCase {
     const char* name;
     bool programFolderWritable;
-    std::optional<std::string> programFile;  // content, none when missing
+    std::optional<std::string> programFile;
     bool programFileWritable;
     std::optional<std::string> userFile;
     bool userFolderKnown;
     bool expectProgramFile;
-    std::optional<std::string> expectUserContent;  // none: the user's file must not exist
+    std::optional<std::string> expectUserContent;
 };
 
-class ConstantsLocationTest : public testing::TestWithParam<LocationCase> {};
+class ConstantsLocationTest : public testing::TestWithParam<LocationCase> {
+protected:
+    ConstantsLocationTest()
+    {
+        std::string pattern = (fs::temp_directory_path() / "trellum-location-XXXXXX").string();
+        temp = ::mkdtemp(pattern.data());
+    }
+    ~ConstantsLocationTest() override
+    {
+        std::error_code error;
+        for (const auto& entry : fs::recursive_directory_iterator(temp, error)) {
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
+        }
+        fs::remove_all(temp, error);
+    }
+
+    fs::path temp;
+};
 
 TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
 {
     const LocationCase& row = GetParam();
-    TempFolder temp;
-    const fs::path program = temp.path() / "program";
+    const fs::path program = temp / "program";
+    const fs::path programFile = program / "constants.txt";
     // Two levels that do not exist yet, as on a first run in a fresh account.
-    const fs::path user = temp.path() / "data" / "trellum";
+    const fs::path user = temp / "data" / "trellum";
     fs::create_directories(program);
-    if (row.programFile) {
-        writeFile(program / "constants.txt", *row.programFile);
-        if (!row.programFileWritable) fs::permissions(program / "constants.txt", fs::perms::owner_read | fs::perms::group_read);
+    if (row.programFile) writeFile(programFile, *row.programFile);
+    if (row.programFile && !row.programFileWritable) {
+        fs::permissions(programFile, fs::perms::owner_read | fs::perms::group_read);
     }
     if (row.userFile) {
         fs::create_directories(user);
@@ -100,9 +94,7 @@ TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
         ConstantsFilePath(program.string(), row.userFolderKnown ? user.string() : std::string(), ownerMayWrite);
 
     EXPECT_EQ(chosen, ((row.expectProgramFile ? program : user) / "constants.txt").string());
-    if (row.programFile) {
-        EXPECT_EQ(readFile(program / "constants.txt"), *row.programFile) << "starter changed";
-    }
+    EXPECT_EQ(readFile(programFile), row.programFile.value_or("")) << "starter changed";
     if (row.expectUserContent) {
         EXPECT_EQ(readFile(user / "constants.txt"), *row.expectUserContent);
         std::vector<std::string> leftovers;
@@ -111,8 +103,8 @@ TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
     } else {
         EXPECT_FALSE(fs::exists(user / "constants.txt"));
     }
+    // The first save renames a new file into the user's folder, so it must exist.
     if (!row.expectProgramFile && row.userFolderKnown) {
-        // The first save renames a new file into this folder, so it must exist.
         EXPECT_TRUE(fs::is_directory(user));
     }
 }
@@ -120,75 +112,50 @@ TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
 INSTANTIATE_TEST_SUITE_P(
     Table, ConstantsLocationTest,
     testing::Values(
-        LocationCase{"WritableFolderKeepsItsOwnFile", true, kStarter, true, std::nullopt, true, true, std::nullopt},
-        LocationCase{"WritableFolderWithoutFileStartsOneThere", true, std::nullopt, true, std::nullopt, true, true,
-                     std::nullopt},
+        LocationCase{"WritableFolderKeepsItsOwnFile", true, kStarter, true, kMissing, true, true, kMissing},
+        LocationCase{"WritableFolderWithoutFileStartsOneThere", true, kMissing, true, kMissing, true, true, kMissing},
         LocationCase{"WritableFolderIgnoresAnOldUserCopy", true, kStarter, true, kEdited, true, true, kEdited},
-        LocationCase{"ReadOnlyFolderSeedsTheUserCopy", false, kStarter, false, std::nullopt, true, false, kStarter},
+        LocationCase{"ReadOnlyFolderSeedsTheUserCopy", false, kStarter, false, kMissing, true, false, kStarter},
         LocationCase{"ReadOnlyFolderKeepsTheEditedUserCopy", false, kStarter, false, kEdited, true, false, kEdited},
-        LocationCase{"ReadOnlyFolderWithoutStarterSeedsNothing", false, std::nullopt, true, std::nullopt, true,
-                     false, std::nullopt},
-        LocationCase{"ReadOnlyFileInWritableFolderSeedsTheUserCopy", true, kStarter, false, std::nullopt, true,
-                     false, kStarter},
-        LocationCase{"NoHomeFallsBackToTheProgramFolder", false, kStarter, false, std::nullopt, false, true,
-                     std::nullopt}),
+        LocationCase{"ReadOnlyFolderWithoutStarterSeedsNothing", false, kMissing, true, kMissing, true, false,
+                     kMissing},
+        LocationCase{"ReadOnlyFileInWritableFolderSeedsTheUserCopy", true, kStarter, false, kMissing, true, false,
+                     kStarter},
+        LocationCase{"NoHomeFallsBackToTheProgramFolder", false, kStarter, false, kMissing, false, true, kMissing}),
     [](const testing::TestParamInfo<LocationCase>& info) { return std::string(info.param.name); });
 
-struct FolderCase {
-    const char* name;
-    const char* xdgDataHome;
-    const char* home;
-    const char* expected;
-};
-
-class UserDataFolderTest : public testing::TestWithParam<FolderCase> {};
-
-TEST_P(UserDataFolderTest, FollowsTheXdgRules)
+TEST(UserDataFolderTest, FollowsTheXdgRules)
 {
-    EXPECT_EQ(UserDataFolder(GetParam().xdgDataHome, GetParam().home), GetParam().expected);
+    const struct {
+        const char* name;
+        const char* xdgDataHome;
+        const char* home;
+        const char* expected;
+    } rows[] = {{"XdgDataHomeWins", "/data/me", "/home/me", "/data/me/trellum"},
+                {"UnsetUsesHome", nullptr, "/home/me", "/home/me/.local/share/trellum"},
+                {"EmptyUsesHome", "", "/home/me", "/home/me/.local/share/trellum"},
+                {"RelativeIsIgnored", "data", "/home/me", "/home/me/.local/share/trellum"},
+                {"NoHomeAtAll", nullptr, nullptr, ""}};
+    for (const auto& row : rows) EXPECT_EQ(UserDataFolder(row.xdgDataHome, row.home), row.expected) << row.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, UserDataFolderTest,
-    testing::Values(FolderCase{"XdgDataHomeWins", "/data/me", "/home/me", "/data/me/trellum"},
-                    FolderCase{"UnsetUsesHome", nullptr, "/home/me", "/home/me/.local/share/trellum"},
-                    FolderCase{"EmptyUsesHome", "", "/home/me", "/home/me/.local/share/trellum"},
-                    FolderCase{"RelativeIsIgnored", "data", "/home/me", "/home/me/.local/share/trellum"},
-                    FolderCase{"NoHomeAtAll", nullptr, nullptr, ""}),
-    [](const testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
-
 #ifdef TRELLUM_STARTER_CONSTANTS
-// The starter library shipped with the package must load without the
-// "contains errors" message: exact header, CR LF lines, numeric values.
+// The starter library shipped with the package must load without the "contains errors"
+// message and be byte for byte what the program would write back: exact header, CR LF
+// lines, "name = value" with trimmed names and numeric values.
 TEST(StarterConstants, ReadsCleanly)
 {
     const std::string text = readFile(TRELLUM_STARTER_CONSTANTS);
-    ASSERT_FALSE(text.empty());
-    ASSERT_EQ(text.substr(text.size() - 2), "\r\n") << "last line must end in CR LF";
-    std::vector<std::string> lines;
-    for (size_t start = 0; start < text.size();) {
-        const size_t end = text.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "This file constains constants for Trellum:");
-    EXPECT_EQ(lines[1], std::string(48, '='));
-    std::set<std::string> names;
-    for (size_t i = 2; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        EXPECT_EQ(line.find('\n'), std::string::npos) << "bare LF in line " << i + 1;
-        const size_t equals = line.find(" = ");
-        ASSERT_NE(equals, std::string::npos) << line;
-        const std::string name(TrimBlanks(line.substr(0, equals)));
-        const std::string value = line.substr(equals + 3);
-        EXPECT_FALSE(name.empty()) << line;
-        EXPECT_TRUE(names.insert(name).second) << "duplicate name " << name;
-        EXPECT_TRUE(IsNumeric(value)) << line;
-        EXPECT_EQ(value.find(' '), std::string::npos) << line;
-        for (const unsigned char c : line) EXPECT_LT(c, 0x80) << "non-ASCII byte in " << line;
-    }
+    EXPECT_EQ(text.rfind("This file constains constants for Trellum:\r\n" + std::string(48, '=') + "\r\n", 0), 0u);
+    const ConstantsFileContents contents = ReadConstantsFile(TRELLUM_STARTER_CONSTANTS);
+    EXPECT_FALSE(contents.loadFailed);
+    EXPECT_FALSE(contents.faultyLines);
+    ASSERT_FALSE(contents.names.empty());
+    EXPECT_EQ(ConstantsFileText(contents.names, contents.values), text);
+    const std::set<std::string> unique(contents.names.begin(), contents.names.end());
+    EXPECT_EQ(unique.size(), contents.names.size()) << "duplicate names";
+    EXPECT_EQ(unique.count(""), 0u) << "empty name";
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x80; })) << "non-ASCII byte";
 }
 #endif
 

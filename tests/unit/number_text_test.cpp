@@ -1,7 +1,6 @@
 #include "engine/number_text.h"
 
 #include <clocale>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -9,6 +8,14 @@
 
 namespace trellum {
 namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+template <typename Case>
+std::string caseName(const testing::TestParamInfo<Case>& info)
+{
+    return info.param.name;
+}
 
 struct NumberTextCase {
     const char* name;
@@ -23,33 +30,23 @@ TEST_P(NumberTextTest, FormatsFifteenSignificantDigits)
     EXPECT_EQ(NumberText(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, NumberTextTest,
-    testing::Values(NumberTextCase{"Zero", 0.0, "0"}, NumberTextCase{"NegativeZero", -0.0, "0"},
-                    NumberTextCase{"Whole", 5, "5"}, NumberTextCase{"NegativeFraction", -2.5, "-2.5"},
-                    NumberTextCase{"OneThird", 1.0 / 3, "0.333333333333333"},
-                    NumberTextCase{"SmallestPlain", 0.0001, "0.0001"},
-                    NumberTextCase{"FirstScientificBelow", 0.00001, "1E-05"},
-                    NumberTextCase{"NegativeExponent", 1.5e-7, "1.5E-07"},
-                    NumberTextCase{"LargestPlain", 999999999999999.0, "999999999999999"},
-                    NumberTextCase{"FirstScientificAbove", 1e15, "1E+15"},
-                    NumberTextCase{"RoundsToFifteenDigits", 123456789012345678.0, "1.23456789012346E+17"},
-                    NumberTextCase{"ThreeDigitExponent", 1e100, "1E+100"},
-                    NumberTextCase{"RoundingCarriesIntoExponent", 9.999999999999999e14, "1E+15"},
-                    NumberTextCase{"NearlyThree", 2.9999999999999996, "3"},
-                    NumberTextCase{"PlainWithFraction", 12345.678, "12345.678"},
-                    NumberTextCase{"NegativeSmall", -0.000123, "-0.000123"},
-                    NumberTextCase{"DenormalRange", 4.9e-324, "4.94065645841247E-324"}),
-    [](const auto& info) { return info.param.name; });
+const NumberTextCase kNumberTexts[] = {
+    {"Zero", 0.0, "0"}, {"NegativeZero", -0.0, "0"}, {"Whole", 5, "5"}, {"NegativeFraction", -2.5, "-2.5"},
+    {"OneThird", 1.0 / 3, "0.333333333333333"}, {"NearlyThree", 2.9999999999999996, "3"},
+    {"PlainWithFraction", 12345.678, "12345.678"}, {"NegativeSmall", -0.000123, "-0.000123"},
+    {"SmallestPlain", 0.0001, "0.0001"}, {"FirstScientificBelow", 0.00001, "1E-05"},
+    {"NegativeExponent", 1.5e-7, "1.5E-07"}, {"DenormalRange", 4.9e-324, "4.94065645841247E-324"},
+    {"LargestPlain", 999999999999999.0, "999999999999999"}, {"FirstScientificAbove", 1e15, "1E+15"},
+    {"RoundingCarriesIntoExponent", 9.999999999999999e14, "1E+15"}, {"ThreeDigitExponent", 1e100, "1E+100"},
+    {"RoundsToFifteenDigits", 123456789012345678.0, "1.23456789012346E+17"},
+};
+INSTANTIATE_TEST_SUITE_P(Table, NumberTextTest, testing::ValuesIn(kNumberTexts), caseName<NumberTextCase>);
 
 struct ValueCase {
     const char* name;
     std::string text;
     double value;
 };
-
-// 400 zeros: past the range of a double whichever side of the point they stand.
-const std::string kZeros(400, '0');
 
 class ValueOfTextTest : public testing::TestWithParam<ValueCase> {};
 
@@ -58,23 +55,21 @@ TEST_P(ValueOfTextTest, ReadsTheLeadingNumber)
     EXPECT_EQ(ValueOfText(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ValueOfTextTest,
-    testing::Values(ValueCase{"WholeWithPoint", "5.", 5}, ValueCase{"PointThenExponent", "5.E-03", 0.005},
-                    ValueCase{"ResetDisplay", "0.", 0}, ValueCase{"BracketText", "(- 1", 0},
-                    ValueCase{"Empty", "", 0}, ValueCase{"ExponentZero", "5.E00", 5},
-                    ValueCase{"LowercaseExponent", "2.5e3", 2500}, ValueCase{"PlusSign", "+7", 7},
-                    ValueCase{"TrailingGarbage", "12abc", 12}, ValueCase{"DanglingExponent", "3E", 3},
-                    ValueCase{"LeadingBlanks", "  -4.5", -4.5}, ValueCase{"PointOnly", ".", 0},
-                    ValueCase{"LeadingPoint", ".25", 0.25}, ValueCase{"Underflow", "1E-400", 0},
-                    ValueCase{"Overflow", "1E400", std::numeric_limits<double>::infinity()},
-                    ValueCase{"NegativeOverflow", "-9E999", -std::numeric_limits<double>::infinity()},
-                    ValueCase{"LongFractionUnderflows", "0." + kZeros + "1", 0},
-                    ValueCase{"TinyDespitePositiveExponent", "0." + kZeros + "1E+5", 0},
-                    ValueCase{"HugeDespiteNegativeExponent", "1" + kZeros + "E-5",
-                              std::numeric_limits<double>::infinity()},
-                    ValueCase{"LongFractionInRange", "0." + std::string(300, '0') + "1E+300", 0.1}),
-    [](const auto& info) { return info.param.name; });
+// 400 zeros: past the range of a double whichever side of the point they stand.
+const std::string kZeros(400, '0');
+
+const ValueCase kValues[] = {
+    {"WholeWithPoint", "5.", 5}, {"PointThenExponent", "5.E-03", 0.005}, {"ResetDisplay", "0.", 0},
+    {"BracketText", "(- 1", 0}, {"Empty", "", 0}, {"ExponentZero", "5.E00", 5}, {"PlusSign", "+7", 7},
+    {"LowercaseExponent", "2.5e3", 2500}, {"TrailingGarbage", "12abc", 12}, {"DanglingExponent", "3E", 3},
+    {"LeadingBlanks", "  -4.5", -4.5}, {"PointOnly", ".", 0}, {"LeadingPoint", ".25", 0.25},
+    {"Underflow", "1E-400", 0}, {"Overflow", "1E400", kInf}, {"NegativeOverflow", "-9E999", -kInf},
+    {"LongFractionUnderflows", "0." + kZeros + "1", 0},
+    {"TinyDespitePositiveExponent", "0." + kZeros + "1E+5", 0},
+    {"HugeDespiteNegativeExponent", "1" + kZeros + "E-5", kInf},
+    {"LongFractionInRange", "0." + std::string(300, '0') + "1E+300", 0.1},
+};
+INSTANTIATE_TEST_SUITE_P(Table, ValueOfTextTest, testing::ValuesIn(kValues), caseName<ValueCase>);
 
 TEST(ValueOfTextTest, IgnoresTheLocaleDecimalComma)
 {
@@ -100,19 +95,16 @@ TEST_P(IsNumericTest, AcceptsOnlyNumberTexts)
     EXPECT_EQ(IsNumeric(GetParam().text), GetParam().numeric);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, IsNumericTest,
-    testing::Values(NumericCase{"Plain", "3.14", true}, NumericCase{"Exponent", "-2.5E-3", true},
-                    NumericCase{"LowerExponentNoSign", "1e5", true}, NumericCase{"TrailingPoint", "42.", true},
-                    NumericCase{"LeadingPoint", ".5", true}, NumericCase{"Blanks", "  7  ", true},
-                    NumericCase{"TrailingNewline", "7\n", true}, NumericCase{"Empty", "", false},
-                    NumericCase{"OnlyBlanks", "   ", false}, NumericCase{"Word", "abc", false},
-                    NumericCase{"PointOnly", ".", false}, NumericCase{"SignOnly", "-", false},
-                    NumericCase{"TwoPoints", "1.2.3", false}, NumericCase{"ExponentWithoutDigits", "1E", false},
-                    NumericCase{"ExponentSignOnly", "1E+", false}, NumericCase{"InnerBlank", "1 2", false},
-                    NumericCase{"DecimalComma", "1,5", false}, NumericCase{"Hex", "0x1F", false},
-                    NumericCase{"Infinity", "inf", false}, NumericCase{"DoubleSign", "--1", false}),
-    [](const auto& info) { return info.param.name; });
+const NumericCase kNumericTexts[] = {
+    {"Plain", "3.14", true}, {"Exponent", "-2.5E-3", true}, {"LowerExponentNoSign", "1e5", true},
+    {"TrailingPoint", "42.", true}, {"LeadingPoint", ".5", true}, {"Blanks", "  7  ", true},
+    {"TrailingNewline", "7\n", true}, {"Empty", "", false}, {"OnlyBlanks", "   ", false}, {"Word", "abc", false},
+    {"PointOnly", ".", false}, {"SignOnly", "-", false}, {"TwoPoints", "1.2.3", false},
+    {"ExponentWithoutDigits", "1E", false}, {"ExponentSignOnly", "1E+", false}, {"InnerBlank", "1 2", false},
+    {"DecimalComma", "1,5", false}, {"Hex", "0x1F", false}, {"Infinity", "inf", false},
+    {"DoubleSign", "--1", false},
+};
+INSTANTIATE_TEST_SUITE_P(Table, IsNumericTest, testing::ValuesIn(kNumericTexts), caseName<NumericCase>);
 
 }  // namespace
 }  // namespace trellum

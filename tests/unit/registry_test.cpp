@@ -6,9 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trellum {
@@ -26,6 +27,29 @@ Bytes textBytes(const std::string& text, bool withNul = true)
     return bytes;
 }
 
+std::string readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+HKEY createKey(Registry& registry)
+{
+    HKEY key = 0;
+    EXPECT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_ALL_ACCESS_3F, &key), ERROR_SUCCESS);
+    return key;
+}
+
+// Reads a value the way callers do: size first, then the data.
+std::optional<Bytes> query(Registry& registry, HKEY key, const std::string& name, uint32_t* type = nullptr)
+{
+    uint32_t size = 0;
+    if (registry.RegQueryValueExA(key, name, type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    Bytes data(size);
+    if (registry.RegQueryValueExA(key, name, type, data.data(), &size) != ERROR_SUCCESS) return std::nullopt;
+    return data;
+}
+
 class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -37,13 +61,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    static std::string readAll(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
     void writeHive(const std::string& text)
     {
         fs::create_directories(fs::path(m_hive).parent_path());
@@ -53,32 +70,21 @@ protected:
     void setValue(const std::string& name, uint32_t type, const Bytes& data)
     {
         Registry registry(m_hive);
-        HKEY key = 0;
-        ASSERT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_ALL_ACCESS_3F, &key), ERROR_SUCCESS);
-        registry.RegSetValueExA(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
+        const HKEY key = createKey(registry);
+        EXPECT_EQ(registry.RegSetValueExA(key, name, type, data.data(), static_cast<uint32_t>(data.size())),
+                  ERROR_SUCCESS);
         registry.RegCloseKey(key);
     }
     std::optional<Bytes> getValue(const std::string& name, uint32_t* type = nullptr)
     {
         Registry registry(m_hive);
-        HKEY key = 0;
-        if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS)
-            return std::nullopt;
-        uint32_t size = 0;
-        std::optional<Bytes> result;
-        if (registry.RegQueryValueExA(key, name, type, nullptr, &size) == ERROR_SUCCESS) {
-            Bytes data(size);
-            if (registry.RegQueryValueExA(key, name, type, data.data(), &size) == ERROR_SUCCESS) result = data;
-        }
+        HKEY key = 0;  // left 0, which no query accepts, when the key is missing
+        registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_ALL_ACCESS_3F, &key);
+        std::optional<Bytes> value = query(registry, key, name, type);
         registry.RegCloseKey(key);
-        return result;
+        return value;
     }
-    std::vector<fs::path> filesInHiveFolder() const
-    {
-        std::vector<fs::path> files;
-        for (const auto& entry : fs::directory_iterator(fs::path(m_hive).parent_path())) files.push_back(entry.path());
-        return files;
-    }
+    long filesInHiveFolder() const { return std::distance(fs::directory_iterator(fs::path(m_hive).parent_path()), {}); }
 
     fs::path m_dir;
     std::string m_hive;
@@ -88,22 +94,25 @@ TEST_F(RegistryTest, KeysAreCreatedWithParentsAndOpenedWithoutRegardToCase)
 {
     Registry registry;
     HKEY key = 0;
-    ASSERT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Quorbel\\Trellum\\Memory", 0, 0x3F, &key), 0);
+    ASSERT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, std::string(kKey) + "\\Memory", 0, 0x3F, &key), 0);
     registry.RegCloseKey(key);
-    for (const char* path : {"software\\quorbel", "SOFTWARE\\QUORBEL\\TRELLUM\\memory", "Software"}) {
-        SCOPED_TRACE(path);
-        HKEY opened = 0;
-        EXPECT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, 0x3F, &opened), ERROR_SUCCESS);
-        EXPECT_NE(opened, 0u);
-        EXPECT_EQ(registry.RegCloseKey(opened), ERROR_SUCCESS);
-    }
-    for (const char* path : {"SOFTWARE\\Other", "SOFTWARE\\Quorbel\\Trellum\\Memory\\Deeper", "SOFTWARE\\\\Quorbel",
-                             "\\SOFTWARE"}) {
+    const std::pair<const char*, int32_t> rows[] = {
+        {"software\\quorbel", ERROR_SUCCESS}, {"SOFTWARE\\QUORBEL\\TRELLUM\\memory", ERROR_SUCCESS},
+        {"Software", ERROR_SUCCESS}, {"SOFTWARE\\Other", ERROR_FILE_NOT_FOUND},
+        {"SOFTWARE\\Quorbel\\Trellum\\Memory\\Deeper", ERROR_FILE_NOT_FOUND},
+        {"SOFTWARE\\\\Quorbel", ERROR_FILE_NOT_FOUND}, {"\\SOFTWARE", ERROR_FILE_NOT_FOUND}};
+    for (const auto& [path, status] : rows) {
         SCOPED_TRACE(path);
         HKEY opened = 123;
-        EXPECT_NE(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, 0x3F, &opened), ERROR_SUCCESS);
-        EXPECT_EQ(opened, 0u);
+        EXPECT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, 0x3F, &opened), status);
+        EXPECT_EQ(opened != 0, status == ERROR_SUCCESS);
+        // A failed open hands out no handle that could be closed.
+        EXPECT_EQ(registry.RegCloseKey(opened), status == ERROR_SUCCESS ? ERROR_SUCCESS : ERROR_INVALID_HANDLE);
     }
+    // An empty name could not be read back from the file, so it is never created.
+    HKEY refused = 123;
+    EXPECT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, "A\\\\B", 0, 0x3F, &refused), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(refused, 0u);
     // A closed handle is no handle.
     uint32_t size = 0;
     EXPECT_EQ(registry.RegCloseKey(key), ERROR_INVALID_HANDLE);
@@ -115,20 +124,17 @@ TEST_F(RegistryTest, KeysAreCreatedWithParentsAndOpenedWithoutRegardToCase)
 TEST_F(RegistryTest, QueryReportsTypeAndSizeAndReadsOnlyIntoABufferLargeEnough)
 {
     Registry registry;
-    HKEY key = 0;
-    registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &key);
+    const HKEY key = createKey(registry);
     const Bytes onTop = textBytes("True");
     const Bytes top = {0x20, 0x0d, 0, 0};
     registry.RegSetValueExA(key, "OnTop", REG_SZ, onTop.data(), 5);
     registry.RegSetValueExA(key, "Top", REG_DWORD, top.data(), 4);
-
     struct Row {
         const char* name;
         const char* value;
         uint32_t buffer;  // 0: ask without a buffer
         int32_t status;
-        uint32_t type;
-        uint32_t size;
+        uint32_t type, size;
     };
     const Row rows[] = {
         {"text_size_only", "OnTop", 0, ERROR_SUCCESS, REG_SZ, 5},
@@ -149,8 +155,7 @@ TEST_F(RegistryTest, QueryReportsTypeAndSizeAndReadsOnlyIntoABufferLargeEnough)
         EXPECT_EQ(type, row.type);
         EXPECT_EQ(size, row.size);
         if (row.status == ERROR_SUCCESS && row.buffer != 0) {
-            const Bytes& expected = row.type == REG_SZ ? onTop : top;
-            EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + size), expected);
+            EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + size), row.type == REG_SZ ? onTop : top);
         }
     }
 }
@@ -160,7 +165,7 @@ TEST_F(RegistryTest, HiveIsWrittenInTheExportFormat)
     setValue("Top", REG_DWORD, {0x20, 0x0d, 0, 0});
     setValue("OnTop", REG_SZ, textBytes("True"));
     setValue("Path", REG_SZ, textBytes("C:\\say \"hi\""));
-    setValue("Blob", 3, {0x01, 0xff});
+    setValue("Blob", REG_BINARY, {0x01, 0xff});
     EXPECT_EQ(readAll(m_hive),
               "REGEDIT4\n\n"
               "[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\n"
@@ -190,9 +195,8 @@ TEST_F(RegistryTest, HandWrittenHiveLoads)
 
 TEST_F(RegistryTest, TextBytesSurviveManySavesAndLoadsUnchanged)
 {
-    std::string latin1;
+    std::string latin1, controls;
     for (int c = 0x80; c <= 0xff; ++c) latin1.push_back(static_cast<char>(c));
-    std::string controls;
     for (int c = 1; c < 0x20; ++c) controls.push_back(static_cast<char>(c));
     struct Row {
         const char* name;
@@ -227,9 +231,8 @@ TEST_F(RegistryTest, TextBytesSurviveManySavesAndLoadsUnchanged)
 TEST_F(RegistryTest, FileIsReadAfreshWhenTheFirstKeyOpensAndWrittenWhenTheLastCloses)
 {
     Registry registry(m_hive);
-    HKEY first = 0;
+    const HKEY first = createKey(registry);
     HKEY second = 0;
-    registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &first);
     registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &second);
     const Bytes value = textBytes("1");
     registry.RegSetValueExA(first, "Mode", REG_SZ, value.data(), 2);
@@ -241,11 +244,7 @@ TEST_F(RegistryTest, FileIsReadAfreshWhenTheFirstKeyOpensAndWrittenWhenTheLastCl
     setValue("Mode", REG_SZ, textBytes("2"));  // another program's run
     HKEY again = 0;
     ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &again), ERROR_SUCCESS);
-    uint32_t size = 0;
-    registry.RegQueryValueExA(again, "Mode", nullptr, nullptr, &size);
-    Bytes data(size);
-    registry.RegQueryValueExA(again, "Mode", nullptr, data.data(), &size);
-    EXPECT_EQ(data, textBytes("2"));
+    EXPECT_EQ(query(registry, again, "Mode"), textBytes("2"));
     const auto before = fs::last_write_time(m_hive);
     const std::string text = readAll(m_hive);
     registry.RegCloseKey(again);
@@ -261,7 +260,7 @@ TEST_F(RegistryTest, UnreadableHiveCountsAsEmptyAndIsSetAsideBeforeAWrite)
         const char* name;
         std::string text;
     };
-    std::vector<Row> rows = {
+    const Row rows[] = {
         {"wrong_header", "REGEDIT5\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"},
         {"unicode_export_header", "Windows Registry Editor Version 5.00\n"},
         {"empty_file", ""},
@@ -271,26 +270,23 @@ TEST_F(RegistryTest, UnreadableHiveCountsAsEmptyAndIsSetAsideBeforeAWrite)
         {"unknown_escape", valid + "\"Bad\"=\"a\\nb\"\n"},
         {"garbage_line", valid + "Top=3\n"},
         {"dangling_continuation", valid + "\"X\"=hex:01,\\\n"},
+        // A file cut in the middle of a line, wherever the cut falls.
+        {"truncated_in_dword", valid.substr(0, valid.find("d20"))},
+        {"truncated_in_hex_byte", valid.substr(0, valid.find(",00") + 2)},
     };
-    // A file cut in the middle of a line, wherever the cut falls.
-    for (std::size_t cut : {valid.find("d20"), valid.find(",00") + 2}) {
-        rows.push_back({"truncated", valid.substr(0, cut)});
-    }
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.name) + " (" + std::to_string(row.text.size()) + " bytes)");
+        SCOPED_TRACE(row.name);
         fs::remove_all(fs::path(m_hive).parent_path());
         writeHive(row.text);
         EXPECT_EQ(getValue("Top"), std::nullopt);
         EXPECT_EQ(readAll(m_hive), row.text) << "touched by a read";
 
         Registry registry(m_hive);
-        HKEY key = 0;
-        registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &key);
-        registry.RegCloseKey(key);
+        registry.RegCloseKey(createKey(registry));
         ASSERT_FALSE(registry.SetAsidePath().empty());
         EXPECT_EQ(readAll(registry.SetAsidePath()), row.text);
         EXPECT_TRUE(readAll(m_hive).starts_with("REGEDIT4\n"));
-        EXPECT_EQ(filesInHiveFolder().size(), 2u);
+        EXPECT_EQ(filesInHiveFolder(), 2);
     }
 }
 
@@ -311,8 +307,8 @@ TEST_F(RegistryTest, WriteKilledBeforeTheRenameLeavesTheOldHive)
 {
     setValue("Top", REG_DWORD, {1, 0, 0, 0});
     // What a process killed between writing its temporary file and renaming it leaves.
-    const fs::path stray = m_hive + ".tmp-Ab12Cd";
-    std::ofstream(stray, std::ios::binary) << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trel";
+    std::ofstream(m_hive + ".tmp-Ab12Cd", std::ios::binary)
+        << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trel";
     EXPECT_EQ(getValue("Top"), (Bytes{1, 0, 0, 0}));
     setValue("Top", REG_DWORD, {2, 0, 0, 0});
     EXPECT_EQ(getValue("Top"), (Bytes{2, 0, 0, 0}));
@@ -320,60 +316,47 @@ TEST_F(RegistryTest, WriteKilledBeforeTheRenameLeavesTheOldHive)
 
 TEST_F(RegistryTest, OfTwoProgramsTheOneThatEndsLastWins)
 {
-    Registry first(m_hive);
-    Registry second(m_hive);
-    HKEY a = 0;
-    HKEY b = 0;
-    first.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &a);
-    second.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &b);
-    const uint8_t one[4] = {1, 0, 0, 0};
-    const uint8_t two[4] = {2, 0, 0, 0};
+    Registry first(m_hive), second(m_hive);
+    const HKEY a = createKey(first), b = createKey(second);
+    const uint8_t one[4] = {1, 0, 0, 0}, two[4] = {2, 0, 0, 0};
     first.RegSetValueExA(a, "Top", REG_DWORD, one, 4);
     second.RegSetValueExA(b, "Top", REG_DWORD, two, 4);
     first.RegCloseKey(a);
     second.RegCloseKey(b);
     EXPECT_EQ(getValue("Top"), (Bytes{2, 0, 0, 0}));
-    EXPECT_EQ(filesInHiveFolder().size(), 1u);
+    EXPECT_EQ(filesInHiveFolder(), 1) << "a temporary file was left behind";
 }
 
 TEST_F(RegistryTest, WriteThatCannotReachTheDiskIsDroppedQuietly)
 {
     std::ofstream(m_dir / "plain-file") << "x";
     Registry registry((m_dir / "plain-file" / "system.reg").string());
+    EXPECT_EQ(registry.RegCloseKey(createKey(registry)), ERROR_SUCCESS);
     HKEY key = 0;
-    ASSERT_EQ(registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &key), ERROR_SUCCESS);
-    EXPECT_EQ(registry.RegCloseKey(key), ERROR_SUCCESS);
-    EXPECT_NE(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &key), ERROR_SUCCESS);
+    EXPECT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, 0x3F, &key), ERROR_FILE_NOT_FOUND);
 }
 
 TEST(DefaultHivePathTest, FollowsTheUserConfigurationFolder)
 {
-    struct Row {
-        const char* name;
-        const char* xdg;  // null: unset
-        const char* expected;
+    const auto setEnv = [](const char* name, const char* value) {
+        if (value) ::setenv(name, value, 1);
+        else ::unsetenv(name);
     };
-    const Row rows[] = {
-        {"xdg_absolute", "/cfg/x", "/cfg/x/trellum/system.reg"},
-        {"xdg_unset", nullptr, "/home/someone/.config/trellum/system.reg"},
-        {"xdg_empty", "", "/home/someone/.config/trellum/system.reg"},
-        {"xdg_relative", "cfg", "/home/someone/.config/trellum/system.reg"},
-    };
-    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-    const char* oldHome = std::getenv("HOME");
-    const std::optional<std::string> savedXdg = oldXdg ? std::optional<std::string>(oldXdg) : std::nullopt;
-    const std::optional<std::string> savedHome = oldHome ? std::optional<std::string>(oldHome) : std::nullopt;
-    ::setenv("HOME", "/home/someone", 1);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        if (row.xdg) ::setenv("XDG_CONFIG_HOME", row.xdg, 1);
-        else ::unsetenv("XDG_CONFIG_HOME");
-        EXPECT_EQ(DefaultHivePath(), row.expected);
+    const char* names[] = {"XDG_CONFIG_HOME", "HOME"};
+    std::optional<std::string> saved[2];
+    for (int i = 0; i < 2; ++i)
+        if (const char* value = std::getenv(names[i])) saved[i] = value;
+    // XDG_CONFIG_HOME counts only when it is an absolute path (null: unset).
+    const std::string home = "/home/someone/.config/trellum/system.reg";
+    const std::pair<const char*, std::string> rows[] = {
+        {"/cfg/x", "/cfg/x/trellum/system.reg"}, {nullptr, home}, {"", home}, {"cfg", home}};
+    setEnv("HOME", "/home/someone");
+    for (const auto& [xdg, expected] : rows) {
+        SCOPED_TRACE(xdg ? xdg : "unset");
+        setEnv("XDG_CONFIG_HOME", xdg);
+        EXPECT_EQ(DefaultHivePath(), expected);
     }
-    if (savedXdg) ::setenv("XDG_CONFIG_HOME", savedXdg->c_str(), 1);
-    else ::unsetenv("XDG_CONFIG_HOME");
-    if (savedHome) ::setenv("HOME", savedHome->c_str(), 1);
-    else ::unsetenv("HOME");
+    for (int i = 0; i < 2; ++i) setEnv(names[i], saved[i] ? saved[i]->c_str() : nullptr);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,13 +17,21 @@ namespace trellum {
 namespace {
 
 namespace fs = std::filesystem;
+using Slots = std::array<std::string, 10>;
 
-const std::string kMain = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n";
-const std::string kMemory = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum\\Memory]\n";
+const std::string kPlace = "\"Top\"=dword:00000d20\n\"Left\"=dword:000012c0\n";
+
+// A hive with `main` under the settings key and `memory` (null: no such key) under its Memory key.
+std::string hive(const std::string& main, const char* memory = "")
+{
+    std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n" + main;
+    if (memory) text += "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum\\Memory]\n" + std::string(memory);
+    return text;
+}
 
 // One run of the program: a fresh store, desktop and calculator on the same hive.
 struct ProgramRun {
-    explicit ProgramRun(const std::string& hive) : registry(hive), calculator(toolkit, registry) {}
+    explicit ProgramRun(const std::string& path) : registry(path), calculator(toolkit, registry) {}
     Registry registry;
     RecordingToolkit toolkit;
     Calculator calculator;
@@ -41,9 +48,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::unique_ptr<ProgramRun> run() { return std::make_unique<ProgramRun>(m_hive); }
-    void writeHive(const std::string& body) { std::ofstream(m_hive, std::ios::binary) << "REGEDIT4\n\n" << body; }
-
     fs::path m_dir;
     std::string m_hive;
 };
@@ -51,129 +55,96 @@ protected:
 TEST_F(SettingsTest, LoadAppliesEachStoredState)
 {
     std::string tenSlots;
-    for (int n = 1; n <= 10; ++n) tenSlots += "\"Mem " + std::to_string(n) + "\"=\"" + (n == 2 ? "2.5E+20" : "0") + "\"\n";
-    const std::string full = kMain + "\"Top\"=dword:00000d20\n\"Left\"=dword:000012c0\n\"Mode\"=dword:00000001\n" +
-                             "\"OnTop\"=\"False\"\n\n" + kMemory + tenSlots;
-    const std::string place = "\"Top\"=dword:00000d20\n\"Left\"=dword:000012c0\n";
+    for (int n = 1; n <= 10; ++n)
+        tenSlots += "\"Mem " + std::to_string(n) + "\"=\"" + (n == 2 ? "2.5E+20" : "0") + "\"\n";
     struct Row {
         const char* name;
         std::optional<std::string> hive;  // none: no file at all
-        bool result;
-        int32_t top, left;                // RecordingToolkit centres at 4000, 8000; starts at 0, 0
-        int16_t mode;
-        bool onTop;
-        std::array<std::string, 10> slots;
-        bool memIndicator;
+        bool result = true;
+        int32_t top = 3360, left = 4800;  // RecordingToolkit centres at 4000, 8000
+        int16_t mode = 0;
+        bool onTop = false;
+        Slots slots = {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
+        bool memIndicator = false;
     };
-    const std::array<std::string, 10> zeros{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
-    std::array<std::string, 10> restored = zeros;
-    restored[1] = "2.5E+20";
-    std::array<std::string, 10> cancelling = zeros;
-    cancelling[0] = "5";
-    cancelling[1] = "-5";
     const Row rows[] = {
-        {"first_run_no_file", std::nullopt, false, 0, 0, 0, false, zeros, false},
-        {"full", full, true, 3360, 4800, 1, false, restored, true},
-        {"mode_2_grads", kMain + place + "\"Mode\"=dword:00000002\n" + kMemory, true, 3360, 4800, 2, false, zeros, false},
-        {"mode_7_falls_back_to_degrees", kMain + place + "\"Mode\"=dword:00000007\n" + kMemory, true, 3360, 4800, 0,
-         false, zeros, false},
-        {"mode_as_text_is_ignored", kMain + place + "\"Mode\"=\"2\"\n" + kMemory, true, 3360, 4800, 0, false, zeros,
-         false},
+        {.name = "first_run_no_file", .hive = std::nullopt, .result = false},
+        {.name = "full", .hive = hive(kPlace + "\"Mode\"=dword:00000001\n\"OnTop\"=\"False\"\n", tenSlots.c_str()),
+         .mode = 1, .slots = {"0", "2.5E+20", "0", "0", "0", "0", "0", "0", "0", "0"}, .memIndicator = true},
+        {.name = "mode_7_falls_back_to_degrees", .hive = hive(kPlace + "\"Mode\"=dword:00000007\n")},
+        {.name = "mode_as_text_is_ignored", .hive = hive(kPlace + "\"Mode\"=\"2\"\n")},
         // A shared holder would hand Left's 2 on to the missing Mode.
-        {"missing_mode_is_not_the_previous_read", kMain + "\"Top\"=dword:00000001\n\"Left\"=dword:00000002\n" + kMemory,
-         true, 1, 2, 0, false, zeros, false},
-        {"on_top_true", kMain + place + "\"OnTop\"=\"True\"\n" + kMemory, true, 3360, 4800, 0, true, zeros, false},
-        {"on_top_false", kMain + place + "\"OnTop\"=\"False\"\n" + kMemory, true, 3360, 4800, 0, false, zeros, false},
-        {"memory_key_missing", kMain + place + "\"Mode\"=dword:00000002\n\"OnTop\"=\"True\"\n", false, 3360, 4800, 2,
-         true, zeros, false},
-        {"top_70000_is_centred", kMain + "\"Top\"=dword:00011170\n\"Left\"=dword:000012c0\n" + kMemory, true, 4000, 4800,
-         0, false, zeros, false},
-        {"negative_left_in_range", kMain + "\"Top\"=dword:00000d20\n\"Left\"=dword:ffffff38\n" + kMemory, true, 3360,
-         -200, 0, false, zeros, false},
-        {"slots_5_and_minus_5_keep_m_dark", kMain + place + kMemory + "\"Mem 1\"=\"5\"\n\"Mem 2\"=\"-5\"\n", true, 3360,
-         4800, 0, false, cancelling, false},
+        {.name = "missing_mode_is_not_the_previous_read",
+         .hive = hive("\"Top\"=dword:00000001\n\"Left\"=dword:00000002\n"), .top = 1, .left = 2},
+        {.name = "on_top_in_any_case_with_blanks", .hive = hive(kPlace + "\"OnTop\"=\" tRUE \"\n"), .onTop = true},
+        {.name = "memory_key_missing", .hive = hive(kPlace + "\"Mode\"=dword:00000002\n\"OnTop\"=\"True\"\n", nullptr),
+         .result = false, .mode = 2, .onTop = true},
+        // Top 70000 does not fit the window's coordinates: centred, and the in-range Left still applies.
+        {.name = "top_out_of_range_negative_left_in_range",
+         .hive = hive("\"Top\"=dword:00011170\n\"Left\"=dword:ffffff38\n"), .top = 4000, .left = -200},
+        {.name = "slots_5_and_minus_5_keep_m_dark", .hive = hive(kPlace, "\"Mem 1\"=\"5\"\n\"Mem 2\"=\"-5\"\n"),
+         .slots = {"5", "-5", "0", "0", "0", "0", "0", "0", "0", "0"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove(m_hive);
-        if (row.hive) writeHive(*row.hive);
-        auto program = run();
-        Calculator& calc = program->calculator;
+        if (row.hive) std::ofstream(m_hive, std::ios::binary) << *row.hive;
+        ProgramRun program(m_hive);
+        Calculator& calc = program.calculator;
         EXPECT_EQ(calc.LoadSettings(), row.result);
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
-        EXPECT_EQ(program->toolkit.Top, row.top);
-        EXPECT_EQ(program->toolkit.Left, row.left);
+        EXPECT_EQ(program.toolkit.Top, row.top);
+        EXPECT_EQ(program.toolkit.Left, row.left);
         EXPECT_EQ(calc.AngleMode, row.mode);
         EXPECT_EQ(calc.ModeDisplayVisible, (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
-        EXPECT_EQ(program->toolkit.FloatChecked, row.onTop);
-        EXPECT_EQ(program->toolkit.TopMost, row.onTop);
+        EXPECT_EQ(program.toolkit.FloatChecked, row.onTop);
+        EXPECT_EQ(program.toolkit.TopMost, row.onTop);
         EXPECT_EQ(calc.MemorySlots, row.slots);
         EXPECT_EQ(calc.MemIndicatorVisible, row.memIndicator);
     }
 }
 
-TEST_F(SettingsTest, FirstShutDownWritesAllFourteenValues)
+TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
 {
-    auto program = run();
-    program->toolkit.Top = 3360;
-    program->toolkit.Left = -45;
-    program->toolkit.FloatChecked = true;
-    program->calculator.AngleMode = 2;
-    program->calculator.MemorySlots[9] = "1.5E-07";
-    program->calculator.SaveSettings();
+    const Slots slots{"1.5E-07", "-1.23456789012345E+100", "  7  ", "caf\xe9", "a=b", "\"q\"", "C:\\x", "0", "",
+                      "3.14159265358979"};
+    ProgramRun first(m_hive);
+    first.toolkit.Top = -45;
+    first.toolkit.Left = 32767;
+    first.toolkit.FloatChecked = true;
+    first.calculator.AngleMode = 2;
+    first.calculator.MemorySlots = slots;
+    first.calculator.SaveSettings();
 
-    Registry registry(m_hive);
-    HKEY key = 0;
-    ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, 0x3F, &key), ERROR_SUCCESS);
-    struct Expected {
-        const char* name;
-        uint32_t type;
-        std::vector<uint8_t> data;
+    const auto check = [&](const char* path, const std::string& name, uint32_t type, const std::string& data) {
+        SCOPED_TRACE(name);
+        Registry registry(m_hive);
+        HKEY key = 0;
+        ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, 0x3F, &key), ERROR_SUCCESS);
+        uint32_t stored = 0, size = 64;
+        std::string read(size, '?');
+        EXPECT_EQ(registry.RegQueryValueExA(key, name, &stored, reinterpret_cast<uint8_t*>(read.data()), &size), 0);
+        EXPECT_EQ(stored, type);
+        EXPECT_EQ(read.substr(0, size), data);
+        registry.RegCloseKey(key);
     };
-    const Expected main[] = {{"Top", REG_DWORD, {0x20, 0x0d, 0, 0}},
-                             {"Left", REG_DWORD, {0xd3, 0xff, 0xff, 0xff}},
-                             {"Mode", REG_DWORD, {2, 0, 0, 0}},
-                             {"OnTop", REG_SZ, {'T', 'r', 'u', 'e', 0}}};
-    auto check = [&](const Expected& e) {
-        SCOPED_TRACE(e.name);
-        uint32_t type = 0;
-        uint32_t size = 16;
-        std::vector<uint8_t> data(size);
-        ASSERT_EQ(registry.RegQueryValueExA(key, e.name, &type, data.data(), &size), ERROR_SUCCESS);
-        EXPECT_EQ(type, e.type);
-        EXPECT_EQ(std::vector<uint8_t>(data.begin(), data.begin() + size), e.data);
-    };
-    for (const Expected& e : main) check(e);
-    registry.RegCloseKey(key);
-    ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMemoryKey, 0, 0x3F, &key), ERROR_SUCCESS);
-    for (int n = 1; n <= 9; ++n) check({("Mem " + std::to_string(n)).c_str(), REG_SZ, {'0', 0}});
-    check({"Mem 10", REG_SZ, {'1', '.', '5', 'E', '-', '0', '7', 0}});
-    registry.RegCloseKey(key);
-}
+    using namespace std::string_literals;
+    check(kSettingsKey, "Top", REG_DWORD, "\xd3\xff\xff\xff");
+    check(kSettingsKey, "Left", REG_DWORD, "\xff\x7f\0\0"s);
+    check(kSettingsKey, "Mode", REG_DWORD, "\2\0\0\0"s);
+    check(kSettingsKey, "OnTop", REG_SZ, "True\0"s);
+    for (std::size_t n = 1; n <= 10; ++n) check(kMemoryKey, "Mem " + std::to_string(n), REG_SZ, slots[n - 1] + '\0');
 
-TEST_F(SettingsTest, StateSurvivesManyRestarts)
-{
-    const std::array<std::string, 10> slots{"1.5E-07", "-1.23456789012345E+100", "  7  ", "caf\xe9", "a=b",
-                                            "\"q\"", "C:\\x", "0", "", "3.14159265358979"};
-    {
-        auto first = run();
-        first->toolkit.Top = 120;
-        first->toolkit.Left = 32767;
-        first->toolkit.FloatChecked = true;
-        first->calculator.AngleMode = 1;
-        first->calculator.MemorySlots = slots;
-        first->calculator.SaveSettings();
-    }
     for (int restart = 0; restart < 8; ++restart) {
         SCOPED_TRACE(restart);
-        auto program = run();
-        ASSERT_TRUE(program->calculator.LoadSettings());
-        EXPECT_EQ(program->calculator.MemorySlots, slots);
-        EXPECT_EQ(program->calculator.AngleMode, 1);
-        EXPECT_EQ(program->toolkit.Top, 120);
-        EXPECT_EQ(program->toolkit.Left, 32767);
-        EXPECT_TRUE(program->toolkit.TopMost);
-        program->calculator.SaveSettings();
+        ProgramRun program(m_hive);
+        ASSERT_TRUE(program.calculator.LoadSettings());
+        EXPECT_EQ(program.calculator.MemorySlots, slots);
+        EXPECT_EQ(program.calculator.AngleMode, 2);
+        EXPECT_EQ(program.toolkit.Top, -45);
+        EXPECT_EQ(program.toolkit.Left, 32767);
+        EXPECT_TRUE(program.toolkit.TopMost);
+        program.calculator.SaveSettings();
     }
 }
 
@@ -183,7 +154,7 @@ TEST_F(SettingsTest, ValuesWrittenAreReadBackIntoTheHolder)
     HKEY key = 0;
     registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, 0x3F, &key);
     const uint8_t binary[2] = {1, 2};
-    registry.RegSetValueExA(key, "other_type_keeps_holder", 3, binary, 2);
+    registry.RegSetValueExA(key, "other_type_keeps_holder", REG_BINARY, binary, 2);
     struct Row {
         const char* name;
         uint32_t type;  // 0: nothing is written

@@ -1,17 +1,8 @@
 // The dialog windows against their real models: what the user sees (captions,
 // enabled buttons, list lines) and what each way out leaves in the model.
 
-#include <QAction>
-#include <QApplication>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "engine/recording_toolkit.h"
 #include "shell/dialogs/dialogs.h"
@@ -24,55 +15,90 @@ using namespace trellum::shell;
 namespace {
 
 template <typename T>
-T* child(QWidget* window, const char* name)
+T* child(QWidget* window, const QString& name)
 {
-    T* widget = window->findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no control %s", name);
+    T* widget = window->findChild<T*>(name);
+    if (!widget) qFatal("no control %s", qPrintable(name));
     return widget;
+}
+
+void click(QWidget* window, const QString& button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
 }
 
 void clickRow(QListWidget* list, int row)
 {
     list->scrollToItem(list->item(row));
-    const QRect rect = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-// Plays a comma-separated script of user actions on a shown dialog window.
-void play(ModelWindow* window, const QString& script)
+QStringList lines(const QListWidget* list)
 {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
+}
+
+// Plays comma-separated steps on a dialog window: "row2" clicks that line of its
+// list, "cmd..." that button, "mnuFlush" the menu item (and checks its preview).
+void play(QDialog* window, const QString& script)
+{
+    auto* list = window->findChild<QListWidget*>();
     for (const QString& step : script.split(u',', Qt::SkipEmptyParts)) {
-        if (step.startsWith(u"line")) clickRow(child<QListWidget>(window, "lstMem"), step.mid(4).toInt() - 1);
-        else if (step == u"flush") child<QAction>(window, "mnuFlush")->trigger();
-        else if (step == u"done") QTest::mouseClick(child<QPushButton>(window, "cmdDone"), Qt::LeftButton);
-        else if (step == u"cancel") QTest::mouseClick(child<QPushButton>(window, "cmdCancel"), Qt::LeftButton);
+        if (step.startsWith(u"row")) clickRow(list, step.mid(3).toInt());
+        else if (step.startsWith(u"cmd")) click(window, step);
         else if (step == u"enter") QTest::keyClick(window->focusWidget(), Qt::Key_Return);
         else if (step == u"esc") QTest::keyClick(window, Qt::Key_Escape);
         else if (step == u"close") window->close();
-        else qFatal("unknown step %s", qPrintable(step));
+        else if (step == u"mnuFlush") {
+            const int row = list->currentRow();
+            child<QAction>(window, step)->trigger();
+            QVERIFY(window->isVisible());
+            QCOMPARE(lines(list), QStringList(10, "0."));
+            QCOMPARE(list->currentRow(), row);
+            QVERIFY(child<QPushButton>(window, "cmdDone")->isEnabled());
+        } else qFatal("unknown step %s", qPrintable(step));
     }
 }
-
-void writeFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-const QByteArray kHeader = "This file constains constants for Trellum:\r\n"
-                           "================================================\r\n";
 
 // A toolkit whose entry dialog is the real window, as in the program.
 class WindowedToolkit : public RecordingToolkit {
 public:
     void ShowQueryDialog(QueryDialog& dialog) override { RunQueryWindow(nullptr, dialog, AppIcon()); }
+};
+
+// The constants window, shown, over a library file holding `lines`.
+struct ConstWindow {
+    explicit ConstWindow(const QByteArray& lines)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+        file.write("This file constains constants for Trellum:\r\n"
+                   "================================================\r\n" + lines);
+        file.close();
+        model.Form_Load(path.toStdString());
+        model.Caption = "Load a constant";
+        window = MakeConstWindow(nullptr, model, AppIcon());
+        window->show();
+        list = child<QListWidget>(window.get(), "lstConst");
+        ok = child<QPushButton>(window.get(), "cmdOk");
+        del = child<QPushButton>(window.get(), "cmdDel");
+    }
+    QByteArray file() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("constants.txt");
+    WindowedToolkit toolkit;
+    ConstDialog model{toolkit};
+    std::unique_ptr<ModelWindow> window;
+    QListWidget* list;
+    QPushButton* ok;
+    QPushButton* del;
 };
 
 }  // namespace
@@ -81,308 +107,197 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void memListOutcome_data();
-    void memListOutcome();
-    void memListShowsSlotsAndPreviewsFlush();
-    void memListRunReturnsWhenDone();
-
-    void constChoosesValue_data();
-    void constChoosesValue();
-    void constDeleteReselects();
-    void constEditRunsEntryWindowAndRepaints();
-
-    void queryOk_data();
-    void queryOk();
-    void queryShowsTextsToModify();
-
+    void memList_data();
+    void memList();
+    void constWindow_data();
+    void constWindow();
+    void constEditRunsEntryWindow_data();
+    void constEditRunsEntryWindow();
     void aboutBox();
     void centerForm_data();
     void centerForm();
-    void appIconWithoutResources();
 };
 
-void DialogsTest::memListOutcome_data()
+void DialogsTest::memList_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<int>("memChoice");
-    QTest::newRow("line 3, Done") << "line3,done" << 3;
-    QTest::newRow("line 10, Enter") << "line10,enter" << 10;
-    QTest::newRow("Done while disabled does nothing, then Cancel") << "done,cancel" << -1;
+    QTest::newRow("line 3, Done") << "row2,cmdDone" << 3;
+    QTest::newRow("line 10, Enter") << "row9,enter" << 10;
     QTest::newRow("Esc cancels") << "esc" << -1;
-    QTest::newRow("Flush, Cancel") << "flush,cancel" << 19;
-    QTest::newRow("Flush, Done without a line") << "flush,done" << 20;
-    QTest::newRow("Flush, line 2, Done") << "flush,line2,done" << 22;
-    QTest::newRow("title-bar close") << "line4,close" << 0;
-    QTest::newRow("Flush, title-bar close") << "flush,close" << 20;
+    QTest::newRow("Flush, Done without a line") << "mnuFlush,cmdDone" << 20;
+    QTest::newRow("line 2, Flush keeps the line, Cancel") << "row1,mnuFlush,cmdCancel" << 19;
+    QTest::newRow("title-bar close") << "row3,close" << 0;
 }
 
-void DialogsTest::memListOutcome()
+void DialogsTest::memList()
 {
     QFETCH(QString, script);
     QFETCH(int, memChoice);
-    int16_t choice = 0;
-    MemListDialog model(choice);
-    model.Caption = "Save a number";
-    auto window = MakeMemListWindow(nullptr, model, AppIcon());
-    window->show();
-    play(window.get(), script);
-    QCOMPARE(choice, memChoice);
-    QVERIFY(model.Unloaded);
-    QVERIFY(!window->isVisible());
-}
-
-void DialogsTest::memListShowsSlotsAndPreviewsFlush()
-{
+    const QStringList shown{"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."};
     int16_t choice = 0;
     MemListDialog model(choice);
     model.Caption = "Retrieve a number";
-    model.lstMem = {"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."};
+    for (int slot = 0; slot < 10; ++slot) model.lstMem[slot] = shown[slot].toStdString();
     auto window = MakeMemListWindow(nullptr, model, AppIcon());
     window->show();
     auto* list = child<QListWidget>(window.get(), "lstMem");
     auto* done = child<QPushButton>(window.get(), "cmdDone");
-
     QCOMPARE(window->windowTitle(), QString("Retrieve a number"));
-    QCOMPARE(list->count(), 10);
-    QCOMPARE(list->item(0)->text(), QString("1.5E-07"));
-    QCOMPARE(list->item(9)->text(), QString("-3."));
+    QCOMPARE(lines(list), shown);
     QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(9))));
     QVERIFY(list->selectedItems().isEmpty());
-    QVERIFY(!done->isEnabled());
     QVERIFY(done->isDefault());
     // Focusing the list must not count as choosing a line.
     window->activateWindow();
     list->setFocus();
     QVERIFY(!done->isEnabled());
 
-    clickRow(list, 1);
-    QVERIFY(done->isEnabled());
-    child<QAction>(window.get(), "mnuFlush")->trigger();
-    for (int row = 0; row < 10; ++row) QCOMPARE(list->item(row)->text(), QString("0."));
-    QCOMPARE(list->currentRow(), 1);
-    QVERIFY(window->isVisible());
+    play(window.get(), script);
+    QCOMPARE(choice, memChoice);
+    QVERIFY(model.Unloaded);
+    QVERIFY(!window->isVisible());
 }
 
-void DialogsTest::memListRunReturnsWhenDone()
-{
-    int16_t choice = 0;
-    MemListDialog model(choice);
-    model.Caption = "Save a number";
-    QString caption;
-    QTimer::singleShot(0, [&] {
-        auto* window = static_cast<ModelWindow*>(QApplication::activeModalWidget());
-        if (!window) return;
-        caption = window->windowTitle();
-        play(window, "line7,done");
-        if (window->isVisible()) window->done(QDialog::Rejected);  // a failure must not hang the run
-    });
-    RunMemListWindow(nullptr, model, AppIcon());
-    QCOMPARE(caption, QString("Save a number"));
-    QCOMPARE(choice, int16_t{7});
-}
-
-void DialogsTest::constChoosesValue_data()
+void DialogsTest::constWindow_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("result");
-    QTest::newRow("select g, OK") << "g,ok" << "9.81";
-    QTest::newRow("select pi, Enter") << "pi,enter" << "3.14159265358979";
-    QTest::newRow("select g, Cancel") << "g,cancel" << "";
-    QTest::newRow("select g, Esc") << "g,esc" << "";
-    QTest::newRow("select g, title-bar close") << "g,close" << "";
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("selected");  // -1: none, and OK and Delete disabled
+    QTest::addColumn<QString>("tip");
+    const QStringList all{"pi", "g", "c"};
+    const QString piValue = "3.14159265358979";
+    QTest::newRow("select g, OK") << "row1,cmdOk" << "9.81" << false << all << 1 << "9.81";
+    QTest::newRow("select pi, Enter") << "row0,enter" << piValue << false << all << 0 << piValue;
+    QTest::newRow("select g, Cancel") << "row1,cmdCancel" << "" << false << all << 1 << "9.81";
+    QTest::newRow("select g, Esc") << "row1,esc" << "" << false << all << 1 << "9.81";
+    QTest::newRow("select g, title-bar close") << "row1,close" << "" << false << all << 1 << "9.81";
+    QTest::newRow("delete the last line selects the one before")
+        << "row2,cmdDel" << "" << true << QStringList{"pi", "g"} << 1 << "9.81";
+    QTest::newRow("delete all") << "row2,cmdDel,cmdDel,cmdDel" << "" << true << QStringList() << -1 << "";
 }
 
-void DialogsTest::constChoosesValue()
+void DialogsTest::constWindow()
 {
     QFETCH(QString, script);
     QFETCH(QString, result);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("constants.txt");
-    writeFile(path, kHeader + "pi = 3.14159265358979\r\ng=9.81\r\n");
-    RecordingToolkit toolkit;
-    ConstDialog model(toolkit);
-    model.Form_Load(path.toStdString());
-    model.Caption = "Load a constant";
-    auto window = MakeConstWindow(nullptr, model, AppIcon());
-    window->show();
-    auto* list = child<QListWidget>(window.get(), "lstConst");
-    auto* ok = child<QPushButton>(window.get(), "cmdOk");
-    auto* del = child<QPushButton>(window.get(), "cmdDel");
+    QFETCH(bool, open);
+    QFETCH(QStringList, names);
+    QFETCH(int, selected);
+    QFETCH(QString, tip);
+    ConstWindow w("pi = 3.14159265358979\r\ng=9.81\r\nc = 3\r\n");
+    QCOMPARE(w.window->windowTitle(), QString("Load a constant"));
+    QCOMPARE(lines(w.list), (QStringList{"pi", "g", "c"}));
+    QVERIFY(!w.ok->isEnabled());
+    QVERIFY(!w.del->isEnabled());
 
-    QCOMPARE(window->windowTitle(), QString("Load a constant"));
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(1)->text(), QString("g"));
-    QVERIFY(!ok->isEnabled());
-    QVERIFY(!del->isEnabled());
-
-    for (const QString& step : script.split(u',')) {
-        if (step == u"pi") clickRow(list, 0);
-        else if (step == u"g") clickRow(list, 1);
-        else if (step == u"ok") QTest::mouseClick(ok, Qt::LeftButton);
-        else if (step == u"enter") QTest::keyClick(list, Qt::Key_Return);
-        else if (step == u"cancel") QTest::mouseClick(child<QPushButton>(window.get(), "cmdCancel"), Qt::LeftButton);
-        else if (step == u"esc") QTest::keyClick(window.get(), Qt::Key_Escape);
-        else if (step == u"close") window->close();
-        if (step == u"g") {
-            QVERIFY(ok->isEnabled());
-            QVERIFY(del->isEnabled());
-            QCOMPARE(list->toolTip(), QString("9.81"));
-        }
-    }
-    QCOMPARE(QString::fromStdString(model.Result), result);
-    QVERIFY(!window->isVisible());
-    // Nothing was edited, so the file keeps its blank-less line.
-    QVERIFY(readFile(path).contains("g=9.81"));
+    play(w.window.get(), script);
+    QCOMPARE(QString::fromStdString(w.model.Result), result);
+    QCOMPARE(w.window->isVisible(), open);
+    QCOMPARE(lines(w.list), names);
+    QCOMPARE(w.list->currentRow(), selected);
+    QCOMPARE(w.list->selectedItems().size(), selected >= 0 ? 1 : 0);
+    QCOMPARE(w.ok->isEnabled(), selected >= 0);
+    QCOMPARE(w.del->isEnabled(), selected >= 0);
+    QCOMPARE(w.list->toolTip(), tip);
+    // Nothing was saved, so the file keeps its blank-less line.
+    QVERIFY(w.file().contains("g=9.81"));
 }
 
-void DialogsTest::constDeleteReselects()
+void DialogsTest::constEditRunsEntryWindow_data()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("constants.txt");
-    writeFile(path, kHeader + "a = 1\r\nb = 2\r\nc = 3\r\n");
-    RecordingToolkit toolkit;
-    ConstDialog model(toolkit);
-    model.Form_Load(path.toStdString());
-    auto window = MakeConstWindow(nullptr, model, AppIcon());
-    window->show();
-    auto* list = child<QListWidget>(window.get(), "lstConst");
-    auto* ok = child<QPushButton>(window.get(), "cmdOk");
-    auto* del = child<QPushButton>(window.get(), "cmdDel");
-
-    clickRow(list, 2);
-    QTest::mouseClick(del, Qt::LeftButton);
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->currentRow(), 1);
-    QCOMPARE(list->selectedItems().size(), 1);
-    QCOMPARE(list->toolTip(), QString("2"));
-
-    QTest::mouseClick(del, Qt::LeftButton);
-    QTest::mouseClick(del, Qt::LeftButton);
-    QCOMPARE(list->count(), 0);
-    QVERIFY(!ok->isEnabled());
-    QVERIFY(!del->isEnabled());
-    QVERIFY(list->toolTip().isEmpty());
-    QVERIFY(window->isVisible());
+    QTest::addColumn<int>("row");          // selected before Edit; -1 adds a constant
+    QTest::addColumn<QString>("entry");    // caption|name|value as the entry window opens
+    QTest::addColumn<QString>("typed");    // name|value typed over them before OK, or "esc"
+    QTest::addColumn<QString>("message");  // a refusal, which keeps the entry window open
+    QTest::addColumn<QString>("leave");    // how the library window is left afterwards
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QByteArray>("fileEnd");
+    const QString add = "Add a new constant||";
+    const QString modify = "Modify a constant|pi|3.14159265358979";
+    const QString c = " c |299792458";
+    const QByteArray unchanged = "=\r\npi = 3.14159265358979\r\n";
+    const QByteArray added = "9\r\nc = 299792458\r\n";
+    QTest::newRow("add") << -1 << add << c << "" << "cmdCancel" << QStringList{"pi", "c"} << added;
+    QTest::newRow("add, then Esc on the library saves it too")
+        << -1 << add << c << "" << "esc" << QStringList{"pi", "c"} << added;
+    QTest::newRow("modify")
+        << 0 << modify << c << "" << "cmdCancel" << QStringList{"c"} << QByteArray("=\r\nc = 299792458\r\n");
+    QTest::newRow("Esc changes nothing") << 0 << modify << "esc" << "" << "cmdCancel" << QStringList{"pi"} << unchanged;
+    QTest::newRow("blank name is passed on as typed")
+        << -1 << add << "  |2" << "" << "cmdCancel" << QStringList{"pi", ""} << QByteArray("9\r\n = 2\r\n");
+    QTest::newRow("value not a number is refused") << -1 << add << "x|abc"
+        << "msg:i:Value of the constant is not a number!" << "cmdCancel" << QStringList{"pi"} << unchanged;
 }
 
-void DialogsTest::constEditRunsEntryWindowAndRepaints()
+void DialogsTest::constEditRunsEntryWindow()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("constants.txt");
-    writeFile(path, kHeader + "pi = 3.14159265358979\r\n");
-    WindowedToolkit toolkit;
-    ConstDialog model(toolkit);
-    model.Form_Load(path.toStdString());
-    auto window = MakeConstWindow(nullptr, model, AppIcon());
-    window->show();
-
-    QString entryCaption;
-    QTimer::singleShot(0, [&] {
-        QWidget* entry = QApplication::activeModalWidget();
-        if (!entry || entry == window.get()) return;
-        entryCaption = entry->windowTitle();
-        child<QLineEdit>(entry, "txtName")->setText(" c ");
-        child<QLineEdit>(entry, "txtVal")->setText("299792458");
-        QTest::mouseClick(child<QPushButton>(entry, "cmdOk"), Qt::LeftButton);
-        if (entry->isVisible()) static_cast<QDialog*>(entry)->done(QDialog::Rejected);
-    });
-    QTest::mouseClick(child<QPushButton>(window.get(), "cmdEdit"), Qt::LeftButton);
-
-    QCOMPARE(entryCaption, QString("Add a new constant"));
-    auto* list = child<QListWidget>(window.get(), "lstConst");
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(1)->text(), QString("c"));
-    QVERIFY(list->selectedItems().isEmpty());
-    // Cancel keeps the edit: the file is rewritten with the new line.
-    QTest::mouseClick(child<QPushButton>(window.get(), "cmdCancel"), Qt::LeftButton);
-    QVERIFY(!window->isVisible());
-    QVERIFY(readFile(path).endsWith("c = 299792458\r\n"));
-}
-
-void DialogsTest::queryOk_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("empty name stays open") << "" << "1" << false << "msg:i:Fill in name and value of the constant.";
-    QTest::newRow("empty value stays open") << "x" << "" << false << "msg:i:Fill in name and value of the constant.";
-    QTest::newRow("value not a number stays open") << "x" << "abc" << false << "msg:i:Value of the constant is not a number!";
-    QTest::newRow("blank name is content") << "  " << "2" << true << "";
-    QTest::newRow("name and number") << "g" << "9.81" << true << "";
-}
-
-void DialogsTest::queryOk()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, value);
-    QFETCH(bool, accepted);
+    QFETCH(int, row);
+    QFETCH(QString, entry);
+    QFETCH(QString, typed);
     QFETCH(QString, message);
-    RecordingToolkit toolkit;
-    QueryDialog model(toolkit);
-    model.Caption = "Add a new constant";
-    auto window = MakeQueryWindow(nullptr, model, AppIcon());
-    window->show();
-    QCOMPARE(window->windowTitle(), QString("Add a new constant"));
-    auto* txtName = child<QLineEdit>(window.get(), "txtName");
-    QCOMPARE(window->focusWidget(), txtName);
-    QTest::keyClicks(txtName, name);
-    QTest::keyClicks(child<QLineEdit>(window.get(), "txtVal"), value);
-    QTest::mouseClick(child<QPushButton>(window.get(), "cmdOk"), Qt::LeftButton);
+    QFETCH(QString, leave);
+    QFETCH(QStringList, names);
+    QFETCH(QByteArray, fileEnd);
+    ConstWindow w("pi = 3.14159265358979\r\n");
+    if (row >= 0) clickRow(w.list, row);
+    QString opened, kept;
+    bool closedBySteps = false;
+    // Runs in the entry window's modal loop; closes it if the steps did not.
+    QTimer::singleShot(0, w.window.get(), [&] {
+        auto* query = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!query || query == w.window.get()) return;
+        auto* name = child<QLineEdit>(query, "txtName");
+        auto* value = child<QLineEdit>(query, "txtVal");
+        opened = query->windowTitle() + u'|' + name->text() + u'|' + value->text();
+        QCOMPARE(query->focusWidget(), name);
+        if (typed == u"esc") {
+            QTest::keyClick(query, Qt::Key_Escape);
+        } else {
+            name->clear();
+            value->clear();
+            QTest::keyClicks(name, typed.section(u'|', 0, 0));
+            QTest::keyClicks(value, typed.section(u'|', 1));
+            click(query, "cmdOk");
+            kept = name->text() + u'|' + value->text();
+        }
+        closedBySteps = !query->isVisible();
+        if (query->isVisible()) query->done(QDialog::Rejected);
+    });
+    click(w.window.get(), "cmdEdit");
 
-    QCOMPARE(model.Accepted, accepted);
-    QCOMPARE(window->isVisible(), !accepted);
-    QCOMPARE(QString::fromStdString(model.txtName), name);
+    QCOMPARE(opened, entry);
+    QCOMPARE(closedBySteps, message.isEmpty());
+    if (!message.isEmpty()) QCOMPARE(kept, typed);  // what was typed survives a refusal
     QStringList events;
-    for (const std::string& event : toolkit.Events) events << QString::fromStdString(event);
+    for (const std::string& event : w.toolkit.Events) events << QString::fromStdString(event);
     QCOMPARE(events, message.isEmpty() ? QStringList() : QStringList{message});
-    // What was typed survives a refusal.
-    QCOMPARE(txtName->text(), name);
-}
-
-void DialogsTest::queryShowsTextsToModify()
-{
-    RecordingToolkit toolkit;
-    QueryDialog model(toolkit);
-    model.Caption = "Modify a constant";
-    model.Mode = 2;
-    model.txtName = "pi";
-    model.txtVal = "3.14";
-    auto window = MakeQueryWindow(nullptr, model, AppIcon());
-    window->show();
-    QCOMPARE(child<QLineEdit>(window.get(), "txtName")->text(), QString("pi"));
-    QCOMPARE(child<QLineEdit>(window.get(), "txtVal")->text(), QString("3.14"));
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    QVERIFY(model.Hidden);
-    QVERIFY(!model.Accepted);
+    QCOMPARE(lines(w.list), names);
+    QCOMPARE(w.list->selectedItems().isEmpty(), row < 0);
+    // Cancel (and so Esc) keeps an edit: the file is rewritten with it.
+    play(w.window.get(), leave);
+    QVERIFY(!w.window->isVisible());
+    QVERIFY(w.file().endsWith(fileEnd));
 }
 
 void DialogsTest::aboutBox()
 {
-    QString caption, text;
-    QSize clientSize;
-    QColor background;
-    bool hasPicture = false;
-    bool closedByOk = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* about = QApplication::activeModalWidget();
-        if (!about) return;
-        caption = about->windowTitle();
-        clientSize = about->size();
-        background = about->palette().color(QPalette::Window);
-        text = child<QLabel>(about, "lblAppName")->text();
-        hasPicture = !child<QLabel>(about, "picIcon")->pixmap().isNull();
-        QTest::mouseClick(child<QPushButton>(about, "cmdOk"), Qt::LeftButton);
-        closedByOk = !about->isVisible();
-        if (about->isVisible()) static_cast<QDialog*>(about)->done(QDialog::Rejected);
-    });
-    RunAboutWindow(nullptr, AppIcon());
-    QCOMPARE(caption, QString("About Trellum"));
-    QCOMPARE(text, QString("Trellum Version 2.1"));
-    QCOMPARE(clientSize, QSize(TwipsToPixels(4485, nullptr), TwipsToPixels(3180, nullptr)));
-    QCOMPARE(background, QApplication::palette("QMenu").color(QPalette::Window));
-    QVERIFY(hasPicture);
-    QVERIFY(closedByOk);
+    auto about = MakeAboutWindow(nullptr, AppIcon());
+    about->show();
+    QCOMPARE(about->windowTitle(), QString("About Trellum"));
+    QCOMPARE(child<QLabel>(about.get(), "lblAppName")->text(), QString("Trellum Version 2.1"));
+    QCOMPARE(about->size(), QSize(TwipsToPixels(4485, nullptr), TwipsToPixels(3180, nullptr)));
+    QCOMPARE(about->palette().color(QPalette::Window), QApplication::palette("QMenu").color(QPalette::Window));
+    // The widget tests link no icon resources, so this is the drawn icon: a
+    // transparent corner around an opaque body.
+    const QImage picture = child<QLabel>(about.get(), "picIcon")->pixmap().toImage();
+    QCOMPARE(picture.size(), QSize(32, 32));
+    QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(picture.pixel(16, 16)), 255);
+    click(about.get(), "cmdOk");
+    QVERIFY(!about->isVisible());
 }
 
 void DialogsTest::centerForm_data()
@@ -402,15 +317,6 @@ void DialogsTest::centerForm()
     QCOMPARE(window.x(), screen.x() + qRound(screen.width() / 2.0f - size.width() / 2.0f));
     QCOMPARE(window.y(), screen.y() + qRound(screen.height() / 2.0f - size.height() / 2.0f));
     QVERIFY(!QGuiApplication::overrideCursor());
-}
-
-void DialogsTest::appIconWithoutResources()
-{
-    // The widget tests link no resources, so this is the drawn icon.
-    const QImage image = AppIcon().pixmap(32, 32).toImage();
-    QCOMPARE(image.size(), QSize(32, 32));
-    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(image.pixel(16, 16)), 255);
 }
 
 QTEST_MAIN(DialogsTest)

@@ -8,7 +8,7 @@
 using trellum::shell::KeyPress;
 using trellum::shell::VirtualKeyOf;
 
-Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+Q_DECLARE_METATYPE(trellum::shell::KeyPress)
 
 class KeyCodesTest : public QObject {
     Q_OBJECT
@@ -19,29 +19,22 @@ private slots:
 
 void KeyCodesTest::virtualKey_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<quint32>("scanCode");
-    QTest::addColumn<quint32>("keysym");
-    QTest::addColumn<bool>("xkb");
+    QTest::addColumn<KeyPress>("press");
     QTest::addColumn<int>("expected");
 
     const Qt::KeyboardModifiers none;
     const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
     const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
     auto row = [](const char* name, int key, Qt::KeyboardModifiers mods, quint32 scan, quint32 sym, bool xkb, int vk) {
-        QTest::newRow(name) << key << mods << scan << sym << xkb << vk;
+        QTest::newRow(name) << KeyPress{key, mods, scan, sym, xkb} << vk;
     };
     // Main keyboard digits, and the digit row by position whatever it prints.
-    row("main 1", Qt::Key_1, none, 10, 0x31, true, 49);
     row("main 0", Qt::Key_0, none, 19, 0x30, true, 48);
     row("main 7 without xkb", Qt::Key_7, none, 0, 0, false, 55);
     row("shift+8 is the key 8", Qt::Key_Asterisk, shift, 17, 0x2a, true, 56);
-    row("shift+9 is the key 9", Qt::Key_ParenLeft, shift, 18, 0x28, true, 57);
     row("azerty 1 position prints &", Qt::Key_Ampersand, none, 10, 0x26, true, 49);
     // Keypad with NumLock on.
     row("keypad 1", Qt::Key_1, keypad, 87, 0xffb1, true, 97);
-    row("keypad 0", Qt::Key_0, keypad, 90, 0xffb0, true, 96);
     row("keypad 9 without xkb", Qt::Key_9, keypad, 0, 0, false, 105);
     row("keypad keysym without modifier", Qt::Key_4, none, 83, 0xffb4, true, 100);
     row("keypad +", Qt::Key_Plus, keypad, 86, 0xffab, true, 107);
@@ -62,8 +55,6 @@ void KeyCodesTest::virtualKey_data()
     row("keypad 2 numlock off without xkb", Qt::Key_Down, keypad, 0, 0, false, 98);
     // Function and editing keys.
     row("F1", Qt::Key_F1, none, 67, 0xffbe, true, 112);
-    row("F4", Qt::Key_F4, none, 70, 0xffc1, true, 115);
-    row("F11", Qt::Key_F11, none, 95, 0xffc8, true, 122);
     row("F12", Qt::Key_F12, none, 96, 0xffc9, true, 123);
     row("Page Up", Qt::Key_PageUp, none, 112, 0xff55, true, 33);
     row("Insert", Qt::Key_Insert, none, 118, 0xff63, true, 45);
@@ -75,7 +66,6 @@ void KeyCodesTest::virtualKey_data()
     row("Shift", Qt::Key_Shift, shift, 50, 0xffe1, true, 16);
     row("Return", Qt::Key_Return, none, 36, 0xff0d, true, 13);
     // Letters and brackets, with modifiers ignored.
-    row("M", Qt::Key_M, none, 58, 0x6d, true, 77);
     row("ctrl+M is M", Qt::Key_M, Qt::ControlModifier, 58, 0x6d, true, 77);
     row("A", Qt::Key_A, none, 38, 0x61, true, 65);
     row("[", Qt::Key_BracketLeft, none, 34, 0x5b, true, 219);
@@ -94,18 +84,8 @@ void KeyCodesTest::virtualKey_data()
 
 void KeyCodesTest::virtualKey()
 {
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(quint32, scanCode);
-    QFETCH(quint32, keysym);
-    QFETCH(bool, xkb);
+    QFETCH(KeyPress, press);
     QFETCH(int, expected);
-    KeyPress press;
-    press.key = key;
-    press.modifiers = modifiers;
-    press.nativeScanCode = scanCode;
-    press.nativeVirtualKey = keysym;
-    press.xkb = xkb;
     QCOMPARE(int(VirtualKeyOf(press)), expected);
 }
 

@@ -4,46 +4,14 @@
 
 #include <memory>
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QSystemTrayIcon>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "shell/main_window.h"
 #include "storage/registry.h"
 
 using trellum::Registry;
 using trellum::shell::MainWindow;
-
-namespace {
-
-struct KeyStroke {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-// Answers the next message box with OK and keeps its text.
-void answerNextMessageBox(QString* text)
-{
-    QTimer::singleShot(0, [text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            *text = box->windowTitle() + QLatin1Char('|') + box->text();
-            box->accept();
-        }
-    });
-}
-
-}  // namespace
-
-Q_DECLARE_METATYPE(QList<KeyStroke>)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -52,14 +20,12 @@ private slots:
     void cleanup();
 
     void startUpShowsClearedDisplayInDegrees();
-    void clickedKeysEvaluateWithPrecedence();
-    void keysTypedOnEqualReachTheKeyboardMap_data();
-    void keysTypedOnEqualReachTheKeyboardMap();
-    void unmappedKeyBeepsAndChangesNothing();
+    void inputReachesTheCalculator_data();
+    void inputReachesTheCalculator();
     void clicksOnDisplayReturnFocusToEqual();
     void rightClickOnKeypadOpensSettingsMenu();
-    void copyAndPasteThroughShortcuts();
-    void pasteOfNonNumberWarnsAndKeepsDisplay();
+    void pasteAndCopy_data();
+    void pasteAndCopy();
     void windowModes_data();
     void windowModes();
     void hideWithoutTrayMinimisesAndTrayClickRestores();
@@ -67,20 +33,26 @@ private slots:
     void keypadShowsHandCursorDisplayDoesNot();
 
 private:
-    QPushButton* key(const char* name) const
+    QPushButton* key(const QString& name) const
     {
-        auto* button = m_window->findChild<QPushButton*>(QLatin1String(name));
-        if (!button) qFatal("no key %s", name);
+        auto* button = m_window->findChild<QPushButton*>(name);
+        if (!button) qFatal("no key %s", qPrintable(name));
         return button;
     }
-    void click(std::initializer_list<const char*> names)
+    // Space-separated steps: a key's object name ("sscmdDigit_2") is clicked,
+    // anything else is typed on = as QKeySequence reads it ("Num+1", "Ctrl+V").
+    void play(const QString& steps)
     {
-        for (const char* name : names) QTest::mouseClick(key(name), Qt::LeftButton);
+        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step.contains(u"cmd")) {
+                QTest::mouseClick(key(step), Qt::LeftButton);
+                continue;
+            }
+            const QKeyCombination stroke = QKeySequence::fromString(step)[0];
+            QTest::keyClick(m_window->equalKey(), stroke.key(), stroke.keyboardModifiers());
+        }
     }
-    bool onTop() const
-    {
-        return m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
-    }
+    bool onTop() const { return m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); }
 
     std::unique_ptr<Registry> m_registry;
     std::unique_ptr<MainWindow> m_window;
@@ -117,79 +89,47 @@ void MainWindowTest::startUpShowsClearedDisplayInDegrees()
     QCOMPARE(key("sscmdEqual")->geometry().topLeft(), QPoint(tw.toPixels(2040), tw.toPixels(3240)));
 }
 
-void MainWindowTest::clickedKeysEvaluateWithPrecedence()
+void MainWindowTest::inputReachesTheCalculator_data()
 {
-    click({"sscmdDigit_2", "sscmdOperator_1", "sscmdDigit_3", "sscmdOperator_3", "sscmdDigit_4", "sscmdEqual"});
-    QCOMPARE(m_window->lcd()->text(), QStringLiteral("14.  "));
-    QVERIFY(m_window->equalKey()->hasFocus());
-
-    // Entry with an exponent shows the exponent label.
-    click({"sscmdDigit_1", "sscmdDot", "sscmdDigit_5", "sscmdExp", "cmdExtended_0", "sscmdDigit_7"});
-    QCOMPARE(m_window->lcd()->text(), QStringLiteral("1.5  "));
-    QVERIFY(m_window->expLabel()->isVisible());
-    QCOMPARE(m_window->expLabel()->text(), QStringLiteral("-07"));
-}
-
-void MainWindowTest::keysTypedOnEqualReachTheKeyboardMap_data()
-{
-    QTest::addColumn<QList<KeyStroke>>("strokes");
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("display");
-    const Qt::KeyboardModifiers none;
-    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
-    QTest::newRow("keypad 1 + 2 Enter") << QList<KeyStroke>{{Qt::Key_1, keypad}, {Qt::Key_Plus, keypad},
-                                                             {Qt::Key_2, keypad}, {Qt::Key_Enter, keypad}}
-                                        << "3.  ";
-    QTest::newRow("main row 2 F4 3 Return is 2^3")
-        << QList<KeyStroke>{{Qt::Key_2, none}, {Qt::Key_F4, none}, {Qt::Key_3, none}, {Qt::Key_Return, none}}
-        << "8.  ";
-    QTest::newRow("space presses =") << QList<KeyStroke>{{Qt::Key_6, none}, {Qt::Key_Asterisk, keypad},
-                                                          {Qt::Key_7, none}, {Qt::Key_Space, none}}
-                                     << "42.  ";
-    QTest::newRow("Backspace removes the last digit")
-        << QList<KeyStroke>{{Qt::Key_1, none}, {Qt::Key_2, none}, {Qt::Key_Backspace, none}} << "1.  ";
-    QTest::newRow("keypad decimal with NumLock on")
-        << QList<KeyStroke>{{Qt::Key_0, keypad}, {Qt::Key_Period, keypad}, {Qt::Key_5, keypad}} << "0.5  ";
-    QTest::newRow("keypad with NumLock off still types a number")
-        << QList<KeyStroke>{{Qt::Key_Left, keypad}, {Qt::Key_Delete, keypad}, {Qt::Key_End, keypad}}
-        << "4.1  ";
-    QTest::newRow("brackets from [ and ]")
-        << QList<KeyStroke>{{Qt::Key_2, none}, {Qt::Key_Asterisk, keypad}, {Qt::Key_BracketLeft, none},
-                            {Qt::Key_1, none}, {Qt::Key_Plus, keypad}, {Qt::Key_3, none},
-                            {Qt::Key_BracketRight, none}, {Qt::Key_Enter, keypad}}
-        << "8.  ";
-    QTest::newRow("Home clears all") << QList<KeyStroke>{{Qt::Key_9, none}, {Qt::Key_Home, none}} << "0.  ";
+    QTest::addColumn<QString>("exponent");  // empty: the exponent label is hidden
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("clicked 2 + 3 x 4 = keeps precedence")
+        << "sscmdDigit_2 sscmdOperator_1 sscmdDigit_3 sscmdOperator_3 sscmdDigit_4 sscmdEqual" << "14.  " << "" << 0;
+    QTest::newRow("clicked entry with an exponent")
+        << "sscmdDigit_1 sscmdDot sscmdDigit_5 sscmdExp cmdExtended_0 sscmdDigit_7" << "1.5  " << "-07" << 0;
+    QTest::newRow("keypad 1 + 2 Enter") << "Num+1 Num++ Num+2 Num+Enter" << "3.  " << "" << 0;
+    QTest::newRow("main row 2 F4 3 Return is 2^3") << "2 F4 3 Return" << "8.  " << "" << 0;
+    QTest::newRow("space presses =") << "6 Num+* 7 Space" << "42.  " << "" << 0;
+    QTest::newRow("keypad with NumLock off still types a number") << "Num+Left Num+Del Num+End" << "4.1  " << "" << 0;
+    QTest::newRow("unmapped keys beep and change nothing") << "5 A F12" << "5.  " << "" << 2;
 }
 
-void MainWindowTest::keysTypedOnEqualReachTheKeyboardMap()
+void MainWindowTest::inputReachesTheCalculator()
 {
-    QFETCH(QList<KeyStroke>, strokes);
+    QFETCH(QString, steps);
     QFETCH(QString, display);
-    for (const KeyStroke& stroke : strokes) QTest::keyClick(m_window->equalKey(), stroke.key, stroke.modifiers);
+    QFETCH(QString, exponent);
+    QFETCH(int, beeps);
+    const int beepsBefore = m_window->toolkit().BeepCount();
+    play(steps);
     QCOMPARE(m_window->lcd()->text(), display);
+    QCOMPARE(m_window->expLabel()->isVisible(), !exponent.isEmpty());
+    if (!exponent.isEmpty()) QCOMPARE(m_window->expLabel()->text(), exponent);
+    QCOMPARE(m_window->toolkit().BeepCount() - beepsBefore, beeps);
     QVERIFY(m_window->equalKey()->hasFocus());
-}
-
-void MainWindowTest::unmappedKeyBeepsAndChangesNothing()
-{
-    QTest::keyClick(m_window->equalKey(), Qt::Key_5);
-    const int beeps = m_window->toolkit().BeepCount();
-    QTest::keyClick(m_window->equalKey(), Qt::Key_A);
-    QTest::keyClick(m_window->equalKey(), Qt::Key_F12);
-    QCOMPARE(m_window->toolkit().BeepCount(), beeps + 2);
-    QCOMPARE(m_window->lcd()->text(), QStringLiteral("5.  "));
 }
 
 void MainWindowTest::clicksOnDisplayReturnFocusToEqual()
 {
-    m_window->equalKey()->clearFocus();
-    QTest::mouseClick(m_window->lcd(), Qt::LeftButton);
-    QVERIFY(m_window->equalKey()->hasFocus());
-    m_window->equalKey()->clearFocus();
-    QTest::mouseClick(m_window->displayFrame(), Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(m_window->equalKey()->hasFocus());
-    m_window->equalKey()->clearFocus();
-    QTest::mouseClick(m_window->keypadFrame(), Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(m_window->equalKey()->hasFocus());
+    const std::pair<QWidget*, QPoint> targets[] = {
+        {m_window->lcd(), QPoint()}, {m_window->displayFrame(), QPoint(3, 3)}, {m_window->keypadFrame(), QPoint(3, 3)}};
+    for (const auto& [target, at] : targets) {
+        m_window->equalKey()->clearFocus();
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        QVERIFY2(m_window->equalKey()->hasFocus(), qPrintable(target->objectName()));
+    }
 }
 
 void MainWindowTest::rightClickOnKeypadOpensSettingsMenu()
@@ -199,68 +139,82 @@ void MainWindowTest::rightClickOnKeypadOpensSettingsMenu()
     m_window->settingsMenu()->hide();
 }
 
-void MainWindowTest::copyAndPasteThroughShortcuts()
+void MainWindowTest::pasteAndCopy_data()
 {
-    click({"sscmdDigit_4", "sscmdDigit_2"});
-    QTest::keyClick(m_window->equalKey(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42."));
-
-    QGuiApplication::clipboard()->setText(QStringLiteral("1.5E-07"));
-    QTest::keyClick(m_window->equalKey(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(m_window->lcd()->text(), QStringLiteral("1.5  "));
-    QCOMPARE(m_window->expLabel()->text(), QStringLiteral("-07"));
-    QVERIFY(m_window->expLabel()->isVisible());
-    QTest::keyClick(m_window->equalKey(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1.5E-07"));
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("exponent");
+    QTest::addColumn<QString>("message");  // title|text of the refusal, empty for none
+    QTest::addColumn<QString>("copied");   // by Ctrl+C afterwards
+    QTest::newRow("number with exponent") << "1.5E-07" << "1.5  " << "-07" << "" << "1.5E-07";
+    QTest::newRow("not a number warns and keeps the display")
+        << "abc" << "7.  " << "" << "Trellum|Importing data is not a number " << "7.";
 }
 
-void MainWindowTest::pasteOfNonNumberWarnsAndKeepsDisplay()
+void MainWindowTest::pasteAndCopy()
 {
-    click({"sscmdDigit_7"});
-    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QFETCH(QString, clipboard);
+    QFETCH(QString, display);
+    QFETCH(QString, exponent);
+    QFETCH(QString, message);
+    QFETCH(QString, copied);
+    play("sscmdDigit_7");
+    QGuiApplication::clipboard()->setText(clipboard);
     QString shown;
-    answerNextMessageBox(&shown);
-    QTest::keyClick(m_window->equalKey(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(shown, QStringLiteral("Trellum|Importing data is not a number "));
-    QCOMPARE(m_window->lcd()->text(), QStringLiteral("7.  "));
+    QObject context;  // a timer left unfired must not outlive `shown`
+    QTimer::singleShot(0, &context, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->windowTitle() + u'|' + box->text();
+            box->accept();
+        }
+    });
+    play("Ctrl+V");
+    QCOMPARE(shown, message);
+    QCOMPARE(m_window->lcd()->text(), display);
+    QCOMPARE(m_window->expLabel()->isVisible(), !exponent.isEmpty());
+    if (!exponent.isEmpty()) QCOMPARE(m_window->expLabel()->text(), exponent);
+    // Offscreen has no window manager to hand the focus back after a message box.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QGuiApplication::clipboard()->clear();  // so a copy that does nothing cannot pass
+    play("Ctrl+C");
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }
 
 void MainWindowTest::windowModes_data()
 {
-    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("actions");
     QTest::addColumn<bool>("compact");
     QTest::addColumn<bool>("checked");
     QTest::addColumn<bool>("topMost");
-    QTest::newRow("always on top") << QStringList{"float"} << false << true << true;
-    QTest::newRow("always on top twice") << QStringList{"float", "float"} << false << false << false;
-    QTest::newRow("shrink forces top-most") << QStringList{"shrink"} << true << false << true;
-    QTest::newRow("shrink twice stays compact") << QStringList{"shrink", "shrink"} << true << false << true;
-    QTest::newRow("shrink, restore: ordinary again") << QStringList{"shrink", "restore"} << false << false << false;
-    QTest::newRow("on top, shrink, restore: still top-most")
-        << QStringList{"float", "shrink", "restore"} << false << true << true;
-    QTest::newRow("restore in full mode changes nothing") << QStringList{"restore"} << false << false << false;
-    QTest::newRow("shortcut Ctrl+S in compact mode") << QStringList{"shrink", "ctrl+s"} << true << false << true;
+    QTest::newRow("always on top") << "float" << false << true << true;
+    QTest::newRow("always on top twice") << "float float" << false << false << false;
+    QTest::newRow("shrink forces top-most") << "shrink" << true << false << true;
+    QTest::newRow("shrink twice stays compact") << "shrink shrink" << true << false << true;
+    QTest::newRow("shrink, restore: ordinary again") << "shrink restore" << false << false << false;
+    QTest::newRow("on top, shrink, restore: still top-most") << "float shrink restore" << false << true << true;
+    QTest::newRow("restore in full mode changes nothing") << "restore" << false << false << false;
+    QTest::newRow("shortcut Ctrl+S in compact mode") << "shrink Ctrl+S" << true << false << true;
 }
 
 void MainWindowTest::windowModes()
 {
-    QFETCH(QStringList, actions);
+    QFETCH(QString, actions);
     QFETCH(bool, compact);
     QFETCH(bool, checked);
     QFETCH(bool, topMost);
     const WId nativeWindow = m_window->windowHandle()->winId();
-    for (const QString& action : actions) {
-        if (action == "float") m_window->floatAction()->trigger();
-        if (action == "shrink") m_window->findChild<QAction*>("mnuShrink")->trigger();
-        if (action == "restore") QTest::mouseDClick(m_window->lcd(), Qt::LeftButton);
-        if (action == "ctrl+s") QTest::keyClick(m_window->equalKey(), Qt::Key_S, Qt::ControlModifier);
+    for (const QString& action : actions.split(u' ')) {
+        if (action == u"float") m_window->floatAction()->trigger();
+        else if (action == u"shrink") m_window->findChild<QAction*>("mnuShrink")->trigger();
+        else if (action == u"restore") QTest::mouseDClick(m_window->lcd(), Qt::LeftButton);
+        else play(action);
     }
-    const auto& tw = m_window->twips();
     const int frame = m_window->frameGeometry().height() - m_window->height();
     QCOMPARE(m_window->settingsMenu()->menuAction()->isVisible(), !compact);
     QCOMPARE(m_window->helpMenu()->menuAction()->isVisible(), !compact);
     QCOMPARE(m_window->menuBar()->isVisible(), !compact);
-    if (compact) QCOMPARE(m_window->height() + frame, tw.toPixels(1370));
+    if (compact) QCOMPARE(m_window->height() + frame, m_window->twips().toPixels(1370));
     QCOMPARE(m_window->floatAction()->isChecked(), checked);
     QCOMPARE(onTop(), topMost);
     // The z-order changes on the same native window; re-creating it would flicker.
@@ -274,7 +228,7 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
     auto* tray = m_window->toolkit().Tray();
     QVERIFY(tray);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
-    QTest::keyClick(m_window->equalKey(), Qt::Key_H, Qt::ControlModifier);
+    play("Ctrl+H");
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum (Hide)"));
     QTRY_VERIFY(m_window->isMinimized());
     m_window->trayActivated(QSystemTrayIcon::Trigger);
@@ -285,8 +239,7 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
 {
     QSignalSpy closed(m_window.get(), &MainWindow::closed);
-    click({"sscmdDigit_3", "sscmdOperator_1"});
-    click({"sscmdOff"});
+    play("sscmdDigit_3 sscmdOperator_1 sscmdOff");
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_window->toolkit().Tray() == nullptr);
