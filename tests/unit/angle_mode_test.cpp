@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "functions/functions.h"
-#include "key_sequence.h"
+#include "tests/unit/key_sequence.h"
 
 namespace trellum {
 namespace {
@@ -61,7 +61,7 @@ const PrefixCase kPrefixCases[] = {
      "msg:!:Divided by Zero! | msg:!:Out of Range"},
 };
 INSTANTIATE_TEST_SUITE_P(Sequences, PrefixKeys, ::testing::ValuesIn(kPrefixCases),
-                         [](const ::testing::TestParamInfo<PrefixCase>& info) { return std::string(info.param.name); });
+                         testing_support::RowName());
 
 TEST(Mode, DamagedModeRestartsAtDegrees)
 {
@@ -121,7 +121,7 @@ const ExactCase kExactCases[] = {
     {"RoundNegativeNinePlaces", toPlaces9, -0.78539816339744828, -785398163.0 / 1e9},
 };
 INSTANTIATE_TEST_SUITE_P(Functions, BitExact, ::testing::ValuesIn(kExactCases),
-                         [](const ::testing::TestParamInfo<ExactCase>& info) { return std::string(info.param.name); });
+                         testing_support::RowName());
 
 }  // namespace
 }  // namespace trellum

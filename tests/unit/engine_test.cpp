@@ -26,8 +26,6 @@ TEST_P(KeySequenceTest, ShowsTheExpectedDisplay)
     EXPECT_EQ(seq.shown(), GetParam().display);
 }
 
-std::string caseName(const testing::TestParamInfo<SequenceCase>& info) { return info.param.name; }
-
 const SequenceCase kEntry[] = {
     {"DelKeepsThePointTyped", "1 2 . 5 DEL 7", "12.7  "},
     {"DelAfterPointResets", "5 . DEL", "0.  "},
@@ -54,7 +52,7 @@ const SequenceCase kEntry[] = {
     {"CopyKeepsTheExponent", "1 . 5 EXP 7 NEG COPY", "1.5  E-07", "clip:1.5E-07"},
     {"UnknownTokenPressesNothing", "1 FOO", "1.  ", "unknown:FOO"},
 };
-INSTANTIATE_TEST_SUITE_P(Entry, KeySequenceTest, testing::ValuesIn(kEntry), caseName);
+INSTANTIATE_TEST_SUITE_P(Entry, KeySequenceTest, testing::ValuesIn(kEntry), testing_support::RowName());
 
 const SequenceCase kEvaluator[] = {
     {"LeftToRight", "2 * 3 + 4 =", "10.  "},
@@ -81,7 +79,7 @@ const SequenceCase kEvaluator[] = {
     {"ResultCutTo15Characters", "1 2 3 4 5 6 7 8 9 * 1 2 3 4 5 6 7 8 9 =", "1.5241578750190  E16"},
     {"NegativeFifteenDigitsKeepsMagnitude", "0 - 1 2 3 4 5 6 7 8 9 0 1 2 3 * 1 0 0 =", "-1.234567890123  E14"},
 };
-INSTANTIATE_TEST_SUITE_P(Evaluator, KeySequenceTest, testing::ValuesIn(kEvaluator), caseName);
+INSTANTIATE_TEST_SUITE_P(Evaluator, KeySequenceTest, testing::ValuesIn(kEvaluator), testing_support::RowName());
 
 const SequenceCase kErrors[] = {
     {"DivideByZero", "1 / 0 =", "0.  ", "msg:!:Divided by Zero!"},
@@ -95,7 +93,7 @@ const SequenceCase kErrors[] = {
     {"NegativeBaseFractionalPower", "0 - 8 = ^ 0 . 5 =", "0.  ", "msg:!:Out of Range!"},
     {"ZeroToNegativePower", "0 ^ ( 0 - 1 ) =", "0.  ", "msg:!:Out of Range!"},
 };
-INSTANTIATE_TEST_SUITE_P(Errors, KeySequenceTest, testing::ValuesIn(kErrors), caseName);
+INSTANTIATE_TEST_SUITE_P(Errors, KeySequenceTest, testing::ValuesIn(kErrors), testing_support::RowName());
 
 }  // namespace
 }  // namespace trellum

@@ -5,16 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/calculator.h"
-#include "engine/key_script.h"
 #include "engine/number_text.h"
-#include "engine/recording_toolkit.h"
-#include "storage/registry.h"
+#include "tests/unit/key_sequence.h"
 
 namespace trellum {
 namespace {
@@ -34,31 +30,13 @@ public:
     }
 };
 
-struct Keypad {
-    TitledToolkit toolkit;
-    Registry registry;
-    Calculator calc{toolkit, registry};
+// The armed prefixes as "S", "hyp" or "S hyp", read from flags or indicators.
+std::string prefixes(bool shift, bool hyp)
+{
+    return shift && hyp ? "S hyp" : shift ? "S" : hyp ? "hyp" : "";
+}
 
-    Keypad() { calc.sscmdClean_Click(0); }
-
-    // Presses the blank-separated tokens; returns their events joined by " | ".
-    std::string press(const std::string& keys)
-    {
-        std::istringstream in(keys);
-        for (std::string token; in >> token;) EXPECT_TRUE(PressToken(calc, toolkit, token)) << token;
-        std::string all;
-        for (const auto& e : toolkit.Events) all += (all.empty() ? "" : " | ") + e;
-        toolkit.Events.clear();
-        return all;
-    }
-    // The LCD text, then "E" and the exponent while its label shows.
-    std::string shown() const { return calc.LcdText + (calc.ExpVisible ? "E" + calc.ExpText : ""); }
-    // The armed prefixes as "S", "hyp" or "S hyp", read from flags or indicators.
-    static std::string prefixes(bool shift, bool hyp)
-    {
-        return shift && hyp ? "S hyp" : shift ? "S" : hyp ? "hyp" : "";
-    }
-};
+using Keypad = testing_support::BasicKeySequence<TitledToolkit>;
 
 // ---- Shown text, message and prefixes after a key sequence ----
 
@@ -80,12 +58,10 @@ TEST_P(Shown, DisplayMessageAndPrefixes)
     Keypad k;
     EXPECT_EQ(k.press(r.keys), r.events);
     EXPECT_EQ(k.shown(), r.shown);
-    EXPECT_EQ(Keypad::prefixes(k.calc.ShiftOn, k.calc.HypOn), r.prefixes);
-    EXPECT_EQ(Keypad::prefixes(k.calc.ShiftIndicatorVisible, k.calc.HypIndicatorVisible), r.prefixes);
+    EXPECT_EQ(prefixes(k.calc.ShiftOn, k.calc.HypOn), r.prefixes);
+    EXPECT_EQ(prefixes(k.calc.ShiftIndicatorVisible, k.calc.HypIndicatorVisible), r.prefixes);
     for (const auto& title : k.toolkit.Titles) EXPECT_EQ(title, "Trellum");
 }
-
-std::string rowName(const testing::TestParamInfo<Row>& info) { return info.param.name; }
 
 const Row kTrig[] = {
     // Inverse results are rounded to 9 places, which hides the short Pi.
@@ -120,7 +96,7 @@ const Row kTrig[] = {
     {"FailureDropsPendingOperations", "2 + ( 3 * ( 7 1 0 HYP TAN 4 + 1 =", "5.  ", kTrigFailure},
     {"FailureClosesBrackets", "( ( 7 1 0 HYP TAN (", "(- 1", kTrigFailure},
 };
-INSTANTIATE_TEST_SUITE_P(Trig, Shown, testing::ValuesIn(kTrig), rowName);
+INSTANTIATE_TEST_SUITE_P(Trig, Shown, testing::ValuesIn(kTrig), testing_support::RowName());
 
 const Row kLogs[] = {
     {"LogOfNegativeFailsAndClearsHyp", "5 NEG HYP LOG", "0.  ", kRange},
@@ -134,7 +110,7 @@ const Row kLogs[] = {
     {"EBeyondLimitFails", "2 3 0 . 5 SHIFT LN", "0.  ", kRange},
     {"EToMinusTwentyFiveRoundsToZero", "2 5 NEG SHIFT LN", "0.  "},
 };
-INSTANTIATE_TEST_SUITE_P(Logs, Shown, testing::ValuesIn(kLogs), rowName);
+INSTANTIATE_TEST_SUITE_P(Logs, Shown, testing::ValuesIn(kLogs), testing_support::RowName());
 
 const Row kPowers[] = {
     {"SquareOfNegative", "3 NEG X2", "9.  "},
@@ -152,7 +128,7 @@ const Row kPowers[] = {
     {"FactorialOfLargeFractionFails", "4 2 9 4 9 6 7 2 9 6 . 5 SHIFT INV", "0.  ", kNotInteger},
     {"FactorialOfHugeWholeFails", "9 . 5 EXP 9 9 SHIFT INV", "0.  ", kRange},
 };
-INSTANTIATE_TEST_SUITE_P(Powers, Shown, testing::ValuesIn(kPowers), rowName);
+INSTANTIATE_TEST_SUITE_P(Powers, Shown, testing::ValuesIn(kPowers), testing_support::RowName());
 
 const Row kSignAndDms[] = {
     {"SignOfZeroUnchanged", "NEG", "0.  "},
@@ -165,7 +141,7 @@ const Row kSignAndDms[] = {
     // The step moves on before the total is shown, so the refusal's AC abandons the angle.
     {"DmsRefusedTotalAbandonsAngle", "9 . 9 EXP 9 9 DMS 9 EXP 9 9 DMS 3 0 DMS 1 5 DMS", "30.25  ", kRange},
 };
-INSTANTIATE_TEST_SUITE_P(SignAndDms, Shown, testing::ValuesIn(kSignAndDms), rowName);
+INSTANTIATE_TEST_SUITE_P(SignAndDms, Shown, testing::ValuesIn(kSignAndDms), testing_support::RowName());
 
 // Forward results whose last digits come from the maths library: compared by value.
 TEST(Forward, ShownValueNearLibraryResult)

@@ -11,12 +11,23 @@
 
 namespace trellum::testing_support {
 
-struct KeySequence {
-    RecordingToolkit toolkit;
+// Names a TEST_P row after its `name` field, so a failure says which case broke.
+struct RowName {
+    template <class Info>
+    std::string operator()(const Info& info) const
+    {
+        return info.param.name;
+    }
+};
+
+// Toolkit: RecordingToolkit, or a subclass that records more.
+template <class Toolkit>
+struct BasicKeySequence {
+    Toolkit toolkit;
     Registry registry;
     Calculator calc{toolkit, registry};
 
-    KeySequence()
+    BasicKeySequence()
     {
         calc.Form_Load();
         toolkit.Events.clear();
@@ -45,5 +56,7 @@ struct KeySequence {
         return text;
     }
 };
+
+using KeySequence = BasicKeySequence<RecordingToolkit>;
 
 }  // namespace trellum::testing_support

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"MMode", 77, "MODE"}, KeyCase{"DAngle", 68, "DMS"}, KeyCase{"ShiftKey", 16, "SHIFT"},
                     KeyCase{"HHyp", 72, "HYP"}, KeyCase{"LeftSquareOpens", 219, "("},
                     KeyCase{"RightSquareCloses", 221, ")"}),
-    [](const auto& info) { return info.param.name; });
+    testing_support::RowName());
 
 class UnmappedKeyTest : public testing::TestWithParam<int> {};
 
