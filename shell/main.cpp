@@ -3,12 +3,14 @@
 #include <QApplication>
 
 #include "shell/dialogs/dialogs.h"
+#include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "storage/registry.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     // The program ends when the main window closes, not when its last visible

@@ -424,25 +424,25 @@ void MainWindow::buildKeypad(QWidget* client)
 
 void MainWindow::buildMenus()
 {
-    m_settingsMenu = menuBar()->addMenu(QStringLiteral("&Settings"));
+    m_settingsMenu = menuBar()->addMenu(tr("&Settings"));
     m_settingsMenu->setObjectName("mnuSettings");
-    QAction* copy = m_settingsMenu->addAction(QStringLiteral("&Copy"));
+    QAction* copy = m_settingsMenu->addAction(tr("&Copy"));
     copy->setObjectName("mnuCopy");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuCopy_Click(); }); });
-    QAction* paste = m_settingsMenu->addAction(QStringLiteral("&Paste"));
+    QAction* paste = m_settingsMenu->addAction(tr("&Paste"));
     paste->setObjectName("mnuPaste");
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuPaste_Click(); }); });
-    QAction* shrink = m_settingsMenu->addAction(QStringLiteral("Shrin&k"));
+    QAction* shrink = m_settingsMenu->addAction(tr("Shrin&k"));
     shrink->setObjectName("mnuShrink");
     shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuShrink_Click(); }); });
-    QAction* hide = m_settingsMenu->addAction(QStringLiteral("&Hide"));
+    QAction* hide = m_settingsMenu->addAction(tr("&Hide"));
     hide->setObjectName("mnuHide");
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(hide, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuHide_Click(); }); });
-    m_floatAction = m_settingsMenu->addAction(QStringLiteral("Always On &Top"));
+    m_floatAction = m_settingsMenu->addAction(tr("Always On &Top"));
     m_floatAction->setObjectName("mnuFloat");
     m_floatAction->setCheckable(true);
     connect(m_floatAction, &QAction::triggered, this, [this](bool checked) {
@@ -455,19 +455,19 @@ void MainWindow::buildMenus()
     // compact mode, where the menu bar is hidden.
     addActions({copy, paste, shrink, hide});
 
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName("mnuHelp");
-    QAction* about = m_helpMenu->addAction(QStringLiteral("&About..."));
+    QAction* about = m_helpMenu->addAction(tr("&About..."));
     about->setObjectName("mnuAbout");
     connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
 
     m_popMenu = new QMenu(QStringLiteral("Pop"), this);
     m_popMenu->setObjectName("mnuPop");
-    QAction* about2 = m_popMenu->addAction(QStringLiteral("&About..."));
+    QAction* about2 = m_popMenu->addAction(tr("&About..."));
     about2->setObjectName("mnuAbout2");
     connect(about2, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
     m_popMenu->addSeparator()->setObjectName("mnuSep2");
-    QAction* exit = m_popMenu->addAction(QStringLiteral("E&xit"));
+    QAction* exit = m_popMenu->addAction(tr("E&xit"));
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.sscmdOff_Click(); }); });
 }

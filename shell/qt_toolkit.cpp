@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "shell/dialogs/dialogs.h"
+#include "shell/i18n.h"
 #include "shell/main_window.h"
 
 namespace trellum::shell {
@@ -38,7 +39,7 @@ void QtToolkit::MsgBox(const std::string& text, MsgIcon icon, const std::string&
     // The display shows what the handler had done up to the message.
     m_window.render();
     QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                    ToQString(title), ToQString(text), QMessageBox::Ok, &m_window);
+                    ToQString(title), TrLibrary(text), QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -230,13 +231,13 @@ void QtToolkit::TrayAdd(const std::string& tip)
         m_tray = std::make_unique<QSystemTrayIcon>(m_window.windowIcon());
         QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, &m_window, &MainWindow::trayActivated);
     }
-    m_tray->setToolTip(ToQString(tip));
+    m_tray->setToolTip(TrLibrary(tip));
     m_tray->show();
 }
 
 void QtToolkit::TrayModify(const std::string& tip)
 {
-    if (m_tray) m_tray->setToolTip(ToQString(tip));
+    if (m_tray) m_tray->setToolTip(TrLibrary(tip));
 }
 
 void QtToolkit::TrayDelete()

@@ -10,7 +10,7 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmAbout", icon);
     ModelWindow* w = window.get();
-    w->setWindowTitle(QStringLiteral("About Trellum"));
+    w->setWindowTitle(QCoreApplication::translate("Dialogs", "About Trellum"));
 
     // The dialog and the picture take the desktop's menu background colour.
     const QColor menuBackground = QApplication::palette("QMenu").color(QPalette::Window);
@@ -22,12 +22,12 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
     auto* picIcon = w->Add<QLabel>("picIcon");
     picIcon->setAutoFillBackground(true);
     picIcon->setAlignment(Qt::AlignCenter);
-    auto* lblAppName = w->Add<QLabel>("lblAppName", QStringLiteral("Trellum Version 2.1"));
+    auto* lblAppName = w->Add<QLabel>("lblAppName", QCoreApplication::translate("Dialogs", "Trellum Version 2.1"));
     QFont font = lblAppName->font();
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
     lblAppName->setFont(font);
-    auto* cmdOk = w->Add<QPushButton>("cmdOk", QStringLiteral("&OK"));
+    auto* cmdOk = w->Add<QPushButton>("cmdOk", QCoreApplication::translate("Dialogs", "&OK"));
     cmdOk->setDefault(true);
 
     SetTwipsGeometry(picIcon, 360, 480, 480, 480);

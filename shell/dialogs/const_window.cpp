@@ -1,10 +1,12 @@
 #include "shell/dialogs/dialogs.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
 #include "storage/const_dialog.h"
 
@@ -31,13 +33,13 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     ModelWindow* w = window.get();
 
     // Created in focus order: OK, list, Cancel, Edit, Delete.
-    auto* cmdOk = w->Add<QPushButton>("cmdOk", QStringLiteral("&OK"));
+    auto* cmdOk = w->Add<QPushButton>("cmdOk", QCoreApplication::translate("Dialogs", "&OK"));
     cmdOk->setDefault(true);
-    auto* label1 = w->Add<QLabel>("Label1", QStringLiteral("Select a constant:"));
+    auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a constant:"));
     auto* lstConst = w->Add<QListWidget>("lstConst");
-    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QStringLiteral("&Cancel"));
-    auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QStringLiteral("&Edit"));
-    auto* cmdDel = w->Add<QPushButton>("cmdDel", QStringLiteral("&Delete"));
+    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
+    auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QCoreApplication::translate("Dialogs", "&Edit"));
+    auto* cmdDel = w->Add<QPushButton>("cmdDel", QCoreApplication::translate("Dialogs", "&Delete"));
 
     SetTwipsGeometry(label1, 240, 120, 1575, 195);
     SetTwipsGeometry(lstConst, 240, 360, 2415, 2400);
@@ -57,7 +59,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     w->FormClose = [&model] { model.Form_Close(); };
     w->EscapeKey = [&model] { model.cmdCancel_Click(); };
     w->Render = [&model, w, lstConst, cmdOk, cmdDel] {
-        w->setWindowTitle(ToQString(model.Caption));
+        w->setWindowTitle(TrLibrary(model.Caption));
         const QSignalBlocker blocker(lstConst);
         renderNames(lstConst, model.lstConst);
         if (model.ListIndex >= 0 && model.ListIndex < lstConst->count())

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
 #include "storage/mem_list_dialog.h"
 
@@ -20,17 +22,17 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
 
     auto* menuBar = new QMenuBar(w);
     menuBar->setNativeMenuBar(false);
-    QMenu* mnuOption = menuBar->addMenu(QStringLiteral("&Option"));
+    QMenu* mnuOption = menuBar->addMenu(QCoreApplication::translate("Dialogs", "&Option"));
     mnuOption->setObjectName(QStringLiteral("mnuOption"));
-    QAction* mnuFlush = mnuOption->addAction(QStringLiteral("&Flush Memory"));
+    QAction* mnuFlush = mnuOption->addAction(QCoreApplication::translate("Dialogs", "&Flush Memory"));
     mnuFlush->setObjectName(QStringLiteral("mnuFlush"));
     const int menuHeight = menuBar->sizeHint().height();
 
-    auto* label1 = w->Add<QLabel>("Label1", QStringLiteral("Select a memory slot:"));
+    auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a memory slot:"));
     auto* lstMem = w->Add<QListWidget>("lstMem");
-    auto* cmdDone = w->Add<QPushButton>("cmdDone", QStringLiteral("&Done"));
+    auto* cmdDone = w->Add<QPushButton>("cmdDone", QCoreApplication::translate("Dialogs", "&Done"));
     cmdDone->setDefault(true);
-    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QStringLiteral("&Cancel"));
+    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
 
     model.Form_Load();
     for (const std::string& line : model.lstMem) lstMem->addItem(ToQString(line));
@@ -56,7 +58,7 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
     w->FormClose = [&model] { model.Form_Close(); };
     w->EscapeKey = [&model] { model.cmdCancel_Click(); };
     w->Render = [&model, w, lstMem, cmdDone] {
-        w->setWindowTitle(ToQString(model.Caption));
+        w->setWindowTitle(TrLibrary(model.Caption));
         const QSignalBlocker blocker(lstMem);
         for (int row = 0; row < lstMem->count() && row < static_cast<int>(model.lstMem.size()); ++row)
             lstMem->item(row)->setText(ToQString(model.lstMem[row]));

@@ -2,10 +2,12 @@
 
 #include <limits>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
 #include "storage/const_dialog.h"
 
@@ -16,13 +18,13 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model
     auto window = std::make_unique<ModelWindow>(parent, "frmQuery", icon);
     ModelWindow* w = window.get();
 
-    auto* lblName = w->Add<QLabel>("lblName", QStringLiteral("Name:"));
+    auto* lblName = w->Add<QLabel>("lblName", QCoreApplication::translate("Dialogs", "Name:"));
     auto* txtName = w->Add<QLineEdit>("txtName");
-    auto* lblVal = w->Add<QLabel>("lblVal", QStringLiteral("Values:"));
+    auto* lblVal = w->Add<QLabel>("lblVal", QCoreApplication::translate("Dialogs", "Values:"));
     auto* txtVal = w->Add<QLineEdit>("txtVal");
-    auto* cmdOk = w->Add<QPushButton>("cmdOk", QStringLiteral("&OK"));
+    auto* cmdOk = w->Add<QPushButton>("cmdOk", QCoreApplication::translate("Dialogs", "&OK"));
     cmdOk->setDefault(true);
-    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QStringLiteral("&Cancel"));
+    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
     for (QLineEdit* text : {txtName, txtVal}) text->setMaxLength(std::numeric_limits<int>::max());
     lblName->setBuddy(txtName);
     lblVal->setBuddy(txtVal);
@@ -46,7 +48,7 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model
     w->IsClosed = [&model] { return model.Hidden; };
     w->FormClose = [&model] { model.Form_Close(); };
     w->EscapeKey = [&model] { model.cmdCancel_Click(); };
-    w->Render = [&model, w] { w->setWindowTitle(ToQString(model.Caption)); };
+    w->Render = [&model, w] { w->setWindowTitle(TrLibrary(model.Caption)); };
 
     w->ForwardClicks(cmdOk, [&model, txtName, txtVal] {
         model.txtName = ToStdString(txtName->text());

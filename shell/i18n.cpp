@@ -1,0 +1,112 @@
+#include "shell/i18n.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace trellum::shell {
+
+QString TrLibrary(const std::string& text)
+{
+    return QCoreApplication::translate(kLibraryContext, text.c_str());
+}
+
+const std::vector<const char*>& LibraryTexts()
+{
+    // The library cannot use Qt's macros, so its texts are listed here for lupdate.
+    // A library text missing from this list shows in English; the i18n widget test
+    // drives the library and fails on any text it shows that is not listed.
+    static const std::vector<const char*> texts = {
+        // Error report and the trigonometric keys' own message.
+        QT_TRANSLATE_NOOP("Trellum", "Divided by Zero!"),
+        QT_TRANSLATE_NOOP("Trellum", "Out of Range!"),
+        QT_TRANSLATE_NOOP("Trellum", "Not a positive integer!"),
+        QT_TRANSLATE_NOOP("Trellum", "Not a positive number!"),
+        QT_TRANSLATE_NOOP("Trellum", "Out of Range"),
+        // Paste.
+        QT_TRANSLATE_NOOP("Trellum", "Importing data is not a number "),
+        // Memory bank dialog captions.
+        QT_TRANSLATE_NOOP("Trellum", "Save a number"),
+        QT_TRANSLATE_NOOP("Trellum", "Retrieve a number"),
+        // Constants library: captions and messages.
+        QT_TRANSLATE_NOOP("Trellum", "Load a constant"),
+        QT_TRANSLATE_NOOP("Trellum", "Add a new constant"),
+        QT_TRANSLATE_NOOP("Trellum", "Modify a constant"),
+        QT_TRANSLATE_NOOP("Trellum", "Can't load constants Database!"),
+        QT_TRANSLATE_NOOP("Trellum", "Constants Database contains errors!"),
+        QT_TRANSLATE_NOOP("Trellum", "Fill in name and value of the constant."),
+        QT_TRANSLATE_NOOP("Trellum", "Value of the constant is not a number!"),
+        QT_TRANSLATE_NOOP("Trellum", "The name of a constant can't contain \"=\" or a line break."),
+        QT_TRANSLATE_NOOP("Trellum",
+                          "Can't save constants Database! The old file is kept and your changes stay in the list."),
+        // Tray tip while the window is hidden (the caption itself is a name).
+        QT_TRANSLATE_NOOP("Trellum", "Trellum (Hide)"),
+    };
+    return texts;
+}
+
+namespace {
+
+// "de_DE.UTF-8@euro" -> "de_DE"
+QString stripCodeset(QString locale)
+{
+    for (qsizetype i = 0; i < locale.size(); ++i) {
+        if (locale[i] == u'.' || locale[i] == u'@') {
+            locale.truncate(i);
+            break;
+        }
+    }
+    return locale;
+}
+
+bool isEnglish(const QString& language) { return language == u"en" || language.startsWith(u"en_"); }
+
+}  // namespace
+
+QStringList UiLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
+                        const QString& language)
+{
+    const QString locale = stripCodeset(!lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang);
+    if (locale.isEmpty() || locale == u"C" || locale == u"POSIX") return {};
+    QStringList wanted = language.split(u':', Qt::SkipEmptyParts);
+    wanted.append(locale);
+    QStringList result;
+    for (const QString& entry : wanted) {
+        const QString name = stripCodeset(entry);
+        if (name.isEmpty() || name == u"C" || name == u"POSIX") continue;
+        if (isEnglish(name)) break;
+        if (!result.contains(name)) result.append(name);
+    }
+    return result;
+}
+
+QString InstallTranslators(QCoreApplication& app)
+{
+    const auto env = [](const char* name) { return qEnvironmentVariable(name); };
+    const QStringList languages =
+        UiLanguages(env("LC_ALL"), env("LC_MESSAGES"), env("LANG"), env("LANGUAGE"));
+    for (const QString& language : languages) {
+        // "de_AT" falls back to "de"; the program ships one file per language.
+        QStringList candidates{language};
+        if (const qsizetype underscore = language.indexOf(u'_'); underscore > 0)
+            candidates.append(language.left(underscore));
+        for (const QString& candidate : candidates) {
+            auto* program = new QTranslator(&app);
+            if (!program->load(QStringLiteral(":/i18n/trellum_%1.qm").arg(candidate))) {
+                delete program;
+                continue;
+            }
+            QCoreApplication::installTranslator(program);
+            // Qt's own texts (standard buttons, key names), when the system has them.
+            auto* qt = new QTranslator(&app);
+            if (qt->load(QStringLiteral("qtbase_%1").arg(candidate), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(qt);
+            else
+                delete qt;
+            return candidate;
+        }
+    }
+    return {};
+}
+
+}  // namespace trellum::shell

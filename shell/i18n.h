@@ -1,0 +1,40 @@
+#pragma once
+// Translations. The library keeps producing English texts (messages, dialog
+// captions, the tray tip); the shell translates them where they meet Qt, in the
+// context "Trellum". Shell texts use tr() or QCoreApplication::translate.
+// Number texts never pass through here: they keep "." whatever the language.
+
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace trellum::shell {
+
+// Translation context of the texts that come from the library.
+inline constexpr const char* kLibraryContext = "Trellum";
+
+// A library text in the user's language (unchanged when it has no translation).
+QString TrLibrary(const std::string& text);
+
+// Every text the library shows to the user, in English, as lupdate sees them.
+const std::vector<const char*>& LibraryTexts();
+
+// The languages to look for, best first, from the locale variables as gettext
+// reads them: LC_ALL, then LC_MESSAGES, then LANG pick the locale; a C or POSIX
+// locale means English whatever LANGUAGE says; otherwise LANGUAGE (a colon list)
+// comes before the locale. English anywhere in the list ends it: nothing after
+// it is wanted. Each entry is "de_DE" or "de" (codeset and modifier removed).
+QStringList UiLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
+                        const QString& language);
+
+// Loads and installs the program's translation (and Qt's own, when installed) for
+// the first language of the user's environment that has one. English and C
+// locales load nothing at all, so they start as fast as before. Returns the
+// language loaded ("de", "fr"), or an empty string for English.
+QString InstallTranslators(QCoreApplication& app);
+
+}  // namespace trellum::shell

@@ -1,0 +1,220 @@
+// Translations: which language the environment asks for, that German and French
+// cover every text the library shows, and that the window speaks the language
+// once its translator is installed.
+
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "engine/calculator.h"
+#include "engine/key_script.h"
+#include "engine/recording_toolkit.h"
+#include "shell/i18n.h"
+#include "shell/main_window.h"
+#include "storage/const_dialog.h"
+#include "storage/mem_list_dialog.h"
+#include "storage/registry.h"
+
+using namespace trellum;
+
+namespace {
+
+// Records every text the library hands to the desktop: messages, dialog
+// captions and the tray tip.
+class TextRecorder : public RecordingToolkit {
+public:
+    std::set<std::string> Texts;
+
+    void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override
+    {
+        Texts.insert(text);
+        Texts.insert(title);
+        RecordingToolkit::MsgBox(text, icon, title);
+    }
+    void ShowMemListDialog(MemListDialog& dialog) override
+    {
+        Texts.insert(dialog.Caption);
+        RecordingToolkit::ShowMemListDialog(dialog);
+    }
+    void ShowConstDialog(ConstDialog& dialog) override
+    {
+        Texts.insert(dialog.Caption);
+        RecordingToolkit::ShowConstDialog(dialog);
+    }
+    void ShowQueryDialog(QueryDialog& dialog) override
+    {
+        Texts.insert(dialog.Caption);
+        RecordingToolkit::ShowQueryDialog(dialog);
+    }
+    void TrayAdd(const std::string& tip) override
+    {
+        Texts.insert(tip);
+        RecordingToolkit::TrayAdd(tip);
+    }
+    void TrayModify(const std::string& tip) override
+    {
+        Texts.insert(tip);
+        RecordingToolkit::TrayModify(tip);
+    }
+};
+
+// An entry dialog answered with a name and a value, then OK (and Cancel when
+// the dialog refuses them, so the script ends).
+std::function<void(QueryDialog&)> answer(std::string name, std::string value)
+{
+    return [name, value](QueryDialog& q) {
+        q.txtName = name;
+        q.txtVal = value;
+        q.cmdOk_Click();
+        if (!q.Hidden) q.cmdCancel_Click();
+    };
+}
+
+}  // namespace
+
+class I18nTest : public QObject {
+    Q_OBJECT
+private slots:
+    void uiLanguages_data();
+    void uiLanguages();
+    void everyLibraryTextIsListed();
+    void translationsCoverEveryText_data();
+    void translationsCoverEveryText();
+    void windowSpeaksTheInstalledLanguage();
+};
+
+void I18nTest::uiLanguages_data()
+{
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("nothing set") << "" << "" << "" << "" << QStringList{};
+    QTest::newRow("C") << "" << "" << "C" << "" << QStringList{};
+    QTest::newRow("POSIX") << "POSIX" << "" << "de_DE.UTF-8" << "" << QStringList{};
+    QTest::newRow("C.UTF-8 ignores LANGUAGE") << "" << "" << "C.UTF-8" << "de" << QStringList{};
+    QTest::newRow("LC_ALL=C beats a German LANG") << "C" << "" << "de_DE.UTF-8" << "" << QStringList{};
+    QTest::newRow("German LANG") << "" << "" << "de_DE.UTF-8" << "" << QStringList{"de_DE"};
+    QTest::newRow("modifier removed") << "" << "" << "de_AT.UTF-8@euro" << "" << QStringList{"de_AT"};
+    QTest::newRow("LC_MESSAGES beats LANG") << "" << "fr_FR.UTF-8" << "de_DE.UTF-8" << "" << QStringList{"fr_FR"};
+    QTest::newRow("LC_ALL beats LC_MESSAGES") << "de_CH.UTF-8" << "fr_FR.UTF-8" << "" << "" << QStringList{"de_CH"};
+    QTest::newRow("LANGUAGE comes first") << "" << "" << "de_DE.UTF-8" << "fr:de" << QStringList{"fr", "de", "de_DE"};
+    QTest::newRow("English locale") << "" << "" << "en_GB.UTF-8" << "" << QStringList{};
+    QTest::newRow("English first in LANGUAGE") << "" << "" << "de_DE.UTF-8" << "en_US:de" << QStringList{};
+    QTest::newRow("English after French") << "" << "" << "en_US.UTF-8" << "fr:en" << QStringList{"fr"};
+}
+
+void I18nTest::uiLanguages()
+{
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    QCOMPARE(shell::UiLanguages(lcAll, lcMessages, lang, language), expected);
+}
+
+// Drives the library into every message, caption and tip it has, and checks
+// that each is in the list lupdate sees (and that the list holds nothing else).
+void I18nTest::everyLibraryTextIsListed()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TextRecorder toolkit;
+    toolkit.Folder = dir.path().toStdString();
+    Registry registry;
+    Calculator calc(toolkit, registry);
+    calc.Form_Load();
+    const auto press = [&](const char* tokens) {
+        for (const QString& token : QString::fromLatin1(tokens).split(u' ', Qt::SkipEmptyParts))
+            QVERIFY2(PressToken(calc, toolkit, token.toStdString()), qPrintable(token));
+    };
+    press("1 / 0 = 9 EXP 9 9 * 1 0 0 = 1 . 5 SHIFT INV 5 NEG SQRT 2 SHIFT SIN PASTE:abc MIN:X MR:X");
+    calc.mnuHide_Click();
+
+    // A library that can be neither read nor written (its folder is a file): the
+    // load message, adds refused and accepted, then the failed save.
+    {
+        std::ofstream blocker(dir.filePath("file").toStdString());
+    }
+    calc.ConstFilePath = dir.filePath("file/constants.txt").toStdString();
+    toolkit.ConstScripts.push_back([&toolkit](ConstDialog& d) {
+        toolkit.QueryScripts.push_back(answer("", "1"));
+        toolkit.QueryScripts.push_back(answer("g", "fast"));
+        toolkit.QueryScripts.push_back(answer("a=b", "1"));
+        toolkit.QueryScripts.push_back(answer("g", "9.81"));
+        for (int i = 0; i < 4; ++i) d.cmdEdit_Click();
+        d.cmdCancel_Click();
+        d.Form_Close();
+    });
+    calc.sscmdConst_Click();
+    // A faulty line, then a constant modified.
+    {
+        std::ofstream file(dir.filePath("constants.txt").toStdString());
+        file << "head\nhead\ng = 9.81\nbad = x\n";
+    }
+    calc.ConstFilePath = dir.filePath("constants.txt").toStdString();
+    toolkit.ConstScripts.push_back([&toolkit](ConstDialog& d) {
+        d.lstConst_Click(0);
+        toolkit.QueryScripts.push_back(answer("g", "9.8"));
+        d.cmdEdit_Click();
+        d.cmdCancel_Click();
+    });
+    calc.sscmdConst_Click();
+
+    std::set<std::string> listed(shell::LibraryTexts().begin(), shell::LibraryTexts().end());
+    toolkit.Texts.erase(kProductName);
+    for (const std::string& text : toolkit.Texts)
+        QVERIFY2(listed.count(text), qPrintable(QStringLiteral("not listed for translation: \"%1\"").arg(QString::fromStdString(text))));
+    for (const std::string& text : listed)
+        QVERIFY2(toolkit.Texts.count(text), qPrintable(QStringLiteral("listed but never shown: \"%1\"").arg(QString::fromStdString(text))));
+}
+
+void I18nTest::translationsCoverEveryText_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << "de";
+    QTest::newRow("French") << "fr";
+}
+
+void I18nTest::translationsCoverEveryText()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/trellum_%1.qm").arg(language)));
+    for (const char* text : shell::LibraryTexts()) {
+        const QString translated = translator.translate(shell::kLibraryContext, text);
+        QVERIFY2(!translated.isEmpty() && translated != QString::fromUtf8(text), text);
+        // A trailing blank of the English text is part of it; keep it.
+        QCOMPARE(translated.endsWith(u' '), QByteArray(text).endsWith(' '));
+    }
+}
+
+void I18nTest::windowSpeaksTheInstalledLanguage()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/trellum_de.qm")));
+    QCoreApplication::installTranslator(&translator);
+    Registry registry;
+    {
+        shell::MainWindow window(registry);
+        QCOMPARE(window.settingsMenu()->title(), QStringLiteral("&Einstellungen"));
+        QCOMPARE(window.floatAction()->text(), QStringLiteral("Immer im Vor&dergrund"));
+        // Captions on the keys and the display's number stay as they are.
+        QCOMPARE(window.findChild<QPushButton*>("cmdLogs_1")->text(), QStringLiteral("In"));
+        window.calculator().Form_Load();
+        QTest::mouseClick(window.findChild<QPushButton*>("sscmdDigit_1"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("sscmdDot"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("sscmdDigit_5"), Qt::LeftButton);
+        QCOMPARE(window.lcd()->text(), QStringLiteral("1.5  "));
+    }
+    QCoreApplication::removeTranslator(&translator);
+}
+
+QTEST_MAIN(I18nTest)
+#include "i18n_test.moc"
