@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/key_codes.h"
 
@@ -294,6 +295,7 @@ MainWindow::MainWindow(Registry& registry, QWidget* parent)
     : QMainWindow(parent), m_twips(Twips::ForPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, registry)
 {
     setObjectName("frmCalculator");
+    InstallAccessibility();
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(AppIcon());
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -342,6 +344,7 @@ void MainWindow::buildDisplay(QWidget* client)
 
     m_lcd = new LcdPanel(m_display);
     m_lcd->setGeometry(m_twips.rect(240, 240, 2655, 495));
+    m_speech = std::make_unique<DisplaySpeech>(m_lcd);
     connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.FocusEqual(); });
     connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.sspaLCD_DblClick(); }); });
 
@@ -407,6 +410,7 @@ void MainWindow::buildKeypad(QWidget* client)
         const QString name = def.index < 0 ? QString::fromLatin1(def.control)
                                            : QStringLiteral("%1_%2").arg(QLatin1String(def.control)).arg(def.index);
         key->setObjectName(name);
+        DescribeKey(key, def.control, def.index);
         key->setProperty("kind", kindName(def.kind));
         if (isFunction) {
             key->setFont(functionFont);
@@ -481,6 +485,7 @@ void MainWindow::render()
     m_hypIndicator->setVisible(m_calc.HypIndicatorVisible);
     m_memIndicator->setVisible(m_calc.MemIndicatorVisible);
     for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(m_calc.ModeDisplayVisible[i]);
+    m_speech->refresh(m_calc.NewEntry);
 }
 
 void MainWindow::forward(const std::function<void()>& handler)

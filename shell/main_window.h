@@ -30,6 +30,8 @@ class Registry;
 
 namespace trellum::shell {
 
+class DisplaySpeech;
+
 // sspaLCD: paints its text right-aligned with the trailing blanks counted, so
 // "14.  " keeps its two-space margin as on the original display.
 class LcdPanel : public QFrame {
@@ -160,6 +162,7 @@ private:
     QMenu* m_popMenu = nullptr;
     QAction* m_floatAction = nullptr;
     bool m_centrePending = false;
+    std::unique_ptr<DisplaySpeech> m_speech;   // the display's accessibility events
 };
 
 }  // namespace trellum::shell

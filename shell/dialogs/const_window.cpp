@@ -37,6 +37,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     cmdOk->setDefault(true);
     auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a constant:"));
     auto* lstConst = w->Add<QListWidget>("lstConst");
+    lstConst->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
     auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
     auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QCoreApplication::translate("Dialogs", "&Edit"));
     auto* cmdDel = w->Add<QPushButton>("cmdDel", QCoreApplication::translate("Dialogs", "&Delete"));
@@ -62,6 +63,9 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
         w->setWindowTitle(TrLibrary(model.Caption));
         const QSignalBlocker blocker(lstConst);
         renderNames(lstConst, model.lstConst);
+        // Each name is described by its value, which the eye finds in the tip.
+        for (int row = 0; row < lstConst->count() && row < static_cast<int>(model.ConstValues.size()); ++row)
+            lstConst->item(row)->setData(Qt::AccessibleDescriptionRole, ToQString(model.ConstValues[row]));
         if (model.ListIndex >= 0 && model.ListIndex < lstConst->count())
             lstConst->setCurrentRow(model.ListIndex);
         else

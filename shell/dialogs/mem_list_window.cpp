@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "shell/accessibility.h"
 #include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
 #include "storage/mem_list_dialog.h"
@@ -30,6 +31,7 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
 
     auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a memory slot:"));
     auto* lstMem = w->Add<QListWidget>("lstMem");
+    lstMem->setAccessibleName(QCoreApplication::translate("Dialogs", "Memory slots"));
     auto* cmdDone = w->Add<QPushButton>("cmdDone", QCoreApplication::translate("Dialogs", "&Done"));
     cmdDone->setDefault(true);
     auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
@@ -60,8 +62,14 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
     w->Render = [&model, w, lstMem, cmdDone] {
         w->setWindowTitle(TrLibrary(model.Caption));
         const QSignalBlocker blocker(lstMem);
-        for (int row = 0; row < lstMem->count() && row < static_cast<int>(model.lstMem.size()); ++row)
-            lstMem->item(row)->setText(ToQString(model.lstMem[row]));
+        for (int row = 0; row < lstMem->count() && row < static_cast<int>(model.lstMem.size()); ++row) {
+            const QString slot = ToQString(model.lstMem[row]);
+            lstMem->item(row)->setText(slot);
+            // The list shows bare numbers; read aloud, each says which slot it is.
+            lstMem->item(row)->setData(Qt::AccessibleTextRole, QCoreApplication::translate("Dialogs", "slot %1: %2")
+                                                                   .arg(row + 1)
+                                                                   .arg(SpokenNumber(slot)));
+        }
         if (model.ListIndex >= 0 && model.ListIndex < lstMem->count())
             lstMem->setCurrentRow(model.ListIndex);
         else

@@ -55,6 +55,376 @@
         <source>Values:</source>
         <translation>Wert:</translation>
     </message>
+    <message>
+        <source>Constants</source>
+        <translation>Konstanten</translation>
+    </message>
+    <message>
+        <source>Memory slots</source>
+        <translation>Speicherplätze</translation>
+    </message>
+    <message>
+        <source>slot %1: %2</source>
+        <translation>Platz %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>hyperbolic</source>
+        <translation>hyperbolisch</translation>
+    </message>
+    <message>
+        <source>memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>radians</source>
+        <translation>Radiant</translation>
+    </message>
+    <message>
+        <source>grads</source>
+        <translation>Gon</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>open brackets: %1</source>
+        <translation>offene Klammern: %1</translation>
+    </message>
+    <message>
+        <source>%1 times ten to the power %2</source>
+        <translation>%1 mal zehn hoch %2</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>turns the second functions of log, ln, 1/x, sin, cos and tan on or off</source>
+        <translation>schaltet die Zweitfunktionen von log, ln, 1/x, sin, cos und tan ein oder aus</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>entfernen</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>angle mode</source>
+        <translation>Winkelmodus</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>switches between degrees, radians and grads</source>
+        <translation>wechselt zwischen Grad, Radiant und Gon</translation>
+    </message>
+    <message>
+        <source>degrees minutes seconds</source>
+        <translation>Grad Minuten Sekunden</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>square root</source>
+        <translation>Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>x to the power y</source>
+        <translation>x hoch y</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>common logarithm</source>
+        <translation>dekadischer Logarithmus</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>ten to the power x</source>
+        <translation>zehn hoch x</translation>
+    </message>
+    <message>
+        <source>natural logarithm</source>
+        <translation>natürlicher Logarithmus</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>e to the power x</source>
+        <translation>e hoch x</translation>
+    </message>
+    <message>
+        <source>change sign</source>
+        <translation>Vorzeichenwechsel</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>reciprocal</source>
+        <translation>Kehrwert</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>factorial</source>
+        <translation>Fakultät</translation>
+    </message>
+    <message>
+        <source>hyperbolic</source>
+        <translation>hyperbolisch</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>turns the hyperbolic forms of sin, cos and tan on or off</source>
+        <translation>schaltet die hyperbolischen Formen von sin, cos und tan ein oder aus</translation>
+    </message>
+    <message>
+        <source>sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>arc sine</source>
+        <translation>Arkussinus</translation>
+    </message>
+    <message>
+        <source>hyperbolic sine</source>
+        <translation>Sinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic sine</source>
+        <translation>Areasinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>cosine</source>
+        <translation>Kosinus</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>arc cosine</source>
+        <translation>Arkuskosinus</translation>
+    </message>
+    <message>
+        <source>hyperbolic cosine</source>
+        <translation>Kosinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic cosine</source>
+        <translation>Areakosinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>tangent</source>
+        <translation>Tangens</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>arc tangent</source>
+        <translation>Arkustangens</translation>
+    </message>
+    <message>
+        <source>hyperbolic tangent</source>
+        <translation>Tangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic tangent</source>
+        <translation>Areatangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>left square bracket</source>
+        <translation>eckige Klammer auf</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>right square bracket</source>
+        <translation>eckige Klammer zu</translation>
+    </message>
+    <message>
+        <source>memory in</source>
+        <translation>in den Speicher</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>memory recall</source>
+        <translation>aus dem Speicher</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>all clear</source>
+        <translation>alles löschen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>keypad plus</source>
+        <translation>Ziffernblock Plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>keypad minus</source>
+        <translation>Ziffernblock Minus</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>keypad multiply</source>
+        <translation>Ziffernblock Mal</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>keypad divide</source>
+        <translation>Ziffernblock Geteilt</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>keypad decimal point</source>
+        <translation>Dezimaltaste des Ziffernblocks</translation>
+    </message>
+    <message>
+        <source>exponent</source>
+        <translation>Exponent</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>with nothing typed: pi</source>
+        <translation>ohne Eingabe: Pi</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>constants</source>
+        <translation>Konstanten</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>with shift: %1</source>
+        <translation>mit Shift: %1</translation>
+    </message>
+    <message>
+        <source>with hyp: %1</source>
+        <translation>mit hyp: %1</translation>
+    </message>
+    <message>
+        <source>with shift and hyp: %1</source>
+        <translation>mit Shift und hyp: %1</translation>
+    </message>
 </context>
 <context>
     <name>Trellum</name>

@@ -1,0 +1,45 @@
+# Helpers for the end-to-end tests that read the program through the
+# accessibility bus. A test sources this file first: it re-runs the test in a
+# clean environment (only what is set here and in the test reaches the
+# program) inside its own session bus, then brings in lib.sh.
+
+if [ -z "${TRELLUM_ATSPI_SESSION:-}" ]; then
+    : "${TRELLUM:?path of the trellum program}"
+    exec env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin TRELLUM="$TRELLUM" SELOWNER="$SELOWNER" E2E_DIR="$E2E_DIR" \
+        TRELLUM_ATSPI_SESSION=1 dbus-run-session -- bash "$0" "$@"
+fi
+
+E2E_NO_TRAY=1
+# shellcheck source=lib.sh
+source "$E2E_DIR/lib.sh"
+
+PROBE="$E2E_DIR/atspi_probe.py"
+OUT="${TRELLUM_TEST_OUTPUT:-$E2E_TMP/out}"
+mkdir -p "$OUT" "$E2E_TMP/home" "$E2E_TMP/runtime"
+chmod 700 "$E2E_TMP/runtime"
+export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_DATA_HOME="$E2E_TMP/data" XDG_CACHE_HOME="$E2E_TMP/cache"
+
+# The accessibility bus, found by clients through the session bus.
+start_atspi() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
+    CHILD_PIDS+=($!)
+    wait_for 10 dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress ||
+        fail "the accessibility bus did not start"
+}
+
+# Starts the program on X with accessibility on; the locale comes from the
+# caller's arguments (NAME=VALUE ...). Sets WIN.
+start_accessible_app() {
+    env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$@" \
+        "$TRELLUM" 2>"$E2E_TMP/app.err" &
+    APP_PID=$!
+    wait_for 20 find_main_window || fail "main window did not appear"
+    WIN=$(find_main_window)
+    xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+}
+
+# Runs a scenario of the probe; on failure the tree it saw goes to $OUT.
+probe() {
+    /usr/bin/python3 "$PROBE" "$1" "$OUT" || { ls "$OUT" >&2; cat "$OUT"/*.txt >&2 2>/dev/null; fail "$1: see above"; }
+}
