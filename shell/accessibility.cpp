@@ -266,14 +266,22 @@ void InstallAccessibility()
     (void)installed;
 }
 
+void DisplaySpeech::send(QAccessibleEvent& event)
+{
+    if (Send)
+        Send(event);
+    else
+        QAccessible::updateAccessibility(&event);
+}
+
 void DisplaySpeech::refresh(bool finishedValue)
 {
-    if (!QAccessible::isActive()) return;
+    if (IsListening ? !IsListening() : !QAccessible::isActive()) return;
     const QString indicators = displayIndicators(m_display);
     if (indicators != m_lastIndicators) {
         m_lastIndicators = indicators;
         QAccessibleEvent event(m_display, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
+        send(event);
     }
     // Compared with what the previous key left on the display, so a result
     // equal to the number just typed is not read out again.
@@ -281,7 +289,7 @@ void DisplaySpeech::refresh(bool finishedValue)
     const QString before = std::exchange(m_lastText, text);
     if (!finishedValue || text == before) return;
     QAccessibleTextUpdateEvent event(m_display, 0, before, text);
-    QAccessible::updateAccessibility(&event);
+    send(event);
 }
 
 }  // namespace trellum::shell

@@ -10,9 +10,11 @@
 //   AT-SPI client           -> DisplayAccessible (the display's interface)
 
 #include <cstdint>
+#include <functional>
 
 #include <QString>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace trellum::shell {
@@ -45,7 +47,15 @@ public:
     explicit DisplaySpeech(QWidget* display) : m_display(display) {}
     void refresh(bool finishedValue);
 
+    // Whether an assistive technology listens, and where the events go: Qt's
+    // accessibility bridge when unset. The offscreen platform has no bridge, so
+    // widget tests set both to see the events.
+    std::function<bool()> IsListening;
+    std::function<void(QAccessibleEvent&)> Send;
+
 private:
+    void send(QAccessibleEvent& event);
+
     QWidget* m_display;
     QString m_lastText;         // the display as the previous refresh left it
     QString m_lastIndicators;

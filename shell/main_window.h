@@ -118,6 +118,7 @@ public:
     QFrame* keypadFrame() const { return m_keypad; }
     QFrame* displayFrame() const { return m_display; }
     const std::vector<QPushButton*>& keys() const { return m_keys; }
+    DisplaySpeech& displaySpeech() { return *m_speech; }
 
     // Client height in pixels of the full window: menu bar and the whole keypad.
     int fullClientHeight() const { return m_fullClientHeight; }

@@ -164,7 +164,7 @@ def english(root, out):
     # An exponent is read in words; SHIFT is read among the indicators.
     for key in ("1", "decimal point", "5", "exponent", "7", "change sign", "equals"):
         press(window, key)
-        pump(0.15)
+        pump(0.3)
     wait_for_display(window, "1.5 times ten to the power -7")
     press(window, "shift")
     wait_until(lambda: display(window).get_description() == "shift, degrees", 5)
@@ -184,7 +184,7 @@ def german(root, out):
     # Numbers keep their point under a German locale.
     for key in ("1", "Dezimalpunkt", "5", "gleich"):
         press(window, key)
-        pump(0.15)
+        pump(0.3)
     wait_for_display(window, "1.5", name="Anzeige")
     check(display(window, "Anzeige").get_description() == "Grad",
           f"display described as {display(window, 'Anzeige').get_description()!r}")
