@@ -8,8 +8,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "engine/recording_toolkit.h"
 #include "shell/accessibility.h"
+#include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
+#include "storage/const_dialog.h"
+#include "storage/mem_list_dialog.h"
 #include "storage/registry.h"
 
 using trellum::Registry;
@@ -46,6 +50,7 @@ private slots:
     void describedKeyboardKeyPressesTheKey();
     void displayIsATextInWords();
     void displayEventsOnlyForNewResults();
+    void dialogListsAreNamed();
 };
 
 void AccessibilityTest::spokenNumber_data()
@@ -208,6 +213,40 @@ void AccessibilityTest::displayEventsOnlyForNewResults()
         QCOMPARE(heard.size(), std::size_t{1});
         QCOMPARE(heard.front().type, QAccessible::DescriptionChanged);
     }
+}
+
+// What a screen reader says for the list and its lines (their accessible names).
+QStringList spokenList(QListWidget* list)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+    QStringList spoken{iface->text(QAccessible::Name)};
+    QAccessibleTableInterface* table = iface->tableInterface();
+    for (int row = 0; table && row < table->rowCount(); ++row) {
+        QAccessibleInterface* cell = table->cellAt(row, 0);
+        spoken.append(cell->text(QAccessible::Name) + u'|' + cell->text(QAccessible::Description));
+    }
+    return spoken;
+}
+
+void AccessibilityTest::dialogListsAreNamed()
+{
+    int16_t choice = 0;
+    trellum::MemListDialog memory(choice);
+    memory.lstMem = {"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."};
+    auto memWindow = trellum::shell::MakeMemListWindow(nullptr, memory, QIcon());
+    const QStringList memoryLines = spokenList(memWindow->findChild<QListWidget*>("lstMem"));
+    QCOMPARE(memoryLines.value(0), QStringLiteral("Memory slots"));
+    QCOMPARE(memoryLines.value(1), QStringLiteral("slot 1: 1.5 times ten to the power -7|"));
+    QCOMPARE(memoryLines.value(2), QStringLiteral("slot 2: 42|"));
+    QCOMPARE(memoryLines.value(10), QStringLiteral("slot 10: -3|"));
+
+    trellum::RecordingToolkit toolkit;
+    trellum::ConstDialog constants(toolkit);
+    constants.lstConst = {"g", "c"};
+    constants.ConstValues = {"9.80665", "299792458", ""};
+    auto constWindow = trellum::shell::MakeConstWindow(nullptr, constants, QIcon());
+    QCOMPARE(spokenList(constWindow->findChild<QListWidget*>("lstConst")),
+             (QStringList{"Constants", "g|9.80665", "c|299792458"}));
 }
 
 QTEST_MAIN(AccessibilityTest)
