@@ -6,7 +6,7 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
 test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils numlockx xclip imagemagick
                libxcb1-dev clang libclang-rt-14-dev lintian dpkg-dev file
-               dbus dbus-bin at-spi2-core python3-pyatspi locales)
+               dbus dbus-daemon at-spi2-core python3-pyatspi locales)
 
 case "${1:-all}" in
     build) wanted=("${build_packages[@]}") ;;
