@@ -15,7 +15,7 @@
 #include "engine/calculator.h"
 #include "engine/recording_toolkit.h"
 #include "storage/const_dialog.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 namespace trellum {
 namespace {
@@ -356,8 +356,8 @@ INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
 TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
 {
     writeFile(file, kHeader + "pi = 3.14159265358979\r\nsmall = 1.5E-07\r\n");
-    Registry registry;
-    Calculator calc(toolkit, registry);
+    SettingsStore settings;
+    Calculator calc(toolkit, settings);
     toolkit.Folder = folder.string();
     calc.NewEntry = false;
     toolkit.ConstScripts.push_back([](ConstDialog& d) {

@@ -11,7 +11,7 @@
 #include "engine/calculator.h"
 #include "engine/recording_toolkit.h"
 #include "storage/mem_list_dialog.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 #include "storage/storage_tokens.h"
 
 namespace trellum {
@@ -25,8 +25,8 @@ constexpr int16_t kMR = 1;
 
 struct Bank {
     RecordingToolkit toolkit;
-    Registry registry;
-    Calculator calc{toolkit, registry};
+    SettingsStore settings;
+    Calculator calc{toolkit, settings};
 
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
     void press(int16_t index, std::vector<Step> steps)
