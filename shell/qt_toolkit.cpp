@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringDecoder>
@@ -73,8 +74,13 @@ void QtToolkit::ShowAboutDialog() { RunAboutWindow(&m_window, m_window.windowIco
 
 std::string QtToolkit::ClipboardText()
 {
+    // One request for one format: an owner that never answers costs a single
+    // timeout. "text/plain" is served from UTF8_STRING, STRING or TEXT alike.
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    return clipboard ? ToStdString(clipboard->text(QClipboard::Clipboard)) : std::string();
+    const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+    if (data == nullptr) return {};
+    const QByteArray bytes = data->data(QStringLiteral("text/plain"));
+    return ToStdString(ToQString(bytes.toStdString()));
 }
 
 void QtToolkit::SetClipboardText(const std::string& text)

@@ -2,6 +2,8 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -74,6 +76,7 @@ protected:
     {
         Names names;
         for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
         return names;
     }
 
@@ -186,7 +189,12 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     EXPECT_TRUE(dialog.Hidden);
     EXPECT_EQ(dialog.Result, row.result);
     EXPECT_EQ(readFile(file), row.written ? kHeader + "a = 1\r\nb = 3\r\n" : original);
-    EXPECT_EQ(folderEntries(), Names{"constants.txt"});
+    // The faulty line is not written back, but the file that held it is kept as a backup.
+    const Names expected = row.written ? Names{"constants.txt", "constants.txt.bak"} : Names{"constants.txt"};
+    EXPECT_EQ(folderEntries(), expected);
+    if (row.written) {
+        EXPECT_EQ(readFile(folder / "constants.txt.bak"), original);
+    }
     EXPECT_TRUE(toolkit.Events.empty());
 }
 
