@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringDecoder>
@@ -74,13 +73,12 @@ void QtToolkit::ShowAboutDialog() { RunAboutWindow(&m_window, m_window.windowIco
 
 std::string QtToolkit::ClipboardText()
 {
-    // One request for one format: an owner that never answers costs a single
-    // timeout. "text/plain" is served from UTF8_STRING, STRING or TEXT alike.
+    // One format, asked for once: the owner's list of formats comes first, and
+    // when an owner that never answers lets that time out, nothing more is asked.
+    // "text/plain" stands for UTF8_STRING, STRING and TEXT alike.
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
-    if (data == nullptr) return {};
-    const QByteArray bytes = data->data(QStringLiteral("text/plain"));
-    return ToStdString(ToQString(bytes.toStdString()));
+    QString subtype = QStringLiteral("plain");
+    return clipboard ? ToStdString(clipboard->text(subtype, QClipboard::Clipboard)) : std::string();
 }
 
 void QtToolkit::SetClipboardText(const std::string& text)
