@@ -368,13 +368,14 @@ struct SettingsStore::Document {
     {
         const std::optional<std::string> lower = lowerKeyPath(key);
         if (!lower || !isValidName(name) || !hasKey(*lower)) return false;
-        const std::string raw = formatValue(name, value);
         if (const Item* found = find(key, name)) {
+            // The name keeps the spelling it was first written with.
             Item& item = const_cast<Item&>(*found);
-            item.raw = raw;
+            item.raw = formatValue(item.name, value);
             item.value = std::move(value);
             return true;
         }
+        const std::string raw = formatValue(name, value);
         if (keys.count(*lower) == 0) addSection(*lower, key);
         Section& section = sections[keys[*lower].back()];
         // New values go after the key's last value, before blank lines and comments that end it.
