@@ -1,12 +1,14 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -323,6 +325,69 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     EXPECT_TRUE(dialog.Hidden);
     EXPECT_EQ(dialog.Result, "1");
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\na long name that makes the library larger than the limit = 2\r\n");
+}
+
+// A file that is not regular, cannot be read or was made read-only is never
+// replaced: Add + Cancel reports the failure and keeps the list.
+TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
+{
+    const std::string original = kHeader + "a = 1\r\n";
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } rows[] = {
+        {"fifo", [&] { ::mkfifo(file.c_str(), 0644); }},
+        {"link_to_a_device", [&] { fs::create_symlink("/dev/zero", file); }},
+        {"unreadable", [&] { writeFile(file, original); fs::permissions(file, fs::perms::owner_write); }},
+        {"read_only", [&] { writeFile(file, original); fs::permissions(file, fs::perms::owner_read); }},
+        {"read_only_behind_a_link", [&] {
+             writeFile(folder / "real", original);
+             fs::permissions(folder / "real", fs::perms::owner_read | fs::perms::group_read);
+             fs::create_symlink("real", file);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path(), error);
+        row.make();
+        const auto type = fs::symlink_status(file).type();
+        ConstDialog fresh(toolkit);
+        fresh.Form_Load(file.string());
+        toolkit.Events.clear();
+        answer("b", "2");
+        fresh.cmdEdit_Click();
+        fresh.cmdCancel_Click();
+        ASSERT_EQ(toolkit.Events.size(), 1u);
+        EXPECT_EQ(toolkit.Events[0].rfind("msg:!:Can't save constants Database!", 0), 0u) << toolkit.Events[0];
+        EXPECT_FALSE(fresh.Hidden) << "the list must stay on screen";
+        EXPECT_EQ(fresh.lstConst.back(), "b");
+        EXPECT_EQ(fs::symlink_status(file).type(), type);
+        fs::permissions(fs::is_symlink(file) ? folder / "real" : file, fs::perms::owner_read, fs::perm_options::add,
+                        error);
+        if (fs::is_regular_file(file)) {
+            EXPECT_EQ(readFile(file), original);
+        }
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/zero"));
+}
+
+TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
+{
+    open(kHeader + "a = 1\r\n");
+    const std::string theirs = kHeader + "a = 1\r\nfrom another copy = 7\r\n";
+    writeFile(file, theirs);
+    toolkit.Events.clear();
+    answer("b", "2");
+    dialog.cmdEdit_Click();
+    dialog.cmdCancel_Click();
+    EXPECT_TRUE(dialog.Hidden);
+    EXPECT_EQ(readFile(file), kHeader + "a = 1\r\nb = 2\r\n");
+    EXPECT_EQ(readFile(folder / "constants.txt.changed"), theirs);
+    const std::string kept = (folder / "constants.txt.changed").string();
+    ASSERT_EQ(toolkit.Events.size(), 1u);
+    EXPECT_EQ(toolkit.Events[0].rfind("msg:i:", 0), 0u);
+    EXPECT_NE(toolkit.Events[0].find(kept), std::string::npos) << "the message names the kept version";
 }
 
 // ---- Entry dialog checks ----
