@@ -179,5 +179,17 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
     }
 }
 
+TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
+{
+    Bank bank;
+    const std::string huge = "1" + std::string(10 << 20, '0');
+    bank.calc.MemorySlots[0] = huge;
+    std::string shown;
+    bank.press(1, {[&shown](MemListDialog& d) { shown = d.lstMem[0]; }, select(0), done});
+    EXPECT_LE(shown.size(), 64u);
+    EXPECT_TRUE(shown.starts_with("1000"));
+    EXPECT_EQ(bank.calc.MemorySlots[0], huge);
+}
+
 }  // namespace
 }  // namespace trellum
