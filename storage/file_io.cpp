@@ -293,6 +293,19 @@ std::string WriteFileBeside(const std::string& path, std::string_view suffix, st
     return {};
 }
 
+bool WriteNewFile(const std::string& path, std::string_view bytes)
+{
+    if (!makeFolders(folderOf(path))) return false;
+    const std::string temp = writeTemporary(path, bytes, nullptr);
+    if (temp.empty()) return false;
+    if (!renameNoReplace(temp, path)) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncFolder(folderOf(path));
+    return true;
+}
+
 std::string SetAside(const std::string& path)
 {
     const std::string target = FollowLinks(path);

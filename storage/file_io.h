@@ -55,6 +55,11 @@ WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes)
 // or empty when nothing could be written.
 std::string WriteFileBeside(const std::string& path, std::string_view suffix, std::string_view bytes);
 
+// Writes `bytes` as a new file at `path`, and only when no file is there: a
+// second writer at the same moment, or a crash halfway, never leaves half a
+// file or replaces one that appeared meanwhile. False when nothing was written.
+bool WriteNewFile(const std::string& path, std::string_view bytes);
+
 // Moves the regular file or folder the path leads to out of the way, as
 // path.damaged-YYYYMMDD-HHMMSS (with -2, -3, ... when taken). Returns the new
 // name, or empty when nothing was moved (nothing there, not a regular file or
