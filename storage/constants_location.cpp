@@ -1,5 +1,6 @@
 #include "storage/constants_location.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -56,8 +57,12 @@ std::string ConstantsFilePath(const std::string& programFolder, const std::strin
 
 std::string ConstantsFilePath(const std::string& programFolder)
 {
-    return ConstantsFilePath(programFolder, UserDataFolder(),
-                             [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; });
+    // A file without write bits is read-only for root too, whom access() lets write anything.
+    return ConstantsFilePath(programFolder, UserDataFolder(), [](const std::string& path) {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0) return false;
+        return ::access(path.c_str(), W_OK) == 0;
+    });
 }
 
 }  // namespace trellum
