@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "storage/file_io.h"
@@ -332,20 +333,26 @@ struct SettingsStore::Document {
         return false;
     }
 
-    const Item* find(std::string_view key, std::string_view name) const
+    // The section and item holding the value, if any. With a key written twice, the later
+    // value of a name is the one that counts.
+    std::optional<std::pair<std::size_t, std::size_t>> locate(std::string_view key, std::string_view name) const
     {
         const std::optional<std::string> lower = lowerKeyPath(key);
-        if (!lower) return nullptr;
+        if (!lower) return std::nullopt;
         const auto it = keys.find(*lower);
-        if (it == keys.end()) return nullptr;
+        if (it == keys.end()) return std::nullopt;
         const std::string lowerName = lowerAscii(name);
-        // With a key written twice, the later value of a name is the one that counts.
         for (auto s = it->second.rbegin(); s != it->second.rend(); ++s) {
-            const Section& section = sections[*s];
-            const auto v = section.values.find(lowerName);
-            if (v != section.values.end()) return &section.items[v->second];
+            const auto v = sections[*s].values.find(lowerName);
+            if (v != sections[*s].values.end()) return std::make_pair(*s, v->second);
         }
-        return nullptr;
+        return std::nullopt;
+    }
+
+    const Item* find(std::string_view key, std::string_view name) const
+    {
+        const auto at = locate(key, name);
+        return at ? &sections[at->first].items[at->second] : nullptr;
     }
 
     void addSection(const std::string& lower, std::string_view asGiven)
@@ -368,9 +375,9 @@ struct SettingsStore::Document {
     {
         const std::optional<std::string> lower = lowerKeyPath(key);
         if (!lower || !isValidName(name) || !hasKey(*lower)) return false;
-        if (const Item* found = find(key, name)) {
+        if (const auto at = locate(key, name)) {
             // The name keeps the spelling it was first written with.
-            Item& item = const_cast<Item&>(*found);
+            Item& item = sections[at->first].items[at->second];
             item.raw = formatValue(item.name, value);
             item.value = std::move(value);
             return true;
