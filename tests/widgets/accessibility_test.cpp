@@ -14,9 +14,9 @@
 #include "shell/main_window.h"
 #include "storage/const_dialog.h"
 #include "storage/mem_list_dialog.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
-using trellum::Registry;
+using trellum::SettingsStore;
 using trellum::shell::MainWindow;
 
 namespace {
@@ -78,8 +78,8 @@ void AccessibilityTest::spokenNumber()
 
 void AccessibilityTest::keysHaveSpokenNames()
 {
-    Registry registry;
-    MainWindow window(registry);
+    SettingsStore settings;
+    MainWindow window(settings);
     QSet<QString> names;
     for (QPushButton* key : window.keys()) {
         QVERIFY2(!key->accessibleName().isEmpty(), qPrintable(key->objectName()));
@@ -105,8 +105,8 @@ void AccessibilityTest::keysHaveSpokenNames()
 void AccessibilityTest::describedKeyboardKeyPressesTheKey_data()
 {
     QTest::addColumn<QString>("key");
-    Registry registry;
-    MainWindow window(registry);
+    SettingsStore settings;
+    MainWindow window(settings);
     for (QPushButton* key : window.keys()) QTest::newRow(qPrintable(key->objectName())) << key->objectName();
 }
 
@@ -116,8 +116,8 @@ void AccessibilityTest::describedKeyboardKeyPressesTheKey()
 {
     QFETCH(QString, key);
     const auto run = [&key](bool typed) {
-        Registry registry;
-        MainWindow window(registry);
+        SettingsStore settings;
+        MainWindow window(settings);
         window.calculator().Form_Load();
         bool closed = false;
         connect(&window, &MainWindow::closed, &window, [&closed] { closed = true; });
@@ -157,8 +157,8 @@ void AccessibilityTest::describedKeyboardKeyPressesTheKey()
 
 void AccessibilityTest::displayIsATextInWords()
 {
-    Registry registry;
-    MainWindow window(registry);
+    SettingsStore settings;
+    MainWindow window(settings);
     window.calculator().Form_Load();
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window.lcd());
     QVERIFY(display && display->textInterface());
@@ -179,8 +179,8 @@ void AccessibilityTest::displayEventsOnlyForNewResults()
 {
     std::vector<Heard> heard;
     {
-        Registry registry;
-        MainWindow window(registry);
+        SettingsStore settings;
+        MainWindow window(settings);
         window.displaySpeech().IsListening = [] { return true; };
         window.displaySpeech().Send = [&heard, &window](QAccessibleEvent& event) {
             QCOMPARE(event.object(), window.lcd());

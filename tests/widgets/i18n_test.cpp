@@ -16,7 +16,7 @@
 #include "shell/main_window.h"
 #include "storage/const_dialog.h"
 #include "storage/mem_list_dialog.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 using namespace trellum;
 
@@ -127,8 +127,8 @@ void I18nTest::everyLibraryTextIsListed()
     QVERIFY(dir.isValid());
     TextRecorder toolkit;
     toolkit.Folder = dir.path().toStdString();
-    Registry registry;
-    Calculator calc(toolkit, registry);
+    SettingsStore settings;
+    Calculator calc(toolkit, settings);
     calc.Form_Load();
     const auto press = [&](const char* tokens) {
         for (const QString& token : QString::fromLatin1(tokens).split(u' ', Qt::SkipEmptyParts))
@@ -200,9 +200,9 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/trellum_de.qm")));
     QCoreApplication::installTranslator(&translator);
-    Registry registry;
+    SettingsStore settings;
     {
-        shell::MainWindow window(registry);
+        shell::MainWindow window(settings);
         QCOMPARE(window.settingsMenu()->title(), QStringLiteral("&Einstellungen"));
         QCOMPARE(window.floatAction()->text(), QStringLiteral("Immer im Vor&dergrund"));
         // Captions on the keys and the display's number stay as they are.
