@@ -1,14 +1,32 @@
 #include "shell/i18n.h"
 
+#include <string_view>
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include "shell/qt_toolkit.h"
 
 namespace trellum::shell {
 
 QString TrLibrary(const std::string& text)
 {
-    return QCoreApplication::translate(kLibraryContext, text.c_str());
+    const QString translated = QCoreApplication::translate(kLibraryContext, text.c_str());
+    if (translated != QString::fromUtf8(text)) return translated;
+    // A text the library composed around a file name: translate its pattern and
+    // put the name back.
+    for (const char* pattern : LibraryTexts()) {
+        const std::string_view p(pattern);
+        const std::size_t at = p.find("%1");
+        if (at == std::string_view::npos) continue;
+        const std::string_view prefix = p.substr(0, at), suffix = p.substr(at + 2);
+        if (text.size() < prefix.size() + suffix.size() || !text.starts_with(prefix) || !text.ends_with(suffix))
+            continue;
+        const std::string inserted = text.substr(prefix.size(), text.size() - prefix.size() - suffix.size());
+        return QCoreApplication::translate(kLibraryContext, pattern).arg(ToQString(inserted));
+    }
+    return translated;
 }
 
 const std::vector<const char*>& LibraryTexts()
@@ -39,6 +57,9 @@ const std::vector<const char*>& LibraryTexts()
         QT_TRANSLATE_NOOP("Trellum", "The name of a constant can't contain \"=\" or a line break."),
         QT_TRANSLATE_NOOP("Trellum",
                           "Can't save constants Database! The old file is kept and your changes stay in the list."),
+        // Composed around the name of the copy kept beside the file.
+        QT_TRANSLATE_NOOP("Trellum", "The constants file was changed by another program while this list was open. "
+                                     "That version is kept as %1."),
         // Tray tip while the window is hidden (the caption itself is a name).
         QT_TRANSLATE_NOOP("Trellum", "Trellum (Hide)"),
     };

@@ -18,9 +18,12 @@ namespace trellum::shell {
 inline constexpr const char* kLibraryContext = "Trellum";
 
 // A library text in the user's language (unchanged when it has no translation).
+// A text made from a listed pattern with "%1" (a message naming a file) is
+// translated by its pattern, the inserted part kept as it is.
 QString TrLibrary(const std::string& text);
 
-// Every text the library shows to the user, in English, as lupdate sees them.
+// Every text the library shows to the user, in English, as lupdate sees them;
+// a text the library composes is listed as its pattern with "%1".
 const std::vector<const char*>& LibraryTexts();
 
 // The languages to look for, best first, from the locale variables as gettext

@@ -500,6 +500,10 @@
         <source>Trellum (Hide)</source>
         <translation>Trellum (ausgeblendet)</translation>
     </message>
+    <message>
+        <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
+        <translation>Die Konstantendatei wurde von einem anderen Programm geändert, während diese Liste offen war. Diese Fassung ist als %1 aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>trellum::shell::MainWindow</name>

@@ -500,6 +500,10 @@
         <source>Trellum (Hide)</source>
         <translation>Trellum (masqué)</translation>
     </message>
+    <message>
+        <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
+        <translation>Le fichier des constantes a été modifié par un autre programme pendant que cette liste était ouverte. Cette version est conservée sous le nom %1.</translation>
+    </message>
 </context>
 <context>
     <name>trellum::shell::MainWindow</name>
