@@ -26,6 +26,13 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
         const QSize hint = control->sizeHint();
         rect.setWidth(std::max(rect.width(), hint.width()));
         rect.setHeight(std::max(rect.height(), hint.height()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        // A translated caption longer than the English one widens its button
+        // rather than being cut; English captions fit the design widths.
+        QString caption = button->text();
+        caption.remove(u'&');
+        const int needed = button->fontMetrics().horizontalAdvance(caption) + 16;
+        rect.setWidth(std::max(rect.width(), needed));
     }
     control->setGeometry(rect);
 }

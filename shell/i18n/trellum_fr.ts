@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Select a memory slot:</source>
-        <translation>Choisissez un emplacement mémoire&#xa0;:</translation>
+        <translation>Choisissez un emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Done</source>
