@@ -12,6 +12,7 @@
 #include "engine/calculator.h"
 #include "engine/key_script.h"
 #include "engine/recording_toolkit.h"
+#include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "storage/const_dialog.h"
@@ -227,6 +228,18 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
         QTest::mouseClick(window.findChild<QPushButton*>("sscmdDot"), Qt::LeftButton);
         QTest::mouseClick(window.findChild<QPushButton*>("sscmdDigit_5"), Qt::LeftButton);
         QCOMPARE(window.lcd()->text(), QStringLiteral("1.5  "));
+    }
+    // German captions longer than the design's buttons are not cut.
+    {
+        int16_t choice = 0;
+        MemListDialog memory(choice);
+        auto window = shell::MakeMemListWindow(nullptr, memory, QIcon());
+        for (auto* button : window->findChildren<QPushButton*>()) {
+            const QString caption = button->text().remove(u'&');
+            QVERIFY2(button->contentsRect().width() >= button->fontMetrics().horizontalAdvance(caption),
+                     qPrintable(caption));
+        }
+        QCOMPARE(window->findChild<QPushButton*>("cmdCancel")->text(), QStringLiteral("&Abbrechen"));
     }
     // A message composed around a file name keeps the name.
     QCOMPARE(shell::TrLibrary("The constants file was changed by another program while this list was open. "
