@@ -95,6 +95,21 @@ const KeySpeech kKeySpeech[] = {
     {"sscmdConst", -1, QT_TRANSLATE_NOOP("Keys", "constants"), Qt::Key_N, QT_TRANSLATE_NOOP("Keys", "N")},
 };
 
+// The legends printed above the keys, read as the second functions they name.
+struct LegendSpeech {
+    const char* control;
+    const char* name;
+};
+
+const LegendSpeech kLegendSpeech[] = {
+    {"Label1", QT_TRANSLATE_NOOP("Keys", "ten to the power x")},
+    {"Label2", QT_TRANSLATE_NOOP("Keys", "e to the power x")},
+    {"Label6", QT_TRANSLATE_NOOP("Keys", "factorial")},
+    {"Label3", QT_TRANSLATE_NOOP("Keys", "arc sine")},
+    {"Label4", QT_TRANSLATE_NOOP("Keys", "arc cosine")},
+    {"Label5", QT_TRANSLATE_NOOP("Keys", "arc tangent")},
+};
+
 const KeySpeech* findKey(const char* control, int16_t index)
 {
     for (const KeySpeech& row : kKeySpeech) {
@@ -224,6 +239,17 @@ bool DescribeKey(QWidget* key, const char* control, int16_t index)
         parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(row->withBoth)));
     key->setAccessibleDescription(parts.join(QStringLiteral("; ")));
     return true;
+}
+
+bool DescribeLegend(QWidget* legend, const char* control)
+{
+    for (const LegendSpeech& row : kLegendSpeech) {
+        if (std::strcmp(row.control, control) == 0) {
+            legend->setAccessibleName(trKeys(row.name));
+            return true;
+        }
+    }
+    return false;
 }
 
 int KeyboardKeyOf(const char* control, int16_t index)

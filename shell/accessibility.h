@@ -24,6 +24,10 @@ namespace trellum::shell {
 // key the table does not know.
 bool DescribeKey(QWidget* key, const char* control, int16_t index);
 
+// Names a legend above a key ("10^x", "sin\u00AD\u00B9") by what SHIFT makes of
+// the key below it, the same words as that key's description.
+bool DescribeLegend(QWidget* legend, const char* control);
+
 // The keyboard key that presses a keypad key, as Qt names it for typing (for
 // the tests that check the descriptions against the keyboard map): a Qt::Key,
 // with Qt::KeypadModifier where the keypad key is meant. 0 when there is none.

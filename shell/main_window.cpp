@@ -382,6 +382,7 @@ void MainWindow::buildKeypad(QWidget* client)
     for (const LegendDef& def : kLegends) {
         auto* legend = new Legend(QString::fromUtf8(def.text), m_keypad);
         legend->setObjectName(QString::fromLatin1(def.control));
+        DescribeLegend(legend, def.control);
         legend->setFont(legendFont);
         legend->setGeometry(m_twips.rect(def.left, def.top, kLegendWidth, kLegendHeight));
     }

@@ -140,6 +140,9 @@ def english(root, out):
     check(descriptions.get("square root") == "F3", f"square root described as {descriptions.get('square root')!r}")
     check(descriptions.get("delete") == "Backspace", f"DEL described as {descriptions.get('delete')!r}")
 
+    labels = [n.get_name() for n, _ in walk(window) if n.get_role_name() == "label"]
+    check("ten to the power x" in labels and "10^x" not in labels, f"legends read as {labels}")
+
     shown = display(window)
     if not check(shown is not None, "no object named Display"):
         return

@@ -97,6 +97,9 @@ void AccessibilityTest::keysHaveSpokenNames()
     };
     for (const auto& [object, name] : spoken)
         QCOMPARE(window.findChild<QPushButton*>(object)->accessibleName(), QString::fromLatin1(name));
+    // The legends read as the second functions they print.
+    QCOMPARE(window.findChild<QLabel*>("Label1")->accessibleName(), QStringLiteral("ten to the power x"));
+    QCOMPARE(window.findChild<QLabel*>("Label3")->accessibleName(), QStringLiteral("arc sine"));
     QCOMPARE(window.findChild<QPushButton*>("cmdTrigFunc_0")->accessibleDescription(),
              QStringLiteral("F7; with shift: arc sine; with hyp: hyperbolic sine; "
                             "with shift and hyp: inverse hyperbolic sine"));
