@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "engine/number_text.h"
 
 namespace trellum {

@@ -1,7 +1,7 @@
 // Angle mode and the two prefixes. The function keys clear a prefix they use
 // by pressing its key again, so flag and indicator always change together.
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "functions/functions.h"
 
 namespace trellum {

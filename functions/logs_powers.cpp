@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "engine/number_text.h"
 #include "functions/functions.h"
 

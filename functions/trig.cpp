@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "functions/functions.h"
 
 namespace trellum {

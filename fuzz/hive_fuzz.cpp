@@ -12,8 +12,8 @@
 #include <iterator>
 #include <string>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/recording_toolkit.h"
 #include "storage/registry.h"
 
 namespace {

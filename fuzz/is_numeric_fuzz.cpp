@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "engine/number_text.h"
-#include "engine/recording_toolkit.h"
+#include "testing/recording_toolkit.h"
 #include "storage/registry.h"
 
 namespace {

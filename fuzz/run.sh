@@ -14,10 +14,10 @@ FLAGS=(-std=c++20 -g -O1 -fno-omit-frame-pointer -I. -fsanitize=address,undefine
 
 mkdir -p "$OUT/lib" "$OUT/artifacts"
 objects=()
-for src in engine/*.cpp functions/*.cpp storage/*.cpp; do
+for src in engine/*.cpp functions/*.cpp storage/*.cpp app/*.cpp testing/*.cpp; do
     obj="$OUT/lib/$(echo "${src%.cpp}" | tr / _).o"
     objects+=("$obj")
-    [[ "$obj" -nt "$src" && -z $(find engine functions storage -name '*.h' -newer "$obj" -print -quit) ]] && continue
+    [[ "$obj" -nt "$src" && -z $(find engine functions storage app testing -name '*.h' -newer "$obj" -print -quit) ]] && continue
     echo "compile $src"
     "$CXX" "${FLAGS[@]}" -fsanitize=fuzzer-no-link -c "$src" -o "$obj" &
     # Two compilers at a time keeps a 2-core runner responsive.

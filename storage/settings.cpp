@@ -10,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-#include "engine/calculator.h"
 #include "engine/number_text.h"
 
 namespace trellum {
@@ -34,39 +33,6 @@ int32_t roundToInt32(const SettingsValue& value)
     if (number >= 2147483647.0) return INT32_MAX;
     if (number <= -2147483648.0) return INT32_MIN;
     return static_cast<int32_t>(std::nearbyint(number));
-}
-
-// "Mem", then the number as text with the blank that a minus sign would take.
-std::string memoryValueName(int n)
-{
-    return "Mem " + std::to_string(n);
-}
-
-// A stored place fits the 16-bit twips of the window only when it is a number in
-// range; anything else counts as missing so that no wrapped place is applied.
-std::optional<int32_t> readTwips(Registry& registry, HKEY key, const char* name)
-{
-    SettingsValue holder;
-    ReadSettingsValue(registry, key, name, holder);
-    const double* number = std::get_if<double>(&holder);
-    if (number == nullptr || *number < INT16_MIN || *number > INT16_MAX) return std::nullopt;
-    return static_cast<int16_t>(*number);
-}
-
-std::optional<bool> storedBoolean(const SettingsValue& holder)
-{
-    const std::string* text = std::get_if<std::string>(&holder);
-    if (text == nullptr) return std::nullopt;
-    const std::string_view trimmed = TrimBlanks(*text);
-    auto is = [&](std::string_view word) {
-        if (trimmed.size() != word.size()) return false;
-        for (std::size_t i = 0; i < word.size(); ++i)
-            if (std::tolower(static_cast<unsigned char>(trimmed[i])) != word[i]) return false;
-        return true;
-    };
-    if (is("true")) return true;
-    if (is("false")) return false;
-    return std::nullopt;
 }
 
 }  // namespace
@@ -126,76 +92,6 @@ int32_t ReadSettingsValue(Registry& registry, HKEY key, const std::string& name,
         return read;
     }
     return -1;
-}
-
-bool Calculator::LoadSettings()
-{
-    Registry& store = registry();
-    Toolkit& desktop = toolkit();
-    HKEY key = 0;
-    if (store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS) return false;
-
-    // Each value gets a holder of its own, so a missing one falls back to its
-    // first-run default and never to what the previous read left behind.
-    const std::optional<int32_t> top = readTwips(store, key, "Top");
-    const std::optional<int32_t> left = readTwips(store, key, "Left");
-    if (!top || !left) desktop.CenterMainWindow();
-    if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
-    // A place stored on a screen that is gone would leave the window unseen.
-    desktop.EnsureWindowVisible();
-
-    SettingsValue mode;
-    ReadSettingsValue(store, key, "Mode", mode);
-    const double* modeNumber = std::get_if<double>(&mode);
-    const bool knownMode = modeNumber != nullptr && (*modeNumber == 0 || *modeNumber == 1 || *modeNumber == 2);
-    AngleMode = knownMode ? static_cast<int16_t>(*modeNumber) : int16_t{0};
-    ModeDisplayVisible = {AngleMode == 0, AngleMode == 1, AngleMode == 2};
-
-    SettingsValue onTop;
-    ReadSettingsValue(store, key, "OnTop", onTop);
-    if (const std::optional<bool> stored = storedBoolean(onTop)) {
-        // mnuFloat_Click flips the mark and sets the z-order to match it.
-        desktop.SetMenuChecked(Menu::Float, !*stored);
-        mnuFloat_Click();
-    } else {
-        desktop.SetMenuChecked(Menu::Float, false);
-    }
-    store.RegCloseKey(key);
-
-    if (store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMemoryKey, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS) {
-        MemorySlots.fill("0");
-        MemIndicatorVisible = !MemoryIsEmpty();
-        return false;
-    }
-    for (int n = 1; n <= 10; ++n) {
-        SettingsValue slot;
-        ReadSettingsValue(store, key, memoryValueName(n), slot);
-        const std::string* text = std::get_if<std::string>(&slot);
-        MemorySlots[static_cast<std::size_t>(n - 1)] = text != nullptr ? *text : "0";
-    }
-    MemIndicatorVisible = !MemoryIsEmpty();
-    store.RegCloseKey(key);
-    return true;
-}
-
-void Calculator::SaveSettings()
-{
-    Registry& store = registry();
-    Toolkit& desktop = toolkit();
-    CreateSettingsKey(store, kMemoryKey, HKEY_LOCAL_MACHINE);
-
-    HKEY key = 0;
-    store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS_3F, &key);
-    WriteSettingsValue(store, key, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
-    WriteSettingsValue(store, key, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
-    WriteSettingsValue(store, key, "Mode", REG_DWORD, static_cast<double>(AngleMode));
-    WriteSettingsValue(store, key, "OnTop", REG_SZ, std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
-    store.RegCloseKey(key);
-
-    store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMemoryKey, 0, KEY_ALL_ACCESS_3F, &key);
-    for (int n = 1; n <= 10; ++n)
-        WriteSettingsValue(store, key, memoryValueName(n), REG_SZ, MemorySlots[static_cast<std::size_t>(n - 1)]);
-    store.RegCloseKey(key);
 }
 
 }  // namespace trellum

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calculator.h"
-#include "engine/key_script.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/key_script.h"
+#include "testing/recording_toolkit.h"
 #include "storage/registry.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/recording_toolkit.h"
 #include "storage/const_dialog.h"
 #include "storage/registry.h"
 

@@ -4,9 +4,9 @@
 #include <sstream>
 #include <string>
 
-#include "engine/calculator.h"
-#include "engine/key_script.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/key_script.h"
+#include "testing/recording_toolkit.h"
 #include "storage/registry.h"
 
 namespace trellum::testing_support {

@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/recording_toolkit.h"
 #include "storage/mem_list_dialog.h"
 #include "storage/registry.h"
-#include "storage/storage_tokens.h"
+#include "testing/storage_tokens.h"
 
 namespace trellum {
 namespace {

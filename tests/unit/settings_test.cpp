@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/recording_toolkit.h"
 
 namespace trellum {
 namespace {

@@ -22,10 +22,10 @@
 
 #include <unistd.h>
 
-#include "engine/calculator.h"
-#include "engine/key_script.h"
+#include "app/calculator.h"
+#include "testing/key_script.h"
 #include "engine/number_text.h"
-#include "engine/recording_toolkit.h"
+#include "testing/recording_toolkit.h"
 #include "storage/registry.h"
 
 namespace trellum {

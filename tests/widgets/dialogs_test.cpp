@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "engine/recording_toolkit.h"
+#include "testing/recording_toolkit.h"
 #include "shell/dialogs/dialogs.h"
 #include "storage/const_dialog.h"
 #include "storage/mem_list_dialog.h"

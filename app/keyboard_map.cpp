@@ -1,7 +1,7 @@
 // The keyboard map: the "=" key always holds the focus, and its key-down event
 // turns Windows virtual-key codes into the handlers of the on-screen keys.
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 
 namespace trellum {
 

@@ -1,11 +1,11 @@
-#include "storage/storage_tokens.h"
+#include "testing/storage_tokens.h"
 
 #include <charconv>
 #include <functional>
 #include <optional>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/recording_toolkit.h"
 #include "storage/const_dialog.h"
 #include "storage/mem_list_dialog.h"
 

@@ -1,12 +1,12 @@
-#include "engine/key_script.h"
+#include "testing/key_script.h"
 
 #include <charconv>
 #include <functional>
 #include <unordered_map>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
-#include "storage/storage_tokens.h"
+#include "app/calculator.h"
+#include "testing/recording_toolkit.h"
+#include "testing/storage_tokens.h"
 
 namespace trellum {
 

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "engine/operand_stack.h"
-#include "engine/toolkit.h"
+#include "app/toolkit.h"
 
 namespace trellum {
 

@@ -2,7 +2,7 @@
 // dialog. The slots change only after the dialog has closed, from the outcome
 // code it left in MemChoice.
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "engine/number_text.h"
 #include "storage/mem_list_dialog.h"
 

@@ -1,7 +1,7 @@
 // Window-free logic of the application shell: start-up and shut-down order,
 // the two window modes (held in the menus themselves), tray tip, clipboard.
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "engine/number_text.h"
 #include "storage/settings.h"
 
