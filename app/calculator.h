@@ -1,123 +1,124 @@
 #pragma once
-// The calculator: one object per main window, holding what the window shows and
-// every piece of state its keys work on. It knows no window toolkit.
+// app/: the calculator as the program runs it. One Calculator per main window
+// holds every piece of state its keys work on; it knows no window toolkit.
 //
-//   key or menu event (shell, keyboard map, key-script runner)
-//     -> a handler below (named after its control and event)
-//       -> reads the display (GetDisplayValue), computes, writes it back
-//          (ShowValue / ShowNumberText); pending operations wait on `Stack`
-//     -> the shell repaints from the public display state
+//   key, keyboard or menu event (shell/, or testing/'s key tokens)
+//     -> a handler below, named after its control and event (key_table.h maps
+//        each key to it)
+//       -> engine/: the display register (read with GetDisplayValue, written
+//          with ShowValue) and the evaluator with its operand stack
+//       -> functions/: the mathematics of the function keys
+//       -> storage/: settings, the constants file and the dialog models
+//       -> Toolkit (toolkit.h): message boxes, dialogs, clipboard, window
+//     -> the shell repaints from Display(), the one read-only view of the state
 //
-// The display is the calculator's only register between keys: every value read
-// back has the display's precision (15 characters of mantissa).
+// The display is the only register between keys: every value read back has the
+// display's precision (15 characters of mantissa). Entry flags, prefixes and
+// pending operations are private; indicators are derived from the state they show.
 //
-// Handlers live in the folder of their subsystem:
-//   engine/     display register and entry, evaluator, keyboard map, window logic
-//   functions/  angle mode and prefixes, trigonometry, logarithms and powers, DMS
-//   storage/    memory bank, constants library, settings persistence
+//   entry_keys.cpp     digits, point, EXP, DEL, C/AC, error reports
+//   operator_keys.cpp  operators, brackets, "="
+//   function_keys.cpp  MODE, SHIFT, hyp, the function keys, DMS
+//   memory_keys.cpp    Min and MR with the memory dialog
+//   constants_key.cpp  Co with the constants dialog
+//   settings_keys.cpp  LoadSettings and SaveSettings
+//   keyboard_map.cpp   the keyboard, through key_table.h
+//   window_logic.cpp   start-up, shut-down, window modes, tray, clipboard
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "engine/operand_stack.h"
+#include "app/memory_bank.h"
 #include "app/toolkit.h"
+#include "app/product.h"
+#include "engine/display_register.h"
+#include "engine/error_code.h"
+#include "engine/evaluator.h"
+#include "functions/functions.h"
 
 namespace trellum {
 
 class Registry;
 
-inline constexpr const char* kProductName = "Trellum";
-inline constexpr const char* kWindowCaption = "Trellum";
-inline constexpr const char* kAppTitle = "Trellum 2.1";
-inline constexpr const char* kLcdReset = "0.  ";
+// Index values of the control arrays.
+enum CleanIndex : int16_t { kAllClear = 0, kClearEntry = 1 };
+enum BracketIndex : int16_t { kOpenBracket = 0, kCloseBracket = 1 };
+enum PowersIndex : int16_t { kSquare = 0, kSquareRoot = 1, kXPowerY = 2 };
+enum ExtendedIndex : int16_t { kChangeSign = 0, kReciprocal = 1 };  // kReciprocal is x! after SHIFT
+enum MemIndex : int16_t { kMemoryIn = 0, kMemoryRecall = 1 };
+// Operator keys take the OperatorCode values (evaluator.h), trigonometric keys
+// the TrigFunction values and log keys the LogFunction values (functions.h).
 
-// The 15-digit value, 7 units in the last place below the double nearest to pi.
-// Conversions and the inverse end points use it; inverse results are rounded to
-// 9 places, which hides the difference there.
-inline constexpr double Pi = 3.14159265358979;
+// Outcome codes the memory dialog leaves in MemChoice: Done adds the selected
+// line (1..10) to the code, Flush sets it to kMemFlushed first, Cancel takes one off.
+enum MemOutcome : int16_t {
+    kMemNothing = 0,
+    kMemFirstLine = 1,
+    kMemLastLine = 10,
+    kMemFlushed = 20,
+    kMemFlushedFirstLine = 21,
+    kMemFlushedLastLine = 30,
+};
 
-// Operator codes kept on the stack as doubles.
-enum OperatorCode : int16_t { kBracketMarker = 0, kAdd = 1, kSubtract = 2, kMultiply = 3, kDivide = 4, kPower = 5 };
-
-class Calculator {
-public:
-    Calculator(Toolkit& toolkit, Registry& registry);
-
-    // ---- Display register: what the window shows (rendered by the shell) ----
-    std::string LcdText = kLcdReset;   // mantissa and two spaces, or the bracket-level text
-    std::string ExpText = "00";        // exponent label caption
-    bool ExpVisible = false;           // exponent label visibility
+// What the window shows, read-only.
+struct DisplayState {
+    std::string LcdText;   // mantissa and two spaces, or the bracket-level text
+    std::string ExpText;   // exponent label caption
+    bool ExpVisible = false;
     bool ShiftIndicatorVisible = false;
     bool HypIndicatorVisible = false;
     bool MemIndicatorVisible = false;
-    std::array<bool, 3> ModeDisplayVisible{true, false, false};  // "D", "R", "G"
+    std::array<bool, 3> ModeDisplayVisible{};  // "D", "R", "G"
+};
 
-    // ---- Entry flags and form-level state ----
-    bool NewEntry = true;
-    bool ExpShown = false;
-    bool PointTyped = false;
-    bool ShiftOn = false;
-    bool HypOn = false;
-    int16_t DmsStep = 0;
-    double DmsTotal = 0;
-    int16_t OpenBrackets = 0;
-    double CurrentValue = 0;
-    int16_t AngleMode = 0;             // 0 degrees, 1 radians, 2 grads
-    OperandStack Stack;
-    std::array<std::string, 10> MemorySlots{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
-    int16_t MemChoice = 0;             // outcome code of the memory dialog
-    std::string ConstFilePath;         // empty: constants.txt in the program folder
+class Calculator : private ErrorReporter {
+public:
+    Calculator(Toolkit& toolkit, Registry& registry);
 
-    // ---- Display operations (engine/display.cpp) ----
-    double GetDisplayValue();
-    void ShowValue(double value);
-    void ShowNumberText(const std::string& text);
-    std::string GetDisplayText() const;
-    void ResetEntry();
-    void AppendDigit(char digit);
+    DisplayState Display() const;
+    // The constants file the Co key uses; empty (the default) for this user's
+    // library found from the program folder.
+    void UseConstantsFile(std::string path) { ConstFilePath = std::move(path); }
 
-    // ---- Entry keys (engine/display.cpp) ----
+    // ---- Entry keys (entry_keys.cpp) ----
     void sscmdDigit_Click(int16_t Index);
     void sscmdDot_Click();
     void sscmdExp_Click();
     void cmdDel_Click();
-    void sscmdClean_Click(int16_t Index);   // 0 AC, 1 C
+    void sscmdClean_Click(int16_t Index);      // CleanIndex
+    void ReportError(ErrorCode code) override;
 
-    // ---- Evaluator (engine/evaluator.cpp) ----
-    void sscmdOperator_Click(int16_t Index); // 1 +, 2 -, 3 x, 4 /, 5 x^y
-    void cmdBracket_Click(int16_t Index);    // 0 open, 1 close
+    // ---- Evaluator (operator_keys.cpp) ----
+    void sscmdOperator_Click(int16_t Index);   // OperatorCode
+    void cmdBracket_Click(int16_t Index);      // BracketIndex
     void sscmdEqual_Click();
-    double ApplyOperator(double left, int16_t code, double right);
-    void ReportError(int16_t code);
 
-    // ---- Keyboard map (engine/keyboard_map.cpp): Windows virtual-key codes ----
+    // ---- Keyboard map (keyboard_map.cpp): Windows virtual-key codes ----
     void sscmdEqual_KeyDown(int16_t KeyCode, int16_t Shift);
 
-    // ---- Angle mode and prefixes (functions/angle_mode.cpp) ----
+    // ---- Angle mode, prefixes and functions (function_keys.cpp) ----
     void cmdMode_Click();
     void cmdShift_Click();
     void cmdHyp_Click();
-
-    // ---- Functions (functions/trig.cpp, functions/logs_powers.cpp, functions/dms.cpp) ----
-    void cmdTrigFunc_Click(int16_t& Index);  // 0 sin, 1 cos, 2 tan; +3 with hyp
-    void cmdLogs_Click(int16_t Index);       // 0 log, 1 ln; +2 with SHIFT
-    void cmdPowers_Click(int16_t Index);     // 0 x^2, 1 sqrt, 2 x^y
-    void cmdExtended_Click(int16_t Index);   // 0 +/-, 1 1/x or x!
+    void cmdTrigFunc_Click(int16_t Index);     // TrigFunction kSin..kTan
+    void cmdLogs_Click(int16_t Index);         // LogFunction kLog, kLn
+    void cmdPowers_Click(int16_t Index);       // PowersIndex
+    void cmdExtended_Click(int16_t Index);     // ExtendedIndex
     void cmdAngle_Click();
 
-    // ---- Memory bank (storage/memory_bank.cpp) ----
-    void cmdMem_Click(int16_t Index);        // 0 Min, 1 MR
+    // ---- Memory bank (memory_keys.cpp) ----
+    void cmdMem_Click(int16_t Index);          // MemIndex
     bool MemoryIsEmpty() const;
 
-    // ---- Constants library (storage/const_dialog.cpp) ----
+    // ---- Constants library (constants_key.cpp) ----
     void sscmdConst_Click();
 
-    // ---- Settings (storage/settings.cpp) ----
+    // ---- Settings (settings_keys.cpp) ----
     bool LoadSettings();
     void SaveSettings();
 
-    // ---- Application shell logic (engine/shell_logic.cpp) ----
+    // ---- Application shell logic (window_logic.cpp) ----
     void Form_Load();            // start-up sequence; the shell calls it once
     void Form_Unload();          // shut-down sequence; runs at most once
     void sscmdOff_Click();       // OFF and tray "Exit"
@@ -131,15 +132,32 @@ public:
     void TrayLeftButtonDown();   // shows or raises the window
     const std::string& TrayTip() const { return m_trayTip; }
 
+private:
+    // Test-only read access to the private state (testing/calculator_probe.h).
+    friend class CalculatorProbe;
+
+    double GetDisplayValue() { return m_display.GetDisplayValue(); }
+    void ShowValue(double value) { m_display.ShowValue(value); }
+    void ShowNumberText(const std::string& text) { m_display.ShowNumberText(text); }
+    std::string GetDisplayText() const { return m_display.GetDisplayText(); }
+    // Also drops the prefixes and an angle entered part by part.
+    void ResetEntry();
     Toolkit& toolkit() { return m_toolkit; }
     Registry& registry() { return m_registry; }
 
-private:
-    void showModeLabel();
-    void closeBracket();
-
     Toolkit& m_toolkit;
     Registry& m_registry;
+    DisplayRegister m_display{*this};
+    Evaluator m_evaluator{m_display, *this};
+
+    bool ShiftOn = false;
+    bool HypOn = false;
+    int16_t DmsStep = 0;
+    double DmsTotal = 0;
+    Angle AngleMode = Angle::Degrees;
+    MemoryBank m_memory;
+    int16_t MemChoice = kMemNothing;   // outcome code of the memory dialog
+    std::string ConstFilePath;         // empty: constants.txt in the program folder
     std::string m_trayTip;
     bool m_unloaded = false;
 };

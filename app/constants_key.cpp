@@ -25,7 +25,7 @@ void Calculator::sscmdConst_Click()
     dialog.Caption = kLoadCaption;
     toolkit().ShowConstDialog(dialog);
     if (!dialog.Result.empty()) ShowNumberText(dialog.Result);
-    NewEntry = true;
+    m_display.EndEntry();
     toolkit().FocusEqual();
 }
 

@@ -7,7 +7,6 @@ namespace trellum {
 
 void Calculator::sscmdEqual_KeyDown(int16_t KeyCode, int16_t /*Shift: modifiers are not looked at*/)
 {
-    int16_t index = 0;  // handlers that take Index by reference get a fresh one
     if (KeyCode >= 48 && KeyCode <= 57) return sscmdDigit_Click(static_cast<int16_t>(KeyCode - 48));
     if (KeyCode >= 96 && KeyCode <= 105) return sscmdDigit_Click(static_cast<int16_t>(KeyCode - 96));
     switch (KeyCode) {
@@ -22,9 +21,9 @@ void Calculator::sscmdEqual_KeyDown(int16_t KeyCode, int16_t /*Shift: modifiers 
     case 115: return cmdPowers_Click(2);
     case 116: return cmdLogs_Click(0);
     case 117: return cmdLogs_Click(1);
-    case 118: index = 0; return cmdTrigFunc_Click(index);
-    case 119: index = 1; return cmdTrigFunc_Click(index);
-    case 120: index = 2; return cmdTrigFunc_Click(index);
+    case 118: return cmdTrigFunc_Click(0);
+    case 119: return cmdTrigFunc_Click(1);
+    case 120: return cmdTrigFunc_Click(2);
     case 122: return cmdExtended_Click(1);
     case 34: return sscmdExp_Click();
     case 33: return cmdMem_Click(1);

@@ -16,46 +16,34 @@ constexpr const char* kFlushedSlot = "0.";
 
 void Calculator::cmdMem_Click(int16_t Index)
 {
-    const bool store = Index == 0;
-    MemChoice = 0;
+    const bool store = Index == kMemoryIn;
+    MemChoice = kMemNothing;
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
-    dialog.lstMem = MemorySlots;
-    toolkit().ShowMemListDialog(dialog);
+    dialog.lstMem = m_memory.MemorySlots();
+    m_toolkit.ShowMemListDialog(dialog);
 
-    if (MemChoice >= 1 && MemChoice <= 10) {
-        const auto slot = static_cast<std::size_t>(MemChoice - 1);
+    if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {
+        const auto slot = static_cast<std::size_t>(MemChoice - kMemFirstLine);
         if (store) {
-            MemorySlots[slot] = GetDisplayText();
-            MemIndicatorVisible = !MemoryIsEmpty();
+            m_memory.Set(slot, GetDisplayText());
         } else {
-            ShowNumberText(MemorySlots[slot]);
+            ShowNumberText(m_memory.MemorySlots()[slot]);
         }
-    } else if (MemChoice == 20) {
-        MemorySlots.fill(kFlushedSlot);
-        MemIndicatorVisible = false;
-    } else if (MemChoice >= 21 && MemChoice <= 30) {
-        MemorySlots.fill(kFlushedSlot);
+    } else if (MemChoice == kMemFlushed) {
+        m_memory.Fill(kFlushedSlot);
+    } else if (MemChoice >= kMemFlushedFirstLine && MemChoice <= kMemFlushedLastLine) {
+        m_memory.Fill(kFlushedSlot);
         if (store) {
-            MemorySlots[static_cast<std::size_t>(MemChoice - 21)] = GetDisplayText();
-            MemIndicatorVisible = !MemoryIsEmpty();
+            m_memory.Set(static_cast<std::size_t>(MemChoice - kMemFlushedFirstLine), GetDisplayText());
         } else {
             ShowNumberText(kFlushedSlot);
-            MemIndicatorVisible = false;
         }
     }
-    NewEntry = true;
-    toolkit().FocusEqual();
+    m_display.EndEntry();
+    m_toolkit.FocusEqual();
 }
 
-// The bank is empty when its values add up to exactly zero, so 5 and -5 count as
-// empty. A sum beyond the double range (only from hand-edited settings) is an
-// infinity or NaN, never 0, and so counts as not empty.
-bool Calculator::MemoryIsEmpty() const
-{
-    double sum = 0.0;
-    for (const std::string& slot : MemorySlots) sum = sum + ValueOfText(slot);
-    return sum == 0.0;
-}
+bool Calculator::MemoryIsEmpty() const { return m_memory.IsEmpty(); }
 
 }  // namespace trellum

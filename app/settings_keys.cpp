@@ -70,8 +70,7 @@ bool Calculator::LoadSettings()
     ReadSettingsValue(store, key, "Mode", mode);
     const double* modeNumber = std::get_if<double>(&mode);
     const bool knownMode = modeNumber != nullptr && (*modeNumber == 0 || *modeNumber == 1 || *modeNumber == 2);
-    AngleMode = knownMode ? static_cast<int16_t>(*modeNumber) : int16_t{0};
-    ModeDisplayVisible = {AngleMode == 0, AngleMode == 1, AngleMode == 2};
+    AngleMode = knownMode ? static_cast<Angle>(*modeNumber) : Angle::Degrees;
 
     SettingsValue onTop;
     ReadSettingsValue(store, key, "OnTop", onTop);
@@ -85,17 +84,17 @@ bool Calculator::LoadSettings()
     store.RegCloseKey(key);
 
     if (store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMemoryKey, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS) {
-        MemorySlots.fill("0");
-        MemIndicatorVisible = !MemoryIsEmpty();
+        m_memory.Fill("0");
         return false;
     }
+    MemoryBank::Slots slots;
     for (int n = 1; n <= 10; ++n) {
         SettingsValue slot;
         ReadSettingsValue(store, key, memoryValueName(n), slot);
         const std::string* text = std::get_if<std::string>(&slot);
-        MemorySlots[static_cast<std::size_t>(n - 1)] = text != nullptr ? *text : "0";
+        slots[static_cast<std::size_t>(n - 1)] = text != nullptr ? *text : "0";
     }
-    MemIndicatorVisible = !MemoryIsEmpty();
+    m_memory.Assign(std::move(slots));
     store.RegCloseKey(key);
     return true;
 }
@@ -110,13 +109,13 @@ void Calculator::SaveSettings()
     store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS_3F, &key);
     WriteSettingsValue(store, key, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
     WriteSettingsValue(store, key, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
-    WriteSettingsValue(store, key, "Mode", REG_DWORD, static_cast<double>(AngleMode));
+    WriteSettingsValue(store, key, "Mode", REG_DWORD, static_cast<double>(static_cast<int16_t>(AngleMode)));
     WriteSettingsValue(store, key, "OnTop", REG_SZ, std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
     store.RegCloseKey(key);
 
     store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMemoryKey, 0, KEY_ALL_ACCESS_3F, &key);
     for (int n = 1; n <= 10; ++n)
-        WriteSettingsValue(store, key, memoryValueName(n), REG_SZ, MemorySlots[static_cast<std::size_t>(n - 1)]);
+        WriteSettingsValue(store, key, memoryValueName(n), REG_SZ, m_memory.MemorySlots()[static_cast<std::size_t>(n - 1)]);
     store.RegCloseKey(key);
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/calculator.h"
+#include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
 #include "storage/registry.h"
 
@@ -95,6 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::Calculator again(toolkit2, next);
     again.Form_Load();
     if (!next.SetAsidePath().empty()) std::abort();
-    if (again.AngleMode != calc.AngleMode || again.MemorySlots != calc.MemorySlots) std::abort();
+    using trellum::CalculatorProbe;
+    if (CalculatorProbe::AngleMode(again) != CalculatorProbe::AngleMode(calc) ||
+        CalculatorProbe::MemorySlots(again) != CalculatorProbe::MemorySlots(calc))
+        std::abort();
     return 0;
 }

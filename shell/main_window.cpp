@@ -474,13 +474,14 @@ void MainWindow::buildMenus()
 
 void MainWindow::render()
 {
-    m_lcd->setText(ToQString(m_calc.LcdText));
-    m_expLabel->setText(ToQString(m_calc.ExpText));
-    m_expLabel->setVisible(m_calc.ExpVisible);
-    m_shiftIndicator->setVisible(m_calc.ShiftIndicatorVisible);
-    m_hypIndicator->setVisible(m_calc.HypIndicatorVisible);
-    m_memIndicator->setVisible(m_calc.MemIndicatorVisible);
-    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(m_calc.ModeDisplayVisible[i]);
+    const DisplayState shown = m_calc.Display();
+    m_lcd->setText(ToQString(shown.LcdText));
+    m_expLabel->setText(ToQString(shown.ExpText));
+    m_expLabel->setVisible(shown.ExpVisible);
+    m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
+    m_hypIndicator->setVisible(shown.HypIndicatorVisible);
+    m_memIndicator->setVisible(shown.MemIndicatorVisible);
+    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
 }
 
 void MainWindow::forward(const std::function<void()>& handler)

@@ -7,7 +7,8 @@
 
 #include <map>
 
-#include "app/calculator.h"
+#include "app/product.h"
+#include "app/toolkit.h"
 #include "engine/number_text.h"
 #include "storage/constants_file.h"
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "app/calculator.h"
+#include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
 #include "testing/storage_tokens.h"
 
@@ -43,9 +44,9 @@ const std::unordered_map<std::string_view, Press>& plainKeys()
         {"MODE", [](Calculator& c) { c.cmdMode_Click(); }},
         {"SHIFT", [](Calculator& c) { c.cmdShift_Click(); }},
         {"HYP", [](Calculator& c) { c.cmdHyp_Click(); }},
-        {"SIN", [](Calculator& c) { int16_t i = 0; c.cmdTrigFunc_Click(i); }},
-        {"COS", [](Calculator& c) { int16_t i = 1; c.cmdTrigFunc_Click(i); }},
-        {"TAN", [](Calculator& c) { int16_t i = 2; c.cmdTrigFunc_Click(i); }},
+        {"SIN", [](Calculator& c) { c.cmdTrigFunc_Click(0); }},
+        {"COS", [](Calculator& c) { c.cmdTrigFunc_Click(1); }},
+        {"TAN", [](Calculator& c) { c.cmdTrigFunc_Click(2); }},
         {"LOG", [](Calculator& c) { c.cmdLogs_Click(0); }},
         {"LN", [](Calculator& c) { c.cmdLogs_Click(1); }},
         {"X2", [](Calculator& c) { c.cmdPowers_Click(0); }},
@@ -98,11 +99,12 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
 void AppendRunnerLine(std::string& out, std::string_view token, const Calculator& calc, RecordingToolkit& toolkit,
                       const LineOptions& options)
 {
+    const DisplayState shown = calc.Display();
     out += token;
     out += '\t';
-    out += calc.LcdText;
+    out += shown.LcdText;
     out += '\t';
-    if (calc.ExpVisible) out += calc.ExpText;
+    if (shown.ExpVisible) out += shown.ExpText;
     out += '\t';
     std::string_view separator;
     const auto indicator = [&](bool visible, std::string_view name) {
@@ -111,12 +113,12 @@ void AppendRunnerLine(std::string& out, std::string_view token, const Calculator
         out += name;
         separator = " ";
     };
-    indicator(calc.ShiftIndicatorVisible, "S");
-    indicator(calc.HypIndicatorVisible, "hyp");
-    indicator(calc.MemIndicatorVisible, "M");
-    indicator(calc.ModeDisplayVisible[0], "D");
-    indicator(calc.ModeDisplayVisible[1], "R");
-    indicator(calc.ModeDisplayVisible[2], "G");
+    indicator(shown.ShiftIndicatorVisible, "S");
+    indicator(shown.HypIndicatorVisible, "hyp");
+    indicator(shown.MemIndicatorVisible, "M");
+    indicator(shown.ModeDisplayVisible[0], "D");
+    indicator(shown.ModeDisplayVisible[1], "R");
+    indicator(shown.ModeDisplayVisible[2], "G");
     out += '\t';
     for (std::size_t i = 0; i < toolkit.Events.size(); ++i) {
         if (i > 0) out += " | ";
@@ -124,15 +126,17 @@ void AppendRunnerLine(std::string& out, std::string_view token, const Calculator
     }
     toolkit.Events.clear();
     if (options.state) {
-        out += "\tnew=" + std::to_string(calc.NewEntry ? 1 : 0) + " exp=" + std::to_string(calc.ExpShown ? 1 : 0) +
-               " point=" + std::to_string(calc.PointTyped ? 1 : 0) + " open=" + std::to_string(calc.OpenBrackets) +
-               " stack=" + std::to_string(calc.Stack.Size());
+        const CalculatorProbe::EntryState entry = CalculatorProbe::Entry(calc);
+        out += "\tnew=" + std::to_string(entry.newEntry ? 1 : 0) + " exp=" + std::to_string(entry.expShown ? 1 : 0) +
+               " point=" + std::to_string(entry.pointTyped ? 1 : 0) + " open=" + std::to_string(entry.openBrackets) +
+               " stack=" + std::to_string(entry.stacked);
     }
     if (options.memory) {
         out += '\t';
-        for (std::size_t i = 0; i < calc.MemorySlots.size(); ++i) {
+        const MemoryBank::Slots& slots = CalculatorProbe::MemorySlots(calc);
+        for (std::size_t i = 0; i < slots.size(); ++i) {
             if (i > 0) out += ',';
-            out += calc.MemorySlots[i];
+            out += slots[i];
         }
     }
     out += '\n';

@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     trellum::RecordingToolkit toolkit;
     trellum::Registry registry(hiveFile);
     trellum::Calculator calc(toolkit, registry);
-    calc.ConstFilePath = constantsFile;
+    calc.UseConstantsFile(constantsFile);
     // Start as the program does: settings (none without --hive), then AC.
     calc.Form_Load();
     toolkit.Events.clear();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/key_sequence.h"
+#include "testing/key_sequence.h"
 
 namespace trellum {
 namespace {
@@ -75,7 +75,7 @@ TEST(KeyboardMapTest, EscapeHidesToTheTray)
     seq.press("4 2 KEY:27");
     EXPECT_FALSE(seq.toolkit.Visible);
     EXPECT_EQ(seq.toolkit.Tip, "Trellum (Hide)");
-    EXPECT_EQ(seq.calc.LcdText, "42.  ");
+    EXPECT_EQ(seq.calc.Display().LcdText, "42.  ");
 }
 
 TEST(KeyboardMapTest, EndSwitchesOffAndSavesOnce)
@@ -94,8 +94,8 @@ TEST(KeyboardMapTest, ShiftWithDigitTogglesThenTypes)
 {
     KeySequence seq;
     seq.press("5 = KEY:16 KEY:56");
-    EXPECT_EQ(seq.calc.LcdText, "8.  ");
-    EXPECT_FALSE(seq.calc.ShiftIndicatorVisible);  // the new number resets the prefix
+    EXPECT_EQ(seq.calc.Display().LcdText, "8.  ");
+    EXPECT_FALSE(seq.calc.Display().ShiftIndicatorVisible);  // the new number resets the prefix
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/calculator.h"
+#include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
 
 namespace trellum {
@@ -95,12 +96,12 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
         EXPECT_EQ(program.toolkit.Top, row.top);
         EXPECT_EQ(program.toolkit.Left, row.left);
-        EXPECT_EQ(calc.AngleMode, row.mode);
-        EXPECT_EQ(calc.ModeDisplayVisible, (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
+        EXPECT_EQ(calc.Display().ModeDisplayVisible,
+                  (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
         EXPECT_EQ(program.toolkit.FloatChecked, row.onTop);
         EXPECT_EQ(program.toolkit.TopMost, row.onTop);
-        EXPECT_EQ(calc.MemorySlots, row.slots);
-        EXPECT_EQ(calc.MemIndicatorVisible, row.memIndicator);
+        EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
+        EXPECT_EQ(calc.Display().MemIndicatorVisible, row.memIndicator);
     }
 }
 
@@ -112,8 +113,9 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     first.toolkit.Top = -45;
     first.toolkit.Left = 32767;
     first.toolkit.FloatChecked = true;
-    first.calculator.AngleMode = 2;
-    first.calculator.MemorySlots = slots;
+    first.calculator.cmdMode_Click();
+    first.calculator.cmdMode_Click();  // grads
+    CalculatorProbe::SetMemorySlots(first.calculator, slots);
     first.calculator.SaveSettings();
 
     const auto check = [&](const char* path, const std::string& name, uint32_t type, const std::string& data) {
@@ -139,8 +141,8 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
         SCOPED_TRACE(restart);
         ProgramRun program(m_hive);
         ASSERT_TRUE(program.calculator.LoadSettings());
-        EXPECT_EQ(program.calculator.MemorySlots, slots);
-        EXPECT_EQ(program.calculator.AngleMode, 2);
+        EXPECT_EQ(CalculatorProbe::MemorySlots(program.calculator), slots);
+        EXPECT_EQ(CalculatorProbe::AngleMode(program.calculator), Angle::Grads);
         EXPECT_EQ(program.toolkit.Top, -45);
         EXPECT_EQ(program.toolkit.Left, 32767);
         EXPECT_TRUE(program.toolkit.TopMost);

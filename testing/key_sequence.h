@@ -3,11 +3,12 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "app/calculator.h"
+#include "storage/registry.h"
 #include "testing/key_script.h"
 #include "testing/recording_toolkit.h"
-#include "storage/registry.h"
 
 namespace trellum::testing_support {
 
@@ -51,8 +52,24 @@ struct BasicKeySequence {
     // The display as a person reads it: mantissa, and "E" and the exponent while shown.
     std::string shown() const
     {
-        std::string text = calc.LcdText;
-        if (calc.ExpVisible) text += "E" + calc.ExpText;
+        const DisplayState state = calc.Display();
+        std::string text = state.LcdText;
+        if (state.ExpVisible) text += "E" + state.ExpText;
+        return text;
+    }
+
+    // The lit indicators as the runner prints them, e.g. "S hyp M D".
+    std::string indicators() const
+    {
+        const DisplayState state = calc.Display();
+        const std::pair<bool, const char*> parts[] = {
+            {state.ShiftIndicatorVisible, "S"}, {state.HypIndicatorVisible, "hyp"},
+            {state.MemIndicatorVisible, "M"},   {state.ModeDisplayVisible[0], "D"},
+            {state.ModeDisplayVisible[1], "R"}, {state.ModeDisplayVisible[2], "G"}};
+        std::string text;
+        for (const auto& [on, name] : parts) {
+            if (on) text += (text.empty() ? "" : " ") + std::string(name);
+        }
         return text;
     }
 };
