@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "app/calculator.h"
+#include "app/key_table.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
 #include "testing/storage_tokens.h"
@@ -13,49 +14,24 @@ namespace trellum {
 
 namespace {
 
-using Press = void (*)(Calculator&);
-
-const std::unordered_map<std::string_view, Press>& plainKeys()
+// Keys whose token is followed by a dialog's answer (storage_tokens.h).
+bool takesAnswer(const KeyRow& key)
 {
-    static const std::unordered_map<std::string_view, Press> keys = {
-        {"0", [](Calculator& c) { c.sscmdDigit_Click(0); }},
-        {"1", [](Calculator& c) { c.sscmdDigit_Click(1); }},
-        {"2", [](Calculator& c) { c.sscmdDigit_Click(2); }},
-        {"3", [](Calculator& c) { c.sscmdDigit_Click(3); }},
-        {"4", [](Calculator& c) { c.sscmdDigit_Click(4); }},
-        {"5", [](Calculator& c) { c.sscmdDigit_Click(5); }},
-        {"6", [](Calculator& c) { c.sscmdDigit_Click(6); }},
-        {"7", [](Calculator& c) { c.sscmdDigit_Click(7); }},
-        {"8", [](Calculator& c) { c.sscmdDigit_Click(8); }},
-        {"9", [](Calculator& c) { c.sscmdDigit_Click(9); }},
-        {".", [](Calculator& c) { c.sscmdDot_Click(); }},
-        {"EXP", [](Calculator& c) { c.sscmdExp_Click(); }},
-        {"DEL", [](Calculator& c) { c.cmdDel_Click(); }},
-        {"AC", [](Calculator& c) { c.sscmdClean_Click(0); }},
-        {"C", [](Calculator& c) { c.sscmdClean_Click(1); }},
-        {"+", [](Calculator& c) { c.sscmdOperator_Click(1); }},
-        {"-", [](Calculator& c) { c.sscmdOperator_Click(2); }},
-        {"*", [](Calculator& c) { c.sscmdOperator_Click(3); }},
-        {"/", [](Calculator& c) { c.sscmdOperator_Click(4); }},
-        {"(", [](Calculator& c) { c.cmdBracket_Click(0); }},
-        {")", [](Calculator& c) { c.cmdBracket_Click(1); }},
-        {"=", [](Calculator& c) { c.sscmdEqual_Click(); }},
-        {"^", [](Calculator& c) { c.cmdPowers_Click(2); }},
-        {"MODE", [](Calculator& c) { c.cmdMode_Click(); }},
-        {"SHIFT", [](Calculator& c) { c.cmdShift_Click(); }},
-        {"HYP", [](Calculator& c) { c.cmdHyp_Click(); }},
-        {"SIN", [](Calculator& c) { c.cmdTrigFunc_Click(0); }},
-        {"COS", [](Calculator& c) { c.cmdTrigFunc_Click(1); }},
-        {"TAN", [](Calculator& c) { c.cmdTrigFunc_Click(2); }},
-        {"LOG", [](Calculator& c) { c.cmdLogs_Click(0); }},
-        {"LN", [](Calculator& c) { c.cmdLogs_Click(1); }},
-        {"X2", [](Calculator& c) { c.cmdPowers_Click(0); }},
-        {"SQRT", [](Calculator& c) { c.cmdPowers_Click(1); }},
-        {"NEG", [](Calculator& c) { c.cmdExtended_Click(0); }},
-        {"INV", [](Calculator& c) { c.cmdExtended_Click(1); }},
-        {"DMS", [](Calculator& c) { c.cmdAngle_Click(); }},
-        {"COPY", [](Calculator& c) { c.mnuCopy_Click(); }},
-    };
+    const std::string_view token = key.token;
+    return token == "MIN" || token == "MR" || token == "CO";
+}
+
+// The keypad's tokens from the key table, and COPY for the Copy menu entry.
+const std::unordered_map<std::string_view, std::function<void(Calculator&)>>& plainKeys()
+{
+    static const auto keys = [] {
+        std::unordered_map<std::string_view, std::function<void(Calculator&)>> all;
+        for (const KeyRow& key : KeyTable()) {
+            if (*key.token != '\0' && !takesAnswer(key)) all.emplace(key.token, [&key](Calculator& c) { key.Press(c); });
+        }
+        all.emplace("COPY", [](Calculator& c) { c.mnuCopy_Click(); });
+        return all;
+    }();
     return keys;
 }
 
