@@ -9,17 +9,9 @@
 #include "storage/registry.h"
 #include "testing/key_script.h"
 #include "testing/recording_toolkit.h"
+#include "testing/row_name.h"
 
 namespace trellum::testing_support {
-
-// Names a TEST_P row after its `name` field, so a failure says which case broke.
-struct RowName {
-    template <class Info>
-    std::string operator()(const Info& info) const
-    {
-        return info.param.name;
-    }
-};
 
 // Toolkit: RecordingToolkit, or a subclass that records more.
 template <class Toolkit>

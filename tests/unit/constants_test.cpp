@@ -16,6 +16,7 @@
 #include "testing/recording_toolkit.h"
 #include "storage/const_dialog.h"
 #include "storage/registry.h"
+#include "testing/row_name.h"
 
 namespace trellum {
 namespace {
@@ -39,7 +40,7 @@ std::string readFile(const fs::path& path)
 void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // Names each test of a table after the row's `name`.
-const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+const testing_support::RowName kRowName;
 
 class ConstantsTest : public testing::Test {
 protected:
