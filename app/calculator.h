@@ -39,7 +39,8 @@
 
 namespace trellum {
 
-class Registry;
+class SettingsStore;
+enum class SettingsFound : int8_t;
 
 // Index values of the control arrays.
 enum CleanIndex : int16_t { kAllClear = 0, kClearEntry = 1 };
@@ -74,7 +75,7 @@ struct DisplayState {
 
 class Calculator : private ErrorReporter {
 public:
-    Calculator(Toolkit& toolkit, Registry& registry);
+    Calculator(Toolkit& toolkit, SettingsStore& settings);
 
     DisplayState Display() const;
     // The constants file the Co key uses; empty (the default) for this user's
@@ -115,7 +116,7 @@ public:
     void sscmdConst_Click();
 
     // ---- Settings (settings_keys.cpp) ----
-    bool LoadSettings();
+    SettingsFound LoadSettings();  // which of the two keys it found
     void SaveSettings();
 
     // ---- Application shell logic (window_logic.cpp) ----
@@ -143,10 +144,10 @@ private:
     // Also drops the prefixes and an angle entered part by part.
     void ResetEntry();
     Toolkit& toolkit() { return m_toolkit; }
-    Registry& registry() { return m_registry; }
+    SettingsStore& settings() { return m_settings; }
 
     Toolkit& m_toolkit;
-    Registry& m_registry;
+    SettingsStore& m_settings;
     DisplayRegister m_display{*this};
     Evaluator m_evaluator{m_display, *this};
 

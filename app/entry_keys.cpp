@@ -6,7 +6,7 @@
 
 namespace trellum {
 
-Calculator::Calculator(Toolkit& toolkit, Registry& registry) : m_toolkit(toolkit), m_registry(registry) {}
+Calculator::Calculator(Toolkit& toolkit, SettingsStore& settings) : m_toolkit(toolkit), m_settings(settings) {}
 
 DisplayState Calculator::Display() const
 {

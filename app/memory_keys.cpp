@@ -20,7 +20,7 @@ void Calculator::cmdMem_Click(int16_t Index)
     MemChoice = kMemNothing;
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
-    dialog.lstMem = m_memory.MemorySlots();
+    dialog.ShowSlots(m_memory.MemorySlots());
     m_toolkit.ShowMemListDialog(dialog);
 
     if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {

@@ -10,7 +10,7 @@
 #include "app/calculator.h"
 #include "engine/display_register.h"
 #include "engine/number_text.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 #include "testing/recording_toolkit.h"
 
 namespace {
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     trellum::RecordingToolkit toolkit;
-    trellum::Registry registry;
-    trellum::Calculator calc(toolkit, registry);
+    trellum::SettingsStore settings;
+    trellum::Calculator calc(toolkit, settings);
     calc.sscmdClean_Click(0);
     calc.sscmdDigit_Click(7);
     const std::string before = calc.Display().LcdText;

@@ -37,61 +37,31 @@ int32_t roundToInt32(const SettingsValue& value)
 
 }  // namespace
 
-void CreateSettingsKey(Registry& registry, const std::string& path, HKEY root)
-{
-    HKEY key = 0;
-    registry.RegCreateKeyExA(root, path, 0, KEY_ALL_ACCESS_3F, &key);
-    registry.RegCloseKey(key);
-}
+void CreateSettingsKey(SettingsStore& store, const std::string& key) { store.CreateKey(key); }
 
-int32_t WriteSettingsValue(Registry& registry, HKEY key, const std::string& name, uint32_t type,
+int32_t WriteSettingsValue(SettingsStore& store, const std::string& key, const std::string& name, uint32_t type,
                            const SettingsValue& value)
 {
-    if (type == REG_SZ) {
-        const std::string text = textOf(value);
-        std::vector<uint8_t> data(text.begin(), text.end());
-        data.push_back(0);
-        return registry.RegSetValueExA(key, name, REG_SZ, data.data(), static_cast<uint32_t>(data.size()));
-    }
-    if (type == REG_DWORD) {
-        const uint32_t number = static_cast<uint32_t>(roundToInt32(value));
-        const uint8_t data[4] = {static_cast<uint8_t>(number), static_cast<uint8_t>(number >> 8),
-                                 static_cast<uint8_t>(number >> 16), static_cast<uint8_t>(number >> 24)};
-        return registry.RegSetValueExA(key, name, REG_DWORD, data, 4);
-    }
-    return ERROR_SUCCESS;
+    bool written = true;
+    if (type == REG_SZ) written = store.SetText(key, name, textOf(value));
+    else if (type == REG_DWORD) written = store.SetNumber(key, name, roundToInt32(value));
+    return written ? kSettingsOk : kSettingsNotFound;
 }
 
-int32_t ReadSettingsValue(Registry& registry, HKEY key, const std::string& name, SettingsValue& holder)
+int32_t ReadSettingsValue(const SettingsStore& store, const std::string& key, const std::string& name,
+                          SettingsValue& holder)
 {
-    uint32_t type = 0;
-    uint32_t size = 0;
-    const int32_t status = registry.RegQueryValueExA(key, name, &type, nullptr, &size);
-    if (status != ERROR_SUCCESS) return status;
-    if (type == REG_SZ) {
-        std::vector<uint8_t> buffer(size);
-        const int32_t read = registry.RegQueryValueExA(key, name, &type, buffer.data(), &size);
-        if (read != ERROR_SUCCESS) {
-            holder = std::string();
-            return read;
-        }
-        std::string text(buffer.begin(), buffer.begin() + size);
-        if (!text.empty() && text.back() == '\0') text.pop_back();
-        holder = std::move(text);
-        return read;
+    const std::optional<uint32_t> type = store.TypeOf(key, name);
+    if (!type) return kSettingsNotFound;
+    if (std::optional<std::string> text = store.Text(key, name)) {
+        holder = std::move(*text);
+        return kSettingsOk;
     }
-    if (type == REG_DWORD) {
-        uint8_t buffer[4] = {0, 0, 0, 0};
-        uint32_t bufferSize = sizeof buffer;
-        const int32_t read = registry.RegQueryValueExA(key, name, &type, buffer, &bufferSize);
-        if (read == ERROR_SUCCESS) {
-            const uint32_t bits = static_cast<uint32_t>(buffer[0]) | static_cast<uint32_t>(buffer[1]) << 8 |
-                                  static_cast<uint32_t>(buffer[2]) << 16 | static_cast<uint32_t>(buffer[3]) << 24;
-            holder = static_cast<double>(static_cast<int32_t>(bits));
-        }
-        return read;
+    if (const std::optional<int32_t> number = store.Number(key, name)) {
+        holder = static_cast<double>(*number);
+        return kSettingsOk;
     }
-    return -1;
+    return kSettingsOtherType;
 }
 
 }  // namespace trellum

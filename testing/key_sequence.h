@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "app/calculator.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 #include "testing/key_script.h"
 #include "testing/recording_toolkit.h"
 #include "testing/row_name.h"
@@ -17,8 +17,8 @@ namespace trellum::testing_support {
 template <class Toolkit>
 struct BasicKeySequence {
     Toolkit toolkit;
-    Registry registry;
-    Calculator calc{toolkit, registry};
+    SettingsStore settings;
+    Calculator calc{toolkit, settings};
 
     BasicKeySequence()
     {

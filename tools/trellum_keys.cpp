@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/calculator.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 #include "testing/key_script.h"
 #include "testing/recording_toolkit.h"
 
@@ -63,7 +63,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, bool a
 class Session {
 public:
     explicit Session(const Options& options)
-        : m_options(options.line), m_registry(options.hiveFile), m_calc(m_toolkit, m_registry)
+        : m_options(options.line), m_settings(options.hiveFile), m_calc(m_toolkit, m_settings)
     {
         m_calc.UseConstantsFile(options.constantsFile);
         // Start as the program does: settings (none without --hive), then AC.
@@ -86,7 +86,7 @@ public:
 private:
     trellum::LineOptions m_options;
     trellum::RecordingToolkit m_toolkit;
-    trellum::Registry m_registry;
+    trellum::SettingsStore m_settings;
     trellum::Calculator m_calc;
 };
 

@@ -25,9 +25,9 @@
 #include "app/calculator.h"
 #include "testing/key_script.h"
 #include "engine/number_text.h"
+#include "storage/settings_store.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
-#include "storage/registry.h"
 
 namespace trellum {
 namespace {
@@ -133,7 +133,7 @@ public:
 private:
     void start()
     {
-        m_calc = std::make_unique<Calculator>(m_toolkit, m_registry);
+        m_calc = std::make_unique<Calculator>(m_toolkit, m_settings);
         m_calc->UseConstantsFile(m_constants);
         m_calc->Form_Load();
         m_toolkit.Events.clear();
@@ -238,7 +238,7 @@ private:
     std::filesystem::path m_dir;
     std::string m_constants;
     RecordingToolkit m_toolkit;
-    Registry m_registry;  // in memory: OFF saves here and the next start reads it back
+    SettingsStore m_settings;  // in memory: OFF saves here and the next start reads it back
     std::unique_ptr<Calculator> m_calc;
     std::deque<std::string> m_recent;
     bool m_foreignExponent = false;
