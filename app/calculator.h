@@ -28,6 +28,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "app/memory_bank.h"
 #include "app/toolkit.h"
@@ -62,10 +63,11 @@ enum MemOutcome : int16_t {
     kMemFlushedLastLine = 30,
 };
 
-// What the window shows, read-only.
+// What the window shows, read-only. The texts are views into the calculator,
+// valid until its next key.
 struct DisplayState {
-    std::string LcdText;   // mantissa and two spaces, or the bracket-level text
-    std::string ExpText;   // exponent label caption
+    std::string_view LcdText;  // mantissa and two spaces, or the bracket-level text
+    std::string_view ExpText;  // exponent label caption
     bool ExpVisible = false;
     bool ShiftIndicatorVisible = false;
     bool HypIndicatorVisible = false;

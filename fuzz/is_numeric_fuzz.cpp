@@ -15,7 +15,7 @@
 
 namespace {
 
-bool endsWithTwoSpaces(const std::string& s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "  ") == 0; }
+bool endsWithTwoSpaces(std::string_view s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "  ") == 0; }
 
 struct IgnoreErrors : trellum::ErrorReporter {
     void ReportError(trellum::ErrorCode) override {}
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::Calculator calc(toolkit, settings);
     calc.sscmdClean_Click(0);
     calc.sscmdDigit_Click(7);
-    const std::string before = calc.Display().LcdText;
+    const std::string before(calc.Display().LcdText);
 
     toolkit.Clipboard = text;
     calc.mnuPaste_Click();

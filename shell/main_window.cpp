@@ -433,8 +433,8 @@ void MainWindow::buildMenus()
 void MainWindow::render()
 {
     const DisplayState shown = m_calc.Display();
-    m_lcd->setText(ToQString(shown.LcdText));
-    m_expLabel->setText(ToQString(shown.ExpText));
+    m_lcd->setText(ToQString(std::string(shown.LcdText)));
+    m_expLabel->setText(ToQString(std::string(shown.ExpText)));
     m_expLabel->setVisible(shown.ExpVisible);
     m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);

@@ -1,7 +1,6 @@
 #include "testing/key_script.h"
 
 #include <charconv>
-#include <functional>
 #include <unordered_map>
 
 #include "app/calculator.h"
@@ -21,15 +20,17 @@ bool takesAnswer(const KeyRow& key)
     return token == "MIN" || token == "MR" || token == "CO";
 }
 
-// The keypad's tokens from the key table, and COPY for the Copy menu entry.
-const std::unordered_map<std::string_view, std::function<void(Calculator&)>>& plainKeys()
+constexpr std::string_view kCopyToken = "COPY";
+
+// The keypad's tokens from the key table; COPY (the Copy menu entry) maps to null.
+const std::unordered_map<std::string_view, const KeyRow*>& plainKeys()
 {
     static const auto keys = [] {
-        std::unordered_map<std::string_view, std::function<void(Calculator&)>> all;
+        std::unordered_map<std::string_view, const KeyRow*> all;
         for (const KeyRow& key : KeyTable()) {
-            if (*key.token != '\0' && !takesAnswer(key)) all.emplace(key.token, [&key](Calculator& c) { key.Press(c); });
+            if (*key.token != '\0' && !takesAnswer(key)) all.emplace(key.token, &key);
         }
-        all.emplace("COPY", [](Calculator& c) { c.mnuCopy_Click(); });
+        all.emplace(kCopyToken, nullptr);
         return all;
     }();
     return keys;
@@ -53,7 +54,8 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
 {
     const auto& keys = plainKeys();
     if (const auto it = keys.find(token); it != keys.end()) {
-        it->second(calc);
+        if (it->second != nullptr) it->second->Press(calc);
+        else calc.mnuCopy_Click();
         return true;
     }
     if (startsWith(token, "PASTE:")) {

@@ -45,8 +45,8 @@ struct BasicKeySequence {
     std::string shown() const
     {
         const DisplayState state = calc.Display();
-        std::string text = state.LcdText;
-        if (state.ExpVisible) text += "E" + state.ExpText;
+        std::string text(state.LcdText);
+        if (state.ExpVisible) text += "E" + std::string(state.ExpText);
         return text;
     }
 

@@ -107,7 +107,7 @@ public:
             m_toolkit.Unloaded = false;
             start();
         }
-        if (isStrictExponent(m_calc->Display().ExpText)) {
+        if (isStrictExponent(std::string(m_calc->Display().ExpText))) {
             m_foreignExponent = false;
         } else if (foreignSource) {
             m_foreignExponent = true;
@@ -201,7 +201,7 @@ private:
     {
         const Calculator& c = *m_calc;
         const DisplayState shown = c.Display();
-        const std::string& lcd = shown.LcdText;
+        const std::string lcd(shown.LcdText);
         const int16_t openBrackets = CalculatorProbe::Entry(c).openBrackets;
         const bool twoSpaces = lcd.size() >= 2 && lcd.compare(lcd.size() - 2, 2, "  ") == 0;
         const bool bracketText = lcd.rfind("(- ", 0) == 0 && lcd.size() > 3 &&
@@ -209,8 +209,9 @@ private:
                                  lcd.substr(3) == std::to_string(openBrackets);
         if (!twoSpaces && !bracketText) return "LCD text '" + lcd + "' neither ends in two spaces nor is the bracket level";
 
-        if (!(isStrictExponent(shown.ExpText) || (m_foreignExponent && isForeignExponent(shown.ExpText))))
-            return "exponent text '" + shown.ExpText + "'";
+        const std::string exponent(shown.ExpText);
+        if (!(isStrictExponent(exponent) || (m_foreignExponent && isForeignExponent(exponent))))
+            return "exponent text '" + exponent + "'";
 
         const std::vector<double> entries = CalculatorProbe::StackEntries(c);
         if (entries.size() % 2 != 0) return "stack holds an odd number of entries: " + std::to_string(entries.size());
