@@ -13,6 +13,7 @@
 #include "app/calculator.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
+#include "tests/unit/temp_folder.h"
 
 namespace trellum {
 namespace {
@@ -38,18 +39,14 @@ struct ProgramRun {
     Calculator calculator;
 };
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public testing_support::TempFolderTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "trellum-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        TempFolderTest::SetUp();
         m_hive = (m_dir / "system.reg").string();
     }
-    void TearDown() override { fs::remove_all(m_dir); }
 
-    fs::path m_dir;
     std::string m_hive;
 };
 
