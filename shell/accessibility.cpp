@@ -1,6 +1,8 @@
 #include "shell/accessibility.h"
 
 #include <cstring>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 #include <QAccessible>
@@ -9,91 +11,139 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "app/key_table.h"
+#include "app/virtual_keys.h"
 #include "shell/main_window.h"
 
 namespace trellum::shell {
 
 namespace {
 
-// One row per keypad key, keyed by control name and Index (never by caption).
-// Texts are English sources, translated in the context "Keys".
-struct KeySpeech {
+// The names of the key table (app/key_table.cpp), listed for lupdate: the
+// library cannot use Qt's macros. The accessibility widget test fails on a
+// name of the table that is missing here.
+const char* const kKeyNames[] = {
+    QT_TRANSLATE_NOOP("Keys", "shift"), QT_TRANSLATE_NOOP("Keys", "delete"),
+    QT_TRANSLATE_NOOP("Keys", "angle mode"), QT_TRANSLATE_NOOP("Keys", "degrees minutes seconds"),
+    QT_TRANSLATE_NOOP("Keys", "off"), QT_TRANSLATE_NOOP("Keys", "square"),
+    QT_TRANSLATE_NOOP("Keys", "square root"), QT_TRANSLATE_NOOP("Keys", "x to the power y"),
+    QT_TRANSLATE_NOOP("Keys", "common logarithm"), QT_TRANSLATE_NOOP("Keys", "natural logarithm"),
+    QT_TRANSLATE_NOOP("Keys", "change sign"), QT_TRANSLATE_NOOP("Keys", "reciprocal"),
+    QT_TRANSLATE_NOOP("Keys", "hyperbolic"), QT_TRANSLATE_NOOP("Keys", "sine"),
+    QT_TRANSLATE_NOOP("Keys", "cosine"), QT_TRANSLATE_NOOP("Keys", "tangent"),
+    QT_TRANSLATE_NOOP("Keys", "open bracket"), QT_TRANSLATE_NOOP("Keys", "close bracket"),
+    QT_TRANSLATE_NOOP("Keys", "memory in"), QT_TRANSLATE_NOOP("Keys", "memory recall"),
+    QT_TRANSLATE_NOOP("Keys", "clear"), QT_TRANSLATE_NOOP("Keys", "all clear"),
+    QT_TRANSLATE_NOOP("Keys", "plus"), QT_TRANSLATE_NOOP("Keys", "minus"),
+    QT_TRANSLATE_NOOP("Keys", "multiply"), QT_TRANSLATE_NOOP("Keys", "divide"),
+    QT_TRANSLATE_NOOP("Keys", "decimal point"), QT_TRANSLATE_NOOP("Keys", "exponent"),
+    QT_TRANSLATE_NOOP("Keys", "equals"), QT_TRANSLATE_NOOP("Keys", "constants"),
+};
+
+// What SHIFT and hyp make of a key, and a note on keys whose effect is a mode,
+// by control name and Index; keys not listed keep their one function.
+struct KeyVariants {
     const char* control;
-    int16_t index;         // -1: not an element of a control array
-    const char* name;      // what the key is called aloud
-    int keyboardKey;       // Qt key that types it, Qt::KeypadModifier for the keypad
-    const char* keyName;   // that key, as a person names it
+    int16_t index;
     const char* withShift = nullptr;
     const char* withHyp = nullptr;
     const char* withBoth = nullptr;
     const char* note = nullptr;
 };
 
+const KeyVariants kKeyVariants[] = {
+    {"cmdShift", -1, nullptr, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("Keys", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off")},
+    {"cmdMode", -1, nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "switches between degrees, radians and grads")},
+    {"cmdLogs", 0, QT_TRANSLATE_NOOP("Keys", "ten to the power x")},
+    {"cmdLogs", 1, QT_TRANSLATE_NOOP("Keys", "e to the power x")},
+    {"cmdExtended", 1, QT_TRANSLATE_NOOP("Keys", "factorial")},
+    {"cmdHyp", -1, nullptr, nullptr, nullptr,
+     QT_TRANSLATE_NOOP("Keys", "turns the hyperbolic forms of sin, cos and tan on or off")},
+    {"cmdTrigFunc", 0, QT_TRANSLATE_NOOP("Keys", "arc sine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic sine"),
+     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic sine")},
+    {"cmdTrigFunc", 1, QT_TRANSLATE_NOOP("Keys", "arc cosine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic cosine"),
+     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic cosine")},
+    {"cmdTrigFunc", 2, QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
+     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent")},
+    {"sscmdExp", -1, nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "with nothing typed: pi")},
+};
+
+// A keyboard key of the key table (a virtual-key code) as a person names it,
+// and as Qt types it (Qt::KeypadModifier for the keypad).
+struct KeyboardKey {
+    int16_t virtualKey;
+    int qtKey;
+    const char* name;
+};
+
 constexpr int kKeypad = Qt::KeypadModifier;
 
-const KeySpeech kKeySpeech[] = {
-    {"cmdShift", -1, QT_TRANSLATE_NOOP("Keys", "shift"), Qt::Key_Shift, QT_TRANSLATE_NOOP("Keys", "Shift"),
-     nullptr, nullptr, nullptr,
-     QT_TRANSLATE_NOOP("Keys", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off")},
-    {"cmdDel", -1, QT_TRANSLATE_NOOP("Keys", "delete"), Qt::Key_Backspace, QT_TRANSLATE_NOOP("Keys", "Backspace")},
-    {"cmdMode", -1, QT_TRANSLATE_NOOP("Keys", "angle mode"), Qt::Key_M, QT_TRANSLATE_NOOP("Keys", "M"),
-     nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "switches between degrees, radians and grads")},
-    {"cmdAngle", -1, QT_TRANSLATE_NOOP("Keys", "degrees minutes seconds"), Qt::Key_D, QT_TRANSLATE_NOOP("Keys", "D")},
-    {"sscmdOff", -1, QT_TRANSLATE_NOOP("Keys", "off"), Qt::Key_End, QT_TRANSLATE_NOOP("Keys", "End")},
-    {"cmdPowers", 0, QT_TRANSLATE_NOOP("Keys", "square"), Qt::Key_F2, QT_TRANSLATE_NOOP("Keys", "F2")},
-    {"cmdPowers", 1, QT_TRANSLATE_NOOP("Keys", "square root"), Qt::Key_F3, QT_TRANSLATE_NOOP("Keys", "F3")},
-    {"cmdPowers", 2, QT_TRANSLATE_NOOP("Keys", "x to the power y"), Qt::Key_F4, QT_TRANSLATE_NOOP("Keys", "F4")},
-    {"cmdLogs", 0, QT_TRANSLATE_NOOP("Keys", "common logarithm"), Qt::Key_F5, QT_TRANSLATE_NOOP("Keys", "F5"),
-     QT_TRANSLATE_NOOP("Keys", "ten to the power x")},
-    {"cmdLogs", 1, QT_TRANSLATE_NOOP("Keys", "natural logarithm"), Qt::Key_F6, QT_TRANSLATE_NOOP("Keys", "F6"),
-     QT_TRANSLATE_NOOP("Keys", "e to the power x")},
-    {"cmdExtended", 0, QT_TRANSLATE_NOOP("Keys", "change sign"), Qt::Key_F1, QT_TRANSLATE_NOOP("Keys", "F1")},
-    {"cmdExtended", 1, QT_TRANSLATE_NOOP("Keys", "reciprocal"), Qt::Key_F11, QT_TRANSLATE_NOOP("Keys", "F11"),
-     QT_TRANSLATE_NOOP("Keys", "factorial")},
-    {"cmdHyp", -1, QT_TRANSLATE_NOOP("Keys", "hyperbolic"), Qt::Key_H, QT_TRANSLATE_NOOP("Keys", "H"),
-     nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "turns the hyperbolic forms of sin, cos and tan on or off")},
-    {"cmdTrigFunc", 0, QT_TRANSLATE_NOOP("Keys", "sine"), Qt::Key_F7, QT_TRANSLATE_NOOP("Keys", "F7"),
-     QT_TRANSLATE_NOOP("Keys", "arc sine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic sine"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic sine")},
-    {"cmdTrigFunc", 1, QT_TRANSLATE_NOOP("Keys", "cosine"), Qt::Key_F8, QT_TRANSLATE_NOOP("Keys", "F8"),
-     QT_TRANSLATE_NOOP("Keys", "arc cosine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic cosine"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic cosine")},
-    {"cmdTrigFunc", 2, QT_TRANSLATE_NOOP("Keys", "tangent"), Qt::Key_F9, QT_TRANSLATE_NOOP("Keys", "F9"),
-     QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent")},
-    {"cmdBracket", 0, QT_TRANSLATE_NOOP("Keys", "open bracket"), Qt::Key_BracketLeft,
-     QT_TRANSLATE_NOOP("Keys", "left square bracket")},
-    {"cmdBracket", 1, QT_TRANSLATE_NOOP("Keys", "close bracket"), Qt::Key_BracketRight,
-     QT_TRANSLATE_NOOP("Keys", "right square bracket")},
-    {"cmdMem", 0, QT_TRANSLATE_NOOP("Keys", "memory in"), Qt::Key_Insert, QT_TRANSLATE_NOOP("Keys", "Insert")},
-    {"cmdMem", 1, QT_TRANSLATE_NOOP("Keys", "memory recall"), Qt::Key_PageUp, QT_TRANSLATE_NOOP("Keys", "Page Up")},
-    {"sscmdDigit", 0, "0", Qt::Key_0, "0"},
-    {"sscmdDigit", 1, "1", Qt::Key_1, "1"},
-    {"sscmdDigit", 2, "2", Qt::Key_2, "2"},
-    {"sscmdDigit", 3, "3", Qt::Key_3, "3"},
-    {"sscmdDigit", 4, "4", Qt::Key_4, "4"},
-    {"sscmdDigit", 5, "5", Qt::Key_5, "5"},
-    {"sscmdDigit", 6, "6", Qt::Key_6, "6"},
-    {"sscmdDigit", 7, "7", Qt::Key_7, "7"},
-    {"sscmdDigit", 8, "8", Qt::Key_8, "8"},
-    {"sscmdDigit", 9, "9", Qt::Key_9, "9"},
-    {"sscmdClean", 1, QT_TRANSLATE_NOOP("Keys", "clear"), Qt::Key_Delete, QT_TRANSLATE_NOOP("Keys", "Delete")},
-    {"sscmdClean", 0, QT_TRANSLATE_NOOP("Keys", "all clear"), Qt::Key_Home, QT_TRANSLATE_NOOP("Keys", "Home")},
-    {"sscmdOperator", 1, QT_TRANSLATE_NOOP("Keys", "plus"), Qt::Key_Plus | kKeypad,
-     QT_TRANSLATE_NOOP("Keys", "keypad plus")},
-    {"sscmdOperator", 2, QT_TRANSLATE_NOOP("Keys", "minus"), Qt::Key_Minus | kKeypad,
-     QT_TRANSLATE_NOOP("Keys", "keypad minus")},
-    {"sscmdOperator", 3, QT_TRANSLATE_NOOP("Keys", "multiply"), Qt::Key_Asterisk | kKeypad,
-     QT_TRANSLATE_NOOP("Keys", "keypad multiply")},
-    {"sscmdOperator", 4, QT_TRANSLATE_NOOP("Keys", "divide"), Qt::Key_Slash | kKeypad,
-     QT_TRANSLATE_NOOP("Keys", "keypad divide")},
-    {"sscmdDot", -1, QT_TRANSLATE_NOOP("Keys", "decimal point"), Qt::Key_Period | kKeypad,
-     QT_TRANSLATE_NOOP("Keys", "keypad decimal point")},
-    {"sscmdExp", -1, QT_TRANSLATE_NOOP("Keys", "exponent"), Qt::Key_PageDown, QT_TRANSLATE_NOOP("Keys", "Page Down"),
-     nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "with nothing typed: pi")},
-    {"sscmdEqual", -1, QT_TRANSLATE_NOOP("Keys", "equals"), Qt::Key_Return, QT_TRANSLATE_NOOP("Keys", "Enter")},
-    {"sscmdConst", -1, QT_TRANSLATE_NOOP("Keys", "constants"), Qt::Key_N, QT_TRANSLATE_NOOP("Keys", "N")},
+const KeyboardKey kKeyboardKeys[] = {
+    {VK_SHIFT, Qt::Key_Shift, QT_TRANSLATE_NOOP("Keys", "Shift")},
+    {VK_BACK, Qt::Key_Backspace, QT_TRANSLATE_NOOP("Keys", "Backspace")},
+    {VK_M, Qt::Key_M, QT_TRANSLATE_NOOP("Keys", "M")},
+    {VK_D, Qt::Key_D, QT_TRANSLATE_NOOP("Keys", "D")},
+    {VK_H, Qt::Key_H, QT_TRANSLATE_NOOP("Keys", "H")},
+    {VK_N, Qt::Key_N, QT_TRANSLATE_NOOP("Keys", "N")},
+    {VK_END, Qt::Key_End, QT_TRANSLATE_NOOP("Keys", "End")},
+    {VK_HOME, Qt::Key_Home, QT_TRANSLATE_NOOP("Keys", "Home")},
+    {VK_INSERT, Qt::Key_Insert, QT_TRANSLATE_NOOP("Keys", "Insert")},
+    {VK_DELETE, Qt::Key_Delete, QT_TRANSLATE_NOOP("Keys", "Delete")},
+    {VK_PRIOR, Qt::Key_PageUp, QT_TRANSLATE_NOOP("Keys", "Page Up")},
+    {VK_NEXT, Qt::Key_PageDown, QT_TRANSLATE_NOOP("Keys", "Page Down")},
+    {VK_F1, Qt::Key_F1, QT_TRANSLATE_NOOP("Keys", "F1")},
+    {VK_F2, Qt::Key_F2, QT_TRANSLATE_NOOP("Keys", "F2")},
+    {VK_F3, Qt::Key_F3, QT_TRANSLATE_NOOP("Keys", "F3")},
+    {VK_F4, Qt::Key_F4, QT_TRANSLATE_NOOP("Keys", "F4")},
+    {VK_F5, Qt::Key_F5, QT_TRANSLATE_NOOP("Keys", "F5")},
+    {VK_F6, Qt::Key_F6, QT_TRANSLATE_NOOP("Keys", "F6")},
+    {VK_F7, Qt::Key_F7, QT_TRANSLATE_NOOP("Keys", "F7")},
+    {VK_F8, Qt::Key_F8, QT_TRANSLATE_NOOP("Keys", "F8")},
+    {VK_F9, Qt::Key_F9, QT_TRANSLATE_NOOP("Keys", "F9")},
+    {VK_F11, Qt::Key_F11, QT_TRANSLATE_NOOP("Keys", "F11")},
+    {VK_OEM_4, Qt::Key_BracketLeft, QT_TRANSLATE_NOOP("Keys", "left square bracket")},
+    {VK_OEM_6, Qt::Key_BracketRight, QT_TRANSLATE_NOOP("Keys", "right square bracket")},
+    {VK_ADD, Qt::Key_Plus | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad plus")},
+    {VK_SUBTRACT, Qt::Key_Minus | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad minus")},
+    {VK_MULTIPLY, Qt::Key_Asterisk | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad multiply")},
+    {VK_DIVIDE, Qt::Key_Slash | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad divide")},
+    {VK_DECIMAL, Qt::Key_Period | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad decimal point")},
 };
+
+// "=" is pressed by Enter in the shell, not through the keyboard map.
+constexpr KeyboardKey kEnter{0, Qt::Key_Return, QT_TRANSLATE_NOOP("Keys", "Enter")};
+
+const KeyRow* findKey(const char* control, int16_t index)
+{
+    for (const KeyRow& row : KeyTable()) {
+        if (std::strcmp(row.control, control) == 0 && row.index == index) return &row;
+    }
+    return nullptr;
+}
+
+// The keyboard key of a key table row: its first virtual-key code (a digit's
+// main keyboard key), by name; Enter for "=".
+std::optional<KeyboardKey> keyboardKeyOf(const KeyRow& row)
+{
+    const int16_t code = row.virtualKeys[0];
+    if (code == 0) return std::strcmp(row.control, "sscmdEqual") == 0 ? std::optional(kEnter) : std::nullopt;
+    if (code >= VK_0 && code <= VK_0 + 9) {
+        static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+        return KeyboardKey{code, Qt::Key_0 + (code - VK_0), digits[code - VK_0]};
+    }
+    for (const KeyboardKey& key : kKeyboardKeys)
+        if (key.virtualKey == code) return key;
+    return std::nullopt;
+}
+
+const KeyVariants* findVariants(const char* control, int16_t index)
+{
+    for (const KeyVariants& row : kKeyVariants) {
+        if (std::strcmp(row.control, control) == 0 && row.index == index) return &row;
+    }
+    return nullptr;
+}
 
 // The legends printed above the keys, read as the second functions they name.
 struct LegendSpeech {
@@ -109,14 +159,6 @@ const LegendSpeech kLegendSpeech[] = {
     {"Label4", QT_TRANSLATE_NOOP("Keys", "arc cosine")},
     {"Label5", QT_TRANSLATE_NOOP("Keys", "arc tangent")},
 };
-
-const KeySpeech* findKey(const char* control, int16_t index)
-{
-    for (const KeySpeech& row : kKeySpeech) {
-        if (std::strcmp(row.control, control) == 0 && row.index == index) return &row;
-    }
-    return nullptr;
-}
 
 QString trKeys(const char* text) { return QCoreApplication::translate("Keys", text); }
 
@@ -228,15 +270,20 @@ QAccessibleInterface* displayFactory(const QString& className, QObject* object)
 
 bool DescribeKey(QWidget* key, const char* control, int16_t index)
 {
-    const KeySpeech* row = findKey(control, index);
+    const KeyRow* row = findKey(control, index);
     if (!row) return false;
-    key->setAccessibleName(trKeys(row->name));
-    QStringList parts{trKeys(row->keyName)};
-    if (row->note) parts.append(trKeys(row->note));
-    if (row->withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row->withShift)));
-    if (row->withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row->withHyp)));
-    if (row->withBoth)
-        parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(row->withBoth)));
+    key->setAccessibleName(trKeys(row->accessibleName));
+    QStringList parts;
+    if (const std::optional<KeyboardKey> keyboard = keyboardKeyOf(*row)) parts.append(trKeys(keyboard->name));
+    if (const KeyVariants* variants = findVariants(control, index)) {
+        if (variants->note) parts.append(trKeys(variants->note));
+        if (variants->withShift)
+            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(variants->withShift)));
+        if (variants->withHyp)
+            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(variants->withHyp)));
+        if (variants->withBoth)
+            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(variants->withBoth)));
+    }
     key->setAccessibleDescription(parts.join(QStringLiteral("; ")));
     return true;
 }
@@ -254,8 +301,15 @@ bool DescribeLegend(QWidget* legend, const char* control)
 
 int KeyboardKeyOf(const char* control, int16_t index)
 {
-    const KeySpeech* row = findKey(control, index);
-    return row ? row->keyboardKey : 0;
+    const KeyRow* row = findKey(control, index);
+    const std::optional<KeyboardKey> keyboard = row ? keyboardKeyOf(*row) : std::nullopt;
+    return keyboard ? keyboard->qtKey : 0;
+}
+
+const std::vector<const char*>& ListedKeyNames()
+{
+    static const std::vector<const char*> names(std::begin(kKeyNames), std::end(kKeyNames));
+    return names;
 }
 
 QString SpokenNumber(const QString& numberText)

@@ -5,12 +5,14 @@
 // in words a speech synthesiser reads correctly ("1.5 times ten to the power -7"),
 // described by its lit indicators.
 //
-//   MainWindow::buildKeypad -> DescribeKey (one table, by control and Index)
+//   MainWindow::buildKeypad -> DescribeKey (the key table's name and keyboard key,
+//                              plus SHIFT/hyp variants by control and Index)
 //   MainWindow::render      -> DisplaySpeech::refresh -> accessibility events
 //   AT-SPI client           -> DisplayAccessible (the display's interface)
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include <QString>
 
@@ -19,10 +21,15 @@ class QWidget;
 
 namespace trellum::shell {
 
-// Names a keypad key and describes it, from the table keyed by its control name
-// and Index (-1 for a key that is not in a control array). Returns false for a
-// key the table does not know.
+// Names a keypad key as the key table (app/key_table.h) names it and describes
+// it by the keyboard key the table gives it and what SHIFT and hyp make of it.
+// Keys are found by control name and Index (-1 for a key that is not in a
+// control array). Returns false for a key the table does not know.
 bool DescribeKey(QWidget* key, const char* control, int16_t index);
+
+// The key table's names as listed here for translation (lupdate cannot read
+// the library), for the test that checks the list is complete.
+const std::vector<const char*>& ListedKeyNames();
 
 // Names a legend above a key ("10^x", "sin\u00AD\u00B9") by what SHIFT makes of
 // the key below it, the same words as that key's description.

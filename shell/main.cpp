@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/product.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(trellum::kVersion));
     // The program ends when the main window closes, not when its last visible
     // window goes away: hiding into the tray or closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,10 +8,6 @@
         <translation>Über Trellum</translation>
     </message>
     <message>
-        <source>Trellum Version 2.1</source>
-        <translation>Trellum Version 2.1</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -66,6 +62,10 @@
     <message>
         <source>slot %1: %2</source>
         <translation>Platz %1: %2</translation>
+    </message>
+    <message>
+        <source>Trellum Version %1</source>
+        <translation>Trellum Version %1</translation>
     </message>
 </context>
 <context>

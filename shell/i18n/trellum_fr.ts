@@ -8,10 +8,6 @@
         <translation>À propos de Trellum</translation>
     </message>
     <message>
-        <source>Trellum Version 2.1</source>
-        <translation>Trellum version 2.1</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -66,6 +62,10 @@
     <message>
         <source>slot %1: %2</source>
         <translation>emplacement %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Trellum Version %1</source>
+        <translation>Trellum version %1</translation>
     </message>
 </context>
 <context>

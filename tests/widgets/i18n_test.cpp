@@ -9,9 +9,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "engine/calculator.h"
-#include "engine/key_script.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/key_script.h"
+#include "testing/recording_toolkit.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
@@ -143,7 +143,7 @@ void I18nTest::everyLibraryTextIsListed()
     {
         std::ofstream blocker(dir.filePath("file").toStdString());
     }
-    calc.ConstFilePath = dir.filePath("file/constants.txt").toStdString();
+    calc.UseConstantsFile(dir.filePath("file/constants.txt").toStdString());
     toolkit.ConstScripts.push_back([&toolkit](ConstDialog& d) {
         toolkit.QueryScripts.push_back(answer("", "1"));
         toolkit.QueryScripts.push_back(answer("g", "fast"));
@@ -159,7 +159,7 @@ void I18nTest::everyLibraryTextIsListed()
         std::ofstream file(dir.filePath("constants.txt").toStdString());
         file << "head\nhead\ng = 9.81\nbad = x\n";
     }
-    calc.ConstFilePath = dir.filePath("constants.txt").toStdString();
+    calc.UseConstantsFile(dir.filePath("constants.txt").toStdString());
     // Another program changes the file while the list is open.
     toolkit.ConstScripts.push_back([&toolkit, &dir](ConstDialog& d) {
         d.lstConst_Click(0);
