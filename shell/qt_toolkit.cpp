@@ -145,6 +145,9 @@ bool QtToolkit::IsWindowVisible() { return m_window.isVisible() && !m_window.isM
 
 void QtToolkit::ShowWindow()
 {
+    // Form_Load shows the window in the middle of its sequence, after the
+    // settings set the indicators: the first paint must already show them.
+    m_window.render();
     if (m_window.isMinimized()) {
         m_window.showNormal();
     } else {
