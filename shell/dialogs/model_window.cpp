@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QAbstractButton>
 #include <QLabel>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QScreen>
 #include <QShowEvent>
@@ -74,6 +75,13 @@ void ModelWindow::ForwardClicks(QAbstractButton* button, std::function<void()> h
 
 void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int16_t row)> handler)
 {
+    // The list opens with no current row: one made current without a selection
+    // (the list taking the focus) is drawn highlighted, and Down would move on
+    // from it to the second line instead of choosing the first.
+    QItemSelectionModel* selection = list->selectionModel();
+    connect(selection, &QItemSelectionModel::currentChanged, this, [selection](const QModelIndex& current) {
+        if (current.isValid() && !selection->isSelected(current)) selection->clearCurrentIndex();
+    });
     connect(list, &QListWidget::itemSelectionChanged, this, [this, list, handler = std::move(handler)] {
         const QList<QListWidgetItem*> selected = list->selectedItems();
         if (selected.isEmpty()) return;
