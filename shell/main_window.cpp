@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 
 #include "shell/dialogs/dialogs.h"
 #include "shell/key_codes.h"
@@ -146,6 +147,21 @@ QPushButton[kind="operator"]:pressed, QPushButton[kind="equal"]:pressed { backgr
 QPushButton[kind="clear"]:pressed { background: #c15a16; }
 QPushButton:focus { outline: none; }
 )";
+
+// The menu bar's style: no keyboard navigation of the bar itself. A tap of Alt,
+// or Esc out of an open menu, would give the bar the keyboard focus and it
+// would swallow the following keys; "=" keeps the keyboard instead. Alt+S and
+// Alt+H still open their menus, which are shortcuts of their own.
+class MenuBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 }  // namespace
 
@@ -424,6 +440,9 @@ void MainWindow::buildKeypad(QWidget* client)
 
 void MainWindow::buildMenus()
 {
+    auto* barStyle = new MenuBarStyle;
+    barStyle->setParent(menuBar());
+    menuBar()->setStyle(barStyle);
     m_settingsMenu = menuBar()->addMenu(QStringLiteral("&Settings"));
     m_settingsMenu->setObjectName("mnuSettings");
     QAction* copy = m_settingsMenu->addAction(QStringLiteral("&Copy"));
