@@ -87,9 +87,11 @@ protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     bool m_centred = false;
+    bool m_centrePending = false;
 };
 
 // Builders: the window ready to exec(), rendered from the model. Tests drive them

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace trellum::shell {
 
@@ -38,12 +39,27 @@ void CenterForm(QWidget* window)
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->geometry();
-        const QSize frame = window->frameGeometry().size();
+        const QRect client = window->geometry();
+        // The extents the window manager reports; Qt's frame position can lag
+        // behind them for a moment after the window is framed.
+        const auto extents = [](const QWidget* w) {
+            return w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
+        };
+        QMargins frame = extents(window);
+        // Before its first showing a window has no frame yet; the frame of the
+        // window that opens it, from the same window manager, stands in until
+        // the window's own is known (its owner centres it again then).
+        if (frame.isNull() && window->parentWidget()) frame = extents(window->parentWidget()->window());
+        const QSize size = client.size().grownBy(frame);
         // Halves in single precision before the subtraction; a window larger than
         // the screen keeps its negative place.
-        const float top = static_cast<float>(area.height()) / 2 - static_cast<float>(frame.height()) / 2;
-        const float left = static_cast<float>(area.width()) / 2 - static_cast<float>(frame.width()) / 2;
-        window->move(area.x() + qRound(left), area.y() + qRound(top));
+        const float top = static_cast<float>(area.height()) / 2 - static_cast<float>(size.height()) / 2;
+        const float left = static_cast<float>(area.width()) / 2 - static_cast<float>(size.width()) / 2;
+        // Placed by its client area, the frame's extents added: a frame position
+        // given while the window manager is still framing the window is taken
+        // as the client's by Qt, and the window would land a title bar too high.
+        const QPoint corner(area.x() + qRound(left) + frame.left(), area.y() + qRound(top) + frame.top());
+        window->setGeometry(QRect(corner, client.size()));
     }
     QGuiApplication::restoreOverrideCursor();
 }
@@ -110,9 +126,22 @@ void ModelWindow::showEvent(QShowEvent* event)
 {
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
+        m_centrePending = true;
         CenterForm(this);
     }
     QDialog::showEvent(event);
+}
+
+bool ModelWindow::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    // The whole window is centred, frame included: once the window manager has
+    // framed it, its reported extents replace the estimate used before showing.
+    if (m_centrePending && isVisible() && frameGeometry().size() != geometry().size()) {
+        m_centrePending = false;
+        CenterForm(this);
+    }
+    return handled;
 }
 
 }  // namespace trellum::shell
