@@ -242,7 +242,9 @@ Legend::Legend(const QString& text, QWidget* parent) : QLabel(text, parent)
     setProperty("legend", true);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A legend is no key: the pointer over it stays the arrow. Its presses are
+    // ignored and so reach the keypad frame beneath, as the frame's own do.
+    setCursor(Qt::ArrowCursor);
 }
 
 void Legend::paintEvent(QPaintEvent*)

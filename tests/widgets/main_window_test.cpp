@@ -31,6 +31,8 @@ private slots:
     void hideWithoutTrayMinimisesAndTrayClickRestores();
     void offUnloadsOnceAndRemovesTrayIcon();
     void keypadShowsHandCursorDisplayDoesNot();
+    void legendsAndIndicatorsShowTheArrow_data();
+    void legendsAndIndicatorsShowTheArrow();
 
 private:
     QPushButton* key(const QString& name) const
@@ -252,6 +254,35 @@ void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
     for (QPushButton* key : m_window->keys()) QCOMPARE(key->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(m_window->lcd()->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(m_window->displayFrame()->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The pointer a user sees is that of the widget the mouse would reach there:
+// over a legend or an indicator it is the arrow, not the keypad's hand.
+void MainWindowTest::legendsAndIndicatorsShowTheArrow_data()
+{
+    QTest::addColumn<QString>("label");
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "lblShiftIndicator",
+                             "lblHypIndicator", "lblMemIndicator", "lblModeDisplay_0", "lblExpDisplay"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void MainWindowTest::legendsAndIndicatorsShowTheArrow()
+{
+    QFETCH(QString, label);
+    auto* widget = m_window->findChild<QLabel*>(label);
+    QVERIFY(widget);
+    const QPoint centre = widget->mapTo(m_window.get(), widget->rect().center());
+    QWidget* under = m_window->childAt(centre);
+    QVERIFY(under);
+    QCOMPARE(under->cursor().shape(), Qt::ArrowCursor);
+
+    // A press on a legend still reaches the keypad frame: the right button opens Settings.
+    if (label.startsWith(u"Label")) {
+        QSignalSpy shown(m_window->settingsMenu(), &QMenu::aboutToShow);
+        QTest::mouseClick(under, Qt::RightButton, {}, under->mapFrom(m_window.get(), centre));
+        m_window->settingsMenu()->close();
+        QCOMPARE(shown.count(), 1);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
