@@ -371,11 +371,22 @@ void MainWindow::buildDisplay(QWidget* client)
     for (int i = 0; i < 3; ++i) {
         m_modeDisplay[i] = addIndicator(modeNames[i], QString::fromLatin1(modeTexts[i]), 1200 + 360 * i, 195);
     }
-    m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 255);
+    m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 195);
     QFont expFont = m_expLabel->font();
     expFont.setPointSizeF(7);
     expFont.setBold(true);
     m_expLabel->setFont(expFont);
+    // The widest exponent, "-99", is wider than the label's 195 twips in this
+    // type: the label grows to the left so that its last digit keeps clear of
+    // the panel's right bevel instead of being cut by it.
+    const QFontMetricsF metrics(expFont);
+    const QString widest = QStringLiteral("-99");
+    const int textWidth = qCeil(qMax(metrics.horizontalAdvance(widest), metrics.boundingRect(widest).right() + 1));
+    QRect expRect = m_expLabel->geometry();
+    expRect.setWidth(qMax(expRect.width(), textWidth));
+    const int rightLimit = m_lcd->width() - 3;   // the 1-pixel bevel and a pixel of room
+    if (expRect.right() > rightLimit) expRect.moveRight(rightLimit);
+    m_expLabel->setGeometry(expRect);
 }
 
 void MainWindow::buildKeypad(QWidget* client)

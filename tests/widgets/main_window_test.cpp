@@ -11,6 +11,7 @@
 #include "storage/registry.h"
 
 using trellum::Registry;
+using trellum::shell::LcdPanel;
 using trellum::shell::MainWindow;
 
 class MainWindowTest : public QObject {
@@ -32,6 +33,8 @@ private slots:
     void offUnloadsOnceAndRemovesTrayIcon();
     void keypadShowsHandCursorDisplayDoesNot();
     void legendsAndIndicatorsShowTheArrow_data();
+    void exponentStaysInsideThePanel_data();
+    void exponentStaysInsideThePanel();
     void legendsAndIndicatorsShowTheArrow();
 
 private:
@@ -254,6 +257,39 @@ void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
     for (QPushButton* key : m_window->keys()) QCOMPARE(key->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(m_window->lcd()->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(m_window->displayFrame()->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The exponent's last digit keeps clear of the panel's right bevel: no ink in
+// the pixel column next to it (also run at QT_SCALE_FACTOR=2).
+void MainWindowTest::exponentStaysInsideThePanel_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("-99") << "sscmdDigit_1 sscmdExp sscmdDigit_9 sscmdDigit_9 cmdExtended_0";
+    QTest::newRow("-34") << "sscmdDigit_1 sscmdExp sscmdDigit_3 sscmdDigit_4 cmdExtended_0";
+    QTest::newRow("88") << "sscmdDigit_1 sscmdExp sscmdDigit_8 sscmdDigit_8";
+}
+
+void MainWindowTest::exponentStaysInsideThePanel()
+{
+    QFETCH(QString, keys);
+    play(keys);
+    QLabel* exponent = m_window->expLabel();
+    QVERIFY(exponent->isVisible());
+    LcdPanel* panel = m_window->lcd();
+    QVERIFY(panel->rect().contains(exponent->geometry()));
+    const QImage image = panel->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    // The pixel columns just inside the bevel, over the label's rows.
+    const int bevel = image.width() - qCeil(ratio);
+    const int top = qFloor(exponent->y() * ratio), bottom = qCeil((exponent->y() + exponent->height()) * ratio);
+    int ink = 0;
+    for (int x = bevel - qCeil(ratio); x < bevel; ++x)
+        for (int y = top; y < bottom && y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 120) ++ink;
+    QCOMPARE(ink, 0);
+    // And the digits are all there: the label is at least as wide as their ink.
+    const QFontMetricsF metrics(exponent->font());
+    QVERIFY(metrics.boundingRect(exponent->text()).right() < exponent->width());
 }
 
 // The pointer a user sees is that of the widget the mouse would reach there:
