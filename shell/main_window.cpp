@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
@@ -502,6 +504,14 @@ void MainWindow::buildMenus()
     QAction* exit = m_popMenu->addAction(QStringLiteral("E&xit"));
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.sscmdOff_Click(); }); });
+}
+
+int MainWindow::firstKeyRowTop() const
+{
+    int top = m_keypad->height();
+    for (const QPushButton* key : m_keys) top = std::min(top, key->y());
+    const int menu = menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
+    return menu + m_keypad->y() + top;
 }
 
 void MainWindow::render()

@@ -119,6 +119,8 @@ public:
 
     // Client height in pixels of the full window: menu bar and the whole keypad.
     int fullClientHeight() const { return m_fullClientHeight; }
+    // Client y in pixels where the keypad's first row of keys begins.
+    int firstKeyRowTop() const;
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     // Centres the window again once the window manager has framed it: before the

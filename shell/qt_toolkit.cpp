@@ -101,9 +101,14 @@ void QtToolkit::SetWindowHeight(int32_t twips)
     // The height asked for is the whole window's, frame and caption included.
     const int frameExtra = m_window.frameGeometry().height() - m_window.geometry().height();
     const int whole = m_window.twips().toPixels(std::clamp<int32_t>(twips, 0, 1'000'000));
+    int client = whole - frameExtra;
+    // The twips grow with QT_SCALE_FACTOR, the window manager's frame does not:
+    // a short window would show the top of the first row of keys. A window
+    // shorter than the keypad therefore ends above its keys at every scale.
+    if (client < m_window.fullClientHeight()) client = std::min(client, m_window.firstKeyRowTop());
     // Frames differ between window managers: never grow past the full keypad,
     // so the full height brings back exactly the layout the window started with.
-    m_window.setFixedHeight(std::clamp(whole - frameExtra, 1, m_window.fullClientHeight()));
+    m_window.setFixedHeight(std::clamp(client, 1, m_window.fullClientHeight()));
 }
 
 void QtToolkit::CenterMainWindow()
