@@ -547,6 +547,10 @@ bool MainWindow::event(QEvent* event)
         m_centrePending = false;
         CenterForm(this);
     }
+    if (m_pullInsidePending && isVisible() && frameGeometry().size() != geometry().size()) {
+        m_pullInsidePending = false;
+        PullInsideNearestScreen(this);
+    }
     return handled;
 }
 

@@ -126,6 +126,9 @@ public:
     // Centres the window again once the window manager has framed it: before the
     // first showing the frame's size is unknown and the centring is off by it.
     void centreWhenFramed() { m_centrePending = true; }
+    // Likewise pulls the window inside its screen again once framed, after a
+    // stored place off every screen was corrected without the frame.
+    void pullInsideWhenFramed() { m_pullInsidePending = true; }
 
 signals:
     // The window has closed and Form_Unload has run: the program ends.
@@ -162,6 +165,7 @@ private:
     QMenu* m_popMenu = nullptr;
     QAction* m_floatAction = nullptr;
     bool m_centrePending = false;
+    bool m_pullInsidePending = false;
 };
 
 }  // namespace trellum::shell

@@ -125,7 +125,19 @@ void QtToolkit::EnsureWindowVisible()
     for (const QScreen* screen : screens) {
         if (screen->geometry().intersects(frame)) return;
     }
-    // Off every screen: bring it onto the nearest one, whole if it fits.
+    PullInsideNearestScreen(&m_window);
+    // Before the first showing the frame is not known yet: pulled in by its
+    // client area, the title bar and borders would still hang off the screen.
+    if (!m_window.isVisible()) m_window.pullInsideWhenFramed();
+}
+
+void PullInsideNearestScreen(QWidget* window)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) return;
+    const QMargins extents = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QRect client = window->geometry();
+    const QRect frame = client.marginsAdded(extents);
     const QPoint centre = frame.center();
     const QScreen* nearest = screens.front();
     qint64 best = std::numeric_limits<qint64>::max();
@@ -138,10 +150,12 @@ void QtToolkit::EnsureWindowVisible()
             nearest = screen;
         }
     }
+    // The whole window, frame included, inside the nearest screen when it fits.
     const QRect area = nearest->availableGeometry();
     const int x = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
     const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    m_window.move(x, y);
+    // Placed by its client area: see CenterForm.
+    window->setGeometry(QRect(QPoint(x + extents.left(), y + extents.top()), client.size()));
 }
 
 // A window minimised for want of a tray counts as hidden, so a later click on
