@@ -38,7 +38,7 @@ std::string displayedText(double value)
 
 }  // namespace
 
-Calculator::Calculator(Toolkit& toolkit, Registry& registry) : m_toolkit(toolkit), m_registry(registry) {}
+Calculator::Calculator(Toolkit& toolkit, SettingsStore& settings) : m_toolkit(toolkit), m_settings(settings) {}
 
 double Calculator::GetDisplayValue()
 {

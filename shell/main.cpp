@@ -4,7 +4,7 @@
 
 #include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,8 +16,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(trellum::shell::NewAppStyle());
 
-    trellum::Registry registry(trellum::DefaultHivePath());
-    trellum::shell::MainWindow window(registry);
+    trellum::SettingsStore settings(trellum::DefaultSettingsPath());
+    trellum::shell::MainWindow window(settings);
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // A session ending without a close event still saves (Form_Unload runs once).
