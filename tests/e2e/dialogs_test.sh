@@ -4,21 +4,28 @@ source "$E2E_DIR/lib.sh"
 start_desktop
 start_app
 
-# The dialog titled $1: waits for it and checks that its frame is centred.
-expect_centred() {
-    local title=$1 w x y width height
-    wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^$title\$'" || fail "no window '$title'"
-    w=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$title\$" | head -1)
-    # Centred once framed: give the window manager its moment.
-    sleep 0.3
-    read -r x y width height < <(xwininfo -id "$w" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}')
+# The frame of window $1 is centred on the screen; sets FRAME to what was seen.
+centred() {
+    local x y width height l r t b
+    read -r x y width height < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}')
     # xwininfo gives the client's place and size; the frame adds the extents
     # the window manager reports (left, right, top, bottom).
-    local l r t b
-    IFS=, read -r l r t b < <(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    [ -n "$b" ] || return 1
     x=$((x - l)) y=$((y - t)) width=$((width + l + r)) height=$((height + t + b))
+    FRAME="${width}x$height at $x,$y"
     local dx=$(( 2 * x + width - 1280 )) dy=$(( 2 * y + height - 1024 ))
-    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || fail "'$title' not centred: frame ${width}x$height at $x,$y"
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
+
+# The dialog titled $1: waits for it and for its frame to settle centred (the
+# window manager frames it a moment after it appears).
+expect_centred() {
+    local title=$1 w
+    wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^$title\$'" || fail "no window '$title'"
+    w=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$title\$" | head -1)
+    FRAME=""
+    wait_for 5 centred "$w" || fail "'$title' not centred: frame $FRAME"
 }
 
 press 7
