@@ -91,6 +91,14 @@ start_app() {
     wait_for 20 find_main_window || fail "main window did not appear"
     WIN=$(find_main_window)
     xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+    # The window manager may call the window active before Qt has taken the
+    # keyboard, and a first key sent then is lost: wait until a shortcut works.
+    local tries
+    for tries in 1 2 3; do
+        [ "$(copy_display)" = "(nothing copied)" ] || return 0
+        xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+    done
+    fail "the program never took the keyboard"
 }
 
 # The main window: titled exactly "Trellum" (the tray icon's window is named
