@@ -543,13 +543,19 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    if (m_centrePending && isVisible() && frameGeometry().size() != geometry().size()) {
-        m_centrePending = false;
-        CenterForm(this);
-    }
-    if (m_pullInsidePending && isVisible() && frameGeometry().size() != geometry().size()) {
-        m_pullInsidePending = false;
-        PullInsideNearestScreen(this);
+    if ((m_centrePending || m_pullInsidePending) && isVisible()) {
+        // Right after framing Qt may still split the frame wrongly between its
+        // sides; placed again until the extents hold still and nothing moves.
+        const QMargins extents = ReportedFrameExtents(this);
+        if (!extents.isNull()) {
+            const QRect before = geometry();
+            if (m_centrePending)
+                CenterForm(this);
+            else
+                PullInsideNearestScreen(this);
+            if (geometry() == before && extents == m_placedExtents) m_centrePending = m_pullInsidePending = false;
+            m_placedExtents = extents;
+        }
     }
     return handled;
 }

@@ -13,6 +13,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QMargins>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -166,6 +167,7 @@ private:
     QAction* m_floatAction = nullptr;
     bool m_centrePending = false;
     bool m_pullInsidePending = false;
+    QMargins m_placedExtents;   // the frame extents at the last placement
 };
 
 }  // namespace trellum::shell

@@ -139,7 +139,7 @@ void PullInsideNearestScreen(QWidget* window)
 {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.isEmpty()) return;
-    const QMargins extents = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QMargins extents = ReportedFrameExtents(window);
     const QRect client = window->geometry();
     const QRect frame = client.marginsAdded(extents);
     const QPoint centre = frame.center();

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QWindow>
 
 namespace trellum::shell {
@@ -32,24 +33,32 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
     control->setGeometry(rect);
 }
 
+QMargins ReportedFrameExtents(const QWidget* window)
+{
+    const QWindow* handle = window ? window->windowHandle() : nullptr;
+    if (!handle) return {};
+    // While the window manager is still building the frame, Qt can measure it
+    // at 1x1 and report negative extents: those count as not known yet.
+    const QMargins m = handle->frameMargins();
+    return m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 ? m : QMargins();
+}
+
 void CenterForm(QWidget* window)
 {
     if (!window) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
+    const QRect client = window->geometry();
+    // An empty geometry (a window not sized yet) would put its corner in the middle.
+    if (screen && !client.isEmpty()) {
         const QRect area = screen->geometry();
-        const QRect client = window->geometry();
         // The extents the window manager reports; Qt's frame position can lag
         // behind them for a moment after the window is framed.
-        const auto extents = [](const QWidget* w) {
-            return w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
-        };
-        QMargins frame = extents(window);
+        QMargins frame = ReportedFrameExtents(window);
         // Before its first showing a window has no frame yet; the frame of the
         // window that opens it, from the same window manager, stands in until
         // the window's own is known (its owner centres it again then).
-        if (frame.isNull() && window->parentWidget()) frame = extents(window->parentWidget()->window());
+        if (frame.isNull() && window->parentWidget()) frame = ReportedFrameExtents(window->parentWidget()->window());
         const QSize size = client.size().grownBy(frame);
         // Halves in single precision before the subtraction; a window larger than
         // the screen keeps its negative place.
@@ -137,9 +146,23 @@ bool ModelWindow::event(QEvent* event)
     const bool handled = QDialog::event(event);
     // The whole window is centred, frame included: once the window manager has
     // framed it, its reported extents replace the estimate used before showing.
-    if (m_centrePending && isVisible() && frameGeometry().size() != geometry().size()) {
-        m_centrePending = false;
-        CenterForm(this);
+    if (m_centrePending && isVisible()) {
+        // Right after framing Qt may still split the frame wrongly between its
+        // sides; centred again until the extents hold still and nothing moves.
+        const QMargins extents = ReportedFrameExtents(this);
+        if (!extents.isNull()) {
+            const QRect before = geometry();
+            CenterForm(this);
+            if (geometry() == before && extents == m_centredExtents) {
+                m_centrePending = false;
+                // A window manager busy under load may still apply a configure
+                // it queued while framing; one late look puts the window back.
+                QTimer::singleShot(300, this, [this] {
+                    if (isVisible()) CenterForm(this);
+                });
+            }
+            m_centredExtents = extents;
+        }
     }
     return handled;
 }
