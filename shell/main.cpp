@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "shell/dialogs/dialogs.h"
+#include "app/product.h"
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
 
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trellum"));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(trellum::kVersion));
     // The program ends when the main window closes, not when its last visible
     // window goes away: hiding into the tray or closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
