@@ -9,16 +9,17 @@ if [ -z "${TRELLUM_ATSPI_SESSION:-}" ]; then
         TRELLUM_ATSPI_SESSION=1 dbus-run-session -- bash "$0" "$@"
 fi
 
-E2E_NO_TRAY=1
+# lib.sh turns the session bus off for the other tests; these need the private one.
+SESSION_BUS="$DBUS_SESSION_BUS_ADDRESS"
 # shellcheck source=lib.sh
 source "$E2E_DIR/lib.sh"
+export DBUS_SESSION_BUS_ADDRESS="$SESSION_BUS"
+E2E_NO_TRAY=1
 
 PROBE="$E2E_DIR/atspi_probe.py"
 OUT="${TRELLUM_TEST_OUTPUT:-$E2E_TMP/out}"
-mkdir -p "$OUT" "$E2E_TMP/home" "$E2E_TMP/runtime"
-chmod 700 "$E2E_TMP/runtime"
-export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_DATA_HOME="$E2E_TMP/data" XDG_CACHE_HOME="$E2E_TMP/cache"
+mkdir -p "$OUT" "$E2E_TMP/home"
+export HOME="$E2E_TMP/home"
 
 # The accessibility bus, found by clients through the session bus.
 start_atspi() {

@@ -6,7 +6,7 @@ source "$E2E_DIR/atspi_lib.sh"
 
 # A real German locale, generated here when the system has none, so C's number
 # formatting would turn "." into "," if the program ever used it.
-LOCALE_ENV=(LANG=de_DE.UTF-8 LANGUAGE=de)
+LOCALE_ENV=(LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LANGUAGE=de)
 if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     mkdir -p "$E2E_TMP/locale"
     localedef -i de_DE -f UTF-8 "$E2E_TMP/locale/de_DE.UTF-8" 2>/dev/null || fail "localedef could not build de_DE.UTF-8"
