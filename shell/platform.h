@@ -1,0 +1,16 @@
+#pragma once
+// The windowing system the program runs on. On a Wayland session the program
+// asks for X11 (XWayland) unless the user chose otherwise, because a native
+// Wayland window can neither be placed nor kept above others, and the tray
+// works as designed only on X11.
+
+namespace trellum::shell {
+
+// Called before QApplication exists: sets QT_QPA_PLATFORM to xcb when neither
+// the variable nor -platform chose a windowing system and an X display is set.
+void PreferX11(bool platformGiven);
+
+// Called once QApplication exists: true on a native Wayland connection.
+bool IsNativeWayland();
+
+}  // namespace trellum::shell
