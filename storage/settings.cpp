@@ -137,12 +137,14 @@ bool Calculator::LoadSettings()
 
     // Each value gets a holder of its own, so a missing one falls back to its
     // first-run default and never to what the previous read left behind.
-    const std::optional<int32_t> top = readTwips(store, key, "Top");
-    const std::optional<int32_t> left = readTwips(store, key, "Left");
-    if (!top || !left) desktop.CenterMainWindow();
-    if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
-    // A place stored on a screen that is gone would leave the window unseen.
-    desktop.EnsureWindowVisible();
+    if (desktop.CanPlaceWindow()) {
+        const std::optional<int32_t> top = readTwips(store, key, "Top");
+        const std::optional<int32_t> left = readTwips(store, key, "Left");
+        if (!top || !left) desktop.CenterMainWindow();
+        if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
+        // A place stored on a screen that is gone would leave the window unseen.
+        desktop.EnsureWindowVisible();
+    }
 
     SettingsValue mode;
     ReadSettingsValue(store, key, "Mode", mode);
@@ -186,8 +188,12 @@ void Calculator::SaveSettings()
 
     HKEY key = 0;
     store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS_3F, &key);
-    WriteSettingsValue(store, key, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
-    WriteSettingsValue(store, key, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
+    // Where the window cannot be placed its place means nothing; the stored one
+    // stays for the next session that can place it.
+    if (desktop.CanPlaceWindow()) {
+        WriteSettingsValue(store, key, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
+        WriteSettingsValue(store, key, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
+    }
     WriteSettingsValue(store, key, "Mode", REG_DWORD, static_cast<double>(AngleMode));
     WriteSettingsValue(store, key, "OnTop", REG_SZ, std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
     store.RegCloseKey(key);
