@@ -6,8 +6,9 @@
 
 namespace trellum::shell {
 
-// Called before QApplication exists: sets QT_QPA_PLATFORM to xcb when neither
-// the variable nor -platform chose a windowing system and an X display is set.
+// Called before QApplication exists: when neither the variable nor -platform
+// chose a windowing system and an X display is set, sets QT_QPA_PLATFORM to
+// xcb (then wayland, should X fail on a Wayland session).
 void PreferX11(bool platformGiven);
 
 // Called once QApplication exists: true on a native Wayland connection.

@@ -60,7 +60,13 @@ wait_for 20 sh -c "grep -q 'libq\(xcb\|wayland\)' /proc/$APP_PID/maps" || fail "
 expect_eq "$(platform_of "$APP_PID")" libqwayland "platform with -platform wayland"
 end_app "-platform wayland"
 
-# 3. QT_QPA_PLATFORM=wayland, with the accessibility bus to read the menu.
+# 3. A DISPLAY whose X server is gone does not stop the program: Wayland.
+DISPLAY=:9999 "$TRELLUM" 2>"$E2E_TMP/app.err" &
+APP_PID=$!
+wait_for 20 sh -c "grep -q 'libqwayland' /proc/$APP_PID/maps" || fail "stale DISPLAY: no Wayland fallback: $(cat "$E2E_TMP/app.err")"
+end_app "stale DISPLAY"
+
+# 4. QT_QPA_PLATFORM=wayland, with the accessibility bus to read the menu.
 cat >"$E2E_TMP/float_item.py" <<'PY'
 # Prints "enabled" or "disabled" for the menu item "Always On Top" of the
 # application "trellum"; exits 1 while it cannot be found.
