@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
 test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils numlockx xclip imagemagick
-               libxcb1-dev clang libclang-rt-14-dev lintian dpkg-dev file
+               libxcb1-dev libsm-dev clang libclang-rt-14-dev lintian dpkg-dev file
                weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon strace)
 
 case "${1:-all}" in
