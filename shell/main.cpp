@@ -42,9 +42,8 @@ int main(int argc, char* argv[])
     // A session ending without a close event still saves (Form_Unload runs once).
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().Form_Unload(); });
 
-    // SIGTERM (logout, systemd), SIGHUP, SIGINT and the session manager's
-    // end-of-session request all end the program as OFF does: settings saved,
-    // tray icon removed, exit status 0. Only the first of them counts.
+    // SIGTERM (logout, systemd), SIGHUP and SIGINT end the program as OFF does:
+    // settings saved, tray icon removed, exit status 0. Only the first counts.
     bool ending = false;
     const auto endLikeOff = [&window, &ending] {
         if (ending) return;
@@ -52,7 +51,13 @@ int main(int argc, char* argv[])
         window.forward([&window] { window.calculator().sscmdOff_Click(); });
     };
     QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, endLikeOff, Qt::DirectConnection);
+    // The session manager asks for the data before the session ends, but the
+    // user may still cancel the logout (or it is a checkpoint), so the program
+    // stays; the manager's "die" that follows closes the window, which unloads
+    // it like OFF.
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().SaveSettings(); },
+        Qt::DirectConnection);
 
     window.calculator().Form_Load();
     return QApplication::exec();

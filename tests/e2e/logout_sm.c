@@ -1,9 +1,9 @@
 /* A minimal X session manager (XSMP) for the logout test. It prints the
- * SESSION_MANAGER address on its first line, registers the one client that
- * connects, and on the input line "logout" asks it to save for the end of the
- * session (SaveYourself, global and local, shutdown). It never sends Die, so a
- * client that ends has ended on the save request itself. Events are printed
- * one a line: "registered", "save-yourself-done", "closed". */
+ * SESSION_MANAGER address on its first line and registers the one client that
+ * connects. Commands on its input, one a line: "logout" asks the client to
+ * save for the end of the session (SaveYourself, global and local, shutdown);
+ * "die" tells it to end. Events are printed one a line: "registered",
+ * "save-yourself-done", "closed". */
 #include <X11/ICE/ICElib.h>
 #include <X11/SM/SMlib.h>
 #include <poll.h>
@@ -169,6 +169,7 @@ int main(void)
             if (!fgets(line, sizeof line, stdin)) return 0;
             if (strncmp(line, "logout", 6) == 0 && client)
                 SmsSaveYourself(client, SmSaveBoth, True, SmInteractStyleAny, False);
+            if (strncmp(line, "die", 3) == 0 && client) SmsDie(client);
         }
         for (int i = 0; i < count; ++i) {
             if (!(fds[1 + i].revents & POLLIN)) continue;
