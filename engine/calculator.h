@@ -25,7 +25,8 @@
 
 namespace trellum {
 
-class Registry;
+class SettingsStore;
+enum class SettingsFound : int8_t;
 
 inline constexpr const char* kProductName = "Trellum";
 inline constexpr const char* kWindowCaption = "Trellum";
@@ -42,7 +43,7 @@ enum OperatorCode : int16_t { kBracketMarker = 0, kAdd = 1, kSubtract = 2, kMult
 
 class Calculator {
 public:
-    Calculator(Toolkit& toolkit, Registry& registry);
+    Calculator(Toolkit& toolkit, SettingsStore& settings);
 
     // ---- Display register: what the window shows (rendered by the shell) ----
     std::string LcdText = kLcdReset;   // mantissa and two spaces, or the bracket-level text
@@ -114,7 +115,7 @@ public:
     void sscmdConst_Click();
 
     // ---- Settings (storage/settings.cpp) ----
-    bool LoadSettings();
+    SettingsFound LoadSettings();  // which of the two keys it found
     void SaveSettings();
 
     // ---- Application shell logic (engine/shell_logic.cpp) ----
@@ -133,14 +134,14 @@ public:
     const std::string& TrayTip() const { return m_trayTip; }
 
     Toolkit& toolkit() { return m_toolkit; }
-    Registry& registry() { return m_registry; }
+    SettingsStore& settings() { return m_settings; }
 
 private:
     void showModeLabel();
     void closeBracket();
 
     Toolkit& m_toolkit;
-    Registry& m_registry;
+    SettingsStore& m_settings;
     std::string m_trayTip;
     bool m_unloaded = false;
 };

@@ -18,7 +18,7 @@ std::string mantissaOf(const std::string& lcd) { return std::string(TrimTrailing
 
 }  // namespace
 
-Calculator::Calculator(Toolkit& toolkit, Registry& registry) : m_toolkit(toolkit), m_registry(registry) {}
+Calculator::Calculator(Toolkit& toolkit, SettingsStore& settings) : m_toolkit(toolkit), m_settings(settings) {}
 
 double Calculator::GetDisplayValue()
 {

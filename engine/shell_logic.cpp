@@ -13,23 +13,13 @@ constexpr int32_t kCompactHeight = 1370;  // twips, whole window
 constexpr int32_t kFullHeight = 5250;
 constexpr std::size_t kTipLength = 64;    // the tray cuts longer tips
 
-bool settingsKeyPresent(Registry& registry)
-{
-    HKEY key = 0;
-    if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    registry.RegCloseKey(key);
-    return true;
-}
-
 }  // namespace
 
 void Calculator::Form_Load()
 {
     // Without the memory key LoadSettings still applies what it read (place,
     // mode, on-top) and an empty bank; only a missing main key is a first run.
-    if (!LoadSettings() && !settingsKeyPresent(m_registry)) {
+    if (LoadSettings() == SettingsFound::Nothing) {
         // First run: an ordinary window, no z-order request.
         m_toolkit.SetMenuChecked(Menu::Float, false);
         AngleMode = 0;

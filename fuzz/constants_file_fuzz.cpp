@@ -56,11 +56,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     checkLists(dialog);
     if (toolkit.Events.size() > 1) std::abort();
 
+    // A fresh file: the dialog's own file is the one it read, and that case follows.
+    std::remove(copy.c_str());
     if (!dialog.SaveConstants(copy)) std::abort();
     trellum::RecordingToolkit toolkit2;
     trellum::ConstDialog reread(toolkit2);
     reread.LoadConstants(copy);
     if (!toolkit2.Events.empty()) std::abort();
     if (reread.lstConst != dialog.lstConst || reread.ConstValues != dialog.ConstValues) std::abort();
+
+    // Saved over the file it read: whatever the save drops survives in the backup.
+    const std::string backup = path + ".bak";
+    std::remove(backup.c_str());
+    trellum::RecordingToolkit toolkit3;
+    trellum::ConstDialog same(toolkit3);
+    same.LoadConstants(path);
+    toolkit3.Events.clear();
+    if (!same.SaveConstants(path) || !toolkit3.Events.empty()) std::abort();
+    const std::string original(reinterpret_cast<const char*>(data), size);
+    std::FILE* kept = std::fopen(backup.c_str(), "rb");
+    if (kept != nullptr) {
+        std::string bytes(size + 1, '\0');
+        const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), kept);
+        std::fclose(kept);
+        if (bytes.substr(0, got) != original) std::abort();
+    }
     return 0;
 }

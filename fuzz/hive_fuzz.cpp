@@ -1,6 +1,7 @@
-// The settings hive on arbitrary file contents: opening keys, querying values
-// and the calculator's own start-up reading never crash; what the calculator
-// then saves reads back; a hive that could not be read is kept aside, unchanged.
+// The settings store on arbitrary file contents: querying keys and values and
+// the calculator's own start-up never crash; what the calculator then saves
+// reads back whole, with every line of the file that was understood kept; a
+// file that could not be read is kept aside, unchanged.
 
 #include <unistd.h>
 
@@ -14,7 +15,8 @@
 
 #include "engine/calculator.h"
 #include "engine/recording_toolkit.h"
-#include "storage/registry.h"
+#include "storage/settings.h"
+#include "storage/settings_store.h"
 
 namespace {
 
@@ -36,32 +38,20 @@ std::string readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-void queryAll(trellum::Registry& registry)
+void queryAll(const trellum::SettingsStore& store)
 {
-    using namespace trellum;
-    static const char* const keys[] = {"SOFTWARE\\Quorbel\\Trellum", "SOFTWARE\\Quorbel\\Trellum\\Memory",
-                                       "SOFTWARE", ""};
+    static const char* const keys[] = {"SOFTWARE\\Quorbel\\Trellum", "SOFTWARE\\Quorbel\\Trellum\\Memory", "SOFTWARE",
+                                       "", "SOFTWARE\\\\X", "a\x01"};
     static const char* const names[] = {"Top", "Left", "Mode", "OnTop", "Mem 1", "Mem 10", ""};
-    for (const char* path : keys) {
-        HKEY key = 0;
-        if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS) continue;
+    for (const char* key : keys) {
+        store.HasKey(key);
         for (const char* name : names) {
-            uint32_t type = 0;
-            uint32_t size = 0;
-            if (registry.RegQueryValueExA(key, name, &type, nullptr, &size) != ERROR_SUCCESS) continue;
-            std::string buffer(size, '\0');
-            uint32_t got = size;
-            registry.RegQueryValueExA(key, name, &type, reinterpret_cast<uint8_t*>(buffer.data()), &got);
-            if (got > size) std::abort();
-            // A buffer one byte short must be refused, not overrun.
-            if (size > 0) {
-                uint32_t shortSize = size - 1;
-                std::string shortBuffer(shortSize, '\0');
-                registry.RegQueryValueExA(key, name, &type, reinterpret_cast<uint8_t*>(shortBuffer.data()),
-                                          &shortSize);
-            }
+            const std::optional<uint32_t> type = store.TypeOf(key, name);
+            const std::optional<std::string> text = store.Text(key, name);
+            const std::optional<int32_t> number = store.Number(key, name);
+            // A text or a number only where the type says so.
+            if ((text && type != trellum::REG_SZ) || (number && type != trellum::REG_DWORD)) std::abort();
         }
-        registry.RegCloseKey(key);
     }
 }
 
@@ -71,30 +61,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::error_code ignored;
     for (const auto& entry : fs::directory_iterator(workDir(), ignored)) fs::remove_all(entry.path(), ignored);
-    const std::string hive = (workDir() / "system.reg").string();
+    const std::string path = (workDir() / "system.reg").string();
     const std::string original(reinterpret_cast<const char*>(data), size);
     {
-        std::ofstream(hive, std::ios::binary) << original;
+        std::ofstream(path, std::ios::binary) << original;
     }
 
-    trellum::Registry registry(hive);
-    queryAll(registry);
+    trellum::SettingsStore store(path);
+    queryAll(store);
+    const bool understood = store.FileState() == trellum::SettingsFileState::Read;
 
     trellum::RecordingToolkit toolkit;
-    trellum::Calculator calc(toolkit, registry);
+    trellum::Calculator calc(toolkit, store);
     calc.Form_Load();
     calc.sscmdDigit_Click(4);
     calc.cmdMem_Click(0);  // no memory script: the dialog is closed, nothing stored
     calc.Form_Unload();
 
-    if (!registry.SetAsidePath().empty() && readFile(registry.SetAsidePath()) != original) std::abort();
+    if (!store.SetAsidePath().empty() && readFile(store.SetAsidePath()) != original) std::abort();
+    if (!understood && store.SetAsidePath().empty()) std::abort();
 
-    // What was just saved is a hive the next start reads without setting it aside.
-    trellum::Registry next(hive);
+    // What was just saved is a file the next start reads whole, without setting it aside.
+    trellum::SettingsStore next(path);
+    if (next.FileState() != trellum::SettingsFileState::Read) std::abort();
     trellum::RecordingToolkit toolkit2;
     trellum::Calculator again(toolkit2, next);
     again.Form_Load();
     if (!next.SetAsidePath().empty()) std::abort();
     if (again.AngleMode != calc.AngleMode || again.MemorySlots != calc.MemorySlots) std::abort();
+    // A second shut-down without changes writes the same file again.
+    const std::string saved = readFile(path);
+    again.Form_Unload();
+    if (readFile(path) != saved) std::abort();
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "engine/calculator.h"
 #include "engine/number_text.h"
 #include "engine/recording_toolkit.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     trellum::RecordingToolkit toolkit;
-    trellum::Registry registry;
-    trellum::Calculator calc(toolkit, registry);
+    trellum::SettingsStore settings;
+    trellum::Calculator calc(toolkit, settings);
     calc.sscmdClean_Click(0);
     calc.sscmdDigit_Click(7);
     const std::string before = calc.LcdText;
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!endsWithTwoSpaces(calc.LcdText)) std::abort();
 
         // ShowNumberText itself takes the text as it passed, blanks included.
-        trellum::Calculator direct(toolkit, registry);
+        trellum::Calculator direct(toolkit, settings);
         direct.ShowNumberText(text);
         (void)direct.GetDisplayValue();
         (void)direct.GetDisplayText();

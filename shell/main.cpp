@@ -11,7 +11,7 @@
 #include "shell/main_window.h"
 #include "shell/platform.h"
 #include "shell/unix_signals.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 int main(int argc, char* argv[])
 {
@@ -35,8 +35,8 @@ int main(int argc, char* argv[])
     // Outlives the window, so a signal during its teardown is still only queued.
     trellum::shell::UnixSignals unixSignals;
 
-    trellum::Registry registry(trellum::DefaultHivePath());
-    trellum::shell::MainWindow window(registry);
+    trellum::SettingsStore settings(trellum::DefaultSettingsPath());
+    trellum::shell::MainWindow window(settings);
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // A session ending without a close event still saves (Form_Unload runs once).

@@ -291,8 +291,8 @@ void EqualKey::keyReleaseEvent(QKeyEvent* event)
 
 // ---- MainWindow ----
 
-MainWindow::MainWindow(Registry& registry, QWidget* parent)
-    : QMainWindow(parent), m_twips(Twips::ForPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, registry)
+MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), m_twips(Twips::ForPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, settings)
 {
     setObjectName("frmCalculator");
     setWindowTitle(QString::fromLatin1(kWindowCaption));

@@ -25,7 +25,7 @@ class QAction;
 class QMenu;
 
 namespace trellum {
-class Registry;
+class SettingsStore;
 }
 
 namespace trellum::shell {
@@ -94,7 +94,7 @@ protected:
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Registry& registry, QWidget* parent = nullptr);
+    explicit MainWindow(SettingsStore& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Calculator& calculator() { return m_calc; }

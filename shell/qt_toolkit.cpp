@@ -76,8 +76,12 @@ void QtToolkit::ShowAboutDialog() { RunAboutWindow(&m_window, m_window.windowIco
 
 std::string QtToolkit::ClipboardText()
 {
+    // One format, asked for once: the owner's list of formats comes first, and
+    // when an owner that never answers lets that time out, nothing more is asked.
+    // "text/plain" stands for UTF8_STRING, STRING and TEXT alike.
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    return clipboard ? ToStdString(clipboard->text(QClipboard::Clipboard)) : std::string();
+    QString subtype = QStringLiteral("plain");
+    return clipboard ? ToStdString(clipboard->text(subtype, QClipboard::Clipboard)) : std::string();
 }
 
 void QtToolkit::SetClipboardText(const std::string& text)

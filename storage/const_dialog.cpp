@@ -10,6 +10,8 @@
 #include "engine/calculator.h"
 #include "engine/number_text.h"
 #include "storage/constants_file.h"
+#include "storage/file_io.h"
+#include "storage/list_text.h"
 
 namespace trellum {
 
@@ -23,6 +25,13 @@ constexpr const char* kModifyCaption = "Modify a constant";
 constexpr const char* kBadName = "The name of a constant can't contain \"=\" or a line break.";
 constexpr const char* kSaveFailed =
     "Can't save constants Database! The old file is kept and your changes stay in the list.";
+
+// The other version of a file changed while the dialog was open, kept beside it.
+std::string changedMessage(const std::string& keptAs)
+{
+    return "The constants file was changed by another program while this list was open. "
+           "That version is kept as " + keptAs + ".";
+}
 
 bool hasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
 
@@ -89,6 +98,9 @@ void ConstDialog::Form_Load(const std::string& filePath)
 void ConstDialog::LoadConstants(const std::string& filePath)
 {
     ConstantsFileContents contents = ReadConstantsFile(filePath);
+    m_fileWasRead = contents.status == ReadStatus::Read;
+    m_readBytes = std::move(contents.bytes);
+    m_dropsLines = contents.droppedLines;
     lstConst = std::move(contents.names);
     ConstValues = std::move(contents.values);
     ConstValues.emplace_back();
@@ -101,16 +113,44 @@ void ConstDialog::LoadConstants(const std::string& filePath)
 
 bool ConstDialog::SaveConstants(const std::string& filePath)
 {
-    if (ReplaceFileAtomically(filePath, ConstantsFileText(lstConst, ConstValues))) return true;
-    m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
-    return false;
+    const std::string text = ConstantsFileText(lstConst, ConstValues);
+    const FileRead now = ReadRegularFile(filePath);
+    std::string keptAs;
+    if (now.status == ReadStatus::Read && (!m_fileWasRead || now.bytes != m_readBytes)) {
+        // Someone else's edit is kept, not overwritten: beside the file, under a name we tell.
+        keptAs = WriteFileBeside(filePath, ".changed", now.bytes);
+        if (keptAs.empty()) {
+            m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
+            return false;
+        }
+        m_toolkit.MsgBox(changedMessage(keptAs), MsgIcon::Information, kProductName);
+    } else if (now.status == ReadStatus::Read && m_dropsLines) {
+        // The user was warned of the faulty lines; their text still survives the save.
+        if (WriteFileBeside(filePath, ".bak", now.bytes).empty()) {
+            m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
+            return false;
+        }
+    }
+    if (WriteFileAtomically(filePath, text) != WriteStatus::Written) {
+        m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
+        return false;
+    }
+    m_fileWasRead = true;
+    m_readBytes = text;
+    m_dropsLines = false;
+    return true;
 }
 
-void ConstDialog::lstConst_Click(int16_t index)
+std::string ConstDialog::ListEntry(std::size_t index) const
+{
+    return index < lstConst.size() ? ListText(lstConst[index]) : std::string();
+}
+
+void ConstDialog::lstConst_Click(int32_t index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= lstConst.size()) return;
     ListIndex = index;
-    ToolTip = ConstValues[static_cast<std::size_t>(index)];
+    ToolTip = ListText(ConstValues[static_cast<std::size_t>(index)]);
     OkEnabled = true;
     DelEnabled = true;
 }
@@ -142,7 +182,7 @@ void ConstDialog::cmdEdit_Click()
         const auto k = static_cast<std::size_t>(ListIndex);
         lstConst[k] = std::move(name);
         ConstValues[k] = std::move(value);
-        ToolTip = ConstValues[k];  // the entry stays selected: its tip must not show the old value
+        ToolTip = ListText(ConstValues[k]);  // the entry stays selected: its tip must not show the old value
     }
     ConstsChanged = true;
 }
@@ -154,7 +194,7 @@ void ConstDialog::cmdDel_Click()
     ConstValues.erase(ConstValues.begin() + static_cast<std::ptrdiff_t>(k));
     lstConst.erase(lstConst.begin() + static_cast<std::ptrdiff_t>(k));
     if (!lstConst.empty()) {
-        lstConst_Click(static_cast<int16_t>(k < lstConst.size() ? k : k - 1));
+        lstConst_Click(static_cast<int32_t>(k < lstConst.size() ? k : k - 1));
     } else {
         ListIndex = -1;
         ToolTip.clear();

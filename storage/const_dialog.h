@@ -42,8 +42,11 @@ public:
     std::string Caption;
     std::vector<std::string> lstConst;         // names, file order
     std::vector<std::string> ConstValues{""};  // one more element than lstConst
-    int16_t ListIndex = -1;
-    std::string ToolTip;
+    // A list position, not a control-array Index: 32 bits, so a library of any
+    // length is selectable entry by entry.
+    int32_t ListIndex = -1;
+    std::string ToolTip;                       // shortened as ListText
+
     bool OkEnabled = false;
     bool DelEnabled = false;
     bool ConstsChanged = false;
@@ -56,7 +59,10 @@ public:
     // False when the file could not be written; the list is kept either way.
     bool SaveConstants(const std::string& filePath);
 
-    void lstConst_Click(int16_t index);
+    // What the list shows for entry `index`: its name, cut short when long.
+    std::string ListEntry(std::size_t index) const;
+
+    void lstConst_Click(int32_t index);
     void cmdEdit_Click();
     void cmdDel_Click();
     void cmdOk_Click();
@@ -68,6 +74,11 @@ private:
     bool saveIfChanged();
 
     Toolkit& m_toolkit;
+    // The file as LoadConstants found it, to notice a change made behind the
+    // dialog's back and the lines a save would drop.
+    bool m_fileWasRead = false;
+    std::string m_readBytes;
+    bool m_dropsLines = false;
 };
 
 }  // namespace trellum

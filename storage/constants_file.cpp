@@ -1,14 +1,5 @@
 #include "storage/constants_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-
 #include "engine/number_text.h"
 #include "storage/const_dialog.h"
 
@@ -17,23 +8,6 @@ namespace trellum {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-
-// Reads the whole file. `complete` turns false when the file is missing,
-// is not a readable regular file, or reading broke off; what was read is kept.
-std::string readAll(const std::string& path, bool& complete)
-{
-    complete = false;
-    std::string content;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return content;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) return content;
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, got);
-    complete = std::ferror(file.get()) == 0;
-    return content;
-}
 
 // A line ends at LF, CR LF or a lone CR; the last line needs no end.
 class LineReader {
@@ -112,41 +86,30 @@ std::string toUtf8(std::string_view line)
     return text;
 }
 
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 }  // namespace
 
 ConstantsFileContents ReadConstantsFile(const std::string& path)
 {
     ConstantsFileContents result;
-    bool complete = false;
-    const std::string content = readAll(path, complete);
-    std::string_view text = content;
-    if (!complete) {
-        // Only the whole lines of a file that broke off are trusted.
+    FileRead file = ReadRegularFile(path);
+    result.status = file.status;
+    result.bytes = std::move(file.bytes);
+    const std::string_view text = result.bytes;
+    if (file.status != ReadStatus::Read) {
         result.loadFailed = true;
-        const std::size_t lastEnd = text.find_last_of("\r\n");
-        if (lastEnd == std::string_view::npos) return result;
-        text = text.substr(0, lastEnd + 1);
+        return result;
     }
 
     LineReader reader(text);
     std::string_view line;
-    if (!reader.next(line) || !reader.next(line)) {
+    std::string_view header[2];
+    if (!reader.next(header[0]) || !reader.next(header[1])) {
         result.loadFailed = true;
+        result.droppedLines = !text.empty();
         return result;
     }
+    // Header lines are rewritten as ours: other text there would be lost unseen.
+    if (header[0] != StringTable(103) || header[1] != StringTable(104)) result.droppedLines = true;
     while (reader.next(line)) {
         const std::string decoded = toUtf8(line);
         const std::string_view whole = decoded;
@@ -154,12 +117,14 @@ ConstantsFileContents ReadConstantsFile(const std::string& path)
         const std::string_view value = TrimBlanks(p == std::string_view::npos ? whole : whole.substr(p + 1));
         if (!IsNumeric(value)) {
             result.faultyLines = true;
+            result.droppedLines = true;
             continue;
         }
         if (p == std::string_view::npos) {
             // A bare number cannot be split into name and value: the file is
             // not a constants file as far as the rest of it goes.
             result.loadFailed = true;
+            result.droppedLines = true;
             return result;
         }
         result.names.emplace_back(TrimBlanks(whole.substr(0, p)));
@@ -178,52 +143,6 @@ std::string ConstantsFileText(const std::vector<std::string>& names, const std::
         text += kLineEnd;
     }
     return text;
-}
-
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    // Replace what a link points to, not the link itself.
-    fs::path target = path;
-    if (fs::is_symlink(target, error)) {
-        const fs::path resolved = fs::weakly_canonical(target, error);
-        if (error) return false;
-        target = resolved;
-    }
-    if (fs::is_directory(target, error)) return false;
-
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = (folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                          std::to_string(attempt)))
-                   .string();
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-
-    bool ok = writeAll(fd, bytes);
-    if (ok && existed) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // The rename itself reaches the disk with the folder's entry.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
 }
 
 }  // namespace trellum

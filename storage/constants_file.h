@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "storage/file_io.h"
+
 namespace trellum {
 
 struct ConstantsFileContents {
@@ -21,16 +23,14 @@ struct ConstantsFileContents {
     bool loadFailed = false;          // missing or unreadable file, a header line
                                       // missing, or a numeric line without "=":
                                       // reading stopped there
+    bool droppedLines = false;        // a save would not write back every line read
+    ReadStatus status = ReadStatus::Absent;
+    std::string bytes;                // the file exactly as read
 };
 
 ConstantsFileContents ReadConstantsFile(const std::string& path);
 
 // The bytes of a constants file holding names[i] = values[i] for every name.
 std::string ConstantsFileText(const std::vector<std::string>& names, const std::vector<std::string>& values);
-
-// Writes `bytes` to a temporary file beside `path`, flushes it to disk and
-// renames it over `path`. On failure the old file is untouched and false is
-// returned.
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace trellum

@@ -1,11 +1,12 @@
 #include "storage/constants_location.h"
 
-#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "storage/file_io.h"
 
 namespace trellum {
 
@@ -15,34 +16,20 @@ namespace {
 
 constexpr const char* kFileName = "constants.txt";
 
-// Copies the starter file under a temporary name and links it into place, so
-// a second instance seeding at the same moment, or a crash halfway, can never
-// leave a half-written library or overwrite one that appeared meanwhile.
+// The user's copy is made only where none exists, so a second instance seeding
+// at the same moment can never overwrite a library that appeared meanwhile.
 void seedUserCopy(const fs::path& starter, const fs::path& userFile)
 {
-    std::error_code error;
-    if (!fs::is_regular_file(starter, error)) return;
-    const fs::path temp = userFile.parent_path() / (".constants.txt.seed." + std::to_string(::getpid()));
-    fs::remove(temp, error);
-    if (!fs::copy_file(starter, temp, fs::copy_options::none, error)) return;
-    fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                              fs::perms::others_read,
-                    error);
-    fs::create_hard_link(temp, userFile, error);
-    if (error && error != std::errc::file_exists && !fs::exists(userFile)) {
-        // Some file systems have no hard links; a plain rename is the next best.
-        fs::rename(temp, userFile, error);
-    }
-    fs::remove(temp, error);
+    const FileRead read = ReadRegularFile(starter.string());
+    if (read.status == ReadStatus::Read) WriteNewFile(userFile.string(), read.bytes);
 }
 
 }  // namespace
 
 std::string UserDataFolder(const char* xdgDataHome, const char* home)
 {
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return (fs::path(xdgDataHome) / "trellum").string();
-    if (home == nullptr || home[0] == '\0') return {};
-    return (fs::path(home) / ".local" / "share" / "trellum").string();
+    const std::string base = XdgBaseFolder(xdgDataHome, home, nullptr, ".local/share");
+    return base.empty() ? base : base + "/trellum";
 }
 
 std::string ConstantsFilePath(const std::string& programFolder, const std::string& userFolder,
@@ -70,14 +57,12 @@ std::string ConstantsFilePath(const std::string& programFolder, const std::strin
 
 std::string ConstantsFilePath(const std::string& programFolder)
 {
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-        const passwd* entry = ::getpwuid(::getuid());
-        home = entry != nullptr ? entry->pw_dir : nullptr;
-    }
-    const std::string userFolder = UserDataFolder(std::getenv("XDG_DATA_HOME"), home);
-    return ConstantsFilePath(programFolder, userFolder,
-                             [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; });
+    // A file without write bits is read-only for root too, whom access() lets write anything.
+    return ConstantsFilePath(programFolder, UserDataFolder(), [](const std::string& path) {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0) return false;
+        return ::access(path.c_str(), W_OK) == 0;
+    });
 }
 
 }  // namespace trellum

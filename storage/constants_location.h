@@ -10,7 +10,8 @@
 namespace trellum {
 
 // $XDG_DATA_HOME/trellum, or <home>/.local/share/trellum when XDG_DATA_HOME is
-// unset, empty or relative (relative values are invalid by the XDG rules).
+// unset, empty or relative (relative values are invalid by the XDG rules);
+// a relative home counts as none (XdgBaseFolder).
 // Either argument may be null. Empty when no home folder is known either.
 std::string UserDataFolder(const char* xdgDataHome, const char* home);
 

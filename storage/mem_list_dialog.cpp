@@ -1,5 +1,7 @@
 #include "storage/mem_list_dialog.h"
 
+#include "storage/list_text.h"
+
 namespace trellum {
 
 namespace {
@@ -8,6 +10,11 @@ namespace {
 constexpr int16_t kFlushed = 20;
 
 }  // namespace
+
+void MemListDialog::ShowSlots(const std::array<std::string, 10>& slots)
+{
+    for (std::size_t i = 0; i < slots.size(); ++i) lstMem[i] = ListText(slots[i]);
+}
 
 void MemListDialog::Form_Load()
 {

@@ -20,6 +20,8 @@ public:
     bool DoneEnabled = false;
     bool Unloaded = false;               // the window closes when this turns true
 
+    // Fills the list lines from the slot texts, long ones cut short (ListText).
+    void ShowSlots(const std::array<std::string, 10>& slots);
     void Form_Load();
     void lstMem_Click(int16_t index);    // the user selected line `index` (0-based)
     void mnuFlush_Click();

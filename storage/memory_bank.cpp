@@ -20,7 +20,7 @@ void Calculator::cmdMem_Click(int16_t Index)
     MemChoice = 0;
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
-    dialog.lstMem = MemorySlots;
+    dialog.ShowSlots(MemorySlots);
     toolkit().ShowMemListDialog(dialog);
 
     if (MemChoice >= 1 && MemChoice <= 10) {

@@ -42,12 +42,22 @@ std::string memoryValueName(int n)
     return "Mem " + std::to_string(n);
 }
 
-// A stored place fits the 16-bit twips of the window only when it is a number in
-// range; anything else counts as missing so that no wrapped place is applied.
-std::optional<int32_t> readTwips(Registry& registry, HKEY key, const char* name)
+// Reads one value. A value that is there with another type than the program
+// writes (a hand edit, another program) marks the file as not read as expected.
+SettingsValue readValue(const SettingsStore& store, const char* key, const std::string& name, uint32_t type,
+                        bool& expected)
 {
     SettingsValue holder;
-    ReadSettingsValue(registry, key, name, holder);
+    if (ReadSettingsValue(store, key, name, holder) != kSettingsNotFound && store.TypeOf(key, name) != type)
+        expected = false;
+    return holder;
+}
+
+// A stored place fits the 16-bit twips of the window only when it is a number in
+// range; anything else counts as missing so that no wrapped place is applied.
+std::optional<int32_t> readTwips(const SettingsStore& store, const char* name, bool& expected)
+{
+    const SettingsValue holder = readValue(store, kSettingsKey, name, REG_DWORD, expected);
     const double* number = std::get_if<double>(&holder);
     if (number == nullptr || *number < INT16_MIN || *number > INT16_MAX) return std::nullopt;
     return static_cast<int16_t>(*number);
@@ -71,137 +81,100 @@ std::optional<bool> storedBoolean(const SettingsValue& holder)
 
 }  // namespace
 
-void CreateSettingsKey(Registry& registry, const std::string& path, HKEY root)
-{
-    HKEY key = 0;
-    registry.RegCreateKeyExA(root, path, 0, KEY_ALL_ACCESS_3F, &key);
-    registry.RegCloseKey(key);
-}
+void CreateSettingsKey(SettingsStore& store, const std::string& key) { store.CreateKey(key); }
 
-int32_t WriteSettingsValue(Registry& registry, HKEY key, const std::string& name, uint32_t type,
+int32_t WriteSettingsValue(SettingsStore& store, const std::string& key, const std::string& name, uint32_t type,
                            const SettingsValue& value)
 {
-    if (type == REG_SZ) {
-        const std::string text = textOf(value);
-        std::vector<uint8_t> data(text.begin(), text.end());
-        data.push_back(0);
-        return registry.RegSetValueExA(key, name, REG_SZ, data.data(), static_cast<uint32_t>(data.size()));
-    }
-    if (type == REG_DWORD) {
-        const uint32_t number = static_cast<uint32_t>(roundToInt32(value));
-        const uint8_t data[4] = {static_cast<uint8_t>(number), static_cast<uint8_t>(number >> 8),
-                                 static_cast<uint8_t>(number >> 16), static_cast<uint8_t>(number >> 24)};
-        return registry.RegSetValueExA(key, name, REG_DWORD, data, 4);
-    }
-    return ERROR_SUCCESS;
+    bool written = true;
+    if (type == REG_SZ) written = store.SetText(key, name, textOf(value));
+    else if (type == REG_DWORD) written = store.SetNumber(key, name, roundToInt32(value));
+    return written ? kSettingsOk : kSettingsNotFound;
 }
 
-int32_t ReadSettingsValue(Registry& registry, HKEY key, const std::string& name, SettingsValue& holder)
+int32_t ReadSettingsValue(const SettingsStore& store, const std::string& key, const std::string& name,
+                          SettingsValue& holder)
 {
-    uint32_t type = 0;
-    uint32_t size = 0;
-    const int32_t status = registry.RegQueryValueExA(key, name, &type, nullptr, &size);
-    if (status != ERROR_SUCCESS) return status;
-    if (type == REG_SZ) {
-        std::vector<uint8_t> buffer(size);
-        const int32_t read = registry.RegQueryValueExA(key, name, &type, buffer.data(), &size);
-        if (read != ERROR_SUCCESS) {
-            holder = std::string();
-            return read;
-        }
-        std::string text(buffer.begin(), buffer.begin() + size);
-        if (!text.empty() && text.back() == '\0') text.pop_back();
-        holder = std::move(text);
-        return read;
+    const std::optional<uint32_t> type = store.TypeOf(key, name);
+    if (!type) return kSettingsNotFound;
+    if (std::optional<std::string> text = store.Text(key, name)) {
+        holder = std::move(*text);
+        return kSettingsOk;
     }
-    if (type == REG_DWORD) {
-        uint8_t buffer[4] = {0, 0, 0, 0};
-        uint32_t bufferSize = sizeof buffer;
-        const int32_t read = registry.RegQueryValueExA(key, name, &type, buffer, &bufferSize);
-        if (read == ERROR_SUCCESS) {
-            const uint32_t bits = static_cast<uint32_t>(buffer[0]) | static_cast<uint32_t>(buffer[1]) << 8 |
-                                  static_cast<uint32_t>(buffer[2]) << 16 | static_cast<uint32_t>(buffer[3]) << 24;
-            holder = static_cast<double>(static_cast<int32_t>(bits));
-        }
-        return read;
+    if (const std::optional<int32_t> number = store.Number(key, name)) {
+        holder = static_cast<double>(*number);
+        return kSettingsOk;
     }
-    return -1;
+    return kSettingsOtherType;
 }
 
-bool Calculator::LoadSettings()
+SettingsFound Calculator::LoadSettings()
 {
-    Registry& store = registry();
+    const SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
-    HKEY key = 0;
-    if (store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS) return false;
+    if (!store.HasKey(kSettingsKey)) return SettingsFound::Nothing;
+    // Whatever the program would not write itself is applied as best it can be,
+    // and the file is kept aside before the next save replaces it.
+    bool expected = true;
 
     // Each value gets a holder of its own, so a missing one falls back to its
     // first-run default and never to what the previous read left behind.
     if (desktop.CanPlaceWindow()) {
-        const std::optional<int32_t> top = readTwips(store, key, "Top");
-        const std::optional<int32_t> left = readTwips(store, key, "Left");
+        const std::optional<int32_t> top = readTwips(store, "Top", expected);
+        const std::optional<int32_t> left = readTwips(store, "Left", expected);
         if (!top || !left) desktop.CenterMainWindow();
         if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
         // A place stored on a screen that is gone would leave the window unseen.
         desktop.EnsureWindowVisible();
     }
 
-    SettingsValue mode;
-    ReadSettingsValue(store, key, "Mode", mode);
+    const SettingsValue mode = readValue(store, kSettingsKey, "Mode", REG_DWORD, expected);
     const double* modeNumber = std::get_if<double>(&mode);
     const bool knownMode = modeNumber != nullptr && (*modeNumber == 0 || *modeNumber == 1 || *modeNumber == 2);
+    if (modeNumber != nullptr && !knownMode) expected = false;
     AngleMode = knownMode ? static_cast<int16_t>(*modeNumber) : int16_t{0};
     ModeDisplayVisible = {AngleMode == 0, AngleMode == 1, AngleMode == 2};
 
-    SettingsValue onTop;
-    ReadSettingsValue(store, key, "OnTop", onTop);
+    const SettingsValue onTop = readValue(store, kSettingsKey, "OnTop", REG_SZ, expected);
     if (const std::optional<bool> stored = storedBoolean(onTop)) {
         // mnuFloat_Click flips the mark and sets the z-order to match it.
         desktop.SetMenuChecked(Menu::Float, !*stored);
         mnuFloat_Click();
     } else {
+        if (std::holds_alternative<std::string>(onTop)) expected = false;
         desktop.SetMenuChecked(Menu::Float, false);
     }
-    store.RegCloseKey(key);
 
-    if (store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMemoryKey, 0, KEY_ALL_ACCESS_3F, &key) != ERROR_SUCCESS) {
-        MemorySlots.fill("0");
-        MemIndicatorVisible = !MemoryIsEmpty();
-        return false;
-    }
+    const bool memoryKey = store.HasKey(kMemoryKey);
     for (int n = 1; n <= 10; ++n) {
-        SettingsValue slot;
-        ReadSettingsValue(store, key, memoryValueName(n), slot);
+        const SettingsValue slot =
+            memoryKey ? readValue(store, kMemoryKey, memoryValueName(n), REG_SZ, expected) : SettingsValue();
         const std::string* text = std::get_if<std::string>(&slot);
         MemorySlots[static_cast<std::size_t>(n - 1)] = text != nullptr ? *text : "0";
     }
     MemIndicatorVisible = !MemoryIsEmpty();
-    store.RegCloseKey(key);
-    return true;
+    if (!expected) settings().SetAsideBeforeSave();
+    return memoryKey ? SettingsFound::BothKeys : SettingsFound::MainKeyOnly;
 }
 
 void Calculator::SaveSettings()
 {
-    Registry& store = registry();
+    SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
-    CreateSettingsKey(store, kMemoryKey, HKEY_LOCAL_MACHINE);
-
-    HKEY key = 0;
-    store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS_3F, &key);
+    CreateSettingsKey(store, kMemoryKey);
     // Where the window cannot be placed its place means nothing; the stored one
     // stays for the next session that can place it.
     if (desktop.CanPlaceWindow()) {
-        WriteSettingsValue(store, key, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
-        WriteSettingsValue(store, key, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
+        WriteSettingsValue(store, kSettingsKey, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
+        WriteSettingsValue(store, kSettingsKey, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
     }
-    WriteSettingsValue(store, key, "Mode", REG_DWORD, static_cast<double>(AngleMode));
-    WriteSettingsValue(store, key, "OnTop", REG_SZ, std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
-    store.RegCloseKey(key);
-
-    store.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMemoryKey, 0, KEY_ALL_ACCESS_3F, &key);
+    WriteSettingsValue(store, kSettingsKey, "Mode", REG_DWORD, static_cast<double>(AngleMode));
+    WriteSettingsValue(store, kSettingsKey, "OnTop", REG_SZ,
+                       std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
     for (int n = 1; n <= 10; ++n)
-        WriteSettingsValue(store, key, memoryValueName(n), REG_SZ, MemorySlots[static_cast<std::size_t>(n - 1)]);
-    store.RegCloseKey(key);
+        WriteSettingsValue(store, kMemoryKey, memoryValueName(n), REG_SZ, MemorySlots[static_cast<std::size_t>(n - 1)]);
+    // The whole shut-down reaches the file in one atomic replacement.
+    store.Save();
 }
 
 }  // namespace trellum

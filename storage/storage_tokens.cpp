@@ -16,7 +16,7 @@ namespace {
 // A positive count written plainly: digits only, no sign, no leading zero.
 std::optional<int> positiveNumber(std::string_view text, int largest)
 {
-    if (text.empty() || text.size() > 5 || text[0] == '0') return std::nullopt;
+    if (text.empty() || text.size() > 9 || text[0] == '0') return std::nullopt;
     for (const char c : text) {
         if (c < '0' || c > '9') return std::nullopt;
     }
@@ -56,9 +56,9 @@ std::optional<std::function<void(ConstDialog&)>> constScript(std::string_view an
             if (!d.Hidden) d.Form_Close();
         };
     }
-    const std::optional<int> entry = positiveNumber(answer, INT16_MAX);
+    const std::optional<int> entry = positiveNumber(answer, INT32_MAX);
     if (!entry) return std::nullopt;
-    return [index = static_cast<int16_t>(*entry - 1)](ConstDialog& d) {
+    return [index = *entry - 1](ConstDialog& d) {
         if (static_cast<std::size_t>(index) < d.lstConst.size()) {
             d.lstConst_Click(index);
             d.cmdOk_Click();

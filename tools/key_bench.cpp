@@ -17,7 +17,7 @@
 #include <QWindow>
 
 #include "shell/main_window.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 namespace {
 
@@ -50,8 +50,8 @@ int main(int argc, char* argv[])
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 
     QTemporaryDir home;  // first-run settings, and nothing written into the user's
-    trellum::Registry registry(home.filePath(QStringLiteral("system.reg")).toStdString());
-    trellum::shell::MainWindow window(registry);
+    trellum::SettingsStore settings(home.filePath(QStringLiteral("system.reg")).toStdString());
+    trellum::shell::MainWindow window(settings);
     window.calculator().Form_Load();
     QElapsedTimer waited;
     waited.start();

@@ -12,7 +12,7 @@
 #include "engine/calculator.h"
 #include "engine/key_script.h"
 #include "engine/recording_toolkit.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 namespace {
 
@@ -48,8 +48,8 @@ int main(int argc, char** argv)
     }
 
     trellum::RecordingToolkit toolkit;
-    trellum::Registry registry(hiveFile);
-    trellum::Calculator calc(toolkit, registry);
+    trellum::SettingsStore settings(hiveFile);
+    trellum::Calculator calc(toolkit, settings);
     calc.ConstFilePath = constantsFile;
     // Start as the program does: settings (none without --hive), then AC.
     calc.Form_Load();

@@ -13,14 +13,15 @@ namespace trellum::shell {
 namespace {
 
 // Rebuilt only when the names differ, so an unchanged list keeps its scroll place.
-void renderNames(QListWidget* list, const std::vector<std::string>& names)
+void renderNames(QListWidget* list, const ConstDialog& model)
 {
-    bool same = list->count() == static_cast<int>(names.size());
+    const std::size_t count = model.lstConst.size();
+    bool same = list->count() == static_cast<int>(count);
     for (int row = 0; same && row < list->count(); ++row)
-        same = list->item(row)->text() == ToQString(names[row]);
+        same = list->item(row)->text() == ToQString(model.ListEntry(static_cast<std::size_t>(row)));
     if (same) return;
     list->clear();
-    for (const std::string& name : names) list->addItem(ToQString(name));
+    for (std::size_t row = 0; row < count; ++row) list->addItem(ToQString(model.ListEntry(row)));
 }
 
 }  // namespace
@@ -59,7 +60,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     w->Render = [&model, w, lstConst, cmdOk, cmdDel] {
         w->setWindowTitle(ToQString(model.Caption));
         const QSignalBlocker blocker(lstConst);
-        renderNames(lstConst, model.lstConst);
+        renderNames(lstConst, model);
         if (model.ListIndex >= 0 && model.ListIndex < lstConst->count())
             lstConst->setCurrentRow(model.ListIndex);
         else
@@ -69,7 +70,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
         cmdDel->setEnabled(model.DelEnabled);
     };
 
-    w->ForwardSelection(lstConst, [&model](int16_t row) { model.lstConst_Click(row); });
+    w->ForwardSelection(lstConst, [&model](int row) { model.lstConst_Click(row); });
     w->ForwardClicks(cmdOk, [&model] { model.cmdOk_Click(); });
     // The model opens the entry dialog through the toolkit; the list is repainted
     // when that nested modal window has closed.

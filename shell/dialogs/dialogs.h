@@ -81,7 +81,7 @@ public:
     // Selection, not the current row: focusing a list makes a row current
     // without the user choosing it.
     void ForwardClicks(QAbstractButton* button, std::function<void()> handler);
-    void ForwardSelection(QListWidget* list, std::function<void(int16_t row)> handler);
+    void ForwardSelection(QListWidget* list, std::function<void(int row)> handler);
 
 protected:
     void reject() override;

@@ -72,12 +72,12 @@ void ModelWindow::ForwardClicks(QAbstractButton* button, std::function<void()> h
     connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] { Forward(handler); });
 }
 
-void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int16_t row)> handler)
+void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int row)> handler)
 {
     connect(list, &QListWidget::itemSelectionChanged, this, [this, list, handler = std::move(handler)] {
         const QList<QListWidgetItem*> selected = list->selectedItems();
         if (selected.isEmpty()) return;
-        const auto row = static_cast<int16_t>(list->row(selected.front()));
+        const int row = list->row(selected.front());
         Forward([&handler, row] { handler(row); });
     });
 }

@@ -38,7 +38,7 @@ start_app
 xdotool key m                    # MODE: radians
 kill -s TERM "$APP_PID"
 if [ $slow_save = 1 ]; then
-    wait_for 10 sh -c "ls '$XDG_CONFIG_HOME/trellum/' 2>/dev/null | grep -q '\.tmp-'" || fail "the settings were not being written after SIGTERM"
+    wait_for 10 sh -c "ls -A '$XDG_CONFIG_HOME/trellum/' 2>/dev/null | grep -q '\.tmp-'" || fail "the settings were not being written after SIGTERM"
 fi
 for sig in TERM HUP INT TERM; do kill -s "$sig" "$APP_PID" 2>/dev/null || true; done
 wait_for 10 sh -c "! kill -0 $APP_PID" || fail "the program did not end"
@@ -47,7 +47,7 @@ wait "$APP_PID" || STATUS=$?
 expect_eq "$STATUS" 0 "exit status after SIGTERM and more signals during the save"
 grep -q '^"Mode"=dword:00000001$' "$hive" || fail "angle mode not saved: $(cat "$hive")"
 grep -q '^"Mem 10"=' "$hive" || fail "settings file cut short: $(cat "$hive")"
-ls "$XDG_CONFIG_HOME/trellum/" | grep -q '\.tmp-' && fail "a temporary file was left behind"
+ls -A "$XDG_CONFIG_HOME/trellum/" | grep -q '\.tmp-' && fail "a temporary file was left behind"
 
 # 2. SIGHUP while hidden in the tray (a background job of a script ignores
 # SIGINT and a nohup'd one SIGHUP; the wrapper restores them as a desktop does).

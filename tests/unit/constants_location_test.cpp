@@ -135,6 +135,7 @@ TEST(UserDataFolderTest, FollowsTheXdgRules)
                 {"UnsetUsesHome", nullptr, "/home/me", "/home/me/.local/share/trellum"},
                 {"EmptyUsesHome", "", "/home/me", "/home/me/.local/share/trellum"},
                 {"RelativeIsIgnored", "data", "/home/me", "/home/me/.local/share/trellum"},
+                {"RelativeHomeIsIgnored", nullptr, "me", ""},
                 {"NoHomeAtAll", nullptr, nullptr, ""}};
     for (const auto& row : rows) EXPECT_EQ(UserDataFolder(row.xdgDataHome, row.home), row.expected) << row.name;
 }

@@ -1,10 +1,14 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -15,7 +19,7 @@
 #include "engine/calculator.h"
 #include "engine/recording_toolkit.h"
 #include "storage/const_dialog.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 namespace trellum {
 namespace {
@@ -74,6 +78,7 @@ protected:
     {
         Names names;
         for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
         return names;
     }
 
@@ -186,7 +191,12 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     EXPECT_TRUE(dialog.Hidden);
     EXPECT_EQ(dialog.Result, row.result);
     EXPECT_EQ(readFile(file), row.written ? kHeader + "a = 1\r\nb = 3\r\n" : original);
-    EXPECT_EQ(folderEntries(), Names{"constants.txt"});
+    // The faulty line is not written back, but the file that held it is kept as a backup.
+    const Names expected = row.written ? Names{"constants.txt", "constants.txt.bak"} : Names{"constants.txt"};
+    EXPECT_EQ(folderEntries(), expected);
+    if (row.written) {
+        EXPECT_EQ(readFile(folder / "constants.txt.bak"), original);
+    }
     EXPECT_TRUE(toolkit.Events.empty());
 }
 
@@ -317,6 +327,69 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\na long name that makes the library larger than the limit = 2\r\n");
 }
 
+// A file that is not regular, cannot be read or was made read-only is never
+// replaced: Add + Cancel reports the failure and keeps the list.
+TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
+{
+    const std::string original = kHeader + "a = 1\r\n";
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } rows[] = {
+        {"fifo", [&] { ::mkfifo(file.c_str(), 0644); }},
+        {"link_to_a_device", [&] { fs::create_symlink("/dev/zero", file); }},
+        {"unreadable", [&] { writeFile(file, original); fs::permissions(file, fs::perms::owner_write); }},
+        {"read_only", [&] { writeFile(file, original); fs::permissions(file, fs::perms::owner_read); }},
+        {"read_only_behind_a_link", [&] {
+             writeFile(folder / "real", original);
+             fs::permissions(folder / "real", fs::perms::owner_read | fs::perms::group_read);
+             fs::create_symlink("real", file);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path(), error);
+        row.make();
+        const auto type = fs::symlink_status(file).type();
+        ConstDialog fresh(toolkit);
+        fresh.Form_Load(file.string());
+        toolkit.Events.clear();
+        answer("b", "2");
+        fresh.cmdEdit_Click();
+        fresh.cmdCancel_Click();
+        ASSERT_EQ(toolkit.Events.size(), 1u);
+        EXPECT_EQ(toolkit.Events[0].rfind("msg:!:Can't save constants Database!", 0), 0u) << toolkit.Events[0];
+        EXPECT_FALSE(fresh.Hidden) << "the list must stay on screen";
+        EXPECT_EQ(fresh.lstConst.back(), "b");
+        EXPECT_EQ(fs::symlink_status(file).type(), type);
+        fs::permissions(fs::is_symlink(file) ? folder / "real" : file, fs::perms::owner_read, fs::perm_options::add,
+                        error);
+        if (fs::is_regular_file(file)) {
+            EXPECT_EQ(readFile(file), original);
+        }
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/zero"));
+}
+
+TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
+{
+    open(kHeader + "a = 1\r\n");
+    const std::string theirs = kHeader + "a = 1\r\nfrom another copy = 7\r\n";
+    writeFile(file, theirs);
+    toolkit.Events.clear();
+    answer("b", "2");
+    dialog.cmdEdit_Click();
+    dialog.cmdCancel_Click();
+    EXPECT_TRUE(dialog.Hidden);
+    EXPECT_EQ(readFile(file), kHeader + "a = 1\r\nb = 2\r\n");
+    EXPECT_EQ(readFile(folder / "constants.txt.changed"), theirs);
+    const std::string kept = (folder / "constants.txt.changed").string();
+    ASSERT_EQ(toolkit.Events.size(), 1u);
+    EXPECT_EQ(toolkit.Events[0].rfind("msg:i:", 0), 0u);
+    EXPECT_NE(toolkit.Events[0].find(kept), std::string::npos) << "the message names the kept version";
+}
+
 // ---- Entry dialog checks ----
 
 // message: how the refusal's message begins; empty: the entry is accepted.
@@ -356,8 +429,8 @@ INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
 TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
 {
     writeFile(file, kHeader + "pi = 3.14159265358979\r\nsmall = 1.5E-07\r\n");
-    Registry registry;
-    Calculator calc(toolkit, registry);
+    SettingsStore settings;
+    Calculator calc(toolkit, settings);
     toolkit.Folder = folder.string();
     calc.NewEntry = false;
     toolkit.ConstScripts.push_back([](ConstDialog& d) {

@@ -7,7 +7,7 @@
 #include "engine/calculator.h"
 #include "engine/key_script.h"
 #include "engine/recording_toolkit.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 namespace trellum::testing_support {
 
@@ -24,8 +24,8 @@ struct RowName {
 template <class Toolkit>
 struct BasicKeySequence {
     Toolkit toolkit;
-    Registry registry;
-    Calculator calc{toolkit, registry};
+    SettingsStore settings;
+    Calculator calc{toolkit, settings};
 
     BasicKeySequence()
     {

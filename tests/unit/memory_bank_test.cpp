@@ -11,7 +11,7 @@
 #include "engine/calculator.h"
 #include "engine/recording_toolkit.h"
 #include "storage/mem_list_dialog.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 #include "storage/storage_tokens.h"
 
 namespace trellum {
@@ -25,8 +25,8 @@ constexpr int16_t kMR = 1;
 
 struct Bank {
     RecordingToolkit toolkit;
-    Registry registry;
-    Calculator calc{toolkit, registry};
+    SettingsStore settings;
+    Calculator calc{toolkit, settings};
 
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
     void press(int16_t index, std::vector<Step> steps)
@@ -166,7 +166,7 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
     const std::pair<const char*, bool> rows[] = {
         {"MR:10", true},   {"MIN:F", true},   {"MR:F7", true},   {"MIN:W", true},  {"CO:X", true},
         {"MIN:0", false},  {"MIN:11", false}, {"MIN:01", false}, {"MR:-1", false}, {"MR:FX", false},
-        {"MIN", false},    {"CO:0", false},   {"CO:99999", false}};
+        {"MIN", false},    {"CO:0", false},   {"CO:1234567890", false}};
     for (const auto& [token, known] : rows) {
         SCOPED_TRACE(token);
         Bank bank;
@@ -177,6 +177,18 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
         EXPECT_TRUE(bank.toolkit.MemScripts.empty());
         EXPECT_TRUE(bank.toolkit.ConstScripts.empty());
     }
+}
+
+TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
+{
+    Bank bank;
+    const std::string huge = "1" + std::string(10 << 20, '0');
+    bank.calc.MemorySlots[0] = huge;
+    std::string shown;
+    bank.press(1, {[&shown](MemListDialog& d) { shown = d.lstMem[0]; }, select(0), done});
+    EXPECT_LE(shown.size(), 64u);
+    EXPECT_TRUE(shown.starts_with("1000"));
+    EXPECT_EQ(bank.calc.MemorySlots[0], huge);
 }
 
 }  // namespace

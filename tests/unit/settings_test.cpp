@@ -32,8 +32,8 @@ std::string hive(const std::string& main, const char* memory = "")
 
 // One run of the program: a fresh store, desktop and calculator on the same hive.
 struct ProgramRun {
-    explicit ProgramRun(const std::string& path) : registry(path), calculator(toolkit, registry) {}
-    Registry registry;
+    explicit ProgramRun(const std::string& path) : store(path), calculator(toolkit, store) {}
+    SettingsStore store;
     RecordingToolkit toolkit;
     Calculator calculator;
 };
@@ -61,7 +61,7 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
     struct Row {
         const char* name;
         std::optional<std::string> hive;  // none: no file at all
-        bool result = true;
+        SettingsFound result = SettingsFound::BothKeys;
         int32_t top = 3360, left = 4800;  // RecordingToolkit centres at 4000, 8000
         int16_t mode = 0;
         bool onTop = false;
@@ -69,7 +69,7 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         bool memIndicator = false;
     };
     const Row rows[] = {
-        {.name = "first_run_no_file", .hive = std::nullopt, .result = false},
+        {.name = "first_run_no_file", .hive = std::nullopt, .result = SettingsFound::Nothing},
         {.name = "full", .hive = hive(kPlace + "\"Mode\"=dword:00000001\n\"OnTop\"=\"False\"\n", tenSlots.c_str()),
          .mode = 1, .slots = {"0", "2.5E+20", "0", "0", "0", "0", "0", "0", "0", "0"}, .memIndicator = true},
         {.name = "mode_7_falls_back_to_degrees", .hive = hive(kPlace + "\"Mode\"=dword:00000007\n")},
@@ -79,7 +79,7 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
          .hive = hive("\"Top\"=dword:00000001\n\"Left\"=dword:00000002\n"), .top = 1, .left = 2},
         {.name = "on_top_in_any_case_with_blanks", .hive = hive(kPlace + "\"OnTop\"=\" tRUE \"\n"), .onTop = true},
         {.name = "memory_key_missing", .hive = hive(kPlace + "\"Mode\"=dword:00000002\n\"OnTop\"=\"True\"\n", nullptr),
-         .result = false, .mode = 2, .onTop = true},
+         .result = SettingsFound::MainKeyOnly, .mode = 2, .onTop = true},
         // Top 70000 does not fit the window's coordinates: centred, and the in-range Left still applies.
         {.name = "top_out_of_range_negative_left_in_range",
          .hive = hive("\"Top\"=dword:00011170\n\"Left\"=dword:ffffff38\n"), .top = 4000, .left = -200},
@@ -117,29 +117,20 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     first.calculator.MemorySlots = slots;
     first.calculator.SaveSettings();
 
-    const auto check = [&](const char* path, const std::string& name, uint32_t type, const std::string& data) {
-        SCOPED_TRACE(name);
-        Registry registry(m_hive);
-        HKEY key = 0;
-        ASSERT_EQ(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, 0x3F, &key), ERROR_SUCCESS);
-        uint32_t stored = 0, size = 64;
-        std::string read(size, '?');
-        EXPECT_EQ(registry.RegQueryValueExA(key, name, &stored, reinterpret_cast<uint8_t*>(read.data()), &size), 0);
-        EXPECT_EQ(stored, type);
-        EXPECT_EQ(read.substr(0, size), data);
-        registry.RegCloseKey(key);
-    };
-    using namespace std::string_literals;
-    check(kSettingsKey, "Top", REG_DWORD, "\xd3\xff\xff\xff");
-    check(kSettingsKey, "Left", REG_DWORD, "\xff\x7f\0\0"s);
-    check(kSettingsKey, "Mode", REG_DWORD, "\2\0\0\0"s);
-    check(kSettingsKey, "OnTop", REG_SZ, "True\0"s);
-    for (std::size_t n = 1; n <= 10; ++n) check(kMemoryKey, "Mem " + std::to_string(n), REG_SZ, slots[n - 1] + '\0');
+    const SettingsStore stored(m_hive);
+    EXPECT_EQ(stored.Number(kSettingsKey, "Top"), -45);
+    EXPECT_EQ(stored.Number(kSettingsKey, "Left"), 32767);
+    EXPECT_EQ(stored.Number(kSettingsKey, "Mode"), 2);
+    EXPECT_EQ(stored.Text(kSettingsKey, "OnTop"), "True");
+    for (std::size_t n = 1; n <= 10; ++n) {
+        EXPECT_EQ(stored.TypeOf(kMemoryKey, "Mem " + std::to_string(n)), REG_SZ);
+        EXPECT_EQ(stored.Text(kMemoryKey, "Mem " + std::to_string(n)), slots[n - 1]);
+    }
 
     for (int restart = 0; restart < 8; ++restart) {
         SCOPED_TRACE(restart);
         ProgramRun program(m_hive);
-        ASSERT_TRUE(program.calculator.LoadSettings());
+        ASSERT_EQ(program.calculator.LoadSettings(), SettingsFound::BothKeys);
         EXPECT_EQ(program.calculator.MemorySlots, slots);
         EXPECT_EQ(program.calculator.AngleMode, 2);
         EXPECT_EQ(program.toolkit.Top, -45);
@@ -190,11 +181,8 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
 
 TEST_F(SettingsTest, ValuesWrittenAreReadBackIntoTheHolder)
 {
-    Registry registry;
-    HKEY key = 0;
-    registry.RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, 0x3F, &key);
-    const uint8_t binary[2] = {1, 2};
-    registry.RegSetValueExA(key, "other_type_keeps_holder", REG_BINARY, binary, 2);
+    std::ofstream(m_hive) << hive("\"other_type_keeps_holder\"=hex:01,02\n", nullptr);
+    SettingsStore store(m_hive);
     struct Row {
         const char* name;
         uint32_t type;  // 0: nothing is written
@@ -204,23 +192,23 @@ TEST_F(SettingsTest, ValuesWrittenAreReadBackIntoTheHolder)
     };
     const std::string before = "before";
     const Row rows[] = {
-        {"absent_keeps_holder", 0, {}, ERROR_FILE_NOT_FOUND, before},
-        {"unknown_type_writes_nothing", 7, 1.0, ERROR_FILE_NOT_FOUND, before},
-        {"other_type_keeps_holder", 0, {}, -1, before},
-        {"text_comes_back_without_nul", REG_SZ, std::string("True"), ERROR_SUCCESS, std::string("True")},
-        {"negative_dword", REG_DWORD, -5.0, ERROR_SUCCESS, -5.0},
-        {"rounds_down", REG_DWORD, 2.4, ERROR_SUCCESS, 2.0},
-        {"rounds_up_below_zero", REG_DWORD, -2.6, ERROR_SUCCESS, -3.0},
-        {"tie_to_even_down", REG_DWORD, 2.5, ERROR_SUCCESS, 2.0},
-        {"tie_to_even_up", REG_DWORD, 3.5, ERROR_SUCCESS, 4.0},
-        {"held_at_int32_end", REG_DWORD, 1e12, ERROR_SUCCESS, 2147483647.0},
-        {"numeric_text_as_dword", REG_DWORD, std::string("12"), ERROR_SUCCESS, 12.0},
+        {"absent_keeps_holder", 0, {}, kSettingsNotFound, before},
+        {"unknown_type_writes_nothing", 7, 1.0, kSettingsNotFound, before},
+        {"other_type_keeps_holder", 0, {}, kSettingsOtherType, before},
+        {"text_comes_back_without_nul", REG_SZ, std::string("True"), kSettingsOk, std::string("True")},
+        {"negative_dword", REG_DWORD, -5.0, kSettingsOk, -5.0},
+        {"rounds_down", REG_DWORD, 2.4, kSettingsOk, 2.0},
+        {"rounds_up_below_zero", REG_DWORD, -2.6, kSettingsOk, -3.0},
+        {"tie_to_even_down", REG_DWORD, 2.5, kSettingsOk, 2.0},
+        {"tie_to_even_up", REG_DWORD, 3.5, kSettingsOk, 4.0},
+        {"held_at_int32_end", REG_DWORD, 1e12, kSettingsOk, 2147483647.0},
+        {"numeric_text_as_dword", REG_DWORD, std::string("12"), kSettingsOk, 12.0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        if (row.type != 0) WriteSettingsValue(registry, key, row.name, row.type, row.written);
+        if (row.type != 0) WriteSettingsValue(store, kSettingsKey, row.name, row.type, row.written);
         SettingsValue holder = before;
-        EXPECT_EQ(ReadSettingsValue(registry, key, row.name, holder), row.status);
+        EXPECT_EQ(ReadSettingsValue(store, kSettingsKey, row.name, holder), row.status);
         EXPECT_EQ(holder, row.read);
     }
 }

@@ -26,7 +26,7 @@
 #include "engine/key_script.h"
 #include "engine/number_text.h"
 #include "engine/recording_toolkit.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
 namespace trellum {
 namespace {
@@ -132,7 +132,7 @@ public:
 private:
     void start()
     {
-        m_calc = std::make_unique<Calculator>(m_toolkit, m_registry);
+        m_calc = std::make_unique<Calculator>(m_toolkit, m_settings);
         m_calc->ConstFilePath = m_constants;
         m_calc->Form_Load();
         m_toolkit.Events.clear();
@@ -237,7 +237,7 @@ private:
     std::filesystem::path m_dir;
     std::string m_constants;
     RecordingToolkit m_toolkit;
-    Registry m_registry;  // in memory: OFF saves here and the next start reads it back
+    SettingsStore m_settings;  // in memory: OFF saves here and the next start reads it back
     std::unique_ptr<Calculator> m_calc;
     std::deque<std::string> m_recent;
     bool m_foreignExponent = false;

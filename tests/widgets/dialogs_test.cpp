@@ -113,6 +113,7 @@ private slots:
     void constWindow();
     void constEditRunsEntryWindow_data();
     void constEditRunsEntryWindow();
+    void longTextsAreShortenedInTheList();
     void aboutBox();
     void centerForm_data();
     void centerForm();
@@ -280,6 +281,23 @@ void DialogsTest::constEditRunsEntryWindow()
     play(w.window.get(), leave);
     QVERIFY(!w.window->isVisible());
     QVERIFY(w.file().endsWith(fileEnd));
+}
+
+// A name of 10 MB takes the list seconds per repaint; it is shown cut short and kept whole.
+void DialogsTest::longTextsAreShortenedInTheList()
+{
+    const QByteArray name(10 << 20, 'n');
+    const QByteArray value = "1" + QByteArray(1 << 20, '0');
+    ConstWindow w(name + " = " + value + "\r\nshort = 2\r\n");
+    QCOMPARE(w.list->count(), 2);
+    QVERIFY(w.list->item(0)->text().size() <= 64);
+    QVERIFY(w.list->item(0)->text().startsWith("nnnn"));
+    QCOMPARE(w.list->item(1)->text(), QString("short"));
+    clickRow(w.list, 0);
+    QVERIFY(w.list->toolTip().size() <= 64);
+    QCOMPARE(w.model.lstConst[0].size(), std::size_t(10 << 20));
+    click(w.window.get(), "cmdOk");
+    QCOMPARE(w.model.Result.size(), std::size_t(value.size()));
 }
 
 void DialogsTest::aboutBox()

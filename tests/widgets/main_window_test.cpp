@@ -8,9 +8,9 @@
 #include <QtWidgets>
 
 #include "shell/main_window.h"
-#include "storage/registry.h"
+#include "storage/settings_store.h"
 
-using trellum::Registry;
+using trellum::SettingsStore;
 using trellum::shell::MainWindow;
 
 class MainWindowTest : public QObject {
@@ -54,14 +54,14 @@ private:
     }
     bool onTop() const { return m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); }
 
-    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<MainWindow> m_window;
 };
 
 void MainWindowTest::init()
 {
-    m_registry = std::make_unique<Registry>();   // in memory: a first run
-    m_window = std::make_unique<MainWindow>(*m_registry);
+    m_settings = std::make_unique<SettingsStore>();   // in memory: a first run
+    m_window = std::make_unique<MainWindow>(*m_settings);
     m_window->calculator().Form_Load();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -69,7 +69,7 @@ void MainWindowTest::init()
 void MainWindowTest::cleanup()
 {
     m_window.reset();
-    m_registry.reset();
+    m_settings.reset();
 }
 
 void MainWindowTest::startUpShowsClearedDisplayInDegrees()

@@ -1,0 +1,558 @@
+#include "storage/settings_store.h"
+
+#include <cstdio>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "storage/file_io.h"
+
+namespace trellum {
+
+namespace {
+
+constexpr std::string_view kHeader = "REGEDIT4";
+constexpr std::string_view kRootName = "HKEY_LOCAL_MACHINE";
+// Hex lists are wrapped as the export tool wraps them, so lines stay near 80 columns.
+constexpr std::size_t kHexWrapColumn = 76;
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) c = lowerAscii(c);
+    return out;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
+}
+
+// Key and value names must survive the plain-ASCII file unescaped in section
+// headers, so they are limited to printable ASCII.
+bool isPrintableAscii(unsigned char c) { return c >= 0x20 && c <= 0x7E; }
+
+bool isValidName(std::string_view name)
+{
+    for (char c : name)
+        if (!isPrintableAscii(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+// The lower-case form of a key path (names separated by single backslashes);
+// nothing for an empty name or a character that cannot be written. "" is the root.
+std::optional<std::string> lowerKeyPath(std::string_view path)
+{
+    std::string lower;
+    lower.reserve(path.size());
+    bool nameStarted = false;
+    for (char c : path) {
+        if (c == '\\') {
+            if (!nameStarted) return std::nullopt;
+            nameStarted = false;
+        } else {
+            if (!isPrintableAscii(static_cast<unsigned char>(c))) return std::nullopt;
+            nameStarted = true;
+        }
+        lower.push_back(lowerAscii(c));
+    }
+    if (!path.empty() && !nameStarted) return std::nullopt;
+    return lower;
+}
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    c = lowerAscii(c);
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+struct Value {
+    uint32_t type = 0;
+    std::string data;  // the value's bytes as the type defines them
+};
+
+// A quoted name or string with \\ and \" escapes; leaves `s` after the closing quote.
+std::optional<std::string> parseQuoted(std::string_view& s)
+{
+    if (s.empty() || s.front() != '"') return std::nullopt;
+    std::string out;
+    std::size_t i = 1;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '"') break;
+        if (c == '\0') return std::nullopt;
+        if (c == '\\') {
+            if (i + 1 >= s.size() || (s[i + 1] != '\\' && s[i + 1] != '"')) return std::nullopt;
+            out.push_back(s[++i]);
+        } else {
+            out.push_back(c);
+        }
+    }
+    if (i >= s.size()) return std::nullopt;
+    s.remove_prefix(i + 1);
+    return out;
+}
+
+std::optional<std::string> parseHexList(std::string_view s)
+{
+    std::string bytes;
+    s = trimBlanks(s);
+    if (s.empty()) return bytes;
+    bytes.reserve(s.size() / 3 + 1);
+    while (true) {
+        const std::size_t comma = s.find(',');
+        const std::string_view item = trimBlanks(s.substr(0, comma));
+        if (item.size() != 2 || hexDigit(item[0]) < 0 || hexDigit(item[1]) < 0) return std::nullopt;
+        bytes.push_back(static_cast<char>(hexDigit(item[0]) * 16 + hexDigit(item[1])));
+        if (comma == std::string_view::npos) break;
+        s.remove_prefix(comma + 1);
+    }
+    return bytes;
+}
+
+std::optional<Value> parseData(std::string_view s)
+{
+    Value value;
+    if (!s.empty() && s.front() == '"') {
+        std::optional<std::string> text = parseQuoted(s);
+        if (!text || !trimBlanks(s).empty()) return std::nullopt;
+        value.type = REG_SZ;
+        value.data = std::move(*text);
+        value.data.push_back('\0');
+        return value;
+    }
+    if (s.starts_with("dword:")) {
+        s.remove_prefix(6);
+        // Exactly eight digits, so a line cut short is caught rather than read as a smaller number.
+        if (s.size() != 8) return std::nullopt;
+        uint32_t number = 0;
+        for (char c : s) {
+            if (hexDigit(c) < 0) return std::nullopt;
+            number = number * 16 + static_cast<uint32_t>(hexDigit(c));
+        }
+        value.type = REG_DWORD;
+        for (int i = 0; i < 4; ++i) value.data.push_back(static_cast<char>(number >> (8 * i)));
+        return value;
+    }
+    if (s.starts_with("hex:")) {
+        s.remove_prefix(4);
+        value.type = 3;  // binary
+    } else if (s.starts_with("hex(")) {
+        s.remove_prefix(4);
+        const std::size_t close = s.find("):");
+        if (close == std::string_view::npos || close == 0 || close > 8) return std::nullopt;
+        uint32_t type = 0;
+        for (char c : s.substr(0, close)) {
+            if (hexDigit(c) < 0) return std::nullopt;
+            type = type * 16 + static_cast<uint32_t>(hexDigit(c));
+        }
+        value.type = type;
+        s.remove_prefix(close + 2);
+    } else {
+        return std::nullopt;
+    }
+    std::optional<std::string> bytes = parseHexList(s);
+    if (!bytes) return std::nullopt;
+    value.data = std::move(*bytes);
+    return value;
+}
+
+std::string quote(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') out.push_back('\\');
+        out.push_back(c);
+    }
+    out.push_back('"');
+    return out;
+}
+
+// A text is written as a quoted string only when that gives back the same bytes:
+// printable ASCII and exactly one NUL, at the end.
+bool fitsQuoted(std::string_view data)
+{
+    if (data.empty() || data.back() != '\0') return false;
+    for (std::size_t i = 0; i + 1 < data.size(); ++i)
+        if (!isPrintableAscii(static_cast<unsigned char>(data[i]))) return false;
+    return true;
+}
+
+// One value as the lines of the file, without the final line end.
+std::string formatValue(std::string_view name, const Value& value)
+{
+    std::string out;
+    std::string line = name.empty() ? "@=" : quote(name) + "=";
+    if (value.type == REG_SZ && fitsQuoted(value.data)) return line + quote(value.data.substr(0, value.data.size() - 1));
+    char buffer[32];
+    if (value.type == REG_DWORD && value.data.size() == 4) {
+        uint32_t number = 0;
+        for (int i = 3; i >= 0; --i) number = number << 8 | static_cast<unsigned char>(value.data[static_cast<std::size_t>(i)]);
+        std::snprintf(buffer, sizeof buffer, "dword:%08x", number);
+        return line + buffer;
+    }
+    std::snprintf(buffer, sizeof buffer, value.type == 3 ? "hex:" : "hex(%x):", value.type);
+    line += buffer;
+    for (std::size_t i = 0; i < value.data.size(); ++i) {
+        std::snprintf(buffer, sizeof buffer, "%02x", static_cast<unsigned char>(value.data[i]));
+        line += buffer;
+        if (i + 1 < value.data.size()) {
+            line += ",";
+            if (line.size() > kHexWrapColumn) {
+                out += line + "\\\n";
+                line = "  ";
+            }
+        }
+    }
+    return out + line;
+}
+
+bool isBlankOrComment(std::string_view line)
+{
+    line = trimBlanks(line);
+    return line.empty() || line.front() == ';';
+}
+
+// One line of the file, or one value with its continuation lines, kept as read
+// until the program sets the value.
+struct Item {
+    std::string raw;
+    bool isValue = false;
+    std::string name;
+    Value value;
+};
+
+struct Section {
+    std::string header;
+    std::vector<Item> items;
+    std::unordered_map<std::string, std::size_t> values;  // lower-case name -> its last item
+};
+
+}  // namespace
+
+struct SettingsStore::Document {
+    SettingsFileState state = SettingsFileState::Absent;
+    bool setAside = false;
+    std::string readBytes;              // the file as read, to recognise it when saving
+    std::vector<std::string> preamble;  // lines between the header line and the first key
+    std::vector<Section> sections;      // file order
+    std::unordered_map<std::string, std::vector<std::size_t>> keys;  // lower-case path -> its sections
+
+    // The whole file or nothing: any line that is not understood makes the file damaged.
+    bool parse(std::string_view text)
+    {
+        std::vector<std::string_view> lines;
+        for (std::size_t start = 0; start <= text.size();) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string_view::npos) end = text.size();
+            std::string_view line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            // The end of the last line is no line of its own.
+            if (end < text.size() || start < text.size() || lines.empty()) lines.push_back(line);
+            start = end + 1;
+        }
+        std::string_view first = lines[0];
+        if (first.starts_with("\xEF\xBB\xBF")) first.remove_prefix(3);
+        if (trimBlanks(first) != kHeader) return false;
+
+        Section* current = nullptr;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            std::string_view line = trimBlanks(lines[i]);
+            if (isBlankOrComment(line)) {
+                if (current != nullptr) current->items.push_back(Item{std::string(lines[i]), false, {}, {}});
+                else preamble.emplace_back(lines[i]);
+                continue;
+            }
+            if (line.front() == '[') {
+                if (line.back() != ']') return false;
+                const std::string_view inner = line.substr(1, line.size() - 2);
+                const std::size_t sep = inner.find('\\');
+                if (!equalsIgnoreCase(inner.substr(0, sep), kRootName)) return false;
+                std::optional<std::string> lower;
+                if (sep == std::string_view::npos) lower = std::string();
+                else if (sep + 1 < inner.size()) lower = lowerKeyPath(inner.substr(sep + 1));
+                if (!lower) return false;
+                keys[*lower].push_back(sections.size());
+                sections.push_back(Section{std::string(lines[i]), {}, {}});
+                current = &sections.back();
+                continue;
+            }
+            if (current == nullptr) return false;
+            std::string name;
+            if (line.front() == '@') {
+                line.remove_prefix(1);
+            } else {
+                std::optional<std::string> quoted = parseQuoted(line);
+                if (!quoted) return false;
+                name = std::move(*quoted);
+            }
+            line = trimBlanks(line);
+            if (line.empty() || line.front() != '=') return false;
+            line = trimBlanks(line.substr(1));
+            std::string raw(lines[i]);
+            std::string joined(line);
+            // A hex list may continue on the following lines after a trailing backslash.
+            if (joined.starts_with("hex")) {
+                while (!joined.empty() && joined.back() == '\\') {
+                    joined.pop_back();
+                    if (++i >= lines.size()) return false;
+                    joined += trimBlanks(lines[i]);
+                    raw += '\n';
+                    raw += lines[i];
+                }
+            }
+            std::optional<Value> value = parseData(joined);
+            if (!value) return false;
+            current->values[lowerAscii(name)] = current->items.size();
+            current->items.push_back(Item{std::move(raw), true, std::move(name), std::move(*value)});
+        }
+        return true;
+    }
+
+    // The key has a section of its own, or is the parent of one.
+    bool hasKey(const std::string& lower) const
+    {
+        if (keys.count(lower) != 0) return true;
+        const std::string prefix = lower + "\\";
+        for (const auto& [path, indexes] : keys)
+            if (lower.empty() || path.starts_with(prefix)) return true;
+        return false;
+    }
+
+    // The section and item holding the value, if any. With a key written twice, the later
+    // value of a name is the one that counts.
+    std::optional<std::pair<std::size_t, std::size_t>> locate(std::string_view key, std::string_view name) const
+    {
+        const std::optional<std::string> lower = lowerKeyPath(key);
+        if (!lower) return std::nullopt;
+        const auto it = keys.find(*lower);
+        if (it == keys.end()) return std::nullopt;
+        const std::string lowerName = lowerAscii(name);
+        for (auto s = it->second.rbegin(); s != it->second.rend(); ++s) {
+            const auto v = sections[*s].values.find(lowerName);
+            if (v != sections[*s].values.end()) return std::make_pair(*s, v->second);
+        }
+        return std::nullopt;
+    }
+
+    const Item* find(std::string_view key, std::string_view name) const
+    {
+        const auto at = locate(key, name);
+        return at ? &sections[at->first].items[at->second] : nullptr;
+    }
+
+    void addSection(const std::string& lower, std::string_view asGiven)
+    {
+        // A blank line keeps the new key apart from the lines before it.
+        const bool blankBefore = sections.empty()
+                                     ? !preamble.empty() && trimBlanks(preamble.back()).empty()
+                                     : !sections.back().items.empty() && !sections.back().items.back().isValue &&
+                                           trimBlanks(sections.back().items.back().raw).empty();
+        if (!blankBefore) {
+            if (sections.empty()) preamble.emplace_back();
+            else sections.back().items.push_back(Item{});
+        }
+        keys[lower].push_back(sections.size());
+        std::string header = "[" + std::string(kRootName) + (asGiven.empty() ? "" : "\\") + std::string(asGiven) + "]";
+        sections.push_back(Section{std::move(header), {Item{}}, {}});
+    }
+
+    bool set(std::string_view key, std::string_view name, Value value)
+    {
+        const std::optional<std::string> lower = lowerKeyPath(key);
+        if (!lower || !isValidName(name) || !hasKey(*lower)) return false;
+        if (const auto at = locate(key, name)) {
+            // The name keeps the spelling it was first written with.
+            Item& item = sections[at->first].items[at->second];
+            item.raw = formatValue(item.name, value);
+            item.value = std::move(value);
+            return true;
+        }
+        const std::string raw = formatValue(name, value);
+        if (keys.count(*lower) == 0) addSection(*lower, key);
+        Section& section = sections[keys[*lower].back()];
+        // New values go after the key's last value, before blank lines and comments that end it.
+        std::size_t at = section.items.size();
+        while (at > 0 && !section.items[at - 1].isValue) --at;
+        for (auto& [valueName, index] : section.values)
+            if (index >= at) ++index;
+        section.items.insert(section.items.begin() + static_cast<std::ptrdiff_t>(at),
+                             Item{raw, true, std::string(name), std::move(value)});
+        section.values[lowerAscii(name)] = at;
+        return true;
+    }
+
+    std::string text() const
+    {
+        std::size_t size = kHeader.size() + 1;
+        for (const std::string& line : preamble) size += line.size() + 1;
+        for (const Section& section : sections) {
+            size += section.header.size() + 1;
+            for (const Item& item : section.items) size += item.raw.size() + 1;
+        }
+        std::string out;
+        out.reserve(size);
+        out.append(kHeader).push_back('\n');
+        for (const std::string& line : preamble) out.append(line).push_back('\n');
+        for (const Section& section : sections) {
+            out.append(section.header).push_back('\n');
+            for (const Item& item : section.items) out.append(item.raw).push_back('\n');
+        }
+        return out;
+    }
+};
+
+SettingsStore::SettingsStore(std::string path) : m_path(std::move(path)), m_doc(std::make_unique<Document>())
+{
+    if (m_path.empty()) return;
+    RemoveStaleTemporaryFiles(m_path);
+    FileRead file = ReadRegularFile(m_path);
+    switch (file.status) {
+    case ReadStatus::Absent:
+        return;
+    case ReadStatus::NotRegular:
+        m_doc->state = SettingsFileState::LeftAlone;
+        return;
+    case ReadStatus::Directory:
+    case ReadStatus::Unreadable:
+        m_doc->state = SettingsFileState::Damaged;
+        return;
+    case ReadStatus::Read:
+        break;
+    }
+    if (m_doc->parse(file.bytes)) {
+        m_doc->state = SettingsFileState::Read;
+    } else {
+        m_doc = std::make_unique<Document>();
+        m_doc->state = SettingsFileState::Damaged;
+    }
+    m_doc->readBytes = std::move(file.bytes);
+}
+
+SettingsStore::~SettingsStore() = default;
+
+bool SettingsStore::HasKey(std::string_view key) const
+{
+    const std::optional<std::string> lower = lowerKeyPath(key);
+    return lower && m_doc->hasKey(*lower);
+}
+
+bool SettingsStore::CreateKey(std::string_view key)
+{
+    if (!lowerKeyPath(key)) return false;
+    // Each missing level gets a section of its own, parents first.
+    for (std::size_t end = 0; end != std::string_view::npos;) {
+        end = key.find('\\', end == 0 ? 0 : end + 1);
+        const std::string_view level = key.substr(0, end);
+        const std::string lower = lowerAscii(level);
+        if (!m_doc->hasKey(lower) || (end == std::string_view::npos && m_doc->keys.count(lower) == 0))
+            m_doc->addSection(lower, level);
+    }
+    return true;
+}
+
+std::optional<uint32_t> SettingsStore::TypeOf(std::string_view key, std::string_view name) const
+{
+    const Item* item = m_doc->find(key, name);
+    if (item == nullptr) return std::nullopt;
+    return item->value.type;
+}
+
+std::optional<std::string> SettingsStore::Text(std::string_view key, std::string_view name) const
+{
+    const Item* item = m_doc->find(key, name);
+    if (item == nullptr || item->value.type != REG_SZ) return std::nullopt;
+    std::string text = item->value.data;
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
+std::optional<int32_t> SettingsStore::Number(std::string_view key, std::string_view name) const
+{
+    const Item* item = m_doc->find(key, name);
+    if (item == nullptr || item->value.type != REG_DWORD || item->value.data.size() != 4) return std::nullopt;
+    uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(item->value.data[static_cast<std::size_t>(i)]);
+    return static_cast<int32_t>(bits);
+}
+
+bool SettingsStore::SetText(std::string_view key, std::string_view name, std::string_view text)
+{
+    Value value{REG_SZ, std::string(text)};
+    value.data.push_back('\0');
+    return m_doc->set(key, name, std::move(value));
+}
+
+bool SettingsStore::SetNumber(std::string_view key, std::string_view name, int32_t number)
+{
+    Value value{REG_DWORD, {}};
+    const auto bits = static_cast<uint32_t>(number);
+    for (int i = 0; i < 4; ++i) value.data.push_back(static_cast<char>(bits >> (8 * i)));
+    return m_doc->set(key, name, std::move(value));
+}
+
+void SettingsStore::SetAsideBeforeSave() { m_doc->setAside = true; }
+
+SettingsFileState SettingsStore::FileState() const { return m_doc->state; }
+
+std::string SettingsStore::FileText() const { return m_doc->text(); }
+
+bool SettingsStore::Save()
+{
+    if (m_path.empty()) return true;
+    Document& doc = *m_doc;
+    if (doc.state == SettingsFileState::LeftAlone) return false;
+    if (doc.state == SettingsFileState::Damaged || doc.setAside) {
+        const FileRead now = ReadRegularFile(m_path);
+        bool keepAside = false;
+        switch (now.status) {
+        case ReadStatus::Absent:
+            break;
+        case ReadStatus::NotRegular:
+            return false;
+        case ReadStatus::Directory:
+        case ReadStatus::Unreadable:
+            keepAside = true;
+            break;
+        case ReadStatus::Read: {
+            // Another copy of the program may have replaced the file meanwhile; a
+            // good file of its own is simply replaced, as the last copy to end wins.
+            Document other;
+            keepAside = now.bytes == doc.readBytes || !other.parse(now.bytes);
+            break;
+        }
+        }
+        if (keepAside) {
+            m_setAside = SetAside(m_path);
+            if (m_setAside.empty()) return false;
+        }
+    }
+    std::string text = FileText();
+    if (WriteFileAtomically(m_path, text) != WriteStatus::Written) return false;
+    doc.state = SettingsFileState::Read;
+    doc.setAside = false;
+    doc.readBytes = std::move(text);
+    return true;
+}
+
+std::string DefaultSettingsPath()
+{
+    const std::string folder = UserConfigFolder();
+    return folder.empty() ? folder : folder + "/system.reg";
+}
+
+}  // namespace trellum

@@ -1,0 +1,90 @@
+#pragma once
+// The settings store: keys and typed values kept in one hand-editable text file
+// in the registry export format ("REGEDIT4"), system.reg.
+//
+//   file --(read once, here)--> store --(Text/Number)--> LoadSettings
+//   SaveSettings --(SetText/SetNumber)--> store --(Save: one atomic write)--> file
+//
+// The store keeps the file's own lines: what the program does not know (other
+// keys and values, comments, blank lines) is written back exactly as it was
+// read, and only the values the program sets are rewritten. Load and save are
+// linear in the file's size. A file that cannot be read as this format is
+// never overwritten unread: it is set aside before the next save.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace trellum {
+
+// The value types of the format that the program uses: text (`"..."` or
+// `hex(1):`) and 32-bit numbers (`dword:`). Other types are kept, never made.
+inline constexpr uint32_t REG_SZ = 1;
+inline constexpr uint32_t REG_DWORD = 4;
+
+// What start-up found at the settings path.
+enum class SettingsFileState {
+    Absent,     // no file (or an in-memory store): a first run
+    Read,       // read and understood as a whole
+    Damaged,    // unreadable or not in the format: starts empty, set aside before saving
+    LeftAlone,  // a FIFO, device or socket: starts empty and nothing is ever written through it
+};
+
+class SettingsStore {
+public:
+    // Reads the file at `path` once. An empty path keeps the store in memory
+    // only (tests and the key-script runner without --hive).
+    explicit SettingsStore(std::string path = {});
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // Key paths below HKEY_LOCAL_MACHINE ("SOFTWARE\\Quorbel\\Trellum"); key
+    // and value names compare without regard to ASCII case.
+    bool HasKey(std::string_view key) const;
+    // Creates the key and its missing parents; false for a path that cannot be
+    // written (an empty name or a character outside printable ASCII).
+    bool CreateKey(std::string_view key);
+
+    // The value's type number, or nothing when the key or value is absent.
+    std::optional<uint32_t> TypeOf(std::string_view key, std::string_view name) const;
+    // A REG_SZ value's bytes without the terminating NUL; nothing for another type.
+    std::optional<std::string> Text(std::string_view key, std::string_view name) const;
+    // A REG_DWORD value; nothing for another type.
+    std::optional<int32_t> Number(std::string_view key, std::string_view name) const;
+
+    // Set a value of an existing key (false when the key is missing or the name
+    // cannot be written). Text is stored with one terminating NUL.
+    bool SetText(std::string_view key, std::string_view name, std::string_view text);
+    bool SetNumber(std::string_view key, std::string_view name, int32_t number);
+
+    // The file holds something the program could not take in as it expects:
+    // keep it aside before Save replaces it, so a hand edit is never lost unseen.
+    void SetAsideBeforeSave();
+
+    // Writes the whole store to the file in one atomic replacement, after
+    // setting a damaged file aside. False when nothing could be written.
+    bool Save();
+
+    SettingsFileState FileState() const;
+    const std::string& Path() const { return m_path; }
+    // Where the file read at start-up was moved before it was replaced; empty if it was not.
+    const std::string& SetAsidePath() const { return m_setAside; }
+
+    // The file text the store would write now.
+    std::string FileText() const;
+
+private:
+    struct Document;
+    std::string m_path;
+    std::string m_setAside;
+    std::unique_ptr<Document> m_doc;
+};
+
+// The settings file: $XDG_CONFIG_HOME/trellum/system.reg (~/.config/... when
+// XDG_CONFIG_HOME is unset or relative); empty when no home folder is known.
+std::string DefaultSettingsPath();
+
+}  // namespace trellum

@@ -1,0 +1,312 @@
+#include "storage/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/calculator.h"
+#include "engine/recording_toolkit.h"
+#include "storage/settings.h"
+
+namespace trellum {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+std::string readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeAll(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+const std::string kValid = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"
+                           "\"Top\"=dword:00000d20\n\"OnTop\"=\"True\"\n\"Mem 1\"=hex(1):41,00\n";
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "trellum-store-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+        m_file = m_dir / "system.reg";
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::vector<std::string> folder() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path m_dir;
+    fs::path m_file;
+};
+
+// One start and one shut-down of the program on the same file.
+void runProgram(const fs::path& file, const std::function<void(Calculator&)>& between = {})
+{
+    SettingsStore store(file);
+    RecordingToolkit toolkit;
+    Calculator calc(toolkit, store);
+    calc.Form_Load();
+    if (between) between(calc);
+    calc.Form_Unload();
+}
+
+TEST_F(SettingsStoreTest, FilesOfThePreviousVersionLoadAndComeBackByteForByte)
+{
+    const std::array<std::string, 10> exoticSlots{"1.5E-07", "caf\xe9 \"q\" C:\\x", "5.", "1\t2\n", std::string(40, '\xe9'),
+                                                  "", "  7  ", "0", "0", "0.3333333333333"};
+    struct Row {
+        const char* name;
+        std::array<std::string, 10> slots;
+        int16_t mode;
+    };
+    const Row rows[] = {
+        {"first_run", {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 0},
+        {"flushed", {"0.", "0.", "0.", "0.", "0.", "0.", "0.", "0.", "0.", "0."}, 0},
+        {"typical", {"1.5E-07", "0", "5.", "0", "0", "0", "0", "0", "0", "0.3333333333333"}, 2},
+        {"exotic", exoticSlots, 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string original = readAll(std::string(TRELLUM_TEST_DATA "/settings/") + row.name + ".reg");
+        ASSERT_FALSE(original.empty());
+        writeAll(m_file, original);
+        runProgram(m_file, [&](Calculator& calc) {
+            EXPECT_EQ(calc.MemorySlots, row.slots);
+            EXPECT_EQ(calc.AngleMode, row.mode);
+        });
+        EXPECT_EQ(readAll(m_file), original);
+        EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
+    }
+}
+
+TEST_F(SettingsStoreTest, OneShutDownReplacesTheFileExactlyOnce)
+{
+    writeAll(m_file, readAll(TRELLUM_TEST_DATA "/settings/typical.reg"));
+    const int watch = ::inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, m_dir.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
+    runProgram(m_file);
+    int renames = 0, writes = 0;
+    alignas(inotify_event) char buffer[4096];
+    ssize_t got = 0;
+    while ((got = ::read(watch, buffer, sizeof buffer)) > 0) {
+        for (char* p = buffer; p < buffer + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(p);
+            if ((event->mask & IN_MOVED_TO) && std::string(event->name) == "system.reg") ++renames;
+            if (event->mask & IN_CLOSE_WRITE) ++writes;
+            p += sizeof(inotify_event) + event->len;
+        }
+    }
+    ::close(watch);
+    EXPECT_EQ(renames, 1);
+    EXPECT_EQ(writes, 1) << "one temporary file written";
+}
+
+TEST_F(SettingsStoreTest, NewFileIsWrittenInTheExportFormat)
+{
+    SettingsStore store(m_file);
+    EXPECT_EQ(store.FileState(), SettingsFileState::Absent);
+    EXPECT_FALSE(store.SetNumber("SOFTWARE\\Quorbel\\Trellum", "Top", 1)) << "no such key yet";
+    ASSERT_TRUE(store.CreateKey("SOFTWARE\\Quorbel\\Trellum"));
+    store.SetNumber("SOFTWARE\\Quorbel\\Trellum", "Top", 3360);
+    store.SetText("software\\quorbel\\TRELLUM", "OnTop", "True");
+    store.SetText("SOFTWARE\\Quorbel\\Trellum", "Path", "C:\\say \"hi\"");
+    store.SetNumber("SOFTWARE\\Quorbel\\Trellum", "top", -1);  // names compare without case
+    ASSERT_TRUE(store.Save());
+    EXPECT_EQ(readAll(m_file), "REGEDIT4\n\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel]\n\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"
+                               "\"Top\"=dword:ffffffff\n"
+                               "\"OnTop\"=\"True\"\n"
+                               "\"Path\"=\"C:\\\\say \\\"hi\\\"\"\n\n");
+}
+
+TEST_F(SettingsStoreTest, WhatTheProgramDoesNotKnowIsWrittenBackAsItWasRead)
+{
+    // Comments, blank lines, CR LF ends, other keys and types, a key written twice.
+    const std::string original =
+        "REGEDIT4\r\n; kept by hand\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n"
+        "\"Blob\" = hex:01,02,\\\r\n    03\r\n"
+        "@=\"default\"\r\n"
+        "; a note\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\r\n"
+        "\"Mode\"=dword:00000001\r\n\"Extra\"=hex(7):61,00,00,00\r\n\r\n"
+        "[hkey_local_machine\\software\\other]\r\n\"Second\"=\"x\"\r\n";
+    writeAll(m_file, original);
+    runProgram(m_file);
+    const std::string text = readAll(m_file);
+    std::string unknown = original;
+    std::erase(unknown, '\r');
+    // Every line of the original but the Mode value is still there, in order.
+    std::size_t at = 0;
+    for (std::size_t start = 0, end; start < unknown.size(); start = end + 1) {
+        end = unknown.find('\n', start);
+        const std::string line = unknown.substr(start, end - start);
+        if (line.empty() || line.starts_with("\"Mode\"")) continue;
+        const std::size_t found = text.find(line, at);
+        ASSERT_NE(found, std::string::npos) << "lost: " << line;
+        at = found + line.size();
+    }
+    SettingsStore again(m_file);
+    EXPECT_EQ(again.Text("SOFTWARE\\Other", "Second"), "x");
+    EXPECT_EQ(again.TypeOf("SOFTWARE\\Other", "Blob"), 3u);
+    EXPECT_EQ(again.Number(kSettingsKey, "Mode"), 1);
+    EXPECT_EQ(again.Text(kMemoryKey, "Mem 10"), "0");
+    // Saved again unchanged, the file stays the same size.
+    const std::string once = readAll(m_file);
+    runProgram(m_file);
+    EXPECT_EQ(readAll(m_file), once);
+}
+
+TEST_F(SettingsStoreTest, TextBytesSurviveManySavesAndLoads)
+{
+    std::string latin1, controls;
+    for (int c = 0x80; c <= 0xff; ++c) latin1.push_back(static_cast<char>(c));
+    for (int c = 1; c < 0x20; ++c) controls.push_back(static_cast<char>(c));
+    const struct {
+        const char* name;
+        std::string text;
+    } rows[] = {
+        {"exponent_text", "-1.23456789012345E+100"},
+        {"blanks_around", "  3.25  "},
+        {"latin1_high_bytes", latin1},
+        {"quotes_backslashes_equals", "\"a\\b\"=\\\\\"[x]\"="},
+        {"control_characters", controls + "\x7f"},
+        {"empty_text", ""},
+        {"nul_inside", "a\0b"s},
+        {"long_text_wrapped", std::string(300, '\xe9')},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (int run = 0; run < 5; ++run) {
+            SettingsStore store(m_file);
+            std::string text = row.text;
+            if (run > 0) {
+                ASSERT_EQ(store.Text(kSettingsKey, row.name), row.text) << "after run " << run;
+                text = *store.Text(kSettingsKey, row.name);
+            }
+            store.CreateKey(kSettingsKey);
+            ASSERT_TRUE(store.SetText(kSettingsKey, row.name, text));
+            ASSERT_TRUE(store.Save());
+        }
+    }
+    for (char c : readAll(m_file))
+        EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << "byte " << int(static_cast<unsigned char>(c));
+}
+
+TEST_F(SettingsStoreTest, FileThatCannotBeReadIsSetAsideUnchangedBeforeItIsReplaced)
+{
+    const struct {
+        const char* name;
+        std::string text;
+    } rows[] = {
+        {"wrong_header", "REGEDIT5\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"},
+        {"unicode_export_header", "Windows Registry Editor Version 5.00\n"},
+        {"empty_file", ""},
+        {"binary_junk", std::string("\x00\xff\x12REGEDIT4", 11)},
+        {"value_before_any_key", "REGEDIT4\n\"Top\"=dword:00000001\n"},
+        {"other_root", "REGEDIT4\n[HKEY_CURRENT_USER\\SOFTWARE\\Quorbel\\Trellum]\n"},
+        {"empty_key_name", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\\\Quorbel]\n"},
+        {"unknown_escape", kValid + "\"Bad\"=\"a\\nb\"\n"},
+        {"garbage_line", kValid + "Top=3\n"},
+        {"dangling_continuation", kValid + "\"X\"=hex:01,\\\n"},
+        {"truncated_in_dword", kValid.substr(0, kValid.find("d20"))},
+        {"truncated_in_hex_byte", kValid.substr(0, kValid.find(",00") + 2)},
+        // Read as the format, but not as the program writes it: a hand edit.
+        {"memory_slot_as_number", kValid + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum\\Memory]\n"
+                                           "\"Mem 1\"=dword:0000002a\n"},
+        {"place_as_bytes", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Left\"=hex:01,02\n"},
+        {"mode_out_of_range", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Mode\"=dword:00000007\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        writeAll(m_file, row.text);
+        SettingsStore store(m_file);
+        RecordingToolkit toolkit;
+        Calculator calc(toolkit, store);
+        calc.Form_Load();
+        EXPECT_EQ(readAll(m_file), row.text) << "touched by the start";
+        calc.Form_Unload();
+        ASSERT_FALSE(store.SetAsidePath().empty());
+        EXPECT_EQ(readAll(store.SetAsidePath()), row.text);
+        EXPECT_TRUE(readAll(m_file).starts_with("REGEDIT4\n"));
+        EXPECT_EQ(folder().size(), 2u);
+    }
+}
+
+TEST_F(SettingsStoreTest, DamagedFileReplacedByAnotherCopyMeanwhileIsNotSetAside)
+{
+    writeAll(m_file, "garbage");
+    SettingsStore store(m_file);
+    EXPECT_EQ(store.FileState(), SettingsFileState::Damaged);
+    writeAll(m_file, kValid);  // another copy of the program ended first
+    store.CreateKey(kSettingsKey);
+    store.SetNumber(kSettingsKey, "Top", 1);
+    ASSERT_TRUE(store.Save());
+    EXPECT_TRUE(store.SetAsidePath().empty());
+    EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
+}
+
+TEST_F(SettingsStoreTest, EveryPrefixOfAFileIsReadWithoutHarm)
+{
+    const std::string whole = readAll(TRELLUM_TEST_DATA "/settings/exotic.reg");
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+        writeAll(m_file, whole.substr(0, cut));
+        SettingsStore store(m_file);
+        store.Text(kMemoryKey, "Mem 5");
+        ASSERT_EQ(readAll(m_file), whole.substr(0, cut)) << "cut at " << cut;
+    }
+}
+
+TEST_F(SettingsStoreTest, KeysAreFoundThroughTheirChildren)
+{
+    // A hand-made file may name only the deepest key; its parents exist with it.
+    writeAll(m_file, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum\\Memory]\n\"Mem 3\"=\"7\"\n");
+    SettingsStore store(m_file);
+    RecordingToolkit toolkit;
+    Calculator calc(toolkit, store);
+    EXPECT_EQ(calc.LoadSettings(), SettingsFound::BothKeys);
+    EXPECT_EQ(calc.MemorySlots[2], "7");
+    EXPECT_FALSE(store.HasKey("SOFTWARE\\Quorb"));
+    calc.SaveSettings();
+    SettingsStore again(m_file);
+    EXPECT_EQ(again.Text(kMemoryKey, "Mem 3"), "7");
+    EXPECT_EQ(again.Number(kSettingsKey, "Mode"), 0);
+}
+
+TEST_F(SettingsStoreTest, OfTwoProgramsTheOneThatEndsLastWins)
+{
+    SettingsStore first(m_file), second(m_file);
+    first.CreateKey(kSettingsKey);
+    second.CreateKey(kSettingsKey);
+    first.SetNumber(kSettingsKey, "Top", 1);
+    second.SetNumber(kSettingsKey, "Top", 2);
+    ASSERT_TRUE(first.Save());
+    ASSERT_TRUE(second.Save());
+    EXPECT_EQ(SettingsStore(m_file).Number(kSettingsKey, "Top"), 2);
+    EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"}) << "a temporary file was left behind";
+}
+
+}  // namespace
+}  // namespace trellum
