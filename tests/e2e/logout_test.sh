@@ -22,12 +22,14 @@ start_app
 wait_for 10 grep -qx registered "$E2E_TMP/sm.out" || fail "the program did not join the session"
 wait_for 10 find_tray_icon || fail "no tray icon"
 xdotool key m                    # MODE: radians
+copy_display >/dev/null          # the key has been handled once the copy arrives
 echo logout >&7
 wait_for 10 grep -qx save-yourself-done "$E2E_TMP/sm.out" || fail "the program did not answer the save request"
 grep -q '^"Mode"=dword:00000001$' "$hive" 2>/dev/null || fail "the settings were not saved for the session's end"
 app_running || fail "the program ended before the session manager told it to"
 
 xdotool key m                    # MODE: grads: the user works on after the save
+copy_display >/dev/null          # the key has been handled once the copy arrives
 echo die >&7
 wait_for 10 sh -c "! kill -0 $APP_PID" || fail "the program did not end when told to die"
 status=0

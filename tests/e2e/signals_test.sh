@@ -36,6 +36,7 @@ else
 fi
 start_app
 xdotool key m                    # MODE: radians
+copy_display >/dev/null          # the key has been handled once the copy arrives
 kill -s TERM "$APP_PID"
 if [ $slow_save = 1 ]; then
     wait_for 10 sh -c "ls -A '$XDG_CONFIG_HOME/trellum/' 2>/dev/null | grep -q '\.tmp-'" || fail "the settings were not being written after SIGTERM"
