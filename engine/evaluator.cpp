@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/calculator.h"
+#include "engine/evaluator.h"
 
 namespace trellum {
 
@@ -15,7 +15,7 @@ int16_t codeOf(double stacked) { return static_cast<int16_t>(stacked); }
 
 }  // namespace
 
-double Calculator::ApplyOperator(double left, int16_t code, double right)
+double Evaluator::ApplyOperator(double left, int16_t code, double right)
 {
     double result = 0;
     switch (code) {
@@ -24,7 +24,7 @@ double Calculator::ApplyOperator(double left, int16_t code, double right)
     case kMultiply: result = left * right; break;
     case kDivide:
         if (right == 0) {
-            ReportError(1);
+            m_errors.ReportError(ErrorCode::DividedByZero);
             return 0;
         }
         result = left / right;
@@ -35,100 +35,91 @@ double Calculator::ApplyOperator(double left, int16_t code, double right)
     // Beyond the double range, or a power without a real value (a negative base
     // with a fractional exponent, zero to a negative power).
     if (!std::isfinite(result)) {
-        ReportError(2);
+        m_errors.ReportError(ErrorCode::OutOfRange);
         return 0;
     }
     return result;
 }
 
-void Calculator::sscmdOperator_Click(int16_t Index)
+void Evaluator::PushOperator(OperatorCode code)
 {
-    CurrentValue = GetDisplayValue();
-    if (!Stack.StackIsEmpty()) {
-        if (Index == kPower) {
-            const int16_t c = codeOf(Stack.StackPop());
-            const double a = Stack.StackPop();
+    m_currentValue = m_display.GetDisplayValue();
+    if (!m_stack.StackIsEmpty()) {
+        if (code == kPower) {
+            const int16_t c = codeOf(m_stack.StackPop());
+            const double a = m_stack.StackPop();
             if (c == kPower) {
-                CurrentValue = ApplyOperator(a, kPower, CurrentValue);
+                m_currentValue = ApplyOperator(a, kPower, m_currentValue);
             } else {
-                Stack.StackPush(a);
-                Stack.StackPush(c);
+                m_stack.StackPush(a);
+                m_stack.StackPush(c);
             }
         } else {
             // + and - stop at a bracket; x and / also stop at + and -.
-            const int16_t stopBelow = (Index == kAdd || Index == kSubtract) ? 1 : 3;
-            while (!Stack.StackIsEmpty()) {
-                const int16_t c = codeOf(Stack.StackPop());
-                const double a = Stack.StackPop();
+            const int16_t stopBelow = (code == kAdd || code == kSubtract) ? 1 : 3;
+            while (!m_stack.StackIsEmpty()) {
+                const int16_t c = codeOf(m_stack.StackPop());
+                const double a = m_stack.StackPop();
                 if (c < stopBelow) {
-                    Stack.StackPush(a);
-                    Stack.StackPush(c);
+                    m_stack.StackPush(a);
+                    m_stack.StackPush(c);
                     break;
                 }
-                CurrentValue = ApplyOperator(a, c, CurrentValue);
+                m_currentValue = ApplyOperator(a, c, m_currentValue);
             }
         }
-        ShowValue(CurrentValue);
+        m_display.ShowValue(m_currentValue);
     }
-    Stack.StackPush(CurrentValue);
-    Stack.StackPush(Index);
-    m_toolkit.FocusEqual();
+    m_stack.StackPush(m_currentValue);
+    m_stack.StackPush(code);
 }
 
-void Calculator::cmdBracket_Click(int16_t Index)
+bool Evaluator::OpenBracket()
 {
-    if (Index == 0) {
-        if (OpenBrackets >= kMaxBrackets) {
-            m_toolkit.Beep();  // the count is 16-bit; deeper nesting is refused
-        } else {
-            ++OpenBrackets;
-            Stack.StackPush(OpenBrackets);
-            Stack.StackPush(kBracketMarker);
-            ResetEntry();
-            LcdText = "(- " + std::to_string(OpenBrackets);
-            NewEntry = true;
-        }
-    } else if (OpenBrackets >= 1) {
-        closeBracket();
-    }
-    m_toolkit.FocusEqual();
+    if (m_openBrackets >= kMaxBrackets) return false;
+    ++m_openBrackets;
+    m_stack.StackPush(m_openBrackets);
+    m_stack.StackPush(kBracketMarker);
+    return true;
 }
 
-void Calculator::closeBracket()
+void Evaluator::CloseBracket()
 {
-    CurrentValue = GetDisplayValue();
+    if (m_openBrackets >= 1) closeBracket();
+}
+
+void Evaluator::closeBracket()
+{
+    m_currentValue = m_display.GetDisplayValue();
     // An error report inside the reduction empties the stack: stop there.
-    while (!Stack.StackIsEmpty()) {
-        const int16_t c = codeOf(Stack.StackPop());
-        const double a = Stack.StackPop();
+    while (!m_stack.StackIsEmpty()) {
+        const int16_t c = codeOf(m_stack.StackPop());
+        const double a = m_stack.StackPop();
         if (c == kBracketMarker) break;
-        CurrentValue = ApplyOperator(a, c, CurrentValue);
+        m_currentValue = ApplyOperator(a, c, m_currentValue);
     }
-    if (OpenBrackets > 0) --OpenBrackets;
-    ShowValue(CurrentValue);
+    if (m_openBrackets > 0) --m_openBrackets;
+    m_display.ShowValue(m_currentValue);
 }
 
-void Calculator::sscmdEqual_Click()
+void Evaluator::Equal()
 {
-    for (int16_t n = OpenBrackets; n > 0; --n) {
-        if (OpenBrackets >= 1) closeBracket();
+    for (int16_t n = m_openBrackets; n > 0; --n) {
+        if (m_openBrackets >= 1) closeBracket();
     }
-    CurrentValue = GetDisplayValue();
-    while (!Stack.StackIsEmpty()) {
-        const int16_t c = codeOf(Stack.StackPop());
-        const double a = Stack.StackPop();
-        CurrentValue = ApplyOperator(a, c, CurrentValue);
+    m_currentValue = m_display.GetDisplayValue();
+    while (!m_stack.StackIsEmpty()) {
+        const int16_t c = codeOf(m_stack.StackPop());
+        const double a = m_stack.StackPop();
+        m_currentValue = ApplyOperator(a, c, m_currentValue);
     }
-    ShowValue(CurrentValue);
+    m_display.ShowValue(m_currentValue);
 }
 
-void Calculator::ReportError(int16_t code)
+void Evaluator::Clear()
 {
-    static constexpr const char* kMessages[] = {"", "Divided by Zero!", "Out of Range!", "Not a positive integer!",
-                                                "Not a positive number!"};
-    const char* text = (code >= 1 && code <= 4) ? kMessages[code] : "";
-    m_toolkit.MsgBox(text, MsgIcon::Exclamation, kProductName);
-    sscmdClean_Click(0);
+    m_openBrackets = 0;
+    m_stack.StackClear();
 }
 
 }  // namespace trellum

@@ -1,25 +1,33 @@
 #pragma once
-// Scientific functions: the keys that act on the displayed value.
+// functions/: the mathematics behind the function keys, as pure functions of
+// their arguments. The calculator's handlers (app/) read the display, pick the
+// function from the key's Index and the SHIFT and hyp prefixes, call one of
+// these and show the value or report the error returned.
 //
-//   angle_mode.cpp  MODE, SHIFT and hyp: the state that selects what a function
-//                   key computes, and the angle conversions below
-//   trig.cpp        sin, cos, tan with their inverse, hyperbolic and inverse
-//                   hyperbolic forms; failures show "Out of Range" and press AC
-//   logs_powers.cpp log, ln, 10^x, e^x, x^2, square root, x^y, +/-, 1/x, x!;
-//                   argument errors go to the shared ReportError
-//   dms.cpp         degrees, minutes and seconds into decimal degrees
+//   angles.cpp       Pi, the angle modes and the conversions between them
+//   trig.cpp         sin, cos, tan, their inverse, hyperbolic and inverse
+//                    hyperbolic forms; a failure is "Out of Range"
+//   logs_powers.cpp  log, ln, 10^x, e^x, x^2, square root, 1/x, x!, and the
+//                    degrees-minutes-seconds sum
 //
-// Every key reads the display with GetDisplayValue, computes in doubles, writes
-// the result back with ShowValue and gives the keyboard focus back to "=". The
-// display is the only register, so nothing but the prefixes, the angle mode and
-// the DMS running total survives from one key to the next.
-//
-// The conversions use the 15-digit Pi of calculator.h: the product is formed
-// first, then divided, because the last digit shown depends on that order.
+// Nothing here keeps state. The conversions use the 15-digit Pi below: the
+// product is formed first, then divided, because the last digit shown depends
+// on that order.
 
 #include <cstdint>
+#include <optional>
+
+#include "engine/error_code.h"
 
 namespace trellum {
+
+// The 15-digit value, 7 units in the last place below the double nearest to pi.
+// Conversions and the inverse end points use it; inverse results are rounded to
+// 9 places, which hides the difference there.
+inline constexpr double Pi = 3.14159265358979;
+
+// The angle modes, numbered as the settings store them.
+enum class Angle : int16_t { Degrees = 0, Radians = 1, Grads = 2 };
 
 double RadToDeg(double x);
 double DegToRad(double x);
@@ -28,5 +36,34 @@ double GradToRad(double x);
 
 // Replaces x by floor(x * 10^n + 0.5) / 10^n: halves go towards plus infinity.
 void RoundToPlaces(double& x, int16_t n);
+
+// Function numbers of the trigonometric keys: the key's Index, +3 with hyp.
+enum TrigFunction : int16_t { kSin = 0, kCos = 1, kTan = 2, kSinh = 3, kCosh = 4, kTanh = 5 };
+
+// The function, or with `inverse` its inverse, of x. Circular functions take
+// and inverse ones give angles in `mode`; inverse values are rounded to 9
+// places. Empty when the value is not real and finite ("Out of Range").
+std::optional<double> Trigonometric(int16_t function, bool inverse, double x, Angle mode);
+
+// A value, or the error the key reports instead of showing one.
+struct FunctionValue {
+    double value = 0;
+    std::optional<ErrorCode> error;
+};
+
+// Function numbers of the log keys: the key's Index, +2 with SHIFT.
+enum LogFunction : int16_t { kLog = 0, kLn = 1, kPowerOfTen = 2, kExponential = 3 };
+
+// Powers of 10 and e are rounded to 9 places.
+FunctionValue Logarithmic(int16_t function, double x);
+double Square(double x);
+FunctionValue SquareRoot(double x);
+FunctionValue Reciprocal(double x);
+// x! for whole x from 0 to 79.
+FunctionValue Factorial(double x);
+
+// The running total of a degrees-minutes-seconds entry after `part` of the
+// given step (1 minutes, 2 seconds) is added.
+double AddDmsPart(double total, double part, int16_t step);
 
 }  // namespace trellum

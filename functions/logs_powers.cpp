@@ -1,12 +1,9 @@
-// Logarithms and their inverses, powers and roots, sign change, reciprocal and
-// factorial. Argument errors go to ReportError, whose AC also gives the focus
-// back to "=", so those paths return at once.
+// Logarithms and their inverses, roots, reciprocal, factorial, and the
+// degrees-minutes-seconds sum. Each argument check gives the error whose
+// message the key shows.
 
 #include <cmath>
-#include <string>
 
-#include "engine/calculator.h"
-#include "engine/number_text.h"
 #include "functions/functions.h"
 
 namespace trellum {
@@ -17,103 +14,74 @@ constexpr double kPowerOfTenLimit = 99;    // 10^99 is the largest power the dis
 constexpr double kExponentialLimit = 230;  // e^230 is about 7.7E+99
 constexpr double kFactorialLimit = 79;     // 70! and above are refused by the display anyway
 
+FunctionValue failure(ErrorCode code) { return {0, code}; }
+
 }  // namespace
 
-void Calculator::cmdLogs_Click(int16_t Index)
+FunctionValue Logarithmic(int16_t function, double x)
 {
-    if (ShiftOn) {
-        Index = static_cast<int16_t>(Index + 2);
-        cmdShift_Click();
-    }
-    const double x = GetDisplayValue();
     double result = 0;
-    switch (Index) {
-    case 0: {
-        if (x <= 0) return ReportError(2);
+    switch (function) {
+    case kLog: {
+        if (x <= 0) return failure(ErrorCode::OutOfRange);
         const double ln10 = std::log(10.0);
         result = std::log(x) / ln10;
         break;
     }
-    case 1:
-        if (x <= 0) return ReportError(2);
+    case kLn:
+        if (x <= 0) return failure(ErrorCode::OutOfRange);
         result = std::log(x);
         break;
-    case 2:
-        if (x > kPowerOfTenLimit) return ReportError(2);
+    case kPowerOfTen:
+        if (x > kPowerOfTenLimit) return failure(ErrorCode::OutOfRange);
         result = std::pow(10.0, x);
         RoundToPlaces(result, 9);
         break;
-    case 3:
-        if (x > kExponentialLimit) return ReportError(2);
+    case kExponential:
+        if (x > kExponentialLimit) return failure(ErrorCode::OutOfRange);
         result = std::exp(x);
         RoundToPlaces(result, 9);
         break;
-    default:
-        toolkit().FocusEqual();
-        return;
+    default: return failure(ErrorCode::OutOfRange);
     }
-    ShowValue(result);
-    toolkit().FocusEqual();
+    return {result, std::nullopt};
 }
 
-void Calculator::cmdPowers_Click(int16_t Index)
+double Square(double x) { return std::pow(x, 2.0); }
+
+FunctionValue SquareRoot(double x)
 {
-    switch (Index) {
-    case 0: {
-        const double x = GetDisplayValue();
-        ShowValue(std::pow(x, 2.0));
-        break;
-    }
-    case 1: {
-        const double x = GetDisplayValue();
-        if (x < 0) return ReportError(4);
-        ShowValue(std::sqrt(x));
-        break;
-    }
-    case 2: sscmdOperator_Click(kPower); break;
-    default: break;
-    }
-    toolkit().FocusEqual();
+    if (x < 0) return failure(ErrorCode::NotPositiveNumber);
+    return {std::sqrt(x), std::nullopt};
 }
 
-void Calculator::cmdExtended_Click(int16_t Index)
+FunctionValue Reciprocal(double x)
 {
-    if (Index == 0) {
-        // The sign is edited as text so that an entry in progress can go on.
-        if (ExpShown) {
-            if (!ExpText.empty() && ExpText[0] == '-') ExpText.erase(0, 1);
-            else ExpText = "-" + ExpText;
-        } else if (IsNumeric(LcdText) && ValueOfText(LcdText) != 0) {
-            // After "(" the display holds the bracket level, not a number: left alone.
-            if (LcdText[0] == '-') LcdText.erase(0, 1);
-            else LcdText = "-" + LcdText;
-        }
-        toolkit().FocusEqual();
-        return;
-    }
-    if (Index != 1) {
-        toolkit().FocusEqual();
-        return;
-    }
+    if (x == 0) return failure(ErrorCode::DividedByZero);
+    return {1 / x, std::nullopt};
+}
 
-    const double x = GetDisplayValue();
-    if (!ShiftOn) {
-        if (x == 0) return ReportError(1);
-        ShowValue(1 / x);
-        toolkit().FocusEqual();
-        return;
-    }
+FunctionValue Factorial(double x)
+{
     // trunc rather than a cast: the whole-number test must hold at any magnitude.
-    if (x < 0) return ReportError(3);
-    if (x != std::trunc(x)) return ReportError(3);
+    if (x < 0) return failure(ErrorCode::NotPositiveInteger);
+    if (x != std::trunc(x)) return failure(ErrorCode::NotPositiveInteger);
     double result = 1;
     if (x != 0 && x != 1) {
-        if (x > kFactorialLimit) return ReportError(2);
+        if (x > kFactorialLimit) return failure(ErrorCode::OutOfRange);
         for (double counter = 2; counter <= x; counter += 1) result *= counter;
     }
-    cmdShift_Click();
-    ShowValue(result);
-    toolkit().FocusEqual();
+    return {result, std::nullopt};
+}
+
+double AddDmsPart(double total, double part, int16_t step)
+{
+    return total + part / std::pow(60.0, static_cast<double>(step));
+}
+
+void RoundToPlaces(double& x, int16_t n)
+{
+    x = std::floor(x * std::pow(10.0, n) + 0.5) / std::pow(10.0, n);
 }
 
 }  // namespace trellum

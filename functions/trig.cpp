@@ -5,14 +5,12 @@
 
 #include <cmath>
 
-#include "engine/calculator.h"
 #include "functions/functions.h"
 
 namespace trellum {
 
 namespace {
 
-constexpr const char* kOutOfRange = "Out of Range";
 // Beyond 2^63 radians argument reduction has no meaningful digits left.
 constexpr double kCircularLimit = 9223372036854775808.0;
 constexpr double kHyperbolicLimit = 230;  // e^230 still fits a two-digit exponent
@@ -40,18 +38,18 @@ private:
 // Function number: 0 sin, 1 cos, 2 tan, 3..5 their hyperbolic forms; x in radians.
 double forward(int16_t number, double x, Checked& c)
 {
-    if (number <= 2 && !(std::fabs(x) < kCircularLimit)) return c.fail();
+    if (number <= kTan && !(std::fabs(x) < kCircularLimit)) return c.fail();
     switch (number) {
-    case 0: return c.value(std::sin(x));
-    case 1: return c.value(std::cos(x));
-    case 2: return c.value(std::tan(x));
-    case 3:
+    case kSin: return c.value(std::sin(x));
+    case kCos: return c.value(std::cos(x));
+    case kTan: return c.value(std::tan(x));
+    case kSinh:
         if (std::fabs(x) > kHyperbolicLimit) return c.fail();
         return c.div(c.value(c.exp(x) - c.exp(-x)), 2);
-    case 4:
+    case kCosh:
         if (std::fabs(x) > kHyperbolicLimit) return c.fail();
         return c.div(c.value(c.exp(x) + c.exp(-x)), 2);
-    case 5: {
+    case kTanh: {
         const double ex = c.exp(x);
         const double emx = c.exp(-x);
         return c.div(c.value(ex - emx), c.value(ex + emx));
@@ -61,69 +59,54 @@ double forward(int16_t number, double x, Checked& c)
 }
 
 // Inverse of the numbered function; circular inverses come out in radians.
-double inverse(int16_t number, double x, Checked& c)
+double inverseOf(int16_t number, double x, Checked& c)
 {
     switch (number) {
-    case 0:
-    case 1: {
+    case kSin:
+    case kCos: {
         // 1 - x*x is 0 at the end points, so they are answered without the formula.
         const double t = -x * x;
         if (t < -1) return c.fail();
         if (t == -1) {
-            if (number == 0) return x > 0 ? Pi / 2 : -Pi / 2;
+            if (number == kSin) return x > 0 ? Pi / 2 : -Pi / 2;
             return x > 0 ? 0 : Pi;
         }
         const double root = c.sqrt(c.value(1 - x * x));
-        if (number == 0) return c.value(std::atan(c.div(x, root)));
+        if (number == kSin) return c.value(std::atan(c.div(x, root)));
         return c.value(std::atan(c.div(-x, root)) + 2 * std::atan(1.0));
     }
-    case 2: return c.value(std::atan(x));
-    case 3: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) + 1))));
-    case 4: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) - 1))));
-    case 5: return c.div(c.log(c.div(c.value(1 + x), c.value(1 - x))), 2);
+    case kTan: return c.value(std::atan(x));
+    case kSinh: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) + 1))));
+    case kCosh: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) - 1))));
+    case kTanh: return c.div(c.log(c.div(c.value(1 + x), c.value(1 - x))), 2);
     default: return c.fail();
     }
 }
 
 }  // namespace
 
-void RoundToPlaces(double& x, int16_t n)
+std::optional<double> Trigonometric(int16_t function, bool inverse, double x, Angle mode)
 {
-    x = std::floor(x * std::pow(10.0, n) + 0.5) / std::pow(10.0, n);
-}
-
-void Calculator::cmdTrigFunc_Click(int16_t& Index)
-{
-    double x = GetDisplayValue();
-    if (HypOn) {
-        Index = static_cast<int16_t>(Index + 3);
-        cmdHyp_Click();
-    }
+    const bool circular = function <= kTan;
     Checked c;
     double result = 0;
-    if (ShiftOn) {
-        cmdShift_Click();
-        result = inverse(Index, x, c);
-        if (Index <= 2) {
-            if (AngleMode == 0) result = RadToDeg(result);
-            else if (AngleMode == 2) result = RadToGrad(result);
+    if (inverse) {
+        result = inverseOf(function, x, c);
+        if (circular) {
+            if (mode == Angle::Degrees) result = RadToDeg(result);
+            else if (mode == Angle::Grads) result = RadToGrad(result);
         }
         RoundToPlaces(result, 9);
     } else {
-        if (Index <= 2) {
-            if (AngleMode == 0) x = DegToRad(x);
-            else if (AngleMode == 2) x = GradToRad(x);
+        if (circular) {
+            if (mode == Angle::Degrees) x = DegToRad(x);
+            else if (mode == Angle::Grads) x = GradToRad(x);
         }
-        result = forward(Index, x, c);
+        result = forward(function, x, c);
     }
     c.value(result);
-    if (c.failed()) {
-        toolkit().MsgBox(kOutOfRange, MsgIcon::Exclamation, kProductName);
-        sscmdClean_Click(0);
-    } else {
-        ShowValue(result);
-    }
-    toolkit().FocusEqual();
+    if (c.failed()) return std::nullopt;
+    return result;
 }
 
 }  // namespace trellum

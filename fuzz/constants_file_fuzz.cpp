@@ -11,7 +11,7 @@
 #include <string>
 
 #include "engine/number_text.h"
-#include "engine/recording_toolkit.h"
+#include "testing/recording_toolkit.h"
 #include "storage/const_dialog.h"
 
 namespace {

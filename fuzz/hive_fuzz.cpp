@@ -13,10 +13,11 @@
 #include <iterator>
 #include <string>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
 #include "storage/settings.h"
 #include "storage/settings_store.h"
+#include "testing/calculator_probe.h"
+#include "testing/recording_toolkit.h"
 
 namespace {
 
@@ -88,7 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::Calculator again(toolkit2, next);
     again.Form_Load();
     if (!next.SetAsidePath().empty()) std::abort();
-    if (again.AngleMode != calc.AngleMode || again.MemorySlots != calc.MemorySlots) std::abort();
+    using trellum::CalculatorProbe;
+    if (CalculatorProbe::AngleMode(again) != CalculatorProbe::AngleMode(calc) ||
+        CalculatorProbe::MemorySlots(again) != CalculatorProbe::MemorySlots(calc))
+        std::abort();
     // A second shut-down without changes writes the same file again.
     const std::string saved = readFile(path);
     again.Form_Unload();

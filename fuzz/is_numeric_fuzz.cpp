@@ -7,14 +7,19 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
+#include "engine/display_register.h"
 #include "engine/number_text.h"
-#include "engine/recording_toolkit.h"
 #include "storage/settings_store.h"
+#include "testing/recording_toolkit.h"
 
 namespace {
 
-bool endsWithTwoSpaces(const std::string& s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "  ") == 0; }
+bool endsWithTwoSpaces(std::string_view s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "  ") == 0; }
+
+struct IgnoreErrors : trellum::ErrorReporter {
+    void ReportError(trellum::ErrorCode) override {}
+};
 
 }  // namespace
 
@@ -26,28 +31,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::Calculator calc(toolkit, settings);
     calc.sscmdClean_Click(0);
     calc.sscmdDigit_Click(7);
-    const std::string before = calc.LcdText;
+    const std::string before(calc.Display().LcdText);
 
     toolkit.Clipboard = text;
     calc.mnuPaste_Click();
     if (trellum::IsNumeric(text)) {
         for (const auto& event : toolkit.Events)
             if (event.rfind("msg:", 0) == 0 && event != "msg:!:Out of Range!") std::abort();
-        if (!endsWithTwoSpaces(calc.LcdText)) std::abort();
-        // The display read back and shown again must stay a display text.
-        calc.ShowValue(calc.GetDisplayValue());
-        (void)calc.GetDisplayText();
+        if (!endsWithTwoSpaces(calc.Display().LcdText)) std::abort();
+        // The display copied, then read back and shown again by "=", must stay a display text.
+        calc.mnuCopy_Click();
         calc.sscmdEqual_Click();
-        if (!endsWithTwoSpaces(calc.LcdText)) std::abort();
+        if (!endsWithTwoSpaces(calc.Display().LcdText)) std::abort();
 
         // ShowNumberText itself takes the text as it passed, blanks included.
-        trellum::Calculator direct(toolkit, settings);
+        IgnoreErrors errors;
+        trellum::DisplayRegister direct(errors);
         direct.ShowNumberText(text);
         (void)direct.GetDisplayValue();
         (void)direct.GetDisplayText();
     } else {
         if (toolkit.Events.size() != 1 || toolkit.Events[0] != "msg:!:Importing data is not a number ") std::abort();
-        if (calc.LcdText != before) std::abort();
+        if (calc.Display().LcdText != before) std::abort();
     }
     return 0;
 }

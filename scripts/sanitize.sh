@@ -13,7 +13,7 @@ SHELL_ON=${SANITIZE_SHELL:-ON}
 EXCLUDE=${SANITIZE_CTEST_EXCLUDE-'^e2e\.'}
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELLUM_SANITIZE=ON \
-      -DTRELLUM_BUILD_SHELL="$SHELL_ON" >/dev/null
+      -DTRELLUM_BUILD_SHELL="$SHELL_ON" -DTRELLUM_WERROR=ON >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1

@@ -3,9 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
-#ifndef TRELLUM_VERSION
-#error "TRELLUM_VERSION comes from the CMake project version"
-#endif
+#include "app/product.h"
 
 namespace trellum::shell {
 
@@ -97,7 +95,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(version)) {
         result.run = false;
-        result.output = QStringLiteral("%1 %2\n").arg(program, QStringLiteral(TRELLUM_VERSION));
+        result.output = QStringLiteral("%1 %2\n").arg(program, QString::fromLatin1(kVersion));
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {

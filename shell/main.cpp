@@ -8,6 +8,7 @@
 
 #include "shell/command_line.h"
 #include "shell/dialogs/dialogs.h"
+#include "app/product.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"
 #include "shell/unix_signals.h"
@@ -27,7 +28,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trellum"));
-    QApplication::setApplicationVersion(QStringLiteral(TRELLUM_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(trellum::kVersion));
     // The program ends when the main window closes, not when its last visible
     // window goes away: hiding into the tray or closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/key_table.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/key_codes.h"
 #include "shell/platform.h"
@@ -21,63 +22,19 @@ constexpr int kClientHeight = 4560;
 constexpr int kFunctionKeyWidth = 495, kFunctionKeyHeight = 255;
 constexpr int kLowerKeySize = 375;
 
-enum class KeyKind { Function, Shift, Off, Digit, Operator, Clear, Equal, Entry };
+// Keypad places in twips of the key table's rows and columns: four rows of
+// function keys, then four rows of lower keys with a gap before the fourth column.
+constexpr int kFunctionTop = 240, kFunctionRowStep = 360, kFunctionLeft = 120, kFunctionColumnStep = 600;
+constexpr int kLowerTop = 1800, kLowerRowStep = 480;
+constexpr int kLowerLefts[] = {120, 720, 1320, 2040, 2640};
+constexpr int16_t kFirstLowerRow = 4;
 
-using KeyHandler = void (*)(Calculator&, int16_t);
-
-struct KeyDef {
-    int top;
-    int left;
-    const char* control;
-    int16_t index;          // -1: not an element of a control array
-    const char* caption;    // UTF-8
-    KeyKind kind;
-    KeyHandler press;
-};
-
-// The keypad, row by row from the top; positions are the keys' top-left corners.
-const KeyDef kKeys[] = {
-    {240, 120, "cmdShift", -1, "SHIFT", KeyKind::Shift, [](Calculator& c, int16_t) { c.cmdShift_Click(); }},
-    {240, 720, "cmdDel", -1, "DEL", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdDel_Click(); }},
-    {240, 1320, "cmdMode", -1, "MODE", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdMode_Click(); }},
-    {240, 1920, "cmdAngle", -1, "\u00B0 ' ''", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdAngle_Click(); }},
-    {240, 2520, "sscmdOff", -1, "OFF", KeyKind::Off, [](Calculator& c, int16_t) { c.sscmdOff_Click(); }},
-    {600, 120, "cmdPowers", 0, "X\u00B2", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdPowers_Click(i); }},
-    {600, 720, "cmdPowers", 1, "\u221A", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdPowers_Click(i); }},
-    {600, 1320, "cmdLogs", 0, "log", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdLogs_Click(i); }},
-    {600, 1920, "cmdLogs", 1, "In", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdLogs_Click(i); }},
-    {600, 2520, "cmdPowers", 2, "X^y", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdPowers_Click(i); }},
-    {960, 120, "cmdExtended", 1, "1/x", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdExtended_Click(i); }},
-    {960, 720, "cmdHyp", -1, "hyp", KeyKind::Function, [](Calculator& c, int16_t) { c.cmdHyp_Click(); }},
-    {960, 1320, "cmdTrigFunc", 0, "sin", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdTrigFunc_Click(i); }},
-    {960, 1920, "cmdTrigFunc", 1, "cos", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdTrigFunc_Click(i); }},
-    {960, 2520, "cmdTrigFunc", 2, "tan", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdTrigFunc_Click(i); }},
-    {1320, 120, "cmdExtended", 0, "+/-", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdExtended_Click(i); }},
-    {1320, 720, "cmdBracket", 0, "( --", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdBracket_Click(i); }},
-    {1320, 1320, "cmdBracket", 1, "-- )", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdBracket_Click(i); }},
-    {1320, 1920, "cmdMem", 0, "Min", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdMem_Click(i); }},
-    {1320, 2520, "cmdMem", 1, "MR", KeyKind::Function, [](Calculator& c, int16_t i) { c.cmdMem_Click(i); }},
-    {1800, 120, "sscmdDigit", 7, "7", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {1800, 720, "sscmdDigit", 8, "8", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {1800, 1320, "sscmdDigit", 9, "9", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {1800, 2040, "sscmdClean", 1, "C", KeyKind::Clear, [](Calculator& c, int16_t i) { c.sscmdClean_Click(i); }},
-    {1800, 2640, "sscmdClean", 0, "AC", KeyKind::Clear, [](Calculator& c, int16_t i) { c.sscmdClean_Click(i); }},
-    {2280, 120, "sscmdDigit", 4, "4", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {2280, 720, "sscmdDigit", 5, "5", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {2280, 1320, "sscmdDigit", 6, "6", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {2280, 2040, "sscmdOperator", 3, "\u00D7", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
-    {2280, 2640, "sscmdOperator", 4, "\u00F7", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
-    {2760, 120, "sscmdDigit", 1, "1", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {2760, 720, "sscmdDigit", 2, "2", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {2760, 1320, "sscmdDigit", 3, "3", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {2760, 2040, "sscmdOperator", 1, "+", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
-    {2760, 2640, "sscmdOperator", 2, "-", KeyKind::Operator, [](Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }},
-    {3240, 120, "sscmdDigit", 0, "0", KeyKind::Digit, [](Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }},
-    {3240, 720, "sscmdDot", -1, "\u2022", KeyKind::Digit, [](Calculator& c, int16_t) { c.sscmdDot_Click(); }},
-    {3240, 1320, "sscmdExp", -1, "EXP", KeyKind::Entry, [](Calculator& c, int16_t) { c.sscmdExp_Click(); }},
-    {3240, 2040, "sscmdEqual", -1, "=", KeyKind::Equal, [](Calculator& c, int16_t) { c.sscmdEqual_Click(); }},
-    {3240, 2640, "sscmdConst", -1, "Co", KeyKind::Entry, [](Calculator& c, int16_t) { c.sscmdConst_Click(); }},
-};
+QPoint keyPlace(const KeyRow& key)
+{
+    if (key.row < kFirstLowerRow)
+        return {kFunctionLeft + kFunctionColumnStep * key.column, kFunctionTop + kFunctionRowStep * key.row};
+    return {kLowerLefts[key.column], kLowerTop + kLowerRowStep * (key.row - kFirstLowerRow)};
+}
 
 struct LegendDef {
     int top;
@@ -98,17 +55,17 @@ const LegendDef kLegends[] = {
 // Legends sit in the 120-twip gap between two rows; the keys below cover the rest.
 constexpr int kLegendWidth = 375, kLegendHeight = 195;
 
-const char* kindName(KeyKind kind)
+const char* kindName(KeyGroup group)
 {
-    switch (kind) {
-    case KeyKind::Function: return "function";
-    case KeyKind::Shift: return "shift";
-    case KeyKind::Off: return "off";
-    case KeyKind::Digit: return "digit";
-    case KeyKind::Operator: return "operator";
-    case KeyKind::Clear: return "clear";
-    case KeyKind::Equal: return "equal";
-    case KeyKind::Entry: return "entry";
+    switch (group) {
+    case KeyGroup::Function: return "function";
+    case KeyGroup::Shift: return "shift";
+    case KeyGroup::Off: return "off";
+    case KeyGroup::Digit: return "digit";
+    case KeyGroup::Operator: return "operator";
+    case KeyGroup::Clear: return "clear";
+    case KeyGroup::Equal: return "equal";
+    case KeyGroup::Entry: return "entry";
     }
     return "function";
 }
@@ -389,10 +346,12 @@ void MainWindow::buildKeypad(QWidget* client)
     lowerFont.setBold(true);
     QFont smallLowerFont(QStringLiteral("DejaVu Sans"), 6);
     smallLowerFont.setBold(true);
-    for (const KeyDef& def : kKeys) {
-        const bool isFunction = def.kind == KeyKind::Function || def.kind == KeyKind::Shift || def.kind == KeyKind::Off;
+    for (const KeyRow& def : KeyTable()) {
+        const bool isFunction =
+            def.group == KeyGroup::Function || def.group == KeyGroup::Shift || def.group == KeyGroup::Off;
+        const QPoint place = keyPlace(def);
         QPushButton* key = nullptr;
-        if (def.kind == KeyKind::Equal) {
+        if (def.group == KeyGroup::Equal) {
             m_equal = new EqualKey(QString::fromUtf8(def.caption), m_keypad);
             m_equal->setFocusPolicy(Qt::StrongFocus);
             connect(m_equal, &EqualKey::keyDown, this, [this](int16_t code, int16_t shift) {
@@ -408,17 +367,16 @@ void MainWindow::buildKeypad(QWidget* client)
         const QString name = def.index < 0 ? QString::fromLatin1(def.control)
                                            : QStringLiteral("%1_%2").arg(QLatin1String(def.control)).arg(def.index);
         key->setObjectName(name);
-        key->setProperty("kind", kindName(def.kind));
+        key->setProperty("kind", kindName(def.group));
         if (isFunction) {
             key->setFont(functionFont);
-            key->setGeometry(m_twips.rect(def.left, def.top, kFunctionKeyWidth, kFunctionKeyHeight));
+            key->setGeometry(m_twips.rect(place.x(), place.y(), kFunctionKeyWidth, kFunctionKeyHeight));
         } else {
             key->setFont(QString::fromUtf8(def.caption).size() > 1 ? smallLowerFont : lowerFont);
-            key->setGeometry(m_twips.rect(def.left, def.top, kLowerKeySize, kLowerKeySize));
+            key->setGeometry(m_twips.rect(place.x(), place.y(), kLowerKeySize, kLowerKeySize));
         }
-        const KeyHandler press = def.press;
-        const int16_t index = def.index < 0 ? 0 : def.index;
-        connect(key, &QPushButton::clicked, this, [this, press, index] { forward([this, press, index] { press(m_calc, index); }); });
+        const KeyRow* row = &def;
+        connect(key, &QPushButton::clicked, this, [this, row] { forward([this, row] { row->Press(m_calc); }); });
         m_keys.push_back(key);
     }
 }
@@ -483,13 +441,14 @@ void MainWindow::buildMenus()
 
 void MainWindow::render()
 {
-    m_lcd->setText(ToQString(m_calc.LcdText));
-    m_expLabel->setText(ToQString(m_calc.ExpText));
-    m_expLabel->setVisible(m_calc.ExpVisible);
-    m_shiftIndicator->setVisible(m_calc.ShiftIndicatorVisible);
-    m_hypIndicator->setVisible(m_calc.HypIndicatorVisible);
-    m_memIndicator->setVisible(m_calc.MemIndicatorVisible);
-    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(m_calc.ModeDisplayVisible[i]);
+    const DisplayState shown = m_calc.Display();
+    m_lcd->setText(ToQString(std::string(shown.LcdText)));
+    m_expLabel->setText(ToQString(std::string(shown.ExpText)));
+    m_expLabel->setVisible(shown.ExpVisible);
+    m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
+    m_hypIndicator->setVisible(shown.HypIndicatorVisible);
+    m_memIndicator->setVisible(shown.MemIndicatorVisible);
+    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
 }
 
 void MainWindow::forward(const std::function<void()>& handler)

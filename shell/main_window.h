@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QSystemTrayIcon>
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "shell/qt_toolkit.h"
 #include "shell/twips.h"
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "engine/toolkit.h"
+#include "app/toolkit.h"
 
 class QSystemTrayIcon;
 

@@ -7,7 +7,8 @@
 
 #include <map>
 
-#include "engine/calculator.h"
+#include "app/product.h"
+#include "app/toolkit.h"
 #include "engine/number_text.h"
 #include "storage/constants_file.h"
 #include "storage/file_io.h"
@@ -17,7 +18,6 @@ namespace trellum {
 
 namespace {
 
-constexpr const char* kLoadCaption = "Load a constant";
 constexpr const char* kAddCaption = "Add a new constant";
 constexpr const char* kModifyCaption = "Modify a constant";
 // A name with "=" would split at the wrong place when read back, and a line
@@ -227,21 +227,5 @@ void ConstDialog::Form_Close()
 }
 
 bool ConstDialog::saveIfChanged() { return !ConstsChanged || SaveConstants(ConstFilePath); }
-
-// ---- The "Co" key ----
-
-void Calculator::sscmdConst_Click()
-{
-    // An installed copy cannot write beside the program: the library then lives
-    // in the user's data folder, seeded from the starter file.
-    const std::string path = ConstFilePath.empty() ? ConstantsFilePath(toolkit().ProgramFolder()) : ConstFilePath;
-    ConstDialog dialog(toolkit());
-    dialog.Form_Load(path);
-    dialog.Caption = kLoadCaption;
-    toolkit().ShowConstDialog(dialog);
-    if (!dialog.Result.empty()) ShowNumberText(dialog.Result);
-    NewEntry = true;
-    toolkit().FocusEqual();
-}
 
 }  // namespace trellum

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/product.h"
+
 namespace trellum::shell {
 
 std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
@@ -22,7 +24,7 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
     auto* picIcon = w->Add<QLabel>("picIcon");
     picIcon->setAutoFillBackground(true);
     picIcon->setAlignment(Qt::AlignCenter);
-    auto* lblAppName = w->Add<QLabel>("lblAppName", QStringLiteral("Trellum Version 2.1"));
+    auto* lblAppName = w->Add<QLabel>("lblAppName", QStringLiteral("Trellum Version ") + QString::fromLatin1(kVersion));
     QFont font = lblAppName->font();
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);

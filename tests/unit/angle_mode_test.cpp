@@ -8,24 +8,12 @@
 #include <utility>
 
 #include "functions/functions.h"
-#include "tests/unit/key_sequence.h"
+#include "testing/key_sequence.h"
 
 namespace trellum {
 namespace {
 
 using testing_support::KeySequence;
-
-// Prefixes and angle mode as the runner prints them, e.g. "S hyp D".
-std::string labels(bool shift, bool hyp, const std::array<bool, 3>& mode)
-{
-    const std::pair<bool, const char*> parts[] = {
-        {shift, "S"}, {hyp, "hyp"}, {mode[0], "D"}, {mode[1], "R"}, {mode[2], "G"}};
-    std::string text;
-    for (const auto& [on, name] : parts) {
-        if (on) text += (text.empty() ? "" : " ") + std::string(name);
-    }
-    return text;
-}
 
 struct PrefixCase {
     const char* name;
@@ -37,17 +25,13 @@ struct PrefixCase {
 
 class PrefixKeys : public ::testing::TestWithParam<PrefixCase> {};
 
-// The flags and the indicators showing them must always agree.
-TEST_P(PrefixKeys, FlagsAndIndicators)
+TEST_P(PrefixKeys, Indicators)
 {
     const PrefixCase& c = GetParam();
     KeySequence k;
     EXPECT_EQ(k.press(c.keys), c.events);
     EXPECT_EQ(k.shown(), c.shown);
-    const Calculator& calc = k.calc;
-    const std::array<bool, 3> mode{calc.AngleMode == 0, calc.AngleMode == 1, calc.AngleMode == 2};
-    EXPECT_EQ(labels(calc.ShiftOn, calc.HypOn, mode), c.labels);
-    EXPECT_EQ(labels(calc.ShiftIndicatorVisible, calc.HypIndicatorVisible, calc.ModeDisplayVisible), c.labels);
+    EXPECT_EQ(k.indicators(), c.labels);
 }
 
 const PrefixCase kPrefixCases[] = {
@@ -62,17 +46,6 @@ const PrefixCase kPrefixCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Sequences, PrefixKeys, ::testing::ValuesIn(kPrefixCases),
                          testing_support::RowName());
-
-TEST(Mode, DamagedModeRestartsAtDegrees)
-{
-    for (const int16_t damaged : {int16_t{9}, int16_t{-1}}) {
-        KeySequence k;
-        k.calc.AngleMode = damaged;
-        k.press("MODE");
-        EXPECT_EQ(k.calc.AngleMode, 0) << damaged;
-        EXPECT_EQ(k.calc.ModeDisplayVisible, (std::array<bool, 3>{true, false, false})) << damaged;
-    }
-}
 
 // ---- Bit-exact: conversions form the product before the division ----
 

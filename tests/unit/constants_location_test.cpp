@@ -1,4 +1,5 @@
 #include "storage/constants_location.h"
+#include "testing/row_name.h"
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -122,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocationCase{"ReadOnlyFileInWritableFolderSeedsTheUserCopy", true, kStarter, false, kMissing, true, false,
                      kStarter},
         LocationCase{"NoHomeFallsBackToTheProgramFolder", false, kStarter, false, kMissing, false, true, kMissing}),
-    [](const testing::TestParamInfo<LocationCase>& info) { return std::string(info.param.name); });
+    testing_support::RowName());
 
 TEST(UserDataFolderTest, FollowsTheXdgRules)
 {

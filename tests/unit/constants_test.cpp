@@ -16,10 +16,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/recording_toolkit.h"
 #include "storage/const_dialog.h"
 #include "storage/settings_store.h"
+#include "testing/row_name.h"
 
 namespace trellum {
 namespace {
@@ -43,7 +44,7 @@ std::string readFile(const fs::path& path)
 void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // Names each test of a table after the row's `name`.
-const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+const testing_support::RowName kRowName;
 
 class ConstantsTest : public testing::Test {
 protected:
@@ -432,25 +433,26 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     SettingsStore settings;
     Calculator calc(toolkit, settings);
     toolkit.Folder = folder.string();
-    calc.NewEntry = false;
+    calc.sscmdDigit_Click(9);  // an entry in progress
     toolkit.ConstScripts.push_back([](ConstDialog& d) {
         EXPECT_EQ(d.Caption, "Load a constant");
         d.lstConst_Click(1);
         d.cmdOk_Click();
     });
+    const int focus = toolkit.FocusCount;
     calc.sscmdConst_Click();
-    EXPECT_EQ(calc.LcdText, "1.5  ");
-    EXPECT_EQ(calc.ExpText, "-07");
-    EXPECT_TRUE(calc.NewEntry);
-    EXPECT_EQ(toolkit.FocusCount, 1);
+    EXPECT_EQ(calc.Display().LcdText, "1.5  ");
+    EXPECT_EQ(calc.Display().ExpText, "-07");
+    EXPECT_EQ(toolkit.FocusCount, focus + 1);
+    calc.sscmdDigit_Click(4);  // the chosen value ended the entry: 4 starts a new number
+    EXPECT_EQ(calc.Display().LcdText, "4.  ");
 
     // Cancel and a closed window leave the display alone; an explicit path wins over the folder.
-    calc.ShowNumberText("4");
-    calc.ConstFilePath = (folder / "missing.txt").string();
+    calc.UseConstantsFile((folder / "missing.txt").string());
     toolkit.ConstScripts.push_back([](ConstDialog& d) { d.cmdCancel_Click(); });
     calc.sscmdConst_Click();
     calc.sscmdConst_Click();
-    EXPECT_EQ(calc.LcdText, "4.  ");
+    EXPECT_EQ(calc.Display().LcdText, "4.  ");
     EXPECT_EQ(toolkit.Events, (Names{kCantLoad, kCantLoad}));
     EXPECT_FALSE(fs::exists(folder / "missing.txt"));
 }

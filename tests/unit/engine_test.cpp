@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/key_sequence.h"
+#include "testing/key_sequence.h"
 
 namespace trellum {
 namespace {

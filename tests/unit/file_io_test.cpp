@@ -1,5 +1,7 @@
 #include "storage/file_io.h"
 
+#include "tests/unit/temp_folder.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,31 +34,7 @@ mode_t modeOf(const fs::path& path)
     return info.st_mode;
 }
 
-class FileIoTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "trellum-fileio-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        for (const auto& entry : fs::recursive_directory_iterator(m_dir, error))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(m_dir);
-    }
-    Names folder() const
-    {
-        Names names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path m_dir;
-};
+using FileIoTest = testing_support::TempFolderTest;
 
 TEST_F(FileIoTest, OnlyRegularFilesAreReplaced)
 {

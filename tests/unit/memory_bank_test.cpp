@@ -8,11 +8,16 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include <sstream>
+
+#include "app/calculator.h"
+#include "app/memory_bank.h"
 #include "storage/mem_list_dialog.h"
 #include "storage/settings_store.h"
-#include "storage/storage_tokens.h"
+#include "testing/calculator_probe.h"
+#include "testing/key_script.h"
+#include "testing/recording_toolkit.h"
+#include "testing/storage_tokens.h"
 
 namespace trellum {
 namespace {
@@ -37,6 +42,15 @@ struct Bank {
         });
         calc.cmdMem_Click(index);
     }
+
+    // Presses blank-separated key tokens.
+    void keys(const std::string& tokens)
+    {
+        std::istringstream in(tokens);
+        for (std::string token; in >> token;) ASSERT_TRUE(PressToken(calc, toolkit, token)) << token;
+    }
+
+    const Slots& memory() const { return CalculatorProbe::MemorySlots(calc); }
 };
 
 Step select(int16_t line) { return [line](MemListDialog& d) { d.lstMem_Click(line); }; }
@@ -73,12 +87,12 @@ TEST(MemoryDialog, EachPathLeavesItsCodeSlotsDisplayAndIndicator)
         Slots slots;
         std::string lcd = "7.  ";
         bool indicator = true;
-        const char* display = "7";
+        const char* display = "7";  // keys typed before Min/MR
     };
     const Row rows[] = {
         {"store_last_line", kMin, {select(9), done}, 10, with(start, 9, "7.")},
         {"store_reselected", kMin, {select(4), select(1), done}, 2, with(start, 1, "7.")},
-        {"store_cancelling_number_darkens_m", kMin, {select(1), done}, 2, with(start, 1, "-3."), "-3.  ", false, "-3"},
+        {"store_cancelling_number_darkens_m", kMin, {select(1), done}, 2, with(start, 1, "-3."), "-3.  ", false, "3 NEG"},
         {"store_cancel", kMin, {select(2), cancel}, -1, start},
         {"store_window_closed", kMin, {select(2), closeWindow}, 0, start},
         {"store_done_while_disabled", kMin, {done}, 0, start},
@@ -95,26 +109,33 @@ TEST(MemoryDialog, EachPathLeavesItsCodeSlotsDisplayAndIndicator)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Bank bank;
-        bank.calc.MemorySlots = start;
-        bank.calc.MemIndicatorVisible = true;
-        bank.calc.ShowNumberText(row.display);
-        bank.calc.NewEntry = false;
+        bank.keys("3 MIN:1");
+        ASSERT_EQ(bank.memory(), start);
+        bank.keys(row.display);
+        const int focus = bank.toolkit.FocusCount;
         bank.press(row.key, row.steps);
-        EXPECT_EQ(bank.calc.MemChoice, row.memChoice);
-        EXPECT_EQ(bank.calc.MemorySlots, row.slots);
-        EXPECT_EQ(bank.calc.LcdText, row.lcd);
-        EXPECT_EQ(bank.calc.MemIndicatorVisible, row.indicator);
-        EXPECT_TRUE(bank.calc.NewEntry) << "the next digit must start a new number";
-        EXPECT_EQ(bank.toolkit.FocusCount, 1);
+        EXPECT_EQ(bank.memory(), row.slots);
+        EXPECT_EQ(bank.calc.Display().LcdText, row.lcd);
+        EXPECT_EQ(bank.calc.Display().MemIndicatorVisible, row.indicator);
+        EXPECT_EQ(bank.toolkit.FocusCount, focus + 1);
         EXPECT_TRUE(bank.toolkit.Events.empty());
+        bank.keys("5");
+        EXPECT_EQ(bank.calc.Display().LcdText, "5.  ") << "the next digit must start a new number";
+
+        // The same steps on the dialog alone leave the outcome code the calculator acted on.
+        int16_t memChoice = 0;
+        MemListDialog dialog(memChoice);
+        for (const Step& step : row.steps) step(dialog);
+        EXPECT_EQ(memChoice, row.memChoice);
     }
 }
 
 TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
 {
     Bank bank;
-    bank.calc.MemorySlots = slots({"1.5E-07", "-2."});
-    const Slots before = bank.calc.MemorySlots;
+    bank.keys("1 . 5 EXP 7 NEG MIN:1 2 NEG MIN:2");
+    const Slots before = slots({"1.5E-07", "-2."});
+    ASSERT_EQ(bank.memory(), before);
     bank.press(kMR, {[&](MemListDialog& d) {
         EXPECT_EQ(d.Caption, "Retrieve a number");
         EXPECT_EQ(d.lstMem, before);
@@ -124,12 +145,12 @@ TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
         EXPECT_EQ(d.ListIndex, -1);
         d.mnuFlush_Click();
         EXPECT_EQ(d.lstMem, slots({}, "0."));
-        EXPECT_EQ(bank.calc.MemorySlots, before) << "flush is only a preview until Done";
+        EXPECT_EQ(bank.memory(), before) << "flush is only a preview until Done";
         EXPECT_TRUE(d.DoneEnabled);
         EXPECT_EQ(d.ListIndex, -1);
         d.cmdCancel_Click();
     }});
-    EXPECT_EQ(bank.calc.MemorySlots, before);
+    EXPECT_EQ(bank.memory(), before);
     bank.press(kMin, {[](MemListDialog& d) { EXPECT_EQ(d.Caption, "Save a number"); }});
 }
 
@@ -155,9 +176,9 @@ TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        Bank bank;
-        bank.calc.MemorySlots = row.slots;
-        EXPECT_EQ(bank.calc.MemoryIsEmpty(), row.empty);
+        MemoryBank bank;
+        bank.Assign(row.slots);
+        EXPECT_EQ(bank.IsEmpty(), row.empty);
     }
 }
 
@@ -183,12 +204,14 @@ TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
 {
     Bank bank;
     const std::string huge = "1" + std::string(10 << 20, '0');
-    bank.calc.MemorySlots[0] = huge;
+    Slots stored = slots({});
+    stored[0] = huge;  // a hand-edited settings file; no key stores such a text
+    CalculatorProbe::SetMemorySlots(bank.calc, stored);
     std::string shown;
     bank.press(1, {[&shown](MemListDialog& d) { shown = d.lstMem[0]; }, select(0), done});
     EXPECT_LE(shown.size(), 64u);
     EXPECT_TRUE(shown.starts_with("1000"));
-    EXPECT_EQ(bank.calc.MemorySlots[0], huge);
+    EXPECT_EQ(bank.memory()[0], huge);
 }
 
 }  // namespace

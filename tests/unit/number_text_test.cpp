@@ -6,16 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/row_name.h"
+
 namespace trellum {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-template <typename Case>
-std::string caseName(const testing::TestParamInfo<Case>& info)
-{
-    return info.param.name;
-}
 
 struct NumberTextCase {
     const char* name;
@@ -40,7 +36,7 @@ const NumberTextCase kNumberTexts[] = {
     {"RoundingCarriesIntoExponent", 9.999999999999999e14, "1E+15"}, {"ThreeDigitExponent", 1e100, "1E+100"},
     {"RoundsToFifteenDigits", 123456789012345678.0, "1.23456789012346E+17"},
 };
-INSTANTIATE_TEST_SUITE_P(Table, NumberTextTest, testing::ValuesIn(kNumberTexts), caseName<NumberTextCase>);
+INSTANTIATE_TEST_SUITE_P(Table, NumberTextTest, testing::ValuesIn(kNumberTexts), testing_support::RowName());
 
 struct ValueCase {
     const char* name;
@@ -69,7 +65,7 @@ const ValueCase kValues[] = {
     {"HugeDespiteNegativeExponent", "1" + kZeros + "E-5", kInf},
     {"LongFractionInRange", "0." + std::string(300, '0') + "1E+300", 0.1},
 };
-INSTANTIATE_TEST_SUITE_P(Table, ValueOfTextTest, testing::ValuesIn(kValues), caseName<ValueCase>);
+INSTANTIATE_TEST_SUITE_P(Table, ValueOfTextTest, testing::ValuesIn(kValues), testing_support::RowName());
 
 TEST(ValueOfTextTest, IgnoresTheLocaleDecimalComma)
 {
@@ -104,7 +100,7 @@ const NumericCase kNumericTexts[] = {
     {"DecimalComma", "1,5", false}, {"Hex", "0x1F", false}, {"Infinity", "inf", false},
     {"DoubleSign", "--1", false},
 };
-INSTANTIATE_TEST_SUITE_P(Table, IsNumericTest, testing::ValuesIn(kNumericTexts), caseName<NumericCase>);
+INSTANTIATE_TEST_SUITE_P(Table, IsNumericTest, testing::ValuesIn(kNumericTexts), testing_support::RowName());
 
 }  // namespace
 }  // namespace trellum

@@ -12,9 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
 #include "storage/settings.h"
+#include "testing/calculator_probe.h"
+#include "testing/recording_toolkit.h"
+#include "tests/unit/temp_folder.h"
 
 namespace trellum {
 namespace {
@@ -33,26 +35,14 @@ void writeAll(const fs::path& path, const std::string& text) { std::ofstream(pat
 const std::string kValid = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"
                            "\"Top\"=dword:00000d20\n\"OnTop\"=\"True\"\n\"Mem 1\"=hex(1):41,00\n";
 
-class SettingsStoreTest : public ::testing::Test {
+class SettingsStoreTest : public testing_support::TempFolderTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "trellum-store-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        TempFolderTest::SetUp();
         m_file = m_dir / "system.reg";
     }
-    void TearDown() override { fs::remove_all(m_dir); }
 
-    std::vector<std::string> folder() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path m_dir;
     fs::path m_file;
 };
 
@@ -88,8 +78,8 @@ TEST_F(SettingsStoreTest, FilesOfThePreviousVersionLoadAndComeBackByteForByte)
         ASSERT_FALSE(original.empty());
         writeAll(m_file, original);
         runProgram(m_file, [&](Calculator& calc) {
-            EXPECT_EQ(calc.MemorySlots, row.slots);
-            EXPECT_EQ(calc.AngleMode, row.mode);
+            EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
+            EXPECT_EQ(static_cast<int16_t>(CalculatorProbe::AngleMode(calc)), row.mode);
         });
         EXPECT_EQ(readAll(m_file), original);
         EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
@@ -287,7 +277,7 @@ TEST_F(SettingsStoreTest, KeysAreFoundThroughTheirChildren)
     RecordingToolkit toolkit;
     Calculator calc(toolkit, store);
     EXPECT_EQ(calc.LoadSettings(), SettingsFound::BothKeys);
-    EXPECT_EQ(calc.MemorySlots[2], "7");
+    EXPECT_EQ(CalculatorProbe::MemorySlots(calc)[2], "7");
     EXPECT_FALSE(store.HasKey("SOFTWARE\\Quorb"));
     calc.SaveSettings();
     SettingsStore again(m_file);

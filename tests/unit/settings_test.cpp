@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "testing/calculator_probe.h"
+#include "testing/recording_toolkit.h"
+#include "tests/unit/temp_folder.h"
 
 namespace trellum {
 namespace {
@@ -38,18 +40,14 @@ struct ProgramRun {
     Calculator calculator;
 };
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public testing_support::TempFolderTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "trellum-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        TempFolderTest::SetUp();
         m_hive = (m_dir / "system.reg").string();
     }
-    void TearDown() override { fs::remove_all(m_dir); }
 
-    fs::path m_dir;
     std::string m_hive;
 };
 
@@ -96,12 +94,12 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
         EXPECT_EQ(program.toolkit.Top, row.top);
         EXPECT_EQ(program.toolkit.Left, row.left);
-        EXPECT_EQ(calc.AngleMode, row.mode);
-        EXPECT_EQ(calc.ModeDisplayVisible, (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
+        EXPECT_EQ(calc.Display().ModeDisplayVisible,
+                  (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
         EXPECT_EQ(program.toolkit.FloatChecked, row.onTop);
         EXPECT_EQ(program.toolkit.TopMost, row.onTop);
-        EXPECT_EQ(calc.MemorySlots, row.slots);
-        EXPECT_EQ(calc.MemIndicatorVisible, row.memIndicator);
+        EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
+        EXPECT_EQ(calc.Display().MemIndicatorVisible, row.memIndicator);
     }
 }
 
@@ -113,8 +111,9 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     first.toolkit.Top = -45;
     first.toolkit.Left = 32767;
     first.toolkit.FloatChecked = true;
-    first.calculator.AngleMode = 2;
-    first.calculator.MemorySlots = slots;
+    first.calculator.cmdMode_Click();
+    first.calculator.cmdMode_Click();  // grads
+    CalculatorProbe::SetMemorySlots(first.calculator, slots);
     first.calculator.SaveSettings();
 
     const SettingsStore stored(m_hive);
@@ -131,8 +130,8 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
         SCOPED_TRACE(restart);
         ProgramRun program(m_hive);
         ASSERT_EQ(program.calculator.LoadSettings(), SettingsFound::BothKeys);
-        EXPECT_EQ(program.calculator.MemorySlots, slots);
-        EXPECT_EQ(program.calculator.AngleMode, 2);
+        EXPECT_EQ(CalculatorProbe::MemorySlots(program.calculator), slots);
+        EXPECT_EQ(CalculatorProbe::AngleMode(program.calculator), Angle::Grads);
         EXPECT_EQ(program.toolkit.Top, -45);
         EXPECT_EQ(program.toolkit.Left, 32767);
         EXPECT_TRUE(program.toolkit.TopMost);

@@ -1,11 +1,12 @@
-#include "storage/storage_tokens.h"
+#include "testing/storage_tokens.h"
 
 #include <charconv>
 #include <functional>
 #include <optional>
 
-#include "engine/calculator.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
+#include "app/key_table.h"
+#include "testing/recording_toolkit.h"
 #include "storage/const_dialog.h"
 #include "storage/mem_list_dialog.h"
 
@@ -80,14 +81,14 @@ bool PressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_
         auto script = memScript(answer);
         if (!script) return false;
         toolkit.MemScripts.push_back(std::move(*script));
-        calc.cmdMem_Click(key == "MIN" ? 0 : 1);
+        FindKeyByToken(key)->Press(calc);
         return true;
     }
     if (key == "CO") {
         auto script = constScript(answer);
         if (!script) return false;
         toolkit.ConstScripts.push_back(std::move(*script));
-        calc.sscmdConst_Click();
+        FindKeyByToken(key)->Press(calc);
         return true;
     }
     return false;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/toolkit.h"
+#include "app/toolkit.h"
 
 namespace trellum {
 

@@ -3,22 +3,15 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 
-#include "engine/calculator.h"
-#include "engine/key_script.h"
-#include "engine/recording_toolkit.h"
+#include "app/calculator.h"
 #include "storage/settings_store.h"
+#include "testing/key_script.h"
+#include "testing/recording_toolkit.h"
+#include "testing/row_name.h"
 
 namespace trellum::testing_support {
-
-// Names a TEST_P row after its `name` field, so a failure says which case broke.
-struct RowName {
-    template <class Info>
-    std::string operator()(const Info& info) const
-    {
-        return info.param.name;
-    }
-};
 
 // Toolkit: RecordingToolkit, or a subclass that records more.
 template <class Toolkit>
@@ -51,8 +44,24 @@ struct BasicKeySequence {
     // The display as a person reads it: mantissa, and "E" and the exponent while shown.
     std::string shown() const
     {
-        std::string text = calc.LcdText;
-        if (calc.ExpVisible) text += "E" + calc.ExpText;
+        const DisplayState state = calc.Display();
+        std::string text(state.LcdText);
+        if (state.ExpVisible) text += "E" + std::string(state.ExpText);
+        return text;
+    }
+
+    // The lit indicators as the runner prints them, e.g. "S hyp M D".
+    std::string indicators() const
+    {
+        const DisplayState state = calc.Display();
+        const std::pair<bool, const char*> parts[] = {
+            {state.ShiftIndicatorVisible, "S"}, {state.HypIndicatorVisible, "hyp"},
+            {state.MemIndicatorVisible, "M"},   {state.ModeDisplayVisible[0], "D"},
+            {state.ModeDisplayVisible[1], "R"}, {state.ModeDisplayVisible[2], "G"}};
+        std::string text;
+        for (const auto& [on, name] : parts) {
+            if (on) text += (text.empty() ? "" : " ") + std::string(name);
+        }
         return text;
     }
 };

@@ -1,4 +1,4 @@
-#include "engine/recording_toolkit.h"
+#include "testing/recording_toolkit.h"
 
 #include "storage/const_dialog.h"
 #include "storage/mem_list_dialog.h"

@@ -1,7 +1,7 @@
 // Window-free logic of the application shell: start-up and shut-down order,
 // the two window modes (held in the menus themselves), tray tip, clipboard.
 
-#include "engine/calculator.h"
+#include "app/calculator.h"
 #include "engine/number_text.h"
 #include "storage/settings.h"
 
@@ -22,16 +22,14 @@ void Calculator::Form_Load()
     if (LoadSettings() == SettingsFound::Nothing) {
         // First run: an ordinary window, no z-order request.
         m_toolkit.SetMenuChecked(Menu::Float, false);
-        AngleMode = 0;
-        showModeLabel();
+        AngleMode = Angle::Degrees;
         if (m_toolkit.CanPlaceWindow()) m_toolkit.CenterMainWindow();
-        MemorySlots.fill("0");
-        MemIndicatorVisible = false;
+        m_memory.Fill("0");
     }
     m_trayTip = kWindowCaption;
     m_toolkit.TrayAdd(m_trayTip);
     m_toolkit.ShowWindow();
-    sscmdClean_Click(0);
+    sscmdClean_Click(kAllClear);
     m_toolkit.SetKeypadCursors();
 }
 
@@ -45,15 +43,9 @@ void Calculator::Form_Unload()
 
 void Calculator::sscmdOff_Click()
 {
-    Stack.StackClear();
+    m_evaluator.ClearStack();
     Form_Unload();
     m_toolkit.UnloadWindow();
-}
-
-void Calculator::showModeLabel()
-{
-    ModeDisplayVisible = {false, false, false};
-    if (AngleMode >= 0 && AngleMode <= 2) ModeDisplayVisible[static_cast<std::size_t>(AngleMode)] = true;
 }
 
 void Calculator::mnuFloat_Click()

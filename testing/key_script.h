@@ -1,7 +1,16 @@
 #pragma once
-// Key tokens: the names by which scripts, tests, the soak and the benchmarks press
-// the calculator's keys through the same handlers as the window. The runner's
-// output line is part of the contract documented in the README.
+// testing/: the key-script harness, linked by tools/, tests/ and fuzz/ and never
+// by the program.
+//
+//   key tokens ("2", "+", "MIN:3", "KEY:112") -> PressToken -> the calculator's
+//     handlers, as the window would call them
+//   RecordingToolkit (recording_toolkit.h) stands in for the desktop: it records
+//     beeps, messages and clipboard writes, and answers dialogs from scripts
+//     (storage_tokens.h turns MIN:/MR:/CO: tokens into such scripts)
+//   AppendRunnerLine prints what the window would show, one line per key; the
+//     line is part of the contract documented in the README
+//   CalculatorProbe (calculator_probe.h) reads entry state no key shows
+//   KeySequence (key_sequence.h) wraps all of this for the unit tests
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,34 @@
+#include "app/memory_bank.h"
+
+#include <utility>
+
+#include "engine/number_text.h"
+
+namespace trellum {
+
+void MemoryBank::Set(std::size_t slot, std::string text)
+{
+    m_slots[slot] = std::move(text);
+    update();
+}
+
+void MemoryBank::Fill(const std::string& text)
+{
+    m_slots.fill(text);
+    update();
+}
+
+void MemoryBank::Assign(Slots slots)
+{
+    m_slots = std::move(slots);
+    update();
+}
+
+void MemoryBank::update()
+{
+    double sum = 0.0;
+    for (const std::string& slot : m_slots) sum = sum + ValueOfText(slot);
+    m_empty = sum == 0.0;
+}
+
+}  // namespace trellum

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace trellum {
+
+// The ten memory slot texts. Whether the bank counts as empty (the "M"
+// indicator) is worked out whenever a slot changes, here and nowhere else.
+class MemoryBank {
+public:
+    using Slots = std::array<std::string, 10>;
+
+    const Slots& MemorySlots() const { return m_slots; }
+    // The bank is empty when its values add up to exactly zero, so 5 and -5
+    // count as empty. A sum beyond the double range (only from hand-edited
+    // settings) is an infinity or NaN, never 0, and so counts as not empty.
+    bool IsEmpty() const { return m_empty; }
+
+    void Set(std::size_t slot, std::string text);
+    void Fill(const std::string& text);
+    void Assign(Slots slots);
+
+private:
+    void update();
+
+    Slots m_slots{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
+    bool m_empty = true;
+};
+
+}  // namespace trellum

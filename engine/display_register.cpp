@@ -1,0 +1,184 @@
+// The display register and number entry: every key here edits text, and values
+// are read back from that text.
+
+#include <cmath>
+
+#include "engine/display_register.h"
+#include "engine/number_text.h"
+
+namespace trellum {
+
+namespace {
+
+constexpr const char* kSpaces = "  ";
+constexpr std::size_t kMantissaLength = 15;
+constexpr std::size_t kTypedLimit = 14;
+
+std::string mantissaOf(const std::string& lcd) { return std::string(TrimTrailingBlanks(lcd)); }
+
+}  // namespace
+
+double DisplayRegister::GetDisplayValue()
+{
+    std::string text = mantissaOf(m_lcdText);
+    if (m_expShown) {
+        text += "E" + m_expText;
+        m_expShown = false;  // the label stays: a second read ignores the exponent
+    }
+    m_newEntry = true;
+    return ValueOfText(text);
+}
+
+void DisplayRegister::ShowValue(double value)
+{
+    if (!std::isfinite(value)) {
+        m_errors.ReportError(ErrorCode::OutOfRange);
+        m_newEntry = true;
+        return;
+    }
+    std::string text = NumberText(value);
+    // A plain text with more than 15 characters before its point (a negative
+    // 15-digit whole number) would lose a digit when cut; show it with an exponent.
+    const std::size_t point = text.find('.');
+    if (text.find('E') == std::string::npos && text.size() > kMantissaLength &&
+        (point == std::string::npos || point >= kMantissaLength)) {
+        const std::size_t first = text[0] == '-' ? 1 : 0;
+        const std::string digits = point == std::string::npos ? text.substr(first)
+                                                              : text.substr(first, point - first);
+        std::string fraction = digits.substr(1);
+        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+        text = text.substr(0, first) + digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E+" +
+               std::to_string(digits.size() - 1);
+    }
+    ShowNumberText(text);
+    m_newEntry = true;
+}
+
+void DisplayRegister::ShowNumberText(const std::string& text)
+{
+    std::size_t p = text.find_first_of("Ee");
+    p = p == std::string::npos ? 0 : p + 1;
+    const std::size_t length = (p >= 1 && p <= kMantissaLength) ? p - 1 : kMantissaLength;
+    std::string mantissa = text.substr(0, length);
+    if (text.find('.') == std::string::npos) mantissa += ".";
+    m_lcdText = mantissa + kSpaces;
+    if (p == 0) {
+        m_expShown = false;
+        m_expVisible = false;
+        return;
+    }
+    const std::string part = text.substr(p);
+    if (std::fabs(ValueOfText(part)) > 99) {
+        m_errors.ReportError(ErrorCode::OutOfRange);
+        return;
+    }
+    // Texts from outside (paste, hand-edited settings) may carry one or three
+    // exponent digits; the label always holds two, as typed and computed ones do.
+    const int exponent = static_cast<int>(ValueOfText(part));
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    m_expText = std::string(exponent < 0 ? "-" : "") + static_cast<char>('0' + magnitude / 10) +
+                static_cast<char>('0' + magnitude % 10);
+    m_expShown = true;
+    m_expVisible = true;
+}
+
+std::string DisplayRegister::GetDisplayText() const
+{
+    std::string text = mantissaOf(m_lcdText);
+    if (m_expShown) text += "E" + m_expText;
+    return text;
+}
+
+void DisplayRegister::ResetEntry()
+{
+    m_pointTyped = false;
+    m_lcdText = kLcdReset;
+    m_expText = "00";
+    m_expVisible = false;
+    m_expShown = false;
+}
+
+bool DisplayRegister::appendDigit(char digit)
+{
+    if (m_expShown) {
+        const std::string digits = std::string(1, m_expText.back()) + digit;
+        m_expText = (!m_expText.empty() && m_expText[0] == '-') ? "-" + digits : digits;
+        return true;
+    }
+    std::string s = m_newEntry ? "." : mantissaOf(m_lcdText);
+    const bool room = s.size() < kTypedLimit;
+    if (room && !m_pointTyped) {
+        s = s.substr(0, s.size() - 1) + digit + ".";
+    } else if (room) {
+        s += digit;
+    }
+    m_lcdText = s + kSpaces;
+    return room;
+}
+
+bool DisplayRegister::TypeDigit(int16_t digit)
+{
+    bool accepted = true;
+    if (digit != 0) {
+        accepted = appendDigit(static_cast<char>('0' + digit));
+        m_newEntry = false;
+    } else if (m_pointTyped || !m_newEntry) {
+        accepted = appendDigit('0');
+    }
+    return accepted;
+}
+
+void DisplayRegister::TypePoint()
+{
+    m_pointTyped = true;
+    m_newEntry = false;
+}
+
+void DisplayRegister::StartExponent()
+{
+    m_expVisible = true;
+    m_expShown = true;
+}
+
+void DisplayRegister::DeleteLast()
+{
+    if (!m_expShown) {
+        std::string s = mantissaOf(m_lcdText);
+        if (!s.empty() && s.back() == '.') {
+            m_pointTyped = false;
+            s = s.substr(0, s.size() >= 2 ? s.size() - 2 : 0) + ".";
+        } else if (!s.empty()) {
+            s.pop_back();
+        }
+        // An emptied mantissa (from the bracket-level text) resets like "." does.
+        if (s.empty() || s == "." || s == "-.") {
+            s = "0.";
+            m_newEntry = true;
+        }
+        m_lcdText = s + kSpaces;
+    } else if (!m_expText.empty() && m_expText[0] == '-') {
+        m_expText = m_expText.substr(m_expText.size() - 2);
+    } else if (m_expText != "00") {
+        m_expText = "0" + m_expText.substr(0, 1);
+    } else {
+        m_expShown = false;
+        m_expVisible = false;
+    }
+}
+
+void DisplayRegister::ToggleSign()
+{
+    // The sign is edited as text so that an entry in progress can go on.
+    if (m_expShown) {
+        if (!m_expText.empty() && m_expText[0] == '-') m_expText.erase(0, 1);
+        else m_expText = "-" + m_expText;
+    } else if (IsNumeric(m_lcdText) && ValueOfText(m_lcdText) != 0) {
+        // After "(" the display holds the bracket level, not a number: left alone.
+        if (m_lcdText[0] == '-') m_lcdText.erase(0, 1);
+        else m_lcdText = "-" + m_lcdText;
+    }
+}
+
+void DisplayRegister::ShowBracketLevel(int16_t level) { m_lcdText = "(- " + std::to_string(level); }
+
+}  // namespace trellum

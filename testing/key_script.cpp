@@ -1,0 +1,123 @@
+#include "testing/key_script.h"
+
+#include <charconv>
+#include <unordered_map>
+
+#include "app/calculator.h"
+#include "app/key_table.h"
+#include "testing/calculator_probe.h"
+#include "testing/recording_toolkit.h"
+#include "testing/storage_tokens.h"
+
+namespace trellum {
+
+namespace {
+
+// Keys whose token is followed by a dialog's answer (storage_tokens.h).
+bool takesAnswer(const KeyRow& key)
+{
+    const std::string_view token = key.token;
+    return token == "MIN" || token == "MR" || token == "CO";
+}
+
+constexpr std::string_view kCopyToken = "COPY";
+
+// The keypad's tokens from the key table; COPY (the Copy menu entry) maps to null.
+const std::unordered_map<std::string_view, const KeyRow*>& plainKeys()
+{
+    static const auto keys = [] {
+        std::unordered_map<std::string_view, const KeyRow*> all;
+        for (const KeyRow& key : KeyTable()) {
+            if (*key.token != '\0' && !takesAnswer(key)) all.emplace(key.token, &key);
+        }
+        all.emplace(kCopyToken, nullptr);
+        return all;
+    }();
+    return keys;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+}  // namespace
+
+const std::vector<std::string>& PlainTokens()
+{
+    static const std::vector<std::string> tokens = [] {
+        std::vector<std::string> all;
+        for (const auto& [name, press] : plainKeys()) all.emplace_back(name);
+        return all;
+    }();
+    return tokens;
+}
+
+bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token)
+{
+    const auto& keys = plainKeys();
+    if (const auto it = keys.find(token); it != keys.end()) {
+        if (it->second != nullptr) it->second->Press(calc);
+        else calc.mnuCopy_Click();
+        return true;
+    }
+    if (startsWith(token, "PASTE:")) {
+        toolkit.Clipboard = std::string(token.substr(6));
+        calc.mnuPaste_Click();
+        return true;
+    }
+    if (startsWith(token, "KEY:")) {
+        int code = 0;
+        const auto digits = token.substr(4);
+        const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+        if (res.ec != std::errc{} || res.ptr != digits.data() + digits.size() || code < 0 || code > 255) return false;
+        calc.sscmdEqual_KeyDown(static_cast<int16_t>(code), 0);
+        return true;
+    }
+    return PressStorageToken(calc, toolkit, token);
+}
+
+void AppendRunnerLine(std::string& out, std::string_view token, const Calculator& calc, RecordingToolkit& toolkit,
+                      const LineOptions& options)
+{
+    const DisplayState shown = calc.Display();
+    out += token;
+    out += '\t';
+    out += shown.LcdText;
+    out += '\t';
+    if (shown.ExpVisible) out += shown.ExpText;
+    out += '\t';
+    std::string_view separator;
+    const auto indicator = [&](bool visible, std::string_view name) {
+        if (!visible) return;
+        out += separator;
+        out += name;
+        separator = " ";
+    };
+    indicator(shown.ShiftIndicatorVisible, "S");
+    indicator(shown.HypIndicatorVisible, "hyp");
+    indicator(shown.MemIndicatorVisible, "M");
+    indicator(shown.ModeDisplayVisible[0], "D");
+    indicator(shown.ModeDisplayVisible[1], "R");
+    indicator(shown.ModeDisplayVisible[2], "G");
+    out += '\t';
+    for (std::size_t i = 0; i < toolkit.Events.size(); ++i) {
+        if (i > 0) out += " | ";
+        out += toolkit.Events[i];
+    }
+    toolkit.Events.clear();
+    if (options.state) {
+        const CalculatorProbe::EntryState entry = CalculatorProbe::Entry(calc);
+        out += "\tnew=" + std::to_string(entry.newEntry ? 1 : 0) + " exp=" + std::to_string(entry.expShown ? 1 : 0) +
+               " point=" + std::to_string(entry.pointTyped ? 1 : 0) + " open=" + std::to_string(entry.openBrackets) +
+               " stack=" + std::to_string(entry.stacked);
+    }
+    if (options.memory) {
+        out += '\t';
+        const MemoryBank::Slots& slots = CalculatorProbe::MemorySlots(calc);
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            if (i > 0) out += ',';
+            out += slots[i];
+        }
+    }
+    out += '\n';
+}
+
+}  // namespace trellum
