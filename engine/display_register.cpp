@@ -16,6 +16,26 @@ constexpr std::size_t kTypedLimit = 14;
 
 std::string mantissaOf(const std::string& lcd) { return std::string(TrimTrailingBlanks(lcd)); }
 
+// The number text that ShowValue puts on the display. A plain text with more
+// than 15 characters before its point (a negative 15-digit whole number) would
+// lose a digit when cut, so it is shown with an exponent instead.
+std::string displayedText(double value)
+{
+    std::string text = NumberText(value);
+    const std::size_t point = text.find('.');
+    if (text.find('E') == std::string::npos && text.size() > kMantissaLength &&
+        (point == std::string::npos || point >= kMantissaLength)) {
+        const std::size_t first = text[0] == '-' ? 1 : 0;
+        const std::string digits = point == std::string::npos ? text.substr(first)
+                                                              : text.substr(first, point - first);
+        std::string fraction = digits.substr(1);
+        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+        text = text.substr(0, first) + digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E+" +
+               std::to_string(digits.size() - 1);
+    }
+    return text;
+}
+
 }  // namespace
 
 double DisplayRegister::GetDisplayValue()
@@ -36,27 +56,22 @@ void DisplayRegister::ShowValue(double value)
         m_newEntry = true;
         return;
     }
-    std::string text = NumberText(value);
-    // A plain text with more than 15 characters before its point (a negative
-    // 15-digit whole number) would lose a digit when cut; show it with an exponent.
-    const std::size_t point = text.find('.');
-    if (text.find('E') == std::string::npos && text.size() > kMantissaLength &&
-        (point == std::string::npos || point >= kMantissaLength)) {
-        const std::size_t first = text[0] == '-' ? 1 : 0;
-        const std::string digits = point == std::string::npos ? text.substr(first)
-                                                              : text.substr(first, point - first);
-        std::string fraction = digits.substr(1);
-        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-        text = text.substr(0, first) + digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E+" +
-               std::to_string(digits.size() - 1);
-    }
-    ShowNumberText(text);
+    ShowNumberText(displayedText(value));
     m_newEntry = true;
 }
 
-void DisplayRegister::ShowNumberText(const std::string& text)
+void DisplayRegister::ShowNumberText(const std::string& written)
 {
+    std::string text = written;
     std::size_t p = text.find_first_of("Ee");
+    // A mantissa longer than 15 characters with no point among them cannot be cut
+    // without showing another number (a pasted 12345678901234567890 would read
+    // 123456789012345.), so it is shown as ShowValue shows its value.
+    const std::size_t mantissaEnd = p == std::string::npos ? text.size() : p;
+    if (mantissaEnd > kMantissaLength && text.find('.') >= kMantissaLength) {
+        text = displayedText(ValueOfText(text));
+        p = text.find_first_of("Ee");
+    }
     p = p == std::string::npos ? 0 : p + 1;
     const std::size_t length = (p >= 1 && p <= kMantissaLength) ? p - 1 : kMantissaLength;
     std::string mantissa = text.substr(0, length);
@@ -72,12 +87,9 @@ void DisplayRegister::ShowNumberText(const std::string& text)
         m_errors.ReportError(ErrorCode::OutOfRange);
         return;
     }
-    // Texts from outside (paste, hand-edited settings) may carry one or three
-    // exponent digits; the label always holds two, as typed and computed ones do.
-    const int exponent = static_cast<int>(ValueOfText(part));
-    const int magnitude = exponent < 0 ? -exponent : exponent;
-    m_expText = std::string(exponent < 0 ? "-" : "") + static_cast<char>('0' + magnitude / 10) +
-                static_cast<char>('0' + magnitude % 10);
+    // The exponent is shown as written, only a leading "+" dropped: a pasted
+    // 1E-5 shows -5 and copies back as it came.
+    m_expText = !part.empty() && part[0] == '+' ? part.substr(1) : part;
     m_expShown = true;
     m_expVisible = true;
 }
@@ -101,7 +113,8 @@ void DisplayRegister::ResetEntry()
 bool DisplayRegister::appendDigit(char digit)
 {
     if (m_expShown) {
-        const std::string digits = std::string(1, m_expText.back()) + digit;
+        // A pasted exponent may be shorter than two characters, or empty.
+        const std::string digits = (m_expText.empty() ? std::string() : m_expText.substr(m_expText.size() - 1)) + digit;
         m_expText = (!m_expText.empty() && m_expText[0] == '-') ? "-" + digits : digits;
         return true;
     }
@@ -157,7 +170,7 @@ void DisplayRegister::DeleteLast()
         }
         m_lcdText = s + kSpaces;
     } else if (!m_expText.empty() && m_expText[0] == '-') {
-        m_expText = m_expText.substr(m_expText.size() - 2);
+        m_expText = m_expText.substr(m_expText.size() >= 2 ? m_expText.size() - 2 : 0);
     } else if (m_expText != "00") {
         m_expText = "0" + m_expText.substr(0, 1);
     } else {

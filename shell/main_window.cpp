@@ -1,11 +1,14 @@
 #include "shell/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 
 #include "app/key_table.h"
 #include "shell/dialogs/dialogs.h"
@@ -105,6 +108,21 @@ QPushButton[kind="clear"]:pressed { background: #c15a16; }
 QPushButton:focus { outline: none; }
 )";
 
+// The menu bar's style: no keyboard navigation of the bar itself. A tap of Alt,
+// or Esc out of an open menu, would give the bar the keyboard focus and it
+// would swallow the following keys; "=" keeps the keyboard instead. Alt+S and
+// Alt+H still open their menus, which are shortcuts of their own.
+class MenuBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 }  // namespace
 
 // ---- LcdPanel ----
@@ -184,7 +202,9 @@ Legend::Legend(const QString& text, QWidget* parent) : QLabel(text, parent)
     setProperty("legend", true);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A legend is no key: the pointer over it stays the arrow. Its presses are
+    // ignored and so reach the keypad frame beneath, as the frame's own do.
+    setCursor(Qt::ArrowCursor);
 }
 
 void Legend::paintEvent(QPaintEvent*)
@@ -311,11 +331,22 @@ void MainWindow::buildDisplay(QWidget* client)
     for (int i = 0; i < 3; ++i) {
         m_modeDisplay[i] = addIndicator(modeNames[i], QString::fromLatin1(modeTexts[i]), 1200 + 360 * i, 195);
     }
-    m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 255);
+    m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 195);
     QFont expFont = m_expLabel->font();
     expFont.setPointSizeF(7);
     expFont.setBold(true);
     m_expLabel->setFont(expFont);
+    // The widest exponent, "-99", is wider than the label's 195 twips in this
+    // type: the label grows to the left so that its last digit keeps clear of
+    // the panel's right bevel instead of being cut by it.
+    const QFontMetricsF metrics(expFont);
+    const QString widest = QStringLiteral("-99");
+    const int textWidth = qCeil(qMax(metrics.horizontalAdvance(widest), metrics.boundingRect(widest).right() + 1));
+    QRect expRect = m_expLabel->geometry();
+    expRect.setWidth(qMax(expRect.width(), textWidth));
+    const int rightLimit = m_lcd->width() - 3;   // the 1-pixel bevel and a pixel of room
+    if (expRect.right() > rightLimit) expRect.moveRight(rightLimit);
+    m_expLabel->setGeometry(expRect);
 }
 
 void MainWindow::buildKeypad(QWidget* client)
@@ -383,6 +414,9 @@ void MainWindow::buildKeypad(QWidget* client)
 
 void MainWindow::buildMenus()
 {
+    auto* barStyle = new MenuBarStyle;
+    barStyle->setParent(menuBar());
+    menuBar()->setStyle(barStyle);
     m_settingsMenu = menuBar()->addMenu(QStringLiteral("&Settings"));
     m_settingsMenu->setObjectName("mnuSettings");
     QAction* copy = m_settingsMenu->addAction(QStringLiteral("&Copy"));
@@ -439,6 +473,14 @@ void MainWindow::buildMenus()
     connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.sscmdOff_Click(); }); });
 }
 
+int MainWindow::firstKeyRowTop() const
+{
+    int top = m_keypad->height();
+    for (const QPushButton* key : m_keys) top = std::min(top, key->y());
+    const int menu = menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
+    return menu + m_keypad->y() + top;
+}
+
 void MainWindow::render()
 {
     const DisplayState shown = m_calc.Display();
@@ -469,9 +511,19 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    if (m_centrePending && isVisible() && frameGeometry().size() != geometry().size()) {
-        m_centrePending = false;
-        CenterForm(this);
+    if ((m_centrePending || m_pullInsidePending) && isVisible()) {
+        // Right after framing Qt may still split the frame wrongly between its
+        // sides; placed again until the extents hold still and nothing moves.
+        const QMargins extents = ReportedFrameExtents(this);
+        if (!extents.isNull()) {
+            const QRect before = geometry();
+            if (m_centrePending)
+                CenterForm(this);
+            else
+                PullInsideNearestScreen(this);
+            if (geometry() == before && extents == m_placedExtents) m_centrePending = m_pullInsidePending = false;
+            m_placedExtents = extents;
+        }
     }
     return handled;
 }

@@ -13,6 +13,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QMargins>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -119,11 +120,16 @@ public:
 
     // Client height in pixels of the full window: menu bar and the whole keypad.
     int fullClientHeight() const { return m_fullClientHeight; }
+    // Client y in pixels where the keypad's first row of keys begins.
+    int firstKeyRowTop() const;
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     // Centres the window again once the window manager has framed it: before the
     // first showing the frame's size is unknown and the centring is off by it.
     void centreWhenFramed() { m_centrePending = true; }
+    // Likewise pulls the window inside its screen again once framed, after a
+    // stored place off every screen was corrected without the frame.
+    void pullInsideWhenFramed() { m_pullInsidePending = true; }
 
 signals:
     // The window has closed and Form_Unload has run: the program ends.
@@ -160,6 +166,8 @@ private:
     QMenu* m_popMenu = nullptr;
     QAction* m_floatAction = nullptr;
     bool m_centrePending = false;
+    bool m_pullInsidePending = false;
+    QMargins m_placedExtents;   // the frame extents at the last placement
 };
 
 }  // namespace trellum::shell

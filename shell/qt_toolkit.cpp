@@ -108,9 +108,14 @@ void QtToolkit::SetWindowHeight(int32_t twips)
     // The height asked for is the whole window's, frame and caption included.
     const int frameExtra = m_window.frameGeometry().height() - m_window.geometry().height();
     const int whole = m_window.twips().toPixels(std::clamp<int32_t>(twips, 0, 1'000'000));
+    int client = whole - frameExtra;
+    // The twips grow with QT_SCALE_FACTOR, the window manager's frame does not:
+    // a short window would show the top of the first row of keys. A window
+    // shorter than the keypad therefore ends above its keys at every scale.
+    if (client < m_window.fullClientHeight()) client = std::min(client, m_window.firstKeyRowTop());
     // Frames differ between window managers: never grow past the full keypad,
     // so the full height brings back exactly the layout the window started with.
-    m_window.setFixedHeight(std::clamp(whole - frameExtra, 1, m_window.fullClientHeight()));
+    m_window.setFixedHeight(std::clamp(client, 1, m_window.fullClientHeight()));
 }
 
 void QtToolkit::CenterMainWindow()
@@ -127,7 +132,19 @@ void QtToolkit::EnsureWindowVisible()
     for (const QScreen* screen : screens) {
         if (screen->geometry().intersects(frame)) return;
     }
-    // Off every screen: bring it onto the nearest one, whole if it fits.
+    PullInsideNearestScreen(&m_window);
+    // Before the first showing the frame is not known yet: pulled in by its
+    // client area, the title bar and borders would still hang off the screen.
+    if (!m_window.isVisible()) m_window.pullInsideWhenFramed();
+}
+
+void PullInsideNearestScreen(QWidget* window)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) return;
+    const QMargins extents = ReportedFrameExtents(window);
+    const QRect client = window->geometry();
+    const QRect frame = client.marginsAdded(extents);
     const QPoint centre = frame.center();
     const QScreen* nearest = screens.front();
     qint64 best = std::numeric_limits<qint64>::max();
@@ -140,10 +157,12 @@ void QtToolkit::EnsureWindowVisible()
             nearest = screen;
         }
     }
+    // The whole window, frame included, inside the nearest screen when it fits.
     const QRect area = nearest->availableGeometry();
     const int x = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
     const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    m_window.move(x, y);
+    // Placed by its client area: see CenterForm.
+    window->setGeometry(QRect(QPoint(x + extents.left(), y + extents.top()), client.size()));
 }
 
 // A window minimised for want of a tray counts as hidden, so a later click on
@@ -152,6 +171,9 @@ bool QtToolkit::IsWindowVisible() { return m_window.isVisible() && !m_window.isM
 
 void QtToolkit::ShowWindow()
 {
+    // Form_Load shows the window in the middle of its sequence, after the
+    // settings set the indicators: the first paint must already show them.
+    m_window.render();
     if (m_window.isMinimized()) {
         m_window.showNormal();
     } else {

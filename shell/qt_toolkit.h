@@ -10,6 +10,7 @@
 #include "app/toolkit.h"
 
 class QSystemTrayIcon;
+class QWidget;
 
 namespace trellum::shell {
 
@@ -19,6 +20,10 @@ class MainWindow;
 // hand-edited settings may hold Latin-1 bytes; neither may turn into garbage.
 QString ToQString(const std::string& text);
 std::string ToStdString(const QString& text);
+
+// Moves a window, frame included, inside the screen nearest to it (as far as
+// it fits); the frame counts once the window manager has reported it.
+void PullInsideNearestScreen(QWidget* window);
 
 class QtToolkit : public Toolkit {
 public:

@@ -17,6 +17,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QMargins>
 #include <QPixmap>
 
 namespace trellum {
@@ -46,6 +47,10 @@ QStyle* NewAppStyle();
 // Hourglass for the whole screen while the window is moved to the middle of its
 // screen; a window larger than the screen gets a negative position.
 void CenterForm(QWidget* window);
+
+// The frame extents the window manager reports for a shown window; empty while
+// they are not known (before the window is framed).
+QMargins ReportedFrameExtents(const QWidget* window);
 
 // 15 twips per pixel at 96 dpi; larger logical DPI settings scale the layout.
 int TwipsToPixels(int twips, const QWidget* w);
@@ -87,9 +92,12 @@ protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     bool m_centred = false;
+    bool m_centrePending = false;
+    QMargins m_centredExtents;
 };
 
 // Builders: the window ready to exec(), rendered from the model. Tests drive them

@@ -6,9 +6,12 @@
 #include <QGuiApplication>
 #include <QAbstractButton>
 #include <QLabel>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace trellum::shell {
 
@@ -30,19 +33,42 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
     control->setGeometry(rect);
 }
 
+QMargins ReportedFrameExtents(const QWidget* window)
+{
+    const QWindow* handle = window ? window->windowHandle() : nullptr;
+    if (!handle) return {};
+    // While the window manager is still building the frame, Qt can measure it
+    // at 1x1 and report negative extents: those count as not known yet.
+    const QMargins m = handle->frameMargins();
+    return m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 ? m : QMargins();
+}
+
 void CenterForm(QWidget* window)
 {
     if (!window) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
+    const QRect client = window->geometry();
+    // An empty geometry (a window not sized yet) would put its corner in the middle.
+    if (screen && !client.isEmpty()) {
         const QRect area = screen->geometry();
-        const QSize frame = window->frameGeometry().size();
+        // The extents the window manager reports; Qt's frame position can lag
+        // behind them for a moment after the window is framed.
+        QMargins frame = ReportedFrameExtents(window);
+        // Before its first showing a window has no frame yet; the frame of the
+        // window that opens it, from the same window manager, stands in until
+        // the window's own is known (its owner centres it again then).
+        if (frame.isNull() && window->parentWidget()) frame = ReportedFrameExtents(window->parentWidget()->window());
+        const QSize size = client.size().grownBy(frame);
         // Halves in single precision before the subtraction; a window larger than
         // the screen keeps its negative place.
-        const float top = static_cast<float>(area.height()) / 2 - static_cast<float>(frame.height()) / 2;
-        const float left = static_cast<float>(area.width()) / 2 - static_cast<float>(frame.width()) / 2;
-        window->move(area.x() + qRound(left), area.y() + qRound(top));
+        const float top = static_cast<float>(area.height()) / 2 - static_cast<float>(size.height()) / 2;
+        const float left = static_cast<float>(area.width()) / 2 - static_cast<float>(size.width()) / 2;
+        // Placed by its client area, the frame's extents added: a frame position
+        // given while the window manager is still framing the window is taken
+        // as the client's by Qt, and the window would land a title bar too high.
+        const QPoint corner(area.x() + qRound(left) + frame.left(), area.y() + qRound(top) + frame.top());
+        window->setGeometry(QRect(corner, client.size()));
     }
     QGuiApplication::restoreOverrideCursor();
 }
@@ -74,6 +100,13 @@ void ModelWindow::ForwardClicks(QAbstractButton* button, std::function<void()> h
 
 void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int row)> handler)
 {
+    // The list opens with no current row: one made current without a selection
+    // (the list taking the focus) is drawn highlighted, and Down would move on
+    // from it to the second line instead of choosing the first.
+    QItemSelectionModel* selection = list->selectionModel();
+    connect(selection, &QItemSelectionModel::currentChanged, this, [selection](const QModelIndex& current) {
+        if (current.isValid() && !selection->isSelected(current)) selection->clearCurrentIndex();
+    });
     connect(list, &QListWidget::itemSelectionChanged, this, [this, list, handler = std::move(handler)] {
         const QList<QListWidgetItem*> selected = list->selectedItems();
         if (selected.isEmpty()) return;
@@ -102,9 +135,36 @@ void ModelWindow::showEvent(QShowEvent* event)
 {
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
+        m_centrePending = true;
         CenterForm(this);
     }
     QDialog::showEvent(event);
+}
+
+bool ModelWindow::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    // The whole window is centred, frame included: once the window manager has
+    // framed it, its reported extents replace the estimate used before showing.
+    if (m_centrePending && isVisible()) {
+        // Right after framing Qt may still split the frame wrongly between its
+        // sides; centred again until the extents hold still and nothing moves.
+        const QMargins extents = ReportedFrameExtents(this);
+        if (!extents.isNull()) {
+            const QRect before = geometry();
+            CenterForm(this);
+            if (geometry() == before && extents == m_centredExtents) {
+                m_centrePending = false;
+                // A window manager busy under load may still apply a configure
+                // it queued while framing; one late look puts the window back.
+                QTimer::singleShot(300, this, [this] {
+                    if (isVisible()) CenterForm(this);
+                });
+            }
+            m_centredExtents = extents;
+        }
+    }
+    return handled;
 }
 
 }  // namespace trellum::shell

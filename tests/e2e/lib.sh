@@ -8,6 +8,21 @@ set -euo pipefail
 : "${SELOWNER:?path of the selowner helper}"
 
 E2E_TMP=$(mktemp -d)
+
+# The program and the desktop see only what the test sets: a caller's Qt
+# platform, scale factor, locale, folders or session would change what is drawn
+# and where settings go (QT_QPA_PLATFORM=offscreen never maps an X window).
+while read -r name; do unset "$name"; done < <(compgen -e | grep -E '^(QT_|QML_)')
+unset WAYLAND_DISPLAY WAYLAND_SOCKET DISPLAY XAUTHORITY XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP \
+      DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID KDE_FULL_SESSION LANGUAGE GDK_SCALE GDK_DPI_SCALE
+export QT_QPA_PLATFORM=xcb XDG_SESSION_TYPE=x11 DBUS_SESSION_BUS_ADDRESS=disabled:
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_DATA_HOME="$E2E_TMP/data" XDG_CACHE_HOME="$E2E_TMP/cache" \
+       XDG_STATE_HOME="$E2E_TMP/state" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+# Tests change these after sourcing this file, before start_desktop.
+E2E_SCREEN=1280x1024
+E2E_NO_TRAY=0
 APP_PID=""
 CHILD_PIDS=()
 
@@ -38,20 +53,30 @@ wait_for() {
     done
 }
 
-start_desktop() {
+# A private X server; sets DISPLAY once it accepts clients.
+start_xserver() {
     mkfifo "$E2E_TMP/displayfd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$E2E_TMP/displayfd" 2>/dev/null &
+    # -noreset: by default the server resets when its last client disconnects.
+    # The readiness probes of start_desktop are often that client, and a reset
+    # while openbox connects makes it fail to open the display (or abort).
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN}x24" -dpi 96 -nolisten tcp -noreset \
+        3>"$E2E_TMP/displayfd" 2>"$E2E_TMP/xvfb.err" &
     CHILD_PIDS+=($!)
     local n
     read -r n <"$E2E_TMP/displayfd"
     export DISPLAY=":$n"
+}
+
+start_desktop() {
+    start_xserver
     # A window manager that does not centre new windows, so first-run centring is the program's.
     mkdir -p "$E2E_TMP/openbox"
     sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$E2E_TMP/openbox/rc.xml"
-    openbox --sm-disable --config-file "$E2E_TMP/openbox/rc.xml" 2>/dev/null &
+    openbox --sm-disable --config-file "$E2E_TMP/openbox/rc.xml" 2>"$E2E_TMP/openbox.err" &
     CHILD_PIDS+=($!)
-    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
-    if [ "${E2E_NO_TRAY:-0}" != 1 ]; then
+    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start: $(grep -v debian-menu "$E2E_TMP/openbox.err" | head -3)"
+    if [ "$E2E_NO_TRAY" != 1 ]; then
         trayer --edge top --align right --widthtype request --height 24 2>/dev/null &
         CHILD_PIDS+=($!)
         wait_for 10 "$SELOWNER" _NET_SYSTEM_TRAY_S0 || fail "tray host did not start"
@@ -61,13 +86,19 @@ start_desktop() {
 
 # Starts the program with its own settings folder; sets WIN to its main window.
 start_app() {
-    export XDG_CONFIG_HOME="${XDG_CONFIG_HOME:-$E2E_TMP/config}"
-    export XDG_DATA_HOME="${XDG_DATA_HOME:-$E2E_TMP/data}"
-    DBUS_SESSION_BUS_ADDRESS=disabled: "$TRELLUM" 2>"$E2E_TMP/app.err" &
+    "$TRELLUM" 2>"$E2E_TMP/app.err" &
     APP_PID=$!
     wait_for 20 find_main_window || fail "main window did not appear"
     WIN=$(find_main_window)
     xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+    # The window manager may call the window active before Qt has taken the
+    # keyboard, and a first key sent then is lost: wait until a shortcut works.
+    local tries
+    for tries in 1 2 3; do
+        [ "$(copy_display)" = "(nothing copied)" ] || return 0
+        xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+    done
+    fail "the program never took the keyboard"
 }
 
 # The main window: titled exactly "Trellum" (the tray icon's window is named

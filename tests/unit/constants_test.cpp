@@ -457,5 +457,39 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     EXPECT_FALSE(fs::exists(folder / "missing.txt"));
 }
 
+// A chosen constant reaches the display as ShowNumberText shows a written number:
+// its exponent as written, and a long whole number as its value.
+TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
+{
+    struct Row {
+        const char* name;
+        const char* value;
+        const char* lcd;
+        const char* exponent;   // empty: hidden
+    };
+    const Row rows[] = {
+        {"exponent_keeps_its_digits", "1E+007", "1.  ", "007"},
+        {"negative_one_digit_exponent", "-2.5E-3", "-2.5  ", "-3"},
+        {"minus_zero_exponent", "87193e-0", "87193.  ", "-0"},
+        {"long_whole_number", "602214076000000000000000", "6.02214076  ", "23"},
+        {"long_negative_whole_number", "-123456789012345", "-1.234567890123  ", "14"},
+        {"point_within_fifteen_is_cut", "3.14159265358979323846", "3.1415926535897  ", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeFile(file, kHeader + "c = " + row.value + "\r\n");
+        SettingsStore settings;
+        Calculator calc(toolkit, settings);
+        toolkit.Folder = folder.string();
+        toolkit.ConstScripts.push_back([](ConstDialog& d) {
+            d.lstConst_Click(0);
+            d.cmdOk_Click();
+        });
+        calc.sscmdConst_Click();
+        EXPECT_EQ(calc.Display().LcdText, row.lcd);
+        EXPECT_EQ(calc.Display().ExpVisible ? std::string(calc.Display().ExpText) : std::string(), row.exponent);
+    }
+}
+
 }  // namespace
 }  // namespace trellum

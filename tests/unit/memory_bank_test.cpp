@@ -200,6 +200,18 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
     }
 }
 
+// A slot from a hand-edited settings file is recalled as written: the exponent
+// keeps its digits, and a whole number too long to cut shows as its value.
+TEST(MemoryDialog, RecallShowsForeignSlotTextsAsWritten)
+{
+    Bank bank;
+    CalculatorProbe::SetMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890"}));
+    bank.press(kMR, {select(0), done});
+    EXPECT_EQ(std::string(bank.calc.Display().LcdText) + "E" + std::string(bank.calc.Display().ExpText), "1.  E-5");
+    bank.press(kMR, {select(1), done});
+    EXPECT_EQ(std::string(bank.calc.Display().LcdText) + "E" + std::string(bank.calc.Display().ExpText), "1.2345678901234  E19");
+}
+
 TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
 {
     Bank bank;

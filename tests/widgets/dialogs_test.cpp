@@ -49,6 +49,14 @@ void play(QDialog* window, const QString& script)
         if (step.startsWith(u"row")) clickRow(list, step.mid(3).toInt());
         else if (step.startsWith(u"cmd")) click(window, step);
         else if (step == u"enter") QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        else if (step == u"down") {
+            // As a user meets the list: the window active and the list focused.
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            list->setFocus();
+            QCOMPARE(list->currentRow(), -1);   // nothing drawn highlighted before a choice
+            QTest::keyClick(list, Qt::Key_Down);
+        }
         else if (step == u"esc") QTest::keyClick(window, Qt::Key_Escape);
         else if (step == u"close") window->close();
         else if (step == u"mnuFlush") {
@@ -123,6 +131,7 @@ void DialogsTest::memList_data()
     QTest::addColumn<int>("memChoice");
     QTest::newRow("line 3, Done") << "row2,cmdDone" << 3;
     QTest::newRow("line 10, Enter") << "row9,enter" << 10;
+    QTest::newRow("Down, Enter chooses line 1") << "down,enter" << 1;
     QTest::newRow("Esc cancels") << "esc" << -1;
     QTest::newRow("Flush, Done without a line") << "mnuFlush,cmdDone" << 20;
     QTest::newRow("line 2, Flush keeps the line, Cancel") << "row1,mnuFlush,cmdCancel" << 19;
@@ -170,6 +179,7 @@ void DialogsTest::constWindow_data()
     const QString piValue = "3.14159265358979";
     QTest::newRow("select g, OK") << "row1,cmdOk" << "9.81" << false << all << 1 << "9.81";
     QTest::newRow("select pi, Enter") << "row0,enter" << piValue << false << all << 0 << piValue;
+    QTest::newRow("Down, Enter loads the first constant") << "down,enter" << piValue << false << all << 0 << piValue;
     QTest::newRow("select g, Cancel") << "row1,cmdCancel" << "" << false << all << 1 << "9.81";
     QTest::newRow("select g, Esc") << "row1,esc" << "" << false << all << 1 << "9.81";
     QTest::newRow("select g, title-bar close") << "row1,close" << "" << false << all << 1 << "9.81";

@@ -11,6 +11,7 @@
 #include "storage/settings_store.h"
 
 using trellum::SettingsStore;
+using trellum::shell::LcdPanel;
 using trellum::shell::MainWindow;
 
 class MainWindowTest : public QObject {
@@ -31,6 +32,10 @@ private slots:
     void hideWithoutTrayMinimisesAndTrayClickRestores();
     void offUnloadsOnceAndRemovesTrayIcon();
     void keypadShowsHandCursorDisplayDoesNot();
+    void legendsAndIndicatorsShowTheArrow_data();
+    void exponentStaysInsideThePanel_data();
+    void exponentStaysInsideThePanel();
+    void legendsAndIndicatorsShowTheArrow();
 
 private:
     QPushButton* key(const QString& name) const
@@ -215,7 +220,10 @@ void MainWindowTest::windowModes()
     QCOMPARE(m_window->settingsMenu()->menuAction()->isVisible(), !compact);
     QCOMPARE(m_window->helpMenu()->menuAction()->isVisible(), !compact);
     QCOMPARE(m_window->menuBar()->isVisible(), !compact);
-    if (compact) QCOMPARE(m_window->height() + frame, m_window->twips().toPixels(1370));
+    // 1370 twips for the whole window, but never down into the first row of keys
+    // (without a frame, offscreen, the whole height would reach them).
+    if (compact)
+        QCOMPARE(m_window->height(), qMin(m_window->twips().toPixels(1370) - frame, m_window->firstKeyRowTop()));
     QCOMPARE(m_window->floatAction()->isChecked(), checked);
     QCOMPARE(onTop(), topMost);
     // The z-order changes on the same native window; re-creating it would flicker.
@@ -253,6 +261,68 @@ void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
     for (QPushButton* key : m_window->keys()) QCOMPARE(key->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(m_window->lcd()->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(m_window->displayFrame()->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The exponent's last digit keeps clear of the panel's right bevel: no ink in
+// the pixel column next to it (also run at QT_SCALE_FACTOR=2).
+void MainWindowTest::exponentStaysInsideThePanel_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("-99") << "sscmdDigit_1 sscmdExp sscmdDigit_9 sscmdDigit_9 cmdExtended_0";
+    QTest::newRow("-34") << "sscmdDigit_1 sscmdExp sscmdDigit_3 sscmdDigit_4 cmdExtended_0";
+    QTest::newRow("88") << "sscmdDigit_1 sscmdExp sscmdDigit_8 sscmdDigit_8";
+}
+
+void MainWindowTest::exponentStaysInsideThePanel()
+{
+    QFETCH(QString, keys);
+    play(keys);
+    QLabel* exponent = m_window->expLabel();
+    QVERIFY(exponent->isVisible());
+    LcdPanel* panel = m_window->lcd();
+    QVERIFY(panel->rect().contains(exponent->geometry()));
+    const QImage image = panel->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    // The pixel columns just inside the bevel, over the label's rows.
+    const int bevel = image.width() - qCeil(ratio);
+    const int top = qFloor(exponent->y() * ratio), bottom = qCeil((exponent->y() + exponent->height()) * ratio);
+    int ink = 0;
+    for (int x = bevel - qCeil(ratio); x < bevel; ++x)
+        for (int y = top; y < bottom && y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 120) ++ink;
+    QCOMPARE(ink, 0);
+    // And the digits are all there: the label is at least as wide as their ink.
+    const QFontMetricsF metrics(exponent->font());
+    QVERIFY(metrics.boundingRect(exponent->text()).right() < exponent->width());
+}
+
+// The pointer a user sees is that of the widget the mouse would reach there:
+// over a legend or an indicator it is the arrow, not the keypad's hand.
+void MainWindowTest::legendsAndIndicatorsShowTheArrow_data()
+{
+    QTest::addColumn<QString>("label");
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "lblShiftIndicator",
+                             "lblHypIndicator", "lblMemIndicator", "lblModeDisplay_0", "lblExpDisplay"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void MainWindowTest::legendsAndIndicatorsShowTheArrow()
+{
+    QFETCH(QString, label);
+    auto* widget = m_window->findChild<QLabel*>(label);
+    QVERIFY(widget);
+    const QPoint centre = widget->mapTo(m_window.get(), widget->rect().center());
+    QWidget* under = m_window->childAt(centre);
+    QVERIFY(under);
+    QCOMPARE(under->cursor().shape(), Qt::ArrowCursor);
+
+    // A press on a legend still reaches the keypad frame: the right button opens Settings.
+    if (label.startsWith(u"Label")) {
+        QSignalSpy shown(m_window->settingsMenu(), &QMenu::aboutToShow);
+        QTest::mouseClick(under, Qt::RightButton, {}, under->mapFrom(m_window.get(), centre));
+        m_window->settingsMenu()->close();
+        QCOMPARE(shown.count(), 1);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,61 @@
+# The dialogs as a user meets them: each window centred on the screen as a whole
+# (frame included), and the memory list answering the keyboard from line 1.
+source "$E2E_DIR/lib.sh"
+start_desktop
+start_app
+
+# The frame of window $1 is centred on the screen; sets FRAME to what was seen.
+centred() {
+    local x y width height l r t b
+    read -r x y width height < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}')
+    # xwininfo gives the client's place and size; the frame adds the extents
+    # the window manager reports (left, right, top, bottom).
+    IFS=, read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    [ -n "$b" ] || return 1
+    x=$((x - l)) y=$((y - t)) width=$((width + l + r)) height=$((height + t + b))
+    FRAME="${width}x$height at $x,$y"
+    local dx=$(( 2 * x + width - 1280 )) dy=$(( 2 * y + height - 1024 ))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
+
+# The dialog titled $1: waits for it and for its frame to settle centred (the
+# window manager frames it a moment after it appears).
+expect_centred() {
+    local title=$1 w
+    wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^$title\$'" || fail "no window '$title'"
+    w=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$title\$" | head -1)
+    FRAME=""
+    wait_for 5 centred "$w" || fail "'$title' not centred: frame $FRAME"
+}
+
+press 7
+xdotool key Insert
+expect_centred "Save a number"
+# The list opens with nothing chosen: Down chooses line 1.
+xdotool key Down Return
+wait_for 5 sh -c "! xdotool search --all --onlyvisible --pid $APP_PID --name '^Save a number\$'" || fail "Min dialog stayed open"
+
+xdotool key Prior
+expect_centred "Retrieve a number"
+xdotool key Escape
+
+# The build folder holds no constants.txt: the library says so, then opens.
+xdotool key n
+wait_for 5 message_box_open || fail "no message about the missing constants file"
+xdotool key Return
+expect_centred "Load a constant"
+xdotool key alt+e
+expect_centred "Add a new constant"
+xdotool key Escape
+sleep 0.2
+xdotool key Escape
+
+xdotool key alt+h a
+expect_centred "About Trellum"
+xdotool key Escape
+sleep 0.2
+
+xdotool key End
+wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program"
+grep -q '"Mem 1"="7."' "$XDG_CONFIG_HOME/trellum/system.reg" || fail "Min, Down, Enter did not store into slot 1: $(grep Mem "$XDG_CONFIG_HOME/trellum/system.reg" | tr -d '\r' | tr '\n' ' ')"
+echo "ok"
