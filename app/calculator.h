@@ -128,6 +128,7 @@ public:
     void sscmdOff_Click();       // OFF and tray "Exit"
     void mnuFloat_Click();
     void mnuShrink_Click();
+    void mnuShrink_Shortcut();   // Ctrl+S: into compact mode and, from there, back
     void sspaLCD_DblClick();
     void mnuHide_Click();
     void mnuCopy_Click();

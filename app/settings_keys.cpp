@@ -72,12 +72,14 @@ SettingsFound Calculator::LoadSettings()
 
     // Each value gets a holder of its own, so a missing one falls back to its
     // first-run default and never to what the previous read left behind.
-    const std::optional<int32_t> top = readTwips(store, "Top", expected);
-    const std::optional<int32_t> left = readTwips(store, "Left", expected);
-    if (!top || !left) desktop.CenterMainWindow();
-    if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
-    // A place stored on a screen that is gone would leave the window unseen.
-    desktop.EnsureWindowVisible();
+    if (desktop.CanPlaceWindow()) {
+        const std::optional<int32_t> top = readTwips(store, "Top", expected);
+        const std::optional<int32_t> left = readTwips(store, "Left", expected);
+        if (!top || !left) desktop.CenterMainWindow();
+        if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
+        // A place stored on a screen that is gone would leave the window unseen.
+        desktop.EnsureWindowVisible();
+    }
 
     const SettingsValue mode = readValue(store, kSettingsKey, "Mode", REG_DWORD, expected);
     const double* modeNumber = std::get_if<double>(&mode);
@@ -113,8 +115,12 @@ void Calculator::SaveSettings()
     SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
     CreateSettingsKey(store, kMemoryKey);
-    WriteSettingsValue(store, kSettingsKey, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
-    WriteSettingsValue(store, kSettingsKey, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
+    // Where the window cannot be placed its place means nothing; the stored one
+    // stays for the next session that can place it.
+    if (desktop.CanPlaceWindow()) {
+        WriteSettingsValue(store, kSettingsKey, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
+        WriteSettingsValue(store, kSettingsKey, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
+    }
     WriteSettingsValue(store, kSettingsKey, "Mode", REG_DWORD, static_cast<double>(static_cast<int16_t>(AngleMode)));
     WriteSettingsValue(store, kSettingsKey, "OnTop", REG_SZ,
                        std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));

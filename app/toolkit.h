@@ -47,6 +47,9 @@ public:
     virtual void CenterMainWindow() = 0;   // CenterForm for the main window
     // Moves the window onto a screen when the stored place would leave it unseen.
     virtual void EnsureWindowVisible() = 0;
+    // False where the windowing system places windows itself (a native Wayland
+    // session): the stored place is then neither applied nor overwritten.
+    virtual bool CanPlaceWindow() { return true; }
 
     // Main window lifecycle.
     virtual bool IsWindowVisible() = 0;

@@ -23,7 +23,7 @@ void Calculator::Form_Load()
         // First run: an ordinary window, no z-order request.
         m_toolkit.SetMenuChecked(Menu::Float, false);
         AngleMode = Angle::Degrees;
-        m_toolkit.CenterMainWindow();
+        if (m_toolkit.CanPlaceWindow()) m_toolkit.CenterMainWindow();
         m_memory.Fill("0");
     }
     m_trayTip = kWindowCaption;
@@ -65,6 +65,17 @@ void Calculator::mnuShrink_Click()
     m_toolkit.SetMenuVisible(Menu::Help, false);
     m_toolkit.SetWindowHeight(kCompactHeight);
     if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(true);
+}
+
+void Calculator::mnuShrink_Shortcut()
+{
+    // The menus are hidden in compact mode, so Ctrl+S then needs a way back that
+    // no menu offers: it leaves compact mode as the double click does.
+    if (m_toolkit.MenuVisible(Menu::Settings)) {
+        mnuShrink_Click();
+    } else {
+        sspaLCD_DblClick();
+    }
 }
 
 void Calculator::sspaLCD_DblClick()

@@ -1,15 +1,32 @@
-// Trellum: starts the one window, runs its start-up sequence and the event loop.
+// Trellum: reads the command line, starts the one window, runs its start-up
+// sequence and the event loop.
+
+#include <cstdio>
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include "app/product.h"
+#include "shell/command_line.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
+#include "shell/platform.h"
+#include "shell/unix_signals.h"
 #include "storage/settings_store.h"
 
 int main(int argc, char* argv[])
 {
+    // Before QApplication: --help and --version need no display, and the choice
+    // of windowing system must be made before Qt connects to one.
+    const trellum::shell::CommandLine commandLine = trellum::shell::ParseCommandLine(trellum::shell::ArgumentsOf(argc, argv));
+    if (!commandLine.run) {
+        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
+        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
+        return commandLine.exitStatus;
+    }
+    trellum::shell::PreferX11(commandLine.platformGiven);
+
     QApplication app(argc, argv);
     trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
@@ -18,6 +35,8 @@ int main(int argc, char* argv[])
     // window goes away: hiding into the tray or closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(trellum::shell::NewAppStyle());
+    // Outlives the window, so a signal during its teardown is still only queued.
+    trellum::shell::UnixSignals unixSignals;
 
     trellum::SettingsStore settings(trellum::DefaultSettingsPath());
     trellum::shell::MainWindow window(settings);
@@ -25,6 +44,23 @@ int main(int argc, char* argv[])
                      Qt::QueuedConnection);
     // A session ending without a close event still saves (Form_Unload runs once).
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().Form_Unload(); });
+
+    // SIGTERM (logout, systemd), SIGHUP and SIGINT end the program as OFF does:
+    // settings saved, tray icon removed, exit status 0. Only the first counts.
+    bool ending = false;
+    const auto endLikeOff = [&window, &ending] {
+        if (ending) return;
+        ending = true;
+        window.forward([&window] { window.calculator().sscmdOff_Click(); });
+    };
+    QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
+    // The session manager asks for the data before the session ends, but the
+    // user may still cancel the logout (or it is a checkpoint), so the program
+    // stays; the manager's "die" that follows closes the window, which unloads
+    // it like OFF.
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().SaveSettings(); },
+        Qt::DirectConnection);
 
     window.calculator().Form_Load();
     return QApplication::exec();

@@ -14,6 +14,7 @@
 #include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/key_codes.h"
+#include "shell/platform.h"
 
 namespace trellum::shell {
 
@@ -434,7 +435,8 @@ void MainWindow::buildMenus()
     QAction* shrink = m_settingsMenu->addAction(tr("Shrin&k"));
     shrink->setObjectName("mnuShrink");
     shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuShrink_Click(); }); });
+    shrink->setToolTip(tr("Only the display; Ctrl+S again brings the keypad back"));
+    connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuShrink_Shortcut(); }); });
     QAction* hide = m_settingsMenu->addAction(tr("&Hide"));
     hide->setObjectName("mnuHide");
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -442,6 +444,13 @@ void MainWindow::buildMenus()
     m_floatAction = m_settingsMenu->addAction(tr("Always On &Top"));
     m_floatAction->setObjectName("mnuFloat");
     m_floatAction->setCheckable(true);
+    if (IsNativeWayland()) {
+        // The check mark is kept as stored, for the next run on X11.
+        m_floatAction->setEnabled(false);
+        m_floatAction->setToolTip(
+            tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
+    }
+    m_settingsMenu->setToolTipsVisible(true);
     connect(m_floatAction, &QAction::triggered, this, [this](bool checked) {
         // Qt has already flipped the mark; the handler flips it itself, from the
         // state the user saw.

@@ -17,6 +17,7 @@
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
+#include "shell/platform.h"
 
 namespace trellum::shell {
 
@@ -30,7 +31,9 @@ QString ToQString(const std::string& text)
 
 std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }
 
-QtToolkit::QtToolkit(MainWindow& window) : m_window(window) {}
+// A native Wayland window is placed by the compositor, which reports made-up
+// positions for it.
+QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!IsNativeWayland()) {}
 
 QtToolkit::~QtToolkit() = default;
 

@@ -48,6 +48,7 @@ public:
     void SetWindowHeight(int32_t twips) override;
     void CenterMainWindow() override;
     void EnsureWindowVisible() override;
+    bool CanPlaceWindow() override { return m_placeable; }
 
     bool IsWindowVisible() override;
     void ShowWindow() override;
@@ -76,6 +77,7 @@ private:
     MainWindow& m_window;
     std::unique_ptr<QSystemTrayIcon> m_tray;
     int m_beeps = 0;
+    bool m_placeable = true;
 };
 
 }  // namespace trellum::shell

@@ -32,6 +32,7 @@ public:
     bool HelpVisible = true;
     bool Unloaded = false;
     bool TrayPresent = false;
+    bool Placeable = true;       // false: a windowing system that places windows itself
     std::string Tip;
     std::string Folder = ".";
     int FocusCount = 0;
@@ -51,6 +52,7 @@ public:
     void SetWindowHeight(int32_t twips) override { Height = twips; }
     void CenterMainWindow() override { Top = 4000; Left = 8000; }
     void EnsureWindowVisible() override {}
+    bool CanPlaceWindow() override { return Placeable; }
     bool IsWindowVisible() override { return Visible; }
     void ShowWindow() override { Visible = true; }
     void HideWindow() override { Visible = false; }

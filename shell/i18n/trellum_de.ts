@@ -543,5 +543,13 @@
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Only the display; Ctrl+S again brings the keypad back</source>
+        <translation>Nur die Anzeige; Strg+S holt das Tastenfeld zurück</translation>
+    </message>
+    <message>
+        <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
+        <translation>Unter Wayland nicht verfügbar, da es kein Fenster über anderen hält; zur Nutzung unter X11 starten</translation>
+    </message>
 </context>
 </TS>

@@ -543,5 +543,13 @@
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>Only the display; Ctrl+S again brings the keypad back</source>
+        <translation>Seulement l’affichage&#xa0;; Ctrl+S de nouveau ramène le clavier</translation>
+    </message>
+    <message>
+        <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
+        <translation>Indisponible sous Wayland, qui ne garde aucune fenêtre au-dessus des autres&#xa0;; lancez sous X11 pour l’utiliser</translation>
+    </message>
 </context>
 </TS>

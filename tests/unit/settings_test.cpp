@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -135,6 +136,45 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
         EXPECT_EQ(program.toolkit.Left, 32767);
         EXPECT_TRUE(program.toolkit.TopMost);
         program.calculator.SaveSettings();
+    }
+}
+
+// A native Wayland window: the compositor places it and reports a made-up place.
+TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
+{
+    struct Row {
+        const char* name;
+        std::string stored;        // the settings key's values before the run
+        const char* topAfter;      // the stored "Top" after the run; null: none
+    };
+    const Row rows[] = {
+        {"stored_place_kept", kPlace + "\"Mode\"=dword:00000000\n", "dword:00000d20"},
+        {"first_run_stores_no_place", "", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_hive);
+        if (!row.stored.empty()) std::ofstream(m_hive, std::ios::binary) << hive(row.stored);
+        ProgramRun program(m_hive);
+        program.toolkit.Placeable = false;
+        program.toolkit.Top = -45;
+        program.toolkit.Left = -450;
+        program.calculator.Form_Load();
+        EXPECT_EQ(program.toolkit.Top, -45) << "no place applied, not even a centring";
+        EXPECT_EQ(program.toolkit.Left, -450);
+        program.calculator.cmdMode_Click();
+        program.calculator.Form_Unload();
+
+        std::ifstream in(m_hive, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("\"Mode\"=dword:00000001"), std::string::npos) << text;
+        if (row.topAfter) {
+            EXPECT_NE(text.find(std::string("\"Top\"=") + row.topAfter), std::string::npos) << text;
+            EXPECT_NE(text.find("\"Left\"=dword:000012c0"), std::string::npos) << text;
+        } else {
+            EXPECT_EQ(text.find("\"Top\""), std::string::npos) << text;
+            EXPECT_EQ(text.find("\"Left\""), std::string::npos) << text;
+        }
     }
 }
 

@@ -195,11 +195,12 @@ void MainWindowTest::windowModes_data()
     QTest::newRow("always on top") << "float" << false << true << true;
     QTest::newRow("always on top twice") << "float float" << false << false << false;
     QTest::newRow("shrink forces top-most") << "shrink" << true << false << true;
-    QTest::newRow("shrink twice stays compact") << "shrink shrink" << true << false << true;
     QTest::newRow("shrink, restore: ordinary again") << "shrink restore" << false << false << false;
     QTest::newRow("on top, shrink, restore: still top-most") << "float shrink restore" << false << true << true;
     QTest::newRow("restore in full mode changes nothing") << "restore" << false << false << false;
-    QTest::newRow("shortcut Ctrl+S in compact mode") << "shrink Ctrl+S" << true << false << true;
+    QTest::newRow("Ctrl+S shrinks") << "Ctrl+S" << true << false << true;
+    QTest::newRow("Ctrl+S in compact mode: full and ordinary again") << "shrink Ctrl+S" << false << false << false;
+    QTest::newRow("on top, Ctrl+S twice: still top-most") << "float Ctrl+S Ctrl+S" << false << true << true;
 }
 
 void MainWindowTest::windowModes()

@@ -1,0 +1,26 @@
+#pragma once
+// The command line, read before any window or display exists: --help and
+// --version answer at once without a desktop, a mistake ends with status 2, and
+// Qt's own options (-platform, -style, -display, ...) are let through for
+// QApplication to take.
+
+#include <QString>
+#include <QStringList>
+
+namespace trellum::shell {
+
+struct CommandLine {
+    bool run = true;            // false: print `output` (or `error`) and end with `exitStatus`
+    int exitStatus = 0;
+    QString output;             // for standard output
+    QString error;              // for standard error
+    bool platformGiven = false; // -platform on the command line chooses the windowing system
+};
+
+// `arguments` as given to main(), the program's name first.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The arguments of main() as text, without needing a QCoreApplication.
+QStringList ArgumentsOf(int argc, char* argv[]);
+
+}  // namespace trellum::shell

@@ -1,0 +1,84 @@
+#include "shell/unix_signals.h"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+
+namespace trellum::shell {
+
+namespace {
+
+const int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
+
+// A signal handler can reach nothing but globals; this one holds only the write
+// end of the socket pair, set while a UnixSignals object exists.
+volatile sig_atomic_t g_writeFd = -1;
+
+extern "C" void onSignal(int signalNumber)
+{
+    const int saved = errno;
+    const int fd = g_writeFd;
+    if (fd >= 0) {
+        const unsigned char byte = static_cast<unsigned char>(signalNumber);
+        // A full socket means signals are already waiting to be handled.
+        [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
+    }
+    errno = saved;
+}
+
+}  // namespace
+
+UnixSignals::UnixSignals(QObject* parent) : QObject(parent)
+{
+    if (g_writeFd >= 0) return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, m_fds) != 0) return;
+    g_writeFd = m_fds[0];
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    // Interrupted system calls (the settings file's write and fsync) resume.
+    action.sa_flags = SA_RESTART;
+    for (int signalNumber : kSignals) {
+        // A hang-up or interrupt ignored by whoever started the program (nohup,
+        // a script's background job) stays ignored; SIGTERM is always answered.
+        struct sigaction previous = {};
+        ::sigaction(signalNumber, nullptr, &previous);
+        if (signalNumber != SIGTERM && previous.sa_handler == SIG_IGN) continue;
+        ::sigaction(signalNumber, &action, nullptr);
+    }
+
+    m_notifier = new QSocketNotifier(m_fds[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignals::readPending);
+}
+
+UnixSignals::~UnixSignals()
+{
+    if (m_fds[0] < 0) return;
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    for (int signalNumber : kSignals) {
+        struct sigaction current = {};
+        ::sigaction(signalNumber, nullptr, &current);
+        if (current.sa_handler == onSignal) ::sigaction(signalNumber, &action, nullptr);
+    }
+    g_writeFd = -1;
+    ::close(m_fds[0]);
+    ::close(m_fds[1]);
+}
+
+void UnixSignals::readPending()
+{
+    unsigned char bytes[64];
+    for (;;) {
+        const ssize_t count = ::read(m_fds[1], bytes, sizeof bytes);
+        if (count <= 0) break;
+        for (ssize_t i = 0; i < count; ++i) emit received(bytes[i]);
+    }
+}
+
+}  // namespace trellum::shell

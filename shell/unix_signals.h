@@ -1,0 +1,33 @@
+#pragma once
+// SIGTERM, SIGHUP and SIGINT as events of the event loop. The handler only
+// writes the signal's number into a socket pair; a QSocketNotifier reads it on
+// the user-interface thread, where the program can end in good order (save the
+// settings, remove the tray icon) instead of dying mid-run.
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace trellum::shell {
+
+class UnixSignals : public QObject {
+    Q_OBJECT
+public:
+    // Installs the handlers for the process. One object at a time.
+    explicit UnixSignals(QObject* parent = nullptr);
+    ~UnixSignals() override;
+
+    bool installed() const { return m_notifier != nullptr; }
+
+signals:
+    // On the user-interface thread, once per signal delivered.
+    void received(int signalNumber);
+
+private:
+    void readPending();
+
+    int m_fds[2] = {-1, -1};
+    QSocketNotifier* m_notifier = nullptr;
+};
+
+}  // namespace trellum::shell

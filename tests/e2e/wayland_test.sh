@@ -1,0 +1,131 @@
+# On a Wayland session with XWayland (here weston beside an X display), the
+# program runs on X11 unless QT_QPA_PLATFORM or -platform asks for Wayland.
+# Natively on Wayland, "Always On Top" is disabled (read through the
+# accessibility bus) and the stored window place is neither applied nor
+# overwritten, while the rest of the settings are saved.
+source "$E2E_DIR/own_env.sh"
+source "$E2E_DIR/lib.sh"
+own_environment
+command -v weston >/dev/null || fail "weston is not installed (scripts/install-deps.sh)"
+start_desktop
+
+weston --backend=headless-backend.so --socket=trellum-wayland --idle-time=0 >"$E2E_TMP/weston.log" 2>&1 &
+CHILD_PIDS+=($!)
+wait_for 10 test -S "$XDG_RUNTIME_DIR/trellum-wayland" || fail "weston did not start: $(cat "$E2E_TMP/weston.log")"
+export WAYLAND_DISPLAY=trellum-wayland XDG_SESSION_TYPE=wayland
+unset QT_QPA_PLATFORM
+
+hive="$XDG_CONFIG_HOME/trellum/system.reg"
+stored_place='"Top"=dword:00000d20
+"Left"=dword:000012c0'
+# Without its memory key: a run that saves adds it.
+write_hive() {
+    mkdir -p "$(dirname "$hive")"
+    printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n%s\n"Mode"=dword:00000001\n"OnTop"="True"\n' \
+        "$stored_place" >"$hive"
+}
+write_hive
+
+# The windowing system plug-in the process has loaded.
+platform_of() {
+    grep -o 'libq\(xcb\|wayland\)' "/proc/$1/maps" 2>/dev/null | sort -u | head -1
+}
+
+# Ends the program with SIGTERM, once it handles it, and checks its exit status.
+catches_sigterm() {
+    local mask
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 1
+    [ -n "$mask" ] && [ $(( (0x$mask >> 14) & 1 )) -eq 1 ]
+}
+end_app() {
+    wait_for 10 catches_sigterm "$APP_PID" || fail "$1: SIGTERM is not handled"
+    kill -s TERM "$APP_PID"
+    local status=0
+    wait "$APP_PID" || status=$?
+    expect_eq "$status" 0 "$1: exit status"
+}
+
+# 1. Nothing chosen: X11, where the window can be placed and kept on top.
+start_app
+expect_eq "$(platform_of "$APP_PID")" libqxcb "default platform on a Wayland session with DISPLAY"
+wait_for 5 is_above || fail "X11 run: the stored always-on-top did not apply"
+end_app "X11 run"
+grep -q '^"OnTop"="True"$' "$hive" || fail "X11 run: always-on-top not kept"
+write_hive
+
+# 2. -platform wayland on the command line is honoured.
+"$TRELLUM" -platform wayland 2>"$E2E_TMP/app.err" &
+APP_PID=$!
+wait_for 20 sh -c "grep -q 'libq\(xcb\|wayland\)' /proc/$APP_PID/maps" || fail "-platform wayland: no platform loaded"
+expect_eq "$(platform_of "$APP_PID")" libqwayland "platform with -platform wayland"
+end_app "-platform wayland"
+
+# 3. A DISPLAY whose X server is gone does not stop the program: Wayland.
+DISPLAY=:9999 "$TRELLUM" 2>"$E2E_TMP/app.err" &
+APP_PID=$!
+wait_for 20 sh -c "grep -q 'libqwayland' /proc/$APP_PID/maps" || fail "stale DISPLAY: no Wayland fallback: $(cat "$E2E_TMP/app.err")"
+end_app "stale DISPLAY"
+
+# 4. QT_QPA_PLATFORM=wayland, with the accessibility bus to read the menu.
+cat >"$E2E_TMP/float_item.py" <<'PY'
+# Prints "enabled" or "disabled" for the menu item "Always On Top" of the
+# application "trellum"; exits 1 while it cannot be found.
+import sys
+import pyatspi
+
+def find(node, depth=0):
+    if depth > 12:
+        return None
+    try:
+        if node.getRoleName() in ("menu item", "check menu item") and node.name == "Always On Top":
+            return node
+        for i in range(node.childCount):
+            found = find(node.getChildAtIndex(i), depth + 1)
+            if found is not None:
+                return found
+    except Exception:
+        return None
+    return None
+
+desktop = pyatspi.Registry.getDesktop(0)
+for i in range(desktop.childCount):
+    app = desktop.getChildAtIndex(i)
+    if app is not None and app.name == "trellum":
+        item = find(app)
+        if item is not None:
+            print("enabled" if item.getState().contains(pyatspi.STATE_ENABLED) else "disabled")
+            sys.exit(0)
+sys.exit(1)
+PY
+cat >"$E2E_TMP/wayland_run.sh" <<'SH'
+set -eu
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+launcher=$!
+QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TRELLUM" 2>"$E2E_TMP/app.err" &
+app=$!
+echo "$app" >"$E2E_TMP/app.pid"
+state=""
+for _ in $(seq 100); do
+    state=$(/usr/bin/python3 "$E2E_TMP/float_item.py" 2>/dev/null) && break
+    sleep 0.2
+done
+echo "$state" >"$E2E_TMP/float_state"
+grep -o 'libq\(xcb\|wayland\)' "/proc/$app/maps" | sort -u | head -1 >"$E2E_TMP/platform"
+kill -s TERM "$app"
+status=0
+wait "$app" || status=$?
+echo "$status" >"$E2E_TMP/status"
+kill "$launcher" 2>/dev/null || true
+SH
+DBUS_SESSION_BUS_ADDRESS= TRELLUM="$TRELLUM" E2E_TMP="$E2E_TMP" timeout 60 dbus-run-session -- bash "$E2E_TMP/wayland_run.sh" \
+    2>"$E2E_TMP/bus.err" || fail "the Wayland run failed: $(cat "$E2E_TMP/bus.err" "$E2E_TMP/app.err")"
+expect_eq "$(cat "$E2E_TMP/platform")" libqwayland "platform with QT_QPA_PLATFORM=wayland"
+expect_eq "$(cat "$E2E_TMP/float_state")" disabled "Always On Top on Wayland"
+expect_eq "$(cat "$E2E_TMP/status")" 0 "Wayland run: exit status"
+grep -q '^"Mem 10"="0"$' "$hive" || fail "Wayland run: settings not saved: $(cat "$hive")"
+grep -q '^"Mode"=dword:00000001$' "$hive" || fail "Wayland run: angle mode not kept"
+grep -q '^"OnTop"="True"$' "$hive" || fail "Wayland run: the stored always-on-top was lost: $(cat "$hive")"
+for line in $stored_place; do
+    grep -qx "$line" "$hive" || fail "Wayland run changed the stored place ($line): $(cat "$hive")"
+done
+echo "ok"
