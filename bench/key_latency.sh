@@ -21,8 +21,8 @@ trap cleanup EXIT
 
 cc -O2 -Wall -o "$work/xprobe" bench/xprobe.c -lX11 -lXfixes -l:libXdamage.so.1 -l:libXtst.so.6
 if [[ -z ${TRELLUM_BIN:-} || -z ${TRELLUM_KEY_BENCH:-} ]]; then
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
-    cmake --build build-bench --target trellum trellum-key-bench >/dev/null
+    source bench/release_build.sh
+    release_build trellum trellum-key-bench
     TRELLUM_BIN=${TRELLUM_BIN:-$PWD/build-bench/shell/trellum}
     TRELLUM_KEY_BENCH=${TRELLUM_KEY_BENCH:-$PWD/build-bench/tools/trellum-key-bench}
 fi

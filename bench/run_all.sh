@@ -3,8 +3,8 @@
 # bench/RESULTS.md. Needs Xvfb; installs missing peer calculators (BENCH_INSTALL=0 to skip).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench >/dev/null
+source bench/release_build.sh
+release_build
 export TRELLUM_KEYS=$PWD/build-bench/tools/trellum-keys TRELLUM_BIN=$PWD/build-bench/shell/trellum \
        TRELLUM_KEY_BENCH=$PWD/build-bench/tools/trellum-key-bench
 

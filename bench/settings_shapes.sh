@@ -10,8 +10,8 @@ cd "$(dirname "$0")/.."
 RUNS=${RUNS:-3}
 
 if [[ -z ${TRELLUM_KEYS:-} ]]; then
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
-    cmake --build build-bench --target trellum-keys >/dev/null
+    source bench/release_build.sh
+    release_build trellum-keys
     TRELLUM_KEYS=build-bench/tools/trellum-keys
 fi
 

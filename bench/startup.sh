@@ -26,8 +26,8 @@ cc -O2 -Wall -o "$work/xprobe" bench/xprobe.c -lX11 -lXfixes -l:libXdamage.so.1 
 cmake -S bench/floor -B build-bench-floor -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench-floor >/dev/null
 if [[ -z ${TRELLUM_BIN:-} ]]; then
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
-    cmake --build build-bench --target trellum >/dev/null
+    source bench/release_build.sh
+    release_build trellum
     TRELLUM_BIN=$ROOT/build-bench/shell/trellum
 fi
 

@@ -1,0 +1,10 @@
+# Sourced by the benchmarks: builds the named targets (all when none) in the
+# Release tree build-bench/, so every benchmark measures the same optimised code.
+release_build() {
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF >/dev/null
+    if [[ $# -gt 0 ]]; then
+        cmake --build build-bench --target "$@" >/dev/null
+    else
+        cmake --build build-bench >/dev/null
+    fi
+}
