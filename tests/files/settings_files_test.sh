@@ -20,7 +20,10 @@ only_files "$TMP/fifo" "system.reg " "fifo"
 
 # A link to a device: never read to its end, never renamed or replaced.
 mkdir "$TMP/zero" && ln -s /dev/zero "$TMP/zero/system.reg"
-(ulimit -v 2000000; run "$TMP/zero/system.reg") || fail "link to /dev/zero: the run failed"
+# The address-space limit turns reading to the end into a quick failure. A
+# sanitized runner reserves terabytes of shadow memory, so it runs without one.
+(if [ -z "${ASAN_OPTIONS:-}" ]; then ulimit -v 2000000; fi; run "$TMP/zero/system.reg") ||
+    fail "link to /dev/zero: the run failed"
 [ "$(readlink "$TMP/zero/system.reg")" = /dev/zero ] || fail "link to /dev/zero: link changed"
 only_files "$TMP/zero" "system.reg " "link to /dev/zero"
 if [ "$(id -u)" = 0 ] && mknod "$TMP/null" c 1 3 2>/dev/null; then
