@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLabel>
@@ -188,22 +189,66 @@ QString displayNumberText(const QWidget* display)
     return text;
 }
 
-QString displayIndicators(const QWidget* display)
+// The lit indicators in reading order, as words.
+QStringList litIndicators(const QWidget* display)
 {
     QStringList lit;
     for (const IndicatorSpeech& indicator : kIndicators) {
         const auto* label = display->findChild<QLabel*>(QLatin1String(indicator.objectName));
         if (label && !label->isHidden()) lit.append(QCoreApplication::translate("Display", indicator.word));
     }
-    return lit.join(QStringLiteral(", "));
+    return lit;
 }
+
+QString displayIndicators(const QWidget* display) { return litIndicators(display).join(QStringLiteral(", ")); }
+
+// A plain read-only text for a widget's interface: no caret, no editing, and
+// either nothing or all of it selected.
+class ReadOnlyText : public QAccessibleTextInterface {
+public:
+    virtual QString plainText() const = 0;
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return plainText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(plainText().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = m_allSelected ? characterCount() : 0;
+    }
+    int selectionCount() const override { return m_allSelected && characterCount() > 0 ? 1 : 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+protected:
+    explicit ReadOnlyText(bool allSelected) : m_allSelected(allSelected) {}
+
+private:
+    bool m_allSelected;
+};
 
 // The display as a read-only text: name "Display", text the spoken number,
 // description the lit indicators. Its indicator and exponent labels are folded
 // into it rather than listed as letters.
-class DisplayAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class DisplayAccessible : public QAccessibleWidget, public ReadOnlyText {
 public:
-    explicit DisplayAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    explicit DisplayAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText), ReadOnlyText(false)
+    {
+    }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -216,7 +261,7 @@ public:
         switch (t) {
         case QAccessible::Name: return QCoreApplication::translate("Display", "Display");
         case QAccessible::Description: return displayIndicators(widget());
-        case QAccessible::Value: return spoken();
+        case QAccessible::Value: return plainText();
         default: return QAccessibleWidget::text(t);
         }
     }
@@ -232,39 +277,69 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
-    // QAccessibleTextInterface: a plain, unselectable text.
-    QString text(int startOffset, int endOffset) const override
+    QString plainText() const override { return SpokenNumber(displayNumberText(widget())); }
+    using QAccessibleWidget::text;
+};
+
+// The "=" key, which holds the keyboard focus. Screen readers speak text
+// changes of the focused object only (Orca ignores the display, a label), so
+// the key also carries a text: the latest news of the display, inserted and
+// selected as a calculator selects a new result, which is what makes it heard.
+class FocusKeyAccessible : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit FocusKeyAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button), ReadOnlyText(true) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
     {
-        return spoken().mid(startOffset, endOffset - startOffset);
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
-    int characterCount() const override { return static_cast<int>(spoken().size()); }
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return rect(); }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* startOffset, int* endOffset) const override
+
+    QAccessible::State state() const override
     {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown();
+        s.readOnly = true;
+        return s;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    QString plainText() const override { return m_news; }
+    using QAccessibleWidget::text;
+
+    // Replaces the news. Only the insertion is reported: a reader told that
+    // the selected old news was deleted says "selection deleted" first.
+    void announce(const QString& news, const std::function<void(QAccessibleEvent&)>& send)
+    {
+        m_news = news;
+        QAccessibleTextInsertEvent event(widget(), 0, news);
+        send(event);
     }
 
 private:
-    QString spoken() const { return SpokenNumber(displayNumberText(widget())); }
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QString m_news;
 };
 
-QAccessibleInterface* displayFactory(const QString& className, QObject* object)
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
-    if (className == u"trellum::shell::LcdPanel" && object && object->isWidgetType())
-        return new DisplayAccessible(static_cast<QWidget*>(object));
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == u"trellum::shell::LcdPanel") return new DisplayAccessible(widget);
+    if (className == u"trellum::shell::EqualKey") return new FocusKeyAccessible(widget);
     return nullptr;
 }
+
 
 }  // namespace
 
@@ -335,16 +410,31 @@ QString SpokenNumber(const QString& numberText)
     return QCoreApplication::translate("Display", "%1 times ten to the power %2").arg(mantissa, exponent);
 }
 
+QStringList IndicatorChanges(const QStringList& before, const QStringList& after, bool withResult)
+{
+    QStringList said;
+    for (const QString& word : after)
+        if (!before.contains(word)) said.append(word);
+    if (!said.isEmpty() || withResult) return said;
+    for (const QString& word : before)
+        if (!after.contains(word)) said.append(QCoreApplication::translate("Display", "%1 off").arg(word));
+    return said;
+}
+
 void InstallAccessibility()
 {
     // Qt keeps one list of factories per process; adding ours twice would only
     // make it asked twice.
     static const bool installed = [] {
-        QAccessible::installFactory(displayFactory);
+        QAccessible::installFactory(accessibleFactory);
         return true;
     }();
     (void)installed;
 }
+
+DisplaySpeech::DisplaySpeech(QWidget* display, QWidget* focusKey) : m_display(display), m_focusKey(focusKey) {}
+
+bool DisplaySpeech::listening() const { return IsListening ? IsListening() : QAccessible::isActive(); }
 
 void DisplaySpeech::send(QAccessibleEvent& event)
 {
@@ -356,20 +446,30 @@ void DisplaySpeech::send(QAccessibleEvent& event)
 
 void DisplaySpeech::refresh(bool finishedValue)
 {
-    if (IsListening ? !IsListening() : !QAccessible::isActive()) return;
-    const QString indicators = displayIndicators(m_display);
-    if (indicators != m_lastIndicators) {
-        m_lastIndicators = indicators;
-        QAccessibleEvent event(m_display, QAccessible::DescriptionChanged);
-        send(event);
-    }
-    // Compared with what the previous key left on the display, so a result
-    // equal to the number just typed is not read out again.
+    // Compared with what the previous key left, so a result equal to the
+    // number just typed is not read out again, and typing says nothing.
     const QString text = SpokenNumber(displayNumberText(m_display));
     const QString before = std::exchange(m_lastText, text);
-    if (!finishedValue || text == before) return;
-    QAccessibleTextUpdateEvent event(m_display, 0, before, text);
-    send(event);
+    const QStringList lit = litIndicators(m_display);
+    const QStringList litBefore = std::exchange(m_lastLit, lit);
+    // The first picture of the display is what the window shows, not news.
+    if (!std::exchange(m_primed, true) || !listening()) return;
+
+    const bool newResult = finishedValue && text != before;
+    QStringList announcement;
+    if (newResult) {
+        QAccessibleTextUpdateEvent event(m_display, 0, before, text);
+        send(event);
+        announcement.append(text);
+    }
+    if (lit != litBefore) {
+        QAccessibleEvent event(m_display, QAccessible::DescriptionChanged);
+        send(event);
+        announcement += IndicatorChanges(litBefore, lit, newResult);
+    }
+    if (announcement.isEmpty()) return;
+    if (auto* key = dynamic_cast<FocusKeyAccessible*>(QAccessible::queryAccessibleInterface(m_focusKey)))
+        key->announce(announcement.join(QStringLiteral(", ")), [this](QAccessibleEvent& e) { send(e); });
 }
 
 }  // namespace trellum::shell

@@ -7,7 +7,8 @@
 //
 //   MainWindow::buildKeypad -> DescribeKey (the key table's name and keyboard key,
 //                              plus SHIFT/hyp variants by control and Index)
-//   MainWindow::render      -> DisplaySpeech::refresh -> accessibility events
+//   MainWindow::render      -> DisplaySpeech::refresh -> the display's events, and an
+//                              announcement through the focused "=" key
 //   AT-SPI client           -> DisplayAccessible (the display's interface)
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 class QAccessibleEvent;
 class QWidget;
@@ -48,14 +50,22 @@ QString SpokenNumber(const QString& numberText);
 // Registers the display's accessibility interface with Qt; cheap and idempotent.
 void InstallAccessibility();
 
+// What a key's effect on the indicators is worth saying, as words: the
+// indicators it lit ("shift", "radians"); with nothing lit and no new result,
+// those it put out ("shift off"). The indicators a function key clears along
+// with its result go unsaid.
+QStringList IndicatorChanges(const QStringList& before, const QStringList& after, bool withResult);
+
 // Sends the display's accessibility events: a text change when a new finished
 // value is shown (a result after "=" or a function key, a recalled value, a
 // cleared display), not while digits are typed and not on repaints; a
-// description change when an indicator goes on or off. Does nothing while no
+// description change when an indicator goes on or off. Screen readers speak
+// only what changes on the focused object, so the same news is announced
+// through the key holding the focus ("=") as well. Does nothing while no
 // assistive technology listens.
 class DisplaySpeech {
 public:
-    explicit DisplaySpeech(QWidget* display) : m_display(display) {}
+    DisplaySpeech(QWidget* display, QWidget* focusKey);
     void refresh(bool finishedValue);
 
     // Whether an assistive technology listens, and where the events go: Qt's
@@ -65,11 +75,14 @@ public:
     std::function<void(QAccessibleEvent&)> Send;
 
 private:
+    bool listening() const;
     void send(QAccessibleEvent& event);
 
     QWidget* m_display;
-    QString m_lastText;         // the display as the previous refresh left it
-    QString m_lastIndicators;
+    QWidget* m_focusKey;
+    QString m_lastText;          // the display as the previous refresh left it
+    QStringList m_lastLit;
+    bool m_primed = false;
 };
 
 }  // namespace trellum::shell

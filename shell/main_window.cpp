@@ -286,6 +286,7 @@ MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
     client->setStyleSheet(QString::fromLatin1(kStyle));
     buildDisplay(client);
     buildKeypad(client);
+    m_speech = std::make_unique<DisplaySpeech>(m_lcd, m_equal);
     setCentralWidget(client);
     buildMenus();
 
@@ -322,7 +323,6 @@ void MainWindow::buildDisplay(QWidget* client)
 
     m_lcd = new LcdPanel(m_display);
     m_lcd->setGeometry(m_twips.rect(240, 240, 2655, 495));
-    m_speech = std::make_unique<DisplaySpeech>(m_lcd);
     connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.FocusEqual(); });
     connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.sspaLCD_DblClick(); }); });
 

@@ -106,6 +106,10 @@
         <source>%1 times ten to the power %2</source>
         <translation>%1 mal zehn hoch %2</translation>
     </message>
+    <message>
+        <source>%1 off</source>
+        <translation>%1 aus</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -1,6 +1,7 @@
 // What a screen reader finds in the real window (offscreen): spoken key names,
 // descriptions whose keyboard key really presses the key, the display as a text
-// in words, and its events: one per new result, none while digits are typed.
+// in words, and what is said: each new result and indicator, nothing while
+// digits are typed.
 
 #include <algorithm>
 #include <cctype>
@@ -25,11 +26,6 @@ using trellum::shell::MainWindow;
 
 namespace {
 
-struct Heard {
-    QAccessible::Event type;
-    QString text;   // inserted text of a text update
-};
-
 
 // The window's state as the keys leave it: display, exponent and indicators,
 // the titles of the modal windows that opened, and whether the window closed.
@@ -53,7 +49,9 @@ private slots:
     void describedKeyboardKeyPressesTheKey_data();
     void describedKeyboardKeyPressesTheKey();
     void displayIsATextInWords();
-    void displayEventsOnlyForNewResults();
+    void whatIsSaid_data();
+    void whatIsSaid();
+    void focusKeyStaysAPressableButton();
     void dialogListsAreNamed();
 };
 
@@ -190,44 +188,81 @@ void AccessibilityTest::displayIsATextInWords()
     QCOMPARE(display->childCount(), 0);
 }
 
-void AccessibilityTest::displayEventsOnlyForNewResults()
+void AccessibilityTest::whatIsSaid_data()
 {
-    std::vector<Heard> heard;
-    {
-        SettingsStore settings;
-        MainWindow window(settings);
-        window.displaySpeech().IsListening = [] { return true; };
-        window.displaySpeech().Send = [&heard, &window](QAccessibleEvent& event) {
-            QCOMPARE(event.object(), window.lcd());
-            QString text;
-            if (event.type() == QAccessible::TextUpdated)
-                text = static_cast<QAccessibleTextUpdateEvent&>(event).textInserted();
-            heard.push_back({event.type(), text});
-        };
-        window.calculator().Form_Load();
-        const auto press = [&window](const char* key) {
-            QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
-        };
-        const auto texts = [&heard] {
-            QStringList t;
-            for (const Heard& h : heard)
-                if (h.type == QAccessible::TextUpdated) t.append(h.text);
-            heard.clear();
-            return t;
-        };
-        texts();
-        for (const char* key : {"sscmdDigit_2", "sscmdDigit_5", "sscmdOperator_1", "sscmdDigit_3"}) press(key);
-        QCOMPARE(texts(), QStringList{});
-        press("sscmdEqual");
-        QCOMPARE(texts(), QStringList{"28"});
-        press("cmdPowers_0");
-        QCOMPARE(texts(), QStringList{"784"});
-        press("sscmdEqual");   // nothing new to say
-        QCOMPARE(texts(), QStringList{});
-        press("cmdShift");
-        QCOMPARE(heard.size(), std::size_t{1});
-        QCOMPARE(heard.front().type, QAccessible::DescriptionChanged);
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("displayTexts");   // text updates of the display
+    QTest::addColumn<QStringList>("announced");      // insertions into the "=" key
+    const auto row = [](const char* name, QStringList keys, QStringList texts, QStringList announced) {
+        QTest::newRow(name) << keys << texts << announced;
+    };
+    row("typing says nothing", {"sscmdDigit_2", "sscmdDigit_5", "sscmdOperator_1", "sscmdDigit_3"}, {}, {});
+    row("a result after =", {"sscmdDigit_2", "sscmdDigit_5", "sscmdOperator_1", "sscmdDigit_3", "sscmdEqual"},
+        {"28"}, {"28"});
+    row("a function key's result", {"sscmdDigit_9", "cmdPowers_1"}, {"3"}, {"3"});
+    row("= on a result: nothing new", {"sscmdDigit_9", "cmdPowers_1", "sscmdEqual"}, {"3"}, {"3"});
+    row("a typed number again by =", {"sscmdDigit_7", "sscmdEqual"}, {}, {});
+    row("an exponent in words", {"sscmdDigit_2", "sscmdExp", "sscmdDigit_9", "cmdPowers_0"},
+        {"4 times ten to the power 18"}, {"4 times ten to the power 18"});
+    row("shift on and off", {"cmdShift", "cmdShift"}, {}, {"shift", "shift off"});
+    row("shift spent by its function: the result alone", {"sscmdDigit_1", "cmdShift", "cmdLogs_0"}, {"10"},
+        {"shift", "10"});
+    row("angle modes", {"cmdMode", "cmdMode", "cmdMode"}, {}, {"radians", "grads", "degrees"});
+    row("hyp", {"cmdHyp"}, {}, {"hyperbolic"});
+}
+
+// What a screen reader hears: the display's own events for any client, and
+// the announcements through the focused "=" key, which Orca speaks.
+void AccessibilityTest::whatIsSaid()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, displayTexts);
+    QFETCH(QStringList, announced);
+    SettingsStore settings;
+    MainWindow window(settings);
+    QStringList texts;
+    QStringList said;
+    window.displaySpeech().IsListening = [] { return true; };
+    window.displaySpeech().Send = [&](QAccessibleEvent& event) {
+        if (event.object() == window.lcd() && event.type() == QAccessible::TextUpdated)
+            texts.append(static_cast<QAccessibleTextUpdateEvent&>(event).textInserted());
+        if (event.object() != window.equalKey()) return;
+        QCOMPARE(event.type(), QAccessible::TextInserted);
+        // The key's text is the news when the event is sent, all of it selected.
+        QAccessibleTextInterface* text = event.accessibleInterface()->textInterface();
+        const QString inserted = static_cast<QAccessibleTextInsertEvent&>(event).textInserted();
+        QCOMPARE(text->text(0, text->characterCount()), inserted);
+        int start = -1, end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, static_cast<int>(inserted.size())));
+        said.append(inserted);
+    };
+    window.calculator().Form_Load();
+    window.show();   // the first picture of the display is not news
+    for (const QString& key : keys) {
+        QPushButton* button = window.findChild<QPushButton*>(key);
+        QVERIFY2(button, qPrintable(key));
+        QTest::mouseClick(button, Qt::LeftButton);
     }
+    QCOMPARE(texts, displayTexts);
+    QCOMPARE(said, announced);
+}
+
+void AccessibilityTest::focusKeyStaysAPressableButton()
+{
+    SettingsStore settings;
+    MainWindow window(settings);
+    window.calculator().Form_Load();
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(window.equalKey());
+    QCOMPARE(key->role(), QAccessible::Button);
+    QCOMPARE(key->text(QAccessible::Name), QStringLiteral("equals"));
+    QCOMPARE(key->text(QAccessible::Description), QStringLiteral("Enter"));
+    QVERIFY(key->state().focusable);
+    QTest::mouseClick(window.findChild<QPushButton*>("sscmdDigit_4"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdPowers_0"), Qt::LeftButton);
+    QVERIFY(key->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(window.lcd()->text().trimmed(), QStringLiteral("16."));
 }
 
 // What a screen reader says for the list and its lines (their accessible names).

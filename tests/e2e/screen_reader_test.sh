@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# What Orca, the desktop's screen reader, says while the real program is used
+# from the keyboard: a new result after a function key or "=", the indicators a
+# key turns on or off, and nothing while digits are typed. Orca logs every
+# utterance to its debug file (as SPEECH OUTPUT), with or without a speech
+# server, so the test reads what a user would hear from that file.
+source "$E2E_DIR/atspi_lib.sh"
+
+[ -f /usr/bin/orca ] || fail "orca is not installed (scripts/install-deps.sh installs it)"
+start_desktop
+start_atspi
+
+# Orca first, as on a user's desktop: it learns of the window as it opens.
+SPOKEN="$E2E_TMP/orca.log"
+# No speech server: Orca's start of one may hang on its pipes, and the log is
+# all the test listens to.
+SPEECHD_CMD=/bin/false /usr/bin/python3 "$E2E_DIR/run_orca.py" "$SPOKEN" >"$E2E_TMP/orca.out" 2>&1 &
+CHILD_PIDS+=($!)
+wait_for 60 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$SPOKEN" ||
+    fail "Orca did not start: $(tail -5 "$E2E_TMP/orca.out")"
+start_accessible_app LC_ALL=C
+wait_for 30 grep -q "SPEECH OUTPUT: 'equals push button.'" "$SPOKEN" ||
+    fail "Orca did not read the focused key: $(grep "SPEECH OUTPUT" "$SPOKEN")"
+
+# What Orca has said since line $1 of its log, one utterance a line, without
+# its echo of the keys pressed (those end in a blank: '9 ', 'F3 ').
+said_since() {
+    tail -n +"$(( $1 + 1 ))" "$SPOKEN" | sed -n "s/^.* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" | grep -v ' $' || true
+}
+
+# Presses keys (xdotool names, or +NAME for a key pressed through its
+# accessible action) and checks what Orca says about them.
+expect_said() {
+    local expected="$1" start key
+    shift
+    start=$(wc -l <"$SPOKEN")
+    for key in "$@"; do
+        if [[ "$key" == +* ]]; then
+            /usr/bin/python3 "$PROBE" press "$OUT" "${key#+}" || fail "could not press ${key#+}"
+        else
+            xdotool key "$key"
+        fi
+        sleep 0.3
+    done
+    if [ -n "$expected" ]; then
+        wait_for 15 test "$(said_since "$start")" = "$expected" || true
+    fi
+    sleep 1   # time for anything more Orca might say
+    expect_eq "$(said_since "$start")" "$expected" "Orca after $*"
+}
+
+expect_said "" 9                        # typing is echoed by Orca, not announced
+expect_said "3" F3                      # square root
+expect_said "4" 1 6 F3
+expect_said "" 2 +plus 3
+expect_said "5" Return
+expect_said "shift" Shift_L
+expect_said "shift off" Shift_L
+expect_said "radians" m
+expect_said "2.25 times ten to the power -14" 1 "+decimal point" 5 Next 7 F1 F2   # 1.5E-7 squared
+echo "PASS"
