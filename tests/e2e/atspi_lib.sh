@@ -31,8 +31,10 @@ start_atspi() {
     # start may wait for a reply that never comes, so start it first.
     local address
     address=$(dbus-send --session --dest=org.a11y.Bus --print-reply=literal /org/a11y/bus org.a11y.Bus.GetAddress)
-    wait_for 20 dbus-send --bus="${address// /}" --dest=org.a11y.atspi.Registry --print-reply / \
-        org.freedesktop.DBus.Peer.Ping || fail "the accessibility registry did not start"
+    wait_for 30 dbus-send --bus="${address// /}" --dest=org.a11y.atspi.Registry --print-reply / \
+        org.freedesktop.DBus.Peer.Ping ||
+        fail "the accessibility registry did not start: $(dbus-send --bus="${address// /}" \
+            --dest=org.a11y.atspi.Registry --print-reply / org.freedesktop.DBus.Peer.Ping 2>&1)"
 }
 
 # Starts the program on X with accessibility on; the locale comes from the

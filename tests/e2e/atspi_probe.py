@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Reads the running calculator through the accessibility bus (AT-SPI), as a
 screen reader would, and checks what it finds. Run with Debian's /usr/bin/python3
-(python3-pyatspi). Usage: atspi_probe.py SCENARIO OUTPUT_FOLDER [KEY NAME]; exit status 0
+(python3-pyatspi). Usage: atspi_probe.py SCENARIO OUTPUT_FOLDER; exit status 0
 when every check of the scenario holds, 1 with the reasons on standard error."""
 
 import sys
@@ -204,19 +204,13 @@ def german_message(root, out):
     check(found, f"message box does not say {wanted!r}")
 
 
-def press_key(root, out):
-    """Presses the key named by the third argument, for tests that drive the
-    program otherwise (a screen reader keeps keys such as the keypad's plus)."""
-    press(root, sys.argv[3])
-
-
 def main():
     scenario, out = sys.argv[1], sys.argv[2]
     root = wait_until(lambda: find_app("trellum"), 20)
     if root is None:
         print("FAIL: trellum is not on the accessibility bus", file=sys.stderr)
         return 1
-    {"english": english, "german": german, "german-message": german_message, "press": press_key}[scenario](root, out)
+    {"english": english, "german": german, "german-message": german_message}[scenario](root, out)
     for failure in FAILURES:
         print(f"FAIL: {failure}", file=sys.stderr)
     return 1 if FAILURES else 0

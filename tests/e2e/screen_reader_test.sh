@@ -28,18 +28,13 @@ said_since() {
     tail -n +"$(( $1 + 1 ))" "$SPOKEN" | sed -n "s/^.* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" | grep -v ' $' || true
 }
 
-# Presses keys (xdotool names, or +NAME for a key pressed through its
-# accessible action) and checks what Orca says about them.
+# Presses keys (xdotool names) and checks what Orca says about them.
 expect_said() {
-    local expected="$1" start key
+    local expected="$1" start
     shift
     start=$(wc -l <"$SPOKEN")
     for key in "$@"; do
-        if [[ "$key" == +* ]]; then
-            /usr/bin/python3 "$PROBE" press "$OUT" "${key#+}" || fail "could not press ${key#+}"
-        else
-            xdotool key "$key"
-        fi
+        xdotool key "$key"
         sleep 0.3
     done
     if [ -n "$expected" ]; then
@@ -52,10 +47,13 @@ expect_said() {
 expect_said "" 9                        # typing is echoed by Orca, not announced
 expect_said "3" F3                      # square root
 expect_said "4" 1 6 F3
-expect_said "" 2 +plus 3
+# Orca's default layout keeps the keypad for its own commands; Orca+BackSpace
+# passes the next key through, as a user does for the keypad's operators.
+expect_said "Bypass mode enabled." 2 Insert+BackSpace
+expect_said "" KP_Add 3
 expect_said "5" Return
 expect_said "shift" Shift_L
 expect_said "shift off" Shift_L
 expect_said "radians" m
-expect_said "2.25 times ten to the power -14" 1 "+decimal point" 5 Next 7 F1 F2   # 1.5E-7 squared
+expect_said "4 times ten to the power 18" 2 Next 9 F2   # 2E9 squared
 echo "PASS"
