@@ -20,10 +20,11 @@ namespace trellum::shell {
 
 namespace {
 
-// The names of the key table (app/key_table.cpp), listed for lupdate: the
-// library cannot use Qt's macros. The accessibility widget test fails on a
-// name of the table that is missing here.
-const char* const kKeyNames[] = {
+// The spoken texts of the key table (app/key_table.cpp): names, notes and
+// what SHIFT and hyp make of the keys, listed for lupdate because the library
+// cannot use Qt's macros. The accessibility widget test fails on a text of the
+// table that is missing here.
+const char* const kKeyTexts[] = {
     QT_TRANSLATE_NOOP("Keys", "shift"), QT_TRANSLATE_NOOP("Keys", "delete"),
     QT_TRANSLATE_NOOP("Keys", "angle mode"), QT_TRANSLATE_NOOP("Keys", "degrees minutes seconds"),
     QT_TRANSLATE_NOOP("Keys", "off"), QT_TRANSLATE_NOOP("Keys", "square"),
@@ -39,35 +40,20 @@ const char* const kKeyNames[] = {
     QT_TRANSLATE_NOOP("Keys", "multiply"), QT_TRANSLATE_NOOP("Keys", "divide"),
     QT_TRANSLATE_NOOP("Keys", "decimal point"), QT_TRANSLATE_NOOP("Keys", "exponent"),
     QT_TRANSLATE_NOOP("Keys", "equals"), QT_TRANSLATE_NOOP("Keys", "constants"),
-};
-
-// What SHIFT and hyp make of a key, and a note on keys whose effect is a mode,
-// by control name and Index; keys not listed keep their one function.
-struct KeyVariants {
-    const char* control;
-    int16_t index;
-    const char* withShift = nullptr;
-    const char* withHyp = nullptr;
-    const char* withBoth = nullptr;
-    const char* note = nullptr;
-};
-
-const KeyVariants kKeyVariants[] = {
-    {"cmdShift", -1, nullptr, nullptr, nullptr,
-     QT_TRANSLATE_NOOP("Keys", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off")},
-    {"cmdMode", -1, nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "switches between degrees, radians and grads")},
-    {"cmdLogs", 0, QT_TRANSLATE_NOOP("Keys", "ten to the power x")},
-    {"cmdLogs", 1, QT_TRANSLATE_NOOP("Keys", "e to the power x")},
-    {"cmdExtended", 1, QT_TRANSLATE_NOOP("Keys", "factorial")},
-    {"cmdHyp", -1, nullptr, nullptr, nullptr,
-     QT_TRANSLATE_NOOP("Keys", "turns the hyperbolic forms of sin, cos and tan on or off")},
-    {"cmdTrigFunc", 0, QT_TRANSLATE_NOOP("Keys", "arc sine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic sine"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic sine")},
-    {"cmdTrigFunc", 1, QT_TRANSLATE_NOOP("Keys", "arc cosine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic cosine"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic cosine")},
-    {"cmdTrigFunc", 2, QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent")},
-    {"sscmdExp", -1, nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "with nothing typed: pi")},
+    // Notes.
+    QT_TRANSLATE_NOOP("Keys", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off"),
+    QT_TRANSLATE_NOOP("Keys", "switches between degrees, radians and grads"),
+    QT_TRANSLATE_NOOP("Keys", "turns the hyperbolic forms of sin, cos and tan on or off"),
+    QT_TRANSLATE_NOOP("Keys", "with nothing typed: pi"),
+    // With SHIFT, with hyp, with both.
+    QT_TRANSLATE_NOOP("Keys", "ten to the power x"), QT_TRANSLATE_NOOP("Keys", "e to the power x"),
+    QT_TRANSLATE_NOOP("Keys", "factorial"),
+    QT_TRANSLATE_NOOP("Keys", "arc sine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic sine"),
+    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic sine"),
+    QT_TRANSLATE_NOOP("Keys", "arc cosine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic cosine"),
+    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic cosine"),
+    QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
+    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent"),
 };
 
 // A keyboard key of the key table (a virtual-key code) as a person names it,
@@ -137,29 +123,6 @@ std::optional<KeyboardKey> keyboardKeyOf(const KeyRow& row)
         if (key.virtualKey == code) return key;
     return std::nullopt;
 }
-
-const KeyVariants* findVariants(const char* control, int16_t index)
-{
-    for (const KeyVariants& row : kKeyVariants) {
-        if (std::strcmp(row.control, control) == 0 && row.index == index) return &row;
-    }
-    return nullptr;
-}
-
-// The legends printed above the keys, read as the second functions they name.
-struct LegendSpeech {
-    const char* control;
-    const char* name;
-};
-
-const LegendSpeech kLegendSpeech[] = {
-    {"Label1", QT_TRANSLATE_NOOP("Keys", "ten to the power x")},
-    {"Label2", QT_TRANSLATE_NOOP("Keys", "e to the power x")},
-    {"Label6", QT_TRANSLATE_NOOP("Keys", "factorial")},
-    {"Label3", QT_TRANSLATE_NOOP("Keys", "arc sine")},
-    {"Label4", QT_TRANSLATE_NOOP("Keys", "arc cosine")},
-    {"Label5", QT_TRANSLATE_NOOP("Keys", "arc tangent")},
-};
 
 QString trKeys(const char* text) { return QCoreApplication::translate("Keys", text); }
 
@@ -350,28 +313,21 @@ bool DescribeKey(QWidget* key, const char* control, int16_t index)
     key->setAccessibleName(trKeys(row->accessibleName));
     QStringList parts;
     if (const std::optional<KeyboardKey> keyboard = keyboardKeyOf(*row)) parts.append(trKeys(keyboard->name));
-    if (const KeyVariants* variants = findVariants(control, index)) {
-        if (variants->note) parts.append(trKeys(variants->note));
-        if (variants->withShift)
-            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(variants->withShift)));
-        if (variants->withHyp)
-            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(variants->withHyp)));
-        if (variants->withBoth)
-            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(variants->withBoth)));
-    }
+    if (row->note) parts.append(trKeys(row->note));
+    if (row->withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row->withShift)));
+    if (row->withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row->withHyp)));
+    if (row->withBoth)
+        parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(row->withBoth)));
     key->setAccessibleDescription(parts.join(QStringLiteral("; ")));
     return true;
 }
 
-bool DescribeLegend(QWidget* legend, const char* control)
+bool DescribeLegend(QWidget* legend, const char* control, int16_t index)
 {
-    for (const LegendSpeech& row : kLegendSpeech) {
-        if (std::strcmp(row.control, control) == 0) {
-            legend->setAccessibleName(trKeys(row.name));
-            return true;
-        }
-    }
-    return false;
+    const KeyRow* below = findKey(control, index);
+    if (!below || !below->withShift) return false;
+    legend->setAccessibleName(trKeys(below->withShift));
+    return true;
 }
 
 int KeyboardKeyOf(const char* control, int16_t index)
@@ -381,10 +337,10 @@ int KeyboardKeyOf(const char* control, int16_t index)
     return keyboard ? keyboard->qtKey : 0;
 }
 
-const std::vector<const char*>& ListedKeyNames()
+const std::vector<const char*>& ListedKeyTexts()
 {
-    static const std::vector<const char*> names(std::begin(kKeyNames), std::end(kKeyNames));
-    return names;
+    static const std::vector<const char*> texts(std::begin(kKeyTexts), std::end(kKeyTexts));
+    return texts;
 }
 
 QString SpokenNumber(const QString& numberText)

@@ -5,8 +5,8 @@
 // in words a speech synthesiser reads correctly ("1.5 times ten to the power -7"),
 // described by its lit indicators.
 //
-//   MainWindow::buildKeypad -> DescribeKey (the key table's name and keyboard key,
-//                              plus SHIFT/hyp variants by control and Index)
+//   MainWindow::buildKeypad -> DescribeKey (the key table's name, keyboard key,
+//                              note and SHIFT/hyp variants), DescribeLegend
 //   MainWindow::render      -> DisplaySpeech::refresh -> the display's events, and an
 //                              announcement through the focused "=" key
 //   AT-SPI client           -> DisplayAccessible (the display's interface)
@@ -24,18 +24,19 @@ class QWidget;
 namespace trellum::shell {
 
 // Names a keypad key as the key table (app/key_table.h) names it and describes
-// it by the keyboard key the table gives it and what SHIFT and hyp make of it.
-// Keys are found by control name and Index (-1 for a key that is not in a
-// control array). Returns false for a key the table does not know.
+// it by the keyboard key the table gives it, its note and what SHIFT and hyp
+// make of it. Keys are found by control name and Index (-1 for a key that is
+// not in a control array). Returns false for a key the table does not know.
 bool DescribeKey(QWidget* key, const char* control, int16_t index);
 
-// The key table's names as listed here for translation (lupdate cannot read
-// the library), for the test that checks the list is complete.
-const std::vector<const char*>& ListedKeyNames();
+// The key table's spoken texts as listed here for translation (lupdate cannot
+// read the library), for the test that checks the list is complete.
+const std::vector<const char*>& ListedKeyTexts();
 
 // Names a legend above a key ("10^x", "sin\u00AD\u00B9") by what SHIFT makes of
-// the key below it, the same words as that key's description.
-bool DescribeLegend(QWidget* legend, const char* control);
+// the key below it (control name and Index), the same words as that key's
+// description. Returns false for a key without a SHIFT variant.
+bool DescribeLegend(QWidget* legend, const char* control, int16_t index);
 
 // The keyboard key that presses a keypad key, as Qt names it for typing (for
 // the tests that check the descriptions against the keyboard map): a Qt::Key,

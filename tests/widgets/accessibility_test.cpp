@@ -46,6 +46,8 @@ private slots:
     void spokenNumber_data();
     void spokenNumber();
     void keysHaveSpokenNames();
+    void keyTextsAreListedForTranslation_data();
+    void keyTextsAreListedForTranslation();
     void describedKeyboardKeyPressesTheKey_data();
     void describedKeyboardKeyPressesTheKey();
     void displayIsATextInWords();
@@ -89,14 +91,6 @@ void AccessibilityTest::keysHaveSpokenNames()
         names.insert(key->accessibleName());
     }
     QCOMPARE(names.size(), static_cast<qsizetype>(window.keys().size()));
-    // Every name of the key table reaches lupdate (digits are their own names).
-    const std::vector<const char*>& listed = trellum::shell::ListedKeyNames();
-    for (const trellum::KeyRow& row : trellum::KeyTable()) {
-        const bool digit = std::strlen(row.accessibleName) == 1 && std::isdigit(static_cast<unsigned char>(row.accessibleName[0]));
-        const bool found = std::any_of(listed.begin(), listed.end(),
-                                       [&row](const char* name) { return std::strcmp(name, row.accessibleName) == 0; });
-        QVERIFY2(digit || found, row.accessibleName);
-    }
     // The captions a speech synthesiser read as nonsense.
     const std::pair<const char*, const char*> spoken[] = {
         {"cmdPowers_0", "square"},          {"cmdPowers_1", "square root"},
@@ -113,6 +107,34 @@ void AccessibilityTest::keysHaveSpokenNames()
     QCOMPARE(window.findChild<QPushButton*>("cmdTrigFunc_0")->accessibleDescription(),
              QStringLiteral("F7; with shift: arc sine; with hyp: hyperbolic sine; "
                             "with shift and hyp: inverse hyperbolic sine"));
+}
+
+void AccessibilityTest::keyTextsAreListedForTranslation_data()
+{
+    QTest::addColumn<int>("position");
+    const auto& table = trellum::KeyTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const trellum::KeyRow& row = table[i];
+        const QString name = row.index < 0 ? QString::fromLatin1(row.control)
+                                           : QStringLiteral("%1_%2").arg(QLatin1String(row.control)).arg(row.index);
+        QTest::newRow(qPrintable(name)) << static_cast<int>(i);
+    }
+}
+
+// Every spoken text of the key table (name, note, SHIFT and hyp variants)
+// reaches lupdate; digits are their own names.
+void AccessibilityTest::keyTextsAreListedForTranslation()
+{
+    QFETCH(int, position);
+    const trellum::KeyRow& row = trellum::KeyTable().at(static_cast<std::size_t>(position));
+    const std::vector<const char*>& listed = trellum::shell::ListedKeyTexts();
+    for (const char* text : {row.accessibleName, row.note, row.withShift, row.withHyp, row.withBoth}) {
+        if (!text) continue;
+        const bool digit = std::strlen(text) == 1 && std::isdigit(static_cast<unsigned char>(text[0]));
+        const bool found = std::any_of(listed.begin(), listed.end(),
+                                       [text](const char* entry) { return std::strcmp(entry, text) == 0; });
+        QVERIFY2(digit || found, text);
+    }
 }
 
 void AccessibilityTest::describedKeyboardKeyPressesTheKey_data()
