@@ -3,18 +3,20 @@
 #include <cstring>
 #include <iterator>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QWidget>
 
+#include "app/calculator.h"
 #include "app/key_table.h"
 #include "app/virtual_keys.h"
 #include "shell/main_window.h"
+#include "shell/qt_toolkit.h"
 
 namespace trellum::shell {
 
@@ -126,44 +128,31 @@ std::optional<KeyboardKey> keyboardKeyOf(const KeyRow& row)
 
 QString trKeys(const char* text) { return QCoreApplication::translate("Keys", text); }
 
-// The display panel's indicator labels, in the order they are read out.
-struct IndicatorSpeech {
-    const char* objectName;
-    const char* word;
-};
-
-const IndicatorSpeech kIndicators[] = {
-    {"lblShiftIndicator", QT_TRANSLATE_NOOP("Display", "shift")},
-    {"lblHypIndicator", QT_TRANSLATE_NOOP("Display", "hyperbolic")},
-    {"lblMemIndicator", QT_TRANSLATE_NOOP("Display", "memory")},
-    {"lblModeDisplay_0", QT_TRANSLATE_NOOP("Display", "degrees")},
-    {"lblModeDisplay_1", QT_TRANSLATE_NOOP("Display", "radians")},
-    {"lblModeDisplay_2", QT_TRANSLATE_NOOP("Display", "grads")},
-};
-
-// The number on the display, read from its widgets: the panel's text and the
-// exponent label while it is shown.
-QString displayNumberText(const QWidget* display)
+// The number on the display as the calculator shows it: the panel's text and
+// the exponent while it is shown.
+QString numberTextOf(const DisplayState& shown)
 {
-    const auto* lcd = qobject_cast<const LcdPanel*>(display);
-    QString text = lcd ? lcd->text().trimmed() : QString();
-    const auto* exponent = display->findChild<QLabel*>(QStringLiteral("lblExpDisplay"));
-    if (exponent && !exponent->isHidden()) text += u'E' + exponent->text();
+    QString text = ToQString(std::string(shown.LcdText)).trimmed();
+    if (shown.ExpVisible) text += u'E' + ToQString(std::string(shown.ExpText));
     return text;
 }
 
 // The lit indicators in reading order, as words.
-QStringList litIndicators(const QWidget* display)
+QStringList litIndicatorsOf(const DisplayState& shown)
 {
+    const std::pair<bool, const char*> indicators[] = {
+        {shown.ShiftIndicatorVisible, QT_TRANSLATE_NOOP("Display", "shift")},
+        {shown.HypIndicatorVisible, QT_TRANSLATE_NOOP("Display", "hyperbolic")},
+        {shown.MemIndicatorVisible, QT_TRANSLATE_NOOP("Display", "memory")},
+        {shown.ModeDisplayVisible[0], QT_TRANSLATE_NOOP("Display", "degrees")},
+        {shown.ModeDisplayVisible[1], QT_TRANSLATE_NOOP("Display", "radians")},
+        {shown.ModeDisplayVisible[2], QT_TRANSLATE_NOOP("Display", "grads")},
+    };
     QStringList lit;
-    for (const IndicatorSpeech& indicator : kIndicators) {
-        const auto* label = display->findChild<QLabel*>(QLatin1String(indicator.objectName));
-        if (label && !label->isHidden()) lit.append(QCoreApplication::translate("Display", indicator.word));
-    }
+    for (const auto& [on, word] : indicators)
+        if (on) lit.append(QCoreApplication::translate("Display", word));
     return lit;
 }
-
-QString displayIndicators(const QWidget* display) { return litIndicators(display).join(QStringLiteral(", ")); }
 
 // A plain read-only text for a widget's interface: no caret, no editing, and
 // either nothing or all of it selected.
@@ -205,8 +194,9 @@ private:
 };
 
 // The display as a read-only text: name "Display", text the spoken number,
-// description the lit indicators. Its indicator and exponent labels are folded
-// into it rather than listed as letters.
+// description the lit indicators, both as the window's DisplaySpeech last heard
+// them from the calculator. Its indicator and exponent labels are folded into
+// it rather than listed as letters.
 class DisplayAccessible : public QAccessibleWidget, public ReadOnlyText {
 public:
     explicit DisplayAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText), ReadOnlyText(false)
@@ -223,7 +213,8 @@ public:
     {
         switch (t) {
         case QAccessible::Name: return QCoreApplication::translate("Display", "Display");
-        case QAccessible::Description: return displayIndicators(widget());
+        case QAccessible::Description:
+            return speech() ? speech()->litIndicators().join(QStringLiteral(", ")) : QString();
         case QAccessible::Value: return plainText();
         default: return QAccessibleWidget::text(t);
         }
@@ -240,8 +231,16 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
-    QString plainText() const override { return SpokenNumber(displayNumberText(widget())); }
+    QString plainText() const override { return speech() ? speech()->spokenNumber() : QString(); }
     using QAccessibleWidget::text;
+
+private:
+    // None while the window is being built or torn down.
+    const DisplaySpeech* speech() const
+    {
+        const auto* window = qobject_cast<const MainWindow*>(widget()->window());
+        return window ? window->speech() : nullptr;
+    }
 };
 
 // The "=" key, which holds the keyboard focus. Screen readers speak text
@@ -400,18 +399,18 @@ void DisplaySpeech::send(QAccessibleEvent& event)
         QAccessible::updateAccessibility(&event);
 }
 
-void DisplaySpeech::refresh(bool finishedValue)
+void DisplaySpeech::refresh(const DisplayState& shown)
 {
     // Compared with what the previous key left, so a result equal to the
     // number just typed is not read out again, and typing says nothing.
-    const QString text = SpokenNumber(displayNumberText(m_display));
+    const QString text = SpokenNumber(numberTextOf(shown));
     const QString before = std::exchange(m_lastText, text);
-    const QStringList lit = litIndicators(m_display);
+    const QStringList lit = litIndicatorsOf(shown);
     const QStringList litBefore = std::exchange(m_lastLit, lit);
     // The first picture of the display is what the window shows, not news.
     if (!std::exchange(m_primed, true) || !listening()) return;
 
-    const bool newResult = finishedValue && text != before;
+    const bool newResult = shown.FinishedValue && text != before;
     QStringList announcement;
     if (newResult) {
         QAccessibleTextUpdateEvent event(m_display, 0, before, text);

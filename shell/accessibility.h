@@ -7,9 +7,11 @@
 //
 //   MainWindow::buildKeypad -> DescribeKey (the key table's name, keyboard key,
 //                              note and SHIFT/hyp variants), DescribeLegend
-//   MainWindow::render      -> DisplaySpeech::refresh -> the display's events, and an
-//                              announcement through the focused "=" key
-//   AT-SPI client           -> DisplayAccessible (the display's interface)
+//   MainWindow::render      -> DisplaySpeech::refresh(the calculator's DisplayState)
+//                              -> the display's events, and an announcement
+//                              through the focused "=" key
+//   AT-SPI client           -> DisplayAccessible (the display's interface), which
+//                              reads the state the DisplaySpeech last took
 
 #include <cstdint>
 #include <functional>
@@ -20,6 +22,10 @@
 
 class QAccessibleEvent;
 class QWidget;
+
+namespace trellum {
+struct DisplayState;
+}
 
 namespace trellum::shell {
 
@@ -67,7 +73,14 @@ QStringList IndicatorChanges(const QStringList& before, const QStringList& after
 class DisplaySpeech {
 public:
     DisplaySpeech(QWidget* display, QWidget* focusKey);
-    void refresh(bool finishedValue);
+    // Takes the state the window has just painted; the display's accessible
+    // interface reads it back from here rather than from the widgets.
+    void refresh(const DisplayState& shown);
+
+    // The display as the last refresh left it: the number in words, and the lit
+    // indicators in reading order.
+    const QString& spokenNumber() const { return m_lastText; }
+    const QStringList& litIndicators() const { return m_lastLit; }
 
     // Whether an assistive technology listens, and where the events go: Qt's
     // accessibility bridge when unset. The offscreen platform has no bridge, so

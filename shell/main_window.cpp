@@ -498,7 +498,7 @@ void MainWindow::render()
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);
     m_memIndicator->setVisible(shown.MemIndicatorVisible);
     for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
-    m_speech->refresh(shown.FinishedValue);
+    m_speech->refresh(shown);
 }
 
 void MainWindow::forward(const std::function<void()>& handler)

@@ -51,6 +51,8 @@ private slots:
     void describedKeyboardKeyPressesTheKey_data();
     void describedKeyboardKeyPressesTheKey();
     void displayIsATextInWords();
+    void displayReadsTheStateItWasGiven_data();
+    void displayReadsTheStateItWasGiven();
     void whatIsSaid_data();
     void whatIsSaid();
     void focusKeyStaysAPressableButton();
@@ -208,6 +210,52 @@ void AccessibilityTest::displayIsATextInWords()
     QCOMPARE(display->text(QAccessible::Description), QStringLiteral("shift, radians"));
     // The letters are folded into the description, not listed as children.
     QCOMPARE(display->childCount(), 0);
+}
+
+void AccessibilityTest::displayReadsTheStateItWasGiven_data()
+{
+    QTest::addColumn<QString>("lcdText");
+    QTest::addColumn<QString>("expText");
+    QTest::addColumn<bool>("expVisible");
+    QTest::addColumn<QString>("indicators");   // as the runner prints them
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("hidden exponent unread") << "12.  " << "88" << false << "D" << "12" << "degrees";
+    QTest::newRow("shown exponent") << "1.5  " << "-07" << true << "R" << "1.5 times ten to the power -7" << "radians";
+    QTest::newRow("bracket level") << "(- 3" << "" << false << "G" << "open brackets: 3" << "grads";
+    QTest::newRow("indicators in reading order") << "0.  " << "" << false << "S hyp M G" << "0"
+                                                 << "shift, hyperbolic, memory, grads";
+    QTest::newRow("nothing lit") << "-2.5  " << "" << false << "" << "-2.5" << "";
+}
+
+// The display's interface reads the state the window last rendered, whatever
+// its widgets show.
+void AccessibilityTest::displayReadsTheStateItWasGiven()
+{
+    QFETCH(QString, lcdText);
+    QFETCH(QString, expText);
+    QFETCH(bool, expVisible);
+    QFETCH(QString, indicators);
+    QFETCH(QString, spoken);
+    QFETCH(QString, description);
+    SettingsStore settings;
+    MainWindow window(settings);
+    const std::string lcd = lcdText.toStdString();
+    const std::string exponent = expText.toStdString();
+    const QStringList lit = indicators.split(u' ', Qt::SkipEmptyParts);
+    trellum::DisplayState state;
+    state.LcdText = lcd;
+    state.ExpText = exponent;
+    state.ExpVisible = expVisible;
+    state.ShiftIndicatorVisible = lit.contains(u"S");
+    state.HypIndicatorVisible = lit.contains(u"hyp");
+    state.MemIndicatorVisible = lit.contains(u"M");
+    state.ModeDisplayVisible = {lit.contains(u"D"), lit.contains(u"R"), lit.contains(u"G")};
+    window.displaySpeech().refresh(state);
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window.lcd());
+    QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()), spoken);
+    QCOMPARE(display->text(QAccessible::Value), spoken);
+    QCOMPARE(display->text(QAccessible::Description), description);
 }
 
 void AccessibilityTest::whatIsSaid_data()
