@@ -32,7 +32,7 @@
 
 #include "app/memory_bank.h"
 #include "app/toolkit.h"
-#include "app/product.h"
+#include "product.h"
 #include "engine/display_register.h"
 #include "engine/error_code.h"
 #include "engine/evaluator.h"

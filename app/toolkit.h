@@ -7,23 +7,19 @@
 #include <cstdint>
 #include <string>
 
+#include "storage/dialog_host.h"
+
 namespace trellum {
 
 class MemListDialog;
 class ConstDialog;
-class QueryDialog;
-
-enum class MsgIcon : int16_t { Exclamation = 48, Information = 64 };
 
 // Menu entries whose check mark or visibility carries window state.
 enum class Menu { Settings, Help, Float };
 
-class Toolkit {
+// MsgBox and ShowQueryDialog come from DialogHost, the part the dialog models use.
+class Toolkit : public DialogHost {
 public:
-    virtual ~Toolkit() = default;
-
-    // Modal message box with one OK button.
-    virtual void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) = 0;
     virtual void Beep() = 0;
     // Keyboard focus to the "=" key, whose key-down event carries the keyboard map.
     virtual void FocusEqual() = 0;
@@ -32,7 +28,6 @@ public:
     // or its window closed); the dialog object holds the outcome.
     virtual void ShowMemListDialog(MemListDialog& dialog) = 0;
     virtual void ShowConstDialog(ConstDialog& dialog) = 0;
-    virtual void ShowQueryDialog(QueryDialog& dialog) = 0;
     virtual void ShowAboutDialog() = 0;
 
     // Clipboard, plain text; empty when it holds no text.

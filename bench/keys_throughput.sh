@@ -9,11 +9,8 @@ KEYS=${1:-1000000}
 RUNS=${RUNS:-5}
 SEED=${SEED:-20240611}
 
-if [[ -z ${TRELLUM_KEYS:-} ]]; then
-    source bench/release_build.sh
-    release_build trellum-keys
-    TRELLUM_KEYS=build-bench/tools/trellum-keys
-fi
+source bench/release_build.sh
+release_keys_runner
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

@@ -8,3 +8,12 @@ release_build() {
         cmake --build build-bench >/dev/null
     fi
 }
+
+# The key-script runner the benchmarks drive: TRELLUM_KEYS when the caller
+# names one, else the Release build of it.
+release_keys_runner() {
+    if [[ -z ${TRELLUM_KEYS:-} ]]; then
+        release_build trellum-keys
+        TRELLUM_KEYS=build-bench/tools/trellum-keys
+    fi
+}

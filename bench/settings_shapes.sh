@@ -9,11 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${RUNS:-3}
 
-if [[ -z ${TRELLUM_KEYS:-} ]]; then
-    source bench/release_build.sh
-    release_build trellum-keys
-    TRELLUM_KEYS=build-bench/tools/trellum-keys
-fi
+source bench/release_build.sh
+release_keys_runner
 
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT

@@ -3,7 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
-#include "app/product.h"
+#include "product.h"
 
 namespace trellum::shell {
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include "app/product.h"
+#include "product.h"
 #include "shell/command_line.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"

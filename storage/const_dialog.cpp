@@ -7,10 +7,10 @@
 
 #include <map>
 
-#include "app/product.h"
-#include "app/toolkit.h"
 #include "engine/number_text.h"
+#include "product.h"
 #include "storage/constants_file.h"
+#include "storage/dialog_host.h"
 #include "storage/file_io.h"
 #include "storage/list_text.h"
 
@@ -58,16 +58,16 @@ void QueryDialog::cmdOk_Click()
 {
     // Blanks count as content here; they are trimmed only when the caller stores the texts.
     if (txtName.empty() || txtVal.empty()) {
-        m_toolkit.MsgBox(StringTable(110), MsgIcon::Information, kProductName);
+        m_host.MsgBox(StringTable(110), MsgIcon::Information, kProductName);
         return;
     }
     // IsNumeric forgives line breaks around a pasted number; a stored value may not hold one.
     if (!IsNumeric(txtVal) || hasLineBreak(txtVal)) {
-        m_toolkit.MsgBox(StringTable(111), MsgIcon::Information, kProductName);
+        m_host.MsgBox(StringTable(111), MsgIcon::Information, kProductName);
         return;
     }
     if (txtName.find('=') != std::string::npos || hasLineBreak(txtName)) {
-        m_toolkit.MsgBox(kBadName, MsgIcon::Information, kProductName);
+        m_host.MsgBox(kBadName, MsgIcon::Information, kProductName);
         return;
     }
     Accepted = true;
@@ -105,9 +105,9 @@ void ConstDialog::LoadConstants(const std::string& filePath)
     ConstValues = std::move(contents.values);
     ConstValues.emplace_back();
     if (contents.loadFailed) {
-        m_toolkit.MsgBox(StringTable(107), MsgIcon::Exclamation, kProductName);
+        m_host.MsgBox(StringTable(107), MsgIcon::Exclamation, kProductName);
     } else if (contents.faultyLines) {
-        m_toolkit.MsgBox(StringTable(108), MsgIcon::Information, kProductName);
+        m_host.MsgBox(StringTable(108), MsgIcon::Information, kProductName);
     }
 }
 
@@ -120,19 +120,19 @@ bool ConstDialog::SaveConstants(const std::string& filePath)
         // Someone else's edit is kept, not overwritten: beside the file, under a name we tell.
         keptAs = WriteFileBeside(filePath, ".changed", now.bytes);
         if (keptAs.empty()) {
-            m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
+            m_host.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
             return false;
         }
-        m_toolkit.MsgBox(changedMessage(keptAs), MsgIcon::Information, kProductName);
+        m_host.MsgBox(changedMessage(keptAs), MsgIcon::Information, kProductName);
     } else if (now.status == ReadStatus::Read && m_dropsLines) {
         // The user was warned of the faulty lines; their text still survives the save.
         if (WriteFileBeside(filePath, ".bak", now.bytes).empty()) {
-            m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
+            m_host.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
             return false;
         }
     }
     if (WriteFileAtomically(filePath, text) != WriteStatus::Written) {
-        m_toolkit.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
+        m_host.MsgBox(kSaveFailed, MsgIcon::Exclamation, kProductName);
         return false;
     }
     m_fileWasRead = true;
@@ -157,7 +157,7 @@ void ConstDialog::lstConst_Click(int32_t index)
 
 void ConstDialog::cmdEdit_Click()
 {
-    QueryDialog query(m_toolkit);
+    QueryDialog query(m_host);
     const bool adding = ListIndex < 0 || static_cast<std::size_t>(ListIndex) >= lstConst.size();
     if (adding) {
         query.Caption = kAddCaption;
@@ -169,7 +169,7 @@ void ConstDialog::cmdEdit_Click()
         query.txtVal = ConstValues[k];
         query.Mode = 2;
     }
-    m_toolkit.ShowQueryDialog(query);
+    m_host.ShowQueryDialog(query);
     if (!query.Accepted) return;
 
     std::string name(TrimBlanks(query.txtName));

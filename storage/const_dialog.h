@@ -9,14 +9,14 @@
 
 namespace trellum {
 
-class Toolkit;
+class DialogHost;
 
 // Texts of the program's string table, by number.
 const std::string& StringTable(int id);
 
 class QueryDialog {
 public:
-    explicit QueryDialog(Toolkit& toolkit) : m_toolkit(toolkit) {}
+    explicit QueryDialog(DialogHost& host) : m_host(host) {}
 
     std::string Caption;      // "Add a new constant" / "Modify a constant"
     int16_t Mode = 1;         // 1 add, 2 modify
@@ -31,12 +31,12 @@ public:
     void Form_Close();        // window closed: not accepted
 
 private:
-    Toolkit& m_toolkit;
+    DialogHost& m_host;
 };
 
 class ConstDialog {
 public:
-    explicit ConstDialog(Toolkit& toolkit) : m_toolkit(toolkit) {}
+    explicit ConstDialog(DialogHost& host) : m_host(host) {}
 
     // Rendered by the window.
     std::string Caption;
@@ -73,7 +73,7 @@ private:
     // False when an edited library could not be written (the dialog then stays open).
     bool saveIfChanged();
 
-    Toolkit& m_toolkit;
+    DialogHost& m_host;
     // The file as LoadConstants found it, to notice a change made behind the
     // dialog's back and the lines a save would drop.
     bool m_fileWasRead = false;

@@ -515,6 +515,7 @@ bool SettingsStore::Save()
 {
     if (m_path.empty()) return true;
     Document& doc = *m_doc;
+    if (m_saved && FileText() == doc.readBytes) return true;
     if (doc.state == SettingsFileState::LeftAlone) return false;
     if (doc.state == SettingsFileState::Damaged || doc.setAside) {
         const FileRead now = ReadRegularFile(m_path);
@@ -546,6 +547,7 @@ bool SettingsStore::Save()
     doc.state = SettingsFileState::Read;
     doc.setAside = false;
     doc.readBytes = std::move(text);
+    m_saved = true;
     return true;
 }
 

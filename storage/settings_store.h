@@ -65,7 +65,9 @@ public:
     void SetAsideBeforeSave();
 
     // Writes the whole store to the file in one atomic replacement, after
-    // setting a damaged file aside. False when nothing could be written.
+    // setting a damaged file aside. False when nothing could be written. A save
+    // with nothing changed since this store's last one writes nothing: a logout
+    // saves when asked to and again when the program ends.
     bool Save();
 
     SettingsFileState FileState() const;
@@ -81,6 +83,7 @@ private:
     std::string m_path;
     std::string m_setAside;
     std::unique_ptr<Document> m_doc;
+    bool m_saved = false;   // the file holds what FileText() gave at the last Save
 };
 
 // The settings file: $XDG_CONFIG_HOME/trellum/system.reg (~/.config/... when

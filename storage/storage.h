@@ -11,7 +11,7 @@
 //   mem_list_dialog.h         model of the memory dialog; list_text.h its line texts
 //
 // The calculator (app/) calls in here; the dialog models talk to the desktop
-// only through app/toolkit.h, and the windows in shell/ render their public
+// only through dialog_host.h (the application's Toolkit is one), and the windows in shell/ render their public
 // state. Numbers travel as texts (engine/number_text.h) so nothing is lost.
 
 #include "storage/const_dialog.h"

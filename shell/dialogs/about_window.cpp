@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/product.h"
+#include "product.h"
 
 namespace trellum::shell {
 

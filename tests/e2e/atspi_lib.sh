@@ -27,6 +27,12 @@ start_atspi() {
     CHILD_PIDS+=($!)
     wait_for 10 dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress ||
         fail "the accessibility bus did not start"
+    # The registry on that bus starts on first use; clients that race for its
+    # start may wait for a reply that never comes, so start it first.
+    local address
+    address=$(dbus-send --session --dest=org.a11y.Bus --print-reply=literal /org/a11y/bus org.a11y.Bus.GetAddress)
+    wait_for 20 dbus-send --bus="${address// /}" --dest=org.a11y.atspi.Registry --print-reply / \
+        org.freedesktop.DBus.Peer.Ping || fail "the accessibility registry did not start"
 }
 
 # Starts the program on X with accessibility on; the locale comes from the

@@ -91,7 +91,8 @@ for section in OPTIONS SIGNALS WAYLAND ENVIRONMENT FILES; do
     zcat /usr/share/man/man1/trellum.1.gz | grep -q "^\.SH $section" || fail "the manual page has no $section section"
 done
 version=$(env -i PATH=/usr/bin:/bin /usr/bin/trellum --version) || fail "trellum --version failed without a display"
-[ "$version" = "trellum 2.1" ] || fail "trellum --version printed '$version'"
+expected=$(dpkg-query -W -f='${Version}' trellum)
+[ "$version" = "trellum $expected" ] || fail "trellum --version printed '$version', the package is $expected"
 # dpkg-shlibdeps found the program's libraries, Qt among them.
 dpkg-query -W -f='${Depends}\n' trellum | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt Widgets"
 result=$(echo '2 + 3 * 4 =' | trellum-keys | tail -n 1 | cut -f 2)

@@ -298,5 +298,29 @@ TEST_F(SettingsStoreTest, OfTwoProgramsTheOneThatEndsLastWins)
     EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"}) << "a temporary file was left behind";
 }
 
+// A logout saves when the session asks and again when the program ends: the
+// second save writes only what changed in between. A hand edit made between
+// the two shows whether the file was written.
+TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
+{
+    struct Row {
+        const char* name;
+        int32_t topBeforeSecondSave;
+        bool written;
+    };
+    for (const Row& row : {Row{"same value set again", 1, false}, Row{"value changed", 2, true}}) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_file);
+        SettingsStore store(m_file);
+        store.CreateKey(kSettingsKey);
+        store.SetNumber(kSettingsKey, "Top", 1);
+        ASSERT_TRUE(store.Save());
+        writeAll(m_file, "edited by hand\n");
+        store.SetNumber(kSettingsKey, "Top", row.topBeforeSecondSave);
+        ASSERT_TRUE(store.Save());
+        EXPECT_EQ(readAll(m_file) == "edited by hand\n", !row.written);
+    }
+}
+
 }  // namespace
 }  // namespace trellum
