@@ -1,8 +1,10 @@
 #pragma once
 // The keypad's 40 keys, one row each: the control and its Index, the caption,
-// the place on the keypad, the keyboard keys that press it, the runner's token
-// and the name a screen reader says. The shell builds its keypad from it, the
-// keyboard map (sscmdEqual_KeyDown) and the key-script runner look keys up in it.
+// the place on the keypad, the keyboard keys that press it, the runner's token,
+// its handler, and what a screen reader says of it (its name, a note where the
+// name is not enough, what SHIFT and hyp make of it). The shell builds its
+// keypad and the keys' descriptions from it, the keyboard map
+// (sscmdEqual_KeyDown) and the key-script runner look keys up in it.
 
 #include <array>
 #include <cstdint>
@@ -25,8 +27,15 @@ struct KeyRow {
     std::array<int16_t, 2> virtualKeys;  // Windows virtual-key codes; 0 for none
     const char* token;                   // runner token, empty for none; MIN, MR and CO
                                          // are followed by ":" and the dialog's answer
-    const char* accessibleName;          // English source text
     void (*handler)(Calculator&, int16_t);
+
+    // Spoken texts: English source texts, which the shell translates. A key
+    // without a second function has no variants.
+    const char* accessibleName;          // "square root", not the caption's sign
+    const char* note = nullptr;          // what the name leaves unsaid: modes, EXP's pi
+    const char* withShift = nullptr;     // the key after SHIFT
+    const char* withHyp = nullptr;       // the key after hyp
+    const char* withBoth = nullptr;      // the key after SHIFT and hyp
 
     // The key's click: its handler with its Index (0 for a single control).
     void Press(Calculator& calc) const { handler(calc, index < 0 ? int16_t{0} : index); }

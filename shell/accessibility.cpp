@@ -3,27 +3,30 @@
 #include <cstring>
 #include <iterator>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QWidget>
 
+#include "app/calculator.h"
 #include "app/key_table.h"
 #include "app/virtual_keys.h"
 #include "shell/main_window.h"
+#include "shell/qt_toolkit.h"
 
 namespace trellum::shell {
 
 namespace {
 
-// The names of the key table (app/key_table.cpp), listed for lupdate: the
-// library cannot use Qt's macros. The accessibility widget test fails on a
-// name of the table that is missing here.
-const char* const kKeyNames[] = {
+// The spoken texts of the key table (app/key_table.cpp): names, notes and
+// what SHIFT and hyp make of the keys, listed for lupdate because the library
+// cannot use Qt's macros. The accessibility widget test fails on a text of the
+// table that is missing here.
+const char* const kKeyTexts[] = {
     QT_TRANSLATE_NOOP("Keys", "shift"), QT_TRANSLATE_NOOP("Keys", "delete"),
     QT_TRANSLATE_NOOP("Keys", "angle mode"), QT_TRANSLATE_NOOP("Keys", "degrees minutes seconds"),
     QT_TRANSLATE_NOOP("Keys", "off"), QT_TRANSLATE_NOOP("Keys", "square"),
@@ -39,35 +42,20 @@ const char* const kKeyNames[] = {
     QT_TRANSLATE_NOOP("Keys", "multiply"), QT_TRANSLATE_NOOP("Keys", "divide"),
     QT_TRANSLATE_NOOP("Keys", "decimal point"), QT_TRANSLATE_NOOP("Keys", "exponent"),
     QT_TRANSLATE_NOOP("Keys", "equals"), QT_TRANSLATE_NOOP("Keys", "constants"),
-};
-
-// What SHIFT and hyp make of a key, and a note on keys whose effect is a mode,
-// by control name and Index; keys not listed keep their one function.
-struct KeyVariants {
-    const char* control;
-    int16_t index;
-    const char* withShift = nullptr;
-    const char* withHyp = nullptr;
-    const char* withBoth = nullptr;
-    const char* note = nullptr;
-};
-
-const KeyVariants kKeyVariants[] = {
-    {"cmdShift", -1, nullptr, nullptr, nullptr,
-     QT_TRANSLATE_NOOP("Keys", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off")},
-    {"cmdMode", -1, nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "switches between degrees, radians and grads")},
-    {"cmdLogs", 0, QT_TRANSLATE_NOOP("Keys", "ten to the power x")},
-    {"cmdLogs", 1, QT_TRANSLATE_NOOP("Keys", "e to the power x")},
-    {"cmdExtended", 1, QT_TRANSLATE_NOOP("Keys", "factorial")},
-    {"cmdHyp", -1, nullptr, nullptr, nullptr,
-     QT_TRANSLATE_NOOP("Keys", "turns the hyperbolic forms of sin, cos and tan on or off")},
-    {"cmdTrigFunc", 0, QT_TRANSLATE_NOOP("Keys", "arc sine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic sine"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic sine")},
-    {"cmdTrigFunc", 1, QT_TRANSLATE_NOOP("Keys", "arc cosine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic cosine"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic cosine")},
-    {"cmdTrigFunc", 2, QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
-     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent")},
-    {"sscmdExp", -1, nullptr, nullptr, nullptr, QT_TRANSLATE_NOOP("Keys", "with nothing typed: pi")},
+    // Notes.
+    QT_TRANSLATE_NOOP("Keys", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off"),
+    QT_TRANSLATE_NOOP("Keys", "switches between degrees, radians and grads"),
+    QT_TRANSLATE_NOOP("Keys", "turns the hyperbolic forms of sin, cos and tan on or off"),
+    QT_TRANSLATE_NOOP("Keys", "with nothing typed: pi"),
+    // With SHIFT, with hyp, with both.
+    QT_TRANSLATE_NOOP("Keys", "ten to the power x"), QT_TRANSLATE_NOOP("Keys", "e to the power x"),
+    QT_TRANSLATE_NOOP("Keys", "factorial"),
+    QT_TRANSLATE_NOOP("Keys", "arc sine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic sine"),
+    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic sine"),
+    QT_TRANSLATE_NOOP("Keys", "arc cosine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic cosine"),
+    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic cosine"),
+    QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
+    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent"),
 };
 
 // A keyboard key of the key table (a virtual-key code) as a person names it,
@@ -138,69 +126,33 @@ std::optional<KeyboardKey> keyboardKeyOf(const KeyRow& row)
     return std::nullopt;
 }
 
-const KeyVariants* findVariants(const char* control, int16_t index)
-{
-    for (const KeyVariants& row : kKeyVariants) {
-        if (std::strcmp(row.control, control) == 0 && row.index == index) return &row;
-    }
-    return nullptr;
-}
-
-// The legends printed above the keys, read as the second functions they name.
-struct LegendSpeech {
-    const char* control;
-    const char* name;
-};
-
-const LegendSpeech kLegendSpeech[] = {
-    {"Label1", QT_TRANSLATE_NOOP("Keys", "ten to the power x")},
-    {"Label2", QT_TRANSLATE_NOOP("Keys", "e to the power x")},
-    {"Label6", QT_TRANSLATE_NOOP("Keys", "factorial")},
-    {"Label3", QT_TRANSLATE_NOOP("Keys", "arc sine")},
-    {"Label4", QT_TRANSLATE_NOOP("Keys", "arc cosine")},
-    {"Label5", QT_TRANSLATE_NOOP("Keys", "arc tangent")},
-};
-
 QString trKeys(const char* text) { return QCoreApplication::translate("Keys", text); }
 
-// The display panel's indicator labels, in the order they are read out.
-struct IndicatorSpeech {
-    const char* objectName;
-    const char* word;
-};
-
-const IndicatorSpeech kIndicators[] = {
-    {"lblShiftIndicator", QT_TRANSLATE_NOOP("Display", "shift")},
-    {"lblHypIndicator", QT_TRANSLATE_NOOP("Display", "hyperbolic")},
-    {"lblMemIndicator", QT_TRANSLATE_NOOP("Display", "memory")},
-    {"lblModeDisplay_0", QT_TRANSLATE_NOOP("Display", "degrees")},
-    {"lblModeDisplay_1", QT_TRANSLATE_NOOP("Display", "radians")},
-    {"lblModeDisplay_2", QT_TRANSLATE_NOOP("Display", "grads")},
-};
-
-// The number on the display, read from its widgets: the panel's text and the
-// exponent label while it is shown.
-QString displayNumberText(const QWidget* display)
+// The number on the display as the calculator shows it: the panel's text and
+// the exponent while it is shown.
+QString numberTextOf(const DisplayState& shown)
 {
-    const auto* lcd = qobject_cast<const LcdPanel*>(display);
-    QString text = lcd ? lcd->text().trimmed() : QString();
-    const auto* exponent = display->findChild<QLabel*>(QStringLiteral("lblExpDisplay"));
-    if (exponent && !exponent->isHidden()) text += u'E' + exponent->text();
+    QString text = ToQString(std::string(shown.LcdText)).trimmed();
+    if (shown.ExpVisible) text += u'E' + ToQString(std::string(shown.ExpText));
     return text;
 }
 
 // The lit indicators in reading order, as words.
-QStringList litIndicators(const QWidget* display)
+QStringList litIndicatorsOf(const DisplayState& shown)
 {
+    const std::pair<bool, const char*> indicators[] = {
+        {shown.ShiftIndicatorVisible, QT_TRANSLATE_NOOP("Display", "shift")},
+        {shown.HypIndicatorVisible, QT_TRANSLATE_NOOP("Display", "hyperbolic")},
+        {shown.MemIndicatorVisible, QT_TRANSLATE_NOOP("Display", "memory")},
+        {shown.ModeDisplayVisible[0], QT_TRANSLATE_NOOP("Display", "degrees")},
+        {shown.ModeDisplayVisible[1], QT_TRANSLATE_NOOP("Display", "radians")},
+        {shown.ModeDisplayVisible[2], QT_TRANSLATE_NOOP("Display", "grads")},
+    };
     QStringList lit;
-    for (const IndicatorSpeech& indicator : kIndicators) {
-        const auto* label = display->findChild<QLabel*>(QLatin1String(indicator.objectName));
-        if (label && !label->isHidden()) lit.append(QCoreApplication::translate("Display", indicator.word));
-    }
+    for (const auto& [on, word] : indicators)
+        if (on) lit.append(QCoreApplication::translate("Display", word));
     return lit;
 }
-
-QString displayIndicators(const QWidget* display) { return litIndicators(display).join(QStringLiteral(", ")); }
 
 // A plain read-only text for a widget's interface: no caret, no editing, and
 // either nothing or all of it selected.
@@ -242,8 +194,9 @@ private:
 };
 
 // The display as a read-only text: name "Display", text the spoken number,
-// description the lit indicators. Its indicator and exponent labels are folded
-// into it rather than listed as letters.
+// description the lit indicators, both as the window's DisplaySpeech last heard
+// them from the calculator. Its indicator and exponent labels are folded into
+// it rather than listed as letters.
 class DisplayAccessible : public QAccessibleWidget, public ReadOnlyText {
 public:
     explicit DisplayAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText), ReadOnlyText(false)
@@ -260,7 +213,8 @@ public:
     {
         switch (t) {
         case QAccessible::Name: return QCoreApplication::translate("Display", "Display");
-        case QAccessible::Description: return displayIndicators(widget());
+        case QAccessible::Description:
+            return speech() ? speech()->litIndicators().join(QStringLiteral(", ")) : QString();
         case QAccessible::Value: return plainText();
         default: return QAccessibleWidget::text(t);
         }
@@ -277,8 +231,16 @@ public:
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
-    QString plainText() const override { return SpokenNumber(displayNumberText(widget())); }
+    QString plainText() const override { return speech() ? speech()->spokenNumber() : QString(); }
     using QAccessibleWidget::text;
+
+private:
+    // None while the window is being built or torn down.
+    const DisplaySpeech* speech() const
+    {
+        const auto* window = qobject_cast<const MainWindow*>(widget()->window());
+        return window ? window->speech() : nullptr;
+    }
 };
 
 // The "=" key, which holds the keyboard focus. Screen readers speak text
@@ -350,28 +312,21 @@ bool DescribeKey(QWidget* key, const char* control, int16_t index)
     key->setAccessibleName(trKeys(row->accessibleName));
     QStringList parts;
     if (const std::optional<KeyboardKey> keyboard = keyboardKeyOf(*row)) parts.append(trKeys(keyboard->name));
-    if (const KeyVariants* variants = findVariants(control, index)) {
-        if (variants->note) parts.append(trKeys(variants->note));
-        if (variants->withShift)
-            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(variants->withShift)));
-        if (variants->withHyp)
-            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(variants->withHyp)));
-        if (variants->withBoth)
-            parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(variants->withBoth)));
-    }
+    if (row->note) parts.append(trKeys(row->note));
+    if (row->withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row->withShift)));
+    if (row->withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row->withHyp)));
+    if (row->withBoth)
+        parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(row->withBoth)));
     key->setAccessibleDescription(parts.join(QStringLiteral("; ")));
     return true;
 }
 
-bool DescribeLegend(QWidget* legend, const char* control)
+bool DescribeLegend(QWidget* legend, const char* control, int16_t index)
 {
-    for (const LegendSpeech& row : kLegendSpeech) {
-        if (std::strcmp(row.control, control) == 0) {
-            legend->setAccessibleName(trKeys(row.name));
-            return true;
-        }
-    }
-    return false;
+    const KeyRow* below = findKey(control, index);
+    if (!below || !below->withShift) return false;
+    legend->setAccessibleName(trKeys(below->withShift));
+    return true;
 }
 
 int KeyboardKeyOf(const char* control, int16_t index)
@@ -381,10 +336,10 @@ int KeyboardKeyOf(const char* control, int16_t index)
     return keyboard ? keyboard->qtKey : 0;
 }
 
-const std::vector<const char*>& ListedKeyNames()
+const std::vector<const char*>& ListedKeyTexts()
 {
-    static const std::vector<const char*> names(std::begin(kKeyNames), std::end(kKeyNames));
-    return names;
+    static const std::vector<const char*> texts(std::begin(kKeyTexts), std::end(kKeyTexts));
+    return texts;
 }
 
 QString SpokenNumber(const QString& numberText)
@@ -444,18 +399,18 @@ void DisplaySpeech::send(QAccessibleEvent& event)
         QAccessible::updateAccessibility(&event);
 }
 
-void DisplaySpeech::refresh(bool finishedValue)
+void DisplaySpeech::refresh(const DisplayState& shown)
 {
     // Compared with what the previous key left, so a result equal to the
     // number just typed is not read out again, and typing says nothing.
-    const QString text = SpokenNumber(displayNumberText(m_display));
+    const QString text = SpokenNumber(numberTextOf(shown));
     const QString before = std::exchange(m_lastText, text);
-    const QStringList lit = litIndicators(m_display);
+    const QStringList lit = litIndicatorsOf(shown);
     const QStringList litBefore = std::exchange(m_lastLit, lit);
     // The first picture of the display is what the window shows, not news.
     if (!std::exchange(m_primed, true) || !listening()) return;
 
-    const bool newResult = finishedValue && text != before;
+    const bool newResult = shown.FinishedValue && text != before;
     QStringList announcement;
     if (newResult) {
         QAccessibleTextUpdateEvent event(m_display, 0, before, text);

@@ -5,11 +5,13 @@
 // in words a speech synthesiser reads correctly ("1.5 times ten to the power -7"),
 // described by its lit indicators.
 //
-//   MainWindow::buildKeypad -> DescribeKey (the key table's name and keyboard key,
-//                              plus SHIFT/hyp variants by control and Index)
-//   MainWindow::render      -> DisplaySpeech::refresh -> the display's events, and an
-//                              announcement through the focused "=" key
-//   AT-SPI client           -> DisplayAccessible (the display's interface)
+//   MainWindow::buildKeypad -> DescribeKey (the key table's name, keyboard key,
+//                              note and SHIFT/hyp variants), DescribeLegend
+//   MainWindow::render      -> DisplaySpeech::refresh(the calculator's DisplayState)
+//                              -> the display's events, and an announcement
+//                              through the focused "=" key
+//   AT-SPI client           -> DisplayAccessible (the display's interface), which
+//                              reads the state the DisplaySpeech last took
 
 #include <cstdint>
 #include <functional>
@@ -21,21 +23,26 @@
 class QAccessibleEvent;
 class QWidget;
 
+namespace trellum {
+struct DisplayState;
+}
+
 namespace trellum::shell {
 
 // Names a keypad key as the key table (app/key_table.h) names it and describes
-// it by the keyboard key the table gives it and what SHIFT and hyp make of it.
-// Keys are found by control name and Index (-1 for a key that is not in a
-// control array). Returns false for a key the table does not know.
+// it by the keyboard key the table gives it, its note and what SHIFT and hyp
+// make of it. Keys are found by control name and Index (-1 for a key that is
+// not in a control array). Returns false for a key the table does not know.
 bool DescribeKey(QWidget* key, const char* control, int16_t index);
 
-// The key table's names as listed here for translation (lupdate cannot read
-// the library), for the test that checks the list is complete.
-const std::vector<const char*>& ListedKeyNames();
+// The key table's spoken texts as listed here for translation (lupdate cannot
+// read the library), for the test that checks the list is complete.
+const std::vector<const char*>& ListedKeyTexts();
 
 // Names a legend above a key ("10^x", "sin\u00AD\u00B9") by what SHIFT makes of
-// the key below it, the same words as that key's description.
-bool DescribeLegend(QWidget* legend, const char* control);
+// the key below it (control name and Index), the same words as that key's
+// description. Returns false for a key without a SHIFT variant.
+bool DescribeLegend(QWidget* legend, const char* control, int16_t index);
 
 // The keyboard key that presses a keypad key, as Qt names it for typing (for
 // the tests that check the descriptions against the keyboard map): a Qt::Key,
@@ -66,7 +73,14 @@ QStringList IndicatorChanges(const QStringList& before, const QStringList& after
 class DisplaySpeech {
 public:
     DisplaySpeech(QWidget* display, QWidget* focusKey);
-    void refresh(bool finishedValue);
+    // Takes the state the window has just painted; the display's accessible
+    // interface reads it back from here rather than from the widgets.
+    void refresh(const DisplayState& shown);
+
+    // The display as the last refresh left it: the number in words, and the lit
+    // indicators in reading order.
+    const QString& spokenNumber() const { return m_lastText; }
+    const QStringList& litIndicators() const { return m_lastLit; }
 
     // Whether an assistive technology listens, and where the events go: Qt's
     // accessibility bridge when unset. The offscreen platform has no bridge, so

@@ -44,16 +44,18 @@ struct LegendDef {
     int top;
     int left;
     const char* control;
-    const char* text;  // UTF-8
+    const char* text;       // UTF-8
+    const char* keyBelow;   // control and Index of the key whose second function
+    int16_t keyBelowIndex;  // it prints, which gives the legend its spoken name
 };
 
 const LegendDef kLegends[] = {
-    {480, 1440, "Label1", "10^x"},
-    {480, 2040, "Label2", "e^x"},
-    {840, 240, "Label6", "X!  "},
-    {840, 1440, "Label3", "sin\u00AD\u00B9"},
-    {840, 2040, "Label4", "cos\u00AD\u00B9"},
-    {840, 2640, "Label5", "tan\u00AD\u00B9"},
+    {480, 1440, "Label1", "10^x", "cmdLogs", kLog},
+    {480, 2040, "Label2", "e^x", "cmdLogs", kLn},
+    {840, 240, "Label6", "X!  ", "cmdExtended", kReciprocal},
+    {840, 1440, "Label3", "sin\u00AD\u00B9", "cmdTrigFunc", kSin},
+    {840, 2040, "Label4", "cos\u00AD\u00B9", "cmdTrigFunc", kCos},
+    {840, 2640, "Label5", "tan\u00AD\u00B9", "cmdTrigFunc", kTan},
 };
 
 // Legends sit in the 120-twip gap between two rows; the keys below cover the rest.
@@ -371,7 +373,7 @@ void MainWindow::buildKeypad(QWidget* client)
     for (const LegendDef& def : kLegends) {
         auto* legend = new Legend(QString::fromUtf8(def.text), m_keypad);
         legend->setObjectName(QString::fromLatin1(def.control));
-        DescribeLegend(legend, def.control);
+        DescribeLegend(legend, def.keyBelow, def.keyBelowIndex);
         legend->setFont(legendFont);
         legend->setGeometry(m_twips.rect(def.left, def.top, kLegendWidth, kLegendHeight));
     }
@@ -496,7 +498,7 @@ void MainWindow::render()
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);
     m_memIndicator->setVisible(shown.MemIndicatorVisible);
     for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
-    m_speech->refresh(shown.FinishedValue);
+    m_speech->refresh(shown);
 }
 
 void MainWindow::forward(const std::function<void()>& handler)

@@ -120,6 +120,8 @@ public:
     QFrame* displayFrame() const { return m_display; }
     const std::vector<QPushButton*>& keys() const { return m_keys; }
     DisplaySpeech& displaySpeech() { return *m_speech; }
+    // The same, or null before the window has built it and while it is torn down.
+    const DisplaySpeech* speech() const { return m_speech.get(); }
 
     // Client height in pixels of the full window: menu bar and the whole keypad.
     int fullClientHeight() const { return m_fullClientHeight; }

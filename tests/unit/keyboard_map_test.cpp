@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
-#include <utility>
 
 #include "app/key_table.h"
 #include "testing/key_sequence.h"
@@ -98,32 +96,6 @@ TEST(KeyboardMapTest, ShiftWithDigitTogglesThenTypes)
     seq.press("5 = KEY:16 KEY:56");
     EXPECT_EQ(seq.calc.Display().LcdText, "8.  ");
     EXPECT_FALSE(seq.calc.Display().ShiftIndicatorVisible);  // the new number resets the prefix
-}
-
-// One key table drives the keypad, the keyboard and the runner: a repeated
-// code, token, control or place would leave a key unreachable or hidden.
-TEST(KeyTable, EveryKeyHasItsOwnPlaceCodesTokenAndName)
-{
-    std::set<std::pair<std::string, int>> controls;
-    std::set<std::pair<int, int>> places;
-    std::set<int> codes;
-    std::set<std::string> tokens, names;
-    for (const KeyRow& key : KeyTable()) {
-        SCOPED_TRACE(std::string(key.control) + " " + std::to_string(key.index));
-        EXPECT_TRUE(controls.emplace(key.control, key.index).second);
-        EXPECT_TRUE(places.emplace(key.row, key.column).second);
-        EXPECT_TRUE(key.row >= 0 && key.row < 8 && key.column >= 0 && key.column < 5);
-        for (const int16_t code : key.virtualKeys) {
-            if (code == 0) continue;
-            EXPECT_TRUE(codes.insert(code).second) << code;
-            EXPECT_EQ(FindKeyByVirtualKey(code), &key) << code;
-        }
-        if (*key.token != '\0') {
-            EXPECT_TRUE(tokens.insert(key.token).second) << key.token;
-            EXPECT_EQ(FindKeyByToken(key.token), &key);
-        }
-        EXPECT_TRUE(names.insert(key.accessibleName).second) << key.accessibleName;
-    }
 }
 
 }  // namespace

@@ -46,9 +46,13 @@ private slots:
     void spokenNumber_data();
     void spokenNumber();
     void keysHaveSpokenNames();
+    void keyTextsAreListedForTranslation_data();
+    void keyTextsAreListedForTranslation();
     void describedKeyboardKeyPressesTheKey_data();
     void describedKeyboardKeyPressesTheKey();
     void displayIsATextInWords();
+    void displayReadsTheStateItWasGiven_data();
+    void displayReadsTheStateItWasGiven();
     void whatIsSaid_data();
     void whatIsSaid();
     void focusKeyStaysAPressableButton();
@@ -89,14 +93,6 @@ void AccessibilityTest::keysHaveSpokenNames()
         names.insert(key->accessibleName());
     }
     QCOMPARE(names.size(), static_cast<qsizetype>(window.keys().size()));
-    // Every name of the key table reaches lupdate (digits are their own names).
-    const std::vector<const char*>& listed = trellum::shell::ListedKeyNames();
-    for (const trellum::KeyRow& row : trellum::KeyTable()) {
-        const bool digit = std::strlen(row.accessibleName) == 1 && std::isdigit(static_cast<unsigned char>(row.accessibleName[0]));
-        const bool found = std::any_of(listed.begin(), listed.end(),
-                                       [&row](const char* name) { return std::strcmp(name, row.accessibleName) == 0; });
-        QVERIFY2(digit || found, row.accessibleName);
-    }
     // The captions a speech synthesiser read as nonsense.
     const std::pair<const char*, const char*> spoken[] = {
         {"cmdPowers_0", "square"},          {"cmdPowers_1", "square root"},
@@ -113,6 +109,34 @@ void AccessibilityTest::keysHaveSpokenNames()
     QCOMPARE(window.findChild<QPushButton*>("cmdTrigFunc_0")->accessibleDescription(),
              QStringLiteral("F7; with shift: arc sine; with hyp: hyperbolic sine; "
                             "with shift and hyp: inverse hyperbolic sine"));
+}
+
+void AccessibilityTest::keyTextsAreListedForTranslation_data()
+{
+    QTest::addColumn<int>("position");
+    const auto& table = trellum::KeyTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const trellum::KeyRow& row = table[i];
+        const QString name = row.index < 0 ? QString::fromLatin1(row.control)
+                                           : QStringLiteral("%1_%2").arg(QLatin1String(row.control)).arg(row.index);
+        QTest::newRow(qPrintable(name)) << static_cast<int>(i);
+    }
+}
+
+// Every spoken text of the key table (name, note, SHIFT and hyp variants)
+// reaches lupdate; digits are their own names.
+void AccessibilityTest::keyTextsAreListedForTranslation()
+{
+    QFETCH(int, position);
+    const trellum::KeyRow& row = trellum::KeyTable().at(static_cast<std::size_t>(position));
+    const std::vector<const char*>& listed = trellum::shell::ListedKeyTexts();
+    for (const char* text : {row.accessibleName, row.note, row.withShift, row.withHyp, row.withBoth}) {
+        if (!text) continue;
+        const bool digit = std::strlen(text) == 1 && std::isdigit(static_cast<unsigned char>(text[0]));
+        const bool found = std::any_of(listed.begin(), listed.end(),
+                                       [text](const char* entry) { return std::strcmp(entry, text) == 0; });
+        QVERIFY2(digit || found, text);
+    }
 }
 
 void AccessibilityTest::describedKeyboardKeyPressesTheKey_data()
@@ -186,6 +210,52 @@ void AccessibilityTest::displayIsATextInWords()
     QCOMPARE(display->text(QAccessible::Description), QStringLiteral("shift, radians"));
     // The letters are folded into the description, not listed as children.
     QCOMPARE(display->childCount(), 0);
+}
+
+void AccessibilityTest::displayReadsTheStateItWasGiven_data()
+{
+    QTest::addColumn<QString>("lcdText");
+    QTest::addColumn<QString>("expText");
+    QTest::addColumn<bool>("expVisible");
+    QTest::addColumn<QString>("indicators");   // as the runner prints them
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("hidden exponent unread") << "12.  " << "88" << false << "D" << "12" << "degrees";
+    QTest::newRow("shown exponent") << "1.5  " << "-07" << true << "R" << "1.5 times ten to the power -7" << "radians";
+    QTest::newRow("bracket level") << "(- 3" << "" << false << "G" << "open brackets: 3" << "grads";
+    QTest::newRow("indicators in reading order") << "0.  " << "" << false << "S hyp M G" << "0"
+                                                 << "shift, hyperbolic, memory, grads";
+    QTest::newRow("nothing lit") << "-2.5  " << "" << false << "" << "-2.5" << "";
+}
+
+// The display's interface reads the state the window last rendered, whatever
+// its widgets show.
+void AccessibilityTest::displayReadsTheStateItWasGiven()
+{
+    QFETCH(QString, lcdText);
+    QFETCH(QString, expText);
+    QFETCH(bool, expVisible);
+    QFETCH(QString, indicators);
+    QFETCH(QString, spoken);
+    QFETCH(QString, description);
+    SettingsStore settings;
+    MainWindow window(settings);
+    const std::string lcd = lcdText.toStdString();
+    const std::string exponent = expText.toStdString();
+    const QStringList lit = indicators.split(u' ', Qt::SkipEmptyParts);
+    trellum::DisplayState state;
+    state.LcdText = lcd;
+    state.ExpText = exponent;
+    state.ExpVisible = expVisible;
+    state.ShiftIndicatorVisible = lit.contains(u"S");
+    state.HypIndicatorVisible = lit.contains(u"hyp");
+    state.MemIndicatorVisible = lit.contains(u"M");
+    state.ModeDisplayVisible = {lit.contains(u"D"), lit.contains(u"R"), lit.contains(u"G")};
+    window.displaySpeech().refresh(state);
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window.lcd());
+    QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()), spoken);
+    QCOMPARE(display->text(QAccessible::Value), spoken);
+    QCOMPARE(display->text(QAccessible::Description), description);
 }
 
 void AccessibilityTest::whatIsSaid_data()
