@@ -302,7 +302,6 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-
 }  // namespace
 
 bool DescribeKey(QWidget* key, const char* control, int16_t index)
