@@ -23,12 +23,16 @@ export HOME="$E2E_TMP/home"
 
 # The accessibility bus, found by clients through the session bus.
 start_atspi() {
+    # The session bus starts the bus launcher and the registry itself when they
+    # are first asked for, with its own environment: without the test's folders
+    # the launcher puts its socket in ~/.cache/at-spi, which tests running side
+    # by side would then share and remove under each other.
+    dbus-update-activation-environment DISPLAY HOME XDG_RUNTIME_DIR XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME
     /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
     CHILD_PIDS+=($!)
     wait_for 10 dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress ||
         fail "the accessibility bus did not start"
-    # The registry on that bus starts on first use; clients that race for its
-    # start may wait for a reply that never comes, so start it first.
+    # The registry on that bus starts on first use; start it before any client.
     local address
     address=$(dbus-send --session --dest=org.a11y.Bus --print-reply=literal /org/a11y/bus org.a11y.Bus.GetAddress)
     wait_for 30 dbus-send --bus="${address// /}" --dest=org.a11y.atspi.Registry --print-reply / \
