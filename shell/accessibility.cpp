@@ -386,7 +386,27 @@ void InstallAccessibility()
     (void)installed;
 }
 
-DisplaySpeech::DisplaySpeech(QWidget* display, QWidget* focusKey) : m_display(display), m_focusKey(focusKey) {}
+DisplaySpeech::DisplaySpeech(QWidget* display, QWidget* focusKey) : m_display(display), m_focusKey(focusKey)
+{
+    focusKey->installEventFilter(this);
+}
+
+// News that came while "=" lacked the focus (a dialog's choice, a message box)
+// is told once the key has it back: a screen reader speaks only changes of the
+// focused object, and takes the focus only after Qt has announced it.
+bool DisplaySpeech::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_focusKey && event->type() == QEvent::FocusIn && !m_pending.isEmpty())
+        QMetaObject::invokeMethod(this, &DisplaySpeech::announcePending, Qt::QueuedConnection);
+    return false;
+}
+
+void DisplaySpeech::announcePending()
+{
+    if (m_pending.isEmpty() || !m_focusKey->hasFocus()) return;
+    if (auto* key = dynamic_cast<FocusKeyAccessible*>(QAccessible::queryAccessibleInterface(m_focusKey)))
+        key->announce(std::exchange(m_pending, QString()), [this](QAccessibleEvent& e) { send(e); });
+}
 
 bool DisplaySpeech::listening() const { return IsListening ? IsListening() : QAccessible::isActive(); }
 
@@ -422,8 +442,9 @@ void DisplaySpeech::refresh(const DisplayState& shown)
         announcement += IndicatorChanges(litBefore, lit, newResult);
     }
     if (announcement.isEmpty()) return;
-    if (auto* key = dynamic_cast<FocusKeyAccessible*>(QAccessible::queryAccessibleInterface(m_focusKey)))
-        key->announce(announcement.join(QStringLiteral(", ")), [this](QAccessibleEvent& e) { send(e); });
+    // Only the latest news is worth telling when the focus comes back.
+    m_pending = announcement.join(QStringLiteral(", "));
+    announcePending();
 }
 
 }  // namespace trellum::shell

@@ -17,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -70,7 +71,7 @@ QStringList IndicatorChanges(const QStringList& before, const QStringList& after
 // only what changes on the focused object, so the same news is announced
 // through the key holding the focus ("=") as well. Does nothing while no
 // assistive technology listens.
-class DisplaySpeech {
+class DisplaySpeech : public QObject {
 public:
     DisplaySpeech(QWidget* display, QWidget* focusKey);
     // Takes the state the window has just painted; the display's accessible
@@ -88,15 +89,20 @@ public:
     std::function<bool()> IsListening;
     std::function<void(QAccessibleEvent&)> Send;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool listening() const;
     void send(QAccessibleEvent& event);
+    void announcePending();
 
     QWidget* m_display;
     QWidget* m_focusKey;
     QString m_lastText;          // the display as the previous refresh left it
     QStringList m_lastLit;
     bool m_primed = false;
+    QString m_pending;           // news waiting for "=" to hold the focus again
 };
 
 }  // namespace trellum::shell

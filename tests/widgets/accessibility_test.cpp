@@ -55,6 +55,7 @@ private slots:
     void displayReadsTheStateItWasGiven();
     void whatIsSaid_data();
     void whatIsSaid();
+    void newsWaitsForTheFocus();
     void focusKeyStaysAPressableButton();
     void dialogListsAreNamed();
 };
@@ -309,6 +310,9 @@ void AccessibilityTest::whatIsSaid()
     };
     window.calculator().Form_Load();
     window.show();   // the first picture of the display is not news
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(window.equalKey()->hasFocus());
     for (const QString& key : keys) {
         QPushButton* button = window.findChild<QPushButton*>(key);
         QVERIFY2(button, qPrintable(key));
@@ -316,6 +320,36 @@ void AccessibilityTest::whatIsSaid()
     }
     QCOMPARE(texts, displayTexts);
     QCOMPARE(said, announced);
+}
+
+// News that comes while "=" lacks the focus (a dialog open, a message box) is
+// told when the key has it back, not lost to a reader looking elsewhere; of
+// several, only the latest.
+void AccessibilityTest::newsWaitsForTheFocus()
+{
+    SettingsStore settings;
+    MainWindow window(settings);
+    QStringList said;
+    window.displaySpeech().IsListening = [] { return true; };
+    window.displaySpeech().Send = [&](QAccessibleEvent& event) {
+        if (event.object() == window.equalKey())
+            said.append(static_cast<QAccessibleTextInsertEvent&>(event).textInserted());
+    };
+    window.calculator().Form_Load();
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit elsewhere;   // another window holds the focus, as a dialog does
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    for (const char* key : {"sscmdDigit_9", "cmdPowers_1", "cmdMode"})
+        QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(said, QStringList{});
+    elsewhere.hide();
+    window.activateWindow();
+    QTRY_COMPARE(said, QStringList{"radians"});
 }
 
 void AccessibilityTest::focusKeyStaysAPressableButton()
