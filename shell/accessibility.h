@@ -69,8 +69,8 @@ QStringList IndicatorChanges(const QStringList& before, const QStringList& after
 // cleared display), not while digits are typed and not on repaints; a
 // description change when an indicator goes on or off. Screen readers speak
 // only what changes on the focused object, so the same news is announced
-// through the key holding the focus ("=") as well. Does nothing while no
-// assistive technology listens.
+// through the key holding the focus ("=") as well, once it holds it again if a
+// dialog has it. Does nothing while no assistive technology listens.
 class DisplaySpeech : public QObject {
 public:
     DisplaySpeech(QWidget* display, QWidget* focusKey);
