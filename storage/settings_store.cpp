@@ -515,7 +515,8 @@ bool SettingsStore::Save()
 {
     if (m_path.empty()) return true;
     Document& doc = *m_doc;
-    if (m_saved && FileText() == doc.readBytes) return true;
+    std::string text = FileText();
+    if (m_saved && text == doc.readBytes) return true;
     if (doc.state == SettingsFileState::LeftAlone) return false;
     if (doc.state == SettingsFileState::Damaged || doc.setAside) {
         const FileRead now = ReadRegularFile(m_path);
@@ -542,7 +543,6 @@ bool SettingsStore::Save()
             if (m_setAside.empty()) return false;
         }
     }
-    std::string text = FileText();
     if (WriteFileAtomically(m_path, text) != WriteStatus::Written) return false;
     doc.state = SettingsFileState::Read;
     doc.setAside = false;
