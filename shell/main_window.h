@@ -19,6 +19,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/calculator.h"
+#include "shell/keypad_look.h"
 #include "shell/qt_toolkit.h"
 #include "shell/twips.h"
 
@@ -59,13 +60,17 @@ private:
 class ClickFrame : public QFrame {
     Q_OBJECT
 public:
-    using QFrame::QFrame;
+    ClickFrame(PanelLook look, QWidget* parent) : QFrame(parent), m_look(look) {}
 
 signals:
     void pressed(Qt::MouseButton button, QPoint globalPos);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    PanelLook m_look;
 };
 
 // A legend above a key. The soft hyphen of "sin\u00AD\u00B9" is drawn as a raised
@@ -80,10 +85,10 @@ protected:
 };
 
 // sscmdEqual: holds the keyboard focus; its key-down event is the keyboard map.
-class EqualKey : public QPushButton {
+class EqualKey : public KeyButton {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    EqualKey(const QString& caption, QWidget* parent) : KeyButton(caption, KeyGroup::Equal, parent) {}
 
 signals:
     void keyDown(int16_t keyCode, int16_t shift);
