@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -300,10 +301,18 @@ void MainWindow::buildDisplay(QWidget* client)
     expFont.setPointSizeF(7);
     expFont.setBold(true);
     m_expLabel->setFont(expFont);
+}
+
+void MainWindow::fitExponentLabel()
+{
+    // Measured when an exponent is first shown: the label starts hidden, and
+    // its type need not be loaded before the first paint.
+    if (m_expLabelFitted) return;
+    m_expLabelFitted = true;
     // The widest exponent, "-99", is wider than the label's 195 twips in this
     // type: the label grows to the left so that its last digit keeps clear of
     // the panel's right bevel instead of being cut by it.
-    const QFontMetricsF metrics(expFont);
+    const QFontMetricsF metrics(m_expLabel->font());
     const QString widest = QStringLiteral("-99");
     const int textWidth = qCeil(qMax(metrics.horizontalAdvance(widest), metrics.boundingRect(widest).right() + 1));
     QRect expRect = m_expLabel->geometry();
@@ -451,6 +460,7 @@ void MainWindow::render()
     const DisplayState shown = m_calc.Display();
     m_lcd->setText(ToQString(std::string(shown.LcdText)));
     m_expLabel->setText(ToQString(std::string(shown.ExpText)));
+    if (shown.ExpVisible) fitExponentLabel();
     m_expLabel->setVisible(shown.ExpVisible);
     m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);
@@ -474,9 +484,28 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
     }
 }
 
+void MainWindow::afterFirstPaint(std::function<void()> work)
+{
+    if (m_painted) {
+        QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+        return;
+    }
+    m_afterFirstPaint.push_back(std::move(work));
+}
+
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !m_painted) {
+        // Queued: the painted picture is handed to the window system first.
+        m_painted = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                for (auto& work : std::exchange(m_afterFirstPaint, {})) work();
+            },
+            Qt::QueuedConnection);
+    }
     if ((m_centrePending || m_pullInsidePending) && isVisible()) {
         // Right after framing Qt may still split the frame wrongly between its
         // sides; placed again until the extents hold still and nothing moves.

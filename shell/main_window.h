@@ -134,6 +134,11 @@ public:
     int firstKeyRowTop() const;
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    // Runs `work` right after the window's first paint has reached the screen
+    // (at the next turn of the event loop once it has): start-up work that the
+    // first picture does not need waits for it.
+    void afterFirstPaint(std::function<void()> work);
+    bool painted() const { return m_painted; }
     // Centres the window again once the window manager has framed it: before the
     // first showing the frame's size is unknown and the centring is off by it.
     void centreWhenFramed() { m_centrePending = true; }
@@ -154,6 +159,7 @@ private:
     void buildKeypad(QWidget* client);
     void buildMenus();
     QLabel* addIndicator(const char* name, const QString& text, int left, int width);
+    void fitExponentLabel();
 
     Twips m_twips;
     int m_fullClientHeight = 0;
@@ -167,6 +173,7 @@ private:
     QLabel* m_memIndicator = nullptr;
     QLabel* m_modeDisplay[3] = {};
     QLabel* m_expLabel = nullptr;
+    bool m_expLabelFitted = false;
     ClickFrame* m_keypad = nullptr;
     EqualKey* m_equal = nullptr;
     std::vector<QPushButton*> m_keys;
@@ -178,6 +185,8 @@ private:
     bool m_centrePending = false;
     bool m_pullInsidePending = false;
     QMargins m_placedExtents;   // the frame extents at the last placement
+    bool m_painted = false;
+    std::vector<std::function<void()>> m_afterFirstPaint;
     std::unique_ptr<DisplaySpeech> m_speech;   // the display's accessibility events
 };
 
