@@ -1,8 +1,12 @@
 #include "shell/keypad_look.h"
 
+#include <utility>
+#include <vector>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 namespace trellum::shell {
 
@@ -108,13 +112,14 @@ const KeyLook& KeyLookOf(KeyGroup group)
     return function;
 }
 
-void PaintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption)
+namespace {
+
+// The face and rim of a key of `size`, held down or not, without its print.
+void paintFace(QPainter& p, const QSize& size, const KeyLook& look, bool down)
 {
     // Held down, the face sinks and its thick lower edge flattens to one pixel.
-    const QRect face = rect.adjusted(0, down ? look.pressDepth : 0, 0, 0);
+    const QRectF r(QRect(QPoint(0, down ? look.pressDepth : 0), QPoint(size.width() - 1, size.height() - 1)));
     const int bottom = down ? 1 : look.lowerRimWidth;
-    const QRectF r(face);
-
     const bool antialiased = p.testRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::Antialiasing);
     QBrush fill(look.faceDown);
@@ -128,7 +133,53 @@ void PaintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, co
     p.fillPath(faceOutline(r, 1, 1, bottom, 1), fill);
     drawRim(p, r, 1, 1, bottom, 1, look.rim, look.lowerRim);
     p.setRenderHint(QPainter::Antialiasing, antialiased);
+}
 
+// Keys of one kind share their face: each is drawn once per size and state
+// and then copied, which is most of the cost of the keypad's first paint.
+struct FaceKey {
+    const KeyLook* look;
+    QSize size;
+    int ratio;
+    bool down;
+    bool operator==(const FaceKey&) const = default;
+};
+
+const QPixmap& cachedFace(const FaceKey& key)
+{
+    static std::vector<std::pair<FaceKey, QPixmap>> faces;
+    for (const auto& [k, pixmap] : faces) {
+        if (k == key) return pixmap;
+    }
+    QPixmap pixmap(key.size * key.ratio);
+    pixmap.setDevicePixelRatio(key.ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paintFace(p, key.size, *key.look, key.down);
+    p.end();
+    faces.emplace_back(key, std::move(pixmap));
+    return faces.back().second;
+}
+
+}  // namespace
+
+void PaintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption)
+{
+    // A copy is exact only on whole device pixels; anything else is drawn in place.
+    const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const QTransform& t = p.deviceTransform();
+    const bool wholePixels = ratio == qRound(ratio) && t.type() <= QTransform::TxScale && t.m11() == ratio &&
+                             t.m22() == ratio && t.dx() == qRound(t.dx()) && t.dy() == qRound(t.dy());
+    if (wholePixels) {
+        p.drawPixmap(rect.topLeft(), cachedFace({&look, rect.size(), qRound(ratio), down}));
+    } else {
+        p.save();
+        p.translate(rect.topLeft());
+        paintFace(p, rect.size(), look, down);
+        p.restore();
+    }
+    const QRect face = rect.adjusted(0, down ? look.pressDepth : 0, 0, 0);
+    const int bottom = down ? 1 : look.lowerRimWidth;
     p.setPen(look.print);
     p.drawText(face.adjusted(1, 1, -1, -bottom), Qt::AlignCenter | Qt::TextHideMnemonic, caption);
 }
