@@ -115,7 +115,7 @@ echo "| fontconfig reading its configuration | $(incl trellum 'QFontDatabasePriv
 echo "| event loop: first paint after the map | $(incl trellum 'QCoreApplication::exec\(\)') | $(incl floor 'QCoreApplication::exec\(\)') |"
 echo "| font engines (one per family, size and weight) | $(incl trellum 'QFontconfigDatabase::fontEngine\(QFontDef') | $(incl floor 'QFontconfigDatabase::fontEngine\(QFontDef') |"
 echo "| glyphs rendered | $(incl trellum 'QFontEngineFT::loadGlyph\(QFontEngineFT::QGlyphSet') | $(incl floor 'QFontEngineFT::loadGlyph\(QFontEngineFT::QGlyphSet') |"
-echo "| style sheet polish | $(incl trellum 'QStyleSheetStyle::polish\(QWidget') | $(incl floor 'QStyleSheetStyle::polish\(QWidget') |"
+echo "| style sheet: parse, match rules to widgets, draw borders | $(incl trellum 'QCss::Parser::parse\(') + $(incl trellum 'QCss::StyleSelector::styleRulesForNode') + $(incl trellum 'qDrawBorder') | - |"
 echo "| main window built (trellum) / widgets built (floor) | $(incl trellum 'trellum::shell::MainWindow::MainWindow') | - |"
 echo "| keys painted | $(incl trellum '(trellum::shell::KeyButton|QPushButton)::paintEvent') | $(incl floor 'QPushButton::paintEvent') |"
 echo "| window icon read | $(incl trellum 'trellum::shell::AppIcon') | - |"
