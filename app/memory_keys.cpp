@@ -20,7 +20,9 @@ void Calculator::cmdMem_Click(int16_t Index)
     MemChoice = kMemNothing;
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
-    dialog.ShowSlots(m_memory.MemorySlots());
+    MemoryBank::Slots shown;
+    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = SlotNumberText(m_memory.MemorySlots()[slot]);
+    dialog.ShowSlots(shown);
     m_toolkit.ShowMemListDialog(dialog);
 
     if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {
@@ -28,7 +30,7 @@ void Calculator::cmdMem_Click(int16_t Index)
         if (store) {
             m_memory.Set(slot, GetDisplayText());
         } else {
-            ShowNumberText(m_memory.MemorySlots()[slot]);
+            ShowNumberText(SlotNumberText(m_memory.MemorySlots()[slot]));
         }
     } else if (MemChoice == kMemFlushed) {
         m_memory.Fill(kFlushedSlot);
