@@ -68,7 +68,10 @@ int main(int argc, char* argv[])
 
     // A display that goes away (the X server ends before the session's TERM
     // comes) unloads as OFF does; Qt then ends the program with status 1.
-    qtMessages.OnDisplayLost([&window] { window.calculator().Form_Unload(); });
+    qtMessages.OnDisplayLost([&window] {
+        trellum::shell::CancelOpenDialogs();
+        window.calculator().Form_Unload();
+    });
 
     window.calculator().Form_Load();
     const int status = QApplication::exec();
