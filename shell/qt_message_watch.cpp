@@ -80,10 +80,11 @@ void QtMessageWatch::Take(QtMsgType type, const QMessageLogContext& context, con
         return;
     }
     passOn(type, context, message);
-    // The unload may itself make Qt complain about the dead connection.
-    if (m_unloading || !m_displayLost || !isConnectionBroken(message)) return;
+    // Only the user-interface thread may unload; other threads' messages just pass.
     const QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr || QThread::currentThread() != app->thread()) return;
+    // The unload may itself make Qt complain about the dead connection.
+    if (m_unloading || !m_displayLost || !isConnectionBroken(message)) return;
     m_unloading = true;
     const std::function<void()> unload = std::move(m_displayLost);
     m_displayLost = nullptr;
