@@ -1,6 +1,8 @@
 // Trellum: reads the command line, starts the one window, runs its start-up
 // sequence and the event loop.
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QSessionManager>
 
@@ -12,6 +14,7 @@
 #include "shell/platform.h"
 #include "shell/qt_message_watch.h"
 #include "shell/session_end.h"
+#include "shell/single_instance.h"
 #include "shell/start_guards.h"
 #include "shell/unix_signals.h"
 #include "storage/settings_store.h"
@@ -27,10 +30,19 @@ int main(int argc, char* argv[])
     trellum::shell::UnixSignals::InstallHandlers();
     trellum::shell::IgnoreUnusableScaleFactor();
     trellum::shell::PreferX11(commandLine.platformGiven);
+    // A second launch on this display brings the running copy forward and ends.
+    trellum::shell::SingleInstance instance(
+        trellum::shell::InstanceSocketPath(trellum::shell::DisplayKey(trellum::shell::ArgumentsOf(argc, argv))));
+    if (instance.otherCopyAnswered()) return 0;
+    if (instance.otherCopySilent()) {
+        std::fputs("trellum: another copy is running on this display but does not answer\n", stderr);
+        return 1;
+    }
 
     trellum::shell::QtMessageWatch qtMessages;
     QApplication app(argc, argv);
     qtMessages.Started();
+    instance.listen();
     trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
     QApplication::setApplicationVersion(QString::fromLatin1(trellum::kVersion));
@@ -43,6 +55,8 @@ int main(int argc, char* argv[])
 
     trellum::SettingsStore settings(trellum::DefaultSettingsPath());
     trellum::shell::MainWindow window(settings);
+    QObject::connect(&instance, &trellum::shell::SingleInstance::comeForward, &window,
+                     [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // A session ending without a close event still saves (Form_Unload runs once).
