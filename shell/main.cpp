@@ -59,8 +59,8 @@ int main(int argc, char* argv[])
                      [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // A session ending without a close event still saves (Form_Unload runs once).
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().Form_Unload(); });
+    // A session ending without a close event still saves (shutdown runs once).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().shutdown(); });
 
     // SIGTERM (logout, systemd), SIGHUP and SIGINT end the program as OFF does:
     // settings saved, tray icon removed, exit status 0. Only the first counts.
@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
         if (ending) return;
         ending = true;
         trellum::shell::CancelOpenDialogs();
-        window.forward([&window] { window.calculator().sscmdOff_Click(); });
+        window.forward([&window] { window.calculator().switchOff(); });
     };
     QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
     // The session manager asks for the data before the session ends, but the
@@ -77,17 +77,17 @@ int main(int argc, char* argv[])
     // stays; the manager's "die" that follows closes the window, which unloads
     // it like OFF.
     QObject::connect(
-        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().SaveSettings(); },
+        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().saveSettings(); },
         Qt::DirectConnection);
 
     // A display that goes away (the X server ends before the session's TERM
     // comes) unloads as OFF does; Qt then ends the program with status 1.
     qtMessages.OnDisplayLost([&window] {
         trellum::shell::CancelOpenDialogs();
-        window.calculator().Form_Unload();
+        window.calculator().shutdown();
     });
 
-    window.calculator().Form_Load();
+    window.calculator().start();
     const int status = QApplication::exec();
     qtMessages.OnDisplayLost({});
     return status;
