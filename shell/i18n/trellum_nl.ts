@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Add a new constant</source>
-        <translation>Nieuwe constante toevoegen</translation>
+        <translation>Constante toevoegen</translation>
     </message>
     <message>
         <source>Modify a constant</source>
