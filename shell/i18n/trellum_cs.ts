@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Upravit</translation>
+        <translation>&amp;Přidat/upravit</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
-        <translation>Soubor konstant změnil jiný program, zatímco byl tento seznam otevřený. Tato jeho verze je uložena jako %1.</translation>
+        <translation>Soubor konstant změnil jiný program, zatímco byl tento seznam otevřený. Tato verze souboru je uschována jako %1.</translation>
     </message>
 </context>
 <context>
@@ -548,8 +548,8 @@
         <translation>&amp;Ukončit</translation>
     </message>
     <message>
-        <source>Only the display; Ctrl+S again brings the keypad back</source>
-        <translation>Pouze displej; další Ctrl+S vrátí klávesy zpět</translation>
+        <source>Only the display; %1 again brings the keypad back</source>
+        <translation>Pouze displej; další %1 vrátí klávesy zpět</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>編集(&amp;E)</translation>
+        <translation>追加/変更(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -548,8 +548,8 @@
         <translation>終了(&amp;X)</translation>
     </message>
     <message>
-        <source>Only the display; Ctrl+S again brings the keypad back</source>
-        <translation>ディスプレイのみ。もう一度 Ctrl+S を押すとキーが戻ります</translation>
+        <source>Only the display; %1 again brings the keypad back</source>
+        <translation>ディスプレイのみ。もう一度 %1 を押すとキーが戻ります</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

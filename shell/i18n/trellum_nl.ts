@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Bewerken</translation>
+        <translation>&amp;Toevoegen/wijzigen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -548,8 +548,8 @@
         <translation>&amp;Afsluiten</translation>
     </message>
     <message>
-        <source>Only the display; Ctrl+S again brings the keypad back</source>
-        <translation>Alleen het display; nogmaals Ctrl+S brengt de toetsen terug</translation>
+        <source>Only the display; %1 again brings the keypad back</source>
+        <translation>Alleen het display; nogmaals %1 brengt de toetsen terug</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

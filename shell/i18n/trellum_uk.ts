@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Редагувати</translation>
+        <translation>&amp;Додати/змінити</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -442,11 +442,11 @@
     </message>
     <message>
         <source>Not a positive integer!</source>
-        <translation>Не додатне ціле число!</translation>
+        <translation>Потрібне додатне ціле число!</translation>
     </message>
     <message>
         <source>Not a positive number!</source>
-        <translation>Не додатне число!</translation>
+        <translation>Потрібне додатне число!</translation>
     </message>
     <message>
         <source>Out of Range</source>
@@ -545,11 +545,11 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Ви&amp;йти</translation>
+        <translation>&amp;Вийти</translation>
     </message>
     <message>
-        <source>Only the display; Ctrl+S again brings the keypad back</source>
-        <translation>Лише дисплей; повторне Ctrl+S повертає клавіші</translation>
+        <source>Only the display; %1 again brings the keypad back</source>
+        <translation>Лише дисплей; повторне %1 повертає клавіші</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

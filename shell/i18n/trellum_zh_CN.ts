@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>编辑(&amp;E)</translation>
+        <translation>添加/修改(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -548,8 +548,8 @@
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <source>Only the display; Ctrl+S again brings the keypad back</source>
-        <translation>只显示显示屏；再按 Ctrl+S 恢复按键</translation>
+        <source>Only the display; %1 again brings the keypad back</source>
+        <translation>只显示显示屏；再按 %1 恢复按键</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
