@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>smazat</translation>
+        <translation>smazat poslední číslici</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>vymazat</translation>
+        <translation>vymazat zadání</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>1 文字削除</translation>
+        <translation>最後の桁を削除</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>クリア</translation>
+        <translation>入力をクリア</translation>
     </message>
     <message>
         <source>Delete</source>

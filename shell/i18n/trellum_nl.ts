@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>verwijderen</translation>
+        <translation>laatste cijfer wissen</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>wissen</translation>
+        <translation>invoer wissen</translation>
     </message>
     <message>
         <source>Delete</source>

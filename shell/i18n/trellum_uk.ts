@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;Гаразд</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Select a constant:</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>видалити</translation>
+        <translation>видалити останню цифру</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>очистити</translation>
+        <translation>очистити введення</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -127,11 +127,11 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>退格</translation>
+        <translation>删除最后一位</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Backspace</translation>
+        <translation>退格</translation>
     </message>
     <message>
         <source>angle mode</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>清除</translation>
+        <translation>清除输入</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>Enter</source>
-        <translation>Enter</translation>
+        <translation>回车</translation>
     </message>
     <message>
         <source>constants</source>
