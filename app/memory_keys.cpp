@@ -14,30 +14,35 @@ constexpr const char* kFlushedSlot = "0.";
 
 }  // namespace
 
-void Calculator::cmdMem_Click(int16_t Index)
+void Calculator::memoryIn() { memoryDialog(true); }
+
+void Calculator::memoryRecall() { memoryDialog(false); }
+
+void Calculator::memoryDialog(bool store)
 {
-    const bool store = Index == kMemoryIn;
     MemChoice = kMemNothing;
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
-    dialog.ShowSlots(m_memory.MemorySlots());
+    MemoryBank::Slots shown;
+    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = SlotNumberText(m_memory.MemorySlots()[slot]);
+    dialog.ShowSlots(shown);
     m_toolkit.ShowMemListDialog(dialog);
 
     if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {
         const auto slot = static_cast<std::size_t>(MemChoice - kMemFirstLine);
         if (store) {
-            m_memory.Set(slot, GetDisplayText());
+            m_memory.Set(slot, displayText());
         } else {
-            ShowNumberText(m_memory.MemorySlots()[slot]);
+            showNumberText(SlotNumberText(m_memory.MemorySlots()[slot]));
         }
     } else if (MemChoice == kMemFlushed) {
         m_memory.Fill(kFlushedSlot);
     } else if (MemChoice >= kMemFlushedFirstLine && MemChoice <= kMemFlushedLastLine) {
         m_memory.Fill(kFlushedSlot);
         if (store) {
-            m_memory.Set(static_cast<std::size_t>(MemChoice - kMemFlushedFirstLine), GetDisplayText());
+            m_memory.Set(static_cast<std::size_t>(MemChoice - kMemFlushedFirstLine), displayText());
         } else {
-            ShowNumberText(kFlushedSlot);
+            showNumberText(kFlushedSlot);
         }
     }
     m_display.EndEntry();

@@ -13,7 +13,10 @@
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"
+#include "shell/qt_message_watch.h"
+#include "shell/session_end.h"
 #include "shell/single_instance.h"
+#include "shell/start_guards.h"
 #include "shell/unix_signals.h"
 #include "storage/settings_store.h"
 
@@ -22,11 +25,11 @@ int main(int argc, char* argv[])
     // Before QApplication: --help and --version need no display, and the choice
     // of windowing system must be made before Qt connects to one.
     const trellum::shell::CommandLine commandLine = trellum::shell::ParseCommandLine(trellum::shell::ArgumentsOf(argc, argv));
-    if (!commandLine.run) {
-        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
-        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
-        return commandLine.exitStatus;
-    }
+    if (!commandLine.run)
+        return trellum::shell::PrintAndExitStatus(commandLine.output, commandLine.error, commandLine.exitStatus);
+    // From here on a TERM ends the program like OFF, even while Qt starts.
+    trellum::shell::UnixSignals::InstallHandlers();
+    trellum::shell::IgnoreUnusableScaleFactor();
     trellum::shell::PreferX11(commandLine.platformGiven);
     // A second launch on this display brings the running copy forward and ends.
     trellum::shell::SingleInstance instance(
@@ -37,9 +40,11 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    trellum::shell::QtMessageWatch qtMessages;
     // fontconfig's reading of its files runs beside the connection to the display.
     trellum::shell::FontPreload fontPreload;
     QApplication app(argc, argv);
+    qtMessages.Started();
     instance.listen();
     trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
@@ -58,8 +63,8 @@ int main(int argc, char* argv[])
                      [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // A session ending without a close event still saves (Form_Unload runs once).
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().Form_Unload(); });
+    // A session ending without a close event still saves (shutdown runs once).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().shutdown(); });
 
     // SIGTERM (logout, systemd), SIGHUP and SIGINT end the program as OFF does:
     // settings saved, tray icon removed, exit status 0. Only the first counts.
@@ -67,7 +72,8 @@ int main(int argc, char* argv[])
     const auto endLikeOff = [&window, &ending] {
         if (ending) return;
         ending = true;
-        window.forward([&window] { window.calculator().sscmdOff_Click(); });
+        trellum::shell::CancelOpenDialogs();
+        window.forward([&window] { window.calculator().switchOff(); });
     };
     QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
     // The session manager asks for the data before the session ends, but the
@@ -75,9 +81,18 @@ int main(int argc, char* argv[])
     // stays; the manager's "die" that follows closes the window, which unloads
     // it like OFF.
     QObject::connect(
-        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().SaveSettings(); },
+        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().saveSettings(); },
         Qt::DirectConnection);
 
-    window.calculator().Form_Load();
-    return QApplication::exec();
+    // A display that goes away (the X server ends before the session's TERM
+    // comes) unloads as OFF does; Qt then ends the program with status 1.
+    qtMessages.OnDisplayLost([&window] {
+        trellum::shell::CancelOpenDialogs();
+        window.calculator().shutdown();
+    });
+
+    window.calculator().start();
+    const int status = QApplication::exec();
+    qtMessages.OnDisplayLost({});
+    return status;
 }
