@@ -284,7 +284,7 @@ void MainWindowTest::workLeftForAfterTheFirstPaintRunsOnceAfterIt()
     window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });
     QCoreApplication::processEvents();
     QVERIFY(paintedWhenRun.isEmpty());
-    window.calculator().Form_Load();
+    window.calculator().start();
     QTRY_COMPARE(paintedWhenRun, QList<bool>{true});
     // Once painted, new work runs at the next turn of the event loop.
     window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });

@@ -116,7 +116,7 @@ void WindowLookTest::init()
 {
     m_settings = std::make_unique<SettingsStore>();   // in memory: a first run
     m_window = std::make_unique<MainWindow>(*m_settings);
-    m_window->calculator().Form_Load();
+    m_window->calculator().start();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
