@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
