@@ -49,8 +49,9 @@ enum BracketIndex : int16_t { kOpenBracket = 0, kCloseBracket = 1 };
 enum PowersIndex : int16_t { kSquare = 0, kSquareRoot = 1, kXPowerY = 2 };
 enum ExtendedIndex : int16_t { kChangeSign = 0, kReciprocal = 1 };  // kReciprocal is x! after SHIFT
 enum MemIndex : int16_t { kMemoryIn = 0, kMemoryRecall = 1 };
-// Operator keys take the OperatorCode values (evaluator.h), trigonometric keys
-// the TrigFunction values and log keys the LogFunction values (functions.h).
+enum OperatorIndex : int16_t { kAdd = 1, kSubtract = 2, kMultiply = 3, kDivide = 4, kPower = 5 };
+// Trigonometric keys take the TrigFunction values and log keys the LogFunction
+// values (functions.h).
 
 // Outcome codes the memory dialog leaves in MemChoice: Done adds the selected
 // line (1..10) to the code, Flush sets it to kMemFlushed first, Cancel takes one off.
@@ -94,7 +95,7 @@ public:
     void ReportError(ErrorCode code) override;
 
     // ---- Evaluator (operator_keys.cpp) ----
-    void sscmdOperator_Click(int16_t Index);   // OperatorCode
+    void sscmdOperator_Click(int16_t Index);   // OperatorIndex
     void cmdBracket_Click(int16_t Index);      // BracketIndex
     void sscmdEqual_Click();
 

@@ -6,9 +6,24 @@
 
 namespace trellum {
 
+namespace {
+
+Operator operatorOf(int16_t index)
+{
+    switch (index) {
+    case kSubtract: return Operator::Subtract;
+    case kMultiply: return Operator::Multiply;
+    case kDivide: return Operator::Divide;
+    case kPower: return Operator::Power;
+    default: return Operator::Add;
+    }
+}
+
+}  // namespace
+
 void Calculator::sscmdOperator_Click(int16_t Index)
 {
-    m_evaluator.PushOperator(static_cast<OperatorCode>(Index));
+    m_evaluator.PushOperator(operatorOf(Index));
     m_toolkit.FocusEqual();
 }
 
