@@ -9,12 +9,6 @@
 
 namespace trellum {
 
-namespace {
-
-constexpr const char* kOutOfRange = "Out of Range";
-
-}  // namespace
-
 void Calculator::cmdMode_Click()
 {
     switch (AngleMode) {
@@ -50,7 +44,7 @@ void Calculator::cmdTrigFunc_Click(int16_t Index)
     if (const std::optional<double> result = Trigonometric(Index, inverse, x, AngleMode)) {
         ShowValue(*result);
     } else {
-        m_toolkit.MsgBox(kOutOfRange, MsgIcon::Exclamation, kProductName);
+        ShowMessage(m_toolkit, Message::TrigonometricOutOfRange);
         sscmdClean_Click(kAllClear);
     }
     m_toolkit.FocusEqual();

@@ -1,10 +1,10 @@
 // The memory bank: ten slot texts, stored and recalled through the memory
-// dialog. The slots change only after the dialog has closed, from the outcome
-// code it left in MemChoice.
+// dialog. The slots change only after the dialog has closed, from what the
+// user chose there.
 
 #include "app/calculator.h"
+#include "app/memory_dialog.h"
 #include "engine/number_text.h"
-#include "storage/mem_list_dialog.h"
 
 namespace trellum {
 
@@ -17,27 +17,17 @@ constexpr const char* kFlushedSlot = "0.";
 void Calculator::cmdMem_Click(int16_t Index)
 {
     const bool store = Index == kMemoryIn;
-    MemChoice = kMemNothing;
-    MemListDialog dialog(MemChoice);
-    dialog.Caption = store ? "Save a number" : "Retrieve a number";
-    dialog.ShowSlots(m_memory.MemorySlots());
-    m_toolkit.ShowMemListDialog(dialog);
+    MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", m_memory.MemorySlots());
+    m_toolkit.ShowMemoryDialog(dialog);
 
-    if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {
-        const auto slot = static_cast<std::size_t>(MemChoice - kMemFirstLine);
-        if (store) {
-            m_memory.Set(slot, GetDisplayText());
-        } else {
-            ShowNumberText(m_memory.MemorySlots()[slot]);
-        }
-    } else if (MemChoice == kMemFlushed) {
-        m_memory.Fill(kFlushedSlot);
-    } else if (MemChoice >= kMemFlushedFirstLine && MemChoice <= kMemFlushedLastLine) {
-        m_memory.Fill(kFlushedSlot);
-        if (store) {
-            m_memory.Set(static_cast<std::size_t>(MemChoice - kMemFlushedFirstLine), GetDisplayText());
-        } else {
-            ShowNumberText(kFlushedSlot);
+    if (const std::optional<MemoryChoice>& choice = dialog.Choice()) {
+        if (choice->flushed) m_memory.Fill(kFlushedSlot);
+        if (choice->slot) {
+            if (store) {
+                m_memory.Set(*choice->slot, GetDisplayText());
+            } else {
+                ShowNumberText(m_memory.MemorySlots()[*choice->slot]);
+            }
         }
     }
     m_display.EndEntry();
