@@ -40,9 +40,11 @@ void ConstantEntryDialog::Ok()
     // Blanks count as content here; they are trimmed only when the caller stores the texts.
     if (m_name.empty() || m_value.empty()) return ShowMessage(m_toolkit, Message::ConstantEntryIncomplete);
     // IsNumeric forgives line breaks around a pasted number; a stored value may not hold one.
-    if (!IsNumeric(m_value) || hasLineBreak(m_value)) return ShowMessage(m_toolkit, Message::ConstantValueNotANumber);
+    const std::string value = NumberFromLocale(m_value, m_toolkit.DecimalSeparator());
+    if (!IsNumeric(value) || hasLineBreak(value)) return ShowMessage(m_toolkit, Message::ConstantValueNotANumber);
     if (m_name.find('=') != std::string::npos || hasLineBreak(m_name))
         return ShowMessage(m_toolkit, Message::ConstantNameInvalid);
+    m_value = value;  // the file and the display read only "."
     m_accepted = true;
     m_closed = true;
 }

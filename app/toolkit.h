@@ -33,6 +33,9 @@ public:
     virtual void ShowMemoryDialog(MemoryDialog& dialog) = 0;
     virtual void ShowConstantsDialog(ConstantsDialog& dialog) = 0;
     virtual void ShowConstantEntryDialog(ConstantEntryDialog& dialog) = 0;
+    // The decimal separator of the user's locale: a number typed or pasted with
+    // it is read as with ".". Numbers are always stored and shown with ".".
+    virtual char DecimalSeparator() { return '.'; }
     virtual void ShowAboutDialog() = 0;
 
     // Clipboard, plain text; empty when it holds no text.

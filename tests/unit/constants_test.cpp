@@ -396,8 +396,14 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
 
 // ---- Entry dialog checks ----
 
-// message: how the refusal's message begins; empty: the entry is accepted.
-struct QueryCase { const char* name; std::string typedName, typedValue, message; };
+// message: how the refusal's message begins; empty: the entry is accepted, with
+// its value as stored when `stored` is given. separator: the locale's.
+struct QueryCase {
+    const char* name;
+    std::string typedName, typedValue, message;
+    char separator = '.';
+    std::string stored = {};
+};
 
 class QueryChecks : public testing::TestWithParam<QueryCase> {};
 
@@ -405,6 +411,7 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
 {
     const QueryCase& row = GetParam();
     RecordingToolkit toolkit;
+    toolkit.Separator = row.separator;
     ConstantEntryDialog query(toolkit, ConstantEntryDialog::Purpose::Add);
     query.SetName(row.typedName);
     query.SetValue(row.typedValue);
@@ -412,6 +419,9 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
     EXPECT_EQ(query.Accepted(), row.message.empty());
     EXPECT_EQ(query.IsClosed(), row.message.empty()) << "a refused entry keeps the dialog open";
     EXPECT_EQ(query.Name(), row.typedName);
+    if (!row.stored.empty()) {
+        EXPECT_EQ(query.Value(), row.stored);
+    }
     EXPECT_EQ(toolkit.Events.size(), row.message.empty() ? 0u : 1u);
     for (const std::string& event : toolkit.Events) EXPECT_EQ(event.rfind(row.message, 0), 0u) << event;
 }
@@ -423,6 +433,10 @@ INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
                                          QueryCase{"EmptyValue", "x", "", kFillIn},
                                          QueryCase{"BlankValueIsNoNumber", "x", " ", kNotNumber},
                                          QueryCase{"CommaDecimal", "x", "1,5", kNotNumber},
+                                         QueryCase{"CommaDecimalUnderCommaLocale", "x", "1,5", "", ',', "1.5"},
+                                         QueryCase{"TypographicMinusStoredAsHyphen", "x",
+                                                   "\xE2\x88\x92" "2.5E\xE2\x88\x92" "3", "", '.', "-2.5E-3"},
+                                         QueryCase{"GroupedNumberUnderCommaLocale", "x", "1.234,5", kNotNumber, ','},
                                          QueryCase{"ValueWithLineBreak", "x", "5\n", kNotNumber},
                                          QueryCase{"NameWithEquals", "a=b", "1", kBadName},
                                          QueryCase{"NameWithLineBreak", "a\r\nb", "1", kBadName}),
