@@ -9,14 +9,14 @@ namespace trellum {
 
 // ---- The "Co" key ----
 
-void Calculator::sscmdConst_Click()
+void Calculator::openConstants()
 {
     // An installed copy cannot write beside the program: the library then lives
     // in the user's data folder, seeded from the starter file.
     const std::string path = ConstFilePath.empty() ? ConstantsFilePath(toolkit().ProgramFolder()) : ConstFilePath;
     ConstantsDialog dialog(toolkit(), path);
     toolkit().ShowConstantsDialog(dialog);
-    if (dialog.Chosen()) ShowNumberText(*dialog.Chosen());
+    if (dialog.Chosen()) showNumberText(*dialog.Chosen());
     m_display.EndEntry();
     toolkit().FocusEqual();
 }

@@ -14,9 +14,12 @@ constexpr const char* kFlushedSlot = "0.";
 
 }  // namespace
 
-void Calculator::cmdMem_Click(int16_t Index)
+void Calculator::memoryIn() { memoryDialog(true); }
+
+void Calculator::memoryRecall() { memoryDialog(false); }
+
+void Calculator::memoryDialog(bool store)
 {
-    const bool store = Index == kMemoryIn;
     MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", m_memory.MemorySlots());
     m_toolkit.ShowMemoryDialog(dialog);
 
@@ -24,9 +27,9 @@ void Calculator::cmdMem_Click(int16_t Index)
         if (choice->flushed) m_memory.Fill(kFlushedSlot);
         if (choice->slot) {
             if (store) {
-                m_memory.Set(*choice->slot, GetDisplayText());
+                m_memory.Set(*choice->slot, displayText());
             } else {
-                ShowNumberText(m_memory.MemorySlots()[*choice->slot]);
+                showNumberText(m_memory.MemorySlots()[*choice->slot]);
             }
         }
     }

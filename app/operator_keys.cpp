@@ -6,43 +6,30 @@
 
 namespace trellum {
 
-namespace {
-
-Operator operatorOf(int16_t index)
+void Calculator::pressOperator(Operator op)
 {
-    switch (index) {
-    case kSubtract: return Operator::Subtract;
-    case kMultiply: return Operator::Multiply;
-    case kDivide: return Operator::Divide;
-    case kPower: return Operator::Power;
-    default: return Operator::Add;
-    }
-}
-
-}  // namespace
-
-void Calculator::sscmdOperator_Click(int16_t Index)
-{
-    m_evaluator.PushOperator(operatorOf(Index));
+    m_evaluator.PushOperator(op);
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdBracket_Click(int16_t Index)
+void Calculator::openBracket()
 {
-    if (Index == kOpenBracket) {
-        if (!m_evaluator.OpenBracket()) {
-            m_toolkit.Beep();  // the count is 16-bit; deeper nesting is refused
-        } else {
-            ResetEntry();
-            m_display.ShowBracketLevel(m_evaluator.OpenBrackets());
-            m_display.EndEntry();
-        }
+    if (!m_evaluator.OpenBracket()) {
+        m_toolkit.Beep();  // the count is 16-bit; deeper nesting is refused
     } else {
-        m_evaluator.CloseBracket();
+        resetEntry();
+        m_display.ShowBracketLevel(m_evaluator.OpenBrackets());
+        m_display.EndEntry();
     }
     m_toolkit.FocusEqual();
 }
 
-void Calculator::sscmdEqual_Click() { m_evaluator.Equal(); }
+void Calculator::closeBracket()
+{
+    m_evaluator.CloseBracket();
+    m_toolkit.FocusEqual();
+}
+
+void Calculator::equals() { m_evaluator.Equal(); }
 
 }  // namespace trellum

@@ -61,7 +61,7 @@ std::optional<bool> storedBoolean(const std::string& text)
 
 }  // namespace
 
-SettingsFound Calculator::LoadSettings()
+SettingsFound Calculator::loadSettings()
 {
     const SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
@@ -88,9 +88,9 @@ SettingsFound Calculator::LoadSettings()
 
     const std::optional<std::string> onTop = readValue<std::string>(store, kSettingsKey, "OnTop", expected);
     if (const std::optional<bool> stored = onTop ? storedBoolean(*onTop) : std::nullopt) {
-        // mnuFloat_Click flips the mark and sets the z-order to match it.
+        // toggleAlwaysOnTop flips the mark and sets the z-order to match it.
         desktop.SetMenuChecked(Menu::Float, !*stored);
-        mnuFloat_Click();
+        toggleAlwaysOnTop();
     } else {
         if (onTop) expected = false;
         desktop.SetMenuChecked(Menu::Float, false);
@@ -108,7 +108,7 @@ SettingsFound Calculator::LoadSettings()
     return memoryKey ? SettingsFound::BothKeys : SettingsFound::MainKeyOnly;
 }
 
-void Calculator::SaveSettings()
+void Calculator::saveSettings()
 {
     SettingsStore& store = settings();
     Toolkit& desktop = toolkit();

@@ -6,7 +6,6 @@
 
 #include "app/calculator.h"
 #include "app/constants_dialog.h"
-#include "app/key_table.h"
 #include "app/memory_dialog.h"
 #include "testing/recording_toolkit.h"
 
@@ -81,14 +80,14 @@ bool PressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_
         auto script = memScript(answer);
         if (!script) return false;
         toolkit.MemScripts.push_back(std::move(*script));
-        FindKeyByToken(key)->Press(calc);
+        calc.press(key == "MIN" ? Key::MemoryIn : Key::MemoryRecall);
         return true;
     }
     if (key == "CO") {
         auto script = constScript(answer);
         if (!script) return false;
         toolkit.ConstScripts.push_back(std::move(*script));
-        FindKeyByToken(key)->Press(calc);
+        calc.openConstants();
         return true;
     }
     return false;

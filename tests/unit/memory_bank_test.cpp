@@ -25,8 +25,8 @@ namespace {
 using Slots = std::array<std::string, 10>;
 using Step = std::function<void(MemoryDialog&)>;
 
-constexpr int16_t kMin = 0;
-constexpr int16_t kMR = 1;
+constexpr Key kMin = Key::MemoryIn;
+constexpr Key kMR = Key::MemoryRecall;
 
 struct Bank {
     RecordingToolkit toolkit;
@@ -34,13 +34,13 @@ struct Bank {
     Calculator calc{toolkit, settings};
 
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
-    void press(int16_t index, std::vector<Step> steps)
+    void press(Key key, std::vector<Step> steps)
     {
         toolkit.MemScripts.push_back([steps = std::move(steps)](MemoryDialog& d) {
             for (const Step& step : steps) step(d);
             if (!d.IsClosed()) d.CloseWindow();
         });
-        calc.cmdMem_Click(index);
+        calc.press(key);
     }
 
     // Presses blank-separated key tokens.
@@ -85,7 +85,7 @@ TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
     const Slots cleared = slots({}, "0.");
     struct Row {
         const char* name;
-        int16_t key;
+        Key key;
         std::vector<Step> steps;
         std::optional<MemoryChoice> choice;
         Slots slots;
@@ -225,7 +225,7 @@ TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
     stored[0] = huge;  // a hand-edited settings file; no key stores such a text
     CalculatorProbe::SetMemorySlots(bank.calc, stored);
     std::string shown;
-    bank.press(1, {[&shown](MemoryDialog& d) { shown = d.Lines()[0]; }, select(0), done});
+    bank.press(kMR, {[&shown](MemoryDialog& d) { shown = d.Lines()[0]; }, select(0), done});
     EXPECT_LE(shown.size(), 64u);
     EXPECT_TRUE(shown.starts_with("1000"));
     EXPECT_EQ(bank.memory()[0], huge);
