@@ -20,7 +20,10 @@ void Calculator::memoryRecall() { memoryDialog(false); }
 
 void Calculator::memoryDialog(bool store)
 {
-    MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", m_memory.MemorySlots());
+    // Hand-edited slots are listed and recalled as the number they start with.
+    MemoryBank::Slots shown;
+    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = SlotNumberText(m_memory.MemorySlots()[slot]);
+    MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", shown);
     m_toolkit.ShowMemoryDialog(dialog);
 
     if (const std::optional<MemoryChoice>& choice = dialog.Choice()) {
@@ -29,7 +32,7 @@ void Calculator::memoryDialog(bool store)
             if (store) {
                 m_memory.Set(*choice->slot, displayText());
             } else {
-                showNumberText(m_memory.MemorySlots()[*choice->slot]);
+                showNumberText(SlotNumberText(m_memory.MemorySlots()[*choice->slot]));
             }
         }
     }
