@@ -19,6 +19,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/calculator.h"
+#include "shell/keyboard.h"
 #include "shell/qt_toolkit.h"
 #include "shell/twips.h"
 
@@ -86,7 +87,7 @@ public:
     using QPushButton::QPushButton;
 
 signals:
-    void typed(int16_t virtualKeyCode);
+    void typed(const trellum::shell::Typed& typed);
 
 protected:
     bool event(QEvent* event) override;
