@@ -24,6 +24,7 @@
 #include "app/key.h"
 
 class QAccessibleEvent;
+class QAction;
 class QWidget;
 
 namespace trellum {
@@ -45,6 +46,10 @@ const std::vector<const char*>& ListedKeyTexts();
 // the key below it, the same words as that key's description. Returns false
 // for a key without a SHIFT variant.
 bool DescribeLegend(QWidget* legend, Key keyBelow);
+
+// Greys out a menu item that cannot work here and says why, in its tip and as
+// its accessible description, which Qt's own menu items lack.
+void ExplainUnavailable(QAction* item, const QString& reason);
 
 // A number text ("42.", "1.5E-07", "-2.5") as it is read out: the digits as
 // shown, without the trailing point of a whole number, and an exponent in words.
@@ -78,6 +83,11 @@ public:
     // indicators in reading order.
     const QString& spokenNumber() const { return m_lastText; }
     const QStringList& litIndicators() const { return m_lastLit; }
+
+    // News that is not on the display (the window hidden, compact mode), told
+    // through "=" at once. Dropped when "=" lacks the focus: by the time it has
+    // it back, the news is old.
+    void say(const QString& news);
 
     // Whether an assistive technology listens, and where the events go: Qt's
     // accessibility bridge when unset. The offscreen platform has no bridge, so
