@@ -40,6 +40,6 @@ for deb in "$first"/*.deb; do
         status=1
     fi
 done
-[ "$count" -ge 3 ] || { echo "FAIL: expected three packages, found $count" >&2; status=1; }
+[ "$count" -ge 4 ] || { echo "FAIL: expected four packages, found $count" >&2; status=1; }
 [ $status -eq 0 ] && echo "PASS: $count packages byte-identical across two builds"
 exit $status
