@@ -115,7 +115,7 @@ void Calculator::mnuCopy_Click() { m_toolkit.SetClipboardText(GetDisplayText());
 
 void Calculator::mnuPaste_Click()
 {
-    const std::string text = m_toolkit.ClipboardText();
+    const std::string text = NumberFromLocale(m_toolkit.ClipboardText(), m_toolkit.DecimalSeparator());
     if (IsNumeric(text)) {
         // Surrounding blanks and a trailing newline are not part of the number.
         const std::size_t first = text.find_first_not_of(" \t\r\n");

@@ -145,4 +145,25 @@ bool IsNumeric(std::string_view text)
     return expDigits > 0 && i == n;
 }
 
+std::string NumberFromLocale(std::string_view text, char decimalSeparator)
+{
+    constexpr std::string_view kMinusSign = "\xE2\x88\x92";   // U+2212 in UTF-8
+    std::string number;
+    number.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, kMinusSign.size()) == kMinusSign) {
+            number += '-';
+            i += kMinusSign.size() - 1;
+        } else {
+            number += text[i];
+        }
+    }
+    // "1.234,5" stays as it is: a grouped number is no number text.
+    if (decimalSeparator == ',' && std::count(number.begin(), number.end(), ',') == 1 &&
+        number.find('.') == std::string::npos) {
+        number[number.find(',')] = '.';
+    }
+    return number;
+}
+
 }  // namespace trellum

@@ -20,6 +20,12 @@ double ValueOfText(std::string_view text);
 // point and at least one digit, and an optional E or e with sign and digits.
 bool IsNumeric(std::string_view text);
 
+// A number as the user's locale writes it, in the form IsNumeric reads: a minus
+// sign U+2212 (as word processors write it) becomes "-", and where the locale's
+// decimal separator is a comma, a lone comma becomes "." when the text has no
+// point of its own. Every other text comes back unchanged.
+std::string NumberFromLocale(std::string_view text, char decimalSeparator);
+
 // Trims leading and trailing blanks (spaces only, as the file and display use).
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);

@@ -12,6 +12,7 @@
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"
+#include "shell/single_instance.h"
 #include "shell/unix_signals.h"
 #include "storage/settings_store.h"
 
@@ -26,8 +27,17 @@ int main(int argc, char* argv[])
         return commandLine.exitStatus;
     }
     trellum::shell::PreferX11(commandLine.platformGiven);
+    // A second launch on this display brings the running copy forward and ends.
+    trellum::shell::SingleInstance instance(
+        trellum::shell::InstanceSocketPath(trellum::shell::DisplayKey(trellum::shell::ArgumentsOf(argc, argv))));
+    if (instance.otherCopyAnswered()) return 0;
+    if (instance.otherCopySilent()) {
+        std::fputs("trellum: another copy is running on this display but does not answer\n", stderr);
+        return 1;
+    }
 
     QApplication app(argc, argv);
+    instance.listen();
     trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
     // The menu entry's id: desktops match the window to its entry's name and icon.
@@ -42,6 +52,8 @@ int main(int argc, char* argv[])
 
     trellum::SettingsStore settings(trellum::DefaultSettingsPath());
     trellum::shell::MainWindow window(settings);
+    QObject::connect(&instance, &trellum::shell::SingleInstance::comeForward, &window,
+                     [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // A session ending without a close event still saves (Form_Unload runs once).

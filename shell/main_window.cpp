@@ -437,7 +437,9 @@ void MainWindow::buildMenus()
     QAction* shrink = m_settingsMenu->addAction(tr("Shrin&k"));
     shrink->setObjectName("mnuShrink");
     shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    shrink->setToolTip(tr("Only the display; Ctrl+S again brings the keypad back"));
+    // The tip names the shortcut as the menu shows it, in the same language.
+    shrink->setToolTip(tr("Only the display; %1 again brings the keypad back")
+                           .arg(shrink->shortcut().toString(QKeySequence::NativeText)));
     connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuShrink_Shortcut(); }); });
     QAction* hide = m_settingsMenu->addAction(tr("&Hide"));
     hide->setObjectName("mnuHide");

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -84,6 +85,10 @@ std::string QtToolkit::ClipboardText()
     QString subtype = QStringLiteral("plain");
     return clipboard ? ToStdString(clipboard->text(subtype, QClipboard::Clipboard)) : std::string();
 }
+
+// The comma is the only other separator a pasted number may carry: the others
+// (the Arabic one, say) come with digits of their own, which are no number here.
+char QtToolkit::DecimalSeparator() { return QLocale().decimalPoint() == u"," ? ',' : '.'; }
 
 void QtToolkit::SetClipboardText(const std::string& text)
 {

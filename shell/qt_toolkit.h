@@ -68,6 +68,7 @@ public:
     void TrayDelete() override;
 
     std::string ProgramFolder() override;
+    char DecimalSeparator() override;
 
     // For tests: what a user would hear or see in the tray.
     int BeepCount() const { return m_beeps; }

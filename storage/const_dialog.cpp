@@ -62,7 +62,8 @@ void QueryDialog::cmdOk_Click()
         return;
     }
     // IsNumeric forgives line breaks around a pasted number; a stored value may not hold one.
-    if (!IsNumeric(txtVal) || hasLineBreak(txtVal)) {
+    const std::string value = NumberFromLocale(txtVal, m_host.DecimalSeparator());
+    if (!IsNumeric(value) || hasLineBreak(value)) {
         m_host.MsgBox(StringTable(111), MsgIcon::Information, kProductName);
         return;
     }
@@ -70,6 +71,7 @@ void QueryDialog::cmdOk_Click()
         m_host.MsgBox(kBadName, MsgIcon::Information, kProductName);
         return;
     }
+    txtVal = value;   // the file and the display read only "."
     Accepted = true;
     Hidden = true;
 }

@@ -21,6 +21,9 @@ public:
     // Returns when the dialog has unloaded (OK/Cancel or its window closed);
     // the dialog object holds the outcome.
     virtual void ShowQueryDialog(QueryDialog& dialog) = 0;
+    // The decimal separator of the user's locale: a number typed or pasted with
+    // it is read as with ".". Numbers are always stored and shown with ".".
+    virtual char DecimalSeparator() { return '.'; }
 };
 
 }  // namespace trellum

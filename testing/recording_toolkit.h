@@ -35,6 +35,7 @@ public:
     bool Placeable = true;       // false: a windowing system that places windows itself
     std::string Tip;
     std::string Folder = ".";
+    char Separator = '.';        // the locale's decimal separator
     int FocusCount = 0;
 
     void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override;
@@ -68,6 +69,7 @@ public:
     void TrayModify(const std::string& tip) override { Tip = tip; }
     void TrayDelete() override { TrayPresent = false; }
     std::string ProgramFolder() override { return Folder; }
+    char DecimalSeparator() override { return Separator; }
 };
 
 }  // namespace trellum

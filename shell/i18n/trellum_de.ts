@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
+        <translation>&amp;Hinzufügen/Ändern</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
-        <translation>Die Konstantendatei wurde von einem anderen Programm geändert, während diese Liste offen war. Diese Fassung ist als %1 aufbewahrt.</translation>
+        <translation>Die Konstantendatei wurde von einem anderen Programm geändert, während diese Liste offen war. Diese Fassung wurde als %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -548,8 +548,8 @@
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>Only the display; Ctrl+S again brings the keypad back</source>
-        <translation>Nur die Anzeige; Strg+S holt das Tastenfeld zurück</translation>
+        <source>Only the display; %1 again brings the keypad back</source>
+        <translation>Nur die Anzeige; %1 holt das Tastenfeld wieder zurück</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Modifier</translation>
+        <translation>Ajouter/&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Select a memory slot:</source>
-        <translation>Choisissez un emplacement&#xa0;:</translation>
+        <translation>Choisissez un emplacement mémoire&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Done</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>%1 off</source>
-        <translation>%1 : arrêt</translation>
+        <translation>%1&#xa0;: désactivé</translation>
     </message>
 </context>
 <context>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Shrin&amp;k</source>
-        <translation>&amp;Réduire</translation>
+        <translation>Mo&amp;de compact</translation>
     </message>
     <message>
         <source>&amp;Hide</source>
@@ -548,8 +548,8 @@
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>Only the display; Ctrl+S again brings the keypad back</source>
-        <translation>Seulement l’affichage&#xa0;; Ctrl+S de nouveau ramène le clavier</translation>
+        <source>Only the display; %1 again brings the keypad back</source>
+        <translation>Seulement l’affichage&#xa0;; %1 à nouveau ramène les touches</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

@@ -393,8 +393,14 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
 
 // ---- Entry dialog checks ----
 
-// message: how the refusal's message begins; empty: the entry is accepted.
-struct QueryCase { const char* name; std::string txtName, txtVal, message; };
+// message: how the refusal's message begins; empty: the entry is accepted, with
+// its value as stored when `stored` is given. separator: the locale's.
+struct QueryCase {
+    const char* name;
+    std::string txtName, txtVal, message;
+    char separator = '.';
+    std::string stored = {};
+};
 
 class QueryChecks : public testing::TestWithParam<QueryCase> {};
 
@@ -402,6 +408,7 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
 {
     const QueryCase& row = GetParam();
     RecordingToolkit toolkit;
+    toolkit.Separator = row.separator;
     QueryDialog query(toolkit);
     query.txtName = row.txtName;
     query.txtVal = row.txtVal;
@@ -409,6 +416,9 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
     EXPECT_EQ(query.Accepted, row.message.empty());
     EXPECT_EQ(query.Hidden, row.message.empty()) << "a refused entry keeps the dialog open";
     EXPECT_EQ(query.txtName, row.txtName);
+    if (!row.stored.empty()) {
+        EXPECT_EQ(query.txtVal, row.stored);
+    }
     EXPECT_EQ(toolkit.Events.size(), row.message.empty() ? 0u : 1u);
     for (const std::string& event : toolkit.Events) EXPECT_EQ(event.rfind(row.message, 0), 0u) << event;
 }
@@ -420,6 +430,10 @@ INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
                                          QueryCase{"EmptyValue", "x", "", kFillIn},
                                          QueryCase{"BlankValueIsNoNumber", "x", " ", kNotNumber},
                                          QueryCase{"CommaDecimal", "x", "1,5", kNotNumber},
+                                         QueryCase{"CommaDecimalUnderCommaLocale", "x", "1,5", "", ',', "1.5"},
+                                         QueryCase{"TypographicMinusStoredAsHyphen", "x",
+                                                   "\xE2\x88\x92" "2.5E\xE2\x88\x92" "3", "", '.', "-2.5E-3"},
+                                         QueryCase{"GroupedNumberUnderCommaLocale", "x", "1.234,5", kNotNumber, ','},
                                          QueryCase{"ValueWithLineBreak", "x", "5\n", kNotNumber},
                                          QueryCase{"NameWithEquals", "a=b", "1", kBadName},
                                          QueryCase{"NameWithLineBreak", "a\r\nb", "1", kBadName}),

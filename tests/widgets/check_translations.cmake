@@ -1,7 +1,9 @@
 # Runs lupdate over the sources into copies of the .ts files and fails when any
 # text is untranslated: a new tr() text, or a library text listed in
-# shell/i18n.cpp, needs its German and French translation before it lands.
+# shell/i18n.cpp, needs its translation in every language before it lands. A .ts
+# file whose language is not in the build's list would never reach the program.
 # -DLUPDATE=... -DGENERATOR=GenerateLUpdateProject.cmake -DPROJECT_IN=... -DWORK=dir -DTS_DIR=shell/i18n
+# -DLANGUAGES=de,fr,... (the build's list)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 execute_process(COMMAND ${CMAKE_COMMAND} -DIN_FILE=${PROJECT_IN} -DOUT_FILE=${WORK}/project.json -P ${GENERATOR}
@@ -12,6 +14,19 @@ endif()
 file(GLOB ts_files ${TS_DIR}/*.ts)
 if(NOT ts_files)
     message(FATAL_ERROR "no .ts files in ${TS_DIR}")
+endif()
+cmake_policy(SET CMP0057 NEW)
+string(REPLACE "," ";" languages "${LANGUAGES}")
+set(unlisted "")
+foreach(ts ${ts_files})
+    get_filename_component(name ${ts} NAME_WE)
+    string(REGEX REPLACE "^trellum_" "" language ${name})
+    if(NOT language IN_LIST languages)
+        string(APPEND unlisted " ${name}.ts")
+    endif()
+endforeach()
+if(unlisted)
+    message(FATAL_ERROR "not in trellum_languages of shell/CMakeLists.txt, so never built:${unlisted}")
 endif()
 set(copies)
 foreach(ts ${ts_files})

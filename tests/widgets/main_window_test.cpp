@@ -73,6 +73,7 @@ void MainWindowTest::init()
 
 void MainWindowTest::cleanup()
 {
+    QLocale::setDefault(QLocale::system());
     m_window.reset();
     m_settings.reset();
 }
@@ -151,9 +152,17 @@ void MainWindowTest::pasteAndCopy_data()
     QTest::addColumn<QString>("exponent");
     QTest::addColumn<QString>("message");  // title|text of the refusal, empty for none
     QTest::addColumn<QString>("copied");   // by Ctrl+C afterwards
-    QTest::newRow("number with exponent") << "1.5E-07" << "1.5  " << "-07" << "" << "1.5E-07";
-    QTest::newRow("not a number warns and keeps the display")
-        << "abc" << "7.  " << "" << "Trellum|Importing data is not a number " << "7.";
+    QTest::addColumn<QString>("locale");   // the user's; empty: the C locale of the test
+    const QString notANumber = QStringLiteral("Trellum|Importing data is not a number ");
+    QTest::newRow("number with exponent") << "1.5E-07" << "1.5  " << "-07" << "" << "1.5E-07" << "";
+    QTest::newRow("not a number warns and keeps the display") << "abc" << "7.  " << "" << notANumber << "7." << "";
+    QTest::newRow("decimal comma in German") << "1,5" << "1.5  " << "" << "" << "1.5" << "de_DE";
+    QTest::newRow("decimal comma in French, with exponent") << "-2,5e-3" << "-2.5  " << "-3" << "" << "-2.5E-3"
+                                                            << "fr_FR";
+    QTest::newRow("decimal comma in English") << "1,5" << "7.  " << "" << notANumber << "7." << "en_US";
+    QTest::newRow("decimal comma in C") << "1,5" << "7.  " << "" << notANumber << "7." << "";
+    QTest::newRow("typographic minus in English") << QString::fromUtf8("\u22125") << "-5.  " << "" << "" << "-5."
+                                                  << "en_US";
 }
 
 void MainWindowTest::pasteAndCopy()
@@ -163,6 +172,8 @@ void MainWindowTest::pasteAndCopy()
     QFETCH(QString, exponent);
     QFETCH(QString, message);
     QFETCH(QString, copied);
+    QFETCH(QString, locale);
+    if (!locale.isEmpty()) QLocale::setDefault(QLocale(locale));
     play("sscmdDigit_7");
     QGuiApplication::clipboard()->setText(clipboard);
     QString shown;

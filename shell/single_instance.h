@@ -1,0 +1,61 @@
+#pragma once
+// One running copy per user and display. The first copy listens on a local
+// socket in XDG_RUNTIME_DIR named after the display; a later launch finds it,
+// asks it to come forward and ends, so two copies never share one memory bank.
+//
+//   main(): SingleInstance(key) before QApplication -> a copy answered: exit 0
+//           otherwise QApplication, listen() -> comeForward() on each later launch
+
+#include <memory>
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QLocalServer;
+class QLockFile;
+
+namespace trellum::shell {
+
+// The display a launch with these arguments (main()'s, the program first) and
+// the environment would open: "-display" or DISPLAY for X11 (screen number
+// dropped), WAYLAND_DISPLAY on a Wayland platform, else the platform's name.
+QString DisplayKey(const QStringList& arguments);
+
+// The socket of the copy on that display: in XDG_RUNTIME_DIR, else in the
+// temporary folder under the user's id.
+QString InstanceSocketPath(const QString& displayKey);
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // Asks a running copy on the socket to come forward. Needs no QApplication,
+    // so a second launch ends without connecting to the display.
+    explicit SingleInstance(const QString& socketPath);
+    ~SingleInstance() override;
+
+    // A running copy has been asked to come forward and said so: this one ends.
+    bool otherCopyAnswered() const { return m_answered; }
+    // A running copy took the request but never confirmed it.
+    bool otherCopySilent() const { return m_silent; }
+
+    // Once QApplication exists: takes the socket over (a stale one left by a
+    // crashed copy is replaced). False when it cannot; the program runs anyway.
+    bool listen();
+
+signals:
+    // A later launch asked for the window.
+    void comeForward();
+
+private:
+    void ask();
+    void serve();
+
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;   // held from the question to listen()
+    std::unique_ptr<QLocalServer> m_server;
+    bool m_answered = false;
+    bool m_silent = false;
+};
+
+}  // namespace trellum::shell

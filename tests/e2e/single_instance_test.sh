@@ -1,0 +1,44 @@
+# One running copy per user and display: a second launch brings the running
+# window forward (shown again when it was hidden in the tray) and ends with
+# status 0; a socket left by a crashed copy does not stop the next start.
+source "$E2E_DIR/lib.sh"
+start_desktop
+start_app
+press 4 2
+
+# Starts the program again; prints its exit status.
+launch_again() {
+    local status=0
+    timeout 30 "$TRELLUM" >"$E2E_TMP/again.out" 2>"$E2E_TMP/again.err" || status=$?
+    echo "$status"
+}
+active_window() { xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# 0x0*\([0-9a-f]*\).*/\1/p'; }
+is_active() { [ "$(active_window)" = "$(printf '%x' "$WIN")" ]; }
+main_windows() { xdotool search --name '^Trellum$' 2>/dev/null | while read -r w; do
+    xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "Trellum"$' && echo "$w"; done | wc -l; }
+
+# 1. While the window is minimised.
+xdotool windowminimize --sync "$WIN"
+expect_eq "$(launch_again)" 0 "second launch while running"
+wait_for 10 is_mapped "$WIN" || fail "the minimised window was not restored"
+wait_for 10 is_active || fail "the running window did not come forward"
+expect_eq "$(main_windows)" 1 "main windows after a second launch"
+expect_eq "$(copy_display)" "42." "the running copy's display"
+
+# 2. While hidden in the tray: shown again, the same copy.
+xdotool key Escape
+wait_for 10 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Esc did not hide the window"
+expect_eq "$(launch_again)" 0 "second launch while hidden"
+wait_for 10 is_mapped "$WIN" || fail "the hidden window was not shown"
+wait_for 10 is_active || fail "the shown window is not active"
+expect_eq "$(copy_display)" "42." "the shown copy's display"
+
+# 3. A crashed copy leaves its socket behind; the next launch starts anyway.
+kill -s KILL "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+ls "$XDG_RUNTIME_DIR" | grep -q '^trellum-' || fail "no socket in XDG_RUNTIME_DIR: $(ls -A "$XDG_RUNTIME_DIR")"
+start_app
+expect_eq "$(copy_display)" "0." "a fresh copy after a crash"
+expect_eq "$(launch_again)" 0 "second launch after the restart"
+expect_eq "$(main_windows)" 1 "main windows after the restart"
+echo "ok"
