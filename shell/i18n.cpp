@@ -101,8 +101,9 @@ QStringList UiLanguages(const QString& lcAll, const QString& lcMessages, const Q
     return result;
 }
 
-QString InstallTranslators(QCoreApplication& app)
+QString InstallTranslators(QCoreApplication& app, const QString& qtFolder)
 {
+    const QString qtTranslations = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
     const auto env = [](const char* name) { return qEnvironmentVariable(name); };
     const QStringList languages =
         UiLanguages(env("LC_ALL"), env("LC_MESSAGES"), env("LANG"), env("LANGUAGE"));
@@ -120,11 +121,12 @@ QString InstallTranslators(QCoreApplication& app)
             QCoreApplication::installTranslator(program);
             // Qt's own texts (standard buttons, key names), when the system has them.
             auto* qt = new QTranslator(&app);
-            if (qt->load(QStringLiteral("qtbase_%1").arg(candidate), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            if (qt->load(QStringLiteral("qtbase_%1").arg(candidate), qtTranslations))
                 QCoreApplication::installTranslator(qt);
             else
                 delete qt;
-            return candidate;
+            // The file's own language: "de_AT" may have loaded trellum_de.qm.
+            return program->language();
         }
     }
     return {};

@@ -1,5 +1,7 @@
 #include "shell/dialogs/dialogs.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +39,11 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
     SetTwipsGeometry(lblAppName, 1080, 240, 2895, 240);
     SetTwipsGeometry(cmdOk, 3000, 2520, 1095, 375);
     w->setFixedSize(TwipsToPixels(4485, w), TwipsToPixels(3180, w));
+    // A longer OK keeps the button's right edge; the window widens for a long
+    // version line or title.
+    const int okRight = TwipsToPixels(3000 + 1095, w);
+    cmdOk->move(okRight - cmdOk->width(), cmdOk->y());
+    WidenWindow(w, std::max(RightShortfall(w, lblAppName, TwipsToPixels(240, w)), TitleShortfall(w)), {}, {cmdOk});
     picIcon->setPixmap(icon.pixmap(picIcon->size(), w->devicePixelRatioF()));
     cmdOk->setFocus();
 

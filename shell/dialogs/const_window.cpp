@@ -1,5 +1,7 @@
 #include "shell/dialogs/dialogs.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -85,6 +87,13 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
 
     w->Render();
+    // A translation longer than the design's: the column of buttons widens as a
+    // set and the window with it; the list widens for a long label or title.
+    const int buttonWidth = MatchWidths({cmdOk, cmdEdit, cmdDel, cmdCancel});
+    WidenWindow(w, buttonWidth - TwipsToPixels(1215, w), {}, {});
+    const int margin = TwipsToPixels(240, w);
+    WidenWindow(w, std::max(RightShortfall(w, label1, margin), TitleShortfall(w)), {lstConst},
+                {cmdOk, cmdEdit, cmdDel, cmdCancel});
     return window;
 }
 

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 
@@ -60,6 +61,28 @@ int TwipsToPixels(int twips, const QWidget* w);
 // font never clips them.
 void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height,
                       int yOffset = 0);
+
+// The width a window manager leaves for the title of `window` as it is now
+// sized, and the width its title takes there: title bars draw the desktop's font
+// in bold beside an icon and up to three buttons (about 100 pixels at 96 dpi).
+int TitleRoom(const QWidget* window);
+int TitleWidth(const QWidget* window);
+
+// Widens a fixed-size window by `extra` pixels (nothing when it is not positive):
+// the `stretched` controls widen with it, the `moved` ones keep their distance
+// to its right edge. Translations longer than the English design use it, so the
+// English layout itself never changes.
+void WidenWindow(QWidget* window, int extra, std::initializer_list<QWidget*> stretched,
+                 std::initializer_list<QWidget*> moved);
+
+// How much wider `window` must be for its title to show whole, and for
+// `control` to end at least `margin` pixels inside its right edge.
+int TitleShortfall(const QWidget* window);
+int RightShortfall(const QWidget* window, const QWidget* control, int margin);
+
+// The controls given the width of the widest of them (a translation longer
+// than the design's makes one wider; they stay a matched set).
+int MatchWidths(std::initializer_list<QWidget*> controls);
 
 // A modal window in front of a dialog model. It is centred when first shown.
 class ModelWindow : public QDialog {

@@ -83,6 +83,18 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
     w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
 
     w->Render();
+    // A translation longer than the design's: the buttons stay a matched pair,
+    // Cancel flush with the list's right edge, and the list and the window widen
+    // as far as the buttons, the label and the title need.
+    const int listRight = lstMem->x() + lstMem->width();
+    const int buttonWidth = MatchWidths({cmdDone, cmdCancel});
+    cmdCancel->move(listRight - buttonWidth, cmdCancel->y());
+    const int gap = TwipsToPixels(120, w);
+    const int rightMargin = clientWidth - listRight;
+    WidenWindow(w,
+                std::max({cmdDone->x() + buttonWidth + gap - cmdCancel->x(), RightShortfall(w, label1, rightMargin),
+                          TitleShortfall(w)}),
+                {lstMem, menuBar}, {cmdCancel});
     return window;
 }
 

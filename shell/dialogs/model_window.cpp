@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QAbstractButton>
 #include <QLabel>
@@ -38,6 +39,45 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
         rect.setWidth(std::max(rect.width(), needed));
     }
     control->setGeometry(rect);
+}
+
+int TitleRoom(const QWidget* window)
+{
+    return window->width() - TwipsToPixels(1500, window);
+}
+
+int TitleWidth(const QWidget* window)
+{
+    QFont font = window->font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(window->windowTitle());
+}
+
+void WidenWindow(QWidget* window, int extra, std::initializer_list<QWidget*> stretched,
+                 std::initializer_list<QWidget*> moved)
+{
+    if (extra <= 0) return;
+    for (QWidget* control : stretched) control->resize(control->width() + extra, control->height());
+    for (QWidget* control : moved) control->move(control->x() + extra, control->y());
+    window->setFixedSize(window->width() + extra, window->height());
+}
+
+int TitleShortfall(const QWidget* window)
+{
+    return std::max(0, TitleWidth(window) - TitleRoom(window));
+}
+
+int RightShortfall(const QWidget* window, const QWidget* control, int margin)
+{
+    return std::max(0, control->x() + control->width() + margin - window->width());
+}
+
+int MatchWidths(std::initializer_list<QWidget*> controls)
+{
+    int widest = 0;
+    for (const QWidget* control : controls) widest = std::max(widest, control->width());
+    for (QWidget* control : controls) control->resize(widest, control->height());
+    return widest;
 }
 
 QMargins ReportedFrameExtents(const QWidget* window)

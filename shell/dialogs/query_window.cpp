@@ -1,5 +1,6 @@
 #include "shell/dialogs/dialogs.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QCoreApplication>
@@ -58,6 +59,21 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model
     w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
 
     w->Render();
+    // A translation longer than the design's: the entry fields move right of a
+    // long label, the buttons stay a matched pair with Cancel keeping its place
+    // from the right edge, and the fields widen for a long title.
+    const int gap = TwipsToPixels(120, w);
+    const int labelShortfall =
+        std::max(lblName->x() + lblName->width(), lblVal->x() + lblVal->width()) + gap - txtName->x();
+    if (labelShortfall > 0) {
+        for (QWidget* control : {txtName, txtVal}) control->move(control->x() + labelShortfall, control->y());
+        w->setFixedSize(w->width() + labelShortfall, w->height());
+    }
+    const int cancelRight = w->width() - TwipsToPixels(4035 - 2400 - 1215, w);
+    const int buttonWidth = MatchWidths({cmdOk, cmdCancel});
+    cmdCancel->move(cancelRight - buttonWidth, cmdCancel->y());
+    WidenWindow(w, cmdOk->x() + buttonWidth + gap - cmdCancel->x(), {}, {cmdCancel});
+    WidenWindow(w, TitleShortfall(w), {txtName, txtVal}, {cmdCancel});
     return window;
 }
 

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>slot %1: %2</source>
-        <translation>Platz %1: %2</translation>
+        <translation>Speicherplatz %1: %2</translation>
     </message>
     <message>
         <source>Trellum Version %1</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>entfernen</translation>
+        <translation>letzte Ziffer löschen</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>löschen</translation>
+        <translation>Eingabe löschen</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
-        <translation>Unter Wayland nicht verfügbar, da es kein Fenster über anderen hält; zur Nutzung unter X11 starten</translation>
+        <translation>Unter Wayland nicht verfügbar: Dort bleibt kein Fenster über den anderen. Zum Nutzen unter X11 starten</translation>
     </message>
 </context>
 </TS>

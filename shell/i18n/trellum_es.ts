@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>borrar dígito</translation>
+        <translation>borrar el último dígito</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>divide</source>
-        <translation>entre</translation>
+        <translation>dividido entre</translation>
     </message>
     <message>
         <source>keypad divide</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Solo la pantalla; %1 de nuevo devuelve el teclado</translation>
+        <translation>Solo la pantalla; pulse %1 de nuevo para recuperar las teclas</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

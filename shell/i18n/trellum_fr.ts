@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation>&amp;Terminé</translation>
+        <translation>&amp;Valider</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>supprimer</translation>
+        <translation>effacer le dernier chiffre</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>effacer</translation>
+        <translation>effacer la saisie</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Home</source>
-        <translation>Origine</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>plus</source>
@@ -442,11 +442,11 @@
     </message>
     <message>
         <source>Not a positive integer!</source>
-        <translation>Pas un entier positif&#xa0;!</translation>
+        <translation>Ce n’est pas un entier positif&#xa0;!</translation>
     </message>
     <message>
         <source>Not a positive number!</source>
-        <translation>Pas un nombre positif&#xa0;!</translation>
+        <translation>Ce n’est pas un nombre positif&#xa0;!</translation>
     </message>
     <message>
         <source>Out of Range</source>
@@ -454,7 +454,7 @@
     </message>
     <message>
         <source>Importing data is not a number </source>
-        <translation>Les données importées ne sont pas un nombre </translation>
+        <translation>Les données collées ne sont pas un nombre </translation>
     </message>
     <message>
         <source>Save a number</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Seulement l’affichage&#xa0;; %1 à nouveau ramène les touches</translation>
+        <translation>Affichage seul&#xa0;; %1 à nouveau ramène les touches</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

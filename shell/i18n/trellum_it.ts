@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>cancella cifra</translation>
+        <translation>cancella l’ultima cifra</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Solo il display; %1 di nuovo riporta la tastiera</translation>
+        <translation>Solo il display; premere di nuovo %1 per riavere i tasti</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

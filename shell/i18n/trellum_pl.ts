@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>usuń cyfrę</translation>
+        <translation>usuń ostatnią cyfrę</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Tylko wyświetlacz; ponowne %1 przywraca klawiaturę</translation>
+        <translation>Tylko wyświetlacz; ponowne %1 przywraca klawisze</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

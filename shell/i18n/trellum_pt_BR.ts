@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>apagar dígito</translation>
+        <translation>apagar o último dígito</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>memory in</source>
-        <translation>guardar na memória</translation>
+        <translation>armazenar na memória</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Save a number</source>
-        <translation>Guardar um número</translation>
+        <translation>Armazenar um número</translation>
     </message>
     <message>
         <source>Retrieve a number</source>
@@ -545,11 +545,11 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Só o visor; %1 de novo traz o teclado de volta</translation>
+        <translation>Só o visor; pressione %1 de novo para trazer as teclas de volta</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

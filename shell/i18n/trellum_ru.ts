@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>стереть цифру</translation>
+        <translation>стереть последнюю цифру</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -442,11 +442,11 @@
     </message>
     <message>
         <source>Not a positive integer!</source>
-        <translation>Не целое положительное число!</translation>
+        <translation>Это не целое положительное число!</translation>
     </message>
     <message>
         <source>Not a positive number!</source>
-        <translation>Не положительное число!</translation>
+        <translation>Это не положительное число!</translation>
     </message>
     <message>
         <source>Out of Range</source>

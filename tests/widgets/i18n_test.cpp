@@ -74,6 +74,34 @@ std::function<void(QueryDialog&)> answer(std::string name, std::string value)
     };
 }
 
+// The locale variables of one test step, and the translators it installs
+// removed again when it ends.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QByteArray& locale)
+    {
+        for (const char* name : kNames) m_saved.append(qgetenv(name));
+        for (const char* name : kNames) qunsetenv(name);
+        qputenv("LC_ALL", locale);
+    }
+    ~LocaleScope()
+    {
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+        for (int i = 0; i < m_saved.size(); ++i) qputenv(kNames[i], m_saved[i]);
+    }
+    static int Translators() { return static_cast<int>(qApp->findChildren<QTranslator*>().size()); }
+
+private:
+    static constexpr const char* kNames[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    QList<QByteArray> m_saved;
+};
+
+QString shrinkShortcut(const shell::MainWindow& window)
+{
+    const auto* shrink = window.findChild<QAction*>("mnuShrink");
+    return shrink ? shrink->shortcut().toString(QKeySequence::NativeText) : QString();
+}
+
 }  // namespace
 
 class I18nTest : public QObject {
@@ -85,6 +113,10 @@ private slots:
     void translationsCoverEveryText_data();
     void translationsCoverEveryText();
     void windowSpeaksTheInstalledLanguage();
+    void qtTextsSpeakTheSameLanguage_data();
+    void qtTextsSpeakTheSameLanguage();
+    void withoutQtTranslationsTheTipStillMatchesTheMenu();
+    void englishLoadsNoTranslation();
 };
 
 void I18nTest::uiLanguages_data()
@@ -248,6 +280,55 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
                             "offen war. Diese Fassung wurde als /tmp/c.txt.changed aufbewahrt."));
     QCOMPARE(shell::TrLibrary("Out of Range!"), QStringLiteral("Außerhalb des Wertebereichs!"));
     QCoreApplication::removeTranslator(&translator);
+}
+
+void I18nTest::qtTextsSpeakTheSameLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : QStringLiteral(TRELLUM_LANGUAGES).split(u','))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Qt's standard buttons and the key names of the menus' shortcuts come from
+// Qt's own translations (qt6-translations-l10n), in the program's language.
+void I18nTest::qtTextsSpeakTheSameLanguage()
+{
+    QFETCH(QString, language);
+    LocaleScope scope(language.toUtf8() + ".UTF-8");
+    QCOMPARE(shell::InstallTranslators(*qApp), language);
+    QCOMPARE(LocaleScope::Translators(), 2);
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    const QString cancel = box.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+    QVERIFY2(cancel != u"Cancel", qPrintable(cancel));
+    SettingsStore settings;
+    shell::MainWindow window(settings);
+    const QString shortcut = shrinkShortcut(window);
+    QVERIFY2(window.findChild<QAction*>("mnuShrink")->toolTip().contains(shortcut), qPrintable(shortcut));
+    if (language == u"de") QCOMPARE(shortcut, QStringLiteral("Strg+S"));
+}
+
+// Without Qt's translations the program still speaks its language, and the
+// compact mode's tip names the shortcut as the menu shows it.
+void I18nTest::withoutQtTranslationsTheTipStillMatchesTheMenu()
+{
+    QTemporaryDir empty;
+    QVERIFY(empty.isValid());
+    LocaleScope scope("de_DE.UTF-8");
+    QCOMPARE(shell::InstallTranslators(*qApp, empty.path()), QStringLiteral("de"));
+    QCOMPARE(LocaleScope::Translators(), 1);
+    SettingsStore settings;
+    shell::MainWindow window(settings);
+    QCOMPARE(shrinkShortcut(window), QStringLiteral("Ctrl+S"));
+    QCOMPARE(window.findChild<QAction*>("mnuShrink")->toolTip(),
+             QStringLiteral("Nur die Anzeige; Ctrl+S holt das Tastenfeld wieder zurück"));
+}
+
+// An English locale costs nothing at start-up: no file is even looked for.
+void I18nTest::englishLoadsNoTranslation()
+{
+    LocaleScope scope("en_GB.UTF-8");
+    QCOMPARE(shell::InstallTranslators(*qApp), QString());
+    QCOMPARE(LocaleScope::Translators(), 0);
 }
 
 QTEST_MAIN(I18nTest)

@@ -1,0 +1,305 @@
+// Every text of the dialogs and menus fits its control in every shipped
+// language (buttons, labels, list lines, window titles, menu entries), no two
+// controls overlap, mnemonics stay unique, and the English layout stays the
+// design's. Fixed font and style, so the widths are the same on every machine.
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "testing/recording_toolkit.h"
+#include "shell/dialogs/dialogs.h"
+#include "shell/main_window.h"
+#include "storage/const_dialog.h"
+#include "storage/mem_list_dialog.h"
+#include "storage/settings_store.h"
+
+using namespace trellum;
+using namespace trellum::shell;
+
+namespace {
+
+QString withoutMnemonic(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    return text.replace(u'\x01', u'&');
+}
+
+// The letter after a single "&", lower-cased; none when the text has none.
+QChar mnemonicOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&') continue;
+        if (text[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+// Every dialog the program shows, once with each caption its model can carry.
+// The models outlive their windows, which refer to them.
+struct AllDialogs {
+    AllDialogs()
+    {
+        save.Caption = "Save a number";
+        retrieve.Caption = "Retrieve a number";
+        for (MemListDialog* memory : {&save, &retrieve})
+            memory->lstMem = {"-3.14159265358979", "1.5E-07", "0.", "0.", "0.", "0.", "0.", "0.", "0.", "-42."};
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+        file.write("head\r\nhead\r\npi = 3.14159265358979\r\ng = 9.80665\r\n");
+        file.close();
+        constants.Form_Load(path.toStdString());
+        constants.Caption = "Load a constant";
+        add.Caption = "Add a new constant";
+        modify.Caption = "Modify a constant";
+        windows.emplace_back("save", MakeMemListWindow(nullptr, save, AppIcon()));
+        windows.emplace_back("retrieve", MakeMemListWindow(nullptr, retrieve, AppIcon()));
+        windows.emplace_back("constants", MakeConstWindow(nullptr, constants, AppIcon()));
+        windows.emplace_back("add", MakeQueryWindow(nullptr, add, AppIcon()));
+        windows.emplace_back("modify", MakeQueryWindow(nullptr, modify, AppIcon()));
+        windows.emplace_back("about", MakeAboutWindow(nullptr, AppIcon()));
+        // Shown, so the lists lay out their viewports.
+        for (auto& [name, window] : windows) window->show();
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("constants.txt");
+    RecordingToolkit toolkit;
+    int16_t choice = 0;
+    MemListDialog save{choice}, retrieve{choice};
+    ConstDialog constants{toolkit};
+    QueryDialog add{toolkit}, modify{toolkit};
+    std::vector<std::pair<QString, std::unique_ptr<ModelWindow>>> windows;
+};
+
+// What does not fit in one window, one line per fault.
+QStringList misfitsOf(QWidget* window)
+{
+    QStringList faults;
+    const QString title = window->windowTitle();
+    if (TitleWidth(window) > TitleRoom(window))
+        faults << QStringLiteral("title \"%1\" needs %2 px, the title bar leaves %3")
+                      .arg(title)
+                      .arg(TitleWidth(window))
+                      .arg(TitleRoom(window));
+    std::map<QChar, QString> mnemonics;
+    const auto claim = [&](const QString& text) {
+        const QChar key = mnemonicOf(text);
+        if (key.isNull()) return;
+        if (mnemonics.count(key)) faults << QStringLiteral("\"%1\" and \"%2\" share Alt+%3").arg(mnemonics[key], text, key);
+        mnemonics[key] = text;
+    };
+
+    QList<QWidget*> controls;
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control->isVisibleTo(window) && !control->isWindow()) controls << control;
+    for (QWidget* control : controls) {
+        const QString name = control->objectName();
+        if (!window->rect().contains(control->geometry()))
+            faults << QStringLiteral("%1 reaches outside the window").arg(name);
+        const QFontMetrics metrics = control->fontMetrics();
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+            const QString text = withoutMnemonic(button->text());
+            if (metrics.horizontalAdvance(text) > room)
+                faults << QStringLiteral("button \"%1\" needs %2 px, has %3").arg(text).arg(metrics.horizontalAdvance(text)).arg(room);
+            claim(button->text());
+        } else if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
+            if (metrics.horizontalAdvance(label->text()) > label->contentsRect().width())
+                faults << QStringLiteral("label \"%1\" is cut").arg(label->text());
+        } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+            const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+            for (int row = 0; row < list->count(); ++row)
+                if (metrics.horizontalAdvance(list->item(row)->text()) + margin > list->viewport()->width())
+                    faults << QStringLiteral("list line \"%1\" is cut").arg(list->item(row)->text());
+        } else if (auto* bar = qobject_cast<QMenuBar*>(control)) {
+            for (QAction* action : bar->actions()) {
+                const QRect place = bar->actionGeometry(action);
+                if (place.isEmpty() || !bar->rect().contains(place))
+                    faults << QStringLiteral("menu \"%1\" does not fit the menu bar").arg(action->text());
+                claim(action->text());
+            }
+        }
+    }
+    // The design's controls sit side by side; a translation must not push one
+    // over another.
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j)
+            if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                faults << QStringLiteral("%1 overlaps %2").arg(controls[i]->objectName(), controls[j]->objectName());
+    return faults;
+}
+
+// What does not fit in one menu: each entry's text and shortcut side by side,
+// and unique mnemonics.
+QStringList misfitsOf(QMenu* menu)
+{
+    QStringList faults;
+    menu->ensurePolished();
+    menu->adjustSize();
+    std::map<QChar, QString> mnemonics;
+    const QFontMetrics metrics = menu->fontMetrics();
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        const QString text = withoutMnemonic(action->text());
+        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+        const int needed = metrics.horizontalAdvance(text) + (shortcut.isEmpty() ? 0 : metrics.horizontalAdvance(shortcut));
+        // The room the entry is drawn in, as far as the menu shows it.
+        const int room = menu->actionGeometry(action).intersected(menu->rect()).width();
+        if (needed > room) faults << QStringLiteral("menu entry \"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(room);
+        const QChar key = mnemonicOf(action->text());
+        if (key.isNull()) continue;
+        if (mnemonics.count(key))
+            faults << QStringLiteral("\"%1\" and \"%2\" share %3").arg(mnemonics[key], action->text(), key);
+        mnemonics[key] = action->text();
+    }
+    return faults;
+}
+
+// The program's translation and Qt's own for one language, installed while
+// the object lives.
+class Language {
+public:
+    explicit Language(const QString& language)
+    {
+        if (!m_program.load(QStringLiteral(":/i18n/trellum_%1.qm").arg(language)))
+            qFatal("no translation for %s", qPrintable(language));
+        QCoreApplication::installTranslator(&m_program);
+        if (m_qt.load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qt);
+        else
+            qWarning("Qt's own translation for %s is not installed (qt6-translations-l10n)", qPrintable(language));
+    }
+    ~Language()
+    {
+        QCoreApplication::removeTranslator(&m_qt);
+        QCoreApplication::removeTranslator(&m_program);
+    }
+
+private:
+    QTranslator m_program, m_qt;
+};
+
+}  // namespace
+
+class TextFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void everyTextFits_data();
+    void everyTextFits();
+    void englishKeepsTheDesign_data();
+    void englishKeepsTheDesign();
+    void oneCaptionTooLongForItsButtonIsFound();
+};
+
+void TextFitTest::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+}
+
+void TextFitTest::everyTextFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const QString& language : QStringLiteral(TRELLUM_LANGUAGES).split(u','))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TextFitTest::everyTextFits()
+{
+    QFETCH(QString, language);
+    std::unique_ptr<Language> installed;
+    if (!language.isEmpty()) installed = std::make_unique<Language>(language);
+
+    QStringList faults;
+    AllDialogs dialogs;
+    for (auto& [name, window] : dialogs.windows) {
+        for (const QString& fault : misfitsOf(window.get())) faults << name + ": " + fault;
+        // The memory list's buttons stand under it, none reaching past its edge.
+        if (auto* list = window->findChild<QListWidget*>("lstMem")) {
+            for (auto* button : window->findChildren<QPushButton*>())
+                if (button->geometry().right() > list->geometry().right())
+                    faults << name + ": " + button->objectName() + " reaches past the list";
+        }
+    }
+    SettingsStore settings;
+    MainWindow main(settings);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    for (const QString& fault : misfitsOf(&main)) faults << "main window: " + fault;
+    for (QMenu* menu : {main.settingsMenu(), main.helpMenu(), main.popMenu()})
+        for (const QString& fault : misfitsOf(menu)) faults << menu->objectName() + ": " + fault;
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TextFitTest::englishKeepsTheDesign_data()
+{
+    // Left edge and width in twips, as the design places them (a window's own
+    // row gives its width).
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("width");
+    const struct {
+        const char* dialog;
+        const char* control;
+        int left, width;
+    } design[] = {
+        {"save", "", 0, 3450},        {"save", "lstMem", 360, 2655},       {"save", "cmdDone", 360, 855},
+        {"save", "cmdCancel", 2160, 855}, {"constants", "", 0, 4560},    {"constants", "lstConst", 240, 2415},
+        {"constants", "cmdOk", 3000, 1215}, {"constants", "cmdEdit", 3000, 1215}, {"constants", "cmdDel", 3000, 1215},
+        {"constants", "cmdCancel", 3000, 1215}, {"add", "", 0, 4035},    {"add", "txtName", 1200, 2175},
+        {"add", "txtVal", 1200, 2175}, {"add", "cmdOk", 480, 1215},       {"add", "cmdCancel", 2400, 1215},
+        {"about", "", 0, 4485},       {"about", "picIcon", 360, 480},      {"about", "cmdOk", 3000, 1095},
+    };
+    for (const auto& row : design)
+        QTest::addRow("%s %s", row.dialog, *row.control ? row.control : "window")
+            << row.dialog << row.control << row.left << row.width;
+}
+
+void TextFitTest::englishKeepsTheDesign()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, control);
+    QFETCH(int, left);
+    QFETCH(int, width);
+    AllDialogs dialogs;
+    for (auto& [name, window] : dialogs.windows) {
+        if (name != dialog) continue;
+        const QWidget* widget = control.isEmpty() ? window.get() : window->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->width(), TwipsToPixels(width, window.get()));
+        if (!control.isEmpty()) QCOMPARE(widget->x(), TwipsToPixels(left, window.get()));
+        return;
+    }
+    QFAIL("no such dialog");
+}
+
+// The check itself: a caption wider than its button is reported, by name.
+void TextFitTest::oneCaptionTooLongForItsButtonIsFound()
+{
+    AllDialogs dialogs;
+    QWidget* window = dialogs.windows.front().second.get();
+    auto* done = window->findChild<QPushButton*>("cmdDone");
+    QVERIFY(misfitsOf(window).isEmpty());
+    done->setText(QStringLiteral("&Done with a caption far too long"));
+    const QStringList faults = misfitsOf(window);
+    QVERIFY2(!faults.isEmpty() && faults.front().contains(u"Done with"), qPrintable(faults.join(u'\n')));
+    window->setWindowTitle(QStringLiteral("A title so long that no title bar of this width could show it whole"));
+    QVERIFY(misfitsOf(window).join(u'\n').contains(u"title"));
+}
+
+QTEST_MAIN(TextFitTest)
+#include "text_fit_test.moc"
