@@ -2,11 +2,12 @@
 // app/: the calculator as the program runs it. One Calculator per main window
 // holds every piece of state its keys work on; it knows no window toolkit.
 //
-//   key, keyboard or menu event (shell/, or testing/'s key tokens)
-//     -> a handler below, named after its control and event (key_table.h maps
-//        each key to it)
-//       -> engine/: the display register (read with GetDisplayValue, written
-//          with ShowValue) and the evaluator with its operand stack
+//   a click on a key, a keyboard key the shell has named (Key), the runner's
+//   key tokens, a menu entry or the tray
+//     -> press(Key) (keys.cpp), which runs the key's command below, or the
+//        command itself (copy, paste, toggleCompact, ...)
+//       -> engine/: the display register (read with displayValue, written
+//          with showValue) and the evaluator with its operand stack
 //       -> functions/: the mathematics of the function keys
 //       -> storage/: settings, the constants file and the dialog models
 //       -> Toolkit (toolkit.h): message boxes, dialogs, clipboard, window
@@ -16,20 +17,23 @@
 // display's precision (15 characters of mantissa). Entry flags, prefixes and
 // pending operations are private; indicators are derived from the state they show.
 //
+//   key.h, key_table.* the 40 keys and their captions, places, tokens, names
+//   keys.cpp           press(Key): each key's command; keys typed on the keyboard
 //   entry_keys.cpp     digits, point, EXP, DEL, C/AC, error reports
 //   operator_keys.cpp  operators, brackets, "="
 //   function_keys.cpp  MODE, SHIFT, hyp, the function keys, DMS
 //   memory_keys.cpp    Min and MR with the memory dialog
 //   constants_key.cpp  Co with the constants dialog
-//   settings_keys.cpp  LoadSettings and SaveSettings
-//   keyboard_map.cpp   the keyboard, through key_table.h
+//   settings_keys.cpp  loadSettings and saveSettings
 //   window_logic.cpp   start-up, shut-down, window modes, tray, clipboard
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <string_view>
 
+#include "app/key.h"
 #include "app/memory_bank.h"
 #include "app/toolkit.h"
 #include "product.h"
@@ -42,15 +46,6 @@ namespace trellum {
 
 class SettingsStore;
 enum class SettingsFound : int8_t;
-
-// Index values of the control arrays.
-enum CleanIndex : int16_t { kAllClear = 0, kClearEntry = 1 };
-enum BracketIndex : int16_t { kOpenBracket = 0, kCloseBracket = 1 };
-enum PowersIndex : int16_t { kSquare = 0, kSquareRoot = 1, kXPowerY = 2 };
-enum ExtendedIndex : int16_t { kChangeSign = 0, kReciprocal = 1 };  // kReciprocal is x! after SHIFT
-enum MemIndex : int16_t { kMemoryIn = 0, kMemoryRecall = 1 };
-// Operator keys take the OperatorCode values (evaluator.h), trigonometric keys
-// the TrigFunction values and log keys the LogFunction values (functions.h).
 
 // Outcome codes the memory dialog leaves in MemChoice: Done adds the selected
 // line (1..10) to the code, Flush sets it to kMemFlushed first, Cancel takes one off.
@@ -85,68 +80,77 @@ public:
     // library found from the program folder.
     void UseConstantsFile(std::string path) { ConstFilePath = std::move(path); }
 
+    // Presses a key of the keypad: what a click on it does.
+    void press(Key key);
+    // A key typed on the keyboard: the keypad key it names, or a beep when it
+    // names none. `virtualKeyCode` is the key's Windows virtual-key code.
+    void typeKey(int16_t virtualKeyCode);
+
     // ---- Entry keys (entry_keys.cpp) ----
-    void sscmdDigit_Click(int16_t Index);
-    void sscmdDot_Click();
-    void sscmdExp_Click();
-    void cmdDel_Click();
-    void sscmdClean_Click(int16_t Index);      // CleanIndex
+    void pressDigit(int digit);   // 0..9
+    void pressPoint();
+    void pressExponent();         // EXP; pi with nothing typed
+    void deleteLast();            // DEL
+    void clearEntry();            // C
+    void allClear();              // AC
     void ReportError(ErrorCode code) override;
 
     // ---- Evaluator (operator_keys.cpp) ----
-    void sscmdOperator_Click(int16_t Index);   // OperatorCode
-    void cmdBracket_Click(int16_t Index);      // BracketIndex
-    void sscmdEqual_Click();
-
-    // ---- Keyboard map (keyboard_map.cpp): Windows virtual-key codes ----
-    void sscmdEqual_KeyDown(int16_t KeyCode, int16_t Shift);
+    void pressOperator(OperatorCode op);
+    void openBracket();
+    void closeBracket();
+    void equals();
 
     // ---- Angle mode, prefixes and functions (function_keys.cpp) ----
-    void cmdMode_Click();
-    void cmdShift_Click();
-    void cmdHyp_Click();
-    void cmdTrigFunc_Click(int16_t Index);     // TrigFunction kSin..kTan
-    void cmdLogs_Click(int16_t Index);         // LogFunction kLog, kLn
-    void cmdPowers_Click(int16_t Index);       // PowersIndex
-    void cmdExtended_Click(int16_t Index);     // ExtendedIndex
-    void cmdAngle_Click();
+    void cycleAngleMode();
+    void toggleShift();
+    void toggleHyp();
+    void pressTrig(TrigFunction function);   // Sin, Cos or Tan: SHIFT and hyp choose the variant
+    void pressLog(LogFunction function);     // Log or Ln: SHIFT chooses the power
+    void square();
+    void squareRoot();
+    void changeSign();
+    void pressReciprocal();                  // 1/x, or x! after SHIFT
+    void pressDegreesMinutesSeconds();
 
     // ---- Memory bank (memory_keys.cpp) ----
-    void cmdMem_Click(int16_t Index);          // MemIndex
+    void memoryIn();
+    void memoryRecall();
     bool MemoryIsEmpty() const;
 
     // ---- Constants library (constants_key.cpp) ----
-    void sscmdConst_Click();
+    void openConstants();
 
     // ---- Settings (settings_keys.cpp) ----
-    SettingsFound LoadSettings();  // which of the two keys it found
-    void SaveSettings();
+    SettingsFound loadSettings();  // which of the two keys it found
+    void saveSettings();
 
     // ---- Application shell logic (window_logic.cpp) ----
-    void Form_Load();            // start-up sequence; the shell calls it once
-    void Form_Unload();          // shut-down sequence; runs at most once
-    void sscmdOff_Click();       // OFF and tray "Exit"
-    void mnuFloat_Click();
-    void mnuShrink_Click();
-    void mnuShrink_Shortcut();   // Ctrl+S: into compact mode and, from there, back
-    void sspaLCD_DblClick();
-    void mnuHide_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void UpdateTrayTip(const std::string& suffix);
-    void TrayLeftButtonDown();   // shows or raises the window
+    void start();                // start-up sequence; the shell calls it once
+    void shutdown();             // shut-down sequence; runs at most once
+    void switchOff();            // OFF and tray "Exit"
+    void toggleAlwaysOnTop();
+    void toggleCompact();        // Ctrl+S: into compact mode and, from there, back
+    void showFullWindow();       // a double click on the display: out of compact mode
+    void hideToTray();
+    void copy();
+    void paste();
+    void showFromTray();         // a click on the tray icon: shows or raises the window
     const std::string& TrayTip() const { return m_trayTip; }
 
 private:
     // Test-only read access to the private state (testing/calculator_probe.h).
     friend class CalculatorProbe;
 
-    double GetDisplayValue() { return m_display.GetDisplayValue(); }
-    void ShowValue(double value) { m_display.ShowValue(value); }
-    void ShowNumberText(const std::string& text) { m_display.ShowNumberText(text); }
-    std::string GetDisplayText() const { return m_display.GetDisplayText(); }
+    double displayValue() { return m_display.GetDisplayValue(); }
+    void showValue(double value) { m_display.ShowValue(value); }
+    void showNumberText(const std::string& text) { m_display.ShowNumberText(text); }
+    std::string displayText() const { return m_display.GetDisplayText(); }
+    void memoryDialog(bool store);
+    void enterCompact();
+    void updateTrayTip(const std::string& suffix);
     // Also drops the prefixes and an angle entered part by part.
-    void ResetEntry();
+    void resetEntry();
     Toolkit& toolkit() { return m_toolkit; }
     SettingsStore& settings() { return m_settings; }
 

@@ -15,7 +15,7 @@ constexpr const char* kLoadCaption = "Load a constant";
 
 // ---- The "Co" key ----
 
-void Calculator::sscmdConst_Click()
+void Calculator::openConstants()
 {
     // An installed copy cannot write beside the program: the library then lives
     // in the user's data folder, seeded from the starter file.
@@ -24,7 +24,7 @@ void Calculator::sscmdConst_Click()
     dialog.Form_Load(path);
     dialog.Caption = kLoadCaption;
     toolkit().ShowConstDialog(dialog);
-    if (!dialog.Result.empty()) ShowNumberText(dialog.Result);
+    if (!dialog.Result.empty()) showNumberText(dialog.Result);
     m_display.EndEntry();
     toolkit().FocusEqual();
 }

@@ -22,7 +22,7 @@ DisplayState Calculator::Display() const
     return state;
 }
 
-void Calculator::ResetEntry()
+void Calculator::resetEntry()
 {
     ShiftOn = false;
     HypOn = false;
@@ -32,22 +32,22 @@ void Calculator::ResetEntry()
 
 // A typed number keeps the degrees-minutes-seconds step, so an angle can be
 // entered part by part (30 DMS 15 DMS 36 DMS); C, AC and brackets abandon it.
-void Calculator::sscmdDigit_Click(int16_t Index)
+void Calculator::pressDigit(int digit)
 {
     if (m_display.NewEntry()) {
         const int16_t step = DmsStep;
-        ResetEntry();
+        resetEntry();
         DmsStep = step;
     }
-    if (!m_display.TypeDigit(Index)) m_toolkit.Beep();
+    if (!m_display.TypeDigit(static_cast<int16_t>(digit))) m_toolkit.Beep();
     m_toolkit.FocusEqual();
 }
 
-void Calculator::sscmdDot_Click()
+void Calculator::pressPoint()
 {
     if (m_display.NewEntry()) {
         const int16_t step = DmsStep;
-        ResetEntry();
+        resetEntry();
         DmsStep = step;
     } else if (m_display.ExpShown() || m_display.PointTyped()) {
         return;
@@ -56,28 +56,33 @@ void Calculator::sscmdDot_Click()
     m_toolkit.FocusEqual();
 }
 
-void Calculator::sscmdExp_Click()
+void Calculator::pressExponent()
 {
     if (m_display.NewEntry()) {
-        ShowValue(Pi);
+        showValue(Pi);
     } else {
         m_display.StartExponent();
     }
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdDel_Click()
+void Calculator::deleteLast()
 {
     m_display.DeleteLast();
     m_toolkit.FocusEqual();
 }
 
-void Calculator::sscmdClean_Click(int16_t Index)
+void Calculator::clearEntry()
 {
-    if (Index == kAllClear) m_evaluator.Clear();
-    ResetEntry();
+    resetEntry();
     m_display.EndEntry();
     m_toolkit.FocusEqual();
+}
+
+void Calculator::allClear()
+{
+    m_evaluator.Clear();
+    clearEntry();
 }
 
 void Calculator::ReportError(ErrorCode code)
@@ -90,7 +95,7 @@ void Calculator::ReportError(ErrorCode code)
     case ErrorCode::NotPositiveNumber: text = "Not a positive number!"; break;
     }
     m_toolkit.MsgBox(text, MsgIcon::Exclamation, kProductName);
-    sscmdClean_Click(kAllClear);
+    allClear();
 }
 
 }  // namespace trellum

@@ -15,7 +15,7 @@ constexpr const char* kOutOfRange = "Out of Range";
 
 }  // namespace
 
-void Calculator::cmdMode_Click()
+void Calculator::cycleAngleMode()
 {
     switch (AngleMode) {
     case Angle::Degrees: AngleMode = Angle::Radians; break;
@@ -25,107 +25,97 @@ void Calculator::cmdMode_Click()
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdShift_Click()
+void Calculator::toggleShift()
 {
     ShiftOn = !ShiftOn;
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdHyp_Click()
+void Calculator::toggleHyp()
 {
     HypOn = !HypOn;
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdTrigFunc_Click(int16_t Index)
+void Calculator::pressTrig(TrigFunction function)
 {
-    const double x = GetDisplayValue();
+    const double x = displayValue();
     if (HypOn) {
-        Index = static_cast<int16_t>(Index + kSinh);
-        cmdHyp_Click();
+        function = HyperbolicOf(function);
+        toggleHyp();
     }
     const bool inverse = ShiftOn;
-    if (inverse) cmdShift_Click();
+    if (inverse) toggleShift();
     // The trigonometric keys have a message of their own, without the "!".
-    if (const std::optional<double> result = Trigonometric(Index, inverse, x, AngleMode)) {
-        ShowValue(*result);
+    if (const std::optional<double> result = Trigonometric(function, inverse, x, AngleMode)) {
+        showValue(*result);
     } else {
         m_toolkit.MsgBox(kOutOfRange, MsgIcon::Exclamation, kProductName);
-        sscmdClean_Click(kAllClear);
+        allClear();
     }
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdLogs_Click(int16_t Index)
+void Calculator::pressLog(LogFunction function)
 {
     if (ShiftOn) {
-        Index = static_cast<int16_t>(Index + kPowerOfTen);
-        cmdShift_Click();
+        function = InverseOf(function);
+        toggleShift();
     }
-    const double x = GetDisplayValue();
-    if (Index < kLog || Index > kExponential) {
-        m_toolkit.FocusEqual();
-        return;
-    }
-    const FunctionValue f = Logarithmic(Index, x);
+    const FunctionValue f = Logarithmic(function, displayValue());
     if (f.error) return ReportError(*f.error);
-    ShowValue(f.value);
+    showValue(f.value);
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdPowers_Click(int16_t Index)
+void Calculator::square()
 {
-    switch (Index) {
-    case kSquare: ShowValue(Square(GetDisplayValue())); break;
-    case kSquareRoot: {
-        const FunctionValue f = SquareRoot(GetDisplayValue());
-        if (f.error) return ReportError(*f.error);
-        ShowValue(f.value);
-        break;
-    }
-    case kXPowerY: sscmdOperator_Click(kPower); break;
-    default: break;
-    }
+    showValue(Square(displayValue()));
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdExtended_Click(int16_t Index)
+void Calculator::squareRoot()
 {
-    if (Index == kChangeSign) {
-        m_display.ToggleSign();
-        m_toolkit.FocusEqual();
-        return;
-    }
-    if (Index != kReciprocal) {
-        m_toolkit.FocusEqual();
-        return;
-    }
-    const double x = GetDisplayValue();
+    const FunctionValue f = SquareRoot(displayValue());
+    if (f.error) return ReportError(*f.error);
+    showValue(f.value);
+    m_toolkit.FocusEqual();
+}
+
+void Calculator::changeSign()
+{
+    m_display.ToggleSign();
+    m_toolkit.FocusEqual();
+}
+
+void Calculator::pressReciprocal()
+{
+    const double x = displayValue();
     if (!ShiftOn) {
         const FunctionValue f = Reciprocal(x);
         if (f.error) return ReportError(*f.error);
-        ShowValue(f.value);
+        showValue(f.value);
         m_toolkit.FocusEqual();
         return;
     }
     const FunctionValue f = Factorial(x);
     if (f.error) return ReportError(*f.error);
-    cmdShift_Click();
-    ShowValue(f.value);
+    toggleShift();
+    showValue(f.value);
     m_toolkit.FocusEqual();
 }
 
 // Degrees, minutes and seconds into decimal degrees, one part per press. The
 // running total lives between presses; step 0 overwrites it, so it needs no reset.
-void Calculator::cmdAngle_Click()
+void Calculator::pressDegreesMinutesSeconds()
 {
-    const double x = GetDisplayValue();
+    const double x = displayValue();
     if (DmsStep == 1 || DmsStep == 2) {
         DmsTotal = AddDmsPart(DmsTotal, x, DmsStep);
         // The step moves on before the total is shown: if the display refuses
         // the total, the error's AC must leave the angle abandoned.
         DmsStep = DmsStep == 2 ? int16_t{0} : int16_t{2};
-        ShowValue(DmsTotal);
+        showValue(DmsTotal);
     } else {
         DmsTotal = x;
         DmsStep = 1;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/calculator.h"
 #include "app/virtual_keys.h"
 
 namespace trellum {
@@ -11,36 +10,18 @@ namespace {
 
 using G = KeyGroup;
 
-// One handler per control; a control array's keys tell themselves apart by Index.
-void shift(Calculator& c, int16_t) { c.cmdShift_Click(); }
-void del(Calculator& c, int16_t) { c.cmdDel_Click(); }
-void mode(Calculator& c, int16_t) { c.cmdMode_Click(); }
-void angle(Calculator& c, int16_t) { c.cmdAngle_Click(); }
-void off(Calculator& c, int16_t) { c.sscmdOff_Click(); }
-void powers(Calculator& c, int16_t i) { c.cmdPowers_Click(i); }
-void logs(Calculator& c, int16_t i) { c.cmdLogs_Click(i); }
-void extended(Calculator& c, int16_t i) { c.cmdExtended_Click(i); }
-void hyp(Calculator& c, int16_t) { c.cmdHyp_Click(); }
-void trigFunc(Calculator& c, int16_t i) { c.cmdTrigFunc_Click(i); }
-void bracket(Calculator& c, int16_t i) { c.cmdBracket_Click(i); }
-void mem(Calculator& c, int16_t i) { c.cmdMem_Click(i); }
-void digit(Calculator& c, int16_t i) { c.sscmdDigit_Click(i); }
-void clean(Calculator& c, int16_t i) { c.sscmdClean_Click(i); }
-void operation(Calculator& c, int16_t i) { c.sscmdOperator_Click(i); }
-void dot(Calculator& c, int16_t) { c.sscmdDot_Click(); }
-void exponent(Calculator& c, int16_t) { c.sscmdExp_Click(); }
-void equal(Calculator& c, int16_t) { c.sscmdEqual_Click(); }
-void constants(Calculator& c, int16_t) { c.sscmdConst_Click(); }
-
 constexpr int16_t kNone = 0;
 
 int16_t mainDigit(int16_t n) { return static_cast<int16_t>(VK_0 + n); }
 int16_t padDigit(int16_t n) { return static_cast<int16_t>(VK_NUMPAD0 + n); }
 
 // A digit is its own caption, token and spoken name.
-KeyRow digitKey(int16_t n, int16_t row, int16_t column, const char* caption)
+KeyRow digitKey(int16_t n, int16_t row, int16_t column)
 {
-    return {"sscmdDigit", n, caption, row, column, G::Digit, {mainDigit(n), padDigit(n)}, caption, digit, caption};
+    static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    static const char* const names[] = {"digit0", "digit1", "digit2", "digit3", "digit4",
+                                        "digit5", "digit6", "digit7", "digit8", "digit9"};
+    return {DigitKey(n), names[n], digits[n], row, column, G::Digit, {mainDigit(n), padDigit(n)}, digits[n], digits[n]};
 }
 
 }  // namespace
@@ -51,106 +32,108 @@ const std::array<KeyRow, kKeyCount>& KeyTable()
     // said of it (name, note, with shift, with hyp, with shift and hyp).
     // clang-format off
     static const std::array<KeyRow, kKeyCount> table = {{
-    //   control          Index          caption        place group        keyboard keys         token    handler
-        {"cmdShift",      -1,            "SHIFT",       0, 0, G::Shift,    {VK_SHIFT, kNone},    "SHIFT", shift,
+    //   key                         widget name        caption        place group        keyboard keys         token
+        {Key::Shift,                 "shift",           "SHIFT",       0, 0, G::Shift,    {VK_SHIFT, kNone},    "SHIFT",
             "shift", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off"},
-        {"cmdDel",        -1,            "DEL",         0, 1, G::Function, {VK_BACK, kNone},     "DEL",   del,
+        {Key::Delete,                "delete",          "DEL",         0, 1, G::Function, {VK_BACK, kNone},     "DEL",
             "delete"},
-        {"cmdMode",       -1,            "MODE",        0, 2, G::Function, {VK_M, kNone},        "MODE",  mode,
+        {Key::Mode,                  "mode",            "MODE",        0, 2, G::Function, {VK_M, kNone},        "MODE",
             "angle mode", "switches between degrees, radians and grads"},
-        {"cmdAngle",      -1,            "\u00B0 ' ''", 0, 3, G::Function, {VK_D, kNone},        "DMS",   angle,
+        {Key::DegreesMinutesSeconds, "degreesMinutesSeconds", "\u00B0 ' ''", 0, 3, G::Function, {VK_D, kNone}, "DMS",
             "degrees minutes seconds"},
-        {"sscmdOff",      -1,            "OFF",         0, 4, G::Off,      {VK_END, kNone},      "",      off,
+        {Key::Off,                   "off",             "OFF",         0, 4, G::Off,      {VK_END, kNone},      "",
             "off"},
 
-        {"cmdPowers",     kSquare,       "X\u00B2",     1, 0, G::Function, {VK_F2, kNone},       "X2",    powers,
+        {Key::Square,                "square",          "X\u00B2",     1, 0, G::Function, {VK_F2, kNone},       "X2",
             "square"},
-        {"cmdPowers",     kSquareRoot,   "\u221A",      1, 1, G::Function, {VK_F3, kNone},       "SQRT",  powers,
+        {Key::SquareRoot,            "squareRoot",      "\u221A",      1, 1, G::Function, {VK_F3, kNone},       "SQRT",
             "square root"},
-        {"cmdLogs",       kLog,          "log",         1, 2, G::Function, {VK_F5, kNone},       "LOG",   logs,
+        {Key::Log,                   "log",             "log",         1, 2, G::Function, {VK_F5, kNone},       "LOG",
             "common logarithm",  nullptr, "ten to the power x"},
-        {"cmdLogs",       kLn,           "In",          1, 3, G::Function, {VK_F6, kNone},       "LN",    logs,
+        {Key::Ln,                    "ln",              "In",          1, 3, G::Function, {VK_F6, kNone},       "LN",
             "natural logarithm", nullptr, "e to the power x"},
-        {"cmdPowers",     kXPowerY,      "X^y",         1, 4, G::Function, {VK_F4, kNone},       "^",     powers,
+        {Key::Power,                 "power",           "X^y",         1, 4, G::Function, {VK_F4, kNone},       "^",
             "x to the power y"},
 
-        {"cmdExtended",   kReciprocal,   "1/x",         2, 0, G::Function, {VK_F11, kNone},      "INV",   extended,
+        {Key::Reciprocal,            "reciprocal",      "1/x",         2, 0, G::Function, {VK_F11, kNone},      "INV",
             "reciprocal",        nullptr, "factorial"},
-        {"cmdHyp",        -1,            "hyp",         2, 1, G::Function, {VK_H, kNone},        "HYP",   hyp,
+        {Key::Hyp,                   "hyp",             "hyp",         2, 1, G::Function, {VK_H, kNone},        "HYP",
             "hyperbolic", "turns the hyperbolic forms of sin, cos and tan on or off"},
-        {"cmdTrigFunc",   kSin,          "sin",         2, 2, G::Function, {VK_F7, kNone},       "SIN",   trigFunc,
+        {Key::Sin,                   "sin",             "sin",         2, 2, G::Function, {VK_F7, kNone},       "SIN",
             "sine",              nullptr, "arc sine",     "hyperbolic sine",    "inverse hyperbolic sine"},
-        {"cmdTrigFunc",   kCos,          "cos",         2, 3, G::Function, {VK_F8, kNone},       "COS",   trigFunc,
+        {Key::Cos,                   "cos",             "cos",         2, 3, G::Function, {VK_F8, kNone},       "COS",
             "cosine",            nullptr, "arc cosine",   "hyperbolic cosine",  "inverse hyperbolic cosine"},
-        {"cmdTrigFunc",   kTan,          "tan",         2, 4, G::Function, {VK_F9, kNone},       "TAN",   trigFunc,
+        {Key::Tan,                   "tan",             "tan",         2, 4, G::Function, {VK_F9, kNone},       "TAN",
             "tangent",           nullptr, "arc tangent",  "hyperbolic tangent", "inverse hyperbolic tangent"},
 
-        {"cmdExtended",   kChangeSign,   "+/-",         3, 0, G::Function, {VK_F1, kNone},       "NEG",   extended,
+        {Key::ChangeSign,            "changeSign",      "+/-",         3, 0, G::Function, {VK_F1, kNone},       "NEG",
             "change sign"},
-        {"cmdBracket",    kOpenBracket,  "( --",        3, 1, G::Function, {VK_OEM_4, kNone},    "(",     bracket,
+        {Key::OpenBracket,           "openBracket",     "( --",        3, 1, G::Function, {VK_OEM_4, kNone},    "(",
             "open bracket"},
-        {"cmdBracket",    kCloseBracket, "-- )",        3, 2, G::Function, {VK_OEM_6, kNone},    ")",     bracket,
+        {Key::CloseBracket,          "closeBracket",    "-- )",        3, 2, G::Function, {VK_OEM_6, kNone},    ")",
             "close bracket"},
-        {"cmdMem",        kMemoryIn,     "Min",         3, 3, G::Function, {VK_INSERT, kNone},   "MIN",   mem,
+        {Key::MemoryIn,              "memoryIn",        "Min",         3, 3, G::Function, {VK_INSERT, kNone},   "MIN",
             "memory in"},
-        {"cmdMem",        kMemoryRecall, "MR",          3, 4, G::Function, {VK_PRIOR, kNone},    "MR",    mem,
+        {Key::MemoryRecall,          "memoryRecall",    "MR",          3, 4, G::Function, {VK_PRIOR, kNone},    "MR",
             "memory recall"},
 
-        digitKey(7, 4, 0, "7"),
-        digitKey(8, 4, 1, "8"),
-        digitKey(9, 4, 2, "9"),
-        {"sscmdClean",    kClearEntry,   "C",           4, 3, G::Clear,    {VK_DELETE, kNone},   "C",     clean,
+        digitKey(7, 4, 0),
+        digitKey(8, 4, 1),
+        digitKey(9, 4, 2),
+        {Key::Clear,                 "clear",           "C",           4, 3, G::Clear,    {VK_DELETE, kNone},   "C",
             "clear"},
-        {"sscmdClean",    kAllClear,     "AC",          4, 4, G::Clear,    {VK_HOME, kNone},     "AC",    clean,
+        {Key::AllClear,              "allClear",        "AC",          4, 4, G::Clear,    {VK_HOME, kNone},     "AC",
             "all clear"},
 
-        digitKey(4, 5, 0, "4"),
-        digitKey(5, 5, 1, "5"),
-        digitKey(6, 5, 2, "6"),
-        {"sscmdOperator", kMultiply,     "\u00D7",      5, 3, G::Operator, {VK_MULTIPLY, kNone}, "*",     operation,
+        digitKey(4, 5, 0),
+        digitKey(5, 5, 1),
+        digitKey(6, 5, 2),
+        {Key::Multiply,              "multiply",        "\u00D7",      5, 3, G::Operator, {VK_MULTIPLY, kNone}, "*",
             "multiply"},
-        {"sscmdOperator", kDivide,       "\u00F7",      5, 4, G::Operator, {VK_DIVIDE, kNone},   "/",     operation,
+        {Key::Divide,                "divide",          "\u00F7",      5, 4, G::Operator, {VK_DIVIDE, kNone},   "/",
             "divide"},
 
-        digitKey(1, 6, 0, "1"),
-        digitKey(2, 6, 1, "2"),
-        digitKey(3, 6, 2, "3"),
-        {"sscmdOperator", kAdd,          "+",           6, 3, G::Operator, {VK_ADD, kNone},      "+",     operation,
+        digitKey(1, 6, 0),
+        digitKey(2, 6, 1),
+        digitKey(3, 6, 2),
+        {Key::Add,                   "add",             "+",           6, 3, G::Operator, {VK_ADD, kNone},      "+",
             "plus"},
-        {"sscmdOperator", kSubtract,     "-",           6, 4, G::Operator, {VK_SUBTRACT, kNone}, "-",     operation,
+        {Key::Subtract,              "subtract",        "-",           6, 4, G::Operator, {VK_SUBTRACT, kNone}, "-",
             "minus"},
 
-        digitKey(0, 7, 0, "0"),
-        {"sscmdDot",      -1,            "\u2022",      7, 1, G::Digit,    {VK_DECIMAL, kNone},  ".",     dot,
+        digitKey(0, 7, 0),
+        {Key::Point,                 "point",           "\u2022",      7, 1, G::Digit,    {VK_DECIMAL, kNone},  ".",
             "decimal point"},
-        {"sscmdExp",      -1,            "EXP",         7, 2, G::Entry,    {VK_NEXT, kNone},     "EXP",   exponent,
+        {Key::Exponent,              "exponent",        "EXP",         7, 2, G::Entry,    {VK_NEXT, kNone},     "EXP",
             "exponent", "with nothing typed: pi"},
         // "=" holds the focus; Enter and Return press it in the shell, not through the map.
-        {"sscmdEqual",    -1,            "=",           7, 3, G::Equal,    {kNone, kNone},       "=",     equal,
+        {Key::Equals,                "equals",          "=",           7, 3, G::Equal,    {kNone, kNone},       "=",
             "equals"},
-        {"sscmdConst",    -1,            "Co",          7, 4, G::Entry,    {VK_N, kNone},        "CO",    constants,
+        {Key::Constants,             "constants",       "Co",          7, 4, G::Entry,    {VK_N, kNone},        "CO",
             "constants"},
     }};
     // clang-format on
     return table;
 }
 
-const KeyRow* FindKeyByVirtualKey(int16_t code)
+const KeyRow& RowOf(Key key) { return KeyTable()[static_cast<std::size_t>(key)]; }
+
+std::optional<Key> KeyOfVirtualKey(int16_t code)
 {
-    if (code == kNone) return nullptr;
+    if (code == kNone) return std::nullopt;
     const auto& table = KeyTable();
-    const auto it = std::find_if(table.begin(), table.end(), [code](const KeyRow& key) {
-        return key.virtualKeys[0] == code || key.virtualKeys[1] == code;
+    const auto it = std::find_if(table.begin(), table.end(), [code](const KeyRow& row) {
+        return row.virtualKeys[0] == code || row.virtualKeys[1] == code;
     });
-    return it == table.end() ? nullptr : &*it;
+    return it == table.end() ? std::nullopt : std::optional(it->key);
 }
 
-const KeyRow* FindKeyByToken(std::string_view token)
+std::optional<Key> KeyOfToken(std::string_view token)
 {
-    if (token.empty()) return nullptr;
+    if (token.empty()) return std::nullopt;
     const auto& table = KeyTable();
-    const auto it = std::find_if(table.begin(), table.end(), [token](const KeyRow& key) { return key.token == token; });
-    return it == table.end() ? nullptr : &*it;
+    const auto it = std::find_if(table.begin(), table.end(), [token](const KeyRow& row) { return row.token == token; });
+    return it == table.end() ? std::nullopt : std::optional(it->key);
 }
 
 }  // namespace trellum

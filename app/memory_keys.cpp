@@ -14,9 +14,12 @@ constexpr const char* kFlushedSlot = "0.";
 
 }  // namespace
 
-void Calculator::cmdMem_Click(int16_t Index)
+void Calculator::memoryIn() { memoryDialog(true); }
+
+void Calculator::memoryRecall() { memoryDialog(false); }
+
+void Calculator::memoryDialog(bool store)
 {
-    const bool store = Index == kMemoryIn;
     MemChoice = kMemNothing;
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
@@ -26,18 +29,18 @@ void Calculator::cmdMem_Click(int16_t Index)
     if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {
         const auto slot = static_cast<std::size_t>(MemChoice - kMemFirstLine);
         if (store) {
-            m_memory.Set(slot, GetDisplayText());
+            m_memory.Set(slot, displayText());
         } else {
-            ShowNumberText(m_memory.MemorySlots()[slot]);
+            showNumberText(m_memory.MemorySlots()[slot]);
         }
     } else if (MemChoice == kMemFlushed) {
         m_memory.Fill(kFlushedSlot);
     } else if (MemChoice >= kMemFlushedFirstLine && MemChoice <= kMemFlushedLastLine) {
         m_memory.Fill(kFlushedSlot);
         if (store) {
-            m_memory.Set(static_cast<std::size_t>(MemChoice - kMemFlushedFirstLine), GetDisplayText());
+            m_memory.Set(static_cast<std::size_t>(MemChoice - kMemFlushedFirstLine), displayText());
         } else {
-            ShowNumberText(kFlushedSlot);
+            showNumberText(kFlushedSlot);
         }
     }
     m_display.EndEntry();

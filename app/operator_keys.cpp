@@ -6,28 +6,30 @@
 
 namespace trellum {
 
-void Calculator::sscmdOperator_Click(int16_t Index)
+void Calculator::pressOperator(OperatorCode op)
 {
-    m_evaluator.PushOperator(static_cast<OperatorCode>(Index));
+    m_evaluator.PushOperator(op);
     m_toolkit.FocusEqual();
 }
 
-void Calculator::cmdBracket_Click(int16_t Index)
+void Calculator::openBracket()
 {
-    if (Index == kOpenBracket) {
-        if (!m_evaluator.OpenBracket()) {
-            m_toolkit.Beep();  // the count is 16-bit; deeper nesting is refused
-        } else {
-            ResetEntry();
-            m_display.ShowBracketLevel(m_evaluator.OpenBrackets());
-            m_display.EndEntry();
-        }
+    if (!m_evaluator.OpenBracket()) {
+        m_toolkit.Beep();  // the count is 16-bit; deeper nesting is refused
     } else {
-        m_evaluator.CloseBracket();
+        resetEntry();
+        m_display.ShowBracketLevel(m_evaluator.OpenBrackets());
+        m_display.EndEntry();
     }
     m_toolkit.FocusEqual();
 }
 
-void Calculator::sscmdEqual_Click() { m_evaluator.Equal(); }
+void Calculator::closeBracket()
+{
+    m_evaluator.CloseBracket();
+    m_toolkit.FocusEqual();
+}
+
+void Calculator::equals() { m_evaluator.Equal(); }
 
 }  // namespace trellum

@@ -61,7 +61,7 @@ std::optional<bool> storedBoolean(const SettingsValue& holder)
 
 }  // namespace
 
-SettingsFound Calculator::LoadSettings()
+SettingsFound Calculator::loadSettings()
 {
     const SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
@@ -89,9 +89,9 @@ SettingsFound Calculator::LoadSettings()
 
     const SettingsValue onTop = readValue(store, kSettingsKey, "OnTop", REG_SZ, expected);
     if (const std::optional<bool> stored = storedBoolean(onTop)) {
-        // mnuFloat_Click flips the mark and sets the z-order to match it.
+        // toggleAlwaysOnTop flips the mark and sets the z-order to match it.
         desktop.SetMenuChecked(Menu::Float, !*stored);
-        mnuFloat_Click();
+        toggleAlwaysOnTop();
     } else {
         if (std::holds_alternative<std::string>(onTop)) expected = false;
         desktop.SetMenuChecked(Menu::Float, false);
@@ -110,7 +110,7 @@ SettingsFound Calculator::LoadSettings()
     return memoryKey ? SettingsFound::BothKeys : SettingsFound::MainKeyOnly;
 }
 
-void Calculator::SaveSettings()
+void Calculator::saveSettings()
 {
     SettingsStore& store = settings();
     Toolkit& desktop = toolkit();

@@ -21,7 +21,7 @@ enum class Menu { Settings, Help, Float };
 class Toolkit : public DialogHost {
 public:
     virtual void Beep() = 0;
-    // Keyboard focus to the "=" key, whose key-down event carries the keyboard map.
+    // Keyboard focus to the "=" key, which takes the keys typed on the keyboard.
     virtual void FocusEqual() = 0;
 
     // Modal dialogs. Each returns when the dialog has unloaded (Done/Cancel/OK
@@ -51,7 +51,7 @@ public:
     virtual void ShowWindow() = 0;
     virtual void HideWindow() = 0;
     virtual void ActivateWindow() = 0;     // bring to the front with the focus
-    virtual void UnloadWindow() = 0;       // closes the window; runs Form_Unload once
+    virtual void UnloadWindow() = 0;       // closes the window; runs the calculator's shutdown once
     virtual void SetKeypadCursors() = 0;
 
     // Menu state: the check mark of "Always On Top" and the visibility of the menus

@@ -15,11 +15,11 @@ constexpr std::size_t kTipLength = 64;    // the tray cuts longer tips
 
 }  // namespace
 
-void Calculator::Form_Load()
+void Calculator::start()
 {
-    // Without the memory key LoadSettings still applies what it read (place,
+    // Without the memory key loadSettings still applies what it read (place,
     // mode, on-top) and an empty bank; only a missing main key is a first run.
-    if (LoadSettings() == SettingsFound::Nothing) {
+    if (loadSettings() == SettingsFound::Nothing) {
         // First run: an ordinary window, no z-order request.
         m_toolkit.SetMenuChecked(Menu::Float, false);
         AngleMode = Angle::Degrees;
@@ -29,26 +29,26 @@ void Calculator::Form_Load()
     m_trayTip = kWindowCaption;
     m_toolkit.TrayAdd(m_trayTip);
     m_toolkit.ShowWindow();
-    sscmdClean_Click(kAllClear);
+    allClear();
     m_toolkit.SetKeypadCursors();
 }
 
-void Calculator::Form_Unload()
+void Calculator::shutdown()
 {
     if (m_unloaded) return;
     m_unloaded = true;
-    SaveSettings();
+    saveSettings();
     m_toolkit.TrayDelete();
 }
 
-void Calculator::sscmdOff_Click()
+void Calculator::switchOff()
 {
     m_evaluator.ClearStack();
-    Form_Unload();
+    shutdown();
     m_toolkit.UnloadWindow();
 }
 
-void Calculator::mnuFloat_Click()
+void Calculator::toggleAlwaysOnTop()
 {
     if (m_toolkit.MenuChecked(Menu::Float)) {
         m_toolkit.SetTopMost(false);
@@ -59,7 +59,7 @@ void Calculator::mnuFloat_Click()
     }
 }
 
-void Calculator::mnuShrink_Click()
+void Calculator::enterCompact()
 {
     m_toolkit.SetMenuVisible(Menu::Settings, false);
     m_toolkit.SetMenuVisible(Menu::Help, false);
@@ -67,18 +67,18 @@ void Calculator::mnuShrink_Click()
     if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(true);
 }
 
-void Calculator::mnuShrink_Shortcut()
+void Calculator::toggleCompact()
 {
     // The menus are hidden in compact mode, so Ctrl+S then needs a way back that
     // no menu offers: it leaves compact mode as the double click does.
     if (m_toolkit.MenuVisible(Menu::Settings)) {
-        mnuShrink_Click();
+        enterCompact();
     } else {
-        sspaLCD_DblClick();
+        showFullWindow();
     }
 }
 
-void Calculator::sspaLCD_DblClick()
+void Calculator::showFullWindow()
 {
     if (!m_toolkit.MenuVisible(Menu::Settings)) {
         m_toolkit.SetWindowHeight(kFullHeight);
@@ -89,37 +89,37 @@ void Calculator::sspaLCD_DblClick()
     m_toolkit.FocusEqual();
 }
 
-void Calculator::mnuHide_Click()
+void Calculator::hideToTray()
 {
     m_toolkit.HideWindow();
-    UpdateTrayTip(" (Hide)");
+    updateTrayTip(" (Hide)");
 }
 
-void Calculator::UpdateTrayTip(const std::string& suffix)
+void Calculator::updateTrayTip(const std::string& suffix)
 {
     m_trayTip = (std::string(kWindowCaption) + suffix).substr(0, kTipLength);
     m_toolkit.TrayModify(m_trayTip);
 }
 
-void Calculator::TrayLeftButtonDown()
+void Calculator::showFromTray()
 {
     if (m_toolkit.IsWindowVisible()) {
         m_toolkit.ActivateWindow();
     } else {
         m_toolkit.ShowWindow();
-        UpdateTrayTip("");
+        updateTrayTip("");
     }
 }
 
-void Calculator::mnuCopy_Click() { m_toolkit.SetClipboardText(GetDisplayText()); }
+void Calculator::copy() { m_toolkit.SetClipboardText(displayText()); }
 
-void Calculator::mnuPaste_Click()
+void Calculator::paste()
 {
     const std::string text = NumberFromLocale(m_toolkit.ClipboardText(), m_toolkit.DecimalSeparator());
     if (IsNumeric(text)) {
         // Surrounding blanks and a trailing newline are not part of the number.
         const std::size_t first = text.find_first_not_of(" \t\r\n");
-        ShowNumberText(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+        showNumberText(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
     } else {
         m_toolkit.MsgBox("Importing data is not a number ", MsgIcon::Exclamation, kProductName);
     }

@@ -37,13 +37,16 @@ double GradToRad(double x);
 // Replaces x by floor(x * 10^n + 0.5) / 10^n: halves go towards plus infinity.
 void RoundToPlaces(double& x, int16_t n);
 
-// Function numbers of the trigonometric keys: the key's Index, +3 with hyp.
-enum TrigFunction : int16_t { kSin = 0, kCos = 1, kTan = 2, kSinh = 3, kCosh = 4, kTanh = 5 };
+// The trigonometric functions: the circular ones and their hyperbolic forms.
+enum class TrigFunction : int8_t { Sin, Cos, Tan, Sinh, Cosh, Tanh };
+
+// The hyperbolic form of a circular function (itself for a hyperbolic one).
+TrigFunction HyperbolicOf(TrigFunction function);
 
 // The function, or with `inverse` its inverse, of x. Circular functions take
 // and inverse ones give angles in `mode`; inverse values are rounded to 9
 // places. Empty when the value is not real and finite ("Out of Range").
-std::optional<double> Trigonometric(int16_t function, bool inverse, double x, Angle mode);
+std::optional<double> Trigonometric(TrigFunction function, bool inverse, double x, Angle mode);
 
 // A value, or the error the key reports instead of showing one.
 struct FunctionValue {
@@ -51,11 +54,14 @@ struct FunctionValue {
     std::optional<ErrorCode> error;
 };
 
-// Function numbers of the log keys: the key's Index, +2 with SHIFT.
-enum LogFunction : int16_t { kLog = 0, kLn = 1, kPowerOfTen = 2, kExponential = 3 };
+// The logarithms and the powers that undo them.
+enum class LogFunction : int8_t { Log, Ln, PowerOfTen, Exponential };
+
+// The power that undoes a logarithm (10^x for log, e^x for ln).
+LogFunction InverseOf(LogFunction function);
 
 // Powers of 10 and e are rounded to 9 places.
-FunctionValue Logarithmic(int16_t function, double x);
+FunctionValue Logarithmic(LogFunction function, double x);
 double Square(double x);
 FunctionValue SquareRoot(double x);
 FunctionValue Reciprocal(double x);

@@ -18,31 +18,39 @@ FunctionValue failure(ErrorCode code) { return {0, code}; }
 
 }  // namespace
 
-FunctionValue Logarithmic(int16_t function, double x)
+LogFunction InverseOf(LogFunction function)
+{
+    switch (function) {
+    case LogFunction::Log: return LogFunction::PowerOfTen;
+    case LogFunction::Ln: return LogFunction::Exponential;
+    default: return function;
+    }
+}
+
+FunctionValue Logarithmic(LogFunction function, double x)
 {
     double result = 0;
     switch (function) {
-    case kLog: {
+    case LogFunction::Log: {
         if (x <= 0) return failure(ErrorCode::OutOfRange);
         const double ln10 = std::log(10.0);
         result = std::log(x) / ln10;
         break;
     }
-    case kLn:
+    case LogFunction::Ln:
         if (x <= 0) return failure(ErrorCode::OutOfRange);
         result = std::log(x);
         break;
-    case kPowerOfTen:
+    case LogFunction::PowerOfTen:
         if (x > kPowerOfTenLimit) return failure(ErrorCode::OutOfRange);
         result = std::pow(10.0, x);
         RoundToPlaces(result, 9);
         break;
-    case kExponential:
+    case LogFunction::Exponential:
         if (x > kExponentialLimit) return failure(ErrorCode::OutOfRange);
         result = std::exp(x);
         RoundToPlaces(result, 9);
         break;
-    default: return failure(ErrorCode::OutOfRange);
     }
     return {result, std::nullopt};
 }

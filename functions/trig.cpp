@@ -11,6 +11,11 @@ namespace trellum {
 
 namespace {
 
+bool isCircular(TrigFunction function)
+{
+    return function == TrigFunction::Sin || function == TrigFunction::Cos || function == TrigFunction::Tan;
+}
+
 // Beyond 2^63 radians argument reduction has no meaningful digits left.
 constexpr double kCircularLimit = 9223372036854775808.0;
 constexpr double kHyperbolicLimit = 230;  // e^230 still fits a two-digit exponent
@@ -35,59 +40,69 @@ private:
     bool m_failed = false;
 };
 
-// Function number: 0 sin, 1 cos, 2 tan, 3..5 their hyperbolic forms; x in radians.
-double forward(int16_t number, double x, Checked& c)
+// x in radians for the circular functions.
+double forward(TrigFunction number, double x, Checked& c)
 {
-    if (number <= kTan && !(std::fabs(x) < kCircularLimit)) return c.fail();
+    if (isCircular(number) && !(std::fabs(x) < kCircularLimit)) return c.fail();
     switch (number) {
-    case kSin: return c.value(std::sin(x));
-    case kCos: return c.value(std::cos(x));
-    case kTan: return c.value(std::tan(x));
-    case kSinh:
+    case TrigFunction::Sin: return c.value(std::sin(x));
+    case TrigFunction::Cos: return c.value(std::cos(x));
+    case TrigFunction::Tan: return c.value(std::tan(x));
+    case TrigFunction::Sinh:
         if (std::fabs(x) > kHyperbolicLimit) return c.fail();
         return c.div(c.value(c.exp(x) - c.exp(-x)), 2);
-    case kCosh:
+    case TrigFunction::Cosh:
         if (std::fabs(x) > kHyperbolicLimit) return c.fail();
         return c.div(c.value(c.exp(x) + c.exp(-x)), 2);
-    case kTanh: {
+    case TrigFunction::Tanh: {
         const double ex = c.exp(x);
         const double emx = c.exp(-x);
         return c.div(c.value(ex - emx), c.value(ex + emx));
     }
-    default: return c.fail();
     }
+    return c.fail();
 }
 
-// Inverse of the numbered function; circular inverses come out in radians.
-double inverseOf(int16_t number, double x, Checked& c)
+// Inverse of the function; circular inverses come out in radians.
+double inverseOf(TrigFunction number, double x, Checked& c)
 {
     switch (number) {
-    case kSin:
-    case kCos: {
+    case TrigFunction::Sin:
+    case TrigFunction::Cos: {
         // 1 - x*x is 0 at the end points, so they are answered without the formula.
         const double t = -x * x;
         if (t < -1) return c.fail();
         if (t == -1) {
-            if (number == kSin) return x > 0 ? Pi / 2 : -Pi / 2;
+            if (number == TrigFunction::Sin) return x > 0 ? Pi / 2 : -Pi / 2;
             return x > 0 ? 0 : Pi;
         }
         const double root = c.sqrt(c.value(1 - x * x));
-        if (number == kSin) return c.value(std::atan(c.div(x, root)));
+        if (number == TrigFunction::Sin) return c.value(std::atan(c.div(x, root)));
         return c.value(std::atan(c.div(-x, root)) + 2 * std::atan(1.0));
     }
-    case kTan: return c.value(std::atan(x));
-    case kSinh: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) + 1))));
-    case kCosh: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) - 1))));
-    case kTanh: return c.div(c.log(c.div(c.value(1 + x), c.value(1 - x))), 2);
-    default: return c.fail();
+    case TrigFunction::Tan: return c.value(std::atan(x));
+    case TrigFunction::Sinh: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) + 1))));
+    case TrigFunction::Cosh: return c.log(c.value(x + c.sqrt(c.value(c.value(x * x) - 1))));
+    case TrigFunction::Tanh: return c.div(c.log(c.div(c.value(1 + x), c.value(1 - x))), 2);
     }
+    return c.fail();
 }
 
 }  // namespace
 
-std::optional<double> Trigonometric(int16_t function, bool inverse, double x, Angle mode)
+TrigFunction HyperbolicOf(TrigFunction function)
 {
-    const bool circular = function <= kTan;
+    switch (function) {
+    case TrigFunction::Sin: return TrigFunction::Sinh;
+    case TrigFunction::Cos: return TrigFunction::Cosh;
+    case TrigFunction::Tan: return TrigFunction::Tanh;
+    default: return function;
+    }
+}
+
+std::optional<double> Trigonometric(TrigFunction function, bool inverse, double x, Angle mode)
+{
+    const bool circular = isCircular(function);
     Checked c;
     double result = 0;
     if (inverse) {

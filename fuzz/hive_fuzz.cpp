@@ -74,10 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     trellum::RecordingToolkit toolkit;
     trellum::Calculator calc(toolkit, store);
-    calc.Form_Load();
-    calc.sscmdDigit_Click(4);
-    calc.cmdMem_Click(0);  // no memory script: the dialog is closed, nothing stored
-    calc.Form_Unload();
+    calc.start();
+    calc.pressDigit(4);
+    calc.memoryIn();  // no memory script: the dialog is closed, nothing stored
+    calc.shutdown();
 
     if (!store.SetAsidePath().empty() && readFile(store.SetAsidePath()) != original) std::abort();
     if (!understood && store.SetAsidePath().empty()) std::abort();
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (next.FileState() != trellum::SettingsFileState::Read) std::abort();
     trellum::RecordingToolkit toolkit2;
     trellum::Calculator again(toolkit2, next);
-    again.Form_Load();
+    again.start();
     if (!next.SetAsidePath().empty()) std::abort();
     using trellum::CalculatorProbe;
     if (CalculatorProbe::AngleMode(again) != CalculatorProbe::AngleMode(calc) ||
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     // A second shut-down without changes writes the same file again.
     const std::string saved = readFile(path);
-    again.Form_Unload();
+    again.shutdown();
     if (readFile(path) != saved) std::abort();
     return 0;
 }

@@ -29,19 +29,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::RecordingToolkit toolkit;
     trellum::SettingsStore settings;
     trellum::Calculator calc(toolkit, settings);
-    calc.sscmdClean_Click(0);
-    calc.sscmdDigit_Click(7);
+    calc.allClear();
+    calc.pressDigit(7);
     const std::string before(calc.Display().LcdText);
 
     toolkit.Clipboard = text;
-    calc.mnuPaste_Click();
+    calc.paste();
     if (trellum::IsNumeric(text)) {
         for (const auto& event : toolkit.Events)
             if (event.rfind("msg:", 0) == 0 && event != "msg:!:Out of Range!") std::abort();
         if (!endsWithTwoSpaces(calc.Display().LcdText)) std::abort();
         // The display copied, then read back and shown again by "=", must stay a display text.
-        calc.mnuCopy_Click();
-        calc.sscmdEqual_Click();
+        calc.copy();
+        calc.equals();
         if (!endsWithTwoSpaces(calc.Display().LcdText)) std::abort();
 
         // ShowNumberText itself takes the text as it passed, blanks included.

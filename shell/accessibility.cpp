@@ -1,6 +1,5 @@
 #include "shell/accessibility.h"
 
-#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -103,20 +102,12 @@ const KeyboardKey kKeyboardKeys[] = {
 // "=" is pressed by Enter in the shell, not through the keyboard map.
 constexpr KeyboardKey kEnter{0, Qt::Key_Return, QT_TRANSLATE_NOOP("Keys", "Enter")};
 
-const KeyRow* findKey(const char* control, int16_t index)
-{
-    for (const KeyRow& row : KeyTable()) {
-        if (std::strcmp(row.control, control) == 0 && row.index == index) return &row;
-    }
-    return nullptr;
-}
-
 // The keyboard key of a key table row: its first virtual-key code (a digit's
 // main keyboard key), by name; Enter for "=".
 std::optional<KeyboardKey> keyboardKeyOf(const KeyRow& row)
 {
     const int16_t code = row.virtualKeys[0];
-    if (code == 0) return std::strcmp(row.control, "sscmdEqual") == 0 ? std::optional(kEnter) : std::nullopt;
+    if (code == 0) return row.key == Key::Equals ? std::optional(kEnter) : std::nullopt;
     if (code >= VK_0 && code <= VK_0 + 9) {
         static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
         return KeyboardKey{code, Qt::Key_0 + (code - VK_0), digits[code - VK_0]};
@@ -304,34 +295,31 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 
 }  // namespace
 
-bool DescribeKey(QWidget* key, const char* control, int16_t index)
+void DescribeKey(QWidget* widget, Key key)
 {
-    const KeyRow* row = findKey(control, index);
-    if (!row) return false;
-    key->setAccessibleName(trKeys(row->accessibleName));
+    const KeyRow& row = RowOf(key);
+    widget->setAccessibleName(trKeys(row.accessibleName));
     QStringList parts;
-    if (const std::optional<KeyboardKey> keyboard = keyboardKeyOf(*row)) parts.append(trKeys(keyboard->name));
-    if (row->note) parts.append(trKeys(row->note));
-    if (row->withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row->withShift)));
-    if (row->withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row->withHyp)));
-    if (row->withBoth)
-        parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(row->withBoth)));
-    key->setAccessibleDescription(parts.join(QStringLiteral("; ")));
+    if (const std::optional<KeyboardKey> keyboard = keyboardKeyOf(row)) parts.append(trKeys(keyboard->name));
+    if (row.note) parts.append(trKeys(row.note));
+    if (row.withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row.withShift)));
+    if (row.withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row.withHyp)));
+    if (row.withBoth)
+        parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(row.withBoth)));
+    widget->setAccessibleDescription(parts.join(QStringLiteral("; ")));
+}
+
+bool DescribeLegend(QWidget* legend, Key keyBelow)
+{
+    const KeyRow& below = RowOf(keyBelow);
+    if (!below.withShift) return false;
+    legend->setAccessibleName(trKeys(below.withShift));
     return true;
 }
 
-bool DescribeLegend(QWidget* legend, const char* control, int16_t index)
+int KeyboardKeyOf(Key key)
 {
-    const KeyRow* below = findKey(control, index);
-    if (!below || !below->withShift) return false;
-    legend->setAccessibleName(trKeys(below->withShift));
-    return true;
-}
-
-int KeyboardKeyOf(const char* control, int16_t index)
-{
-    const KeyRow* row = findKey(control, index);
-    const std::optional<KeyboardKey> keyboard = row ? keyboardKeyOf(*row) : std::nullopt;
+    const std::optional<KeyboardKey> keyboard = keyboardKeyOf(RowOf(key));
     return keyboard ? keyboard->qtKey : 0;
 }
 

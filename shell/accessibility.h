@@ -21,6 +21,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/key.h"
+
 class QAccessibleEvent;
 class QWidget;
 
@@ -31,24 +33,22 @@ struct DisplayState;
 namespace trellum::shell {
 
 // Names a keypad key as the key table (app/key_table.h) names it and describes
-// it by the keyboard key the table gives it, its note and what SHIFT and hyp
-// make of it. Keys are found by control name and Index (-1 for a key that is
-// not in a control array). Returns false for a key the table does not know.
-bool DescribeKey(QWidget* key, const char* control, int16_t index);
+// it by the keyboard key that presses it, its note and what SHIFT and hyp make of it.
+void DescribeKey(QWidget* widget, Key key);
 
 // The key table's spoken texts as listed here for translation (lupdate cannot
 // read the library), for the test that checks the list is complete.
 const std::vector<const char*>& ListedKeyTexts();
 
 // Names a legend above a key ("10^x", "sin\u00AD\u00B9") by what SHIFT makes of
-// the key below it (control name and Index), the same words as that key's
-// description. Returns false for a key without a SHIFT variant.
-bool DescribeLegend(QWidget* legend, const char* control, int16_t index);
+// the key below it, the same words as that key's description. Returns false
+// for a key without a SHIFT variant.
+bool DescribeLegend(QWidget* legend, Key keyBelow);
 
 // The keyboard key that presses a keypad key, as Qt names it for typing (for
 // the tests that check the descriptions against the keyboard map): a Qt::Key,
 // with Qt::KeypadModifier where the keypad key is meant. 0 when there is none.
-int KeyboardKeyOf(const char* control, int16_t index);
+int KeyboardKeyOf(Key key);
 
 // A number text ("42.", "1.5E-07", "-2.5") as it is read out: the digits as
 // shown, without the trailing point of a whole number, and an exponent in words.

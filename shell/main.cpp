@@ -56,8 +56,8 @@ int main(int argc, char* argv[])
                      [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // A session ending without a close event still saves (Form_Unload runs once).
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().Form_Unload(); });
+    // A session ending without a close event still saves (shutdown runs once).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().shutdown(); });
 
     // SIGTERM (logout, systemd), SIGHUP and SIGINT end the program as OFF does:
     // settings saved, tray icon removed, exit status 0. Only the first counts.
@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     const auto endLikeOff = [&window, &ending] {
         if (ending) return;
         ending = true;
-        window.forward([&window] { window.calculator().sscmdOff_Click(); });
+        window.forward([&window] { window.calculator().switchOff(); });
     };
     QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
     // The session manager asks for the data before the session ends, but the
@@ -73,9 +73,9 @@ int main(int argc, char* argv[])
     // stays; the manager's "die" that follows closes the window, which unloads
     // it like OFF.
     QObject::connect(
-        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().SaveSettings(); },
+        &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().saveSettings(); },
         Qt::DirectConnection);
 
-    window.calculator().Form_Load();
+    window.calculator().start();
     return QApplication::exec();
 }

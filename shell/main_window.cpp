@@ -43,19 +43,19 @@ QPoint keyPlace(const KeyRow& key)
 struct LegendDef {
     int top;
     int left;
-    const char* control;
-    const char* text;       // UTF-8
-    const char* keyBelow;   // control and Index of the key whose second function
-    int16_t keyBelowIndex;  // it prints, which gives the legend its spoken name
+    const char* name;
+    const char* text;   // UTF-8
+    Key keyBelow;       // the key whose second function it prints, which gives
+                        // the legend its spoken name
 };
 
 const LegendDef kLegends[] = {
-    {480, 1440, "Label1", "10^x", "cmdLogs", kLog},
-    {480, 2040, "Label2", "e^x", "cmdLogs", kLn},
-    {840, 240, "Label6", "X!  ", "cmdExtended", kReciprocal},
-    {840, 1440, "Label3", "sin\u00AD\u00B9", "cmdTrigFunc", kSin},
-    {840, 2040, "Label4", "cos\u00AD\u00B9", "cmdTrigFunc", kCos},
-    {840, 2640, "Label5", "tan\u00AD\u00B9", "cmdTrigFunc", kTan},
+    {480, 1440, "Label1", "10^x", Key::Log},
+    {480, 2040, "Label2", "e^x", Key::Ln},
+    {840, 240, "Label6", "X!  ", Key::Reciprocal},
+    {840, 1440, "Label3", "sin\u00AD\u00B9", Key::Sin},
+    {840, 2040, "Label4", "cos\u00AD\u00B9", Key::Cos},
+    {840, 2640, "Label5", "tan\u00AD\u00B9", Key::Tan},
 };
 
 // Legends sit in the 120-twip gap between two rows; the keys below cover the rest.
@@ -251,13 +251,9 @@ void EqualKey::keyPressEvent(QKeyEvent* event)
         return;
     default: break;
     }
-    int16_t shift = 0;
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    if (mods & Qt::ShiftModifier) shift |= 1;
-    if (mods & Qt::ControlModifier) shift |= 2;
-    if (mods & Qt::AltModifier) shift |= 4;
+    // Modifiers play no part: Shift is itself the SHIFT key.
     event->accept();
-    emit keyDown(VirtualKeyOf(*event), shift);
+    emit typed(VirtualKeyOf(*event));
 }
 
 void EqualKey::keyReleaseEvent(QKeyEvent* event)
@@ -326,7 +322,7 @@ void MainWindow::buildDisplay(QWidget* client)
     m_lcd = new LcdPanel(m_display);
     m_lcd->setGeometry(m_twips.rect(240, 240, 2655, 495));
     connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.FocusEqual(); });
-    connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.sspaLCD_DblClick(); }); });
+    connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.showFullWindow(); }); });
 
     m_shiftIndicator = addIndicator("lblShiftIndicator", QStringLiteral("S"), 240, 195);
     m_hypIndicator = addIndicator("lblHypIndicator", QStringLiteral("hyp"), 450, 270);
@@ -372,8 +368,8 @@ void MainWindow::buildKeypad(QWidget* client)
     QFont legendFont(QStringLiteral("DejaVu Sans"), 5);
     for (const LegendDef& def : kLegends) {
         auto* legend = new Legend(QString::fromUtf8(def.text), m_keypad);
-        legend->setObjectName(QString::fromLatin1(def.control));
-        DescribeLegend(legend, def.keyBelow, def.keyBelowIndex);
+        legend->setObjectName(QString::fromLatin1(def.name));
+        DescribeLegend(legend, def.keyBelow);
         legend->setFont(legendFont);
         legend->setGeometry(m_twips.rect(def.left, def.top, kLegendWidth, kLegendHeight));
     }
@@ -391,9 +387,8 @@ void MainWindow::buildKeypad(QWidget* client)
         if (def.group == KeyGroup::Equal) {
             m_equal = new EqualKey(QString::fromUtf8(def.caption), m_keypad);
             m_equal->setFocusPolicy(Qt::StrongFocus);
-            connect(m_equal, &EqualKey::keyDown, this, [this](int16_t code, int16_t shift) {
-                forward([this, code, shift] { m_calc.sscmdEqual_KeyDown(code, shift); });
-            });
+            connect(m_equal, &EqualKey::typed, this,
+                    [this](int16_t code) { forward([this, code] { m_calc.typeKey(code); }); });
             key = m_equal;
         } else {
             key = new QPushButton(QString::fromUtf8(def.caption), m_keypad);
@@ -401,10 +396,8 @@ void MainWindow::buildKeypad(QWidget* client)
             key->setFocusPolicy(Qt::NoFocus);
         }
         key->setAutoDefault(false);
-        const QString name = def.index < 0 ? QString::fromLatin1(def.control)
-                                           : QStringLiteral("%1_%2").arg(QLatin1String(def.control)).arg(def.index);
-        key->setObjectName(name);
-        DescribeKey(key, def.control, def.index);
+        key->setObjectName(QString::fromLatin1(def.name));
+        DescribeKey(key, def.key);
         key->setProperty("kind", kindName(def.group));
         if (isFunction) {
             key->setFont(functionFont);
@@ -413,8 +406,8 @@ void MainWindow::buildKeypad(QWidget* client)
             key->setFont(QString::fromUtf8(def.caption).size() > 1 ? smallLowerFont : lowerFont);
             key->setGeometry(m_twips.rect(place.x(), place.y(), kLowerKeySize, kLowerKeySize));
         }
-        const KeyRow* row = &def;
-        connect(key, &QPushButton::clicked, this, [this, row] { forward([this, row] { row->Press(m_calc); }); });
+        const Key pressed = def.key;
+        connect(key, &QPushButton::clicked, this, [this, pressed] { forward([this, pressed] { m_calc.press(pressed); }); });
         m_keys.push_back(key);
     }
 }
@@ -429,22 +422,22 @@ void MainWindow::buildMenus()
     QAction* copy = m_settingsMenu->addAction(tr("&Copy"));
     copy->setObjectName("mnuCopy");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    connect(copy, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuCopy_Click(); }); });
+    connect(copy, &QAction::triggered, this, [this] { forward([this] { m_calc.copy(); }); });
     QAction* paste = m_settingsMenu->addAction(tr("&Paste"));
     paste->setObjectName("mnuPaste");
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    connect(paste, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuPaste_Click(); }); });
+    connect(paste, &QAction::triggered, this, [this] { forward([this] { m_calc.paste(); }); });
     QAction* shrink = m_settingsMenu->addAction(tr("Shrin&k"));
     shrink->setObjectName("mnuShrink");
     shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     // The tip names the shortcut as the menu shows it, in the same language.
     shrink->setToolTip(tr("Only the display; %1 again brings the keypad back")
                            .arg(shrink->shortcut().toString(QKeySequence::NativeText)));
-    connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuShrink_Shortcut(); }); });
+    connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.toggleCompact(); }); });
     QAction* hide = m_settingsMenu->addAction(tr("&Hide"));
     hide->setObjectName("mnuHide");
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(hide, &QAction::triggered, this, [this] { forward([this] { m_calc.mnuHide_Click(); }); });
+    connect(hide, &QAction::triggered, this, [this] { forward([this] { m_calc.hideToTray(); }); });
     m_floatAction = m_settingsMenu->addAction(tr("Always On &Top"));
     m_floatAction->setObjectName("mnuFloat");
     m_floatAction->setCheckable(true);
@@ -456,10 +449,10 @@ void MainWindow::buildMenus()
     }
     m_settingsMenu->setToolTipsVisible(true);
     connect(m_floatAction, &QAction::triggered, this, [this](bool checked) {
-        // Qt has already flipped the mark; the handler flips it itself, from the
+        // Qt has already flipped the mark; the calculator flips it itself, from the
         // state the user saw.
         m_floatAction->setChecked(!checked);
-        forward([this] { m_calc.mnuFloat_Click(); });
+        forward([this] { m_calc.toggleAlwaysOnTop(); });
     });
     // The shortcuts also belong to the window itself, so they keep working in
     // compact mode, where the menu bar is hidden.
@@ -479,7 +472,7 @@ void MainWindow::buildMenus()
     m_popMenu->addSeparator()->setObjectName("mnuSep2");
     QAction* exit = m_popMenu->addAction(tr("E&xit"));
     exit->setObjectName("mnuExit");
-    connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.sscmdOff_Click(); }); });
+    connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.switchOff(); }); });
 }
 
 int MainWindow::firstKeyRowTop() const
@@ -503,16 +496,16 @@ void MainWindow::render()
     m_speech->refresh(shown);
 }
 
-void MainWindow::forward(const std::function<void()>& handler)
+void MainWindow::forward(const std::function<void()>& command)
 {
-    handler();
+    command();
     render();
 }
 
 void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
-    case QSystemTrayIcon::Trigger: forward([this] { m_calc.TrayLeftButtonDown(); }); break;
+    case QSystemTrayIcon::Trigger: forward([this] { m_calc.showFromTray(); }); break;
     case QSystemTrayIcon::Context: m_popMenu->popup(QCursor::pos()); break;
     default: break;   // double and middle clicks mean nothing here
     }
@@ -540,7 +533,7 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_calc.Form_Unload();
+    m_calc.shutdown();
     event->accept();
     emit closed();
 }

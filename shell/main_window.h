@@ -3,8 +3,8 @@
 // calculator. It owns the Calculator and renders its public display state after
 // every event it forwards; all decisions are the Calculator's.
 //
-//   click / key / menu / tray event -> forward(): a Calculator handler -> render()
-//   the handler's visible effects   -> QtToolkit -> this window
+//   click / key / menu / tray event -> forward(): a Calculator command -> render()
+//   the command's visible effects   -> QtToolkit -> this window
 
 #include <cstdint>
 #include <functional>
@@ -79,14 +79,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// sscmdEqual: holds the keyboard focus; its key-down event is the keyboard map.
+// The "=" key: holds the keyboard focus and hands on every key typed there.
 class EqualKey : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
 
 signals:
-    void keyDown(int16_t keyCode, int16_t shift);
+    void typed(int16_t virtualKeyCode);
 
 protected:
     bool event(QEvent* event) override;
@@ -106,8 +106,8 @@ public:
 
     // Shows the Calculator's display state: LCD text, exponent, indicators.
     void render();
-    // Runs a Calculator handler, then renders.
-    void forward(const std::function<void()>& handler);
+    // Runs a Calculator command, then renders.
+    void forward(const std::function<void()>& command);
 
     QAction* floatAction() const { return m_floatAction; }
     QMenu* settingsMenu() const { return m_settingsMenu; }
@@ -137,7 +137,7 @@ public:
     void pullInsideWhenFramed() { m_pullInsidePending = true; }
 
 signals:
-    // The window has closed and Form_Unload has run: the program ends.
+    // The window has closed and the calculator has shut down: the program ends.
     void closed();
 
 protected:

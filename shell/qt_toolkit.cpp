@@ -40,7 +40,7 @@ QtToolkit::~QtToolkit() = default;
 
 void QtToolkit::MsgBox(const std::string& text, MsgIcon icon, const std::string& title)
 {
-    // The display shows what the handler had done up to the message.
+    // The display shows what the command had done up to the message.
     m_window.render();
     QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
                     ToQString(title), TrLibrary(text), QMessageBox::Ok, &m_window);
@@ -177,7 +177,7 @@ bool QtToolkit::IsWindowVisible() { return m_window.isVisible() && !m_window.isM
 
 void QtToolkit::ShowWindow()
 {
-    // Form_Load shows the window in the middle of its sequence, after the
+    // The start-up shows the window in the middle of its sequence, after the
     // settings set the indicators: the first paint must already show them.
     m_window.render();
     if (m_window.isMinimized()) {

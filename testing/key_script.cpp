@@ -1,6 +1,7 @@
 #include "testing/key_script.h"
 
 #include <charconv>
+#include <optional>
 #include <unordered_map>
 
 #include "app/calculator.h"
@@ -14,23 +15,19 @@ namespace trellum {
 namespace {
 
 // Keys whose token is followed by a dialog's answer (storage_tokens.h).
-bool takesAnswer(const KeyRow& key)
-{
-    const std::string_view token = key.token;
-    return token == "MIN" || token == "MR" || token == "CO";
-}
+bool takesAnswer(Key key) { return key == Key::MemoryIn || key == Key::MemoryRecall || key == Key::Constants; }
 
 constexpr std::string_view kCopyToken = "COPY";
 
-// The keypad's tokens from the key table; COPY (the Copy menu entry) maps to null.
-const std::unordered_map<std::string_view, const KeyRow*>& plainKeys()
+// The keypad's tokens from the key table; COPY (the Copy menu entry) maps to none.
+const std::unordered_map<std::string_view, std::optional<Key>>& plainKeys()
 {
     static const auto keys = [] {
-        std::unordered_map<std::string_view, const KeyRow*> all;
-        for (const KeyRow& key : KeyTable()) {
-            if (*key.token != '\0' && !takesAnswer(key)) all.emplace(key.token, &key);
+        std::unordered_map<std::string_view, std::optional<Key>> all;
+        for (const KeyRow& row : KeyTable()) {
+            if (*row.token != '\0' && !takesAnswer(row.key)) all.emplace(row.token, row.key);
         }
-        all.emplace(kCopyToken, nullptr);
+        all.emplace(kCopyToken, std::nullopt);
         return all;
     }();
     return keys;
@@ -54,13 +51,13 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
 {
     const auto& keys = plainKeys();
     if (const auto it = keys.find(token); it != keys.end()) {
-        if (it->second != nullptr) it->second->Press(calc);
-        else calc.mnuCopy_Click();
+        if (it->second) calc.press(*it->second);
+        else calc.copy();
         return true;
     }
     if (startsWith(token, "PASTE:")) {
         toolkit.Clipboard = std::string(token.substr(6));
-        calc.mnuPaste_Click();
+        calc.paste();
         return true;
     }
     if (startsWith(token, "KEY:")) {
@@ -68,7 +65,7 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
         const auto digits = token.substr(4);
         const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), code);
         if (res.ec != std::errc{} || res.ptr != digits.data() + digits.size() || code < 0 || code > 255) return false;
-        calc.sscmdEqual_KeyDown(static_cast<int16_t>(code), 0);
+        calc.typeKey(static_cast<int16_t>(code));
         return true;
     }
     return PressStorageToken(calc, toolkit, token);

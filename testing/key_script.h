@@ -3,7 +3,7 @@
 // by the program.
 //
 //   key tokens ("2", "+", "MIN:3", "KEY:112") -> PressToken -> the calculator's
-//     handlers, as the window would call them
+//     keys and commands, as the window would press them
 //   RecordingToolkit (recording_toolkit.h) stands in for the desktop: it records
 //     beeps, messages and clipboard writes, and answers dialogs from scripts
 //     (storage_tokens.h turns MIN:/MR:/CO: tokens into such scripts)

@@ -22,7 +22,7 @@ struct BasicKeySequence {
 
     BasicKeySequence()
     {
-        calc.Form_Load();
+        calc.start();
         toolkit.Events.clear();
     }
 

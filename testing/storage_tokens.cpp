@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "app/calculator.h"
-#include "app/key_table.h"
 #include "testing/recording_toolkit.h"
 #include "storage/const_dialog.h"
 #include "storage/mem_list_dialog.h"
@@ -81,14 +80,14 @@ bool PressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_
         auto script = memScript(answer);
         if (!script) return false;
         toolkit.MemScripts.push_back(std::move(*script));
-        FindKeyByToken(key)->Press(calc);
+        calc.press(key == "MIN" ? Key::MemoryIn : Key::MemoryRecall);
         return true;
     }
     if (key == "CO") {
         auto script = constScript(answer);
         if (!script) return false;
         toolkit.ConstScripts.push_back(std::move(*script));
-        FindKeyByToken(key)->Press(calc);
+        calc.openConstants();
         return true;
     }
     return false;

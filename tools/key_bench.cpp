@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
     QTemporaryDir home;  // first-run settings, and nothing written into the user's
     trellum::SettingsStore settings(home.filePath(QStringLiteral("system.reg")).toStdString());
     trellum::shell::MainWindow window(settings);
-    window.calculator().Form_Load();
+    window.calculator().start();
     QElapsedTimer waited;
     waited.start();
     while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 10000)

@@ -67,10 +67,10 @@ public:
     {
         m_calc.UseConstantsFile(options.constantsFile);
         // Start as the program does: settings (none without --hive), then AC.
-        m_calc.Form_Load();
+        m_calc.start();
         m_toolkit.Events.clear();
     }
-    ~Session() { m_calc.Form_Unload(); }
+    ~Session() { m_calc.shutdown(); }
 
     // Presses the token and appends its line to `out`; false for an unknown token.
     bool Press(std::string_view token, std::string& out)

@@ -447,25 +447,25 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     SettingsStore settings;
     Calculator calc(toolkit, settings);
     toolkit.Folder = folder.string();
-    calc.sscmdDigit_Click(9);  // an entry in progress
+    calc.pressDigit(9);  // an entry in progress
     toolkit.ConstScripts.push_back([](ConstDialog& d) {
         EXPECT_EQ(d.Caption, "Load a constant");
         d.lstConst_Click(1);
         d.cmdOk_Click();
     });
     const int focus = toolkit.FocusCount;
-    calc.sscmdConst_Click();
+    calc.openConstants();
     EXPECT_EQ(calc.Display().LcdText, "1.5  ");
     EXPECT_EQ(calc.Display().ExpText, "-07");
     EXPECT_EQ(toolkit.FocusCount, focus + 1);
-    calc.sscmdDigit_Click(4);  // the chosen value ended the entry: 4 starts a new number
+    calc.pressDigit(4);  // the chosen value ended the entry: 4 starts a new number
     EXPECT_EQ(calc.Display().LcdText, "4.  ");
 
     // Cancel and a closed window leave the display alone; an explicit path wins over the folder.
     calc.UseConstantsFile((folder / "missing.txt").string());
     toolkit.ConstScripts.push_back([](ConstDialog& d) { d.cmdCancel_Click(); });
-    calc.sscmdConst_Click();
-    calc.sscmdConst_Click();
+    calc.openConstants();
+    calc.openConstants();
     EXPECT_EQ(calc.Display().LcdText, "4.  ");
     EXPECT_EQ(toolkit.Events, (Names{kCantLoad, kCantLoad}));
     EXPECT_FALSE(fs::exists(folder / "missing.txt"));
@@ -499,7 +499,7 @@ TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
             d.lstConst_Click(0);
             d.cmdOk_Click();
         });
-        calc.sscmdConst_Click();
+        calc.openConstants();
         EXPECT_EQ(calc.Display().LcdText, row.lcd);
         EXPECT_EQ(calc.Display().ExpVisible ? std::string(calc.Display().ExpText) : std::string(), row.exponent);
     }

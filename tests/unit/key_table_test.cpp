@@ -16,29 +16,32 @@ namespace {
 
 using testing_support::KeySequence;
 
-// One key table drives the keypad, the keyboard and the runner: a repeated
-// code, token, control or place would leave a key unreachable or hidden.
-TEST(KeyTable, EveryKeyHasItsOwnPlaceCodesTokenAndName)
+// One key table drives the keypad, the keyboard and the runner: a row out of
+// the keys' order, or a repeated name, code, token or place, would leave a key
+// unreachable, hidden or pressing another.
+TEST(KeyTable, EveryKeyHasItsOwnRowPlaceCodesTokenAndName)
 {
-    std::set<std::pair<std::string, int>> controls;
     std::set<std::pair<int, int>> places;
     std::set<int> codes;
-    std::set<std::string> tokens, names;
-    for (const KeyRow& key : KeyTable()) {
-        SCOPED_TRACE(std::string(key.control) + " " + std::to_string(key.index));
-        EXPECT_TRUE(controls.emplace(key.control, key.index).second);
-        EXPECT_TRUE(places.emplace(key.row, key.column).second);
-        EXPECT_TRUE(key.row >= 0 && key.row < 8 && key.column >= 0 && key.column < 5);
-        for (const int16_t code : key.virtualKeys) {
+    std::set<std::string> widgetNames, tokens, names;
+    for (std::size_t i = 0; i < KeyTable().size(); ++i) {
+        const KeyRow& row = KeyTable()[i];
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(static_cast<std::size_t>(row.key), i);
+        EXPECT_EQ(&RowOf(row.key), &row);
+        EXPECT_TRUE(widgetNames.insert(row.name).second);
+        EXPECT_TRUE(places.emplace(row.row, row.column).second);
+        EXPECT_TRUE(row.row >= 0 && row.row < 8 && row.column >= 0 && row.column < 5);
+        for (const int16_t code : row.virtualKeys) {
             if (code == 0) continue;
             EXPECT_TRUE(codes.insert(code).second) << code;
-            EXPECT_EQ(FindKeyByVirtualKey(code), &key) << code;
+            EXPECT_EQ(KeyOfVirtualKey(code), row.key) << code;
         }
-        if (*key.token != '\0') {
-            EXPECT_TRUE(tokens.insert(key.token).second) << key.token;
-            EXPECT_EQ(FindKeyByToken(key.token), &key);
+        if (*row.token != '\0') {
+            EXPECT_TRUE(tokens.insert(row.token).second) << row.token;
+            EXPECT_EQ(KeyOfToken(row.token), row.key);
         }
-        EXPECT_TRUE(names.insert(key.accessibleName).second) << key.accessibleName;
+        EXPECT_TRUE(names.insert(row.accessibleName).second) << row.accessibleName;
     }
 }
 
@@ -51,7 +54,7 @@ TEST(KeyTable, SpokenVariantsAreWhatShiftAndHypChange)
     for (const KeyRow& key : KeyTable()) {
         const std::string token = key.token;
         if (token.empty()) continue;   // OFF ends the program alike with any prefix
-        SCOPED_TRACE(std::string(key.control) + " " + std::to_string(key.index));
+        SCOPED_TRACE(key.name);
         // Memory and constants keys open their dialog, which is cancelled.
         const bool dialog = token == "MIN" || token == "MR" || token == "CO";
         const auto result = [&](const std::string& prefixes) {

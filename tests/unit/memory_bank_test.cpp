@@ -25,8 +25,8 @@ namespace {
 using Slots = std::array<std::string, 10>;
 using Step = std::function<void(MemListDialog&)>;
 
-constexpr int16_t kMin = 0;
-constexpr int16_t kMR = 1;
+constexpr Key kMin = Key::MemoryIn;
+constexpr Key kMR = Key::MemoryRecall;
 
 struct Bank {
     RecordingToolkit toolkit;
@@ -34,13 +34,13 @@ struct Bank {
     Calculator calc{toolkit, settings};
 
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
-    void press(int16_t index, std::vector<Step> steps)
+    void press(Key key, std::vector<Step> steps)
     {
         toolkit.MemScripts.push_back([steps = std::move(steps)](MemListDialog& d) {
             for (const Step& step : steps) step(d);
             if (!d.Unloaded) d.Form_Close();
         });
-        calc.cmdMem_Click(index);
+        calc.press(key);
     }
 
     // Presses blank-separated key tokens.
@@ -81,7 +81,7 @@ TEST(MemoryDialog, EachPathLeavesItsCodeSlotsDisplayAndIndicator)
     const Slots flushed = slots({}, "0.");
     struct Row {
         const char* name;
-        int16_t key;
+        Key key;
         std::vector<Step> steps;
         int16_t memChoice;
         Slots slots;
@@ -220,7 +220,7 @@ TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
     stored[0] = huge;  // a hand-edited settings file; no key stores such a text
     CalculatorProbe::SetMemorySlots(bank.calc, stored);
     std::string shown;
-    bank.press(1, {[&shown](MemListDialog& d) { shown = d.lstMem[0]; }, select(0), done});
+    bank.press(kMR, {[&shown](MemListDialog& d) { shown = d.lstMem[0]; }, select(0), done});
     EXPECT_LE(shown.size(), 64u);
     EXPECT_TRUE(shown.starts_with("1000"));
     EXPECT_EQ(bank.memory()[0], huge);

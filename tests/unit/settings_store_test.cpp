@@ -52,9 +52,9 @@ void runProgram(const fs::path& file, const std::function<void(Calculator&)>& be
     SettingsStore store(file);
     RecordingToolkit toolkit;
     Calculator calc(toolkit, store);
-    calc.Form_Load();
+    calc.start();
     if (between) between(calc);
-    calc.Form_Unload();
+    calc.shutdown();
 }
 
 TEST_F(SettingsStoreTest, FilesOfThePreviousVersionLoadAndComeBackByteForByte)
@@ -235,9 +235,9 @@ TEST_F(SettingsStoreTest, FileThatCannotBeReadIsSetAsideUnchangedBeforeItIsRepla
         SettingsStore store(m_file);
         RecordingToolkit toolkit;
         Calculator calc(toolkit, store);
-        calc.Form_Load();
+        calc.start();
         EXPECT_EQ(readAll(m_file), row.text) << "touched by the start";
-        calc.Form_Unload();
+        calc.shutdown();
         ASSERT_FALSE(store.SetAsidePath().empty());
         EXPECT_EQ(readAll(store.SetAsidePath()), row.text);
         EXPECT_TRUE(readAll(m_file).starts_with("REGEDIT4\n"));
@@ -276,10 +276,10 @@ TEST_F(SettingsStoreTest, KeysAreFoundThroughTheirChildren)
     SettingsStore store(m_file);
     RecordingToolkit toolkit;
     Calculator calc(toolkit, store);
-    EXPECT_EQ(calc.LoadSettings(), SettingsFound::BothKeys);
+    EXPECT_EQ(calc.loadSettings(), SettingsFound::BothKeys);
     EXPECT_EQ(CalculatorProbe::MemorySlots(calc)[2], "7");
     EXPECT_FALSE(store.HasKey("SOFTWARE\\Quorb"));
-    calc.SaveSettings();
+    calc.saveSettings();
     SettingsStore again(m_file);
     EXPECT_EQ(again.Text(kMemoryKey, "Mem 3"), "7");
     EXPECT_EQ(again.Number(kSettingsKey, "Mode"), 0);

@@ -90,7 +90,7 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         if (row.hive) std::ofstream(m_hive, std::ios::binary) << *row.hive;
         ProgramRun program(m_hive);
         Calculator& calc = program.calculator;
-        EXPECT_EQ(calc.LoadSettings(), row.result);
+        EXPECT_EQ(calc.loadSettings(), row.result);
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
         EXPECT_EQ(program.toolkit.Top, row.top);
         EXPECT_EQ(program.toolkit.Left, row.left);
@@ -111,10 +111,10 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     first.toolkit.Top = -45;
     first.toolkit.Left = 32767;
     first.toolkit.FloatChecked = true;
-    first.calculator.cmdMode_Click();
-    first.calculator.cmdMode_Click();  // grads
+    first.calculator.cycleAngleMode();
+    first.calculator.cycleAngleMode();  // grads
     CalculatorProbe::SetMemorySlots(first.calculator, slots);
-    first.calculator.SaveSettings();
+    first.calculator.saveSettings();
 
     const SettingsStore stored(m_hive);
     EXPECT_EQ(stored.Number(kSettingsKey, "Top"), -45);
@@ -129,13 +129,13 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     for (int restart = 0; restart < 8; ++restart) {
         SCOPED_TRACE(restart);
         ProgramRun program(m_hive);
-        ASSERT_EQ(program.calculator.LoadSettings(), SettingsFound::BothKeys);
+        ASSERT_EQ(program.calculator.loadSettings(), SettingsFound::BothKeys);
         EXPECT_EQ(CalculatorProbe::MemorySlots(program.calculator), slots);
         EXPECT_EQ(CalculatorProbe::AngleMode(program.calculator), Angle::Grads);
         EXPECT_EQ(program.toolkit.Top, -45);
         EXPECT_EQ(program.toolkit.Left, 32767);
         EXPECT_TRUE(program.toolkit.TopMost);
-        program.calculator.SaveSettings();
+        program.calculator.saveSettings();
     }
 }
 
@@ -159,11 +159,11 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
         program.toolkit.Placeable = false;
         program.toolkit.Top = -45;
         program.toolkit.Left = -450;
-        program.calculator.Form_Load();
+        program.calculator.start();
         EXPECT_EQ(program.toolkit.Top, -45) << "no place applied, not even a centring";
         EXPECT_EQ(program.toolkit.Left, -450);
-        program.calculator.cmdMode_Click();
-        program.calculator.Form_Unload();
+        program.calculator.cycleAngleMode();
+        program.calculator.shutdown();
 
         std::ifstream in(m_hive, std::ios::binary);
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -135,7 +135,7 @@ private:
     {
         m_calc = std::make_unique<Calculator>(m_toolkit, m_settings);
         m_calc->UseConstantsFile(m_constants);
-        m_calc->Form_Load();
+        m_calc->start();
         m_toolkit.Events.clear();
     }
 

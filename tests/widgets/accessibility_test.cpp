@@ -96,18 +96,18 @@ void AccessibilityTest::keysHaveSpokenNames()
     QCOMPARE(names.size(), static_cast<qsizetype>(window.keys().size()));
     // The captions a speech synthesiser read as nonsense.
     const std::pair<const char*, const char*> spoken[] = {
-        {"cmdPowers_0", "square"},          {"cmdPowers_1", "square root"},
-        {"cmdLogs_1", "natural logarithm"}, {"sscmdDot", "decimal point"},
-        {"cmdBracket_0", "open bracket"},   {"cmdAngle", "degrees minutes seconds"},
-        {"sscmdConst", "constants"},        {"cmdMem_0", "memory in"},
-        {"cmdPowers_2", "x to the power y"},
+        {"square", "square"},          {"squareRoot", "square root"},
+        {"ln", "natural logarithm"}, {"point", "decimal point"},
+        {"openBracket", "open bracket"},   {"degreesMinutesSeconds", "degrees minutes seconds"},
+        {"constants", "constants"},        {"memoryIn", "memory in"},
+        {"power", "x to the power y"},
     };
     for (const auto& [object, name] : spoken)
         QCOMPARE(window.findChild<QPushButton*>(object)->accessibleName(), QString::fromLatin1(name));
     // The legends read as the second functions they print.
     QCOMPARE(window.findChild<QLabel*>("Label1")->accessibleName(), QStringLiteral("ten to the power x"));
     QCOMPARE(window.findChild<QLabel*>("Label3")->accessibleName(), QStringLiteral("arc sine"));
-    QCOMPARE(window.findChild<QPushButton*>("cmdTrigFunc_0")->accessibleDescription(),
+    QCOMPARE(window.findChild<QPushButton*>("sin")->accessibleDescription(),
              QStringLiteral("F7; with shift: arc sine; with hyp: hyperbolic sine; "
                             "with shift and hyp: inverse hyperbolic sine"));
 }
@@ -116,12 +116,7 @@ void AccessibilityTest::keyTextsAreListedForTranslation_data()
 {
     QTest::addColumn<int>("position");
     const auto& table = trellum::KeyTable();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const trellum::KeyRow& row = table[i];
-        const QString name = row.index < 0 ? QString::fromLatin1(row.control)
-                                           : QStringLiteral("%1_%2").arg(QLatin1String(row.control)).arg(row.index);
-        QTest::newRow(qPrintable(name)) << static_cast<int>(i);
-    }
+    for (std::size_t i = 0; i < table.size(); ++i) QTest::newRow(table[i].name) << static_cast<int>(i);
 }
 
 // Every spoken text of the key table (name, note, SHIFT and hyp variants)
@@ -156,10 +151,10 @@ void AccessibilityTest::describedKeyboardKeyPressesTheKey()
     const auto run = [&key](bool typed) {
         SettingsStore settings;
         MainWindow window(settings);
-        window.calculator().Form_Load();
+        window.calculator().start();
         bool closed = false;
         connect(&window, &MainWindow::closed, &window, [&closed] { closed = true; });
-        for (const char* setup : {"sscmdDigit_2", "sscmdOperator_1", "sscmdDigit_1", "sscmdDot", "sscmdDigit_5"})
+        for (const char* setup : {"digit2", "add", "digit1", "point", "digit5"})
             QTest::mouseClick(window.findChild<QPushButton*>(setup), Qt::LeftButton);
         // Dialogs and messages the key opens are noted and closed.
         QStringList modals;
@@ -173,13 +168,11 @@ void AccessibilityTest::describedKeyboardKeyPressesTheKey()
         closer.start(5);
         QPushButton* button = window.findChild<QPushButton*>(key);
         if (typed) {
-            const auto [control, index] = [&key] {
-                const qsizetype cut = key.lastIndexOf(u'_');
-                return cut > 0 && key.at(cut + 1).isDigit()
-                           ? std::pair{key.left(cut).toLatin1(), static_cast<int16_t>(key.mid(cut + 1).toInt())}
-                           : std::pair{key.toLatin1(), static_cast<int16_t>(-1)};
-            }();
-            const int keyboard = trellum::shell::KeyboardKeyOf(control.constData(), index);
+            const auto& table = trellum::KeyTable();
+            const auto row = std::find_if(table.begin(), table.end(),
+                                          [&key](const trellum::KeyRow& r) { return key == QLatin1String(r.name); });
+            if (row == table.end()) return QStringLiteral("no such key");
+            const int keyboard = trellum::shell::KeyboardKeyOf(row->key);
             if (keyboard == 0) return QStringLiteral("no keyboard key");
             QTest::keyClick(window.equalKey(), static_cast<Qt::Key>(keyboard & ~Qt::KeyboardModifierMask),
                             Qt::KeyboardModifiers(keyboard & Qt::KeyboardModifierMask));
@@ -197,14 +190,14 @@ void AccessibilityTest::displayIsATextInWords()
 {
     SettingsStore settings;
     MainWindow window(settings);
-    window.calculator().Form_Load();
+    window.calculator().start();
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window.lcd());
     QVERIFY(display && display->textInterface());
     QCOMPARE(display->text(QAccessible::Name), QStringLiteral("Display"));
     QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()), QStringLiteral("0"));
     QCOMPARE(display->text(QAccessible::Description), QStringLiteral("degrees"));
-    for (const char* key : {"sscmdDigit_1", "sscmdDot", "sscmdDigit_5", "sscmdExp", "sscmdDigit_7", "cmdExtended_0",
-                            "cmdShift", "cmdMode"})
+    for (const char* key : {"digit1", "point", "digit5", "exponent", "digit7", "changeSign",
+                            "shift", "mode"})
         QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
     QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()),
              QStringLiteral("1.5 times ten to the power -7"));
@@ -267,19 +260,19 @@ void AccessibilityTest::whatIsSaid_data()
     const auto row = [](const char* name, QStringList keys, QStringList texts, QStringList announced) {
         QTest::newRow(name) << keys << texts << announced;
     };
-    row("typing says nothing", {"sscmdDigit_2", "sscmdDigit_5", "sscmdOperator_1", "sscmdDigit_3"}, {}, {});
-    row("a result after =", {"sscmdDigit_2", "sscmdDigit_5", "sscmdOperator_1", "sscmdDigit_3", "sscmdEqual"},
+    row("typing says nothing", {"digit2", "digit5", "add", "digit3"}, {}, {});
+    row("a result after =", {"digit2", "digit5", "add", "digit3", "equals"},
         {"28"}, {"28"});
-    row("a function key's result", {"sscmdDigit_9", "cmdPowers_1"}, {"3"}, {"3"});
-    row("= on a result: nothing new", {"sscmdDigit_9", "cmdPowers_1", "sscmdEqual"}, {"3"}, {"3"});
-    row("a typed number again by =", {"sscmdDigit_7", "sscmdEqual"}, {}, {});
-    row("an exponent in words", {"sscmdDigit_2", "sscmdExp", "sscmdDigit_9", "cmdPowers_0"},
+    row("a function key's result", {"digit9", "squareRoot"}, {"3"}, {"3"});
+    row("= on a result: nothing new", {"digit9", "squareRoot", "equals"}, {"3"}, {"3"});
+    row("a typed number again by =", {"digit7", "equals"}, {}, {});
+    row("an exponent in words", {"digit2", "exponent", "digit9", "square"},
         {"4 times ten to the power 18"}, {"4 times ten to the power 18"});
-    row("shift on and off", {"cmdShift", "cmdShift"}, {}, {"shift", "shift off"});
-    row("shift spent by its function: the result alone", {"sscmdDigit_1", "cmdShift", "cmdLogs_0"}, {"10"},
+    row("shift on and off", {"shift", "shift"}, {}, {"shift", "shift off"});
+    row("shift spent by its function: the result alone", {"digit1", "shift", "log"}, {"10"},
         {"shift", "10"});
-    row("angle modes", {"cmdMode", "cmdMode", "cmdMode"}, {}, {"radians", "grads", "degrees"});
-    row("hyp", {"cmdHyp"}, {}, {"hyperbolic"});
+    row("angle modes", {"mode", "mode", "mode"}, {}, {"radians", "grads", "degrees"});
+    row("hyp", {"hyp"}, {}, {"hyperbolic"});
 }
 
 // What a screen reader hears: the display's own events for any client, and
@@ -308,7 +301,7 @@ void AccessibilityTest::whatIsSaid()
         QCOMPARE(std::pair(start, end), std::pair(0, static_cast<int>(inserted.size())));
         said.append(inserted);
     };
-    window.calculator().Form_Load();
+    window.calculator().start();
     window.show();   // the first picture of the display is not news
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -335,7 +328,7 @@ void AccessibilityTest::newsWaitsForTheFocus()
         if (event.object() == window.equalKey())
             said.append(static_cast<QAccessibleTextInsertEvent&>(event).textInserted());
     };
-    window.calculator().Form_Load();
+    window.calculator().start();
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -343,7 +336,7 @@ void AccessibilityTest::newsWaitsForTheFocus()
     elsewhere.show();
     elsewhere.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
-    for (const char* key : {"sscmdDigit_9", "cmdPowers_1", "cmdMode"})
+    for (const char* key : {"digit9", "squareRoot", "mode"})
         QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
     QCoreApplication::processEvents();
     QCOMPARE(said, QStringList{});
@@ -356,14 +349,14 @@ void AccessibilityTest::focusKeyStaysAPressableButton()
 {
     SettingsStore settings;
     MainWindow window(settings);
-    window.calculator().Form_Load();
+    window.calculator().start();
     QAccessibleInterface* key = QAccessible::queryAccessibleInterface(window.equalKey());
     QCOMPARE(key->role(), QAccessible::Button);
     QCOMPARE(key->text(QAccessible::Name), QStringLiteral("equals"));
     QCOMPARE(key->text(QAccessible::Description), QStringLiteral("Enter"));
     QVERIFY(key->state().focusable);
-    QTest::mouseClick(window.findChild<QPushButton*>("sscmdDigit_4"), Qt::LeftButton);
-    QTest::mouseClick(window.findChild<QPushButton*>("cmdPowers_0"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("digit4"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("square"), Qt::LeftButton);
     QVERIFY(key->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(window.lcd()->text().trimmed(), QStringLiteral("16."));

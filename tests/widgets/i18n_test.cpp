@@ -162,13 +162,13 @@ void I18nTest::everyLibraryTextIsListed()
     toolkit.Folder = dir.path().toStdString();
     SettingsStore settings;
     Calculator calc(toolkit, settings);
-    calc.Form_Load();
+    calc.start();
     const auto press = [&](const char* tokens) {
         for (const QString& token : QString::fromLatin1(tokens).split(u' ', Qt::SkipEmptyParts))
             QVERIFY2(PressToken(calc, toolkit, token.toStdString()), qPrintable(token));
     };
     press("1 / 0 = 9 EXP 9 9 * 1 0 0 = 1 . 5 SHIFT INV 5 NEG SQRT 2 SHIFT SIN PASTE:abc MIN:X MR:X");
-    calc.mnuHide_Click();
+    calc.hideToTray();
 
     // A library that can be neither read nor written (its folder is a file): the
     // load message, adds refused and accepted, then the failed save.
@@ -185,7 +185,7 @@ void I18nTest::everyLibraryTextIsListed()
         d.cmdCancel_Click();
         d.Form_Close();
     });
-    calc.sscmdConst_Click();
+    calc.openConstants();
     // A faulty line, then a constant modified.
     {
         std::ofstream file(dir.filePath("constants.txt").toStdString());
@@ -200,7 +200,7 @@ void I18nTest::everyLibraryTextIsListed()
         std::ofstream(dir.filePath("constants.txt").toStdString()) << "head\nhead\nc = 299792458\n";
         d.cmdCancel_Click();
     });
-    calc.sscmdConst_Click();
+    calc.openConstants();
 
     // A listed text with "%1" stands for the texts made from it.
     const auto madeFrom = [](const std::string& text, const std::string& listed) {
@@ -254,11 +254,11 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
         QCOMPARE(window.settingsMenu()->title(), QStringLiteral("&Einstellungen"));
         QCOMPARE(window.floatAction()->text(), QStringLiteral("Immer im Vor&dergrund"));
         // Captions on the keys and the display's number stay as they are.
-        QCOMPARE(window.findChild<QPushButton*>("cmdLogs_1")->text(), QStringLiteral("In"));
-        window.calculator().Form_Load();
-        QTest::mouseClick(window.findChild<QPushButton*>("sscmdDigit_1"), Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QPushButton*>("sscmdDot"), Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QPushButton*>("sscmdDigit_5"), Qt::LeftButton);
+        QCOMPARE(window.findChild<QPushButton*>("ln")->text(), QStringLiteral("In"));
+        window.calculator().start();
+        QTest::mouseClick(window.findChild<QPushButton*>("digit1"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("point"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("digit5"), Qt::LeftButton);
         QCOMPARE(window.lcd()->text(), QStringLiteral("1.5  "));
     }
     // German captions longer than the design's buttons are not cut.

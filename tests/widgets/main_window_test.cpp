@@ -44,13 +44,13 @@ private:
         if (!button) qFatal("no key %s", qPrintable(name));
         return button;
     }
-    // Space-separated steps: a key's object name ("sscmdDigit_2") is clicked,
+    // Space-separated steps: a key's object name ("digit2") is clicked,
     // anything else is typed on = as QKeySequence reads it ("Num+1", "Ctrl+V").
     void play(const QString& steps)
     {
         for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
-            if (step.contains(u"cmd")) {
-                QTest::mouseClick(key(step), Qt::LeftButton);
+            if (auto* button = m_window->findChild<QPushButton*>(step)) {
+                QTest::mouseClick(button, Qt::LeftButton);
                 continue;
             }
             const QKeyCombination stroke = QKeySequence::fromString(step)[0];
@@ -67,7 +67,7 @@ void MainWindowTest::init()
 {
     m_settings = std::make_unique<SettingsStore>();   // in memory: a first run
     m_window = std::make_unique<MainWindow>(*m_settings);
-    m_window->calculator().Form_Load();
+    m_window->calculator().start();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
@@ -92,7 +92,7 @@ void MainWindowTest::startUpShowsClearedDisplayInDegrees()
     // The client area below the menu bar has the design size.
     const auto& tw = m_window->twips();
     QCOMPARE(m_window->centralWidget()->size(), QSize(tw.toPixels(3135), tw.toPixels(4560)));
-    QCOMPARE(key("sscmdEqual")->geometry().topLeft(), QPoint(tw.toPixels(2040), tw.toPixels(3240)));
+    QCOMPARE(key("equals")->geometry().topLeft(), QPoint(tw.toPixels(2040), tw.toPixels(3240)));
 }
 
 void MainWindowTest::inputReachesTheCalculator_data()
@@ -102,9 +102,9 @@ void MainWindowTest::inputReachesTheCalculator_data()
     QTest::addColumn<QString>("exponent");  // empty: the exponent label is hidden
     QTest::addColumn<int>("beeps");
     QTest::newRow("clicked 2 + 3 x 4 = keeps precedence")
-        << "sscmdDigit_2 sscmdOperator_1 sscmdDigit_3 sscmdOperator_3 sscmdDigit_4 sscmdEqual" << "14.  " << "" << 0;
+        << "digit2 add digit3 multiply digit4 equals" << "14.  " << "" << 0;
     QTest::newRow("clicked entry with an exponent")
-        << "sscmdDigit_1 sscmdDot sscmdDigit_5 sscmdExp cmdExtended_0 sscmdDigit_7" << "1.5  " << "-07" << 0;
+        << "digit1 point digit5 exponent changeSign digit7" << "1.5  " << "-07" << 0;
     QTest::newRow("keypad 1 + 2 Enter") << "Num+1 Num++ Num+2 Num+Enter" << "3.  " << "" << 0;
     QTest::newRow("main row 2 F4 3 Return is 2^3") << "2 F4 3 Return" << "8.  " << "" << 0;
     QTest::newRow("space presses =") << "6 Num+* 7 Space" << "42.  " << "" << 0;
@@ -174,7 +174,7 @@ void MainWindowTest::pasteAndCopy()
     QFETCH(QString, copied);
     QFETCH(QString, locale);
     if (!locale.isEmpty()) QLocale::setDefault(QLocale(locale));
-    play("sscmdDigit_7");
+    play("digit7");
     QGuiApplication::clipboard()->setText(clipboard);
     QString shown;
     QObject context;  // a timer left unfired must not outlive `shown`
@@ -259,7 +259,7 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
 {
     QSignalSpy closed(m_window.get(), &MainWindow::closed);
-    play("sscmdDigit_3 sscmdOperator_1 sscmdOff");
+    play("digit3 add off");
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_window->toolkit().Tray() == nullptr);
@@ -279,9 +279,9 @@ void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
 void MainWindowTest::exponentStaysInsideThePanel_data()
 {
     QTest::addColumn<QString>("keys");
-    QTest::newRow("-99") << "sscmdDigit_1 sscmdExp sscmdDigit_9 sscmdDigit_9 cmdExtended_0";
-    QTest::newRow("-34") << "sscmdDigit_1 sscmdExp sscmdDigit_3 sscmdDigit_4 cmdExtended_0";
-    QTest::newRow("88") << "sscmdDigit_1 sscmdExp sscmdDigit_8 sscmdDigit_8";
+    QTest::newRow("-99") << "digit1 exponent digit9 digit9 changeSign";
+    QTest::newRow("-34") << "digit1 exponent digit3 digit4 changeSign";
+    QTest::newRow("88") << "digit1 exponent digit8 digit8";
 }
 
 void MainWindowTest::exponentStaysInsideThePanel()

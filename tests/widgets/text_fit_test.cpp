@@ -227,6 +227,8 @@ void TextFitTest::everyTextFits()
     AllDialogs dialogs;
     for (auto& [name, window] : dialogs.windows) {
         for (const QString& fault : misfitsOf(window.get())) faults << name + ": " + fault;
+        for (QMenu* menu : window->findChildren<QMenu*>())
+            for (const QString& fault : misfitsOf(menu)) faults << name + " " + menu->objectName() + ": " + fault;
         // The memory list's buttons stand under it, none reaching past its edge.
         if (auto* list = window->findChild<QListWidget*>("lstMem")) {
             for (auto* button : window->findChildren<QPushButton*>())

@@ -1,0 +1,67 @@
+// One key, one command: what a click on each key of the keypad does, and the
+// keys typed on the keyboard, which press the same keys.
+
+#include "app/calculator.h"
+#include "app/key_table.h"
+#include "app/virtual_keys.h"
+
+namespace trellum {
+
+void Calculator::press(Key key)
+{
+    switch (key) {
+    case Key::Shift: return toggleShift();
+    case Key::Delete: return deleteLast();
+    case Key::Mode: return cycleAngleMode();
+    case Key::DegreesMinutesSeconds: return pressDegreesMinutesSeconds();
+    case Key::Off: return switchOff();
+    case Key::Square: return square();
+    case Key::SquareRoot: return squareRoot();
+    case Key::Log: return pressLog(LogFunction::Log);
+    case Key::Ln: return pressLog(LogFunction::Ln);
+    case Key::Power: return pressOperator(kPower);
+    case Key::Reciprocal: return pressReciprocal();
+    case Key::Hyp: return toggleHyp();
+    case Key::Sin: return pressTrig(TrigFunction::Sin);
+    case Key::Cos: return pressTrig(TrigFunction::Cos);
+    case Key::Tan: return pressTrig(TrigFunction::Tan);
+    case Key::ChangeSign: return changeSign();
+    case Key::OpenBracket: return openBracket();
+    case Key::CloseBracket: return closeBracket();
+    case Key::MemoryIn: return memoryIn();
+    case Key::MemoryRecall: return memoryRecall();
+    case Key::Digit0: return pressDigit(0);
+    case Key::Digit1: return pressDigit(1);
+    case Key::Digit2: return pressDigit(2);
+    case Key::Digit3: return pressDigit(3);
+    case Key::Digit4: return pressDigit(4);
+    case Key::Digit5: return pressDigit(5);
+    case Key::Digit6: return pressDigit(6);
+    case Key::Digit7: return pressDigit(7);
+    case Key::Digit8: return pressDigit(8);
+    case Key::Digit9: return pressDigit(9);
+    case Key::Clear: return clearEntry();
+    case Key::AllClear: return allClear();
+    case Key::Multiply: return pressOperator(kMultiply);
+    case Key::Divide: return pressOperator(kDivide);
+    case Key::Add: return pressOperator(kAdd);
+    case Key::Subtract: return pressOperator(kSubtract);
+    case Key::Point: return pressPoint();
+    case Key::Exponent: return pressExponent();
+    case Key::Equals: return equals();
+    case Key::Constants: return openConstants();
+    }
+}
+
+void Calculator::typeKey(int16_t virtualKeyCode)
+{
+    if (const std::optional<Key> key = KeyOfVirtualKey(virtualKeyCode)) return press(*key);
+    // Esc is no key of the keypad: it hides the window to the tray.
+    if (virtualKeyCode == VK_ESCAPE) {
+        if (m_toolkit.IsWindowVisible()) hideToTray();
+        return;
+    }
+    m_toolkit.Beep();
+}
+
+}  // namespace trellum
