@@ -29,7 +29,11 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
     if (qobject_cast<QLabel*>(control)) {
         const QSize hint = control->sizeHint();
         rect.setWidth(std::max(rect.width(), hint.width()));
-        rect.setHeight(std::max(rect.height(), hint.height()));
+        // A line taller than the design's (Chinese and Japanese glyphs come from a
+        // fallback font with more leading) grows up and down alike, so the text
+        // stays on the design's line and clear of the list below it.
+        const int taller = std::max(0, hint.height() - rect.height());
+        rect.adjust(0, -(taller / 2), 0, taller - taller / 2);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         // A translated caption longer than the English one widens its button
         // rather than being cut; English captions fit the design widths.
