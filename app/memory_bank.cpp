@@ -6,6 +6,14 @@
 
 namespace trellum {
 
+std::string SlotNumberText(const std::string& slot)
+{
+    if (!IsNumeric(slot)) return NumberText(ValueOfText(slot));
+    // As for a paste: blanks and line ends around the number are not part of it.
+    const std::size_t first = slot.find_first_not_of(" \t\r\n");
+    return slot.substr(first, slot.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 void MemoryBank::Set(std::size_t slot, std::string text)
 {
     m_slots[slot] = std::move(text);

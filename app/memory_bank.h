@@ -8,6 +8,13 @@ namespace trellum {
 
 // The ten memory slot texts. Whether the bank counts as empty (the "M"
 // indicator) is worked out whenever a slot changes, here and nowhere else.
+// What a slot text stands for, as a number text: the text itself when it is
+// numeric (every text a key stores), without blanks or line ends around it,
+// else the number it starts with, as the sum rule reads it. A hand-edited
+// "4\n2" or "4\"2" so never reaches the display, the list or the clipboard as
+// written; the bank keeps the text unchanged.
+std::string SlotNumberText(const std::string& slot);
+
 class MemoryBank {
 public:
     using Slots = std::array<std::string, 10>;

@@ -23,7 +23,9 @@ void Calculator::memoryDialog(bool store)
     MemChoice = kMemNothing;
     MemListDialog dialog(MemChoice);
     dialog.Caption = store ? "Save a number" : "Retrieve a number";
-    dialog.ShowSlots(m_memory.MemorySlots());
+    MemoryBank::Slots shown;
+    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = SlotNumberText(m_memory.MemorySlots()[slot]);
+    dialog.ShowSlots(shown);
     m_toolkit.ShowMemListDialog(dialog);
 
     if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {
@@ -31,7 +33,7 @@ void Calculator::memoryDialog(bool store)
         if (store) {
             m_memory.Set(slot, displayText());
         } else {
-            showNumberText(m_memory.MemorySlots()[slot]);
+            showNumberText(SlotNumberText(m_memory.MemorySlots()[slot]));
         }
     } else if (MemChoice == kMemFlushed) {
         m_memory.Fill(kFlushedSlot);

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 
 #include "product.h"
+#include "shell/start_guards.h"
 
 namespace trellum::shell {
 
@@ -104,6 +105,15 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         result.error = QStringLiteral("%1: unexpected argument '%2'\nTry '%1 --help' for more information.\n")
                            .arg(program, parser.positionalArguments().first());
         return result;
+    }
+    if (parser.isSet(QStringLiteral("stylesheet"))) {
+        const QString problem = StyleSheetProblem(parser.value(QStringLiteral("stylesheet")));
+        if (!problem.isEmpty()) {
+            result.run = false;
+            result.exitStatus = 2;
+            result.error = QStringLiteral("%1: %2\n").arg(program, problem);
+            return result;
+        }
     }
     result.platformGiven = parser.isSet(QStringLiteral("platform"));
     return result;

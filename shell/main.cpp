@@ -12,7 +12,10 @@
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"
+#include "shell/qt_message_watch.h"
+#include "shell/session_end.h"
 #include "shell/single_instance.h"
+#include "shell/start_guards.h"
 #include "shell/unix_signals.h"
 #include "storage/settings_store.h"
 
@@ -21,11 +24,11 @@ int main(int argc, char* argv[])
     // Before QApplication: --help and --version need no display, and the choice
     // of windowing system must be made before Qt connects to one.
     const trellum::shell::CommandLine commandLine = trellum::shell::ParseCommandLine(trellum::shell::ArgumentsOf(argc, argv));
-    if (!commandLine.run) {
-        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
-        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
-        return commandLine.exitStatus;
-    }
+    if (!commandLine.run)
+        return trellum::shell::PrintAndExitStatus(commandLine.output, commandLine.error, commandLine.exitStatus);
+    // From here on a TERM ends the program like OFF, even while Qt starts.
+    trellum::shell::UnixSignals::InstallHandlers();
+    trellum::shell::IgnoreUnusableScaleFactor();
     trellum::shell::PreferX11(commandLine.platformGiven);
     // A second launch on this display brings the running copy forward and ends.
     trellum::shell::SingleInstance instance(
@@ -36,7 +39,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    trellum::shell::QtMessageWatch qtMessages;
     QApplication app(argc, argv);
+    qtMessages.Started();
     instance.listen();
     trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
@@ -65,6 +70,7 @@ int main(int argc, char* argv[])
     const auto endLikeOff = [&window, &ending] {
         if (ending) return;
         ending = true;
+        trellum::shell::CancelOpenDialogs();
         window.forward([&window] { window.calculator().switchOff(); });
     };
     QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
@@ -76,6 +82,15 @@ int main(int argc, char* argv[])
         &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().saveSettings(); },
         Qt::DirectConnection);
 
+    // A display that goes away (the X server ends before the session's TERM
+    // comes) unloads as OFF does; Qt then ends the program with status 1.
+    qtMessages.OnDisplayLost([&window] {
+        trellum::shell::CancelOpenDialogs();
+        window.calculator().shutdown();
+    });
+
     window.calculator().start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    qtMessages.OnDisplayLost({});
+    return status;
 }

@@ -15,8 +15,10 @@ namespace {
 const int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // A signal handler can reach nothing but globals; this one holds only the write
-// end of the socket pair, set while a UnixSignals object exists.
+// end of the socket pair, set from InstallHandlers() until the object goes.
 volatile sig_atomic_t g_writeFd = -1;
+int g_readFd = -1;
+bool g_attached = false;  // a UnixSignals object reads the socket
 
 extern "C" void onSignal(int signalNumber)
 {
@@ -32,11 +34,13 @@ extern "C" void onSignal(int signalNumber)
 
 }  // namespace
 
-UnixSignals::UnixSignals(QObject* parent) : QObject(parent)
+void UnixSignals::InstallHandlers()
 {
     if (g_writeFd >= 0) return;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, m_fds) != 0) return;
-    g_writeFd = m_fds[0];
+    int fds[2] = {-1, -1};
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, fds) != 0) return;
+    g_readFd = fds[1];
+    g_writeFd = fds[0];
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -50,9 +54,18 @@ UnixSignals::UnixSignals(QObject* parent) : QObject(parent)
         if (signalNumber != SIGTERM && previous.sa_handler == SIG_IGN) continue;
         ::sigaction(signalNumber, &action, nullptr);
     }
+}
 
+UnixSignals::UnixSignals(QObject* parent) : QObject(parent)
+{
+    InstallHandlers();
+    if (g_writeFd < 0 || g_attached) return;
+    g_attached = true;
+    m_fds[0] = g_writeFd;
+    m_fds[1] = g_readFd;
     m_notifier = new QSocketNotifier(m_fds[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignals::readPending);
+    // Signals that came before the event loop ran are waiting in the socket already.
 }
 
 UnixSignals::~UnixSignals()
@@ -67,6 +80,8 @@ UnixSignals::~UnixSignals()
         if (current.sa_handler == onSignal) ::sigaction(signalNumber, &action, nullptr);
     }
     g_writeFd = -1;
+    g_readFd = -1;
+    g_attached = false;
     ::close(m_fds[0]);
     ::close(m_fds[1]);
 }

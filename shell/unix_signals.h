@@ -13,7 +13,13 @@ namespace trellum::shell {
 class UnixSignals : public QObject {
     Q_OBJECT
 public:
-    // Installs the handlers for the process. One object at a time.
+    // Installs the handlers for the process, before QApplication is built: a
+    // signal that comes while Qt starts waits in the socket pair until the
+    // event loop reads it, so a TERM at any moment ends the program like OFF.
+    // Idempotent; the object below installs them too when not done yet.
+    static void InstallHandlers();
+
+    // Reads the signals on the event loop (needs the QCoreApplication). One object at a time.
     explicit UnixSignals(QObject* parent = nullptr);
     ~UnixSignals() override;
 

@@ -3,7 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,14 +11,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 
 namespace trellum {
 
 namespace {
 
-// Our temporary files: ".NAME.tmp-PID-N" beside NAME. Earlier versions left
-// "NAME.tmp-XXXXXX" (settings) and ".NAME.tmpPID-N" (constants) behind.
+// Our temporary files: ".NAME.tmp-PID-N" beside NAME, locked (flock) by their
+// writer from creation until renamed. Names of other forms are never ours.
 constexpr std::string_view kTempMarker = ".tmp-";
+constexpr int kMaxAttempts = 1000;
+// A process id proves nothing (PID namespaces, reuse), and a lock is taken a
+// moment after the file exists or not at all on some file systems: only a
+// temporary file this old and unlocked counts as a crash leftover.
+constexpr std::time_t kStaleAfterSeconds = 10 * 60;
+// A save whose temporary file vanished before its rename starts over this often.
+constexpr int kSaveTries = 3;
 constexpr int kMaxLinks = 40;
 
 class Fd {
@@ -93,7 +101,7 @@ int createTemporary(const std::string& target, mode_t mode, std::string& tempPat
 {
     const std::string prefix = folderOf(target) + "/." + nameOf(target) + std::string(kTempMarker) +
                                std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < 1000; ++attempt) {
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
         tempPath = prefix + std::to_string(attempt);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -101,20 +109,34 @@ int createTemporary(const std::string& target, mode_t mode, std::string& tempPat
     return -1;
 }
 
-// Writes and syncs a temporary file beside `target`; empty path on failure.
-std::string writeTemporary(const std::string& target, std::string_view bytes, const struct stat* keepModeOf)
+// A written and synced temporary file. Its lock lives on a duplicate of the
+// writing descriptor, so the file can be closed (and a failing close seen)
+// while the lock tells other copies that its writer is still at work.
+struct Temporary {
+    std::string path;
+    std::unique_ptr<Fd> lock;
+    bool ok() const { return !path.empty(); }
+};
+
+Temporary writeTemporary(const std::string& target, std::string_view bytes, const struct stat* keepModeOf)
 {
-    std::string temp;
-    Fd fd(createTemporary(target, 0666, temp));
-    if (fd.get() < 0) return {};
+    Temporary temp;
+    std::string path;
+    Fd fd(createTemporary(target, 0666, path));
+    if (fd.get() < 0) return temp;
+    temp.lock = std::make_unique<Fd>(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
+    // Where locks are not supported the age of the file alone protects it.
+    if (temp.lock->get() >= 0) ::flock(temp.lock->get(), LOCK_EX | LOCK_NB);
     bool ok = writeAll(fd.get(), bytes);
     if (ok && keepModeOf != nullptr) ok = ::fchmod(fd.get(), keepModeOf->st_mode & 07777) == 0;
     if (ok) ok = ::fsync(fd.get()) == 0;
     if (!fd.close()) ok = false;
     if (!ok) {
-        ::unlink(temp.c_str());
-        return {};
+        ::unlink(path.c_str());
+        temp.lock.reset();
+        return temp;
     }
+    temp.path = std::move(path);
     return temp;
 }
 
@@ -147,40 +169,42 @@ bool allDigits(std::string_view text)
     return true;
 }
 
-// The writer's process id in one of our temporary names for `name`; 0 when the
-// name carries none (the settings' old random names), -1 when it is not ours.
-long temporaryOwner(std::string_view entry, const std::string& name)
+// Digits as the writer prints a number: no sign, no leading zero.
+bool isPrintedNumber(std::string_view text)
 {
-    const std::string current = "." + name + std::string(kTempMarker);
-    if (entry.starts_with(current)) {
-        entry.remove_prefix(current.size());
-        const std::size_t dash = entry.find('-');
-        if (dash == std::string_view::npos || !allDigits(entry.substr(0, dash)) || !allDigits(entry.substr(dash + 1)))
-            return -1;
-        return std::strtol(std::string(entry.substr(0, dash)).c_str(), nullptr, 10);
-    }
-    const std::string oldConstants = "." + name + ".tmp";
-    if (entry.starts_with(oldConstants)) {
-        entry.remove_prefix(oldConstants.size());
-        const std::size_t dash = entry.find('-');
-        if (dash == std::string_view::npos || !allDigits(entry.substr(0, dash)) || !allDigits(entry.substr(dash + 1)))
-            return -1;
-        return std::strtol(std::string(entry.substr(0, dash)).c_str(), nullptr, 10);
-    }
-    const std::string oldSettings = name + ".tmp-";
-    if (entry.starts_with(oldSettings) && entry.size() == oldSettings.size() + 6) {
-        for (char c : entry.substr(oldSettings.size()))
-            if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return -1;
-        return 0;
-    }
-    return -1;
+    return allDigits(text) && text.size() <= 10 && (text.size() == 1 || text.front() != '0');
 }
 
-bool processGone(long pid)
+// Exactly the name createTemporary() gives a temporary file of `name`.
+bool isOurTemporaryName(std::string_view entry, const std::string& name)
 {
-    // Our own id on a leftover means an earlier process had it: this one writes one file at a time.
-    if (pid == static_cast<long>(::getpid())) return true;
-    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    const std::string prefix = "." + name + std::string(kTempMarker);
+    if (!entry.starts_with(prefix)) return false;
+    entry.remove_prefix(prefix.size());
+    const std::size_t dash = entry.find('-');
+    if (dash == std::string_view::npos) return false;
+    const std::string_view attempt = entry.substr(dash + 1);
+    return isPrintedNumber(entry.substr(0, dash)) && isPrintedNumber(attempt) &&
+           std::strtol(std::string(attempt).c_str(), nullptr, 10) < kMaxAttempts;
+}
+
+// Removes the temporary file when its writer is provably gone: the file is
+// ours, old, and nobody holds its lock (the kernel drops a lock with its
+// process, whatever namespace that ran in).
+void removeIfAbandoned(const std::string& full, std::time_t now)
+{
+    struct stat info {};
+    if (::lstat(full.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) return;
+    if (info.st_mtime > now || now - info.st_mtime < kStaleAfterSeconds) return;
+    Fd fd(::open(full.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) return;
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return;
+    // Still the same file under that name, not a new one of a writer that reused it.
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd.get(), &opened) != 0 || ::lstat(full.c_str(), &named) != 0) return;
+    if (opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) return;
+    ::unlink(full.c_str());
 }
 
 }  // namespace
@@ -259,15 +283,21 @@ WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes)
     }
     if (!makeFolders(folderOf(target))) return WriteStatus::Failed;
     RemoveStaleTemporaryFiles(target);
-    const std::string temp = writeTemporary(target, bytes, existed ? &old : nullptr);
-    if (temp.empty()) return WriteStatus::Failed;
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return WriteStatus::Failed;
+    // Another copy may have removed our temporary file before the rename (an
+    // older version could, taking us for gone): then write a fresh one.
+    for (int attempt = 0; attempt < kSaveTries; ++attempt) {
+        const Temporary temp = writeTemporary(target, bytes, existed ? &old : nullptr);
+        if (!temp.ok()) return WriteStatus::Failed;
+        if (::rename(temp.path.c_str(), target.c_str()) == 0) {
+            // The rename itself must reach the disk for the new file to outlive a power cut.
+            syncFolder(folderOf(target));
+            return WriteStatus::Written;
+        }
+        const bool vanished = errno == ENOENT;
+        ::unlink(temp.path.c_str());
+        if (!vanished) break;
     }
-    // The rename itself must reach the disk for the new file to outlive a power cut.
-    syncFolder(folderOf(target));
-    return WriteStatus::Written;
+    return WriteStatus::Failed;
 }
 
 std::string WriteFileBeside(const std::string& path, std::string_view suffix, std::string_view bytes)
@@ -278,28 +308,28 @@ std::string WriteFileBeside(const std::string& path, std::string_view suffix, st
     const bool existed = ::stat(target.c_str(), &original) == 0 && S_ISREG(original.st_mode);
     if (existed) original.st_mode &= 0666;
     if (!makeFolders(folderOf(target))) return {};
-    const std::string temp = writeTemporary(target, bytes, existed ? &original : nullptr);
-    if (temp.empty()) return {};
+    const Temporary temp = writeTemporary(target, bytes, existed ? &original : nullptr);
+    if (!temp.ok()) return {};
     const std::string base = target + std::string(suffix);
     for (int n = 1; n <= 1000; ++n) {
         const std::string candidate = n == 1 ? base : base + "-" + std::to_string(n);
-        if (renameNoReplace(temp, candidate)) {
+        if (renameNoReplace(temp.path, candidate)) {
             syncFolder(folderOf(target));
             return candidate;
         }
         if (errno != EEXIST) break;
     }
-    ::unlink(temp.c_str());
+    ::unlink(temp.path.c_str());
     return {};
 }
 
 bool WriteNewFile(const std::string& path, std::string_view bytes)
 {
     if (!makeFolders(folderOf(path))) return false;
-    const std::string temp = writeTemporary(path, bytes, nullptr);
-    if (temp.empty()) return false;
-    if (!renameNoReplace(temp, path)) {
-        ::unlink(temp.c_str());
+    const Temporary temp = writeTemporary(path, bytes, nullptr);
+    if (!temp.ok()) return false;
+    if (!renameNoReplace(temp.path, path)) {
+        ::unlink(temp.path.c_str());
         return false;
     }
     syncFolder(folderOf(path));
@@ -330,14 +360,9 @@ void RemoveStaleTemporaryFiles(const std::string& path)
     const std::string name = nameOf(target);
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        const long owner = temporaryOwner(entry->d_name, name);
-        if (owner < 0 || (owner > 0 && !processGone(owner))) continue;
-        const std::string full = folder + "/" + entry->d_name;
-        struct stat info {};
-        if (::lstat(full.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
-        ::unlink(full.c_str());
-    }
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir))
+        if (isOurTemporaryName(entry->d_name, name)) removeIfAbandoned(folder + "/" + entry->d_name, now);
     ::closedir(dir);
 }
 

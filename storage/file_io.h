@@ -9,7 +9,8 @@
 //     way may still be set aside); a FIFO or device is never opened for reading
 //     by content and never replaced;
 //   - a file the user has made read-only, or cannot read, is never replaced;
-//   - temporary files left by a crash during a save are removed at the next save.
+//   - a temporary file left by a crash during a save is removed by a later save
+//     once it is old and unlocked; names of any other form are never touched.
 
 #include <sys/types.h>
 
@@ -66,7 +67,9 @@ bool WriteNewFile(const std::string& path, std::string_view bytes);
 // folder, or the rename was refused).
 std::string SetAside(const std::string& path);
 
-// Removes temporary files of ours beside the target whose writer is gone.
+// Removes temporary files of ours beside the target whose writer is provably
+// gone: exactly our name's form, owned by this user, unchanged for ten minutes
+// and not locked by a writer (in this PID namespace or any other).
 void RemoveStaleTemporaryFiles(const std::string& path);
 
 // The path with the links of its last component followed (a link that leads

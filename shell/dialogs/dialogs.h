@@ -46,7 +46,8 @@ QPixmap ReadPng(const QString& path);
 QStyle* NewAppStyle();
 
 // Hourglass for the whole screen while the window is moved to the middle of its
-// screen; a window larger than the screen gets a negative position.
+// screen; the frame's top-left corner stays on the screen, so a window larger
+// than the screen starts at its top (or left) edge.
 void CenterForm(QWidget* window);
 
 // The frame extents the window manager reports for a shown window; empty while

@@ -111,10 +111,11 @@ void CenterForm(QWidget* window)
         // the window's own is known (its owner centres it again then).
         if (frame.isNull() && window->parentWidget()) frame = ReportedFrameExtents(window->parentWidget()->window());
         const QSize size = client.size().grownBy(frame);
-        // Halves in single precision before the subtraction; a window larger than
-        // the screen keeps its negative place.
-        const float top = static_cast<float>(area.height()) / 2 - static_cast<float>(size.height()) / 2;
-        const float left = static_cast<float>(area.width()) / 2 - static_cast<float>(size.width()) / 2;
+        // Halves in single precision before the subtraction. A window larger than
+        // the screen starts at its top or left edge: a title bar above the
+        // screen could never be grabbed to move the window.
+        const float top = std::max(0.0F, static_cast<float>(area.height()) / 2 - static_cast<float>(size.height()) / 2);
+        const float left = std::max(0.0F, static_cast<float>(area.width()) / 2 - static_cast<float>(size.width()) / 2);
         // Placed by its client area, the frame's extents added: a frame position
         // given while the window manager is still framing the window is taken
         // as the client's by Qt, and the window would land a title bar too high.

@@ -60,13 +60,14 @@ run "$TMP/dir/system.reg" || fail "folder: the run failed"
 [ -f "$TMP/dir/system.reg" ] || fail "folder: no settings file written"
 ls -d "$TMP"/dir/system.reg.damaged-* >/dev/null 2>&1 || fail "folder: not set aside"
 
-# Temporary files left by a crash are removed; other files are not.
+# Temporary files of ours left by a crash are removed once old; other files are not.
 mkdir "$TMP/temp" && cp "$DATA/typical.reg" "$TMP/temp/system.reg"
-: >"$TMP/temp/.system.reg.tmp-4194999-0"       # no process can have this id
-: >"$TMP/temp/system.reg.tmp-Ab12Cd"           # the previous version's name
+: >"$TMP/temp/.system.reg.tmp-4194999-0"       # no process here has this id
+touch -d '2 days ago' "$TMP/temp/.system.reg.tmp-4194999-0"
+: >"$TMP/temp/system.reg.tmp-Ab12Cd"           # another program's name
 : >"$TMP/temp/system.reg.tmp-keep-me"
 run "$TMP/temp/system.reg" || fail "temporary files: the run failed"
-only_files "$TMP/temp" "system.reg system.reg.tmp-keep-me " "temporary files"
+only_files "$TMP/temp" "system.reg system.reg.tmp-Ab12Cd system.reg.tmp-keep-me " "temporary files"
 
 # A new file follows the user's umask.
 (umask 077; run "$TMP/umask/trellum/system.reg") || fail "umask: the run failed"

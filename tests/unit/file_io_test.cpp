@@ -2,12 +2,17 @@
 
 #include "tests/unit/temp_folder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -146,21 +151,70 @@ TEST_F(FileIoTest, CopiesBesideNeverReplaceAFile)
     EXPECT_EQ(readAll(m_dir / "c.txt"), "current");
 }
 
-TEST_F(FileIoTest, OnlyOurStaleTemporaryFilesAreRemoved)
+// Beside system.reg: which leftovers a start-up or save removes. Only a file of
+// exactly our writer's name whose writer is provably gone (old and unlocked)
+// goes; a process id that is not running here proves nothing.
+TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
 {
-    const std::string alive = std::to_string(::getppid());
-    const Names kept = {".system.reg.tmp-" + alive + "-0",  // a save in progress elsewhere
-                        ".system.reg.tmp-x-0", "other.tmp-Ab12Cd", "system.reg", "system.reg.tmp-Ab12C",
-                        "system.reg.tmp-keep-me"};
-    const Names removed = {".system.reg.tmp-4194999-3", ".system.reg.tmp" + alive + "x-1",
-                           ".system.reg.tmp4194999-0", "system.reg.tmp-Ab12Cd"};
-    for (const auto& name : kept) writeAll(m_dir / name, "x");
-    for (const auto& name : removed) writeAll(m_dir / name, "x");
-    RemoveStaleTemporaryFiles(m_dir / "system.reg");
-    Names expected = kept;
-    expected.push_back(".system.reg.tmp" + alive + "x-1");  // not a number: not ours
+    const std::string unknownPid = "4194999";  // above any pid_max: a writer in another PID namespace
+    const std::string ownPid = std::to_string(::getpid());
+    enum class Kind { File, Folder, Link };
+    const struct {
+        const char* name;
+        std::string entry;
+        std::chrono::seconds age;
+        bool locked;
+        bool removed;
+        Kind kind = Kind::File;
+    } rows[] = {
+        {"users_backup", "system.reg.tmp-backup", std::chrono::hours(48), false, false},
+        {"other_programs_random_name", "system.reg.tmp-Xa81Qz", std::chrono::hours(48), false, false},
+        {"our_form_without_the_dot", "system.reg.tmp-" + unknownPid + "-0", std::chrono::hours(48), false, false},
+        {"leading_zero_in_pid", ".system.reg.tmp-0" + unknownPid + "-0", std::chrono::hours(48), false, false},
+        {"text_after_the_number", ".system.reg.tmp-" + unknownPid + "-0.bak", std::chrono::hours(48), false, false},
+        {"another_files_leftover", ".other.reg.tmp-" + unknownPid + "-0", std::chrono::hours(48), false, false},
+        {"older_constants_form", ".system.reg.tmp" + unknownPid + "-0", std::chrono::hours(48), false, false},
+        {"writer_in_another_pid_namespace", ".system.reg.tmp-" + unknownPid + "-1", std::chrono::seconds(4), false,
+         false},
+        {"live_writer_held_up_for_long", ".system.reg.tmp-" + unknownPid + "-2", std::chrono::hours(48), true, false},
+        {"dated_in_the_future", ".system.reg.tmp-" + unknownPid + "-3", -std::chrono::hours(1), false, false},
+        {"folder_of_our_form", ".system.reg.tmp-" + unknownPid + "-4", std::chrono::hours(48), false, false,
+         Kind::Folder},
+        {"link_of_our_form", ".system.reg.tmp-" + unknownPid + "-5", std::chrono::hours(48), false, false, Kind::Link},
+        {"old_crash_leftover", ".system.reg.tmp-" + unknownPid + "-6", std::chrono::hours(48), false, true},
+        {"leftover_of_an_earlier_process_with_our_pid", ".system.reg.tmp-" + ownPid + "-7", std::chrono::minutes(11),
+         false, true},
+    };
+    writeAll(m_dir / "system.reg", "REGEDIT4\n");
+    writeAll(m_dir / "elsewhere", "x");
+    std::vector<std::unique_ptr<int, void (*)(int*)>> locks;
+    Names expected = {"elsewhere", "system.reg"};
+    for (const auto& row : rows) {
+        const fs::path path = m_dir / row.entry;
+        if (row.kind == Kind::Folder) fs::create_directory(path);
+        else if (row.kind == Kind::Link) fs::create_symlink("elsewhere", path);
+        else writeAll(path, "half a save");
+        const auto when = fs::file_time_type::clock::now() - row.age;
+        if (row.kind != Kind::Link) fs::last_write_time(path, when);
+        if (row.locked) {
+            // A lock of another open file conflicts as one of another process would.
+            auto fd = std::make_unique<int>(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+            ASSERT_EQ(::flock(*fd, LOCK_EX | LOCK_NB), 0) << row.name;
+            locks.emplace_back(fd.release(), [](int* held) {
+                ::close(*held);
+                delete held;
+            });
+        }
+        if (!row.removed) expected.push_back(row.entry);
+    }
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(folder(), expected);
+    RemoveStaleTemporaryFiles(m_dir / "system.reg");
+    const Names left = folder();
+    for (const auto& row : rows) {
+        const bool gone = std::find(left.begin(), left.end(), row.entry) == left.end();
+        EXPECT_EQ(gone, row.removed) << row.name;
+    }
+    EXPECT_EQ(left, expected);
 }
 
 TEST(XdgBaseFolderTest, OneRuleForEveryFolder)

@@ -1,0 +1,125 @@
+#include "shell/qt_message_watch.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QThread>
+
+namespace trellum::shell {
+
+namespace {
+
+// Qt's message handler is one function for the process; it reaches the watch here.
+QtMessageWatch* g_watch = nullptr;
+
+void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (g_watch != nullptr) g_watch->Take(type, context, message);
+}
+
+// What Qt says when the connection to the display server is gone (xcb, wayland).
+bool isConnectionBroken(const QString& message)
+{
+    return message.startsWith(QLatin1String("The X11 connection broke")) ||
+           message.startsWith(QLatin1String("The Wayland connection broke"));
+}
+
+}  // namespace
+
+QtMessageWatch::QtMessageWatch()
+{
+    if (g_watch != nullptr) return;
+    g_watch = this;
+    m_previous = qInstallMessageHandler(onMessage);
+}
+
+QtMessageWatch::~QtMessageWatch()
+{
+    if (g_watch != this) return;
+    Started();
+    qInstallMessageHandler(m_previous);
+    g_watch = nullptr;
+}
+
+void QtMessageWatch::Started()
+{
+    if (m_started) return;
+    m_started = true;
+    std::vector<Held> held;
+    held.swap(m_held);
+    for (const Held& message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        passOn(message.type, context, message.text);
+    }
+}
+
+void QtMessageWatch::passOn(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (m_previous != nullptr) {
+        m_previous(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void QtMessageWatch::Take(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!m_started) {
+        if (type == QtFatalMsg) {
+            QStringList texts;
+            for (const Held& held : m_held) texts.append(held.text);
+            texts.append(message);
+            std::fprintf(stderr, "%s\n", qPrintable(StartFailureLine(texts)));
+            std::fflush(stdout);
+            // Qt is half started: no destructor is worth running now.
+            std::_Exit(1);
+        }
+        m_held.push_back(Held{type, QByteArray(context.category ? context.category : "default"), message});
+        return;
+    }
+    passOn(type, context, message);
+    // Only the user-interface thread may unload; other threads' messages just pass.
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr || QThread::currentThread() != app->thread()) return;
+    // The unload may itself make Qt complain about the dead connection.
+    if (m_unloading || !m_displayLost || !isConnectionBroken(message)) return;
+    m_unloading = true;
+    const std::function<void()> unload = std::move(m_displayLost);
+    m_displayLost = nullptr;
+    unload();
+}
+
+QString QtMessageWatch::StartFailureLine(const QStringList& messages)
+{
+    static const QRegularExpression display(QStringLiteral("^could not connect to display ?(.*)$"));
+    static const QRegularExpression platform(QStringLiteral("^Could not find the Qt platform plugin \"([^\"]*)\""));
+    static const QRegularExpression available(QStringLiteral("Available platform plugins are: ([^\\n]*?)\\.?\\s*$"));
+    const QString program = QStringLiteral("trellum: ");
+    const QString fatal = messages.isEmpty() ? QString() : messages.last();
+    QString choices;
+    if (const QRegularExpressionMatch m = available.match(fatal); m.hasMatch()) choices = m.captured(1);
+    for (const QString& message : messages) {
+        if (const QRegularExpressionMatch m = platform.match(message); m.hasMatch()) {
+            return program + QStringLiteral("no windowing system \"%1\" (there are: %2)")
+                                 .arg(m.captured(1), choices.isEmpty() ? QStringLiteral("none") : choices);
+        }
+    }
+    for (const QString& message : messages) {
+        if (const QRegularExpressionMatch m = display.match(message); m.hasMatch()) {
+            const QString name = m.captured(1).trimmed();
+            if (name.isEmpty())
+                return program + QStringLiteral("no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset)");
+            return program + QStringLiteral("cannot open the display %1").arg(name);
+        }
+    }
+    for (const QString& message : messages) {
+        if (message.startsWith(QLatin1String("Failed to create wl_display")))
+            return program + QStringLiteral("cannot connect to the Wayland display %1")
+                                 .arg(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
+    }
+    return program + QStringLiteral("the windowing system could not start: %1").arg(fatal.section(u'\n', 0, 0));
+}
+
+}  // namespace trellum::shell

@@ -1,0 +1,59 @@
+#pragma once
+// Qt's messages, watched for the two that would end the program without its
+// shut-down:
+//   - a windowing system that cannot start (no display, an unknown platform):
+//     Qt aborts with a core dump. Here its messages are held back and the
+//     program prints one line saying what is missing and exits with status 1;
+//   - the display connection breaking (the X server or compositor gone, as at
+//     a logout): Qt ends the program at once. Here the unload runs first, since
+//     saving the settings needs no display.
+// Everything else goes on to Qt's own output unchanged.
+
+#include <functional>
+#include <vector>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace trellum::shell {
+
+class QtMessageWatch {
+public:
+    // Installs the message handler: before QApplication is built. One at a time.
+    QtMessageWatch();
+    ~QtMessageWatch();
+    QtMessageWatch(const QtMessageWatch&) = delete;
+    QtMessageWatch& operator=(const QtMessageWatch&) = delete;
+
+    // QApplication has its windowing system: the messages held back since the
+    // watch began are passed on.
+    void Started();
+
+    // Runs once, on the user-interface thread, when the display connection has
+    // broken, before Qt ends the program with status 1.
+    void OnDisplayLost(std::function<void()> unload) { m_displayLost = std::move(unload); }
+
+    // The line printed when the windowing system could not start, from the
+    // messages Qt gave before giving up (the last one is its fatal error).
+    static QString StartFailureLine(const QStringList& messages);
+
+    // For the message handler only.
+    void Take(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+    void passOn(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+    QtMessageHandler m_previous = nullptr;
+    bool m_started = false;
+    bool m_unloading = false;
+    std::function<void()> m_displayLost;
+    std::vector<Held> m_held;   // while Qt starts
+};
+
+}  // namespace trellum::shell

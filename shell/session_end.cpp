@@ -1,0 +1,20 @@
+#include "shell/session_end.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace trellum::shell {
+
+void CancelOpenDialogs()
+{
+    // Each dialog leaves the modal stack when it hides; a bound keeps a dialog
+    // that reopens another from holding the program forever.
+    for (int open = 0; open < 32; ++open) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        dialog->reject();
+        if (QApplication::activeModalWidget() == dialog) return;
+    }
+}
+
+}  // namespace trellum::shell

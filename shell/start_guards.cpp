@@ -1,0 +1,55 @@
+#include "shell/start_guards.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace trellum::shell {
+
+QString StyleSheetProblem(const QString& path)
+{
+    const QByteArray local = path.toLocal8Bit();
+    struct stat info {};
+    // A missing file is Qt's to ignore, as it always has.
+    if (::stat(local.constData(), &info) != 0) return {};
+    if (!S_ISREG(info.st_mode)) return QStringLiteral("the style sheet '%1' is not a regular file").arg(path);
+    if (info.st_size > kMaxStyleSheetBytes)
+        return QStringLiteral("the style sheet '%1' is larger than %2 bytes").arg(path).arg(kMaxStyleSheetBytes);
+    return {};
+}
+
+void IgnoreUnusableScaleFactor()
+{
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+    const QByteArray text = qgetenv("QT_SCALE_FACTOR");
+    // Empty counts as unset, as it does for Qt.
+    if (text.trimmed().isEmpty()) return;
+    bool ok = false;
+    const double factor = text.toDouble(&ok);
+    if (ok && std::isfinite(factor) && factor >= kMinScaleFactor && factor <= kMaxScaleFactor) return;
+    std::fprintf(stderr, "trellum: ignoring QT_SCALE_FACTOR=%s (a number from %g to %g is used)\n",
+                 text.constData(), kMinScaleFactor, kMaxScaleFactor);
+    qunsetenv("QT_SCALE_FACTOR");
+}
+
+int PrintAndExitStatus(const QString& output, const QString& error, int status)
+{
+    const QByteArray out = output.toLocal8Bit();
+    const QByteArray err = error.toLocal8Bit();
+    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    // A full disk or a closed pipe shows only when the buffer is flushed.
+    const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const int writeError = errno;
+    std::fwrite(err.constData(), 1, static_cast<std::size_t>(err.size()), stderr);
+    if (written) return status;
+    std::fprintf(stderr, "trellum: write error: %s\n", std::strerror(writeError));
+    return 1;
+}
+
+}  // namespace trellum::shell
