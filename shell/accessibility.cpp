@@ -1,5 +1,6 @@
 #include "shell/accessibility.h"
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -8,6 +9,9 @@
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -145,6 +149,13 @@ QStringList litIndicatorsOf(const DisplayState& shown)
     return lit;
 }
 
+// The window's DisplaySpeech; none while the window is built or torn down.
+const DisplaySpeech* speechOf(const QWidget* widget)
+{
+    const auto* window = qobject_cast<const MainWindow*>(widget->window());
+    return window ? window->speech() : nullptr;
+}
+
 // A plain read-only text for a widget's interface: no caret, no editing, and
 // either nothing or all of it selected.
 class ReadOnlyText : public QAccessibleTextInterface {
@@ -225,13 +236,21 @@ public:
     QString plainText() const override { return speech() ? speech()->spokenNumber() : QString(); }
     using QAccessibleWidget::text;
 
-private:
-    // None while the window is being built or torn down.
-    const DisplaySpeech* speech() const
+    // The words spread over the panel from left to right, in screen
+    // coordinates: a reviewing screen reader places the text by them, and a
+    // text without a place is not on the screen to it.
+    QRect characterRect(int offset) const override
     {
-        const auto* window = qobject_cast<const MainWindow*>(widget()->window());
-        return window ? window->speech() : nullptr;
+        const int count = characterCount();
+        if (offset < 0 || offset >= count) return {};
+        const QRect panel(widget()->mapToGlobal(QPoint(0, 0)), widget()->size());
+        const int left = panel.left() + panel.width() * offset / count;
+        const int right = panel.left() + panel.width() * (offset + 1) / count;
+        return {left, panel.top(), std::max(1, right - left), panel.height()};
     }
+
+private:
+    const DisplaySpeech* speech() const { return speechOf(widget()); }
 };
 
 // The "=" key, which holds the keyboard focus. Screen readers speak text
@@ -267,7 +286,19 @@ public:
     }
 
     QString plainText() const override { return m_news; }
-    using QAccessibleWidget::text;
+    using ReadOnlyText::text;
+
+    // The description ends in the number on the display, so asking where one
+    // is ("equals, push button, Enter; Display 42") tells the value the
+    // key would work on. Screen readers ask for it afresh each time.
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        const DisplaySpeech* speech = speechOf(widget());
+        if (t != QAccessible::Description || !speech || speech->spokenNumber().isEmpty()) return text;
+        if (!text.isEmpty()) text += QStringLiteral("; ");
+        return text + QCoreApplication::translate("Display", "Display") + u' ' + speech->spokenNumber();
+    }
 
     // Replaces the news. Only the insertion is reported: a reader told that
     // the selected old news was deleted says "selection deleted" first.
@@ -284,12 +315,90 @@ private:
     QString m_news;
 };
 
+// The reason a menu item is unavailable, kept on the item for its interface.
+constexpr char kUnavailableReason[] = "trellumUnavailableReason";
+
+// A greyed menu item that says why it is greyed: Qt's menu items have no
+// description, so this one stands in for the whole item. Menus find it through
+// the factory, as they look their items up there first.
+class ExplainedMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit ExplainedMenuItem(QAction* item) : m_item(item) {}
+
+    bool isValid() const override { return m_item && menu(); }
+    QObject* object() const override { return m_item; }
+    QWindow* window() const override { return menu() ? menu()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return QString(m_item->text()).remove(u'&');
+        case QAccessible::Description: return m_item->property(kUnavailableReason).toString();
+        case QAccessible::Accelerator: return m_item->shortcut().toString();
+        default: return {};
+        }
+    }
+
+    QRect rect() const override
+    {
+        QMenu* owner = menu();
+        if (!owner) return {};
+        const QRect place = owner->actionGeometry(m_item);
+        return {owner->mapToGlobal(place.topLeft()), place.size()};
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !m_item->isVisible() || !menu() || !menu()->isVisible();
+        s.disabled = !m_item->isEnabled();
+        s.checkable = m_item->isCheckable();
+        s.checked = m_item->isChecked();
+        s.focused = menu() && menu()->activeAction() == m_item;
+        return s;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return m_item->isEnabled() ? QStringList{pressAction()} : QStringList{}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && m_item->isEnabled()) m_item->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QMenu* menu() const
+    {
+        if (!m_item) return nullptr;
+        for (QObject* owner : m_item->associatedObjects())
+            if (auto* found = qobject_cast<QMenu*>(owner)) return found;
+        return nullptr;
+    }
+
+    QPointer<QAction> m_item;
+};
+
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
+    if (className == u"QAction" && object && object->property(kUnavailableReason).isValid())
+        return new ExplainedMenuItem(static_cast<QAction*>(object));
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (className == u"trellum::shell::LcdPanel") return new DisplayAccessible(widget);
     if (className == u"trellum::shell::EqualKey") return new FocusKeyAccessible(widget);
+    // A plain frame would read as a window of its own ("frame"), and a reviewing
+    // screen reader would take the keypad for the whole window, without the display.
+    if (className == u"trellum::shell::ClickFrame") return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
 }
 
@@ -315,6 +424,13 @@ bool DescribeLegend(QWidget* legend, Key keyBelow)
     if (!below.withShift) return false;
     legend->setAccessibleName(trKeys(below.withShift));
     return true;
+}
+
+void ExplainUnavailable(QAction* item, const QString& reason)
+{
+    item->setEnabled(false);
+    item->setToolTip(reason);
+    item->setProperty(kUnavailableReason, reason);
 }
 
 int KeyboardKeyOf(Key key)
@@ -387,6 +503,13 @@ bool DisplaySpeech::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_focusKey && event->type() == QEvent::FocusIn && !m_pending.isEmpty())
         QMetaObject::invokeMethod(this, &DisplaySpeech::announcePending, Qt::QueuedConnection);
     return false;
+}
+
+void DisplaySpeech::say(const QString& news)
+{
+    if (!listening() || !m_focusKey->hasFocus()) return;
+    if (auto* key = dynamic_cast<FocusKeyAccessible*>(QAccessible::queryAccessibleInterface(m_focusKey)))
+        key->announce(news, [this](QAccessibleEvent& e) { send(e); });
 }
 
 void DisplaySpeech::announcePending()

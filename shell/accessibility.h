@@ -24,6 +24,7 @@
 #include "app/key.h"
 
 class QAccessibleEvent;
+class QAction;
 class QWidget;
 
 namespace trellum {
@@ -44,6 +45,10 @@ const std::vector<const char*>& ListedKeyTexts();
 // the key below it, the same words as that key's description. Returns false
 // for a key without a SHIFT variant.
 bool DescribeLegend(QWidget* legend, Key keyBelow);
+
+// Greys out a menu item that cannot work here and says why, in its tip and as
+// its accessible description, which Qt's own menu items lack.
+void ExplainUnavailable(QAction* item, const QString& reason);
 
 // The keyboard key that presses a keypad key, as Qt names it for typing (for
 // the tests that check the descriptions against the keyboard map): a Qt::Key,
@@ -82,6 +87,11 @@ public:
     // indicators in reading order.
     const QString& spokenNumber() const { return m_lastText; }
     const QStringList& litIndicators() const { return m_lastLit; }
+
+    // News that is not on the display (the window hidden, compact mode), told
+    // through "=" at once. Dropped when "=" lacks the focus: by the time it has
+    // it back, the news is old.
+    void say(const QString& news);
 
     // Whether an assistive technology listens, and where the events go: Qt's
     // accessibility bridge when unset. The offscreen platform has no bridge, so

@@ -443,9 +443,8 @@ void MainWindow::buildMenus()
     m_floatAction->setCheckable(true);
     if (IsNativeWayland()) {
         // The check mark is kept as stored, for the next run on X11.
-        m_floatAction->setEnabled(false);
-        m_floatAction->setToolTip(
-            tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
+        ExplainUnavailable(
+            m_floatAction, tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
     }
     m_settingsMenu->setToolTipsVisible(true);
     connect(m_floatAction, &QAction::triggered, this, [this](bool checked) {

@@ -15,6 +15,7 @@
 #include <QSystemTrayIcon>
 #include <QWindow>
 
+#include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
@@ -192,9 +193,12 @@ void QtToolkit::HideWindow()
 {
     // Without a notification area a hidden window could never come back, so it
     // goes to the task bar instead.
+    // Said before the window goes: a screen reader follows the focus away with it.
     if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_window.displaySpeech().say(QCoreApplication::translate("Display", "hidden in the tray"));
         m_window.hide();
     } else {
+        m_window.displaySpeech().say(QCoreApplication::translate("Display", "minimised"));
         m_window.showMinimized();
     }
 }
@@ -236,7 +240,14 @@ bool QtToolkit::MenuVisible(Menu menu)
 void QtToolkit::SetMenuVisible(Menu menu, bool visible)
 {
     switch (menu) {
-    case Menu::Settings: m_window.settingsMenu()->menuAction()->setVisible(visible); break;
+    case Menu::Settings:
+        // The Settings menu comes and goes with compact mode, which is otherwise unseen by a screen reader.
+        if (visible != m_window.settingsMenu()->menuAction()->isVisible()) {
+            m_window.displaySpeech().say(visible ? QCoreApplication::translate("Display", "full window")
+                                                 : QCoreApplication::translate("Display", "compact window"));
+        }
+        m_window.settingsMenu()->menuAction()->setVisible(visible);
+        break;
     case Menu::Help: m_window.helpMenu()->menuAction()->setVisible(visible); break;
     case Menu::Float: m_window.floatAction()->setVisible(visible); break;
     }

@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>vypnuto: %1</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>skryto v oznamovací oblasti</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>minimalizováno</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>kompaktní okno</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>celé okno</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1 aus</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>im Infobereich verborgen</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>minimiert</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>kompaktes Fenster</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>volles Fenster</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1: desactivado</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>oculta en la bandeja</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>minimizada</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>ventana compacta</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>ventana completa</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

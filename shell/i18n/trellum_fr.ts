@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1&#xa0;: désactivé</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>masquée dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>réduite</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>fenêtre compacte</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>fenêtre complète</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1: disattivato</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>nascosta nell&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>ridotta a icona</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>finestra compatta</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>finestra completa</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

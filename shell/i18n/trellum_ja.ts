@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1 オフ</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>通知領域に隠しました</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>最小化しました</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>コンパクト表示</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>通常表示</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

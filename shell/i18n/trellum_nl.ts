@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1 uit</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>verborgen in het systeemvak</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>geminimaliseerd</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>compact venster</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>volledig venster</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

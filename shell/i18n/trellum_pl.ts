@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1: wyłączone</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>ukryte w zasobniku</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>zminimalizowane</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>okno kompaktowe</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>pełne okno</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

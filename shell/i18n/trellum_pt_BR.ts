@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1: desativado</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>oculta na bandeja</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>minimizada</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>janela compacta</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>janela completa</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

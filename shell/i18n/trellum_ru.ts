@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1: выкл.</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>скрыто в области уведомлений</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>свёрнуто</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>компактное окно</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>полное окно</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

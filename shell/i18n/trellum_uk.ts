@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>вимкнено: %1</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>сховано в області сповіщень</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>згорнуто</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>компактне вікно</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>повне вікно</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

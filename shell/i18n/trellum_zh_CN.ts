@@ -110,6 +110,22 @@
         <source>%1 off</source>
         <translation>%1 关闭</translation>
     </message>
+    <message>
+        <source>hidden in the tray</source>
+        <translation>已隐藏到系统托盘</translation>
+    </message>
+    <message>
+        <source>minimised</source>
+        <translation>已最小化</translation>
+    </message>
+    <message>
+        <source>compact window</source>
+        <translation>紧凑窗口</translation>
+    </message>
+    <message>
+        <source>full window</source>
+        <translation>完整窗口</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

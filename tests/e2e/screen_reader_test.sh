@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # What Orca, the desktop's screen reader, says while the real program is used
 # from the keyboard: a new result after a function key or "=", the indicators a
-# key turns on or off, nothing while digits are typed, and the memory dialog. Orca logs every
+# key turns on or off, nothing while digits are typed, the memory dialog, where
+# am I on "=", the display in flat review, and the window modes. Orca logs every
 # utterance to its debug file (as SPEECH OUTPUT), with or without a speech
 # server, so the test reads what a user would hear from that file.
 source "$E2E_DIR/atspi_lib.sh"
 
 [ -f /usr/bin/orca ] || fail "orca is not installed (scripts/install-deps.sh installs it)"
+E2E_NO_TRAY=0   # hiding goes to the tray, as on a desktop
 start_desktop
 start_atspi
 
@@ -63,5 +65,24 @@ expect_said "4 times ten to the power 18" 2 Next 9 F2   # 2E9 squared
 # waits until "=" has the focus back, or Orca would not say it.
 expect_said $'Save a number dialog Select a memory slot:\nMemory slots.\nList with 10 items.' "Insert Insert"
 expect_said "slot 1: 0." Down
-expect_said $'Trellum frame.\nequals push button.\nEnter.\nmemory' Return
+expect_said $'Trellum frame.\nequals push button.\nEnter; Display 4 times ten to the power 18.\nmemory' Return
+# Where am I (keypad Enter) on "=" tells the number it works on.
+expect_said "equals push button Enter; Display 4 times ten to the power 18." KP_Enter
+expect_said "compact window" ctrl+s
+expect_said "full window" ctrl+s
+# Flat review (the keypad with NumLock off) from the top of the window: the
+# menu bar, then the display, read as its number.
+numlockx off
+numlock_off() { xset q | grep -q 'Num Lock: *off'; }
+wait_for 10 numlock_off || fail "NumLock stayed on"
+start=$(wc -l <"$SPOKEN")
+# Key codes, so that xdotool presses no NumLock of its own: 79 is the keypad's
+# Home, 81 its Page Up.
+xdotool keydown Insert key 79 keyup Insert
+sleep 0.5
+xdotool key 81
+reviewed() { said_since "$start" | grep -qx "4 times ten to the power 18"; }
+wait_for 15 reviewed || fail "flat review did not reach the display: $(said_since "$start")"
+numlockx on
+expect_said "hidden in the tray" Escape
 echo "PASS"

@@ -15,6 +15,16 @@ launch_again() {
 }
 active_window() { xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# 0x0*\([0-9a-f]*\).*/\1/p'; }
 is_active() { [ "$(active_window)" = "$(printf '%x' "$WIN")" ]; }
+# Ctrl+C right after the window came forward may reach it before Qt has the
+# keyboard back (see start_app): asked again then.
+copy_forward() {
+    local text tries
+    for tries in 1 2 3; do
+        text=$(copy_display)
+        [ "$text" = "(nothing copied)" ] || break
+    done
+    echo "$text"
+}
 main_windows() { xdotool search --name '^Trellum$' 2>/dev/null | while read -r w; do
     xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "Trellum"$' && echo "$w"; done | wc -l; }
 
@@ -24,7 +34,7 @@ expect_eq "$(launch_again)" 0 "second launch while running"
 wait_for 10 is_mapped "$WIN" || fail "the minimised window was not restored"
 wait_for 10 is_active || fail "the running window did not come forward"
 expect_eq "$(main_windows)" 1 "main windows after a second launch"
-expect_eq "$(copy_display)" "42." "the running copy's display"
+expect_eq "$(copy_forward)" "42." "the running copy's display"
 
 # 2. While hidden in the tray: shown again, the same copy.
 xdotool key Escape
@@ -32,7 +42,7 @@ wait_for 10 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Esc did no
 expect_eq "$(launch_again)" 0 "second launch while hidden"
 wait_for 10 is_mapped "$WIN" || fail "the hidden window was not shown"
 wait_for 10 is_active || fail "the shown window is not active"
-expect_eq "$(copy_display)" "42." "the shown copy's display"
+expect_eq "$(copy_forward)" "42." "the shown copy's display"
 
 # 3. A crashed copy leaves its socket behind; the next launch starts anyway.
 kill -s KILL "$APP_PID"

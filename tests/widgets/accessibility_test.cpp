@@ -57,6 +57,10 @@ private slots:
     void whatIsSaid();
     void newsWaitsForTheFocus();
     void focusKeyStaysAPressableButton();
+    void displayTextLiesOnThePanel();
+    void windowModesAreSaid_data();
+    void windowModesAreSaid();
+    void unavailableMenuItemSaysWhy();
     void dialogListsAreNamed();
 };
 
@@ -353,13 +357,97 @@ void AccessibilityTest::focusKeyStaysAPressableButton()
     QAccessibleInterface* key = QAccessible::queryAccessibleInterface(window.equalKey());
     QCOMPARE(key->role(), QAccessible::Button);
     QCOMPARE(key->text(QAccessible::Name), QStringLiteral("equals"));
-    QCOMPARE(key->text(QAccessible::Description), QStringLiteral("Enter"));
+    // Asking where one is tells the number the key works on.
+    QCOMPARE(key->text(QAccessible::Description), QStringLiteral("Enter; Display 0"));
     QVERIFY(key->state().focusable);
     QTest::mouseClick(window.findChild<QPushButton*>("digit4"), Qt::LeftButton);
+    QCOMPARE(key->text(QAccessible::Description), QStringLiteral("Enter; Display 4"));
     QTest::mouseClick(window.findChild<QPushButton*>("square"), Qt::LeftButton);
     QVERIFY(key->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(window.lcd()->text().trimmed(), QStringLiteral("16."));
+    QCOMPARE(key->text(QAccessible::Description), QStringLiteral("Enter; Display 16"));
+}
+
+// A reviewing screen reader reads what lies on the screen, placed by its
+// characters: the display's words lie on the panel, left to right.
+void AccessibilityTest::displayTextLiesOnThePanel()
+{
+    SettingsStore settings;
+    MainWindow window(settings);
+    window.calculator().start();
+    for (const char* key : {"digit2", "exponent", "digit9", "square"})
+        QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(window.lcd())->textInterface();
+    QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("4 times ten to the power 18"));
+    const QRect panel(window.lcd()->mapToGlobal(QPoint(0, 0)), window.lcd()->size());
+    int left = panel.left() - 1;
+    for (int i = 0; i < text->characterCount(); ++i) {
+        const QRect place = text->characterRect(i);
+        QVERIFY2(!place.isEmpty() && panel.contains(place), qPrintable(QString::number(i)));
+        QVERIFY2(place.left() > left, qPrintable(QString::number(i)));
+        left = place.left();
+    }
+    QVERIFY(text->characterRect(text->characterCount()).isEmpty());
+}
+
+void AccessibilityTest::windowModesAreSaid_data()
+{
+    QTest::addColumn<QStringList>("keys");       // typed on "="
+    QTest::addColumn<QStringList>("announced");  // insertions into the "=" key
+    QTest::newRow("compact and back") << QStringList{"Ctrl+S", "Ctrl+S"}
+                                      << QStringList{"compact window", "full window"};
+    // No notification area offscreen: the window goes to the task bar instead.
+    QTest::newRow("Esc hides") << QStringList{"Esc"} << QStringList{"minimised"};
+    QTest::newRow("Ctrl+H hides") << QStringList{"Ctrl+H"} << QStringList{"minimised"};
+    QTest::newRow("Ctrl+S, then hidden in compact mode") << QStringList{"Ctrl+S", "Esc"}
+                                                         << QStringList{"compact window", "minimised"};
+}
+
+// The window modes change nothing on the display, yet a screen reader user
+// must hear them: the window gone from under the focus, the keypad gone.
+void AccessibilityTest::windowModesAreSaid()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, announced);
+    SettingsStore settings;
+    MainWindow window(settings);
+    QStringList said;
+    window.displaySpeech().IsListening = [] { return true; };
+    window.displaySpeech().Send = [&](QAccessibleEvent& event) {
+        if (event.object() == window.equalKey() && event.type() == QAccessible::TextInserted)
+            said.append(static_cast<QAccessibleTextInsertEvent&>(event).textInserted());
+    };
+    window.calculator().start();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const QString& key : keys) {
+        const QKeyCombination stroke = QKeySequence::fromString(key)[0];
+        QTest::keyClick(window.equalKey(), stroke.key(), stroke.keyboardModifiers());
+    }
+    QCOMPARE(said, announced);
+}
+
+void AccessibilityTest::unavailableMenuItemSaysWhy()
+{
+    SettingsStore settings;
+    MainWindow window(settings);
+    const QString reason = QStringLiteral("Not here");
+    trellum::shell::ExplainUnavailable(window.floatAction(), reason);
+    window.floatAction()->setChecked(true);   // the stored choice stays shown
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(window.settingsMenu());
+    QAccessibleInterface* item = nullptr;
+    for (int i = 0; i < menu->childCount(); ++i)
+        if (menu->child(i)->text(QAccessible::Name) == u"Always On Top") item = menu->child(i);
+    QVERIFY(item);
+    QCOMPARE(item->text(QAccessible::Description), reason);
+    QCOMPARE(item->role(), QAccessible::MenuItem);
+    QVERIFY(item->state().disabled);
+    QVERIFY(item->state().checked);
+    QCOMPARE(item->parent()->object(), window.settingsMenu());
+    QCOMPARE(menu->indexOfChild(item), static_cast<int>(window.settingsMenu()->actions().indexOf(window.floatAction())));
+    QVERIFY(item->actionInterface()->actionNames().isEmpty());
+    QCOMPARE(window.floatAction()->toolTip(), reason);
 }
 
 // What a screen reader says for the list and its lines (their accessible names).
