@@ -191,9 +191,11 @@ void QtToolkit::ShowWindow()
 
 void QtToolkit::HideWindow()
 {
+    // An icon still waiting for the first paint is needed now.
+    if (m_trayWanted && !m_tray) showTray();
     // Without a notification area a hidden window could never come back, so it
-    // goes to the task bar instead.
-    // Said before the window goes: a screen reader follows the focus away with it.
+    // goes to the task bar instead. Said before the window goes: a screen
+    // reader follows the focus away with it.
     if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
         m_window.displaySpeech().say(QCoreApplication::translate("Display", "hidden in the tray"));
         m_window.hide();
@@ -213,6 +215,12 @@ void QtToolkit::ActivateWindow()
 void QtToolkit::UnloadWindow() { m_window.close(); }
 
 void QtToolkit::SetKeypadCursors()
+{
+    // The pointer matters once the window is there to point at.
+    m_window.afterFirstPaint([this] { applyKeypadCursors(); });
+}
+
+void QtToolkit::applyKeypadCursors()
 {
     const QPixmap hand = ReadPng(QStringLiteral(":/resources/hand.png"));
     const QCursor cursor = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
@@ -272,24 +280,47 @@ void QtToolkit::SetTopMost(bool topMost)
 
 void QtToolkit::TrayAdd(const std::string& tip)
 {
+    m_trayTip = TrLibrary(tip);
+    m_trayWanted = true;
+    if (m_tray || m_window.painted()) {
+        showTray();
+        return;
+    }
+    // Finding the notification area takes round trips to the X server and the
+    // session bus: the window is painted first, and the icon follows at once.
+    m_window.afterFirstPaint([this] {
+        if (m_trayWanted) showTray();
+    });
+}
+
+void QtToolkit::showTray()
+{
     if (!m_tray) {
         m_tray = std::make_unique<QSystemTrayIcon>(m_window.windowIcon());
         QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, &m_window, &MainWindow::trayActivated);
     }
-    m_tray->setToolTip(TrLibrary(tip));
+    m_tray->setToolTip(m_trayTip);
     m_tray->show();
 }
 
 void QtToolkit::TrayModify(const std::string& tip)
 {
-    if (m_tray) m_tray->setToolTip(TrLibrary(tip));
+    m_trayTip = TrLibrary(tip);
+    if (m_tray) m_tray->setToolTip(m_trayTip);
 }
 
 void QtToolkit::TrayDelete()
 {
+    m_trayWanted = false;
     if (!m_tray) return;
     m_tray->hide();
     m_tray.reset();
+}
+
+QSystemTrayIcon* QtToolkit::Tray()
+{
+    if (m_trayWanted && !m_tray) showTray();
+    return m_tray.get();
 }
 
 std::string QtToolkit::ProgramFolder()

@@ -72,11 +72,16 @@ public:
 
     // For tests: what a user would hear or see in the tray.
     int BeepCount() const { return m_beeps; }
-    QSystemTrayIcon* Tray() const { return m_tray.get(); }
+    QSystemTrayIcon* Tray();
 
 private:
+    void showTray();
+    void applyKeypadCursors();
+
     MainWindow& m_window;
     std::unique_ptr<QSystemTrayIcon> m_tray;
+    bool m_trayWanted = false;   // added and not deleted, though perhaps not shown yet
+    QString m_trayTip;
     int m_beeps = 0;
     bool m_placeable = true;
 };
