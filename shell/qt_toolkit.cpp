@@ -39,11 +39,11 @@ QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!IsNati
 
 QtToolkit::~QtToolkit() = default;
 
-void QtToolkit::MsgBox(const std::string& text, MsgIcon icon, const std::string& title)
+void QtToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::string& title)
 {
     // The display shows what the command had done up to the message.
     m_window.render();
-    QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
                     ToQString(title), TrLibrary(text), QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -57,19 +57,19 @@ void QtToolkit::Beep()
 
 void QtToolkit::FocusEqual() { m_window.equalKey()->setFocus(Qt::OtherFocusReason); }
 
-void QtToolkit::ShowMemListDialog(MemListDialog& dialog)
+void QtToolkit::ShowMemoryDialog(MemoryDialog& dialog)
 {
     m_window.render();
     RunMemListWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowConstDialog(ConstDialog& dialog)
+void QtToolkit::ShowConstantsDialog(ConstantsDialog& dialog)
 {
     m_window.render();
     RunConstWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowQueryDialog(QueryDialog& dialog)
+void QtToolkit::ShowConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     m_window.render();
     RunQueryWindow(&m_window, dialog, m_window.windowIcon());

@@ -30,13 +30,13 @@ public:
     explicit QtToolkit(MainWindow& window);
     ~QtToolkit() override;
 
-    void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override;
+    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
     void Beep() override;
     void FocusEqual() override;
 
-    void ShowMemListDialog(MemListDialog& dialog) override;
-    void ShowConstDialog(ConstDialog& dialog) override;
-    void ShowQueryDialog(QueryDialog& dialog) override;
+    void ShowMemoryDialog(MemoryDialog& dialog) override;
+    void ShowConstantsDialog(ConstantsDialog& dialog) override;
+    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override;
     void ShowAboutDialog() override;
 
     std::string ClipboardText() override;
