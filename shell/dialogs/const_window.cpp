@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
@@ -28,6 +29,21 @@ void renderNames(QListWidget* list, const ConstDialog& model)
     for (std::size_t row = 0; row < count; ++row) list->addItem(ToQString(model.ListEntry(row)));
 }
 
+// The names the list cuts carry their whole text as their tip; the others
+// none, so the list's own tip (the chosen value) shows over them.
+void tipLongNames(QListWidget* list)
+{
+    const int room = list->viewport()->width() - 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) - 4;
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        const bool cut = list->fontMetrics().horizontalAdvance(item->text()) > room;
+        item->setToolTip(cut ? item->text() : QString());
+        // As wide as the list: the line is laid out, and cut, within it.
+        item->setSizeHint({});
+        item->setSizeHint(QSize(list->viewport()->width(), list->sizeHintForRow(row)));
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon)
@@ -41,6 +57,10 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a constant:"));
     auto* lstConst = w->Add<QListWidget>("lstConst");
     lstConst->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
+    // A long name ends in an ellipsis, its whole text in its tip, rather than
+    // pushing the others under a sideways scroll bar.
+    lstConst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstConst->setTextElideMode(Qt::ElideRight);
     auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
     auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QCoreApplication::translate("Dialogs", "&Edit"));
     auto* cmdDel = w->Add<QPushButton>("cmdDel", QCoreApplication::translate("Dialogs", "&Delete"));
@@ -69,6 +89,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
         // Each name is described by its value, which the eye finds in the tip.
         for (int row = 0; row < lstConst->count() && row < static_cast<int>(model.ConstValues.size()); ++row)
             lstConst->item(row)->setData(Qt::AccessibleDescriptionRole, ToQString(model.ConstValues[row]));
+        tipLongNames(lstConst);
         if (model.ListIndex >= 0 && model.ListIndex < lstConst->count())
             lstConst->setCurrentRow(model.ListIndex);
         else
