@@ -8,7 +8,10 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "app/key_table.h"
 #include "shell/accessibility.h"
@@ -25,6 +28,8 @@ constexpr int kClientWidth = 3135;
 constexpr int kClientHeight = 4560;
 constexpr int kFunctionKeyWidth = 495, kFunctionKeyHeight = 255;
 constexpr int kLowerKeySize = 375;
+// The exponent's type, and the smallest it shrinks to for a long pasted one.
+constexpr qreal kExponentPoints = 7, kSmallestExponentPoints = 4;
 
 // Keypad places in twips of the key table's rows and columns: four rows of
 // function keys, then four rows of lower keys with a gap before the fourth column.
@@ -110,6 +115,71 @@ QPushButton[kind="operator"]:pressed, QPushButton[kind="equal"]:pressed { backgr
 QPushButton[kind="clear"]:pressed { background: #c15a16; }
 QPushButton:focus { outline: none; }
 )";
+
+// A key whose caption is marks that sit high in their type ("° ' ''"): drawn
+// in type large enough that the marks stand three quarters as tall as the
+// letters of the other function keys, and centred by their ink rather than by
+// the line, where the type's own size leaves them a few dots at the top.
+class MarksKey : public QPushButton {
+public:
+    MarksKey(const QString& caption, const QString& likeCaption, QWidget* parent)
+        : QPushButton(caption, parent), m_likeCaption(likeCaption)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+
+        const QFont type = captionType();
+        painter.setFont(type);
+        const QRectF ink = inkOf(type, text());
+        QPointF origin = QRectF(rect()).center() - ink.center();
+        if (isDown()) origin.ry() += 1;   // as the style sheet moves a pressed key's caption
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(origin, text());
+    }
+
+private:
+    // Never smaller than the other captions' type; the blanks between the
+    // marks narrowed where the width would not hold them.
+    QFont captionType() const
+    {
+        const qreal wanted = inkOf(font(), m_likeCaption).height();
+        const qreal room = width() - 4;
+        QFont type = font();
+        // Three quarters of the letters' height: the marks read as marks beside
+        // letters, not as letters themselves ("O I I").
+        while (inkOf(type, text()).height() < 0.75 * wanted && type.pointSizeF() < 24)
+            type.setPointSizeF(type.pointSizeF() + 0.5);
+        const qreal blank = QFontMetricsF(type).horizontalAdvance(u' ');
+        while (inkOf(type, text()).width() > room) {
+            if (type.wordSpacing() > -0.85 * blank)
+                type.setWordSpacing(type.wordSpacing() - 0.5);
+            else if (type.pointSizeF() > font().pointSizeF())
+                type.setPointSizeF(type.pointSizeF() - 0.5);
+            else
+                break;
+        }
+        return type;
+    }
+
+    // The outline of the glyphs themselves, relative to the baseline's start:
+    // the font's own boxes reach down to the baseline for the marks too.
+    static QRectF inkOf(const QFont& type, const QString& caption)
+    {
+        QPainterPath outline;
+        outline.addText(0, 0, type, caption);
+        return outline.boundingRect();
+    }
+
+    QString m_likeCaption;   // a caption of the same row whose letters set the height
+};
 
 // The menu bar's style: no keyboard navigation of the bar itself. A tap of Alt,
 // or Esc out of an open menu, would give the bar the keyboard focus and it
@@ -334,7 +404,7 @@ void MainWindow::buildDisplay(QWidget* client)
     }
     m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 195);
     QFont expFont = m_expLabel->font();
-    expFont.setPointSizeF(7);
+    expFont.setPointSizeF(kExponentPoints);
     expFont.setBold(true);
     m_expLabel->setFont(expFont);
     // The widest exponent, "-99", is wider than the label's 195 twips in this
@@ -348,6 +418,28 @@ void MainWindow::buildDisplay(QWidget* client)
     const int rightLimit = m_lcd->width() - 3;   // the 1-pixel bevel and a pixel of room
     if (expRect.right() > rightLimit) expRect.moveRight(rightLimit);
     m_expLabel->setGeometry(expRect);
+    m_expRect = expRect;
+}
+
+void MainWindow::fitExponent(const QString& text)
+{
+    // A pasted exponent may have more digits than the two the engine writes
+    // ("-0005"): the label grows to the left over the free part of the panel's
+    // top, and past that its type shrinks, so the number is never shown cut.
+    QFont type = m_expLabel->font();
+    type.setPointSizeF(kExponentPoints);
+    const int right = m_expRect.right();
+    const int left = m_modeDisplay[2]->geometry().right() + 2;
+    const auto needed = [&text](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        return qCeil(qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1));
+    };
+    while (needed(type) > right - left && type.pointSizeF() > kSmallestExponentPoints)
+        type.setPointSizeF(type.pointSizeF() - 0.5);
+    m_expLabel->setFont(type);
+    QRect place = m_expRect;
+    place.setLeft(std::max(1, std::min(place.left(), right - needed(type))));
+    m_expLabel->setGeometry(place);
 }
 
 void MainWindow::buildKeypad(QWidget* client)
@@ -390,6 +482,9 @@ void MainWindow::buildKeypad(QWidget* client)
             connect(m_equal, &EqualKey::typed, this,
                     [this](int16_t code) { forward([this, code] { m_calc.typeKey(code); }); });
             key = m_equal;
+        } else if (def.key == Key::DegreesMinutesSeconds) {
+            key = new MarksKey(QString::fromUtf8(def.caption), QStringLiteral("DEL"), m_keypad);
+            key->setFocusPolicy(Qt::NoFocus);
         } else {
             key = new QPushButton(QString::fromUtf8(def.caption), m_keypad);
             // Clicks leave the keyboard with "=", where the keyboard map listens.
@@ -486,7 +581,11 @@ void MainWindow::render()
 {
     const DisplayState shown = m_calc.Display();
     m_lcd->setText(ToQString(std::string(shown.LcdText)));
-    m_expLabel->setText(ToQString(std::string(shown.ExpText)));
+    const QString exponent = ToQString(std::string(shown.ExpText));
+    if (exponent != m_expLabel->text()) {
+        fitExponent(exponent);
+        m_expLabel->setText(exponent);
+    }
     m_expLabel->setVisible(shown.ExpVisible);
     m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);

@@ -149,6 +149,7 @@ private:
     void buildKeypad(QWidget* client);
     void buildMenus();
     QLabel* addIndicator(const char* name, const QString& text, int left, int width);
+    void fitExponent(const QString& text);
 
     Twips m_twips;
     int m_fullClientHeight = 0;
@@ -162,6 +163,7 @@ private:
     QLabel* m_memIndicator = nullptr;
     QLabel* m_modeDisplay[3] = {};
     QLabel* m_expLabel = nullptr;
+    QRect m_expRect;   // its place for the engine's own exponents, up to "-99"
     ClickFrame* m_keypad = nullptr;
     EqualKey* m_equal = nullptr;
     std::vector<QPushButton*> m_keys;
