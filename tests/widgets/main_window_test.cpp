@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
 
@@ -36,6 +37,8 @@ private slots:
     void exponentStaysInsideThePanel_data();
     void exponentStaysInsideThePanel();
     void legendsAndIndicatorsShowTheArrow();
+    void shortMessagesKeepTheTitleWhole_data();
+    void shortMessagesKeepTheTitleWhole();
     void functionKeyCaptionsAreLegible_data();
     void functionKeyCaptionsAreLegible();
 
@@ -320,6 +323,32 @@ void MainWindowTest::exponentStaysInsideThePanel()
     QVERIFY(metrics.boundingRect(exponent->text()).right() < exponent->width());
     QVERIFY(metrics.horizontalAdvance(exponent->text()) <= exponent->width());
     QVERIFY(exponent->font().pointSizeF() >= 4);
+}
+
+void MainWindowTest::shortMessagesKeepTheTitleWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("out of range") << "Out of Range!";
+    QTest::newRow("one letter") << "x";
+    QTest::newRow("empty") << "";
+}
+
+// A window manager cuts a title its frame cannot hold beside its buttons.
+void MainWindowTest::shortMessagesKeepTheTitleWhole()
+{
+    QFETCH(QString, text);
+    int width = 0, least = 0;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            width = box->width();
+            least = trellum::shell::TitleWidth(box) + trellum::shell::TwipsToPixels(1500, box);
+            box->accept();
+        }
+    });
+    m_window->toolkit().MsgBox(text.toStdString(), trellum::MsgIcon::Exclamation, "Trellum");
+    QVERIFY(least > 0);
+    QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
 }
 
 // The rows and columns of a key's light caption on its dark face, in pixels
