@@ -9,8 +9,10 @@
 //       -> engine/: the display register (read with displayValue, written
 //          with showValue) and the evaluator with its operand stack
 //       -> functions/: the mathematics of the function keys
-//       -> storage/: settings, the constants file and the dialog models
-//       -> Toolkit (toolkit.h): message boxes, dialogs, clipboard, window
+//       -> the dialogs' models (memory_dialog.h, constants_dialog.h), which
+//          the shell's windows render; what the user chose comes back typed
+//       -> storage/: the settings file and the constants file
+//       -> Toolkit (toolkit.h): message boxes (messages.h), dialogs, clipboard, window
 //     -> the shell repaints from Display(), the one read-only view of the state
 //
 // The display is the only register between keys: every value read back has the
@@ -47,16 +49,6 @@ namespace trellum {
 class SettingsStore;
 enum class SettingsFound : int8_t;
 
-// Outcome codes the memory dialog leaves in MemChoice: Done adds the selected
-// line (1..10) to the code, Flush sets it to kMemFlushed first, Cancel takes one off.
-enum MemOutcome : int16_t {
-    kMemNothing = 0,
-    kMemFirstLine = 1,
-    kMemLastLine = 10,
-    kMemFlushed = 20,
-    kMemFlushedFirstLine = 21,
-    kMemFlushedLastLine = 30,
-};
 
 // What the window shows, read-only. The texts are views into the calculator,
 // valid until its next key.
@@ -96,7 +88,7 @@ public:
     void ReportError(ErrorCode code) override;
 
     // ---- Evaluator (operator_keys.cpp) ----
-    void pressOperator(OperatorCode op);
+    void pressOperator(Operator op);
     void openBracket();
     void closeBracket();
     void equals();
@@ -165,7 +157,6 @@ private:
     double DmsTotal = 0;
     Angle AngleMode = Angle::Degrees;
     MemoryBank m_memory;
-    int16_t MemChoice = kMemNothing;   // outcome code of the memory dialog
     std::string ConstFilePath;         // empty: constants.txt in the program folder
     std::string m_trayTip;
     bool m_unloaded = false;

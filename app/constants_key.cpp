@@ -2,16 +2,10 @@
 // the value chosen there.
 
 #include "app/calculator.h"
-#include "storage/const_dialog.h"
+#include "app/constants_dialog.h"
 #include "storage/constants_location.h"
 
 namespace trellum {
-
-namespace {
-
-constexpr const char* kLoadCaption = "Load a constant";
-
-}  // namespace
 
 // ---- The "Co" key ----
 
@@ -20,11 +14,9 @@ void Calculator::openConstants()
     // An installed copy cannot write beside the program: the library then lives
     // in the user's data folder, seeded from the starter file.
     const std::string path = ConstFilePath.empty() ? ConstantsFilePath(toolkit().ProgramFolder()) : ConstFilePath;
-    ConstDialog dialog(toolkit());
-    dialog.Form_Load(path);
-    dialog.Caption = kLoadCaption;
-    toolkit().ShowConstDialog(dialog);
-    if (!dialog.Result.empty()) showNumberText(dialog.Result);
+    ConstantsDialog dialog(toolkit(), path);
+    toolkit().ShowConstantsDialog(dialog);
+    if (dialog.Chosen()) showNumberText(*dialog.Chosen());
     m_display.EndEntry();
     toolkit().FocusEqual();
 }

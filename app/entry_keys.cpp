@@ -87,14 +87,14 @@ void Calculator::allClear()
 
 void Calculator::ReportError(ErrorCode code)
 {
-    const char* text = "";
+    Message message = Message::OutOfRange;
     switch (code) {
-    case ErrorCode::DividedByZero: text = "Divided by Zero!"; break;
-    case ErrorCode::OutOfRange: text = "Out of Range!"; break;
-    case ErrorCode::NotPositiveInteger: text = "Not a positive integer!"; break;
-    case ErrorCode::NotPositiveNumber: text = "Not a positive number!"; break;
+    case ErrorCode::DividedByZero: message = Message::DividedByZero; break;
+    case ErrorCode::OutOfRange: message = Message::OutOfRange; break;
+    case ErrorCode::NotPositiveInteger: message = Message::NotPositiveInteger; break;
+    case ErrorCode::NotPositiveNumber: message = Message::NotPositiveNumber; break;
     }
-    m_toolkit.MsgBox(text, MsgIcon::Exclamation, kProductName);
+    ShowMessage(m_toolkit, message);
     allClear();
 }
 

@@ -9,12 +9,6 @@
 
 namespace trellum {
 
-namespace {
-
-constexpr const char* kOutOfRange = "Out of Range";
-
-}  // namespace
-
 void Calculator::cycleAngleMode()
 {
     switch (AngleMode) {
@@ -50,7 +44,7 @@ void Calculator::pressTrig(TrigFunction function)
     if (const std::optional<double> result = Trigonometric(function, inverse, x, AngleMode)) {
         showValue(*result);
     } else {
-        m_toolkit.MsgBox(kOutOfRange, MsgIcon::Exclamation, kProductName);
+        ShowMessage(m_toolkit, Message::TrigonometricOutOfRange);
         allClear();
     }
     m_toolkit.FocusEqual();

@@ -19,7 +19,7 @@ void Calculator::press(Key key)
     case Key::SquareRoot: return squareRoot();
     case Key::Log: return pressLog(LogFunction::Log);
     case Key::Ln: return pressLog(LogFunction::Ln);
-    case Key::Power: return pressOperator(kPower);
+    case Key::Power: return pressOperator(Operator::Power);
     case Key::Reciprocal: return pressReciprocal();
     case Key::Hyp: return toggleHyp();
     case Key::Sin: return pressTrig(TrigFunction::Sin);
@@ -42,10 +42,10 @@ void Calculator::press(Key key)
     case Key::Digit9: return pressDigit(9);
     case Key::Clear: return clearEntry();
     case Key::AllClear: return allClear();
-    case Key::Multiply: return pressOperator(kMultiply);
-    case Key::Divide: return pressOperator(kDivide);
-    case Key::Add: return pressOperator(kAdd);
-    case Key::Subtract: return pressOperator(kSubtract);
+    case Key::Multiply: return pressOperator(Operator::Multiply);
+    case Key::Divide: return pressOperator(Operator::Divide);
+    case Key::Add: return pressOperator(Operator::Add);
+    case Key::Subtract: return pressOperator(Operator::Subtract);
     case Key::Point: return pressPoint();
     case Key::Exponent: return pressExponent();
     case Key::Equals: return equals();

@@ -1,10 +1,10 @@
 // The memory bank: ten slot texts, stored and recalled through the memory
-// dialog. The slots change only after the dialog has closed, from the outcome
-// code it left in MemChoice.
+// dialog. The slots change only after the dialog has closed, from what the
+// user chose there.
 
 #include "app/calculator.h"
+#include "app/memory_dialog.h"
 #include "engine/number_text.h"
-#include "storage/mem_list_dialog.h"
 
 namespace trellum {
 
@@ -20,29 +20,20 @@ void Calculator::memoryRecall() { memoryDialog(false); }
 
 void Calculator::memoryDialog(bool store)
 {
-    MemChoice = kMemNothing;
-    MemListDialog dialog(MemChoice);
-    dialog.Caption = store ? "Save a number" : "Retrieve a number";
+    // Hand-edited slots are listed and recalled as the number they start with.
     MemoryBank::Slots shown;
     for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = SlotNumberText(m_memory.MemorySlots()[slot]);
-    dialog.ShowSlots(shown);
-    m_toolkit.ShowMemListDialog(dialog);
+    MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", shown);
+    m_toolkit.ShowMemoryDialog(dialog);
 
-    if (MemChoice >= kMemFirstLine && MemChoice <= kMemLastLine) {
-        const auto slot = static_cast<std::size_t>(MemChoice - kMemFirstLine);
-        if (store) {
-            m_memory.Set(slot, displayText());
-        } else {
-            showNumberText(SlotNumberText(m_memory.MemorySlots()[slot]));
-        }
-    } else if (MemChoice == kMemFlushed) {
-        m_memory.Fill(kFlushedSlot);
-    } else if (MemChoice >= kMemFlushedFirstLine && MemChoice <= kMemFlushedLastLine) {
-        m_memory.Fill(kFlushedSlot);
-        if (store) {
-            m_memory.Set(static_cast<std::size_t>(MemChoice - kMemFlushedFirstLine), displayText());
-        } else {
-            showNumberText(kFlushedSlot);
+    if (const std::optional<MemoryChoice>& choice = dialog.Choice()) {
+        if (choice->flushed) m_memory.Fill(kFlushedSlot);
+        if (choice->slot) {
+            if (store) {
+                m_memory.Set(*choice->slot, displayText());
+            } else {
+                showNumberText(SlotNumberText(m_memory.MemorySlots()[*choice->slot]));
+            }
         }
     }
     m_display.EndEntry();

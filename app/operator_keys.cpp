@@ -6,7 +6,7 @@
 
 namespace trellum {
 
-void Calculator::pressOperator(OperatorCode op)
+void Calculator::pressOperator(Operator op)
 {
     m_evaluator.PushOperator(op);
     m_toolkit.FocusEqual();

@@ -3,6 +3,7 @@
 // when the main window unloads.
 
 #include "storage/settings.h"
+#include "storage/settings_store.h"
 
 #include <cctype>
 #include <cstdint>
@@ -16,38 +17,37 @@ namespace trellum {
 
 namespace {
 
-// "Mem", then the number as text with the blank that a minus sign would take.
+// "Mem 1" to "Mem 10": the value names every earlier version wrote.
 std::string memoryValueName(int n)
 {
     return "Mem " + std::to_string(n);
 }
 
-// Reads one value. A value that is there with another type than the program
-// writes (a hand edit, another program) marks the file as not read as expected.
-SettingsValue readValue(const SettingsStore& store, const char* key, const std::string& name, uint32_t type,
-                        bool& expected)
+// Reads one value that the program stores as a T. A value that is there with
+// another type (a hand edit, another program) is not used and marks the file
+// as not read as expected.
+template <typename T>
+std::optional<T> readValue(const SettingsStore& store, const char* key, const std::string& name, bool& expected)
 {
-    SettingsValue holder;
-    if (ReadSettingsValue(store, key, name, holder) != kSettingsNotFound && store.TypeOf(key, name) != type)
-        expected = false;
-    return holder;
+    const std::optional<SettingValue> value = store.Value(key, name);
+    if (!value) return std::nullopt;
+    if (const T* typed = std::get_if<T>(&*value)) return *typed;
+    expected = false;
+    return std::nullopt;
 }
 
 // A stored place fits the 16-bit twips of the window only when it is a number in
 // range; anything else counts as missing so that no wrapped place is applied.
 std::optional<int32_t> readTwips(const SettingsStore& store, const char* name, bool& expected)
 {
-    const SettingsValue holder = readValue(store, kSettingsKey, name, REG_DWORD, expected);
-    const double* number = std::get_if<double>(&holder);
-    if (number == nullptr || *number < INT16_MIN || *number > INT16_MAX) return std::nullopt;
-    return static_cast<int16_t>(*number);
+    const std::optional<int32_t> number = readValue<int32_t>(store, kSettingsKey, name, expected);
+    if (!number || *number < INT16_MIN || *number > INT16_MAX) return std::nullopt;
+    return number;
 }
 
-std::optional<bool> storedBoolean(const SettingsValue& holder)
+std::optional<bool> storedBoolean(const std::string& text)
 {
-    const std::string* text = std::get_if<std::string>(&holder);
-    if (text == nullptr) return std::nullopt;
-    const std::string_view trimmed = TrimBlanks(*text);
+    const std::string_view trimmed = TrimBlanks(text);
     auto is = [&](std::string_view word) {
         if (trimmed.size() != word.size()) return false;
         for (std::size_t i = 0; i < word.size(); ++i)
@@ -81,29 +81,27 @@ SettingsFound Calculator::loadSettings()
         desktop.EnsureWindowVisible();
     }
 
-    const SettingsValue mode = readValue(store, kSettingsKey, "Mode", REG_DWORD, expected);
-    const double* modeNumber = std::get_if<double>(&mode);
-    const bool knownMode = modeNumber != nullptr && (*modeNumber == 0 || *modeNumber == 1 || *modeNumber == 2);
-    if (modeNumber != nullptr && !knownMode) expected = false;
-    AngleMode = knownMode ? static_cast<Angle>(*modeNumber) : Angle::Degrees;
+    const std::optional<int32_t> mode = readValue<int32_t>(store, kSettingsKey, "Mode", expected);
+    const bool knownMode = mode && (*mode == 0 || *mode == 1 || *mode == 2);
+    if (mode && !knownMode) expected = false;
+    AngleMode = knownMode ? static_cast<Angle>(*mode) : Angle::Degrees;
 
-    const SettingsValue onTop = readValue(store, kSettingsKey, "OnTop", REG_SZ, expected);
-    if (const std::optional<bool> stored = storedBoolean(onTop)) {
+    const std::optional<std::string> onTop = readValue<std::string>(store, kSettingsKey, "OnTop", expected);
+    if (const std::optional<bool> stored = onTop ? storedBoolean(*onTop) : std::nullopt) {
         // toggleAlwaysOnTop flips the mark and sets the z-order to match it.
         desktop.SetMenuChecked(Menu::Float, !*stored);
         toggleAlwaysOnTop();
     } else {
-        if (std::holds_alternative<std::string>(onTop)) expected = false;
+        if (onTop) expected = false;
         desktop.SetMenuChecked(Menu::Float, false);
     }
 
     const bool memoryKey = store.HasKey(kMemoryKey);
     MemoryBank::Slots slots;
     for (int n = 1; n <= 10; ++n) {
-        const SettingsValue slot =
-            memoryKey ? readValue(store, kMemoryKey, memoryValueName(n), REG_SZ, expected) : SettingsValue();
-        const std::string* text = std::get_if<std::string>(&slot);
-        slots[static_cast<std::size_t>(n - 1)] = text != nullptr ? *text : "0";
+        const std::optional<std::string> text =
+            memoryKey ? readValue<std::string>(store, kMemoryKey, memoryValueName(n), expected) : std::nullopt;
+        slots[static_cast<std::size_t>(n - 1)] = text.value_or("0");
     }
     m_memory.Assign(std::move(slots));
     if (!expected) settings().SetAsideBeforeSave();
@@ -114,19 +112,17 @@ void Calculator::saveSettings()
 {
     SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
-    CreateSettingsKey(store, kMemoryKey);
+    store.CreateKey(kMemoryKey);
     // Where the window cannot be placed its place means nothing; the stored one
     // stays for the next session that can place it.
     if (desktop.CanPlaceWindow()) {
-        WriteSettingsValue(store, kSettingsKey, "Top", REG_DWORD, static_cast<double>(desktop.WindowTop()));
-        WriteSettingsValue(store, kSettingsKey, "Left", REG_DWORD, static_cast<double>(desktop.WindowLeft()));
+        store.Set(kSettingsKey, "Top", desktop.WindowTop());
+        store.Set(kSettingsKey, "Left", desktop.WindowLeft());
     }
-    WriteSettingsValue(store, kSettingsKey, "Mode", REG_DWORD, static_cast<double>(static_cast<int16_t>(AngleMode)));
-    WriteSettingsValue(store, kSettingsKey, "OnTop", REG_SZ,
-                       std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
+    store.Set(kSettingsKey, "Mode", static_cast<int32_t>(AngleMode));
+    store.Set(kSettingsKey, "OnTop", std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
     for (int n = 1; n <= 10; ++n)
-        WriteSettingsValue(store, kMemoryKey, memoryValueName(n), REG_SZ,
-                           m_memory.MemorySlots()[static_cast<std::size_t>(n - 1)]);
+        store.Set(kMemoryKey, memoryValueName(n), m_memory.MemorySlots()[static_cast<std::size_t>(n - 1)]);
     // The whole shut-down reaches the file in one atomic replacement.
     store.Save();
 }

@@ -7,27 +7,35 @@
 #include <cstdint>
 #include <string>
 
-#include "storage/dialog_host.h"
+#include "app/messages.h"
 
 namespace trellum {
 
-class MemListDialog;
-class ConstDialog;
+class MemoryDialog;
+class ConstantsDialog;
+class ConstantEntryDialog;
 
 // Menu entries whose check mark or visibility carries window state.
 enum class Menu { Settings, Help, Float };
 
-// MsgBox and ShowQueryDialog come from DialogHost, the part the dialog models use.
-class Toolkit : public DialogHost {
+class Toolkit {
 public:
+    virtual ~Toolkit() = default;
+
+    // Modal message box with one OK button (app/messages.h names the texts).
+    virtual void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) = 0;
     virtual void Beep() = 0;
     // Keyboard focus to the "=" key, which takes the keys typed on the keyboard.
     virtual void FocusEqual() = 0;
 
     // Modal dialogs. Each returns when the dialog has unloaded (Done/Cancel/OK
     // or its window closed); the dialog object holds the outcome.
-    virtual void ShowMemListDialog(MemListDialog& dialog) = 0;
-    virtual void ShowConstDialog(ConstDialog& dialog) = 0;
+    virtual void ShowMemoryDialog(MemoryDialog& dialog) = 0;
+    virtual void ShowConstantsDialog(ConstantsDialog& dialog) = 0;
+    virtual void ShowConstantEntryDialog(ConstantEntryDialog& dialog) = 0;
+    // The decimal separator of the user's locale: a number typed or pasted with
+    // it is read as with ".". Numbers are always stored and shown with ".".
+    virtual char DecimalSeparator() { return '.'; }
     virtual void ShowAboutDialog() = 0;
 
     // Clipboard, plain text; empty when it holds no text.

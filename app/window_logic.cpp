@@ -121,7 +121,7 @@ void Calculator::paste()
         const std::size_t first = text.find_first_not_of(" \t\r\n");
         showNumberText(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
     } else {
-        m_toolkit.MsgBox("Importing data is not a number ", MsgIcon::Exclamation, kProductName);
+        ShowMessage(m_toolkit, Message::PastedTextNotANumber);
     }
 }
 

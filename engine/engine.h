@@ -5,8 +5,9 @@
 //   display_register.h  the display: mantissa text, exponent label, entry flags;
 //                       values are read back from the text, so every value that
 //                       passes through has the display's precision
-//   evaluator.h         chained operators with precedence and brackets over
-//   operand_stack.h     the stack of pending operands and operator codes
+//   evaluator.h         chained operators with precedence and brackets
+//   operand_stack.h     the operators with their precedence, and the stack of
+//                       pending operations and open brackets
 //   error_code.h        the failures, and the ErrorReporter they go to
 //
 // A key (app/) edits the display register or hands an operator to the

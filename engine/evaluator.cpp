@@ -1,5 +1,5 @@
-// The evaluator: pending left operands and operator codes alternate on the
-// stack and are reduced as each operator key arrives, by precedence level.
+// The evaluator: pending operations and open brackets on the stack, reduced as
+// each operator key arrives, by precedence, never across an open bracket.
 
 #include <cmath>
 
@@ -7,30 +7,22 @@
 
 namespace trellum {
 
-namespace {
-
-constexpr int16_t kMaxBrackets = 32767;
-
-int16_t codeOf(double stacked) { return static_cast<int16_t>(stacked); }
-
-}  // namespace
-
-double Evaluator::ApplyOperator(double left, int16_t code, double right)
+double Evaluator::apply(const PendingOperation& pending, double right)
 {
+    const double left = pending.left;
     double result = 0;
-    switch (code) {
-    case kAdd: result = left + right; break;
-    case kSubtract: result = left - right; break;
-    case kMultiply: result = left * right; break;
-    case kDivide:
+    switch (pending.op) {
+    case Operator::Add: result = left + right; break;
+    case Operator::Subtract: result = left - right; break;
+    case Operator::Multiply: result = left * right; break;
+    case Operator::Divide:
         if (right == 0) {
             m_errors.ReportError(ErrorCode::DividedByZero);
             return 0;
         }
         result = left / right;
         break;
-    case kPower: result = std::pow(left, right); break;
-    default: return 0;
+    case Operator::Power: result = std::pow(left, right); break;
     }
     // Beyond the double range, or a power without a real value (a negative base
     // with a fractional exponent, zero to a negative power).
@@ -41,45 +33,28 @@ double Evaluator::ApplyOperator(double left, int16_t code, double right)
     return result;
 }
 
-void Evaluator::PushOperator(OperatorCode code)
+void Evaluator::PushOperator(Operator op)
 {
     m_currentValue = m_display.GetDisplayValue();
-    if (!m_stack.StackIsEmpty()) {
-        if (code == kPower) {
-            const int16_t c = codeOf(m_stack.StackPop());
-            const double a = m_stack.StackPop();
-            if (c == kPower) {
-                m_currentValue = ApplyOperator(a, kPower, m_currentValue);
-            } else {
-                m_stack.StackPush(a);
-                m_stack.StackPush(c);
-            }
-        } else {
-            // + and - stop at a bracket; x and / also stop at + and -.
-            const int16_t stopBelow = (code == kAdd || code == kSubtract) ? 1 : 3;
-            while (!m_stack.StackIsEmpty()) {
-                const int16_t c = codeOf(m_stack.StackPop());
-                const double a = m_stack.StackPop();
-                if (c < stopBelow) {
-                    m_stack.StackPush(a);
-                    m_stack.StackPush(c);
-                    break;
-                }
-                m_currentValue = ApplyOperator(a, c, m_currentValue);
-            }
+    if (!m_stack.IsEmpty()) {
+        // An error report inside a reduction empties the stack, which ends the loop.
+        while (!m_stack.IsEmpty()) {
+            const auto* pending = std::get_if<PendingOperation>(&m_stack.Top());
+            if (pending == nullptr || Precedence(pending->op) < Precedence(op)) break;
+            const PendingOperation done = *pending;
+            m_stack.Pop();
+            m_currentValue = apply(done, m_currentValue);
         }
         m_display.ShowValue(m_currentValue);
     }
-    m_stack.StackPush(m_currentValue);
-    m_stack.StackPush(code);
+    m_stack.Push(PendingOperation{m_currentValue, op});
 }
 
 bool Evaluator::OpenBracket()
 {
-    if (m_openBrackets >= kMaxBrackets) return false;
+    if (m_openBrackets >= kMaxOpenBrackets) return false;
     ++m_openBrackets;
-    m_stack.StackPush(m_openBrackets);
-    m_stack.StackPush(kBracketMarker);
+    m_stack.Push(BracketMark{m_openBrackets});
     return true;
 }
 
@@ -92,11 +67,11 @@ void Evaluator::closeBracket()
 {
     m_currentValue = m_display.GetDisplayValue();
     // An error report inside the reduction empties the stack: stop there.
-    while (!m_stack.StackIsEmpty()) {
-        const int16_t c = codeOf(m_stack.StackPop());
-        const double a = m_stack.StackPop();
-        if (c == kBracketMarker) break;
-        m_currentValue = ApplyOperator(a, c, m_currentValue);
+    while (!m_stack.IsEmpty()) {
+        const StackEntry top = m_stack.Pop();
+        const auto* pending = std::get_if<PendingOperation>(&top);
+        if (pending == nullptr) break;
+        m_currentValue = apply(*pending, m_currentValue);
     }
     if (m_openBrackets > 0) --m_openBrackets;
     m_display.ShowValue(m_currentValue);
@@ -108,10 +83,11 @@ void Evaluator::Equal()
         if (m_openBrackets >= 1) closeBracket();
     }
     m_currentValue = m_display.GetDisplayValue();
-    while (!m_stack.StackIsEmpty()) {
-        const int16_t c = codeOf(m_stack.StackPop());
-        const double a = m_stack.StackPop();
-        m_currentValue = ApplyOperator(a, c, m_currentValue);
+    // Every bracket is closed by now, so only pending operations are left.
+    while (!m_stack.IsEmpty()) {
+        const StackEntry top = m_stack.Pop();
+        if (const auto* pending = std::get_if<PendingOperation>(&top))
+            m_currentValue = apply(*pending, m_currentValue);
     }
     m_display.ShowValue(m_currentValue);
 }
@@ -119,7 +95,7 @@ void Evaluator::Equal()
 void Evaluator::Clear()
 {
     m_openBrackets = 0;
-    m_stack.StackClear();
+    m_stack.Clear();
 }
 
 }  // namespace trellum

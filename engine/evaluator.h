@@ -8,20 +8,20 @@
 
 namespace trellum {
 
-// Operator codes, kept on the stack as doubles; also the Index values of the
-// operator keys (+, -, x, /) and the code X^y pushes.
-enum OperatorCode : int16_t { kBracketMarker = 0, kAdd = 1, kSubtract = 2, kMultiply = 3, kDivide = 4, kPower = 5 };
-
 // Chained expressions with precedence and brackets. The right operand is always
 // the display's value; results go back to the display.
 class Evaluator {
 public:
+    // The bracket count is kept and shown ("(- 32767") as a 16-bit number: the
+    // deepest nesting it can count is the most brackets a calculation may open.
+    static constexpr int16_t kMaxOpenBrackets = INT16_MAX;
+
     Evaluator(DisplayRegister& display, ErrorReporter& errors) : m_display(display), m_errors(errors) {}
 
-    // Reduces what the operator's precedence allows, then stacks the display's
-    // value and the operator.
-    void PushOperator(OperatorCode code);
-    // False, with nothing changed, when the 16-bit bracket count is full.
+    // Does the pending operations that bind at least as tightly as `op`, back
+    // to the innermost open bracket, then stacks the display's value with `op`.
+    void PushOperator(Operator op);
+    // False, with nothing changed, when the bracket count is full.
     bool OpenBracket();
     // Closes the innermost bracket; nothing when none is open.
     void CloseBracket();
@@ -30,14 +30,13 @@ public:
     // Forgets the pending operations and brackets (AC).
     void Clear();
     // Forgets the pending operations, leaving the bracket count (OFF).
-    void ClearStack() { m_stack.StackClear(); }
-
-    double ApplyOperator(double left, int16_t code, double right);
+    void ClearStack() { m_stack.Clear(); }
 
     int16_t OpenBrackets() const { return m_openBrackets; }
     const OperandStack& Stack() const { return m_stack; }
 
 private:
+    double apply(const PendingOperation& pending, double right);
     void closeBracket();
 
     DisplayRegister& m_display;

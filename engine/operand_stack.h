@@ -1,28 +1,62 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <variant>
 #include <vector>
 
 namespace trellum {
 
-// Pending left operands and operator codes, alternating from the bottom, above a
-// sentinel element 0; the top of a non-empty stack is always an operator code.
+// The binary operators, each with how tightly it binds.
+enum class Operator : int8_t { Add, Subtract, Multiply, Divide, Power };
+
+// A pending operator is done before a new one that binds no tighter, so equal
+// levels go left to right (2 ^ 3 ^ 2 is 64).
+constexpr int Precedence(Operator op)
+{
+    switch (op) {
+    case Operator::Add:
+    case Operator::Subtract: return 1;
+    case Operator::Multiply:
+    case Operator::Divide: return 2;
+    case Operator::Power: return 3;
+    }
+    return 0;
+}
+
+// A left operand waiting for its right one.
+struct PendingOperation {
+    double left;
+    Operator op;
+    bool operator==(const PendingOperation&) const = default;
+};
+
+// An open bracket; no pending operation below it is done before it closes.
+struct BracketMark {
+    int16_t level;  // the bracket count once it was opened: 1 for the outermost
+    bool operator==(const BracketMark&) const = default;
+};
+
+using StackEntry = std::variant<PendingOperation, BracketMark>;
+
+// Pending operations and open brackets, bottom first.
 class OperandStack {
 public:
-    void StackClear() { m_items.assign(1, 0.0); }
-    bool StackIsEmpty() const { return m_items.size() == 1; }
-    void StackPush(double value) { m_items.push_back(value); }
-    double StackPop()
+    void Clear() { m_entries.clear(); }
+    bool IsEmpty() const { return m_entries.empty(); }
+    void Push(StackEntry entry) { m_entries.push_back(entry); }
+    StackEntry Pop()
     {
-        const double top = m_items.back();
-        m_items.pop_back();
+        const StackEntry top = m_entries.back();
+        m_entries.pop_back();
         return top;
     }
-    // Entries above the sentinel, bottom first.
-    std::vector<double> Entries() const { return {m_items.begin() + 1, m_items.end()}; }
-    std::size_t Size() const { return m_items.size() - 1; }
+    const StackEntry& Top() const { return m_entries.back(); }
+    const std::vector<StackEntry>& Entries() const { return m_entries; }
+    std::size_t Size() const { return m_entries.size(); }
 
 private:
-    std::vector<double> m_items{0.0};
+    std::vector<StackEntry> m_entries;
 };
 
 }  // namespace trellum

@@ -10,9 +10,11 @@
 #include <filesystem>
 #include <string>
 
+#include "app/constants_dialog.h"
 #include "engine/number_text.h"
+#include "storage/constants_file.h"
+#include "storage/file_io.h"
 #include "testing/recording_toolkit.h"
-#include "storage/const_dialog.h"
 
 namespace {
 
@@ -34,12 +36,11 @@ void writeFile(const std::string& path, const uint8_t* data, size_t size)
     std::fclose(f);
 }
 
-void checkLists(const trellum::ConstDialog& dialog)
+void checkLists(const trellum::ConstantsDialog& dialog)
 {
-    if (dialog.ConstValues.size() != dialog.lstConst.size() + 1) std::abort();
-    if (!dialog.ConstValues.back().empty()) std::abort();
-    for (std::size_t i = 0; i < dialog.lstConst.size(); ++i)
-        if (!trellum::IsNumeric(dialog.ConstValues[i])) std::abort();
+    if (dialog.Values().size() != dialog.Names().size()) std::abort();
+    for (const std::string& value : dialog.Values())
+        if (!trellum::IsNumeric(value)) std::abort();
 }
 
 }  // namespace
@@ -51,28 +52,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     writeFile(path, data, size);
 
     trellum::RecordingToolkit toolkit;
-    trellum::ConstDialog dialog(toolkit);
-    dialog.LoadConstants(path);
+    trellum::ConstantsDialog dialog(toolkit, path);
     checkLists(dialog);
     if (toolkit.Events.size() > 1) std::abort();
 
     // A fresh file: the dialog's own file is the one it read, and that case follows.
     std::remove(copy.c_str());
-    if (!dialog.SaveConstants(copy)) std::abort();
+    const std::string text = trellum::ConstantsFileText(dialog.Names(), dialog.Values());
+    if (trellum::WriteFileAtomically(copy, text) != trellum::WriteStatus::Written) std::abort();
     trellum::RecordingToolkit toolkit2;
-    trellum::ConstDialog reread(toolkit2);
-    reread.LoadConstants(copy);
+    trellum::ConstantsDialog reread(toolkit2, copy);
     if (!toolkit2.Events.empty()) std::abort();
-    if (reread.lstConst != dialog.lstConst || reread.ConstValues != dialog.ConstValues) std::abort();
+    if (reread.Names() != dialog.Names() || reread.Values() != dialog.Values()) std::abort();
 
     // Saved over the file it read: whatever the save drops survives in the backup.
     const std::string backup = path + ".bak";
     std::remove(backup.c_str());
     trellum::RecordingToolkit toolkit3;
-    trellum::ConstDialog same(toolkit3);
-    same.LoadConstants(path);
+    trellum::ConstantsDialog same(toolkit3, path);
     toolkit3.Events.clear();
-    if (!same.SaveConstants(path) || !toolkit3.Events.empty()) std::abort();
+    if (!same.Save() || !toolkit3.Events.empty()) std::abort();
     const std::string original(reinterpret_cast<const char*>(data), size);
     std::FILE* kept = std::fopen(backup.c_str(), "rb");
     if (kept != nullptr) {

@@ -47,11 +47,12 @@ void queryAll(const trellum::SettingsStore& store)
     for (const char* key : keys) {
         store.HasKey(key);
         for (const char* name : names) {
-            const std::optional<uint32_t> type = store.TypeOf(key, name);
+            const std::optional<trellum::SettingValue> value = store.Value(key, name);
             const std::optional<std::string> text = store.Text(key, name);
             const std::optional<int32_t> number = store.Number(key, name);
-            // A text or a number only where the type says so.
-            if ((text && type != trellum::REG_SZ) || (number && type != trellum::REG_DWORD)) std::abort();
+            // A text or a number exactly where the typed value is one.
+            if (text.has_value() != (value && std::holds_alternative<std::string>(*value))) std::abort();
+            if (number.has_value() != (value && std::holds_alternative<int32_t>(*value))) std::abort();
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "product.h"
 #include "shell/command_line.h"
 #include "shell/dialogs/dialogs.h"
+#include "shell/font_preload.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"
@@ -40,6 +41,8 @@ int main(int argc, char* argv[])
     }
 
     trellum::shell::QtMessageWatch qtMessages;
+    // fontconfig's reading of its files runs beside the connection to the display.
+    trellum::shell::FontPreload fontPreload;
     QApplication app(argc, argv);
     qtMessages.Started();
     instance.listen();
@@ -53,6 +56,7 @@ int main(int argc, char* argv[])
     // Outlives the window, so a signal during its teardown is still only queued.
     trellum::shell::UnixSignals unixSignals;
 
+    fontPreload.wait();
     trellum::SettingsStore settings(trellum::DefaultSettingsPath());
     trellum::shell::MainWindow window(settings);
     QObject::connect(&instance, &trellum::shell::SingleInstance::comeForward, &window,

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -10,13 +11,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QProxyStyle>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 #include "app/key_table.h"
 #include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/key_codes.h"
+#include "shell/keypad_look.h"
 #include "shell/platform.h"
 
 namespace trellum::shell {
@@ -65,121 +65,6 @@ const LegendDef kLegends[] = {
 
 // Legends sit in the 120-twip gap between two rows; the keys below cover the rest.
 constexpr int kLegendWidth = 375, kLegendHeight = 195;
-
-const char* kindName(KeyGroup group)
-{
-    switch (group) {
-    case KeyGroup::Function: return "function";
-    case KeyGroup::Shift: return "shift";
-    case KeyGroup::Off: return "off";
-    case KeyGroup::Digit: return "digit";
-    case KeyGroup::Operator: return "operator";
-    case KeyGroup::Clear: return "clear";
-    case KeyGroup::Equal: return "equal";
-    case KeyGroup::Entry: return "entry";
-    }
-    return "function";
-}
-
-// The case of a hand-held calculator: a slate body, a darker keypad well, dark
-// function keys with white print, light digit keys and coloured AC/C.
-const char* kStyle = R"(
-#ssfrLCDpad { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4b525c, stop:1 #3a4048);
-              border: none; }
-#ssfrKeypad { background: #2b2f35; border: none; border-top: 1px solid #1d2024; }
-QLabel[legend="true"] { color: #e9b949; background: transparent; }
-QPushButton { border-radius: 3px; padding: 0px; }
-QPushButton[kind="function"], QPushButton[kind="shift"], QPushButton[kind="off"] {
-    color: #ffffff; border: 1px solid #101214; border-bottom: 2px solid #0b0c0e;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5a616b, stop:1 #3c424a); }
-QPushButton[kind="shift"] { color: #f2c14e; }
-QPushButton[kind="off"] { color: #ff8a7a; }
-QPushButton[kind="digit"] {
-    color: #1b1d20; border: 1px solid #6d6a62; border-bottom: 3px solid #8c877b;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf9f3, stop:1 #dcd8cc); }
-QPushButton[kind="entry"] {
-    color: #1b1d20; border: 1px solid #5c6168; border-bottom: 3px solid #6f757d;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d5dae0, stop:1 #aab1ba); }
-QPushButton[kind="operator"], QPushButton[kind="equal"] {
-    color: #ffffff; border: 1px solid #243247; border-bottom: 3px solid #1b2636;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7f9cc4, stop:1 #4f6f9c); }
-QPushButton[kind="clear"] {
-    color: #ffffff; border: 1px solid #6b2a0c; border-bottom: 3px solid #7c3310;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f59a4a, stop:1 #d0661e); }
-QPushButton:pressed { border-bottom-width: 1px; margin-top: 2px; }
-QPushButton[kind="function"]:pressed, QPushButton[kind="shift"]:pressed, QPushButton[kind="off"]:pressed {
-    background: #2f343b; margin-top: 1px; }
-QPushButton[kind="digit"]:pressed { background: #cdc8ba; }
-QPushButton[kind="entry"]:pressed { background: #9ea5ae; }
-QPushButton[kind="operator"]:pressed, QPushButton[kind="equal"]:pressed { background: #48648c; }
-QPushButton[kind="clear"]:pressed { background: #c15a16; }
-QPushButton:focus { outline: none; }
-)";
-
-// A key whose caption is marks that sit high in their type ("° ' ''"): drawn
-// in type large enough that the marks stand three quarters as tall as the
-// letters of the other function keys, and centred by their ink rather than by
-// the line, where the type's own size leaves them a few dots at the top.
-class MarksKey : public QPushButton {
-public:
-    MarksKey(const QString& caption, const QString& likeCaption, QWidget* parent)
-        : QPushButton(caption, parent), m_likeCaption(likeCaption)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-
-        const QFont type = captionType();
-        painter.setFont(type);
-        const QRectF ink = inkOf(type, text());
-        QPointF origin = QRectF(rect()).center() - ink.center();
-        if (isDown()) origin.ry() += 1;   // as the style sheet moves a pressed key's caption
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(origin, text());
-    }
-
-private:
-    // Never smaller than the other captions' type; the blanks between the
-    // marks narrowed where the width would not hold them.
-    QFont captionType() const
-    {
-        const qreal wanted = inkOf(font(), m_likeCaption).height();
-        const qreal room = width() - 4;
-        QFont type = font();
-        // Three quarters of the letters' height: the marks read as marks beside
-        // letters, not as letters themselves ("O I I").
-        while (inkOf(type, text()).height() < 0.75 * wanted && type.pointSizeF() < 24)
-            type.setPointSizeF(type.pointSizeF() + 0.5);
-        const qreal blank = QFontMetricsF(type).horizontalAdvance(u' ');
-        while (inkOf(type, text()).width() > room) {
-            if (type.wordSpacing() > -0.85 * blank)
-                type.setWordSpacing(type.wordSpacing() - 0.5);
-            else if (type.pointSizeF() > font().pointSizeF())
-                type.setPointSizeF(type.pointSizeF() - 0.5);
-            else
-                break;
-        }
-        return type;
-    }
-
-    // The outline of the glyphs themselves, relative to the baseline's start:
-    // the font's own boxes reach down to the baseline for the marks too.
-    static QRectF inkOf(const QFont& type, const QString& caption)
-    {
-        QPainterPath outline;
-        outline.addText(0, 0, type, caption);
-        return outline.boundingRect();
-    }
-
-    QString m_likeCaption;   // a caption of the same row whose letters set the height
-};
 
 // The menu bar's style: no keyboard navigation of the bar itself. A tap of Alt,
 // or Esc out of an open menu, would give the bar the keyboard focus and it
@@ -262,6 +147,12 @@ void LcdPanel::mouseDoubleClickEvent(QMouseEvent* event)
 
 // ---- ClickFrame ----
 
+void ClickFrame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    PaintPanel(p, rect(), m_look);
+}
+
 void ClickFrame::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
@@ -272,8 +163,10 @@ void ClickFrame::mousePressEvent(QMouseEvent* event)
 
 Legend::Legend(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    setProperty("legend", true);
     setTextFormat(Qt::PlainText);
+    QPalette amber = palette();
+    amber.setColor(QPalette::WindowText, LegendColour());
+    setPalette(amber);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A legend is no key: the pointer over it stays the arrow. Its presses are
     // ignored and so reach the keypad frame beneath, as the frame's own do.
@@ -351,7 +244,6 @@ MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName("client");
-    client->setStyleSheet(QString::fromLatin1(kStyle));
     buildDisplay(client);
     buildKeypad(client);
     m_speech = std::make_unique<DisplaySpeech>(m_lcd, m_equal);
@@ -373,7 +265,8 @@ QLabel* MainWindow::addIndicator(const char* name, const QString& text, int left
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QFont font(QStringLiteral("DejaVu Sans"), 6);
+    // Regular weight: a font left without one would take the display's bold.
+    QFont font(QStringLiteral("DejaVu Sans"), 6, QFont::Normal);
     label->setFont(font);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, QColor(0x1c, 0x24, 0x1a));
@@ -384,7 +277,7 @@ QLabel* MainWindow::addIndicator(const char* name, const QString& text, int left
 
 void MainWindow::buildDisplay(QWidget* client)
 {
-    m_display = new ClickFrame(client);
+    m_display = new ClickFrame(PanelLook::Display, client);
     m_display->setObjectName("ssfrLCDpad");
     m_display->setGeometry(m_twips.rect(0, 0, kClientWidth, 975));
     connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.FocusEqual(); });
@@ -407,10 +300,18 @@ void MainWindow::buildDisplay(QWidget* client)
     expFont.setPointSizeF(kExponentPoints);
     expFont.setBold(true);
     m_expLabel->setFont(expFont);
+}
+
+void MainWindow::fitExponentLabel()
+{
+    // Measured when an exponent is first shown: the label starts hidden, and
+    // its type need not be loaded before the first paint.
+    if (m_expLabelFitted) return;
+    m_expLabelFitted = true;
     // The widest exponent, "-99", is wider than the label's 195 twips in this
     // type: the label grows to the left so that its last digit keeps clear of
     // the panel's right bevel instead of being cut by it.
-    const QFontMetricsF metrics(expFont);
+    const QFontMetricsF metrics(m_expLabel->font());
     const QString widest = QStringLiteral("-99");
     const int textWidth = qCeil(qMax(metrics.horizontalAdvance(widest), metrics.boundingRect(widest).right() + 1));
     QRect expRect = m_expLabel->geometry();
@@ -419,6 +320,7 @@ void MainWindow::buildDisplay(QWidget* client)
     if (expRect.right() > rightLimit) expRect.moveRight(rightLimit);
     m_expLabel->setGeometry(expRect);
     m_expRect = expRect;
+    fitExponent(m_expLabel->text());
 }
 
 void MainWindow::fitExponent(const QString& text)
@@ -426,6 +328,7 @@ void MainWindow::fitExponent(const QString& text)
     // A pasted exponent may have more digits than the two the engine writes
     // ("-0005"): the label grows to the left over the free part of the panel's
     // top, and past that its type shrinks, so the number is never shown cut.
+    if (!m_expLabelFitted) return;
     QFont type = m_expLabel->font();
     type.setPointSizeF(kExponentPoints);
     const int right = m_expRect.right();
@@ -445,7 +348,7 @@ void MainWindow::fitExponent(const QString& text)
 void MainWindow::buildKeypad(QWidget* client)
 {
     // Created after the display frame, so it lies above the display's lower edge.
-    m_keypad = new ClickFrame(client);
+    m_keypad = new ClickFrame(PanelLook::Keypad, client);
     m_keypad->setObjectName("ssfrKeypad");
     m_keypad->setGeometry(m_twips.rect(0, 840, kClientWidth, 3735));
     connect(m_keypad, &ClickFrame::pressed, this, [this](Qt::MouseButton button, QPoint at) {
@@ -482,18 +385,14 @@ void MainWindow::buildKeypad(QWidget* client)
             connect(m_equal, &EqualKey::typed, this,
                     [this](int16_t code) { forward([this, code] { m_calc.typeKey(code); }); });
             key = m_equal;
-        } else if (def.key == Key::DegreesMinutesSeconds) {
-            key = new MarksKey(QString::fromUtf8(def.caption), QStringLiteral("DEL"), m_keypad);
-            key->setFocusPolicy(Qt::NoFocus);
         } else {
-            key = new QPushButton(QString::fromUtf8(def.caption), m_keypad);
+            key = new KeyButton(QString::fromUtf8(def.caption), def.group, m_keypad);
             // Clicks leave the keyboard with "=", where the keyboard map listens.
             key->setFocusPolicy(Qt::NoFocus);
         }
         key->setAutoDefault(false);
         key->setObjectName(QString::fromLatin1(def.name));
         DescribeKey(key, def.key);
-        key->setProperty("kind", kindName(def.group));
         if (isFunction) {
             key->setFont(functionFont);
             key->setGeometry(m_twips.rect(place.x(), place.y(), kFunctionKeyWidth, kFunctionKeyHeight));
@@ -581,10 +480,11 @@ void MainWindow::render()
 {
     const DisplayState shown = m_calc.Display();
     m_lcd->setText(ToQString(std::string(shown.LcdText)));
+    if (shown.ExpVisible) fitExponentLabel();
     const QString exponent = ToQString(std::string(shown.ExpText));
     if (exponent != m_expLabel->text()) {
-        fitExponent(exponent);
         m_expLabel->setText(exponent);
+        fitExponent(exponent);
     }
     m_expLabel->setVisible(shown.ExpVisible);
     m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
@@ -609,9 +509,28 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
     }
 }
 
+void MainWindow::afterFirstPaint(std::function<void()> work)
+{
+    if (m_painted) {
+        QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+        return;
+    }
+    m_afterFirstPaint.push_back(std::move(work));
+}
+
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !m_painted) {
+        // Queued: the painted picture is handed to the window system first.
+        m_painted = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                for (auto& work : std::exchange(m_afterFirstPaint, {})) work();
+            },
+            Qt::QueuedConnection);
+    }
     if ((m_centrePending || m_pullInsidePending) && isVisible()) {
         // Right after framing Qt may still split the frame wrongly between its
         // sides; placed again until the extents hold still and nothing moves.

@@ -19,6 +19,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/calculator.h"
+#include "shell/keypad_look.h"
 #include "shell/qt_toolkit.h"
 #include "shell/twips.h"
 
@@ -59,13 +60,17 @@ private:
 class ClickFrame : public QFrame {
     Q_OBJECT
 public:
-    using QFrame::QFrame;
+    ClickFrame(PanelLook look, QWidget* parent) : QFrame(parent), m_look(look) {}
 
 signals:
     void pressed(Qt::MouseButton button, QPoint globalPos);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    PanelLook m_look;
 };
 
 // A legend above a key. The soft hyphen of "sin\u00AD\u00B9" is drawn as a raised
@@ -80,10 +85,10 @@ protected:
 };
 
 // The "=" key: holds the keyboard focus and hands on every key typed there.
-class EqualKey : public QPushButton {
+class EqualKey : public KeyButton {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    EqualKey(const QString& caption, QWidget* parent) : KeyButton(caption, KeyGroup::Equal, parent) {}
 
 signals:
     void typed(int16_t virtualKeyCode);
@@ -129,6 +134,11 @@ public:
     int firstKeyRowTop() const;
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    // Runs `work` right after the window's first paint has reached the screen
+    // (at the next turn of the event loop once it has): start-up work that the
+    // first picture does not need waits for it.
+    void afterFirstPaint(std::function<void()> work);
+    bool painted() const { return m_painted; }
     // Centres the window again once the window manager has framed it: before the
     // first showing the frame's size is unknown and the centring is off by it.
     void centreWhenFramed() { m_centrePending = true; }
@@ -149,6 +159,7 @@ private:
     void buildKeypad(QWidget* client);
     void buildMenus();
     QLabel* addIndicator(const char* name, const QString& text, int left, int width);
+    void fitExponentLabel();
     void fitExponent(const QString& text);
 
     Twips m_twips;
@@ -163,6 +174,7 @@ private:
     QLabel* m_memIndicator = nullptr;
     QLabel* m_modeDisplay[3] = {};
     QLabel* m_expLabel = nullptr;
+    bool m_expLabelFitted = false;
     QRect m_expRect;   // its place for the engine's own exponents, up to "-99"
     ClickFrame* m_keypad = nullptr;
     EqualKey* m_equal = nullptr;
@@ -175,6 +187,8 @@ private:
     bool m_centrePending = false;
     bool m_pullInsidePending = false;
     QMargins m_placedExtents;   // the frame extents at the last placement
+    bool m_painted = false;
+    std::vector<std::function<void()>> m_afterFirstPaint;
     std::unique_ptr<DisplaySpeech> m_speech;   // the display's accessibility events
 };
 

@@ -40,11 +40,11 @@ QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!IsNati
 
 QtToolkit::~QtToolkit() = default;
 
-void QtToolkit::MsgBox(const std::string& text, MsgIcon icon, const std::string& title)
+void QtToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::string& title)
 {
     // The display shows what the command had done up to the message.
     m_window.render();
-    QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
                     ToQString(title), TrLibrary(text), QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);
     // A short message makes a box so narrow that the window manager cuts its
@@ -65,19 +65,19 @@ void QtToolkit::Beep()
 
 void QtToolkit::FocusEqual() { m_window.equalKey()->setFocus(Qt::OtherFocusReason); }
 
-void QtToolkit::ShowMemListDialog(MemListDialog& dialog)
+void QtToolkit::ShowMemoryDialog(MemoryDialog& dialog)
 {
     m_window.render();
     RunMemListWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowConstDialog(ConstDialog& dialog)
+void QtToolkit::ShowConstantsDialog(ConstantsDialog& dialog)
 {
     m_window.render();
     RunConstWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowQueryDialog(QueryDialog& dialog)
+void QtToolkit::ShowConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     m_window.render();
     RunQueryWindow(&m_window, dialog, m_window.windowIcon());
@@ -199,9 +199,11 @@ void QtToolkit::ShowWindow()
 
 void QtToolkit::HideWindow()
 {
+    // An icon still waiting for the first paint is needed now.
+    if (m_trayWanted && !m_tray) showTray();
     // Without a notification area a hidden window could never come back, so it
-    // goes to the task bar instead.
-    // Said before the window goes: a screen reader follows the focus away with it.
+    // goes to the task bar instead. Said before the window goes: a screen
+    // reader follows the focus away with it.
     if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
         m_window.displaySpeech().say(QCoreApplication::translate("Display", "hidden in the tray"));
         m_window.hide();
@@ -221,6 +223,12 @@ void QtToolkit::ActivateWindow()
 void QtToolkit::UnloadWindow() { m_window.close(); }
 
 void QtToolkit::SetKeypadCursors()
+{
+    // The pointer matters once the window is there to point at.
+    m_window.afterFirstPaint([this] { applyKeypadCursors(); });
+}
+
+void QtToolkit::applyKeypadCursors()
 {
     const QPixmap hand = ReadPng(QStringLiteral(":/resources/hand.png"));
     const QCursor cursor = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
@@ -280,24 +288,47 @@ void QtToolkit::SetTopMost(bool topMost)
 
 void QtToolkit::TrayAdd(const std::string& tip)
 {
+    m_trayTip = TrLibrary(tip);
+    m_trayWanted = true;
+    if (m_tray || m_window.painted()) {
+        showTray();
+        return;
+    }
+    // Finding the notification area takes round trips to the X server and the
+    // session bus: the window is painted first, and the icon follows at once.
+    m_window.afterFirstPaint([this] {
+        if (m_trayWanted) showTray();
+    });
+}
+
+void QtToolkit::showTray()
+{
     if (!m_tray) {
         m_tray = std::make_unique<QSystemTrayIcon>(m_window.windowIcon());
         QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, &m_window, &MainWindow::trayActivated);
     }
-    m_tray->setToolTip(TrLibrary(tip));
+    m_tray->setToolTip(m_trayTip);
     m_tray->show();
 }
 
 void QtToolkit::TrayModify(const std::string& tip)
 {
-    if (m_tray) m_tray->setToolTip(TrLibrary(tip));
+    m_trayTip = TrLibrary(tip);
+    if (m_tray) m_tray->setToolTip(m_trayTip);
 }
 
 void QtToolkit::TrayDelete()
 {
+    m_trayWanted = false;
     if (!m_tray) return;
     m_tray->hide();
     m_tray.reset();
+}
+
+QSystemTrayIcon* QtToolkit::Tray()
+{
+    if (m_trayWanted && !m_tray) showTray();
+    return m_tray.get();
 }
 
 std::string QtToolkit::ProgramFolder()

@@ -30,13 +30,13 @@ public:
     explicit QtToolkit(MainWindow& window);
     ~QtToolkit() override;
 
-    void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override;
+    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
     void Beep() override;
     void FocusEqual() override;
 
-    void ShowMemListDialog(MemListDialog& dialog) override;
-    void ShowConstDialog(ConstDialog& dialog) override;
-    void ShowQueryDialog(QueryDialog& dialog) override;
+    void ShowMemoryDialog(MemoryDialog& dialog) override;
+    void ShowConstantsDialog(ConstantsDialog& dialog) override;
+    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override;
     void ShowAboutDialog() override;
 
     std::string ClipboardText() override;
@@ -72,11 +72,16 @@ public:
 
     // For tests: what a user would hear or see in the tray.
     int BeepCount() const { return m_beeps; }
-    QSystemTrayIcon* Tray() const { return m_tray.get(); }
+    QSystemTrayIcon* Tray();
 
 private:
+    void showTray();
+    void applyKeypadCursors();
+
     MainWindow& m_window;
     std::unique_ptr<QSystemTrayIcon> m_tray;
+    bool m_trayWanted = false;   // added and not deleted, though perhaps not shown yet
+    QString m_trayTip;
     int m_beeps = 0;
     bool m_placeable = true;
 };

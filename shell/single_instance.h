@@ -7,13 +7,15 @@
 //           otherwise QApplication, listen() -> comeForward() on each later launch
 
 #include <memory>
+#include <vector>
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 namespace trellum::shell {
 
@@ -48,12 +50,22 @@ signals:
     void comeForward();
 
 private:
+    // A later launch on the line: its request is read as it arrives.
+    struct Client {
+        int fd = -1;
+        QSocketNotifier* notifier = nullptr;
+        QByteArray received;
+    };
+
     void ask();
     void serve();
+    void readFrom(Client* client);
 
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;   // held from the question to listen()
-    std::unique_ptr<QLocalServer> m_server;
+    int m_serverFd = -1;
+    std::unique_ptr<QSocketNotifier> m_server;
+    std::vector<std::unique_ptr<Client>> m_clients;
     bool m_answered = false;
     bool m_silent = false;
 };

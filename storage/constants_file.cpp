@@ -1,13 +1,16 @@
 #include "storage/constants_file.h"
 
 #include "engine/number_text.h"
-#include "storage/const_dialog.h"
 
 namespace trellum {
 
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
+// The two header lines every version has written; "constains" included, so a
+// file written by an earlier version is recognised as one of ours.
+const std::string kHeaderTitle = "This file constains constants for Trellum:";
+const std::string kHeaderRule(48, '=');
 
 // A line ends at LF, CR LF or a lone CR; the last line needs no end.
 class LineReader {
@@ -109,7 +112,7 @@ ConstantsFileContents ReadConstantsFile(const std::string& path)
         return result;
     }
     // Header lines are rewritten as ours: other text there would be lost unseen.
-    if (header[0] != StringTable(103) || header[1] != StringTable(104)) result.droppedLines = true;
+    if (header[0] != kHeaderTitle || header[1] != kHeaderRule) result.droppedLines = true;
     while (reader.next(line)) {
         const std::string decoded = toUtf8(line);
         const std::string_view whole = decoded;
@@ -135,7 +138,7 @@ ConstantsFileContents ReadConstantsFile(const std::string& path)
 
 std::string ConstantsFileText(const std::vector<std::string>& names, const std::vector<std::string>& values)
 {
-    std::string text = StringTable(103) + kLineEnd + StringTable(104) + kLineEnd;
+    std::string text = kHeaderTitle + kLineEnd + kHeaderRule + kLineEnd;
     for (std::size_t i = 0; i < names.size(); ++i) {
         text += names[i];
         text += " = ";

@@ -13,6 +13,11 @@ namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kRootName = "HKEY_LOCAL_MACHINE";
+// The format's type tags: "..." and hex(1): hold text, dword: and hex(4): a
+// 32-bit number in little-endian order, hex: binary data; other tags are kept.
+constexpr uint32_t kTextTag = 1;
+constexpr uint32_t kBinaryTag = 3;
+constexpr uint32_t kNumberTag = 4;
 // Hex lists are wrapped as the export tool wraps them, so lines stay near 80 columns.
 constexpr std::size_t kHexWrapColumn = 76;
 
@@ -80,7 +85,7 @@ int hexDigit(char c)
     return -1;
 }
 
-struct Value {
+struct StoredValue {
     uint32_t type = 0;
     std::string data;  // the value's bytes as the type defines them
 };
@@ -124,13 +129,13 @@ std::optional<std::string> parseHexList(std::string_view s)
     return bytes;
 }
 
-std::optional<Value> parseData(std::string_view s)
+std::optional<StoredValue> parseData(std::string_view s)
 {
-    Value value;
+    StoredValue value;
     if (!s.empty() && s.front() == '"') {
         std::optional<std::string> text = parseQuoted(s);
         if (!text || !trimBlanks(s).empty()) return std::nullopt;
-        value.type = REG_SZ;
+        value.type = kTextTag;
         value.data = std::move(*text);
         value.data.push_back('\0');
         return value;
@@ -144,13 +149,13 @@ std::optional<Value> parseData(std::string_view s)
             if (hexDigit(c) < 0) return std::nullopt;
             number = number * 16 + static_cast<uint32_t>(hexDigit(c));
         }
-        value.type = REG_DWORD;
+        value.type = kNumberTag;
         for (int i = 0; i < 4; ++i) value.data.push_back(static_cast<char>(number >> (8 * i)));
         return value;
     }
     if (s.starts_with("hex:")) {
         s.remove_prefix(4);
-        value.type = 3;  // binary
+        value.type = kBinaryTag;
     } else if (s.starts_with("hex(")) {
         s.remove_prefix(4);
         const std::size_t close = s.find("):");
@@ -193,19 +198,19 @@ bool fitsQuoted(std::string_view data)
 }
 
 // One value as the lines of the file, without the final line end.
-std::string formatValue(std::string_view name, const Value& value)
+std::string formatValue(std::string_view name, const StoredValue& value)
 {
     std::string out;
     std::string line = name.empty() ? "@=" : quote(name) + "=";
-    if (value.type == REG_SZ && fitsQuoted(value.data)) return line + quote(value.data.substr(0, value.data.size() - 1));
+    if (value.type == kTextTag && fitsQuoted(value.data)) return line + quote(value.data.substr(0, value.data.size() - 1));
     char buffer[32];
-    if (value.type == REG_DWORD && value.data.size() == 4) {
+    if (value.type == kNumberTag && value.data.size() == 4) {
         uint32_t number = 0;
         for (int i = 3; i >= 0; --i) number = number << 8 | static_cast<unsigned char>(value.data[static_cast<std::size_t>(i)]);
         std::snprintf(buffer, sizeof buffer, "dword:%08x", number);
         return line + buffer;
     }
-    std::snprintf(buffer, sizeof buffer, value.type == 3 ? "hex:" : "hex(%x):", value.type);
+    std::snprintf(buffer, sizeof buffer, value.type == kBinaryTag ? "hex:" : "hex(%x):", value.type);
     line += buffer;
     for (std::size_t i = 0; i < value.data.size(); ++i) {
         std::snprintf(buffer, sizeof buffer, "%02x", static_cast<unsigned char>(value.data[i]));
@@ -233,7 +238,7 @@ struct Item {
     std::string raw;
     bool isValue = false;
     std::string name;
-    Value value;
+    StoredValue value;
 };
 
 struct Section {
@@ -315,7 +320,7 @@ struct SettingsStore::Document {
                     raw += lines[i];
                 }
             }
-            std::optional<Value> value = parseData(joined);
+            std::optional<StoredValue> value = parseData(joined);
             if (!value) return false;
             current->values[lowerAscii(name)] = current->items.size();
             current->items.push_back(Item{std::move(raw), true, std::move(name), std::move(*value)});
@@ -371,16 +376,17 @@ struct SettingsStore::Document {
         sections.push_back(Section{std::move(header), {Item{}}, {}});
     }
 
-    bool set(std::string_view key, std::string_view name, Value value)
+    std::optional<SettingsError> set(std::string_view key, std::string_view name, StoredValue value)
     {
         const std::optional<std::string> lower = lowerKeyPath(key);
-        if (!lower || !isValidName(name) || !hasKey(*lower)) return false;
+        if (!lower || !isValidName(name)) return SettingsError::InvalidName;
+        if (!hasKey(*lower)) return SettingsError::NoSuchKey;
         if (const auto at = locate(key, name)) {
             // The name keeps the spelling it was first written with.
             Item& item = sections[at->first].items[at->second];
             item.raw = formatValue(item.name, value);
             item.value = std::move(value);
-            return true;
+            return std::nullopt;
         }
         const std::string raw = formatValue(name, value);
         if (keys.count(*lower) == 0) addSection(*lower, key);
@@ -393,7 +399,7 @@ struct SettingsStore::Document {
         section.items.insert(section.items.begin() + static_cast<std::ptrdiff_t>(at),
                              Item{raw, true, std::string(name), std::move(value)});
         section.values[lowerAscii(name)] = at;
-        return true;
+        return std::nullopt;
     }
 
     std::string text() const
@@ -451,9 +457,9 @@ bool SettingsStore::HasKey(std::string_view key) const
     return lower && m_doc->hasKey(*lower);
 }
 
-bool SettingsStore::CreateKey(std::string_view key)
+std::optional<SettingsError> SettingsStore::CreateKey(std::string_view key)
 {
-    if (!lowerKeyPath(key)) return false;
+    if (!lowerKeyPath(key)) return SettingsError::InvalidName;
     // Each missing level gets a section of its own, parents first.
     for (std::size_t end = 0; end != std::string_view::npos;) {
         end = key.find('\\', end == 0 ? 0 : end + 1);
@@ -462,47 +468,55 @@ bool SettingsStore::CreateKey(std::string_view key)
         if (!m_doc->hasKey(lower) || (end == std::string_view::npos && m_doc->keys.count(lower) == 0))
             m_doc->addSection(lower, level);
     }
-    return true;
+    return std::nullopt;
 }
 
-std::optional<uint32_t> SettingsStore::TypeOf(std::string_view key, std::string_view name) const
+std::optional<SettingValue> SettingsStore::Value(std::string_view key, std::string_view name) const
 {
     const Item* item = m_doc->find(key, name);
     if (item == nullptr) return std::nullopt;
-    return item->value.type;
+    const std::string& data = item->value.data;
+    if (item->value.type == kTextTag) {
+        if (!data.empty() && data.back() == '\0') return data.substr(0, data.size() - 1);
+        return data;
+    }
+    if (item->value.type == kNumberTag && data.size() == 4) {
+        uint32_t bits = 0;
+        for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(data[static_cast<std::size_t>(i)]);
+        return static_cast<int32_t>(bits);
+    }
+    return SettingBytes{data};
 }
 
 std::optional<std::string> SettingsStore::Text(std::string_view key, std::string_view name) const
 {
-    const Item* item = m_doc->find(key, name);
-    if (item == nullptr || item->value.type != REG_SZ) return std::nullopt;
-    std::string text = item->value.data;
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    return text;
+    std::optional<SettingValue> value = Value(key, name);
+    if (!value || !std::holds_alternative<std::string>(*value)) return std::nullopt;
+    return std::get<std::string>(std::move(*value));
 }
 
 std::optional<int32_t> SettingsStore::Number(std::string_view key, std::string_view name) const
 {
-    const Item* item = m_doc->find(key, name);
-    if (item == nullptr || item->value.type != REG_DWORD || item->value.data.size() != 4) return std::nullopt;
-    uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(item->value.data[static_cast<std::size_t>(i)]);
-    return static_cast<int32_t>(bits);
+    const std::optional<SettingValue> value = Value(key, name);
+    if (!value || !std::holds_alternative<int32_t>(*value)) return std::nullopt;
+    return std::get<int32_t>(*value);
 }
 
-bool SettingsStore::SetText(std::string_view key, std::string_view name, std::string_view text)
+std::optional<SettingsError> SettingsStore::Set(std::string_view key, std::string_view name,
+                                                const SettingValue& value)
 {
-    Value value{REG_SZ, std::string(text)};
-    value.data.push_back('\0');
-    return m_doc->set(key, name, std::move(value));
-}
-
-bool SettingsStore::SetNumber(std::string_view key, std::string_view name, int32_t number)
-{
-    Value value{REG_DWORD, {}};
-    const auto bits = static_cast<uint32_t>(number);
-    for (int i = 0; i < 4; ++i) value.data.push_back(static_cast<char>(bits >> (8 * i)));
-    return m_doc->set(key, name, std::move(value));
+    StoredValue stored;
+    if (const std::string* text = std::get_if<std::string>(&value)) {
+        stored = {kTextTag, *text};
+        stored.data.push_back('\0');
+    } else if (const int32_t* number = std::get_if<int32_t>(&value)) {
+        stored.type = kNumberTag;
+        const auto bits = static_cast<uint32_t>(*number);
+        for (int i = 0; i < 4; ++i) stored.data.push_back(static_cast<char>(bits >> (8 * i)));
+    } else {
+        stored = {kBinaryTag, std::get<SettingBytes>(value).bytes};
+    }
+    return m_doc->set(key, name, std::move(stored));
 }
 
 void SettingsStore::SetAsideBeforeSave() { m_doc->setAside = true; }

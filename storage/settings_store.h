@@ -2,8 +2,11 @@
 // The settings store: keys and typed values kept in one hand-editable text file
 // in the registry export format ("REGEDIT4"), system.reg.
 //
-//   file --(read once, here)--> store --(Text/Number)--> LoadSettings
-//   SaveSettings --(SetText/SetNumber)--> store --(Save: one atomic write)--> file
+//   file --(read once, here)--> store --(Value/Text/Number)--> LoadSettings
+//   SaveSettings --(Set)--> store --(Save: one atomic write)--> file
+//
+// Only this store's reader and writer know the format's text (its root key,
+// type tags and data forms); the rest of the program sees typed values.
 //
 // The store keeps the file's own lines: what the program does not know (other
 // keys and values, comments, blank lines) is written back exactly as it was
@@ -16,13 +19,26 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace trellum {
 
-// The value types of the format that the program uses: text (`"..."` or
-// `hex(1):`) and 32-bit numbers (`dword:`). Other types are kept, never made.
-inline constexpr uint32_t REG_SZ = 1;
-inline constexpr uint32_t REG_DWORD = 4;
+// Binary data, or a value of a kind the program neither reads nor writes, as
+// its bytes. Writing one stores binary data.
+struct SettingBytes {
+    std::string bytes;
+    bool operator==(const SettingBytes&) const = default;
+};
+
+// A stored value: a text (without the file's terminating NUL), a 32-bit
+// number, or bytes. The program itself writes only texts and numbers.
+using SettingValue = std::variant<std::string, int32_t, SettingBytes>;
+
+// Why a key or value could not be written.
+enum class SettingsError {
+    NoSuchKey,    // the value's key does not exist: CreateKey makes it
+    InvalidName,  // an empty key name, or a character outside printable ASCII
+};
 
 // What start-up found at the settings path.
 enum class SettingsFileState {
@@ -41,24 +57,22 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // Key paths below HKEY_LOCAL_MACHINE ("SOFTWARE\\Quorbel\\Trellum"); key
-    // and value names compare without regard to ASCII case.
+    // Key paths are names separated by backslashes below the file's one root
+    // ("SOFTWARE\\Quorbel\\Trellum"); key and value names compare without
+    // regard to ASCII case.
     bool HasKey(std::string_view key) const;
-    // Creates the key and its missing parents; false for a path that cannot be
-    // written (an empty name or a character outside printable ASCII).
-    bool CreateKey(std::string_view key);
+    // Creates the key and its missing parents.
+    std::optional<SettingsError> CreateKey(std::string_view key);
 
-    // The value's type number, or nothing when the key or value is absent.
-    std::optional<uint32_t> TypeOf(std::string_view key, std::string_view name) const;
-    // A REG_SZ value's bytes without the terminating NUL; nothing for another type.
+    // Nothing when the key or value is absent. A number whose data is not four
+    // bytes (a hand edit) comes back as its bytes.
+    std::optional<SettingValue> Value(std::string_view key, std::string_view name) const;
+    // The value when it is of that type.
     std::optional<std::string> Text(std::string_view key, std::string_view name) const;
-    // A REG_DWORD value; nothing for another type.
     std::optional<int32_t> Number(std::string_view key, std::string_view name) const;
 
-    // Set a value of an existing key (false when the key is missing or the name
-    // cannot be written). Text is stored with one terminating NUL.
-    bool SetText(std::string_view key, std::string_view name, std::string_view text);
-    bool SetNumber(std::string_view key, std::string_view name, int32_t number);
+    // Sets a value of an existing key; nothing when it was set.
+    std::optional<SettingsError> Set(std::string_view key, std::string_view name, const SettingValue& value);
 
     // The file holds something the program could not take in as it expects:
     // keep it aside before Save replaces it, so a hand edit is never lost unseen.

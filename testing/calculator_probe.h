@@ -20,15 +20,17 @@ public:
         bool expShown;
         bool pointTyped;
         int16_t openBrackets;
-        std::size_t stacked;  // entries above the sentinel
+        // Two per pending operation or open bracket: the operand and operator
+        // (or level and marker) the runner's --state has always counted.
+        std::size_t stacked;
     };
 
     static EntryState Entry(const Calculator& calc)
     {
         return {calc.m_display.NewEntry(), calc.m_display.ExpShown(), calc.m_display.PointTyped(),
-                calc.m_evaluator.OpenBrackets(), calc.m_evaluator.Stack().Size()};
+                calc.m_evaluator.OpenBrackets(), 2 * calc.m_evaluator.Stack().Size()};
     }
-    static std::vector<double> StackEntries(const Calculator& calc) { return calc.m_evaluator.Stack().Entries(); }
+    static const std::vector<StackEntry>& StackEntries(const Calculator& calc) { return calc.m_evaluator.Stack().Entries(); }
     static const MemoryBank::Slots& MemorySlots(const Calculator& calc) { return calc.m_memory.MemorySlots(); }
     static Angle AngleMode(const Calculator& calc) { return calc.AngleMode; }
 

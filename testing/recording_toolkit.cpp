@@ -1,7 +1,7 @@
 #include "testing/recording_toolkit.h"
 
-#include "storage/const_dialog.h"
-#include "storage/mem_list_dialog.h"
+#include "app/constants_dialog.h"
+#include "app/memory_dialog.h"
 
 namespace trellum {
 
@@ -12,7 +12,7 @@ template <typename Dialog>
 void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog)
 {
     if (scripts.empty()) {
-        dialog.Form_Close();
+        dialog.CloseWindow();
         return;
     }
     auto script = std::move(scripts.front());
@@ -22,9 +22,9 @@ void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog
 
 }  // namespace
 
-void RecordingToolkit::MsgBox(const std::string& text, MsgIcon icon, const std::string& /*title*/)
+void RecordingToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::string& /*title*/)
 {
-    Events.push_back(std::string(icon == MsgIcon::Information ? "msg:i:" : "msg:!:") + text);
+    Events.push_back(std::string(icon == MessageIcon::Information ? "msg:i:" : "msg:!:") + text);
 }
 
 void RecordingToolkit::SetClipboardText(const std::string& text)
@@ -33,16 +33,16 @@ void RecordingToolkit::SetClipboardText(const std::string& text)
     Events.push_back("clip:" + text);
 }
 
-void RecordingToolkit::ShowMemListDialog(MemListDialog& dialog)
+void RecordingToolkit::ShowMemoryDialog(MemoryDialog& dialog)
 {
     runScript(MemScripts, dialog);
 }
 
-void RecordingToolkit::ShowConstDialog(ConstDialog& dialog) { runScript(ConstScripts, dialog); }
+void RecordingToolkit::ShowConstantsDialog(ConstantsDialog& dialog) { runScript(ConstScripts, dialog); }
 
-void RecordingToolkit::ShowQueryDialog(QueryDialog& dialog)
+void RecordingToolkit::ShowConstantEntryDialog(ConstantEntryDialog& dialog)
 {
-    runScript(QueryScripts, dialog);
+    runScript(EntryScripts, dialog);
 }
 
 void RecordingToolkit::SetMenuChecked(Menu menu, bool checked)

@@ -18,9 +18,9 @@ public:
 
     // Scripted answers for the next modal dialogs, consumed in order. A dialog
     // opened with no script left is closed through its window's close command.
-    std::deque<std::function<void(MemListDialog&)>> MemScripts;
-    std::deque<std::function<void(ConstDialog&)>> ConstScripts;
-    std::deque<std::function<void(QueryDialog&)>> QueryScripts;
+    std::deque<std::function<void(MemoryDialog&)>> MemScripts;
+    std::deque<std::function<void(ConstantsDialog&)>> ConstScripts;
+    std::deque<std::function<void(ConstantEntryDialog&)>> EntryScripts;
 
     // Simulated desktop.
     std::string Clipboard;
@@ -38,12 +38,12 @@ public:
     char Separator = '.';        // the locale's decimal separator
     int FocusCount = 0;
 
-    void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override;
+    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
     void Beep() override { Events.push_back("beep"); }
     void FocusEqual() override { ++FocusCount; }
-    void ShowMemListDialog(MemListDialog& dialog) override;
-    void ShowConstDialog(ConstDialog& dialog) override;
-    void ShowQueryDialog(QueryDialog& dialog) override;
+    void ShowMemoryDialog(MemoryDialog& dialog) override;
+    void ShowConstantsDialog(ConstantsDialog& dialog) override;
+    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override;
     void ShowAboutDialog() override { Events.push_back("about"); }
     std::string ClipboardText() override { return Clipboard; }
     void SetClipboardText(const std::string& text) override;

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "app/calculator.h"
+#include "app/constants_dialog.h"
+#include "app/memory_dialog.h"
 #include "testing/recording_toolkit.h"
-#include "storage/const_dialog.h"
-#include "storage/mem_list_dialog.h"
 
 namespace trellum {
 
@@ -27,10 +27,10 @@ std::optional<int> positiveNumber(std::string_view text, int largest)
 }
 
 // What the user does in the memory dialog; the window closes if the steps leave it open.
-std::optional<std::function<void(MemListDialog&)>> memScript(std::string_view answer)
+std::optional<std::function<void(MemoryDialog&)>> memScript(std::string_view answer)
 {
-    if (answer == "X") return [](MemListDialog& d) { d.cmdCancel_Click(); };
-    if (answer == "W") return [](MemListDialog& d) { d.Form_Close(); };
+    if (answer == "X") return [](MemoryDialog& d) { d.Cancel(); };
+    if (answer == "W") return [](MemoryDialog& d) { d.CloseWindow(); };
     const bool flush = !answer.empty() && answer[0] == 'F';
     if (flush) answer.remove_prefix(1);
     std::optional<int> line;
@@ -40,30 +40,30 @@ std::optional<std::function<void(MemListDialog&)>> memScript(std::string_view an
     } else if (!flush) {
         return std::nullopt;
     }
-    return [flush, line](MemListDialog& d) {
-        if (flush) d.mnuFlush_Click();
-        if (line) d.lstMem_Click(static_cast<int16_t>(*line - 1));
-        d.cmdDone_Click();
-        if (!d.Unloaded) d.Form_Close();
+    return [flush, line](MemoryDialog& d) {
+        if (flush) d.Flush();
+        if (line) d.Select(*line - 1);
+        d.Done();
+        if (!d.IsClosed()) d.CloseWindow();
     };
 }
 
-std::optional<std::function<void(ConstDialog&)>> constScript(std::string_view answer)
+std::optional<std::function<void(ConstantsDialog&)>> constScript(std::string_view answer)
 {
     if (answer == "X") {
-        return [](ConstDialog& d) {
-            d.cmdCancel_Click();
-            if (!d.Hidden) d.Form_Close();
+        return [](ConstantsDialog& d) {
+            d.Cancel();
+            if (!d.IsClosed()) d.CloseWindow();
         };
     }
     const std::optional<int> entry = positiveNumber(answer, INT32_MAX);
     if (!entry) return std::nullopt;
-    return [index = *entry - 1](ConstDialog& d) {
-        if (static_cast<std::size_t>(index) < d.lstConst.size()) {
-            d.lstConst_Click(index);
-            d.cmdOk_Click();
+    return [index = *entry - 1](ConstantsDialog& d) {
+        if (static_cast<std::size_t>(index) < d.Names().size()) {
+            d.Select(index);
+            d.Ok();
         }
-        if (!d.Hidden) d.Form_Close();
+        if (!d.IsClosed()) d.CloseWindow();
     };
 }
 

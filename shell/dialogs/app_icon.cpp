@@ -1,8 +1,11 @@
 #include "shell/dialogs/dialogs.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
@@ -18,29 +21,70 @@ namespace {
 // holds for the window manager's icon property, before the first paint.
 constexpr int kIconSizes[] = {16, 32, 48, 64};
 
-// The application style, less one start-up cost: every QMenuBar asks for the
-// tool-bar extension icon in its constructor, and Qt's own lookup of that icon
-// detects the format of its PNGs, loading every image-format plugin.
+// Qt's tool-bar extension icon, read from Qt's own PNGs when first drawn: the
+// menu bar asks for it when it is built, and shows it only when its menus do
+// not fit. Read by the built-in PNG reader: a reader left to detect the format
+// loads every image-format plugin to ask it first.
+class ExtensionIconEngine : public QIconEngine {
+public:
+    explicit ExtensionIconEngine(QString prefix) : m_prefix(std::move(prefix)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QIconEngine* clone() const override { return new ExtensionIconEngine(m_prefix); }
+    QString key() const override { return QStringLiteral("trellum-extension"); }
+
+private:
+    const QIcon& icon()
+    {
+        if (!m_loaded) {
+            m_loaded = true;
+            QDirIterator files(QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
+                               {m_prefix + QStringLiteral("[0-9]*.png")}, QDir::Files);
+            while (files.hasNext()) m_icon.addPixmap(ReadPng(files.next()));
+        }
+        return m_icon;
+    }
+
+    QString m_prefix;
+    bool m_loaded = false;
+    QIcon m_icon;
+};
+
+// The application style, less the start-up cost of the extension icon above.
 class AppStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
     QIcon standardIcon(StandardPixmap pixmap, const QStyleOption* option, const QWidget* widget) const override
     {
-        QString prefix;
         if (pixmap == SP_ToolBarHorizontalExtensionButton) {
             const bool rtl = (option ? option->direction : QApplication::layoutDirection()) == Qt::RightToLeft;
-            prefix = rtl ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-");
-        } else if (pixmap == SP_ToolBarVerticalExtensionButton) {
-            prefix = QStringLiteral("toolbar-ext-v-");
-        } else {
-            return QProxyStyle::standardIcon(pixmap, option, widget);
+            return QIcon(new ExtensionIconEngine(rtl ? QStringLiteral("toolbar-ext-h-rtl-")
+                                                     : QStringLiteral("toolbar-ext-h-")));
         }
-        QIcon icon;
-        QDirIterator files(QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
-                           {prefix + QStringLiteral("[0-9]*.png")}, QDir::Files);
-        while (files.hasNext()) icon.addPixmap(ReadPng(files.next()));
-        return icon.isNull() ? QProxyStyle::standardIcon(pixmap, option, widget) : icon;
+        if (pixmap == SP_ToolBarVerticalExtensionButton)
+            return QIcon(new ExtensionIconEngine(QStringLiteral("toolbar-ext-v-")));
+        return QProxyStyle::standardIcon(pixmap, option, widget);
     }
 };
 

@@ -9,18 +9,18 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "app/constants_dialog.h"
 #include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
-#include "storage/const_dialog.h"
 
 namespace trellum::shell {
 
 namespace {
 
 // Rebuilt only when the names differ, so an unchanged list keeps its scroll place.
-void renderNames(QListWidget* list, const ConstDialog& model)
+void renderNames(QListWidget* list, const ConstantsDialog& model)
 {
-    const std::size_t count = model.lstConst.size();
+    const std::size_t count = model.Names().size();
     bool same = list->count() == static_cast<int>(count);
     for (int row = 0; same && row < list->count(); ++row)
         same = list->item(row)->text() == ToQString(model.ListEntry(static_cast<std::size_t>(row)));
@@ -46,7 +46,7 @@ void tipLongNames(QListWidget* list)
 
 }  // namespace
 
-std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmConst", icon);
     ModelWindow* w = window.get();
@@ -79,33 +79,35 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     // OK starts disabled, so the focus starts on the next stop, the list.
     lstConst->setFocus();
 
-    w->IsClosed = [&model] { return model.Hidden; };
-    w->FormClose = [&model] { model.Form_Close(); };
-    w->EscapeKey = [&model] { model.cmdCancel_Click(); };
+    w->IsClosed = [&model] { return model.IsClosed(); };
+    w->FormClose = [&model] { model.CloseWindow(); };
+    w->EscapeKey = [&model] { model.Cancel(); };
     w->Render = [&model, w, lstConst, cmdOk, cmdDel] {
-        w->setWindowTitle(TrLibrary(model.Caption));
+        w->setWindowTitle(TrLibrary(model.Caption()));
         const QSignalBlocker blocker(lstConst);
         renderNames(lstConst, model);
         // Each name is described by its value, which the eye finds in the tip.
-        for (int row = 0; row < lstConst->count() && row < static_cast<int>(model.ConstValues.size()); ++row)
-            lstConst->item(row)->setData(Qt::AccessibleDescriptionRole, ToQString(model.ConstValues[row]));
+        const std::vector<std::string>& values = model.Values();
+        for (int row = 0; row < lstConst->count() && row < static_cast<int>(values.size()); ++row)
+            lstConst->item(row)->setData(Qt::AccessibleDescriptionRole, ToQString(values[static_cast<std::size_t>(row)]));
         tipLongNames(lstConst);
-        if (model.ListIndex >= 0 && model.ListIndex < lstConst->count())
-            lstConst->setCurrentRow(model.ListIndex);
+        const std::optional<std::size_t> entry = model.Selected();
+        if (entry && *entry < static_cast<std::size_t>(lstConst->count()))
+            lstConst->setCurrentRow(static_cast<int>(*entry));
         else
             lstConst->clearSelection();
-        lstConst->setToolTip(ToQString(model.ToolTip));
-        cmdOk->setEnabled(model.OkEnabled);
-        cmdDel->setEnabled(model.DelEnabled);
+        lstConst->setToolTip(ToQString(model.ToolTip()));
+        cmdOk->setEnabled(model.OkEnabled());
+        cmdDel->setEnabled(model.DeleteEnabled());
     };
 
-    w->ForwardSelection(lstConst, [&model](int row) { model.lstConst_Click(row); });
-    w->ForwardClicks(cmdOk, [&model] { model.cmdOk_Click(); });
+    w->ForwardSelection(lstConst, [&model](int row) { model.Select(row); });
+    w->ForwardClicks(cmdOk, [&model] { model.Ok(); });
     // The model opens the entry dialog through the toolkit; the list is repainted
     // when that nested modal window has closed.
-    w->ForwardClicks(cmdEdit, [&model] { model.cmdEdit_Click(); });
-    w->ForwardClicks(cmdDel, [&model] { model.cmdDel_Click(); });
-    w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
+    w->ForwardClicks(cmdEdit, [&model] { model.Edit(); });
+    w->ForwardClicks(cmdDel, [&model] { model.Delete(); });
+    w->ForwardClicks(cmdCancel, [&model] { model.Cancel(); });
 
     w->Render();
     // A translation longer than the design's: the column of buttons widens as a
@@ -118,7 +120,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model
     return window;
 }
 
-void RunConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon)
+void RunConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
 {
     MakeConstWindow(parent, model, icon)->exec();
 }

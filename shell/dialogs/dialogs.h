@@ -3,7 +3,7 @@
 // name/value entry and the About box, plus the application icon and the two
 // geometry services every window uses (CenterForm, twips to pixels).
 //
-// Each dialog window is a thin view of a window-free model from storage/:
+// Each dialog window is a thin view of a window-free model from app/:
 //   user event (click, Esc, title-bar close)
 //     -> ModelWindow::Forward -> the model's handler
 //     -> the model says it is closed ? the modal loop ends : the window repaints
@@ -22,9 +22,9 @@
 #include <QPixmap>
 
 namespace trellum {
-class MemListDialog;
-class ConstDialog;
-class QueryDialog;
+class MemoryDialog;
+class ConstantsDialog;
+class ConstantEntryDialog;
 }  // namespace trellum
 
 class QAbstractButton;
@@ -127,15 +127,15 @@ private:
 
 // Builders: the window ready to exec(), rendered from the model. Tests drive them
 // without a modal loop; the Run* functions below exec them.
-std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon);
-std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon);
-std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
 std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon);
 
 // Each shows a freshly built window modally and returns when the model has closed it.
-void RunMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon);
-void RunConstWindow(QWidget* parent, ConstDialog& model, const QIcon& icon);
-void RunQueryWindow(QWidget* parent, QueryDialog& model, const QIcon& icon);
+void RunMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
+void RunConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
+void RunQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
 void RunAboutWindow(QWidget* parent, const QIcon& icon);
 
 }  // namespace trellum::shell

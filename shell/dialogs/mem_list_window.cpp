@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/memory_dialog.h"
 #include "shell/accessibility.h"
 #include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
-#include "storage/mem_list_dialog.h"
 
 namespace trellum::shell {
 
-std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmMemList", icon);
     ModelWindow* w = window.get();
@@ -39,8 +39,7 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
     cmdDone->setDefault(true);
     auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
 
-    model.Form_Load();
-    for (const std::string& line : model.lstMem) lstMem->addItem(ToQString(line));
+    for (const std::string& line : model.Lines()) lstMem->addItem(ToQString(line));
 
     SetTwipsGeometry(label1, 360, 120, 1830, 195, menuHeight);
     SetTwipsGeometry(lstMem, 360, 360, 2655, 2010, menuHeight);
@@ -59,31 +58,32 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
     QWidget::setTabOrder(cmdDone, cmdCancel);
     lstMem->setFocus();
 
-    w->IsClosed = [&model] { return model.Unloaded; };
-    w->FormClose = [&model] { model.Form_Close(); };
-    w->EscapeKey = [&model] { model.cmdCancel_Click(); };
+    w->IsClosed = [&model] { return model.IsClosed(); };
+    w->FormClose = [&model] { model.CloseWindow(); };
+    w->EscapeKey = [&model] { model.Cancel(); };
     w->Render = [&model, w, lstMem, cmdDone] {
-        w->setWindowTitle(TrLibrary(model.Caption));
+        w->setWindowTitle(TrLibrary(model.Caption()));
         const QSignalBlocker blocker(lstMem);
-        for (int row = 0; row < lstMem->count() && row < static_cast<int>(model.lstMem.size()); ++row) {
-            const QString slot = ToQString(model.lstMem[row]);
+        for (int row = 0; row < lstMem->count() && row < static_cast<int>(model.Lines().size()); ++row) {
+            const QString slot = ToQString(model.Lines()[static_cast<std::size_t>(row)]);
             lstMem->item(row)->setText(slot);
             // The list shows bare numbers; read aloud, each says which slot it is.
             lstMem->item(row)->setData(Qt::AccessibleTextRole, QCoreApplication::translate("Dialogs", "slot %1: %2")
                                                                    .arg(row + 1)
                                                                    .arg(SpokenNumber(slot)));
         }
-        if (model.ListIndex >= 0 && model.ListIndex < lstMem->count())
-            lstMem->setCurrentRow(model.ListIndex);
+        const std::optional<std::size_t> line = model.SelectedLine();
+        if (line && *line < static_cast<std::size_t>(lstMem->count()))
+            lstMem->setCurrentRow(static_cast<int>(*line));
         else
             lstMem->clearSelection();
-        cmdDone->setEnabled(model.DoneEnabled);
+        cmdDone->setEnabled(model.DoneEnabled());
     };
 
-    w->ForwardSelection(lstMem, [&model](int16_t row) { model.lstMem_Click(row); });
-    QObject::connect(mnuFlush, &QAction::triggered, w, [&model, w] { w->Forward([&model] { model.mnuFlush_Click(); }); });
-    w->ForwardClicks(cmdDone, [&model] { model.cmdDone_Click(); });
-    w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
+    w->ForwardSelection(lstMem, [&model](int row) { model.Select(row); });
+    QObject::connect(mnuFlush, &QAction::triggered, w, [&model, w] { w->Forward([&model] { model.Flush(); }); });
+    w->ForwardClicks(cmdDone, [&model] { model.Done(); });
+    w->ForwardClicks(cmdCancel, [&model] { model.Cancel(); });
 
     w->Render();
     // A translation longer than the design's: the buttons stay a matched pair,
@@ -101,7 +101,7 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemListDialog& m
     return window;
 }
 
-void RunMemListWindow(QWidget* parent, MemListDialog& model, const QIcon& icon)
+void RunMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
 {
     MakeMemListWindow(parent, model, icon)->exec();
 }

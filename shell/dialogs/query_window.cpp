@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/constants_dialog.h"
 #include "shell/i18n.h"
 #include "shell/qt_toolkit.h"
-#include "storage/const_dialog.h"
 
 namespace trellum::shell {
 
-std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmQuery", icon);
     ModelWindow* w = window.get();
@@ -42,21 +42,20 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model
     QWidget::setTabOrder(cmdOk, cmdCancel);
     txtName->setFocus();
 
-    model.Form_Load();
-    txtName->setText(ToQString(model.txtName));
-    txtVal->setText(ToQString(model.txtVal));
+    txtName->setText(ToQString(model.Name()));
+    txtVal->setText(ToQString(model.Value()));
 
-    w->IsClosed = [&model] { return model.Hidden; };
-    w->FormClose = [&model] { model.Form_Close(); };
-    w->EscapeKey = [&model] { model.cmdCancel_Click(); };
-    w->Render = [&model, w] { w->setWindowTitle(TrLibrary(model.Caption)); };
+    w->IsClosed = [&model] { return model.IsClosed(); };
+    w->FormClose = [&model] { model.CloseWindow(); };
+    w->EscapeKey = [&model] { model.Cancel(); };
+    w->Render = [&model, w] { w->setWindowTitle(TrLibrary(model.Caption())); };
 
     w->ForwardClicks(cmdOk, [&model, txtName, txtVal] {
-        model.txtName = ToStdString(txtName->text());
-        model.txtVal = ToStdString(txtVal->text());
-        model.cmdOk_Click();
+        model.SetName(ToStdString(txtName->text()));
+        model.SetValue(ToStdString(txtVal->text()));
+        model.Ok();
     });
-    w->ForwardClicks(cmdCancel, [&model] { model.cmdCancel_Click(); });
+    w->ForwardClicks(cmdCancel, [&model] { model.Cancel(); });
 
     w->Render();
     // A translation longer than the design's: the entry fields move right of a
@@ -77,7 +76,7 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, QueryDialog& model
     return window;
 }
 
-void RunQueryWindow(QWidget* parent, QueryDialog& model, const QIcon& icon)
+void RunQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
 {
     MakeQueryWindow(parent, model, icon)->exec();
 }

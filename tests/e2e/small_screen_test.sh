@@ -31,6 +31,7 @@ wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Sa
 dialog=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Save a number$' | head -1)
 expect_corner_on_screen "$dialog" "memory dialog"
 xdotool key Escape
+wait_for 10 sh -c "! xdotool search --all --onlyvisible --pid $APP_PID --name '^Save a number\$'" || fail "Esc did not close the memory dialog"
 xdotool key End
 wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program"
 echo "ok"

@@ -18,7 +18,7 @@
 
 #include "app/calculator.h"
 #include "testing/recording_toolkit.h"
-#include "storage/const_dialog.h"
+#include "app/constants_dialog.h"
 #include "storage/settings_store.h"
 #include "testing/row_name.h"
 
@@ -60,18 +60,19 @@ protected:
     void open(const std::optional<std::string>& bytes)
     {
         if (bytes) writeFile(file, *bytes);
-        dialog.Form_Load(file.string());
+        dialog.emplace(toolkit, file.string());
     }
 
     // The entry dialog's next answer: texts typed, then OK or Cancel. What it showed
     // on opening goes to `shown` as "caption|mode|name|value".
     void answer(std::string name, std::string value, bool ok = true)
     {
-        toolkit.QueryScripts.push_back([this, name, value, ok](QueryDialog& q) {
-            shown.push_back(q.Caption + "|" + std::to_string(q.Mode) + "|" + q.txtName + "|" + q.txtVal);
-            q.txtName = name;
-            q.txtVal = value;
-            ok ? q.cmdOk_Click() : q.cmdCancel_Click();
+        toolkit.EntryScripts.push_back([this, name, value, ok](ConstantEntryDialog& q) {
+            const bool adding = q.Intent() == ConstantEntryDialog::Purpose::Add;
+            shown.push_back(q.Caption() + "|" + (adding ? "add" : "modify") + "|" + q.Name() + "|" + q.Value());
+            q.SetName(name);
+            q.SetValue(value);
+            ok ? q.Ok() : q.Cancel();
         });
     }
 
@@ -86,7 +87,7 @@ protected:
     fs::path folder;
     fs::path file;
     RecordingToolkit toolkit;
-    ConstDialog dialog{toolkit};
+    std::optional<ConstantsDialog> dialog;  // opened by open()
     Names shown;
 };
 
@@ -101,10 +102,8 @@ TEST_P(ConstantsRead, KeepsGoodLinesAndReportsOnce)
 {
     const ReadCase& row = GetParam();
     open(row.bytes);
-    EXPECT_EQ(dialog.lstConst, row.names);
-    Names expectedValues = row.values;
-    expectedValues.emplace_back();
-    EXPECT_EQ(dialog.ConstValues, expectedValues);
+    EXPECT_EQ(dialog->Names(), row.names);
+    EXPECT_EQ(dialog->Values(), row.values);
     EXPECT_EQ(toolkit.Events, row.events);
     EXPECT_EQ(readFile(file), row.bytes.value_or("")) << "reading must not touch the file";
 }
@@ -139,7 +138,7 @@ TEST_F(ConstantsTest, FolderInPlaceOfFileCannotBeLoaded)
 {
     fs::create_directory(file);
     open(std::nullopt);
-    EXPECT_TRUE(dialog.lstConst.empty());
+    EXPECT_TRUE(dialog->Names().empty());
     EXPECT_EQ(toolkit.Events, Names{kCantLoad});
 }
 
@@ -158,20 +157,27 @@ TEST_F(ConstantsTest, GoodLinesSurviveGarbageAndLength)
         bytes += i % 1000 == 999 ? "broken = ?\r\n" : "c" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
     }
     open(bytes);
-    const std::size_t count = dialog.lstConst.size();
+    const std::size_t count = dialog->Names().size();
     ASSERT_GE(count, 99901u);
-    EXPECT_EQ(dialog.lstConst.front(), "first");
-    EXPECT_EQ(dialog.lstConst[count - 99900], "c0") << "the long part must give exactly its 99900 good lines";
-    EXPECT_EQ(dialog.lstConst.back(), "c99998");
-    ASSERT_EQ(dialog.ConstValues.size(), count + 1);
-    EXPECT_EQ(dialog.ConstValues[count - 1], "99998");
+    EXPECT_EQ(dialog->Names().front(), "first");
+    EXPECT_EQ(dialog->Names()[count - 99900], "c0") << "the long part must give exactly its 99900 good lines";
+    EXPECT_EQ(dialog->Names().back(), "c99998");
+    ASSERT_EQ(dialog->Values().size(), count);
+    EXPECT_EQ(dialog->Values()[count - 1], "99998");
     EXPECT_EQ(toolkit.Events, Names{kHasErrors});
 }
 
 // ---- Editing, closing and writing ----
 
 // edit: the selected constant's value changed from 2 to 3 before closing.
-struct CloseCase { const char* name; bool edit; void (ConstDialog::*close)(); bool written; std::string result; };
+// result: the value chosen, none when nothing is.
+struct CloseCase {
+    const char* name;
+    bool edit;
+    void (ConstantsDialog::*close)();
+    bool written;
+    std::optional<std::string> result;
+};
 
 class ConstantsClose : public ConstantsTest, public testing::WithParamInterface<CloseCase> {};
 
@@ -182,15 +188,15 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     const std::string original = kHeader + "a=1\r\nbad = x\r\nb   =   2\r\n";
     open(original);
     toolkit.Events.clear();
-    dialog.lstConst_Click(1);
+    dialog->Select(1);
     if (row.edit) {
         answer("b", "3");
-        dialog.cmdEdit_Click();
+        dialog->Edit();
     }
-    (dialog.*row.close)();
+    ((*dialog).*row.close)();
 
-    EXPECT_TRUE(dialog.Hidden);
-    EXPECT_EQ(dialog.Result, row.result);
+    EXPECT_TRUE(dialog->IsClosed());
+    EXPECT_EQ(dialog->Chosen(), row.result);
     EXPECT_EQ(readFile(file), row.written ? kHeader + "a = 1\r\nb = 3\r\n" : original);
     // The faulty line is not written back, but the file that held it is kept as a backup.
     const Names expected = row.written ? Names{"constants.txt", "constants.txt.bak"} : Names{"constants.txt"};
@@ -203,12 +209,12 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ConstantsClose,
-    testing::Values(CloseCase{"OkWithoutEdit", false, &ConstDialog::cmdOk_Click, false, "2"},
-                    CloseCase{"CancelWithoutEdit", false, &ConstDialog::cmdCancel_Click, false, ""},
-                    CloseCase{"WindowClosedWithoutEdit", false, &ConstDialog::Form_Close, false, ""},
-                    CloseCase{"OkAfterEdit", true, &ConstDialog::cmdOk_Click, true, "3"},
-                    CloseCase{"CancelAfterEdit", true, &ConstDialog::cmdCancel_Click, true, ""},
-                    CloseCase{"WindowClosedAfterEdit", true, &ConstDialog::Form_Close, false, ""}),
+    testing::Values(CloseCase{"OkWithoutEdit", false, &ConstantsDialog::Ok, false, "2"},
+                    CloseCase{"CancelWithoutEdit", false, &ConstantsDialog::Cancel, false, std::nullopt},
+                    CloseCase{"WindowClosedWithoutEdit", false, &ConstantsDialog::CloseWindow, false, std::nullopt},
+                    CloseCase{"OkAfterEdit", true, &ConstantsDialog::Ok, true, "3"},
+                    CloseCase{"CancelAfterEdit", true, &ConstantsDialog::Cancel, true, std::nullopt},
+                    CloseCase{"WindowClosedAfterEdit", true, &ConstantsDialog::CloseWindow, false, std::nullopt}),
     kRowName);
 
 TEST_F(ConstantsTest, EditAddsUntilSomethingIsSelectedThenModifies)
@@ -216,40 +222,39 @@ TEST_F(ConstantsTest, EditAddsUntilSomethingIsSelectedThenModifies)
     open(std::nullopt);  // a missing file is created by the first save
     toolkit.Events.clear();
     answer("  b ", " 2 ");
-    dialog.cmdEdit_Click();
+    dialog->Edit();
     answer("  ", "1");  // blanks only: an empty name
-    dialog.cmdEdit_Click();
-    EXPECT_EQ(dialog.lstConst, (Names{"b", ""}));
-    EXPECT_EQ(dialog.ListIndex, -1) << "a new entry is not selected";
-    EXPECT_FALSE(dialog.OkEnabled);
-    dialog.cmdDel_Click();
-    dialog.cmdOk_Click();
-    EXPECT_FALSE(dialog.Hidden) << "OK and Delete do nothing without a selection";
+    dialog->Edit();
+    EXPECT_EQ(dialog->Names(), (Names{"b", ""}));
+    EXPECT_EQ(dialog->Selected(), std::nullopt) << "a new entry is not selected";
+    EXPECT_FALSE(dialog->OkEnabled());
+    dialog->Delete();
+    dialog->Ok();
+    EXPECT_FALSE(dialog->IsClosed()) << "OK and Delete do nothing without a selection";
 
-    dialog.lstConst_Click(0);
-    EXPECT_EQ(dialog.ToolTip, "2");
-    EXPECT_TRUE(dialog.OkEnabled);
-    EXPECT_TRUE(dialog.DelEnabled);
+    dialog->Select(0);
+    EXPECT_EQ(dialog->ToolTip(), "2");
+    EXPECT_TRUE(dialog->OkEnabled());
+    EXPECT_TRUE(dialog->DeleteEnabled());
     answer(" beta ", "-2.5");
-    dialog.cmdEdit_Click();
-    EXPECT_EQ(dialog.ConstValues, (Names{"-2.5", "1", ""}));
-    EXPECT_EQ(dialog.ToolTip, "-2.5") << "the list's tip shows the modified value";
+    dialog->Edit();
+    EXPECT_EQ(dialog->Values(), (Names{"-2.5", "1"}));
+    EXPECT_EQ(dialog->ToolTip(), "-2.5") << "the list's tip shows the modified value";
 
     // Declined entry dialogs change nothing.
     answer("zzz", "9", false);
-    dialog.cmdEdit_Click();
-    dialog.cmdEdit_Click();  // no script left: its window is closed
-    EXPECT_EQ(dialog.lstConst, (Names{"beta", ""}));
-    EXPECT_EQ(shown, (Names{"Add a new constant|1||", "Add a new constant|1||", "Modify a constant|2|b|2",
-                            "Modify a constant|2|beta|-2.5"}));
+    dialog->Edit();
+    dialog->Edit();  // no script left: its window is closed
+    EXPECT_EQ(dialog->Names(), (Names{"beta", ""}));
+    EXPECT_EQ(shown, (Names{"Add a new constant|add||", "Add a new constant|add||", "Modify a constant|modify|b|2",
+                            "Modify a constant|modify|beta|-2.5"}));
 
-    dialog.cmdOk_Click();
-    EXPECT_EQ(dialog.Result, "-2.5");
+    dialog->Ok();
+    EXPECT_EQ(dialog->Chosen(), "-2.5");
     EXPECT_EQ(readFile(file), kHeader + "beta = -2.5\r\n = 1\r\n");
     EXPECT_TRUE(toolkit.Events.empty());
-    ConstDialog again(toolkit);  // the file reads back without complaint
-    again.Form_Load(file.string());
-    EXPECT_EQ(again.lstConst, (Names{"beta", ""}));
+    ConstantsDialog again(toolkit, file.string());  // the file reads back without complaint
+    EXPECT_EQ(again.Names(), (Names{"beta", ""}));
     EXPECT_TRUE(toolkit.Events.empty());
 }
 
@@ -268,16 +273,15 @@ TEST_P(ConstantsDelete, ReselectsTheSamePlaceOrTheOneBefore)
     fs::permissions(real, mode);
     fs::create_symlink(real, file);
     open(std::nullopt);
-    dialog.lstConst_Click(row.selected);
-    dialog.cmdDel_Click();
-    EXPECT_EQ(dialog.ListIndex, row.reselected);
-    EXPECT_EQ(dialog.ToolTip, row.toolTip);
-    EXPECT_EQ(dialog.OkEnabled, row.reselected >= 0);
-    EXPECT_EQ(dialog.DelEnabled, row.reselected >= 0);
-    ASSERT_EQ(dialog.ConstValues.size(), dialog.lstConst.size() + 1);
-    EXPECT_EQ(dialog.ConstValues.back(), "");
+    dialog->Select(row.selected);
+    dialog->Delete();
+    EXPECT_EQ(dialog->Selected(), row.reselected < 0 ? std::nullopt : std::optional<std::size_t>(row.reselected));
+    EXPECT_EQ(dialog->ToolTip(), row.toolTip);
+    EXPECT_EQ(dialog->OkEnabled(), row.reselected >= 0);
+    EXPECT_EQ(dialog->DeleteEnabled(), row.reselected >= 0);
+    ASSERT_EQ(dialog->Values().size(), dialog->Names().size());
     // Names and values stay paired, and the deletion counts as an edit.
-    dialog.cmdCancel_Click();
+    dialog->Cancel();
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(readFile(real), kHeader + row.after);
     EXPECT_EQ(fs::status(real).permissions(), mode);
@@ -297,8 +301,8 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     const std::string original = kHeader + "a = 1\r\n";
     open(original);
     answer("a long name that makes the library larger than the limit", "2");
-    dialog.cmdEdit_Click();
-    dialog.lstConst_Click(0);
+    dialog->Edit();
+    dialog->Select(0);
 
     // A file size limit below the new library's size makes the write fail as a full disk would.
     rlimit saved{};
@@ -307,8 +311,8 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     small.rlim_cur = original.size() + 10;
     const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    dialog.cmdCancel_Click();
-    dialog.cmdOk_Click();
+    dialog->Cancel();
+    dialog->Ok();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, previousHandler);
 
@@ -316,15 +320,15 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     for (const std::string& event : toolkit.Events) {
         EXPECT_EQ(event.rfind("msg:!:Can't save constants Database!", 0), 0u) << event;
     }
-    EXPECT_FALSE(dialog.Hidden) << "the edits must stay on screen";
-    EXPECT_EQ(dialog.Result, "");
+    EXPECT_FALSE(dialog->IsClosed()) << "the edits must stay on screen";
+    EXPECT_EQ(dialog->Chosen(), std::nullopt);
     EXPECT_EQ(readFile(file), original);
     EXPECT_EQ(folderEntries(), Names{"constants.txt"}) << "temporary file left behind";
 
     // Once the disk has room, OK writes the kept list.
-    dialog.cmdOk_Click();
-    EXPECT_TRUE(dialog.Hidden);
-    EXPECT_EQ(dialog.Result, "1");
+    dialog->Ok();
+    EXPECT_TRUE(dialog->IsClosed());
+    EXPECT_EQ(dialog->Chosen(), "1");
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\na long name that makes the library larger than the limit = 2\r\n");
 }
 
@@ -353,16 +357,15 @@ TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
         for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path(), error);
         row.make();
         const auto type = fs::symlink_status(file).type();
-        ConstDialog fresh(toolkit);
-        fresh.Form_Load(file.string());
+        ConstantsDialog fresh(toolkit, file.string());
         toolkit.Events.clear();
         answer("b", "2");
-        fresh.cmdEdit_Click();
-        fresh.cmdCancel_Click();
+        fresh.Edit();
+        fresh.Cancel();
         ASSERT_EQ(toolkit.Events.size(), 1u);
         EXPECT_EQ(toolkit.Events[0].rfind("msg:!:Can't save constants Database!", 0), 0u) << toolkit.Events[0];
-        EXPECT_FALSE(fresh.Hidden) << "the list must stay on screen";
-        EXPECT_EQ(fresh.lstConst.back(), "b");
+        EXPECT_FALSE(fresh.IsClosed()) << "the list must stay on screen";
+        EXPECT_EQ(fresh.Names().back(), "b");
         EXPECT_EQ(fs::symlink_status(file).type(), type);
         fs::permissions(fs::is_symlink(file) ? folder / "real" : file, fs::perms::owner_read, fs::perm_options::add,
                         error);
@@ -380,9 +383,9 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
     writeFile(file, theirs);
     toolkit.Events.clear();
     answer("b", "2");
-    dialog.cmdEdit_Click();
-    dialog.cmdCancel_Click();
-    EXPECT_TRUE(dialog.Hidden);
+    dialog->Edit();
+    dialog->Cancel();
+    EXPECT_TRUE(dialog->IsClosed());
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\nb = 2\r\n");
     EXPECT_EQ(readFile(folder / "constants.txt.changed"), theirs);
     const std::string kept = (folder / "constants.txt.changed").string();
@@ -397,7 +400,7 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
 // its value as stored when `stored` is given. separator: the locale's.
 struct QueryCase {
     const char* name;
-    std::string txtName, txtVal, message;
+    std::string typedName, typedValue, message;
     char separator = '.';
     std::string stored = {};
 };
@@ -409,15 +412,15 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
     const QueryCase& row = GetParam();
     RecordingToolkit toolkit;
     toolkit.Separator = row.separator;
-    QueryDialog query(toolkit);
-    query.txtName = row.txtName;
-    query.txtVal = row.txtVal;
-    query.cmdOk_Click();
-    EXPECT_EQ(query.Accepted, row.message.empty());
-    EXPECT_EQ(query.Hidden, row.message.empty()) << "a refused entry keeps the dialog open";
-    EXPECT_EQ(query.txtName, row.txtName);
+    ConstantEntryDialog query(toolkit, ConstantEntryDialog::Purpose::Add);
+    query.SetName(row.typedName);
+    query.SetValue(row.typedValue);
+    query.Ok();
+    EXPECT_EQ(query.Accepted(), row.message.empty());
+    EXPECT_EQ(query.IsClosed(), row.message.empty()) << "a refused entry keeps the dialog open";
+    EXPECT_EQ(query.Name(), row.typedName);
     if (!row.stored.empty()) {
-        EXPECT_EQ(query.txtVal, row.stored);
+        EXPECT_EQ(query.Value(), row.stored);
     }
     EXPECT_EQ(toolkit.Events.size(), row.message.empty() ? 0u : 1u);
     for (const std::string& event : toolkit.Events) EXPECT_EQ(event.rfind(row.message, 0), 0u) << event;
@@ -448,10 +451,10 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     Calculator calc(toolkit, settings);
     toolkit.Folder = folder.string();
     calc.pressDigit(9);  // an entry in progress
-    toolkit.ConstScripts.push_back([](ConstDialog& d) {
-        EXPECT_EQ(d.Caption, "Load a constant");
-        d.lstConst_Click(1);
-        d.cmdOk_Click();
+    toolkit.ConstScripts.push_back([](ConstantsDialog& d) {
+        EXPECT_EQ(d.Caption(), "Load a constant");
+        d.Select(1);
+        d.Ok();
     });
     const int focus = toolkit.FocusCount;
     calc.openConstants();
@@ -463,7 +466,7 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
 
     // Cancel and a closed window leave the display alone; an explicit path wins over the folder.
     calc.UseConstantsFile((folder / "missing.txt").string());
-    toolkit.ConstScripts.push_back([](ConstDialog& d) { d.cmdCancel_Click(); });
+    toolkit.ConstScripts.push_back([](ConstantsDialog& d) { d.Cancel(); });
     calc.openConstants();
     calc.openConstants();
     EXPECT_EQ(calc.Display().LcdText, "4.  ");
@@ -495,9 +498,9 @@ TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
         SettingsStore settings;
         Calculator calc(toolkit, settings);
         toolkit.Folder = folder.string();
-        toolkit.ConstScripts.push_back([](ConstDialog& d) {
-            d.lstConst_Click(0);
-            d.cmdOk_Click();
+        toolkit.ConstScripts.push_back([](ConstantsDialog& d) {
+            d.Select(0);
+            d.Ok();
         });
         calc.openConstants();
         EXPECT_EQ(calc.Display().LcdText, row.lcd);

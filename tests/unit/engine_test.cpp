@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "testing/key_sequence.h"
 
 namespace trellum {
@@ -15,6 +17,8 @@ struct SequenceCase {
     const char* keys;
     const char* display;     // LCD text exactly, then "E" and exponent while the label shows
     const char* events = "";
+    // A failing row is named, not dumped as bytes.
+    friend void PrintTo(const SequenceCase& row, std::ostream* out) { *out << row.name << ": " << row.keys; }
 };
 
 class KeySequenceTest : public testing::TestWithParam<SequenceCase> {};
@@ -80,6 +84,48 @@ const SequenceCase kEvaluator[] = {
     {"NegativeFifteenDigitsKeepsMagnitude", "0 - 1 2 3 4 5 6 7 8 9 0 1 2 3 * 1 0 0 =", "-1.234567890123  E14"},
 };
 INSTANTIATE_TEST_SUITE_P(Evaluator, KeySequenceTest, testing::ValuesIn(kEvaluator), testing_support::RowName());
+
+// Every pair of operator levels, each with operands for which the wrong order of
+// reduction shows another number; then chains, and brackets that stop a reduction.
+const SequenceCase kPrecedence[] = {
+    {"PlusThenTimes", "8 + 4 * 2 =", "16.  "},
+    {"PlusThenOver", "8 + 4 / 2 =", "10.  "},
+    {"PlusThenPower", "2 + 3 ^ 2 =", "11.  "},
+    {"MinusThenPlus", "8 - 4 + 2 =", "6.  "},
+    {"MinusThenTimes", "5 - 2 * 3 =", "-1.  "},
+    {"MinusThenOver", "8 - 4 / 2 =", "6.  "},
+    {"MinusThenPower", "2 - 3 ^ 2 =", "-7.  "},
+    {"TimesThenPlus", "8 * 4 + 2 =", "34.  "},
+    {"TimesThenMinus", "8 * 4 - 2 =", "30.  "},
+    {"OverThenPlus", "8 / 4 + 2 =", "4.  "},
+    {"OverThenMinus", "8 / 4 - 2 =", "0.  "},
+    {"OverThenTimes", "8 / 4 * 2 =", "4.  "},
+    {"OverThenOver", "8 / 4 / 2 =", "1.  "},
+    {"OverThenPower", "2 / 3 ^ 2 =", "0.2222222222222  "},
+    {"PowerThenPlus", "2 ^ 3 + 2 =", "10.  "},
+    {"PowerThenMinus", "2 ^ 3 - 2 =", "6.  "},
+    {"PowerThenTimes", "2 ^ 3 * 2 =", "16.  "},
+    {"PowerThenOver", "2 ^ 3 / 2 =", "4.  "},
+    {"ProductsBeforeTheSumAround", "1 + 2 * 3 - 4 / 2 =", "5.  "},
+    {"PowerBeforeTimesBeforePlus", "2 + 3 * 2 ^ 2 =", "14.  "},
+    {"PowerThenTimesUnderAMinus", "9 - 2 ^ 3 * 2 =", "-7.  "},
+    {"LowLevelLeftToRight", "9 - 3 - 2 + 1 =", "5.  "},
+    {"MinusAfterAProductChain", "2 * 3 * 4 - 5 =", "19.  "},
+    {"PendingMinusWaitsForTheProductChain", "9 - 2 * 3 * 4 =", "-15.  "},
+    {"BracketedMinusUnderMinus", "8 - ( 4 - 2 ) =", "6.  "},
+    {"BracketedTimesUnderOver", "8 / ( 4 * 2 ) =", "1.  "},
+    {"BracketedMinusTimes", "( 8 - 4 ) * 2 =", "8.  "},
+    {"BracketStopsAMinusReduction", "8 - ( 4 * 2 - 1 ) =", "1.  "},
+    {"NestedBracketsInAProduct", "2 * ( 3 + ( 4 - 1 ) * 2 ) =", "18.  "},
+    {"CloseReducesOnlyItsBracket", "8 - 2 * ( 3 - 1 ) + 1 =", "5.  "},
+    {"PowerOfABracket", "2 ^ ( 1 + 2 ) * 3 =", "24.  "},
+    {"EqualsClosesBracketsAbovePendingMinus", "8 - ( 4 * ( 1 + 1 =", "0.  "},
+    {"TimesLeavesAPendingMinusAlone", "5 - 2 *", "2.  "},
+    {"MinusShowsTheProductBelowIt", "8 - 4 * 2 -", "0.  "},
+    {"PowerLeavesAPendingTimesAlone", "2 * 3 ^", "3.  "},
+    {"TimesShowsThePowerBelowIt", "2 * 3 ^ 2 *", "18.  "},
+};
+INSTANTIATE_TEST_SUITE_P(Precedence, KeySequenceTest, testing::ValuesIn(kPrecedence), testing_support::RowName());
 
 const SequenceCase kErrors[] = {
     {"DivideByZero", "1 / 0 =", "0.  ", "msg:!:Divided by Zero!"},

@@ -12,7 +12,7 @@
 
 #include "app/calculator.h"
 #include "app/memory_bank.h"
-#include "storage/mem_list_dialog.h"
+#include "app/memory_dialog.h"
 #include "storage/settings_store.h"
 #include "testing/calculator_probe.h"
 #include "testing/key_script.h"
@@ -23,7 +23,7 @@ namespace trellum {
 namespace {
 
 using Slots = std::array<std::string, 10>;
-using Step = std::function<void(MemListDialog&)>;
+using Step = std::function<void(MemoryDialog&)>;
 
 constexpr Key kMin = Key::MemoryIn;
 constexpr Key kMR = Key::MemoryRecall;
@@ -36,9 +36,9 @@ struct Bank {
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
     void press(Key key, std::vector<Step> steps)
     {
-        toolkit.MemScripts.push_back([steps = std::move(steps)](MemListDialog& d) {
+        toolkit.MemScripts.push_back([steps = std::move(steps)](MemoryDialog& d) {
             for (const Step& step : steps) step(d);
-            if (!d.Unloaded) d.Form_Close();
+            if (!d.IsClosed()) d.CloseWindow();
         });
         calc.press(key);
     }
@@ -53,11 +53,11 @@ struct Bank {
     const Slots& memory() const { return CalculatorProbe::MemorySlots(calc); }
 };
 
-Step select(int16_t line) { return [line](MemListDialog& d) { d.lstMem_Click(line); }; }
-const Step flush = [](MemListDialog& d) { d.mnuFlush_Click(); };
-const Step done = [](MemListDialog& d) { d.cmdDone_Click(); };
-const Step cancel = [](MemListDialog& d) { d.cmdCancel_Click(); };
-const Step closeWindow = [](MemListDialog& d) { d.Form_Close(); };
+Step select(int line) { return [line](MemoryDialog& d) { d.Select(line); }; }
+const Step flush = [](MemoryDialog& d) { d.Flush(); };
+const Step done = [](MemoryDialog& d) { d.Done(); };
+const Step cancel = [](MemoryDialog& d) { d.Cancel(); };
+const Step closeWindow = [](MemoryDialog& d) { d.CloseWindow(); };
 
 // Slots that begin with `texts`; the others hold `rest`.
 Slots slots(std::initializer_list<const char*> texts, const char* rest = "0")
@@ -74,37 +74,43 @@ Slots with(Slots base, std::size_t slot, const char* text)
     return base;
 }
 
-TEST(MemoryDialog, EachPathLeavesItsCodeSlotsDisplayAndIndicator)
+TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
 {
+    const std::optional<MemoryChoice> cancelled;
+    const auto slot = [](std::size_t n) { return std::optional(MemoryChoice{false, n}); };
+    const auto flushedAnd = [](std::size_t n) { return std::optional(MemoryChoice{true, n}); };
+    const std::optional<MemoryChoice> flushed = MemoryChoice{true, std::nullopt};
     // The bank starts with 3 in slot 1, so "M" is lit.
     const Slots start = slots({"3."});
-    const Slots flushed = slots({}, "0.");
+    const Slots cleared = slots({}, "0.");
     struct Row {
         const char* name;
         Key key;
         std::vector<Step> steps;
-        int16_t memChoice;
+        std::optional<MemoryChoice> choice;
         Slots slots;
         std::string lcd = "7.  ";
         bool indicator = true;
         const char* display = "7";  // keys typed before Min/MR
     };
     const Row rows[] = {
-        {"store_last_line", kMin, {select(9), done}, 10, with(start, 9, "7.")},
-        {"store_reselected", kMin, {select(4), select(1), done}, 2, with(start, 1, "7.")},
-        {"store_cancelling_number_darkens_m", kMin, {select(1), done}, 2, with(start, 1, "-3."), "-3.  ", false, "3 NEG"},
-        {"store_cancel", kMin, {select(2), cancel}, -1, start},
-        {"store_window_closed", kMin, {select(2), closeWindow}, 0, start},
-        {"store_done_while_disabled", kMin, {done}, 0, start},
-        {"store_flush_done", kMin, {flush, done}, 20, flushed, "7.  ", false},
-        {"store_flush_window_closed", kMin, {flush, closeWindow}, 20, flushed, "7.  ", false},
-        {"store_line_then_flush_keeps_selection", kMin, {select(5), flush, done}, 26, with(flushed, 5, "7.")},
-        {"store_flush_twice", kMin, {flush, flush, select(1), done}, 22, with(flushed, 1, "7.")},
-        {"recall_first_line", kMR, {select(0), done}, 1, start, "3.  "},
-        {"recall_zero_slot_keeps_indicator", kMR, {select(6), done}, 7, start, "0.  "},
-        {"recall_flush_cancel", kMR, {flush, select(0), cancel}, 19, start},
-        {"recall_flush_done", kMR, {flush, done}, 20, flushed, "7.  ", false},
-        {"recall_flush_fifth_line", kMR, {flush, select(4), done}, 25, flushed, "0.  ", false},
+        {"store_last_line", kMin, {select(9), done}, slot(9), with(start, 9, "7.")},
+        {"store_reselected", kMin, {select(4), select(1), done}, slot(1), with(start, 1, "7.")},
+        {"store_cancelling_number_darkens_m", kMin, {select(1), done}, slot(1), with(start, 1, "-3."), "-3.  ", false,
+         "3 NEG"},
+        {"store_cancel", kMin, {select(2), cancel}, cancelled, start},
+        {"store_window_closed", kMin, {select(2), closeWindow}, cancelled, start},
+        {"store_done_while_disabled", kMin, {done}, cancelled, start},
+        {"store_flush_done", kMin, {flush, done}, flushed, cleared, "7.  ", false},
+        {"store_flush_window_closed", kMin, {flush, closeWindow}, flushed, cleared, "7.  ", false},
+        {"store_line_then_flush_keeps_selection", kMin, {select(5), flush, done}, flushedAnd(5),
+         with(cleared, 5, "7.")},
+        {"store_flush_twice", kMin, {flush, flush, select(1), done}, flushedAnd(1), with(cleared, 1, "7.")},
+        {"recall_first_line", kMR, {select(0), done}, slot(0), start, "3.  "},
+        {"recall_zero_slot_keeps_indicator", kMR, {select(6), done}, slot(6), start, "0.  "},
+        {"recall_flush_cancel", kMR, {flush, select(0), cancel}, cancelled, start},
+        {"recall_flush_done", kMR, {flush, done}, flushed, cleared, "7.  ", false},
+        {"recall_flush_fifth_line", kMR, {flush, select(4), done}, flushedAnd(4), cleared, "0.  ", false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -122,11 +128,10 @@ TEST(MemoryDialog, EachPathLeavesItsCodeSlotsDisplayAndIndicator)
         bank.keys("5");
         EXPECT_EQ(bank.calc.Display().LcdText, "5.  ") << "the next digit must start a new number";
 
-        // The same steps on the dialog alone leave the outcome code the calculator acted on.
-        int16_t memChoice = 0;
-        MemListDialog dialog(memChoice);
+        // The same steps on the dialog alone leave the choice the calculator acted on.
+        MemoryDialog dialog("", Slots{});
         for (const Step& step : row.steps) step(dialog);
-        EXPECT_EQ(memChoice, row.memChoice);
+        EXPECT_EQ(dialog.Choice(), row.choice);
     }
 }
 
@@ -136,22 +141,22 @@ TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
     bank.keys("1 . 5 EXP 7 NEG MIN:1 2 NEG MIN:2");
     const Slots before = slots({"1.5E-07", "-2."});
     ASSERT_EQ(bank.memory(), before);
-    bank.press(kMR, {[&](MemListDialog& d) {
-        EXPECT_EQ(d.Caption, "Retrieve a number");
-        EXPECT_EQ(d.lstMem, before);
-        d.lstMem_Click(10);
-        d.lstMem_Click(-1);
-        EXPECT_FALSE(d.DoneEnabled);
-        EXPECT_EQ(d.ListIndex, -1);
-        d.mnuFlush_Click();
-        EXPECT_EQ(d.lstMem, slots({}, "0."));
+    bank.press(kMR, {[&](MemoryDialog& d) {
+        EXPECT_EQ(d.Caption(), "Retrieve a number");
+        EXPECT_EQ(d.Lines(), before);
+        d.Select(10);
+        d.Select(-1);
+        EXPECT_FALSE(d.DoneEnabled());
+        EXPECT_EQ(d.SelectedLine(), std::nullopt);
+        d.Flush();
+        EXPECT_EQ(d.Lines(), slots({}, "0."));
         EXPECT_EQ(bank.memory(), before) << "flush is only a preview until Done";
-        EXPECT_TRUE(d.DoneEnabled);
-        EXPECT_EQ(d.ListIndex, -1);
-        d.cmdCancel_Click();
+        EXPECT_TRUE(d.DoneEnabled());
+        EXPECT_EQ(d.SelectedLine(), std::nullopt);
+        d.Cancel();
     }});
     EXPECT_EQ(bank.memory(), before);
-    bank.press(kMin, {[](MemListDialog& d) { EXPECT_EQ(d.Caption, "Save a number"); }});
+    bank.press(kMin, {[](MemoryDialog& d) { EXPECT_EQ(d.Caption(), "Save a number"); }});
 }
 
 TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)
@@ -220,7 +225,7 @@ TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
     stored[0] = huge;  // a hand-edited settings file; no key stores such a text
     CalculatorProbe::SetMemorySlots(bank.calc, stored);
     std::string shown;
-    bank.press(kMR, {[&shown](MemListDialog& d) { shown = d.lstMem[0]; }, select(0), done});
+    bank.press(kMR, {[&shown](MemoryDialog& d) { shown = d.Lines()[0]; }, select(0), done});
     EXPECT_LE(shown.size(), 64u);
     EXPECT_TRUE(shown.starts_with("1000"));
     EXPECT_EQ(bank.memory()[0], huge);

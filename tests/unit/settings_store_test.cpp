@@ -113,12 +113,12 @@ TEST_F(SettingsStoreTest, NewFileIsWrittenInTheExportFormat)
 {
     SettingsStore store(m_file);
     EXPECT_EQ(store.FileState(), SettingsFileState::Absent);
-    EXPECT_FALSE(store.SetNumber("SOFTWARE\\Quorbel\\Trellum", "Top", 1)) << "no such key yet";
-    ASSERT_TRUE(store.CreateKey("SOFTWARE\\Quorbel\\Trellum"));
-    store.SetNumber("SOFTWARE\\Quorbel\\Trellum", "Top", 3360);
-    store.SetText("software\\quorbel\\TRELLUM", "OnTop", "True");
-    store.SetText("SOFTWARE\\Quorbel\\Trellum", "Path", "C:\\say \"hi\"");
-    store.SetNumber("SOFTWARE\\Quorbel\\Trellum", "top", -1);  // names compare without case
+    EXPECT_EQ(store.Set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{1}), SettingsError::NoSuchKey);
+    ASSERT_EQ(store.CreateKey("SOFTWARE\\Quorbel\\Trellum"), std::nullopt);
+    store.Set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{3360});
+    store.Set("software\\quorbel\\TRELLUM", "OnTop", "True"s);
+    store.Set("SOFTWARE\\Quorbel\\Trellum", "Path", "C:\\say \"hi\""s);
+    store.Set("SOFTWARE\\Quorbel\\Trellum", "top", int32_t{-1});  // names compare without case
     ASSERT_TRUE(store.Save());
     EXPECT_EQ(readAll(m_file), "REGEDIT4\n\n"
                                "[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\n"
@@ -158,13 +158,72 @@ TEST_F(SettingsStoreTest, WhatTheProgramDoesNotKnowIsWrittenBackAsItWasRead)
     }
     SettingsStore again(m_file);
     EXPECT_EQ(again.Text("SOFTWARE\\Other", "Second"), "x");
-    EXPECT_EQ(again.TypeOf("SOFTWARE\\Other", "Blob"), 3u);
+    EXPECT_EQ(again.Value("SOFTWARE\\Other", "Blob"), SettingValue(SettingBytes{"\x01\x02\x03"}));
     EXPECT_EQ(again.Number(kSettingsKey, "Mode"), 1);
     EXPECT_EQ(again.Text(kMemoryKey, "Mem 10"), "0");
     // Saved again unchanged, the file stays the same size.
     const std::string once = readAll(m_file);
     runProgram(m_file);
     EXPECT_EQ(readAll(m_file), once);
+}
+
+TEST_F(SettingsStoreTest, EachDataFormIsReadAsItsTypedValue)
+{
+    const struct {
+        const char* name;
+        const char* data;  // what follows "=" in the file
+        std::optional<SettingValue> value;
+    } rows[] = {
+        {"quoted_text", R"("1.5E-07")", "1.5E-07"s},
+        {"quoted_text_with_escapes", R"("C:\\x \"q\"")", "C:\\x \"q\""s},
+        {"hex_text_drops_its_nul", "hex(1):41,e9,00", "A\xe9"s},
+        {"hex_text_without_nul_kept_whole", "hex(1):41,42", "AB"s},
+        {"number_little_endian", "dword:00000d20", int32_t{3360}},
+        {"number_top_bit_is_negative", "dword:ffffff38", int32_t{-200}},
+        {"hex_number", "hex(4):20,0d,00,00", int32_t{3360}},
+        {"hex_number_cut_short_is_bytes", "hex(4):20,0d", SettingBytes{"\x20\x0d"}},
+        {"binary", "hex:01,02", SettingBytes{"\x01\x02"}},
+        {"binary_empty", "hex:", SettingBytes{}},
+        {"other_kind_as_bytes", "hex(7):61,00,00,00", SettingBytes{"a\0\0\0"s}},
+    };
+    std::string file = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n";
+    for (const auto& row : rows) file += "\""s + row.name + "\"=" + row.data + "\n";
+    writeAll(m_file, file);
+    const SettingsStore store(m_file);
+    ASSERT_EQ(store.FileState(), SettingsFileState::Read);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(store.Value(kSettingsKey, row.name), row.value);
+        EXPECT_EQ(store.Value("software\\QUORBEL\\trellum", row.name), row.value) << "paths compare without case";
+    }
+    EXPECT_EQ(store.Value(kSettingsKey, "absent"), std::nullopt);
+    EXPECT_EQ(store.Value(kMemoryKey, "Mem 1"), std::nullopt) << "no such key";
+}
+
+TEST_F(SettingsStoreTest, WritesThatCannotBeMadeSayWhy)
+{
+    SettingsStore store;
+    ASSERT_EQ(store.CreateKey(kSettingsKey), std::nullopt);
+    const struct {
+        const char* name;
+        std::string key, value;
+        std::optional<SettingsError> error;
+    } rows[] = {
+        {"written", kSettingsKey, "Top", std::nullopt},
+        {"key_missing", kMemoryKey, "Mem 1", SettingsError::NoSuchKey},
+        {"empty_key_name", "SOFTWARE\\\\Quorbel", "Top", SettingsError::InvalidName},
+        {"key_path_ends_in_backslash", "SOFTWARE\\", "Top", SettingsError::InvalidName},
+        {"value_name_not_ascii", kSettingsKey, "T\xf6p", SettingsError::InvalidName},
+        {"value_name_with_line_end", kSettingsKey, "a\nb", SettingsError::InvalidName},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(store.Set(row.key, row.value, int32_t{1}), row.error);
+        EXPECT_EQ(store.Number(row.key, row.value).has_value(), !row.error);
+    }
+    EXPECT_EQ(store.CreateKey("SOFTWARE\\\\Quorbel"), SettingsError::InvalidName);
+    EXPECT_EQ(store.Set(kSettingsKey, "Blob", SettingBytes{"\x01"}), std::nullopt);
+    EXPECT_NE(store.FileText().find("\"Blob\"=hex:01\n"), std::string::npos) << store.FileText();
 }
 
 TEST_F(SettingsStoreTest, TextBytesSurviveManySavesAndLoads)
@@ -195,7 +254,7 @@ TEST_F(SettingsStoreTest, TextBytesSurviveManySavesAndLoads)
                 text = *store.Text(kSettingsKey, row.name);
             }
             store.CreateKey(kSettingsKey);
-            ASSERT_TRUE(store.SetText(kSettingsKey, row.name, text));
+            ASSERT_EQ(store.Set(kSettingsKey, row.name, text), std::nullopt);
             ASSERT_TRUE(store.Save());
         }
     }
@@ -252,7 +311,7 @@ TEST_F(SettingsStoreTest, DamagedFileReplacedByAnotherCopyMeanwhileIsNotSetAside
     EXPECT_EQ(store.FileState(), SettingsFileState::Damaged);
     writeAll(m_file, kValid);  // another copy of the program ended first
     store.CreateKey(kSettingsKey);
-    store.SetNumber(kSettingsKey, "Top", 1);
+    store.Set(kSettingsKey, "Top", int32_t{1});
     ASSERT_TRUE(store.Save());
     EXPECT_TRUE(store.SetAsidePath().empty());
     EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
@@ -290,8 +349,8 @@ TEST_F(SettingsStoreTest, OfTwoProgramsTheOneThatEndsLastWins)
     SettingsStore first(m_file), second(m_file);
     first.CreateKey(kSettingsKey);
     second.CreateKey(kSettingsKey);
-    first.SetNumber(kSettingsKey, "Top", 1);
-    second.SetNumber(kSettingsKey, "Top", 2);
+    first.Set(kSettingsKey, "Top", int32_t{1});
+    second.Set(kSettingsKey, "Top", int32_t{2});
     ASSERT_TRUE(first.Save());
     ASSERT_TRUE(second.Save());
     EXPECT_EQ(SettingsStore(m_file).Number(kSettingsKey, "Top"), 2);
@@ -313,10 +372,10 @@ TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
         fs::remove(m_file);
         SettingsStore store(m_file);
         store.CreateKey(kSettingsKey);
-        store.SetNumber(kSettingsKey, "Top", 1);
+        store.Set(kSettingsKey, "Top", int32_t{1});
         ASSERT_TRUE(store.Save());
         writeAll(m_file, "edited by hand\n");
-        store.SetNumber(kSettingsKey, "Top", row.topBeforeSecondSave);
+        store.Set(kSettingsKey, "Top", row.topBeforeSecondSave);
         ASSERT_TRUE(store.Save());
         EXPECT_EQ(readAll(m_file) == "edited by hand\n", !row.written);
     }

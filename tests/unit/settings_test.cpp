@@ -1,4 +1,5 @@
 #include "storage/settings.h"
+#include "storage/settings_store.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -122,8 +123,7 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     EXPECT_EQ(stored.Number(kSettingsKey, "Mode"), 2);
     EXPECT_EQ(stored.Text(kSettingsKey, "OnTop"), "True");
     for (std::size_t n = 1; n <= 10; ++n) {
-        EXPECT_EQ(stored.TypeOf(kMemoryKey, "Mem " + std::to_string(n)), REG_SZ);
-        EXPECT_EQ(stored.Text(kMemoryKey, "Mem " + std::to_string(n)), slots[n - 1]);
+        EXPECT_EQ(stored.Value(kMemoryKey, "Mem " + std::to_string(n)), SettingValue(slots[n - 1]));
     }
 
     for (int restart = 0; restart < 8; ++restart) {
@@ -175,40 +175,6 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
             EXPECT_EQ(text.find("\"Top\""), std::string::npos) << text;
             EXPECT_EQ(text.find("\"Left\""), std::string::npos) << text;
         }
-    }
-}
-
-TEST_F(SettingsTest, ValuesWrittenAreReadBackIntoTheHolder)
-{
-    std::ofstream(m_hive) << hive("\"other_type_keeps_holder\"=hex:01,02\n", nullptr);
-    SettingsStore store(m_hive);
-    struct Row {
-        const char* name;
-        uint32_t type;  // 0: nothing is written
-        SettingsValue written;
-        int32_t status;
-        SettingsValue read;  // the holder starts as "before"
-    };
-    const std::string before = "before";
-    const Row rows[] = {
-        {"absent_keeps_holder", 0, {}, kSettingsNotFound, before},
-        {"unknown_type_writes_nothing", 7, 1.0, kSettingsNotFound, before},
-        {"other_type_keeps_holder", 0, {}, kSettingsOtherType, before},
-        {"text_comes_back_without_nul", REG_SZ, std::string("True"), kSettingsOk, std::string("True")},
-        {"negative_dword", REG_DWORD, -5.0, kSettingsOk, -5.0},
-        {"rounds_down", REG_DWORD, 2.4, kSettingsOk, 2.0},
-        {"rounds_up_below_zero", REG_DWORD, -2.6, kSettingsOk, -3.0},
-        {"tie_to_even_down", REG_DWORD, 2.5, kSettingsOk, 2.0},
-        {"tie_to_even_up", REG_DWORD, 3.5, kSettingsOk, 4.0},
-        {"held_at_int32_end", REG_DWORD, 1e12, kSettingsOk, 2147483647.0},
-        {"numeric_text_as_dword", REG_DWORD, std::string("12"), kSettingsOk, 12.0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        if (row.type != 0) WriteSettingsValue(store, kSettingsKey, row.name, row.type, row.written);
-        SettingsValue holder = before;
-        EXPECT_EQ(ReadSettingsValue(store, kSettingsKey, row.name, holder), row.status);
-        EXPECT_EQ(holder, row.read);
     }
 }
 

@@ -71,8 +71,6 @@ bool isForeignExponent(const std::string& e)
     return true;
 }
 
-bool isWhole(double v) { return std::isfinite(v) && v == std::floor(v); }
-
 class Soak {
 public:
     explicit Soak(uint64_t seed) : m_rng(seed)
@@ -213,17 +211,12 @@ private:
         if (!(isStrictExponent(exponent) || (m_foreignExponent && isForeignExponent(exponent))))
             return "exponent text '" + exponent + "'";
 
-        const std::vector<double> entries = CalculatorProbe::StackEntries(c);
-        if (entries.size() % 2 != 0) return "stack holds an odd number of entries: " + std::to_string(entries.size());
         int markers = 0;
-        for (std::size_t i = 1; i < entries.size(); i += 2) {
-            const double code = entries[i];
-            if (!isWhole(code) || code < 0 || code > 5)
-                return "stack entry " + std::to_string(i) + " is not an operator code: " + NumberText(code);
-            if (code == static_cast<double>(kBracketMarker)) {
+        for (const StackEntry& entry : CalculatorProbe::StackEntries(c)) {
+            if (const auto* mark = std::get_if<BracketMark>(&entry)) {
                 ++markers;
-                if (entries[i - 1] != markers)
-                    return "bracket marker " + std::to_string(markers) + " sits on level " + NumberText(entries[i - 1]);
+                if (mark->level != markers)
+                    return "bracket marker " + std::to_string(markers) + " sits on level " + std::to_string(mark->level);
             }
         }
         if (markers != openBrackets)

@@ -6,20 +6,21 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <vector>
 
 #include <QtTest>
 #include <QtWidgets>
 
+#include "app/constants_dialog.h"
 #include "app/key_table.h"
-#include "testing/recording_toolkit.h"
+#include "app/memory_dialog.h"
 #include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
-#include "storage/const_dialog.h"
-#include "storage/mem_list_dialog.h"
 #include "storage/settings_store.h"
+#include "testing/recording_toolkit.h"
 
 using trellum::SettingsStore;
 using trellum::shell::MainWindow;
@@ -465,9 +466,7 @@ QStringList spokenList(QListWidget* list)
 
 void AccessibilityTest::dialogListsAreNamed()
 {
-    int16_t choice = 0;
-    trellum::MemListDialog memory(choice);
-    memory.lstMem = {"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."};
+    trellum::MemoryDialog memory("", {"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."});
     auto memWindow = trellum::shell::MakeMemListWindow(nullptr, memory, QIcon());
     const QStringList memoryLines = spokenList(memWindow->findChild<QListWidget*>("lstMem"));
     QCOMPARE(memoryLines.value(0), QStringLiteral("Memory slots"));
@@ -475,10 +474,12 @@ void AccessibilityTest::dialogListsAreNamed()
     QCOMPARE(memoryLines.value(2), QStringLiteral("slot 2: 42|"));
     QCOMPARE(memoryLines.value(10), QStringLiteral("slot 10: -3|"));
 
+    QTemporaryDir dir;
+    const std::string library = dir.filePath("constants.txt").toStdString();
+    std::ofstream(library, std::ios::binary) << "This file constains constants for Trellum:\r\n"
+                                             << std::string(48, '=') << "\r\ng = 9.80665\r\nc = 299792458\r\n";
     trellum::RecordingToolkit toolkit;
-    trellum::ConstDialog constants(toolkit);
-    constants.lstConst = {"g", "c"};
-    constants.ConstValues = {"9.80665", "299792458", ""};
+    trellum::ConstantsDialog constants(toolkit, library);
     auto constWindow = trellum::shell::MakeConstWindow(nullptr, constants, QIcon());
     QCOMPARE(spokenList(constWindow->findChild<QListWidget*>("lstConst")),
              (QStringList{"Constants", "g|9.80665", "c|299792458"}));

@@ -4,10 +4,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "testing/recording_toolkit.h"
+#include "app/constants_dialog.h"
+#include "app/memory_dialog.h"
 #include "shell/dialogs/dialogs.h"
-#include "storage/const_dialog.h"
-#include "storage/mem_list_dialog.h"
+#include "testing/recording_toolkit.h"
 
 using namespace trellum;
 using namespace trellum::shell;
@@ -91,7 +91,7 @@ void play(QDialog* window, const QString& script)
 // A toolkit whose entry dialog is the real window, as in the program.
 class WindowedToolkit : public RecordingToolkit {
 public:
-    void ShowQueryDialog(QueryDialog& dialog) override { RunQueryWindow(nullptr, dialog, AppIcon()); }
+    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override { RunQueryWindow(nullptr, dialog, AppIcon()); }
 };
 
 // The constants window, shown, over a library file holding `lines`.
@@ -103,9 +103,8 @@ struct ConstWindow {
         file.write("This file constains constants for Trellum:\r\n"
                    "================================================\r\n" + lines);
         file.close();
-        model.Form_Load(path.toStdString());
-        model.Caption = "Load a constant";
-        window = MakeConstWindow(nullptr, model, AppIcon());
+        model.emplace(toolkit, path.toStdString());
+        window = MakeConstWindow(nullptr, *model, AppIcon());
         window->show();
         list = child<QListWidget>(window.get(), "lstConst");
         ok = child<QPushButton>(window.get(), "cmdOk");
@@ -120,7 +119,7 @@ struct ConstWindow {
     QTemporaryDir dir;
     QString path = dir.filePath("constants.txt");
     WindowedToolkit toolkit;
-    ConstDialog model{toolkit};
+    std::optional<ConstantsDialog> model;
     std::unique_ptr<ModelWindow> window;
     QListWidget* list;
     QPushButton* ok;
@@ -148,28 +147,27 @@ private slots:
 void DialogsTest::memList_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<int>("memChoice");
-    QTest::newRow("line 3, Done") << "row2,cmdDone" << 3;
-    QTest::newRow("line 10, Enter") << "row9,enter" << 10;
-    QTest::newRow("Down, Enter chooses line 1") << "down,enter" << 1;
-    QTest::newRow("Esc cancels") << "esc" << -1;
-    QTest::newRow("Alt+O, Esc closes the menu, one Esc cancels") << "alt+o,esc" << -1;
-    QTest::newRow("End chooses line 10") << "end,enter" << 10;
-    QTest::newRow("Home chooses line 1") << "home,enter" << 1;
-    QTest::newRow("Flush, Done without a line") << "mnuFlush,cmdDone" << 20;
-    QTest::newRow("line 2, Flush keeps the line, Cancel") << "row1,mnuFlush,cmdCancel" << 19;
-    QTest::newRow("title-bar close") << "row3,close" << 0;
+    QTest::addColumn<QString>("choice");
+    QTest::newRow("line 3, Done") << "row2,cmdDone" << "line 3";
+    QTest::newRow("line 10, Enter") << "row9,enter" << "line 10";
+    QTest::newRow("Down, Enter chooses line 1") << "down,enter" << "line 1";
+    QTest::newRow("Esc cancels") << "esc" << "nothing";
+    QTest::newRow("Alt+O, Esc closes the menu, one Esc cancels") << "alt+o,esc" << "nothing";
+    QTest::newRow("End chooses line 10") << "end,enter" << "line 10";
+    QTest::newRow("Home chooses line 1") << "home,enter" << "line 1";
+    QTest::newRow("Flush, Done without a line") << "mnuFlush,cmdDone" << "flush";
+    QTest::newRow("line 2, Flush keeps the line, Cancel") << "row1,mnuFlush,cmdCancel" << "nothing";
+    QTest::newRow("title-bar close") << "row3,close" << "nothing";
 }
 
 void DialogsTest::memList()
 {
     QFETCH(QString, script);
-    QFETCH(int, memChoice);
+    QFETCH(QString, choice);
     const QStringList shown{"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."};
-    int16_t choice = 0;
-    MemListDialog model(choice);
-    model.Caption = "Retrieve a number";
-    for (int slot = 0; slot < 10; ++slot) model.lstMem[slot] = shown[slot].toStdString();
+    std::array<std::string, MemoryDialog::kLines> texts;
+    for (std::size_t slot = 0; slot < texts.size(); ++slot) texts[slot] = shown[static_cast<int>(slot)].toStdString();
+    MemoryDialog model("Retrieve a number", texts);
     auto window = MakeMemListWindow(nullptr, model, AppIcon());
     window->show();
     auto* list = child<QListWidget>(window.get(), "lstMem");
@@ -185,8 +183,13 @@ void DialogsTest::memList()
     QVERIFY(!done->isEnabled());
 
     play(window.get(), script);
-    QCOMPARE(choice, memChoice);
-    QVERIFY(model.Unloaded);
+    QString chosen = "nothing";
+    if (const std::optional<MemoryChoice>& made = model.Choice()) {
+        const QString line = made->slot ? QString("line %1").arg(*made->slot + 1) : QString();
+        chosen = made->flushed ? (line.isEmpty() ? "flush" : "flush, " + line) : line;
+    }
+    QCOMPARE(chosen, choice);
+    QVERIFY(model.IsClosed());
     QVERIFY(!window->isVisible());
 }
 
@@ -228,7 +231,7 @@ void DialogsTest::constWindow()
     QVERIFY(!w.del->isEnabled());
 
     play(w.window.get(), script);
-    QCOMPARE(QString::fromStdString(w.model.Result), result);
+    QCOMPARE(QString::fromStdString(w.model->Chosen().value_or("")), result);
     QCOMPARE(w.window->isVisible(), open);
     QCOMPARE(lines(w.list), names);
     QCOMPARE(w.list->currentRow(), selected);
@@ -328,9 +331,9 @@ void DialogsTest::longTextsAreShortenedInTheList()
     QCOMPARE(w.list->item(1)->text(), QString("short"));
     clickRow(w.list, 0);
     QVERIFY(w.list->toolTip().size() <= 64);
-    QCOMPARE(w.model.lstConst[0].size(), std::size_t(10 << 20));
+    QCOMPARE(w.model->Names()[0].size(), std::size_t(10 << 20));
     click(w.window.get(), "cmdOk");
-    QCOMPARE(w.model.Result.size(), std::size_t(value.size()));
+    QCOMPARE(w.model->Chosen().value_or("").size(), std::size_t(value.size()));
 }
 
 // A name wider than the list ends in an ellipsis, its whole text in the tip,

@@ -10,14 +10,14 @@
 #include <QtWidgets>
 
 #include "app/calculator.h"
-#include "testing/key_script.h"
-#include "testing/recording_toolkit.h"
+#include "app/constants_dialog.h"
+#include "app/memory_dialog.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
-#include "storage/const_dialog.h"
-#include "storage/mem_list_dialog.h"
 #include "storage/settings_store.h"
+#include "testing/key_script.h"
+#include "testing/recording_toolkit.h"
 
 using namespace trellum;
 
@@ -29,26 +29,26 @@ class TextRecorder : public RecordingToolkit {
 public:
     std::set<std::string> Texts;
 
-    void MsgBox(const std::string& text, MsgIcon icon, const std::string& title) override
+    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override
     {
         Texts.insert(text);
         Texts.insert(title);
         RecordingToolkit::MsgBox(text, icon, title);
     }
-    void ShowMemListDialog(MemListDialog& dialog) override
+    void ShowMemoryDialog(MemoryDialog& dialog) override
     {
-        Texts.insert(dialog.Caption);
-        RecordingToolkit::ShowMemListDialog(dialog);
+        Texts.insert(dialog.Caption());
+        RecordingToolkit::ShowMemoryDialog(dialog);
     }
-    void ShowConstDialog(ConstDialog& dialog) override
+    void ShowConstantsDialog(ConstantsDialog& dialog) override
     {
-        Texts.insert(dialog.Caption);
-        RecordingToolkit::ShowConstDialog(dialog);
+        Texts.insert(dialog.Caption());
+        RecordingToolkit::ShowConstantsDialog(dialog);
     }
-    void ShowQueryDialog(QueryDialog& dialog) override
+    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override
     {
-        Texts.insert(dialog.Caption);
-        RecordingToolkit::ShowQueryDialog(dialog);
+        Texts.insert(dialog.Caption());
+        RecordingToolkit::ShowConstantEntryDialog(dialog);
     }
     void TrayAdd(const std::string& tip) override
     {
@@ -64,13 +64,13 @@ public:
 
 // An entry dialog answered with a name and a value, then OK (and Cancel when
 // the dialog refuses them, so the script ends).
-std::function<void(QueryDialog&)> answer(std::string name, std::string value)
+std::function<void(ConstantEntryDialog&)> answer(std::string name, std::string value)
 {
-    return [name, value](QueryDialog& q) {
-        q.txtName = name;
-        q.txtVal = value;
-        q.cmdOk_Click();
-        if (!q.Hidden) q.cmdCancel_Click();
+    return [name, value](ConstantEntryDialog& q) {
+        q.SetName(name);
+        q.SetValue(value);
+        q.Ok();
+        if (!q.IsClosed()) q.Cancel();
     };
 }
 
@@ -176,14 +176,14 @@ void I18nTest::everyLibraryTextIsListed()
         std::ofstream blocker(dir.filePath("file").toStdString());
     }
     calc.UseConstantsFile(dir.filePath("file/constants.txt").toStdString());
-    toolkit.ConstScripts.push_back([&toolkit](ConstDialog& d) {
-        toolkit.QueryScripts.push_back(answer("", "1"));
-        toolkit.QueryScripts.push_back(answer("g", "fast"));
-        toolkit.QueryScripts.push_back(answer("a=b", "1"));
-        toolkit.QueryScripts.push_back(answer("g", "9.81"));
-        for (int i = 0; i < 4; ++i) d.cmdEdit_Click();
-        d.cmdCancel_Click();
-        d.Form_Close();
+    toolkit.ConstScripts.push_back([&toolkit](ConstantsDialog& d) {
+        toolkit.EntryScripts.push_back(answer("", "1"));
+        toolkit.EntryScripts.push_back(answer("g", "fast"));
+        toolkit.EntryScripts.push_back(answer("a=b", "1"));
+        toolkit.EntryScripts.push_back(answer("g", "9.81"));
+        for (int i = 0; i < 4; ++i) d.Edit();
+        d.Cancel();
+        d.CloseWindow();
     });
     calc.openConstants();
     // A faulty line, then a constant modified.
@@ -193,12 +193,12 @@ void I18nTest::everyLibraryTextIsListed()
     }
     calc.UseConstantsFile(dir.filePath("constants.txt").toStdString());
     // Another program changes the file while the list is open.
-    toolkit.ConstScripts.push_back([&toolkit, &dir](ConstDialog& d) {
-        d.lstConst_Click(0);
-        toolkit.QueryScripts.push_back(answer("g", "9.8"));
-        d.cmdEdit_Click();
+    toolkit.ConstScripts.push_back([&toolkit, &dir](ConstantsDialog& d) {
+        d.Select(0);
+        toolkit.EntryScripts.push_back(answer("g", "9.8"));
+        d.Edit();
         std::ofstream(dir.filePath("constants.txt").toStdString()) << "head\nhead\nc = 299792458\n";
-        d.cmdCancel_Click();
+        d.Cancel();
     });
     calc.openConstants();
 
@@ -263,8 +263,7 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     }
     // German captions longer than the design's buttons are not cut.
     {
-        int16_t choice = 0;
-        MemListDialog memory(choice);
+        MemoryDialog memory("", {});
         auto window = shell::MakeMemListWindow(nullptr, memory, QIcon());
         for (auto* button : window->findChildren<QPushButton*>()) {
             const QString caption = button->text().remove(u'&');

@@ -33,6 +33,7 @@ private slots:
     void hideWithoutTrayMinimisesAndTrayClickRestores();
     void offUnloadsOnceAndRemovesTrayIcon();
     void keypadShowsHandCursorDisplayDoesNot();
+    void workLeftForAfterTheFirstPaintRunsOnceAfterIt();
     void legendsAndIndicatorsShowTheArrow_data();
     void exponentStaysInsideThePanel_data();
     void exponentStaysInsideThePanel();
@@ -272,11 +273,30 @@ void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
 
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
 {
-    QCOMPARE(m_window->keypadFrame()->cursor().shape(), Qt::BitmapCursor);
+    // Set right after the window's first paint.
+    QTRY_COMPARE(m_window->keypadFrame()->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(m_window->keypadFrame()->cursor().hotSpot(), QPoint(12, 1));
     for (QPushButton* key : m_window->keys()) QCOMPARE(key->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(m_window->lcd()->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(m_window->displayFrame()->cursor().shape(), Qt::ArrowCursor);
+}
+
+void MainWindowTest::workLeftForAfterTheFirstPaintRunsOnceAfterIt()
+{
+    SettingsStore settings;
+    MainWindow window(settings);
+    QList<bool> paintedWhenRun;
+    window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });
+    QCoreApplication::processEvents();
+    QVERIFY(paintedWhenRun.isEmpty());
+    window.calculator().start();
+    QTRY_COMPARE(paintedWhenRun, QList<bool>{true});
+    // Once painted, new work runs at the next turn of the event loop.
+    window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });
+    QTRY_COMPARE(paintedWhenRun.size(), 2);
+    window.repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(paintedWhenRun.size(), 2);
 }
 
 // The exponent's last digit keeps clear of the panel's right bevel: no ink in
@@ -346,7 +366,7 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
             box->accept();
         }
     });
-    m_window->toolkit().MsgBox(text.toStdString(), trellum::MsgIcon::Exclamation, "Trellum");
+    m_window->toolkit().MsgBox(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
     QVERIFY(least > 0);
     QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
 }

@@ -3,19 +3,22 @@
 // controls overlap, mnemonics stay unique, and the English layout stays the
 // design's. Fixed font and style, so the widths are the same on every machine.
 
+#include <array>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include <QtTest>
 #include <QtWidgets>
 
-#include "testing/recording_toolkit.h"
+#include "app/constants_dialog.h"
+#include "app/memory_dialog.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
-#include "storage/const_dialog.h"
-#include "storage/mem_list_dialog.h"
 #include "storage/settings_store.h"
+#include "testing/recording_toolkit.h"
 
 using namespace trellum;
 using namespace trellum::shell;
@@ -48,21 +51,14 @@ QChar mnemonicOf(const QString& text)
 struct AllDialogs {
     AllDialogs()
     {
-        save.Caption = "Save a number";
-        retrieve.Caption = "Retrieve a number";
-        for (MemListDialog* memory : {&save, &retrieve})
-            memory->lstMem = {"-3.14159265358979", "1.5E-07", "0.", "0.", "0.", "0.", "0.", "0.", "0.", "-42."};
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
         file.write("head\r\nhead\r\npi = 3.14159265358979\r\ng = 9.80665\r\n");
         file.close();
-        constants.Form_Load(path.toStdString());
-        constants.Caption = "Load a constant";
-        add.Caption = "Add a new constant";
-        modify.Caption = "Modify a constant";
+        constants.emplace(toolkit, path.toStdString());
         windows.emplace_back("save", MakeMemListWindow(nullptr, save, AppIcon()));
         windows.emplace_back("retrieve", MakeMemListWindow(nullptr, retrieve, AppIcon()));
-        windows.emplace_back("constants", MakeConstWindow(nullptr, constants, AppIcon()));
+        windows.emplace_back("constants", MakeConstWindow(nullptr, *constants, AppIcon()));
         windows.emplace_back("add", MakeQueryWindow(nullptr, add, AppIcon()));
         windows.emplace_back("modify", MakeQueryWindow(nullptr, modify, AppIcon()));
         windows.emplace_back("about", MakeAboutWindow(nullptr, AppIcon()));
@@ -73,10 +69,12 @@ struct AllDialogs {
     QTemporaryDir dir;
     QString path = dir.filePath("constants.txt");
     RecordingToolkit toolkit;
-    int16_t choice = 0;
-    MemListDialog save{choice}, retrieve{choice};
-    ConstDialog constants{toolkit};
-    QueryDialog add{toolkit}, modify{toolkit};
+    const std::array<std::string, MemoryDialog::kLines> slotTexts{
+        "-3.14159265358979", "1.5E-07", "0.", "0.", "0.", "0.", "0.", "0.", "0.", "-42."};
+    MemoryDialog save{"Save a number", slotTexts}, retrieve{"Retrieve a number", slotTexts};
+    std::optional<ConstantsDialog> constants;  // once its file is written
+    ConstantEntryDialog add{toolkit, ConstantEntryDialog::Purpose::Add};
+    ConstantEntryDialog modify{toolkit, ConstantEntryDialog::Purpose::Modify};
     std::vector<std::pair<QString, std::unique_ptr<ModelWindow>>> windows;
 };
 

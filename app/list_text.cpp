@@ -1,4 +1,4 @@
-#include "storage/list_text.h"
+#include "app/list_text.h"
 
 namespace trellum {
 

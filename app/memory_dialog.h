@@ -1,0 +1,54 @@
+#pragma once
+// The memory bank dialog: ten lines, one per slot, a Flush preview, and
+// Done/Cancel. The window (Qt, or a script in tests) forwards what the user does
+// here and renders the state; the opener reads what was chosen once it closes.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace trellum {
+
+// What the user chose in the memory dialog.
+struct MemoryChoice {
+    bool flushed = false;              // every slot becomes "0." first
+    std::optional<std::size_t> slot;   // the slot chosen with Done, from 0
+    bool operator==(const MemoryChoice&) const = default;
+};
+
+class MemoryDialog {
+public:
+    static constexpr std::size_t kLines = 10;
+
+    // `slots` are the bank's texts; long ones are shown cut short (ListText).
+    MemoryDialog(std::string caption, const std::array<std::string, kLines>& slots);
+
+    // Rendered by the window.
+    const std::string& Caption() const { return m_caption; }
+    const std::array<std::string, kLines>& Lines() const { return m_lines; }
+    std::optional<std::size_t> SelectedLine() const { return m_selected; }
+    bool DoneEnabled() const { return m_doneEnabled; }
+    bool IsClosed() const { return m_closed; }
+
+    // What the user does.
+    void Select(int line);  // from 0; a line outside the list is ignored
+    void Flush();           // shown at once, applied when the dialog has closed
+    void Done();
+    void Cancel();
+    void CloseWindow();     // closed with neither button
+
+    // Nothing when the dialog was cancelled, or closed before any choice.
+    const std::optional<MemoryChoice>& Choice() const { return m_choice; }
+
+private:
+    std::string m_caption;
+    std::array<std::string, kLines> m_lines;
+    std::optional<std::size_t> m_selected;
+    bool m_doneEnabled = false;
+    bool m_flushed = false;
+    bool m_closed = false;
+    std::optional<MemoryChoice> m_choice;
+};
+
+}  // namespace trellum

@@ -1,0 +1,58 @@
+#pragma once
+// The look of a hand-held calculator's case, painted by the widgets themselves:
+// a slate display frame, a darker keypad well, dark function keys with white
+// print, light digit keys, blue operators and orange AC/C. Each key is a rounded
+// face with a thicker lower edge that flattens while the key is held down.
+//
+// Painting it directly, rather than through a style sheet, spares start-up the
+// style sheet's parse and its polish of every key and frame.
+
+#include <QColor>
+#include <QFrame>
+#include <QPushButton>
+
+#include "app/key_table.h"
+
+class QPainter;
+
+namespace trellum::shell {
+
+// The print and face of one kind of key.
+struct KeyLook {
+    QColor print;
+    QColor rim;          // the top, left and right edges
+    QColor lowerRim;     // the lower edge
+    int lowerRimWidth;   // in pixels, while the key is up
+    int pressDepth;      // how far the face moves down while held
+    QColor faceTop, faceBottom;
+    QColor faceDown;     // while held
+};
+
+const KeyLook& KeyLookOf(KeyGroup group);
+
+// A keypad key: a QPushButton (so it keeps its accessibility and click
+// behaviour) that paints its own face.
+class KeyButton : public QPushButton {
+    Q_OBJECT
+public:
+    KeyButton(const QString& caption, KeyGroup group, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const KeyLook& m_look;
+};
+
+// Paints a key face into `rect` (the whole key), held down or not, and its caption.
+void PaintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption);
+
+// The background of the display frame (a slate gradient) or of the keypad
+// well (flat, with a dark line along its top edge).
+enum class PanelLook { Display, Keypad };
+void PaintPanel(QPainter& painter, const QRect& rect, PanelLook look);
+
+// The amber print of the legends above the keys.
+QColor LegendColour();
+
+}  // namespace trellum::shell
