@@ -28,7 +28,7 @@ expect_centred() {
     wait_for 5 centred "$w" || fail "'$title' not centred: frame $FRAME"
 }
 
-press 7
+xdotool key 7
 xdotool key Insert
 expect_centred "Save a number"
 # The list opens with nothing chosen: Down chooses line 1.

@@ -172,7 +172,19 @@ menu_offset() { echo $(( $(window_height) - 4560 / 15 )); }
 click_key() {
     local left=$1 top=$2 w=${3:-375} h=${4:-375}
     local x=$(( (left + w / 2) / 15 )) y=$(( (840 + top + h / 2) / 15 + $(menu_offset) ))
-    xdotool mousemove --window "$WIN" "$x" "$y" click 1
+    # The press goes out once the pointer is there: a press sent in the same
+    # breath as the move has been seen to miss on a loaded machine. (--sync
+    # waits long when the pointer is already on the key, as in "7 7".)
+    xdotool mousemove --window "$WIN" "$x" "$y"
+    wait_for 2 pointer_at "$x" "$y"
+    xdotool click 1
+}
+
+# The pointer is at ($1, $2) inside the main window.
+pointer_at() {
+    local wx wy
+    read -r wx wy < <(xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+    [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')" = "$((wx + $1)) $((wy + $2)) " ]
 }
 
 # Keys by caption, at their places on the keypad.
