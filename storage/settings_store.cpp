@@ -257,6 +257,15 @@ struct SettingsStore::Document {
     std::vector<Section> sections;      // file order
     std::unordered_map<std::string, std::vector<std::size_t>> keys;  // lower-case path -> its sections
 
+    // What this run wrote, in order: a key created (no value) or a value set.
+    // A file that someone else changed meanwhile gets them again when saved.
+    struct Change {
+        std::string key;
+        std::string name;
+        std::optional<StoredValue> value;
+    };
+    std::vector<Change> changes;
+
     // The whole file or nothing: any line that is not understood makes the file damaged.
     bool parse(std::string_view text)
     {
@@ -376,11 +385,24 @@ struct SettingsStore::Document {
         sections.push_back(Section{std::move(header), {Item{}}, {}});
     }
 
+    // Each missing level gets a section of its own, parents first.
+    void createKey(std::string_view key)
+    {
+        for (std::size_t end = 0; end != std::string_view::npos;) {
+            end = key.find('\\', end == 0 ? 0 : end + 1);
+            const std::string_view level = key.substr(0, end);
+            const std::string lower = lowerAscii(level);
+            if (!hasKey(lower) || (end == std::string_view::npos && keys.count(lower) == 0)) addSection(lower, level);
+        }
+        changes.push_back(Change{std::string(key), {}, std::nullopt});
+    }
+
     std::optional<SettingsError> set(std::string_view key, std::string_view name, StoredValue value)
     {
         const std::optional<std::string> lower = lowerKeyPath(key);
         if (!lower || !isValidName(name)) return SettingsError::InvalidName;
         if (!hasKey(*lower)) return SettingsError::NoSuchKey;
+        changes.push_back(Change{std::string(key), std::string(name), value});
         if (const auto at = locate(key, name)) {
             // The name keeps the spelling it was first written with.
             Item& item = sections[at->first].items[at->second];
@@ -460,14 +482,7 @@ bool SettingsStore::HasKey(std::string_view key) const
 std::optional<SettingsError> SettingsStore::CreateKey(std::string_view key)
 {
     if (!lowerKeyPath(key)) return SettingsError::InvalidName;
-    // Each missing level gets a section of its own, parents first.
-    for (std::size_t end = 0; end != std::string_view::npos;) {
-        end = key.find('\\', end == 0 ? 0 : end + 1);
-        const std::string_view level = key.substr(0, end);
-        const std::string lower = lowerAscii(level);
-        if (!m_doc->hasKey(lower) || (end == std::string_view::npos && m_doc->keys.count(lower) == 0))
-            m_doc->addSection(lower, level);
-    }
+    m_doc->createKey(key);
     return std::nullopt;
 }
 
@@ -525,13 +540,37 @@ SettingsFileState SettingsStore::FileState() const { return m_doc->state; }
 
 std::string SettingsStore::FileText() const { return m_doc->text(); }
 
+bool SettingsStore::mergeChangedFile()
+{
+    const FileRead now = ReadRegularFile(m_path);
+    if (now.status != ReadStatus::Read || now.bytes == m_doc->readBytes) return true;
+    // Changed since it was read (an editor, another copy of the program): what
+    // the program does not own is kept from the file as it is now, and the
+    // program's own values, written again over it, win as the last writer's do.
+    auto merged = std::make_unique<Document>();
+    if (!merged->parse(now.bytes)) {
+        // A hand edit left half done is kept aside, never lost unseen.
+        return !WriteFileBeside(m_path, ".changed", now.bytes).empty();
+    }
+    for (const Document::Change& change : m_doc->changes) {
+        if (change.value) merged->set(change.key, change.name, *change.value);
+        else merged->createKey(change.key);
+    }
+    merged->state = SettingsFileState::Read;
+    merged->readBytes = now.bytes;
+    merged->changes = std::move(m_doc->changes);
+    m_doc = std::move(merged);
+    return true;
+}
+
 bool SettingsStore::Save()
 {
     if (m_path.empty()) return true;
+    if (m_saved && FileText() == m_doc->readBytes) return true;
+    if (m_doc->state == SettingsFileState::LeftAlone) return false;
+    if (m_doc->state != SettingsFileState::Damaged && !m_doc->setAside && !mergeChangedFile()) return false;
     Document& doc = *m_doc;
     std::string text = FileText();
-    if (m_saved && text == doc.readBytes) return true;
-    if (doc.state == SettingsFileState::LeftAlone) return false;
     if (doc.state == SettingsFileState::Damaged || doc.setAside) {
         const FileRead now = ReadRegularFile(m_path);
         bool keepAside = false;

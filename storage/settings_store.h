@@ -79,7 +79,10 @@ public:
     void SetAsideBeforeSave();
 
     // Writes the whole store to the file in one atomic replacement, after
-    // setting a damaged file aside. False when nothing could be written. A save
+    // setting a damaged file aside. A file changed by someone else since it was
+    // read keeps what the program does not own, and the program's own values
+    // are written over it; one that no longer reads as a settings file is kept
+    // beside as NAME.changed first. False when nothing could be written. A save
     // with nothing changed since this store's last one writes nothing: a logout
     // saves when asked to and again when the program ends.
     bool Save();
@@ -94,6 +97,11 @@ public:
 
 private:
     struct Document;
+    // Before a save over a file that someone changed since it was read: takes
+    // that file in, or keeps it aside as NAME.changed when it no longer reads
+    // as a settings file. False when the changed file could not be kept.
+    bool mergeChangedFile();
+
     std::string m_path;
     std::string m_setAside;
     std::unique_ptr<Document> m_doc;

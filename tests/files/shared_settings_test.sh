@@ -44,4 +44,16 @@ wait "$HELD" || fail "the first copy failed"
 HELD=""
 grep -q '^"Mem 1"="1\."$' "$hive" || fail "the copy that ended last lost its save: $(grep 'Mem 1"' "$hive")"
 temporary && fail "a temporary file was left: $(ls -A "$TMP")"
+
+# A copy whose temporary file is taken away during its save (as an older
+# version's clean-up would) writes a fresh one rather than losing its save.
+strace -qq -f -o /dev/null -e trace=fsync -e inject=fsync:delay_enter=2000000 \
+    "$RUNNER" --hive "$hive" <<<"9 MIN:1" >/dev/null &
+HELD=$!
+wait_for 20 temporary || fail "the copy never began its save"
+rm -f "$TMP"/.system.reg.tmp-*
+wait "$HELD" || fail "the copy failed"
+HELD=""
+grep -q '^"Mem 1"="9\."$' "$hive" || fail "a save whose temporary file vanished was lost: $(grep 'Mem 1"' "$hive")"
+temporary && fail "a temporary file was left: $(ls -A "$TMP")"
 echo ok

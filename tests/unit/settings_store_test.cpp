@@ -381,5 +381,47 @@ TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
     }
 }
 
+// The file changed by someone else between start and save: what the program
+// does not own stays, the program's own values win, and an edit that no longer
+// reads as a settings file is kept beside it.
+TEST_F(SettingsStoreTest, AFileChangedSinceItWasReadKeepsWhatTheProgramDoesNotOwn)
+{
+    const std::string notes = "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n\"Todo\"=\"buy milk\"\n";
+    const std::string halfDone = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes\n\"Todo\"=\"buy";
+    struct Row {
+        const char* name;
+        std::optional<std::string> edit;  // nothing: the file deleted
+        std::optional<std::string> todo;  // the foreign value after the save
+        std::vector<std::string> folder;
+    };
+    const Row rows[] = {
+        {"key_added", kValid + notes, "buy milk", {"system.reg"}},
+        {"own_value_changed", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Top\"=dword:00000001\n" + notes,
+         "buy milk", {"system.reg"}},
+        {"edit_left_half_done", halfDone, std::nullopt, {"system.reg", "system.reg.changed"}},
+        {"file_deleted", std::nullopt, std::nullopt, {"system.reg"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(m_dir);
+        fs::create_directory(m_dir);
+        writeAll(m_file, kValid);
+        SettingsStore store(m_file);
+        if (row.edit) writeAll(m_file, *row.edit);
+        else fs::remove(m_file);
+        store.CreateKey(kSettingsKey);
+        store.Set(kSettingsKey, "Top", int32_t{7});
+        ASSERT_TRUE(store.Save());
+        const SettingsStore saved(m_file);
+        EXPECT_EQ(saved.FileState(), SettingsFileState::Read);
+        EXPECT_EQ(saved.Number(kSettingsKey, "Top"), 7) << "the program's own value wins";
+        EXPECT_EQ(saved.Text("SOFTWARE\\Notes", "Todo"), row.todo);
+        EXPECT_EQ(folder(), row.folder);
+        if (row.edit == halfDone) {
+            EXPECT_EQ(readAll(m_dir / "system.reg.changed"), halfDone);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace trellum
