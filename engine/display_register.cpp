@@ -172,7 +172,7 @@ void DisplayRegister::DeleteLast()
     } else if (!m_expText.empty() && m_expText[0] == '-') {
         m_expText = m_expText.substr(m_expText.size() >= 2 ? m_expText.size() - 2 : 0);
     } else if (m_expText != "00") {
-        m_expText = "0" + m_expText.substr(0, 1);
+        m_expText.erase(m_expText.empty() ? 0 : 1).insert(0, 1, '0');
     } else {
         m_expShown = false;
         m_expVisible = false;

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# Builds the Debian package: a Release build with Debian's hardening flags in
-# BUILD_DIR (default build-deb), then cpack. Prints the path of the .deb.
-#   scripts/package.sh [BUILD_DIR [extra cmake arguments...]]
+# Builds the Debian packages from debian/ with dpkg-buildpackage, in a copy of
+# the sources under BUILD_DIR (default build-deb), so the working tree stays
+# clean and the packages land in BUILD_DIR. Prints the path of each .deb, the
+# program's package first.
+#   scripts/package.sh [BUILD_DIR]
+# The copy holds the files git knows of (committed or not) and the untracked
+# ones it does not ignore: what a clean clone with these changes would hold.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build-deb}
-shift || true
+version=$(dpkg-parsechangelog -S Version)
+source_dir=$build_dir/trellum-$version
 
-# The flags Debian's own packages are built with (fortify, stack protector,
-# relro, bindnow); without them lintian reports the binaries as unhardened.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
-ldflags=$(dpkg-buildflags --get LDFLAGS)
+rm -rf "$source_dir"
+rm -f "$build_dir"/trellum*_"$version"_*.deb "$build_dir"/trellum_"$version"_*.{buildinfo,changes}
+mkdir -p "$source_dir"
+git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
+    tar --null -T - -cf - | tar -xf - -C "$source_dir"
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLUM_BUILD_TESTS=OFF \
-      "-DCMAKE_CXX_FLAGS=$cflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" "$@" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
-rm -f "$build_dir"/trellum_*.deb
-(cd "$build_dir" && cpack -G DEB >/dev/null)
-ls "$build_dir"/trellum_*.deb
+(cd "$source_dir" && dpkg-buildpackage -us -uc -b >../dpkg-buildpackage.log 2>&1) || {
+    tail -n 40 "$build_dir/dpkg-buildpackage.log" >&2
+    echo "dpkg-buildpackage failed; the whole log is $build_dir/dpkg-buildpackage.log" >&2
+    exit 1
+}
+ls "$build_dir"/trellum_"$version"_*.deb "$build_dir"/trellum-*_"$version"_*.deb

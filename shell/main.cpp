@@ -48,6 +48,8 @@ int main(int argc, char* argv[])
     instance.listen();
     trellum::shell::InstallTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
+    // The menu entry's id: desktops match the window to its entry's name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.trellum.Trellum"));
     QApplication::setApplicationVersion(QString::fromLatin1(trellum::kVersion));
     // The program ends when the main window closes, not when its last visible
     // window goes away: hiding into the tray or closing a dialog must not end it.

@@ -10,7 +10,8 @@ unset DISPLAY
 # Runs the program with the given arguments; sets OUT, ERR and STATUS.
 run() {
     STATUS=0
-    timeout 20 "$TRELLUM" "$@" >"$E2E_TMP/out" 2>"$E2E_TMP/err" || STATUS=$?
+    # A ceiling for a hung program only; these runs end at once.
+    timeout 120 "$TRELLUM" "$@" >"$E2E_TMP/out" 2>"$E2E_TMP/err" || STATUS=$?
     OUT=$(cat "$E2E_TMP/out")
     ERR=$(cat "$E2E_TMP/err")
 }

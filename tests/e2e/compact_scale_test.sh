@@ -8,12 +8,14 @@ for scale in 2 1.5; do
     xdotool key ctrl+s
     wait_for 5 sh -c "[ \$(xwininfo -id $WIN | awk '/^  Height:/ {print \$2}') -lt $(awk -v s=$scale -v f=304 'BEGIN {print int(s * f / 2)}') ]" ||
         fail "Ctrl+S did not shrink at scale $scale"
-    sleep 0.2
-    height=$(window_height)
     # In logical pixels the first row of keys begins at 1080 twips (72 px), the
-    # display panel ends at 735 twips (49 px).
+    # display panel ends at 735 twips (49 px). The window manager may pass
+    # through sizes on the way: wait for the height to come between the two.
     keys=$(awk -v s=$scale 'BEGIN {print int(72 * s)}')
     panel=$(awk -v s=$scale 'BEGIN {print int(49 * s + 0.999)}')
+    between() { local h; h=$(window_height); [ "$h" -le "$keys" ] && [ "$h" -ge "$panel" ]; }
+    wait_for 5 between || true
+    height=$(window_height)
     if [ "$height" -gt "$keys" ] || [ "$height" -lt "$panel" ]; then
         import -window "$WIN" "/tmp/e2e-compact-$scale.png" 2>/dev/null || true
         fail "compact client at scale $scale is $height px high; keys begin at $keys, the display ends at $panel"

@@ -42,13 +42,15 @@ fail() {
     exit 1
 }
 
-# Polls a command every 20 ms for up to $1 seconds.
+# Polls a command every 20 ms until it succeeds. $1 is the most seconds the
+# awaited step takes on an idle machine; the ceiling is E2E_PATIENCE (default
+# 6) times that, since a machine busy with builds or a second suite runs every
+# process here several times slower. Only a step that never comes waits it out.
 wait_for() {
-    local seconds=$1; shift
-    local tries=$((seconds * 50))
+    local deadline=$((SECONDS + $1 * ${E2E_PATIENCE:-6}))
+    shift
     until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ $tries -gt 0 ] || return 1
+        [ $SECONDS -lt $deadline ] || return 1
         sleep 0.02
     done
 }
@@ -126,6 +128,29 @@ message_box_open() {
 }
 
 is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+
+# A menu of the program is open (the menu bar's, the tray icon's or a context
+# menu): keys go to it, not to the calculator, until it closes. A menu is an
+# unmanaged (override-redirect) window, as are the tray icon and tool tips;
+# its window type is not reliable (Qt marks a menu reopened from the keyboard
+# a normal window), so it is told from those by its size and type.
+menu_open() {
+    local w info
+    for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        info=$(xwininfo -id "$w" 2>/dev/null) || continue
+        grep -q 'Override Redirect State: yes' <<<"$info" || continue
+        [ "$(awk '/^  Width:/ {print $2}' <<<"$info")" -gt 32 ] || continue
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && continue
+        return 0
+    done
+    return 1
+}
+
+# For waiting until something is gone: wait_for 5 not menu_open.
+not() { ! "$@"; }
+
+# The program has a visible window titled exactly $1.
+window_open() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" >/dev/null 2>&1; }
 
 window_height() { xwininfo -id "$WIN" | awk '/^  Height:/ {print $2}'; }
 # Whole window height: the client plus the title bar and borders the window

@@ -29,6 +29,7 @@ wait_for 30 grep -q "SPEECH OUTPUT: 'equals push button.'" "$SPOKEN" ||
 said_since() {
     tail -n +"$(( $1 + 1 ))" "$SPOKEN" | sed -n "s/^.* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" | grep -v ' $' || true
 }
+said_exactly() { [ "$(said_since "$1")" = "$2" ]; }
 
 # Presses keys (xdotool names; "A B" presses A and B in quick succession) and
 # checks what Orca says about them.
@@ -42,7 +43,8 @@ expect_said() {
         sleep 0.3
     done
     if [ -n "$expected" ]; then
-        wait_for 15 test "$(said_since "$start")" = "$expected" || true
+        # A function, so that the log is read again at each try.
+        wait_for 15 said_exactly "$start" "$expected" || true
     fi
     sleep 1   # time for anything more Orca might say
     expect_eq "$(said_since "$start")" "$expected" "Orca after $*"

@@ -9,7 +9,8 @@ press 4 2
 # Starts the program again; prints its exit status.
 launch_again() {
     local status=0
-    timeout 30 "$TRELLUM" >"$E2E_TMP/again.out" 2>"$E2E_TMP/again.err" || status=$?
+    # A ceiling for a second copy that hangs; on a busy machine even its start takes seconds.
+    timeout 180 "$TRELLUM" >"$E2E_TMP/again.out" 2>"$E2E_TMP/again.err" || status=$?
     echo "$status"
 }
 active_window() { xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# 0x0*\([0-9a-f]*\).*/\1/p'; }

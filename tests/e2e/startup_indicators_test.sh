@@ -18,7 +18,9 @@ row() { import -window "$WIN" -crop "177x11+16+$(( $(menu_offset) + 16 ))" +repa
 painted() { row "$E2E_TMP/first.png" && convert "$E2E_TMP/first.png" -format '%[hex:p{4,6}]' info: | grep -qi '^B7C4A4'; }
 wait_for 5 painted || fail "the display was never painted"
 xdotool key Delete
-sleep 0.3
+# The copy comes after C in the program's queue, so C has been handled and its
+# repaint requested; the row is taken once it is painted.
+expect_eq "$(copy_display)" "0." "display after C"
 row "$E2E_TMP/after.png"
 differ=$(compare -metric AE "$E2E_TMP/first.png" "$E2E_TMP/after.png" null: 2>&1 || true)
 if [ "$differ" != 0 ]; then

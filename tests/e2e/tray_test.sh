@@ -19,7 +19,7 @@ xdotool key Escape
 wait_for 5 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Esc did not hide the window"
 
 xdotool mousemove --window "$ICON" 5 5 click 3
-sleep 0.3
+wait_for 5 menu_open || fail "right click on the icon did not open its menu"
 xdotool key x
 wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Exit did not end the program"
 grep -q '"OnTop"="False"' "$XDG_CONFIG_HOME/trellum/system.reg" || fail "Exit did not save the settings"

@@ -105,7 +105,8 @@ QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TRELLUM" 2>"$E2E_TM
 app=$!
 echo "$app" >"$E2E_TMP/app.pid"
 state=""
-for _ in $(seq 100); do
+deadline=$((SECONDS + 120))
+while [ $SECONDS -lt $deadline ]; do
     state=$(/usr/bin/python3 "$E2E_TMP/float_item.py" 2>/dev/null) && break
     sleep 0.2
 done
@@ -117,7 +118,7 @@ wait "$app" || status=$?
 echo "$status" >"$E2E_TMP/status"
 kill "$launcher" 2>/dev/null || true
 SH
-DBUS_SESSION_BUS_ADDRESS= TRELLUM="$TRELLUM" E2E_TMP="$E2E_TMP" timeout 60 dbus-run-session -- bash "$E2E_TMP/wayland_run.sh" \
+DBUS_SESSION_BUS_ADDRESS= TRELLUM="$TRELLUM" E2E_TMP="$E2E_TMP" timeout 300 dbus-run-session -- bash "$E2E_TMP/wayland_run.sh" \
     2>"$E2E_TMP/bus.err" || fail "the Wayland run failed: $(cat "$E2E_TMP/bus.err" "$E2E_TMP/app.err")"
 expect_eq "$(cat "$E2E_TMP/platform")" libqwayland "platform with QT_QPA_PLATFORM=wayland"
 expect_eq "$(cat "$E2E_TMP/float_state")" disabled "Always On Top on Wayland"

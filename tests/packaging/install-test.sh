@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Install test of the Debian package: lintian shows no errors, apt installs it,
-# the installed files are where the desktop expects them, the installed program
-# opens its window under Xvfb for an ordinary user (whose constants library is
-# then seeded from the starter file), and apt removes it again.
+# Install test of the Debian packages: lintian shows no tag, apt installs the
+# program's package and the tools, the installed files are where the desktop
+# expects them, the installed program opens its window under Xvfb for an
+# ordinary user (whose constants library is then seeded from the starter file),
+# and apt removes them again.
 #
-#   tests/packaging/install-test.sh [PACKAGE.deb]
+#   tests/packaging/install-test.sh [trellum_VERSION_ARCH.deb trellum-tools_VERSION_ARCH.deb]
 #
-# Without an argument the package is built first (scripts/package.sh build-deb).
+# Without arguments the packages are built first (scripts/package.sh build-deb).
 # Needs root; skips otherwise. A screenshot of the window is left in
 # $TRELLUM_TEST_OUTPUT (default: a new folder under /tmp, printed at the end).
 set -euo pipefail
@@ -17,12 +18,13 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 cd "$(dirname "$0")/../.."
 
-deb=${1:-}
-if [ -z "$deb" ]; then
-    echo "== building the package"
-    deb=$(scripts/package.sh build-deb | tail -n 1)
+debs=("$@")
+if [ ${#debs[@]} -eq 0 ]; then
+    echo "== building the packages"
+    mapfile -t debs < <(scripts/package.sh build-deb | grep -v -- '-dbgsym_')
 fi
-deb=$(realpath "$deb")
+[ ${#debs[@]} -eq 2 ] || { echo "FAIL: give the program's package and the tools' package" >&2; exit 1; }
+for i in "${!debs[@]}"; do debs[i]=$(realpath "${debs[i]}"); done
 out=${TRELLUM_TEST_OUTPUT:-$(mktemp -d /tmp/trellum-install-test.XXXXXX)}
 mkdir -p "$out"
 work=$(mktemp -d /tmp/trellum-install-work.XXXXXX)
@@ -41,7 +43,7 @@ cleanup() {
     done
     if [ "$installed" = 1 ]; then
         echo "== removing the package"
-        apt-get remove -y -qq trellum >/dev/null || status=1
+        apt-get remove -y -qq trellum trellum-tools >/dev/null || status=1
     fi
     rm -rf "$work"
     exit "$status"
@@ -53,35 +55,44 @@ fail() {
     exit 1
 }
 
-echo "== lintian $(basename "$deb")"
-lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' || true
-lintian --fail-on error "$deb" >/dev/null 2>&1 || fail "lintian reports errors"
-# Nor any pedantic tag: the one override is explained in lintian-overrides.
-pedantic=$(lintian --pedantic --tag-display-limit 0 "$deb" 2>&1 | grep -v 'running with root privileges' || true)
-[ -z "$pedantic" ] || fail "lintian --pedantic reports: $pedantic"
+for deb in "${debs[@]}"; do
+    echo "== lintian $(basename "$deb")"
+    lintian --fail-on error "$deb" >/dev/null 2>&1 || fail "lintian reports errors for $(basename "$deb")"
+    # Nor any pedantic tag: the one override is explained in debian/trellum.lintian-overrides.
+    pedantic=$(lintian --pedantic --tag-display-limit 0 "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+    [ -z "$pedantic" ] || fail "lintian --pedantic reports: $pedantic"
+done
 
 if dpkg-query -W -f='${Status}' trellum 2>/dev/null | grep -q 'install ok installed'; then
     echo "note: trellum was installed already; this test replaces it and removes it at the end"
 fi
 echo "== apt-get install"
 installed=1
-apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+apt-get install -y -qq --no-install-recommends "${debs[@]}" >/dev/null
 
 echo "== installed layout"
 [ "$(readlink /usr/bin/trellum)" = ../lib/trellum/trellum ] || fail "/usr/bin/trellum is not the relative link to the program"
 [ -x /usr/lib/trellum/trellum ] || fail "the program is missing from /usr/lib/trellum"
 cmp -s packaging/constants.txt /usr/lib/trellum/constants.txt || fail "starter constants.txt missing or different"
-for file in /usr/bin/trellum-keys /usr/share/applications/trellum.desktop \
+for file in /usr/bin/trellum-keys /usr/share/applications/io.github.trellum.Trellum.desktop \
             /usr/share/metainfo/io.github.trellum.Trellum.metainfo.xml \
             /usr/share/icons/hicolor/scalable/apps/trellum.svg /usr/share/man/man1/trellum.1.gz \
-            /usr/share/doc/trellum/copyright; do
+            /usr/share/man/man1/trellum-keys.1.gz /usr/share/doc/trellum/copyright \
+            /usr/share/doc/trellum/changelog.gz /usr/share/doc/trellum-tools/copyright; do
     [ -f "$file" ] || fail "$file is missing"
 done
 for size in 16 32 48 64 128 256; do
     icon=/usr/share/icons/hicolor/${size}x${size}/apps/trellum.png
     [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "$icon is missing or not ${size}x${size}"
 done
-dpkg-query -W -f='${Recommends}\n' trellum | grep -q 'qt6-wayland' || fail "the package does not recommend qt6-wayland"
+for recommended in qt6-wayland qt6-translations-l10n; do
+    dpkg-query -W -f='${Recommends}\n' trellum | grep -q "$recommended" || fail "the package does not recommend $recommended"
+done
+# The test tool is a package of its own: the calculator neither needs nor ships it.
+[ "$(dpkg -S /usr/bin/trellum-keys | cut -d: -f1)" = trellum-tools ] || fail "trellum-keys is not in trellum-tools"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate /usr/share/applications/io.github.trellum.Trellum.desktop || fail "the desktop entry does not validate"
+fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net /usr/share/metainfo/io.github.trellum.Trellum.metainfo.xml >/dev/null ||
         fail "the AppStream metadata does not validate"

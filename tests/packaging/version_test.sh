@@ -7,14 +7,15 @@
 #   tests/packaging/version_test.sh VERSION SOURCE_DIR
 set -euo pipefail
 version=$1
-packaging=$2/packaging
+source=$2
+packaging=$source/packaging
 status=0
 
 expect() {   # expect WHAT FILE PATTERN: the file's first line matching the pattern names $version
     local found
     found=$(grep -m1 -oE "$3" "$2" || true)
     if [ "$found" != "$4" ]; then
-        echo "FAIL: $1 in ${2#"$packaging"/} says '${found:-nothing}', the project is $version" >&2
+        echo "FAIL: $1 in ${2#"$source"/} says '${found:-nothing}', the project is $version" >&2
         status=1
     fi
 }
@@ -22,7 +23,7 @@ expect() {   # expect WHAT FILE PATTERN: the file's first line matching the patt
 expect "manual page header" "$packaging/trellum.1" '"Trellum [0-9.]+"' "\"Trellum $version\""
 expect "manual page version line" "$packaging/trellum.1" '^\.B trellum [0-9.]+$' ".B trellum $version"
 expect "manual page header" "$packaging/trellum-keys.1" '"Trellum [0-9.]+"' "\"Trellum $version\""
-expect "newest changelog entry" "$packaging/changelog" '^trellum \([0-9.]+\)' "trellum ($version)"
+expect "newest changelog entry" "$2/debian/changelog" '^trellum \([0-9.]+\)' "trellum ($version)"
 expect "newest AppStream release" "$packaging/io.github.trellum.Trellum.metainfo.xml" \
     '<release version="[0-9.]+"' "<release version=\"$version\""
 [ $status -eq 0 ] && echo "PASS: every shipped file names version $version"

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The desktop entry and the AppStream metadata as desktops and software
+# centres read them: both validate cleanly, each names the other, every
+# language the program speaks has its name, summary and keywords in both, and
+# each screenshot the metadata lists is in the repository at the size it states.
+#
+#   tests/packaging/metadata_test.sh SOURCE_DIR [LANGUAGE...]
+# The languages are the program's translations (de fr ...), from CMake.
+set -euo pipefail
+packaging=$1/packaging
+shift
+languages="$*"
+id=io.github.trellum.Trellum
+desktop=$packaging/$id.desktop
+metainfo=$packaging/$id.metainfo.xml
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+[ -f "$desktop" ] || { echo "FAIL: no desktop entry named after the component id ($id.desktop)" >&2; exit 1; }
+
+report=$(desktop-file-validate "$desktop" 2>&1) || true
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+
+# --pedantic also hints that the component id holds a capital letter: the id
+# is the one the project was published under, and renaming it would make
+# software centres list the calculator twice.
+report=$(appstreamcli validate --pedantic --no-net --no-color "$metainfo" 2>&1) || fail "appstreamcli rejects the metadata"
+issues=$(grep -E '^[EWIP]: ' <<<"$report" | grep -v ': cid-contains-uppercase-letter ' || true)
+[ -z "$issues" ] || fail "appstreamcli validate --pedantic: $issues"
+
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+[ "$launchable" = "$id.desktop" ] || fail "the metadata launches '$launchable', the entry is $id.desktop"
+
+# Keys of the entry's [Desktop Entry] group, and elements of the metadata, for one language.
+entry() { sed -n "s/^$1\[$2\]=//p" "$desktop"; }
+element() { grep -c "<$1 xml:lang=\"$2\">[^<]" "$metainfo" || true; }
+for lang in $languages; do
+    for key in Name GenericName Comment Keywords; do
+        [ -n "$(entry "$key" "$lang")" ] || fail "the desktop entry has no $key[$lang]"
+    done
+    [ "$(element name "$lang")" -eq 1 ] || fail "the metadata has no name in $lang"
+    [ "$(element summary "$lang")" -eq 1 ] || fail "the metadata has no summary in $lang"
+    [ "$(element keyword "$lang")" -ge 3 ] || fail "the metadata has fewer than three keywords in $lang"
+    # A translation copied from English is a translation missed.
+    [ "$(entry Comment "$lang")" != "$(sed -n 's/^Comment=//p' "$desktop")" ] || fail "Comment[$lang] is the English text"
+done
+# Both files use the locale names of the desktop entry format (pt_BR, not
+# pt-BR), which is how the program's translations are named too.
+for lang in $(grep -oE '\[[^]]+\]=' "$desktop" | tr -d '[]=' | sort -u) \
+            $(grep -oE 'xml:lang="[^"]+"' "$metainfo" | cut -d'"' -f2 | sort -u); do
+    [[ $lang =~ ^[a-z]{2,3}(_[A-Z]{2})?$ ]] || fail "translation for a misnamed language: $lang"
+done
+
+# Each screenshot is one of packaging/screenshots/, at the size the metadata states.
+count=0
+while read -r width height url; do
+    count=$((count + 1))
+    file=$packaging/screenshots/$(basename "$url")
+    if [ ! -f "$file" ]; then
+        fail "screenshot $(basename "$url") is not in packaging/screenshots"
+        continue
+    fi
+    size=$(identify -format '%wx%h' "$file")
+    [ "$size" = "${width}x$height" ] || fail "$(basename "$file") is $size, the metadata says ${width}x$height"
+done < <(sed -n 's:.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">\(.*\)</image>.*:\1 \2 \3:p' "$metainfo")
+[ "$count" -ge 3 ] || fail "the metadata shows $count screenshots; software centres want the window and its dialogs"
+
+[ $status -eq 0 ] && echo "PASS: desktop entry and metadata valid, translated into $(wc -w <<<"$languages") languages, $count screenshots"
+exit $status
