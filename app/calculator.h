@@ -78,9 +78,11 @@ public:
 
     // Presses a key of the keypad: what a click on it does.
     void press(Key key);
-    // A key typed on the keyboard: the keypad key it names, or a beep when it
-    // names none. `virtualKeyCode` is the key's Windows virtual-key code.
-    void typeKey(int16_t virtualKeyCode);
+    // A key typed on the keyboard, as the shell names it: the keypad key it
+    // presses, or none (a key the calculator has no use for), which beeps.
+    void typeKey(std::optional<Key> key);
+    // Esc, which presses no key: hides the window to the tray while it shows.
+    void typeEscape();
 
     // ---- Entry keys (entry_keys.cpp) ----
     void pressDigit(int digit);   // 0..9

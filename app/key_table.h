@@ -1,9 +1,10 @@
 #pragma once
 // The keypad's 40 keys, one row each: the caption, the place on the keypad,
-// the keyboard keys that press it, the runner's token, and what a screen
-// reader says of it (its name, a note where the name is not enough, what SHIFT
-// and hyp make of it). The shell builds its keypad and the keys' descriptions
-// from it; the keyboard and the key-script runner name keys through it.
+// the runner's token, and what a screen reader says of it (its name, a note
+// where the name is not enough, what SHIFT and hyp make of it). The shell
+// builds its keypad and the keys' descriptions from it, the key-script runner
+// reads its tokens; which keyboard key presses which key is the shell's
+// business (shell/keyboard.h), as only it knows the keyboard.
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,6 @@ struct KeyRow {
     int16_t row;                         // 0..3 the function keys, 4..7 the lower keys
     int16_t column;                      // 0..4 from the left
     KeyGroup group;
-    std::array<int16_t, 2> virtualKeys;  // Windows virtual-key codes; 0 for none
     const char* token;                   // runner token, empty for none; MIN, MR and CO
                                          // are followed by ":" and the dialog's answer
 
@@ -43,8 +43,6 @@ const std::array<KeyRow, kKeyCount>& KeyTable();
 // The row of a key.
 const KeyRow& RowOf(Key key);
 
-// The key a keyboard key presses.
-std::optional<Key> KeyOfVirtualKey(int16_t code);
 // The key with this runner token.
 std::optional<Key> KeyOfToken(std::string_view token);
 

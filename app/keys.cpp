@@ -2,8 +2,6 @@
 // keys typed on the keyboard, which press the same keys.
 
 #include "app/calculator.h"
-#include "app/key_table.h"
-#include "app/virtual_keys.h"
 
 namespace trellum {
 
@@ -53,15 +51,15 @@ void Calculator::press(Key key)
     }
 }
 
-void Calculator::typeKey(int16_t virtualKeyCode)
+void Calculator::typeKey(std::optional<Key> key)
 {
-    if (const std::optional<Key> key = KeyOfVirtualKey(virtualKeyCode)) return press(*key);
-    // Esc is no key of the keypad: it hides the window to the tray.
-    if (virtualKeyCode == VK_ESCAPE) {
-        if (m_toolkit.IsWindowVisible()) hideToTray();
-        return;
-    }
+    if (key) return press(*key);
     m_toolkit.Beep();
+}
+
+void Calculator::typeEscape()
+{
+    if (m_toolkit.IsWindowVisible()) hideToTray();
 }
 
 }  // namespace trellum

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
-test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils numlockx xclip imagemagick
-               libxcb1-dev libsm-dev clang libclang-rt-14-dev lintian dpkg-dev file
+test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils x11-xkb-utils numlockx xclip imagemagick
+               libxcb1-dev libsm-dev libxtst-dev clang libclang-rt-14-dev lintian dpkg-dev file
                weston qt6-wayland at-spi2-core python3-pyatspi python3-xlib orca dbus dbus-daemon strace locales
                qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk debhelper desktop-file-utils appstream)
 

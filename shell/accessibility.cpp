@@ -17,7 +17,7 @@
 
 #include "app/calculator.h"
 #include "app/key_table.h"
-#include "app/virtual_keys.h"
+#include "shell/keyboard.h"
 #include "shell/main_window.h"
 #include "shell/qt_toolkit.h"
 
@@ -60,66 +60,6 @@ const char* const kKeyTexts[] = {
     QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
     QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent"),
 };
-
-// A keyboard key of the key table (a virtual-key code) as a person names it,
-// and as Qt types it (Qt::KeypadModifier for the keypad).
-struct KeyboardKey {
-    int16_t virtualKey;
-    int qtKey;
-    const char* name;
-};
-
-constexpr int kKeypad = Qt::KeypadModifier;
-
-const KeyboardKey kKeyboardKeys[] = {
-    {VK_SHIFT, Qt::Key_Shift, QT_TRANSLATE_NOOP("Keys", "Shift")},
-    {VK_BACK, Qt::Key_Backspace, QT_TRANSLATE_NOOP("Keys", "Backspace")},
-    {VK_M, Qt::Key_M, QT_TRANSLATE_NOOP("Keys", "M")},
-    {VK_D, Qt::Key_D, QT_TRANSLATE_NOOP("Keys", "D")},
-    {VK_H, Qt::Key_H, QT_TRANSLATE_NOOP("Keys", "H")},
-    {VK_N, Qt::Key_N, QT_TRANSLATE_NOOP("Keys", "N")},
-    {VK_END, Qt::Key_End, QT_TRANSLATE_NOOP("Keys", "End")},
-    {VK_HOME, Qt::Key_Home, QT_TRANSLATE_NOOP("Keys", "Home")},
-    {VK_INSERT, Qt::Key_Insert, QT_TRANSLATE_NOOP("Keys", "Insert")},
-    {VK_DELETE, Qt::Key_Delete, QT_TRANSLATE_NOOP("Keys", "Delete")},
-    {VK_PRIOR, Qt::Key_PageUp, QT_TRANSLATE_NOOP("Keys", "Page Up")},
-    {VK_NEXT, Qt::Key_PageDown, QT_TRANSLATE_NOOP("Keys", "Page Down")},
-    {VK_F1, Qt::Key_F1, QT_TRANSLATE_NOOP("Keys", "F1")},
-    {VK_F2, Qt::Key_F2, QT_TRANSLATE_NOOP("Keys", "F2")},
-    {VK_F3, Qt::Key_F3, QT_TRANSLATE_NOOP("Keys", "F3")},
-    {VK_F4, Qt::Key_F4, QT_TRANSLATE_NOOP("Keys", "F4")},
-    {VK_F5, Qt::Key_F5, QT_TRANSLATE_NOOP("Keys", "F5")},
-    {VK_F6, Qt::Key_F6, QT_TRANSLATE_NOOP("Keys", "F6")},
-    {VK_F7, Qt::Key_F7, QT_TRANSLATE_NOOP("Keys", "F7")},
-    {VK_F8, Qt::Key_F8, QT_TRANSLATE_NOOP("Keys", "F8")},
-    {VK_F9, Qt::Key_F9, QT_TRANSLATE_NOOP("Keys", "F9")},
-    {VK_F11, Qt::Key_F11, QT_TRANSLATE_NOOP("Keys", "F11")},
-    {VK_OEM_4, Qt::Key_BracketLeft, QT_TRANSLATE_NOOP("Keys", "left square bracket")},
-    {VK_OEM_6, Qt::Key_BracketRight, QT_TRANSLATE_NOOP("Keys", "right square bracket")},
-    {VK_ADD, Qt::Key_Plus | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad plus")},
-    {VK_SUBTRACT, Qt::Key_Minus | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad minus")},
-    {VK_MULTIPLY, Qt::Key_Asterisk | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad multiply")},
-    {VK_DIVIDE, Qt::Key_Slash | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad divide")},
-    {VK_DECIMAL, Qt::Key_Period | kKeypad, QT_TRANSLATE_NOOP("Keys", "keypad decimal point")},
-};
-
-// "=" is pressed by Enter in the shell, not through the keyboard map.
-constexpr KeyboardKey kEnter{0, Qt::Key_Return, QT_TRANSLATE_NOOP("Keys", "Enter")};
-
-// The keyboard key of a key table row: its first virtual-key code (a digit's
-// main keyboard key), by name; Enter for "=".
-std::optional<KeyboardKey> keyboardKeyOf(const KeyRow& row)
-{
-    const int16_t code = row.virtualKeys[0];
-    if (code == 0) return row.key == Key::Equals ? std::optional(kEnter) : std::nullopt;
-    if (code >= VK_0 && code <= VK_0 + 9) {
-        static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-        return KeyboardKey{code, Qt::Key_0 + (code - VK_0), digits[code - VK_0]};
-    }
-    for (const KeyboardKey& key : kKeyboardKeys)
-        if (key.virtualKey == code) return key;
-    return std::nullopt;
-}
 
 QString trKeys(const char* text) { return QCoreApplication::translate("Keys", text); }
 
@@ -409,7 +349,7 @@ void DescribeKey(QWidget* widget, Key key)
     const KeyRow& row = RowOf(key);
     widget->setAccessibleName(trKeys(row.accessibleName));
     QStringList parts;
-    if (const std::optional<KeyboardKey> keyboard = keyboardKeyOf(row)) parts.append(trKeys(keyboard->name));
+    if (const char* keyboard = KeyboardNameOf(key)) parts.append(trKeys(keyboard));
     if (row.note) parts.append(trKeys(row.note));
     if (row.withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row.withShift)));
     if (row.withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row.withHyp)));
@@ -431,12 +371,6 @@ void ExplainUnavailable(QAction* item, const QString& reason)
     item->setEnabled(false);
     item->setToolTip(reason);
     item->setProperty(kUnavailableReason, reason);
-}
-
-int KeyboardKeyOf(Key key)
-{
-    const std::optional<KeyboardKey> keyboard = keyboardKeyOf(RowOf(key));
-    return keyboard ? keyboard->qtKey : 0;
 }
 
 const std::vector<const char*>& ListedKeyTexts()

@@ -34,7 +34,8 @@ struct DisplayState;
 namespace trellum::shell {
 
 // Names a keypad key as the key table (app/key_table.h) names it and describes
-// it by the keyboard key that presses it, its note and what SHIFT and hyp make of it.
+// it by the keyboard key that presses it (keyboard.h), its note and what SHIFT
+// and hyp make of it.
 void DescribeKey(QWidget* widget, Key key);
 
 // The key table's spoken texts as listed here for translation (lupdate cannot
@@ -49,11 +50,6 @@ bool DescribeLegend(QWidget* legend, Key keyBelow);
 // Greys out a menu item that cannot work here and says why, in its tip and as
 // its accessible description, which Qt's own menu items lack.
 void ExplainUnavailable(QAction* item, const QString& reason);
-
-// The keyboard key that presses a keypad key, as Qt names it for typing (for
-// the tests that check the descriptions against the keyboard map): a Qt::Key,
-// with Qt::KeypadModifier where the keypad key is meant. 0 when there is none.
-int KeyboardKeyOf(Key key);
 
 // A number text ("42.", "1.5E-07", "-2.5") as it is read out: the digits as
 // shown, without the trailing point of a whole number, and an exponent in words.

@@ -14,7 +14,7 @@
 #include "app/key_table.h"
 #include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
-#include "shell/key_codes.h"
+#include "shell/keyboard.h"
 #include "shell/keypad_look.h"
 #include "shell/platform.h"
 
@@ -184,7 +184,7 @@ void Legend::paintEvent(QPaintEvent*)
 
 bool EqualKey::event(QEvent* event)
 {
-    // Tab belongs to the keyboard map here, not to focus navigation: the focus
+    // Tab belongs to the keyboard here, not to focus navigation: the focus
     // never leaves "=".
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -198,22 +198,13 @@ bool EqualKey::event(QEvent* event)
 
 void EqualKey::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-        // A focused push button is pressed by the space bar, and Enter presses
-        // "=" as a calculator's Enter key does; neither goes through the map.
+    // A focused push button is pressed by the space bar, as any button is.
+    if (event->key() == Qt::Key_Space) {
         QPushButton::keyPressEvent(event);
         return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        click();
-        return;
-    default: break;
     }
-    // Modifiers play no part: Shift is itself the SHIFT key.
     event->accept();
-    emit typed(VirtualKeyOf(*event));
+    emit typed(TypedKeyOf(*event));
 }
 
 void EqualKey::keyReleaseEvent(QKeyEvent* event)
@@ -355,8 +346,9 @@ void MainWindow::buildKeypad(QWidget* client)
         if (def.group == KeyGroup::Equal) {
             m_equal = new EqualKey(QString::fromUtf8(def.caption), m_keypad);
             m_equal->setFocusPolicy(Qt::StrongFocus);
-            connect(m_equal, &EqualKey::typed, this,
-                    [this](int16_t code) { forward([this, code] { m_calc.typeKey(code); }); });
+            connect(m_equal, &EqualKey::typed, this, [this](const Typed& typed) {
+                forward([this, typed] { typed.escape ? m_calc.typeEscape() : m_calc.typeKey(typed.key); });
+            });
             key = m_equal;
         } else {
             key = new KeyButton(QString::fromUtf8(def.caption), def.group, m_keypad);

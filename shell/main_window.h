@@ -19,6 +19,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/calculator.h"
+#include "shell/keyboard.h"
 #include "shell/keypad_look.h"
 #include "shell/qt_toolkit.h"
 #include "shell/twips.h"
@@ -91,7 +92,7 @@ public:
     EqualKey(const QString& caption, QWidget* parent) : KeyButton(caption, KeyGroup::Equal, parent) {}
 
 signals:
-    void typed(int16_t virtualKeyCode);
+    void typed(const trellum::shell::Typed& typed);
 
 protected:
     bool event(QEvent* event) override;

@@ -9,6 +9,7 @@
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
 #include "testing/storage_tokens.h"
+#include "testing/virtual_key_codes.h"
 
 namespace trellum {
 
@@ -65,7 +66,7 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
         const auto digits = token.substr(4);
         const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), code);
         if (res.ec != std::errc{} || res.ptr != digits.data() + digits.size() || code < 0 || code > 255) return false;
-        calc.typeKey(static_cast<int16_t>(code));
+        TypeVirtualKey(calc, code);
         return true;
     }
     return PressStorageToken(calc, toolkit, token);

@@ -4,6 +4,8 @@
 //
 //   key tokens ("2", "+", "MIN:3", "KEY:112") -> PressToken -> the calculator's
 //     keys and commands, as the window would press them
+//   KEY:n names a keyboard key by its Windows virtual-key code; only
+//     virtual_key_codes.h knows those codes
 //   RecordingToolkit (recording_toolkit.h) stands in for the desktop: it records
 //     beeps, messages and clipboard writes, and answers dialogs from scripts
 //     (storage_tokens.h turns MIN:/MR:/CO: tokens into such scripts)

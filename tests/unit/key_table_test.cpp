@@ -1,5 +1,5 @@
 // The key table against what the keys do: one row per key, each reachable by
-// its own place, keyboard codes and token, and its spoken SHIFT and hyp
+// its own place and token, and its spoken SHIFT and hyp
 // variants naming exactly what those prefixes change.
 
 #include <gtest/gtest.h>
@@ -16,13 +16,12 @@ namespace {
 
 using testing_support::KeySequence;
 
-// One key table drives the keypad, the keyboard and the runner: a row out of
-// the keys' order, or a repeated name, code, token or place, would leave a key
+// One key table drives the keypad, the spoken names and the runner: a row out
+// of the keys' order, or a repeated name, token or place, would leave a key
 // unreachable, hidden or pressing another.
-TEST(KeyTable, EveryKeyHasItsOwnRowPlaceCodesTokenAndName)
+TEST(KeyTable, EveryKeyHasItsOwnRowPlaceTokenAndName)
 {
     std::set<std::pair<int, int>> places;
-    std::set<int> codes;
     std::set<std::string> widgetNames, tokens, names;
     for (std::size_t i = 0; i < KeyTable().size(); ++i) {
         const KeyRow& row = KeyTable()[i];
@@ -32,11 +31,6 @@ TEST(KeyTable, EveryKeyHasItsOwnRowPlaceCodesTokenAndName)
         EXPECT_TRUE(widgetNames.insert(row.name).second);
         EXPECT_TRUE(places.emplace(row.row, row.column).second);
         EXPECT_TRUE(row.row >= 0 && row.row < 8 && row.column >= 0 && row.column < 5);
-        for (const int16_t code : row.virtualKeys) {
-            if (code == 0) continue;
-            EXPECT_TRUE(codes.insert(code).second) << code;
-            EXPECT_EQ(KeyOfVirtualKey(code), row.key) << code;
-        }
         if (*row.token != '\0') {
             EXPECT_TRUE(tokens.insert(row.token).second) << row.token;
             EXPECT_EQ(KeyOfToken(row.token), row.key);

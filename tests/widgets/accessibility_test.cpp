@@ -1,7 +1,6 @@
-// What a screen reader finds in the real window (offscreen): spoken key names,
-// descriptions whose keyboard key really presses the key, the display as a text
-// in words, and what is said: each new result and indicator, nothing while
-// digits are typed.
+// What a screen reader finds in the real window (offscreen): spoken key names
+// and descriptions, the display as a text in words, and what is said: each new
+// result and indicator, nothing while digits are typed.
 
 #include <algorithm>
 #include <cctype>
@@ -25,22 +24,6 @@
 using trellum::SettingsStore;
 using trellum::shell::MainWindow;
 
-namespace {
-
-
-// The window's state as the keys leave it: display, exponent and indicators,
-// the titles of the modal windows that opened, and whether the window closed.
-QString stateOf(MainWindow& window, const QStringList& modals, bool closed)
-{
-    QStringList lit;
-    for (QLabel* label : window.lcd()->findChildren<QLabel*>())
-        if (!label->isHidden()) lit.append(label->objectName() + u'=' + label->text());
-    lit.sort();
-    return window.lcd()->text() + u'|' + lit.join(u',') + u'|' + modals.join(u',') + (closed ? QStringLiteral("|closed") : QString());
-}
-
-}  // namespace
-
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
@@ -49,8 +32,6 @@ private slots:
     void keysHaveSpokenNames();
     void keyTextsAreListedForTranslation_data();
     void keyTextsAreListedForTranslation();
-    void describedKeyboardKeyPressesTheKey_data();
-    void describedKeyboardKeyPressesTheKey();
     void displayIsATextInWords();
     void displayReadsTheStateItWasGiven_data();
     void displayReadsTheStateItWasGiven();
@@ -138,57 +119,6 @@ void AccessibilityTest::keyTextsAreListedForTranslation()
                                        [text](const char* entry) { return std::strcmp(entry, text) == 0; });
         QVERIFY2(digit || found, text);
     }
-}
-
-void AccessibilityTest::describedKeyboardKeyPressesTheKey_data()
-{
-    QTest::addColumn<QString>("key");
-    SettingsStore settings;
-    MainWindow window(settings);
-    for (QPushButton* key : window.keys()) QTest::newRow(qPrintable(key->objectName())) << key->objectName();
-}
-
-// The keyboard key a description names, typed, does what a click on the key
-// does: the description and the keyboard map cannot drift apart.
-void AccessibilityTest::describedKeyboardKeyPressesTheKey()
-{
-    QFETCH(QString, key);
-    const auto run = [&key](bool typed) {
-        SettingsStore settings;
-        MainWindow window(settings);
-        window.calculator().start();
-        bool closed = false;
-        connect(&window, &MainWindow::closed, &window, [&closed] { closed = true; });
-        for (const char* setup : {"digit2", "add", "digit1", "point", "digit5"})
-            QTest::mouseClick(window.findChild<QPushButton*>(setup), Qt::LeftButton);
-        // Dialogs and messages the key opens are noted and closed.
-        QStringList modals;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&modals] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modals.append(modal->objectName() + u':' + modal->windowTitle());
-                modal->close();
-            }
-        });
-        closer.start(5);
-        QPushButton* button = window.findChild<QPushButton*>(key);
-        if (typed) {
-            const auto& table = trellum::KeyTable();
-            const auto row = std::find_if(table.begin(), table.end(),
-                                          [&key](const trellum::KeyRow& r) { return key == QLatin1String(r.name); });
-            if (row == table.end()) return QStringLiteral("no such key");
-            const int keyboard = trellum::shell::KeyboardKeyOf(row->key);
-            if (keyboard == 0) return QStringLiteral("no keyboard key");
-            QTest::keyClick(window.equalKey(), static_cast<Qt::Key>(keyboard & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(keyboard & Qt::KeyboardModifierMask));
-        } else {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
-        closer.stop();
-        return stateOf(window, modals, closed);
-    };
-    const QString clicked = run(false);
-    QCOMPARE(run(true), clicked);
 }
 
 void AccessibilityTest::displayIsATextInWords()

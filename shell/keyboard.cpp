@@ -1,0 +1,160 @@
+#include "shell/keyboard.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+namespace trellum::shell {
+
+namespace {
+
+// How a row of the table is matched.
+enum class By {
+    Place,    // the XKB key code where known, else (a synthesised event) the Qt key
+    Keypad,   // the keypad's X keysym, or the Qt key with Qt::KeypadModifier
+    QtKey,    // the Qt key, whatever the modifiers
+};
+
+struct KeyboardKey {
+    By by;
+    quint32 native;     // Place: XKB key code; Keypad: X keysym; QtKey: unused
+    int qtKey;          // Qt::Key
+    Key key;
+    const char* name;   // what the key is called; null where an earlier row names the key
+};
+
+
+// A key is named by its first row that has a name. Keypad rows with NumLock
+// off give the cursor block's Qt keys and keysyms, still typed as digits: a
+// calculator's keypad keeps typing digits whatever the lock state (End would be OFF).
+// clang-format off
+constexpr KeyboardKey kKeyboard[] = {
+    // The digit row ("1" is key code 10, "0" is 19) and the two keys right of P.
+    {By::Place,  19, Qt::Key_0, Key::Digit0, "0"},
+    {By::Place,  10, Qt::Key_1, Key::Digit1, "1"},
+    {By::Place,  11, Qt::Key_2, Key::Digit2, "2"},
+    {By::Place,  12, Qt::Key_3, Key::Digit3, "3"},
+    {By::Place,  13, Qt::Key_4, Key::Digit4, "4"},
+    {By::Place,  14, Qt::Key_5, Key::Digit5, "5"},
+    {By::Place,  15, Qt::Key_6, Key::Digit6, "6"},
+    {By::Place,  16, Qt::Key_7, Key::Digit7, "7"},
+    {By::Place,  17, Qt::Key_8, Key::Digit8, "8"},
+    {By::Place,  18, Qt::Key_9, Key::Digit9, "9"},
+    {By::Place,  34, Qt::Key_BracketLeft,  Key::OpenBracket,  QT_TRANSLATE_NOOP("Keys", "left square bracket")},
+    {By::Place,  35, Qt::Key_BracketRight, Key::CloseBracket, QT_TRANSLATE_NOOP("Keys", "right square bracket")},
+    // The keypad.
+    {By::Keypad, 0xffb0, Qt::Key_0, Key::Digit0, nullptr},
+    {By::Keypad, 0xffb1, Qt::Key_1, Key::Digit1, nullptr},
+    {By::Keypad, 0xffb2, Qt::Key_2, Key::Digit2, nullptr},
+    {By::Keypad, 0xffb3, Qt::Key_3, Key::Digit3, nullptr},
+    {By::Keypad, 0xffb4, Qt::Key_4, Key::Digit4, nullptr},
+    {By::Keypad, 0xffb5, Qt::Key_5, Key::Digit5, nullptr},
+    {By::Keypad, 0xffb6, Qt::Key_6, Key::Digit6, nullptr},
+    {By::Keypad, 0xffb7, Qt::Key_7, Key::Digit7, nullptr},
+    {By::Keypad, 0xffb8, Qt::Key_8, Key::Digit8, nullptr},
+    {By::Keypad, 0xffb9, Qt::Key_9, Key::Digit9, nullptr},
+    {By::Keypad, 0xffab, Qt::Key_Plus,     Key::Add,      QT_TRANSLATE_NOOP("Keys", "keypad plus")},
+    {By::Keypad, 0xffad, Qt::Key_Minus,    Key::Subtract, QT_TRANSLATE_NOOP("Keys", "keypad minus")},
+    {By::Keypad, 0xffaa, Qt::Key_Asterisk, Key::Multiply, QT_TRANSLATE_NOOP("Keys", "keypad multiply")},
+    {By::Keypad, 0xffaf, Qt::Key_Slash,    Key::Divide,   QT_TRANSLATE_NOOP("Keys", "keypad divide")},
+    {By::Keypad, 0xffae, Qt::Key_Period,   Key::Point,    QT_TRANSLATE_NOOP("Keys", "keypad decimal point")},
+    {By::Keypad, 0xffac, Qt::Key_Comma,    Key::Point,    nullptr},   // KP_Separator: the decimal key of comma layouts
+    {By::Keypad, 0xff9e, Qt::Key_Insert,   Key::Digit0,   nullptr},   // NumLock off
+    {By::Keypad, 0xff9c, Qt::Key_End,      Key::Digit1,   nullptr},
+    {By::Keypad, 0xff99, Qt::Key_Down,     Key::Digit2,   nullptr},
+    {By::Keypad, 0xff9b, Qt::Key_PageDown, Key::Digit3,   nullptr},
+    {By::Keypad, 0xff96, Qt::Key_Left,     Key::Digit4,   nullptr},
+    {By::Keypad, 0xff9d, Qt::Key_Clear,    Key::Digit5,   nullptr},
+    {By::Keypad, 0xff98, Qt::Key_Right,    Key::Digit6,   nullptr},
+    {By::Keypad, 0xff95, Qt::Key_Home,     Key::Digit7,   nullptr},
+    {By::Keypad, 0xff97, Qt::Key_Up,       Key::Digit8,   nullptr},
+    {By::Keypad, 0xff9a, Qt::Key_PageUp,   Key::Digit9,   nullptr},
+    {By::Keypad, 0xff9f, Qt::Key_Delete,   Key::Point,    nullptr},
+    // Every other key by what Qt makes of it.
+    {By::QtKey, 0, Qt::Key_Shift,      Key::Shift,        QT_TRANSLATE_NOOP("Keys", "Shift")},
+    {By::QtKey, 0, Qt::Key_Backspace,  Key::Delete,       QT_TRANSLATE_NOOP("Keys", "Backspace")},
+    {By::QtKey, 0, Qt::Key_M,          Key::Mode,         QT_TRANSLATE_NOOP("Keys", "M")},
+    {By::QtKey, 0, Qt::Key_D,          Key::DegreesMinutesSeconds, QT_TRANSLATE_NOOP("Keys", "D")},
+    {By::QtKey, 0, Qt::Key_End,        Key::Off,          QT_TRANSLATE_NOOP("Keys", "End")},
+    {By::QtKey, 0, Qt::Key_F2,         Key::Square,       QT_TRANSLATE_NOOP("Keys", "F2")},
+    {By::QtKey, 0, Qt::Key_F3,         Key::SquareRoot,   QT_TRANSLATE_NOOP("Keys", "F3")},
+    {By::QtKey, 0, Qt::Key_F5,         Key::Log,          QT_TRANSLATE_NOOP("Keys", "F5")},
+    {By::QtKey, 0, Qt::Key_F6,         Key::Ln,           QT_TRANSLATE_NOOP("Keys", "F6")},
+    {By::QtKey, 0, Qt::Key_F4,         Key::Power,        QT_TRANSLATE_NOOP("Keys", "F4")},
+    {By::QtKey, 0, Qt::Key_F11,        Key::Reciprocal,   QT_TRANSLATE_NOOP("Keys", "F11")},
+    {By::QtKey, 0, Qt::Key_H,          Key::Hyp,          QT_TRANSLATE_NOOP("Keys", "H")},
+    {By::QtKey, 0, Qt::Key_F7,         Key::Sin,          QT_TRANSLATE_NOOP("Keys", "F7")},
+    {By::QtKey, 0, Qt::Key_F8,         Key::Cos,          QT_TRANSLATE_NOOP("Keys", "F8")},
+    {By::QtKey, 0, Qt::Key_F9,         Key::Tan,          QT_TRANSLATE_NOOP("Keys", "F9")},
+    {By::QtKey, 0, Qt::Key_F1,         Key::ChangeSign,   QT_TRANSLATE_NOOP("Keys", "F1")},
+    {By::QtKey, 0, Qt::Key_BraceLeft,  Key::OpenBracket,  nullptr},   // Shift+[ where no place is known
+    {By::QtKey, 0, Qt::Key_BraceRight, Key::CloseBracket, nullptr},
+    {By::QtKey, 0, Qt::Key_Insert,     Key::MemoryIn,     QT_TRANSLATE_NOOP("Keys", "Insert")},
+    {By::QtKey, 0, Qt::Key_PageUp,     Key::MemoryRecall, QT_TRANSLATE_NOOP("Keys", "Page Up")},
+    {By::QtKey, 0, Qt::Key_Delete,     Key::Clear,        QT_TRANSLATE_NOOP("Keys", "Delete")},
+    {By::QtKey, 0, Qt::Key_Home,       Key::AllClear,     QT_TRANSLATE_NOOP("Keys", "Home")},
+    {By::QtKey, 0, Qt::Key_PageDown,   Key::Exponent,     QT_TRANSLATE_NOOP("Keys", "Page Down")},
+    {By::QtKey, 0, Qt::Key_Return,     Key::Equals,       QT_TRANSLATE_NOOP("Keys", "Enter")},
+    {By::QtKey, 0, Qt::Key_Enter,      Key::Equals,       nullptr},
+    {By::QtKey, 0, Qt::Key_N,          Key::Constants,    QT_TRANSLATE_NOOP("Keys", "N")},
+};
+// clang-format on
+
+// The keypad's keysyms (X11/keysymdef.h), so keypad keys are known even where
+// a platform plugin drops the keypad modifier.
+constexpr quint32 kFirstKeypadKeysym = 0xff80, kLastKeypadKeysym = 0xffbd;
+
+template <class Matches>
+std::optional<Key> find(Matches matches)
+{
+    for (const KeyboardKey& row : kKeyboard)
+        if (matches(row)) return row.key;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Typed TypedKeyOf(const KeyPress& press)
+{
+    if (press.xkb && press.nativeVirtualKey >= kFirstKeypadKeysym && press.nativeVirtualKey <= kLastKeypadKeysym) {
+        const auto key = find([&](const KeyboardKey& row) {
+            return row.by == By::Keypad && row.native == press.nativeVirtualKey;
+        });
+        if (key) return {key};
+    }
+    if (press.modifiers.testFlag(Qt::KeypadModifier)) {
+        const auto key = find([&](const KeyboardKey& row) { return row.by == By::Keypad && row.qtKey == press.key; });
+        if (key) return {key};
+    }
+    if (press.xkb) {
+        const auto key = find([&](const KeyboardKey& row) {
+            return row.by == By::Place && row.native == press.nativeScanCode;
+        });
+        if (key) return {key};
+    }
+    if (press.key == Qt::Key_Escape) return {std::nullopt, true};
+    // Without a key code a placed key is known by what it printed (US layout).
+    return {find([&](const KeyboardKey& row) { return row.by != By::Keypad && row.qtKey == press.key; })};
+}
+
+Typed TypedKeyOf(const QKeyEvent& event)
+{
+    static const bool xkb = QGuiApplication::platformName() == QLatin1String("xcb") ||
+                            QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    KeyPress press;
+    press.key = event.key();
+    press.modifiers = event.modifiers();
+    press.nativeScanCode = event.nativeScanCode();
+    press.nativeVirtualKey = event.nativeVirtualKey();
+    press.xkb = xkb && press.nativeScanCode != 0;
+    return TypedKeyOf(press);
+}
+
+const char* KeyboardNameOf(Key key)
+{
+    for (const KeyboardKey& row : kKeyboard)
+        if (row.key == key && row.name) return row.name;
+    return nullptr;
+}
+
+}  // namespace trellum::shell
