@@ -84,6 +84,52 @@ void drawRim(QPainter& p, const QRectF& r, int top, int right, int bottom, int l
     }
 }
 
+// The outline of the glyphs themselves, from the baseline's start: the
+// font's own boxes reach down to the baseline even for marks that sit high.
+QRectF inkOf(const QFont& type, const QString& text)
+{
+    QPainterPath outline;
+    outline.addText(0, 0, type, text);
+    return outline.boundingRect();
+}
+
+// A caption of marks alone, without a letter or digit ("° ' ''").
+bool onlyMarks(const QString& caption)
+{
+    bool marks = false;
+    for (const QChar c : caption) {
+        if (c.isLetterOrNumber()) return false;
+        marks = marks || !c.isSpace();
+    }
+    return marks;
+}
+
+// Marks sit high in their type and are a few dots at the size of the letters
+// of the other captions: drawn three quarters as tall as those letters (as
+// marks, not as letters: "O I I"), the blanks between them narrowed where the
+// key is too narrow, and centred on the key by their ink.
+void paintMarks(QPainter& p, const QRect& room, const QString& caption)
+{
+    const QFont base = p.font();
+    const qreal wanted = 0.75 * inkOf(base, QStringLiteral("DEL")).height();
+    QFont type = base;
+    while (inkOf(type, caption).height() < wanted && type.pointSizeF() < 4 * base.pointSizeF())
+        type.setPointSizeF(type.pointSizeF() + 0.5);
+    const qreal blank = QFontMetricsF(type).horizontalAdvance(u' ');
+    while (inkOf(type, caption).width() > room.width() - 2) {
+        if (type.wordSpacing() > -0.85 * blank)
+            type.setWordSpacing(type.wordSpacing() - 0.5);
+        else if (type.pointSizeF() > base.pointSizeF())
+            type.setPointSizeF(type.pointSizeF() - 0.5);
+        else
+            break;
+    }
+    p.save();
+    p.setFont(type);
+    p.drawText(QRectF(room).center() - inkOf(type, caption).center(), caption);
+    p.restore();
+}
+
 }  // namespace
 
 const KeyLook& KeyLookOf(KeyGroup group)
@@ -181,7 +227,12 @@ void PaintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, co
     const QRect face = rect.adjusted(0, down ? look.pressDepth : 0, 0, 0);
     const int bottom = down ? 1 : look.lowerRimWidth;
     p.setPen(look.print);
-    p.drawText(face.adjusted(1, 1, -1, -bottom), Qt::AlignCenter | Qt::TextHideMnemonic, caption);
+    const QRect room = face.adjusted(1, 1, -1, -bottom);
+    if (onlyMarks(caption)) {
+        paintMarks(p, room, caption);
+        return;
+    }
+    p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, caption);
 }
 
 void PaintPanel(QPainter& p, const QRect& rect, PanelLook look)

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
 
 #include "app/key_table.h"
@@ -27,6 +28,8 @@ constexpr int kClientWidth = 3135;
 constexpr int kClientHeight = 4560;
 constexpr int kFunctionKeyWidth = 495, kFunctionKeyHeight = 255;
 constexpr int kLowerKeySize = 375;
+// The exponent's type, and the smallest it shrinks to for a long pasted one.
+constexpr qreal kExponentPoints = 7, kSmallestExponentPoints = 4;
 
 // Keypad places in twips of the key table's rows and columns: four rows of
 // function keys, then four rows of lower keys with a gap before the fourth column.
@@ -285,7 +288,7 @@ void MainWindow::buildDisplay(QWidget* client)
     }
     m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 195);
     QFont expFont = m_expLabel->font();
-    expFont.setPointSizeF(7);
+    expFont.setPointSizeF(kExponentPoints);
     expFont.setBold(true);
     m_expLabel->setFont(expFont);
 }
@@ -307,6 +310,30 @@ void MainWindow::fitExponentLabel()
     const int rightLimit = m_lcd->width() - 3;   // the 1-pixel bevel and a pixel of room
     if (expRect.right() > rightLimit) expRect.moveRight(rightLimit);
     m_expLabel->setGeometry(expRect);
+    m_expRect = expRect;
+    fitExponent(m_expLabel->text());
+}
+
+void MainWindow::fitExponent(const QString& text)
+{
+    // A pasted exponent may have more digits than the two the engine writes
+    // ("-0005"): the label grows to the left over the free part of the panel's
+    // top, and past that its type shrinks, so the number is never shown cut.
+    if (!m_expLabelFitted) return;
+    QFont type = m_expLabel->font();
+    type.setPointSizeF(kExponentPoints);
+    const int right = m_expRect.right();
+    const int left = m_modeDisplay[2]->geometry().right() + 2;
+    const auto needed = [&text](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        return qCeil(qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1));
+    };
+    while (needed(type) > right - left && type.pointSizeF() > kSmallestExponentPoints)
+        type.setPointSizeF(type.pointSizeF() - 0.5);
+    m_expLabel->setFont(type);
+    QRect place = m_expRect;
+    place.setLeft(std::max(1, std::min(place.left(), right - needed(type))));
+    m_expLabel->setGeometry(place);
 }
 
 void MainWindow::buildKeypad(QWidget* client)
@@ -445,8 +472,12 @@ void MainWindow::render()
 {
     const DisplayState shown = m_calc.Display();
     m_lcd->setText(ToQString(std::string(shown.LcdText)));
-    m_expLabel->setText(ToQString(std::string(shown.ExpText)));
     if (shown.ExpVisible) fitExponentLabel();
+    const QString exponent = ToQString(std::string(shown.ExpText));
+    if (exponent != m_expLabel->text()) {
+        m_expLabel->setText(exponent);
+        fitExponent(exponent);
+    }
     m_expLabel->setVisible(shown.ExpVisible);
     m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);

@@ -161,6 +161,7 @@ private:
     void buildMenus();
     QLabel* addIndicator(const char* name, const QString& text, int left, int width);
     void fitExponentLabel();
+    void fitExponent(const QString& text);
 
     Twips m_twips;
     int m_fullClientHeight = 0;
@@ -175,6 +176,7 @@ private:
     QLabel* m_modeDisplay[3] = {};
     QLabel* m_expLabel = nullptr;
     bool m_expLabelFitted = false;
+    QRect m_expRect;   // its place for the engine's own exponents, up to "-99"
     ClickFrame* m_keypad = nullptr;
     EqualKey* m_equal = nullptr;
     std::vector<QPushButton*> m_keys;

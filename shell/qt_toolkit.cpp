@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGridLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -46,6 +47,13 @@ void QtToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::str
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
                     ToQString(title), TrLibrary(text), QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);
+    // A short message makes a box so narrow that the window manager cuts its
+    // title ("Tre… m"): it is at least as wide as the title beside the frame's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int least = TitleWidth(&box) + TwipsToPixels(1500, &box);
+        grid->addItem(new QSpacerItem(least, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
 }
 

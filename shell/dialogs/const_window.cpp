@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "app/constants_dialog.h"
 #include "shell/i18n.h"
@@ -28,6 +29,21 @@ void renderNames(QListWidget* list, const ConstantsDialog& model)
     for (std::size_t row = 0; row < count; ++row) list->addItem(ToQString(model.ListEntry(row)));
 }
 
+// The names the list cuts carry their whole text as their tip; the others
+// none, so the list's own tip (the chosen value) shows over them.
+void tipLongNames(QListWidget* list)
+{
+    const int room = list->viewport()->width() - 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) - 4;
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        const bool cut = list->fontMetrics().horizontalAdvance(item->text()) > room;
+        item->setToolTip(cut ? item->text() : QString());
+        // As wide as the list: the line is laid out, and cut, within it.
+        item->setSizeHint({});
+        item->setSizeHint(QSize(list->viewport()->width(), list->sizeHintForRow(row)));
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
@@ -41,6 +57,10 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& m
     auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a constant:"));
     auto* lstConst = w->Add<QListWidget>("lstConst");
     lstConst->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
+    // A long name ends in an ellipsis, its whole text in its tip, rather than
+    // pushing the others under a sideways scroll bar.
+    lstConst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstConst->setTextElideMode(Qt::ElideRight);
     auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
     auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QCoreApplication::translate("Dialogs", "&Edit"));
     auto* cmdDel = w->Add<QPushButton>("cmdDel", QCoreApplication::translate("Dialogs", "&Delete"));
@@ -70,6 +90,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& m
         const std::vector<std::string>& values = model.Values();
         for (int row = 0; row < lstConst->count() && row < static_cast<int>(values.size()); ++row)
             lstConst->item(row)->setData(Qt::AccessibleDescriptionRole, ToQString(values[static_cast<std::size_t>(row)]));
+        tipLongNames(lstConst);
         const std::optional<std::size_t> entry = model.Selected();
         if (entry && *entry < static_cast<std::size_t>(lstConst->count()))
             lstConst->setCurrentRow(static_cast<int>(*entry));

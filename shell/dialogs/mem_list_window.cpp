@@ -27,6 +27,9 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& mo
     mnuOption->setObjectName(QStringLiteral("mnuOption"));
     QAction* mnuFlush = mnuOption->addAction(QCoreApplication::translate("Dialogs", "&Flush Memory"));
     mnuFlush->setObjectName(QStringLiteral("mnuFlush"));
+    // Esc out of the menu would leave the bar holding the keyboard, and the
+    // next Esc would only let go of it: the window takes it back.
+    menuBar->installEventFilter(w);
     const int menuHeight = menuBar->sizeHint().height();
 
     auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a memory slot:"));

@@ -8,7 +8,10 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QApplication>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -159,12 +162,33 @@ void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int row
     connect(selection, &QItemSelectionModel::currentChanged, this, [selection](const QModelIndex& current) {
         if (current.isValid() && !selection->isSelected(current)) selection->clearCurrentIndex();
     });
+    list->installEventFilter(this);
     connect(list, &QListWidget::itemSelectionChanged, this, [this, list, handler = std::move(handler)] {
         const QList<QListWidgetItem*> selected = list->selectedItems();
         if (selected.isEmpty()) return;
         const int row = list->row(selected.front());
         Forward([&handler, row] { handler(row); });
     });
+}
+
+// With no current line a list takes every move to its first line; End means the last.
+bool ModelWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A menu bar here holds the keyboard only while one of its menus is open.
+    if (auto* bar = qobject_cast<QMenuBar*>(watched); bar && event->type() == QEvent::FocusIn) {
+        QTimer::singleShot(0, this, [this, bar] {
+            if (bar->hasFocus() && !QApplication::activePopupWidget()) focusNextChild();
+        });
+    }
+    auto* list = qobject_cast<QListWidget*>(watched);
+    if (list && event->type() == QEvent::KeyPress && list->currentRow() < 0 && list->count() > 0) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_End && key->modifiers() == Qt::NoModifier) {
+            list->setCurrentRow(list->count() - 1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ModelWindow::reject()

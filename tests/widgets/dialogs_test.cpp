@@ -57,7 +57,25 @@ void play(QDialog* window, const QString& script)
             QCOMPARE(list->currentRow(), -1);   // nothing drawn highlighted before a choice
             QTest::keyClick(list, Qt::Key_Down);
         }
-        else if (step == u"esc") QTest::keyClick(window, Qt::Key_Escape);
+        else if (step == u"home" || step == u"end") {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            list->setFocus();
+            QTest::keyClick(list, step == u"home" ? Qt::Key_Home : Qt::Key_End);
+        }
+        else if (step == u"alt+o") {
+            // The Option menu opened from the keyboard, then closed with Esc.
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window->focusWidget(), Qt::Key_O, Qt::AltModifier);
+            auto* menu = child<QMenu>(window, "mnuOption");
+            QTRY_VERIFY(menu->isVisible());
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(!menu->isVisible());
+            QVERIFY(window->isVisible());
+            QTRY_VERIFY(!qobject_cast<QMenuBar*>(window->focusWidget()));
+        }
+        else if (step == u"esc") QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         else if (step == u"close") window->close();
         else if (step == u"mnuFlush") {
             const int row = list->currentRow();
@@ -121,6 +139,8 @@ private slots:
     void constEditRunsEntryWindow_data();
     void constEditRunsEntryWindow();
     void longTextsAreShortenedInTheList();
+    void longNamesEndInAnEllipsis();
+    void starterConstantsFit();
     void aboutBox();
 };
 
@@ -132,6 +152,9 @@ void DialogsTest::memList_data()
     QTest::newRow("line 10, Enter") << "row9,enter" << "line 10";
     QTest::newRow("Down, Enter chooses line 1") << "down,enter" << "line 1";
     QTest::newRow("Esc cancels") << "esc" << "nothing";
+    QTest::newRow("Alt+O, Esc closes the menu, one Esc cancels") << "alt+o,esc" << "nothing";
+    QTest::newRow("End chooses line 10") << "end,enter" << "line 10";
+    QTest::newRow("Home chooses line 1") << "home,enter" << "line 1";
     QTest::newRow("Flush, Done without a line") << "mnuFlush,cmdDone" << "flush";
     QTest::newRow("line 2, Flush keeps the line, Cancel") << "row1,mnuFlush,cmdCancel" << "nothing";
     QTest::newRow("title-bar close") << "row3,close" << "nothing";
@@ -185,6 +208,8 @@ void DialogsTest::constWindow_data()
     QTest::newRow("Down, Enter loads the first constant") << "down,enter" << piValue << false << all << 0 << piValue;
     QTest::newRow("select g, Cancel") << "row1,cmdCancel" << "" << false << all << 1 << "9.81";
     QTest::newRow("select g, Esc") << "row1,esc" << "" << false << all << 1 << "9.81";
+    QTest::newRow("End selects the last") << "end" << "" << true << all << 2 << "3";
+    QTest::newRow("Home selects the first") << "home" << "" << true << all << 0 << piValue;
     QTest::newRow("select g, title-bar close") << "row1,close" << "" << false << all << 1 << "9.81";
     QTest::newRow("delete the last line selects the one before")
         << "row2,cmdDel" << "" << true << QStringList{"pi", "g"} << 1 << "9.81";
@@ -309,6 +334,40 @@ void DialogsTest::longTextsAreShortenedInTheList()
     QCOMPARE(w.model->Names()[0].size(), std::size_t(10 << 20));
     click(w.window.get(), "cmdOk");
     QCOMPARE(w.model->Chosen().value_or("").size(), std::size_t(value.size()));
+}
+
+// A name wider than the list ends in an ellipsis, its whole text in the tip,
+// and the list never scrolls sideways; a name that fits has no tip of its own.
+void DialogsTest::longNamesEndInAnEllipsis()
+{
+    const QString longName = QStringLiteral("magnetic flux quantum of a superconducting ring");
+    ConstWindow w(longName.toUtf8() + " = 2.067833848E-15\r\ng = 9.81\r\n");
+    QCOMPARE(w.list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(!w.list->horizontalScrollBar()->isVisible());
+    QVERIFY(w.list->fontMetrics().horizontalAdvance(longName) > w.list->viewport()->width());
+    QCOMPARE(w.list->textElideMode(), Qt::ElideRight);
+    QVERIFY(w.list->visualItemRect(w.list->item(0)).right() <= w.list->viewport()->width());
+    QCOMPARE(w.list->item(0)->toolTip(), longName);
+    QCOMPARE(w.list->item(1)->toolTip(), QString());
+    // The tip of the list itself still gives the chosen constant's value.
+    clickRow(w.list, 1);
+    QCOMPARE(w.list->toolTip(), QString("9.81"));
+}
+
+// The constants a new user finds: all in view without scrolling sideways.
+void DialogsTest::starterConstantsFit()
+{
+    QFile starter(QStringLiteral(TRELLUM_STARTER_CONSTANTS));
+    QVERIFY(starter.open(QIODevice::ReadOnly));
+    ConstWindow w(starter.readAll().split('\n').mid(2).join('\n'));
+    QCOMPARE(w.list->count(), 20);
+    QVERIFY(!w.list->horizontalScrollBar()->isVisible());
+    for (int row = 0; row < w.list->count(); ++row) {
+        QListWidgetItem* item = w.list->item(row);
+        QVERIFY2(w.list->visualItemRect(item).right() <= w.list->viewport()->width(), qPrintable(item->text()));
+        const bool cut = w.list->fontMetrics().horizontalAdvance(item->text()) > w.list->viewport()->width() - 8;
+        if (cut) QCOMPARE(item->toolTip(), item->text());
+    }
 }
 
 void DialogsTest::aboutBox()

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
 
@@ -37,6 +38,10 @@ private slots:
     void exponentStaysInsideThePanel_data();
     void exponentStaysInsideThePanel();
     void legendsAndIndicatorsShowTheArrow();
+    void shortMessagesKeepTheTitleWhole_data();
+    void shortMessagesKeepTheTitleWhole();
+    void functionKeyCaptionsAreLegible_data();
+    void functionKeyCaptionsAreLegible();
 
 private:
     QPushButton* key(const QString& name) const
@@ -299,17 +304,28 @@ void MainWindowTest::workLeftForAfterTheFirstPaintRunsOnceAfterIt()
 void MainWindowTest::exponentStaysInsideThePanel_data()
 {
     QTest::addColumn<QString>("keys");
-    QTest::newRow("-99") << "digit1 exponent digit9 digit9 changeSign";
-    QTest::newRow("-34") << "digit1 exponent digit3 digit4 changeSign";
-    QTest::newRow("88") << "digit1 exponent digit8 digit8";
+    QTest::addColumn<QString>("pasted");     // put on the clipboard before the keys
+    QTest::addColumn<QString>("shown");      // the whole exponent text
+    QTest::newRow("-99") << "digit1 exponent digit9 digit9 changeSign" << "" << "-99";
+    QTest::newRow("-34") << "digit1 exponent digit3 digit4 changeSign" << "" << "-34";
+    QTest::newRow("88") << "digit1 exponent digit8 digit8" << "" << "88";
+    QTest::newRow("pasted -0005") << "Ctrl+V" << "1E-0005" << "-0005";
+    QTest::newRow("pasted thirteen digits") << "Ctrl+V" << "2E+0000000000099" << "0000000000099";
+    QTest::newRow("pasted long, then two digits again") << "Ctrl+V digit1 exponent digit4" << "1E-0005" << "04";
 }
 
 void MainWindowTest::exponentStaysInsideThePanel()
 {
     QFETCH(QString, keys);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    if (!pasted.isEmpty()) QGuiApplication::clipboard()->setText(pasted);
     play(keys);
     QLabel* exponent = m_window->expLabel();
     QVERIFY(exponent->isVisible());
+    QCOMPARE(exponent->text(), shown);
+    // Nor does it cover the angle mode's letter while it has room beside it.
+    if (shown.size() <= 5) QVERIFY(exponent->x() > m_window->findChild<QLabel*>("lblModeDisplay_2")->geometry().right());
     LcdPanel* panel = m_window->lcd();
     QVERIFY(panel->rect().contains(exponent->geometry()));
     const QImage image = panel->grab().toImage();
@@ -325,6 +341,73 @@ void MainWindowTest::exponentStaysInsideThePanel()
     // And the digits are all there: the label is at least as wide as their ink.
     const QFontMetricsF metrics(exponent->font());
     QVERIFY(metrics.boundingRect(exponent->text()).right() < exponent->width());
+    QVERIFY(metrics.horizontalAdvance(exponent->text()) <= exponent->width());
+    QVERIFY(exponent->font().pointSizeF() >= 4);
+}
+
+void MainWindowTest::shortMessagesKeepTheTitleWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("out of range") << "Out of Range!";
+    QTest::newRow("one letter") << "x";
+    QTest::newRow("empty") << "";
+}
+
+// A window manager cuts a title its frame cannot hold beside its buttons.
+void MainWindowTest::shortMessagesKeepTheTitleWhole()
+{
+    QFETCH(QString, text);
+    int width = 0, least = 0;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            width = box->width();
+            least = trellum::shell::TitleWidth(box) + trellum::shell::TwipsToPixels(1500, box);
+            box->accept();
+        }
+    });
+    m_window->toolkit().MsgBox(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
+    QVERIFY(least > 0);
+    QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
+}
+
+// The rows and columns of a key's light caption on its dark face, in pixels
+// of the device, found in a picture of the key.
+QRect captionInk(QPushButton* key)
+{
+    const QImage image = key->grab().toImage();
+    QRect ink;
+    // The key's rounded border and bevel lie within two device pixels of its edge.
+    const int edge = qCeil(2 * image.devicePixelRatio());
+    for (int y = edge; y < image.height() - edge; ++y)
+        for (int x = edge; x < image.width() - edge; ++x)
+            if (qGray(image.pixel(x, y)) > 150) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+void MainWindowTest::functionKeyCaptionsAreLegible_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("degrees minutes seconds") << "degreesMinutesSeconds";
+    QTest::newRow("mode") << "mode";
+}
+
+// A caption nearly as tall as the letters beside it, and centred on its key as they are.
+void MainWindowTest::functionKeyCaptionsAreLegible()
+{
+    QFETCH(QString, key);
+    const QRect letters = captionInk(this->key("delete"));
+    const QImage face = this->key(key)->grab().toImage();
+    const QRect ink = captionInk(this->key(key));
+    QVERIFY(!ink.isEmpty());
+    // Marks need not be letters' height, but no mere dots either.
+    QVERIFY2(4 * ink.height() >= 3 * letters.height() - 2,
+             qPrintable(QStringLiteral("%1 for %2").arg(ink.height()).arg(letters.height())));
+    const qreal middle = face.height() / 2.0;
+    const qreal tolerance = 1.5 * face.devicePixelRatio();
+    QVERIFY2(qAbs(ink.center().y() + 0.5 - middle) <= tolerance + qAbs(letters.center().y() + 0.5 - middle),
+             qPrintable(QStringLiteral("ink rows %1..%2 on a face of %3").arg(ink.top()).arg(ink.bottom()).arg(face.height())));
+    QVERIFY(qAbs(ink.center().x() + 0.5 - face.width() / 2.0) <= tolerance);
 }
 
 // The pointer a user sees is that of the widget the mouse would reach there:
