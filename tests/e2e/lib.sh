@@ -218,14 +218,22 @@ set_clipboard() {
 # Copies the display with Ctrl+C and prints the clipboard text; prints
 # "(nothing copied)" rather than failing, since it runs in a subshell.
 copy_display() {
-    set_clipboard "-"
+    # Ctrl+C is known to have landed when the clipboard's owner reports a new
+    # time of ownership. Nothing is written to the clipboard first: a paste
+    # still on its way to the program would read that instead of its text.
+    local before
+    before=$(clipboard_stamp)
     xdotool key ctrl+c
-    if wait_for 5 sh -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != "-" ]'; then
+    if wait_for 5 sh -c "[ \"\$(xclip -o -selection clipboard -t TIMESTAMP 2>/dev/null | od -An -tx1 | tr -d ' \\n')\" != '$before' ]"; then
         clipboard
     else
         echo "(nothing copied)"
     fi
 }
+
+# What the clipboard's owner answers for its time of ownership, as hex; the
+# program answers with the time it took the clipboard, xclip with its text.
+clipboard_stamp() { xclip -o -selection clipboard -t TIMESTAMP 2>/dev/null | od -An -tx1 | tr -d ' \n'; }
 
 # The tray icon: the program's small XEmbed window mapped inside the tray host.
 find_tray_icon() {
