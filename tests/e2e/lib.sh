@@ -151,6 +151,9 @@ not() { ! "$@"; }
 
 # The program has a visible window titled exactly $1.
 window_open() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" >/dev/null 2>&1; }
+# The main window holds the keyboard again: after a dialog closes, the window
+# manager gives the focus back a moment later, and a key sent before goes astray.
+main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ]; }
 
 window_height() { xwininfo -id "$WIN" | awk '/^  Height:/ {print $2}'; }
 # Whole window height: the client plus the title bar and borders the window
