@@ -86,5 +86,14 @@ xdotool key 81
 reviewed() { said_since "$start" | grep -qx "4 times ten to the power 18"; }
 wait_for 15 reviewed || fail "flat review did not reach the display: $(said_since "$start")"
 numlockx on
+# Flat review may go on reading the window after the display: the next step
+# starts once Orca has said nothing for a second.
+log_holds_still() {
+    local lines
+    lines=$(grep -c "SPEECH OUTPUT" "$SPOKEN")
+    sleep 1
+    [ "$(grep -c "SPEECH OUTPUT" "$SPOKEN")" = "$lines" ]
+}
+wait_for 15 log_holds_still || fail "Orca kept talking after flat review: $(said_since "$start")"
 expect_said "hidden in the tray" Escape
 echo "PASS"
