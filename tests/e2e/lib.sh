@@ -227,7 +227,7 @@ copy_display() {
     local before
     before=$(clipboard_stamp)
     xdotool key ctrl+c
-    if wait_for 5 sh -c "[ \"\$(xclip -o -selection clipboard -t TIMESTAMP 2>/dev/null | od -An -tx1 | tr -d ' \\n')\" != '$before' ]"; then
+    if wait_for 5 clipboard_retaken "$before"; then
         clipboard
     else
         echo "(nothing copied)"
@@ -237,6 +237,7 @@ copy_display() {
 # What the clipboard's owner answers for its time of ownership, as hex; the
 # program answers with the time it took the clipboard, xclip with its text.
 clipboard_stamp() { xclip -o -selection clipboard -t TIMESTAMP 2>/dev/null | od -An -tx1 | tr -d ' \n'; }
+clipboard_retaken() { [ "$(clipboard_stamp)" != "$1" ]; }
 
 # The tray icon: the program's small XEmbed window mapped inside the tray host.
 find_tray_icon() {
