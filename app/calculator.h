@@ -28,6 +28,10 @@
 //   constants_key.cpp  Co with the constants dialog
 //   settings_keys.cpp  loadSettings and saveSettings
 //   window_logic.cpp   start-up, shut-down, window modes, tray, clipboard
+//   memory_dialog.h    the memory dialog's model; its outcome is a MemoryChoice
+//   constants_dialog.h the constants and name/value dialogs' models
+//   list_text.h        what a dialog list shows of a long text
+//   messages.h         each message by name, with its exact text and icon
 
 #include <array>
 #include <cstdint>

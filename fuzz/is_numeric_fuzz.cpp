@@ -1,6 +1,7 @@
-// Whatever passes the numeric test must go onto the display without a crash and
-// leave it in a state the keys can work on; whatever fails it is refused by
-// paste with the program's message and the display untouched.
+// Whatever passes the numeric test (after a typographic minus is read as "-")
+// must go onto the display without a crash and leave it in a state the keys can
+// work on; whatever fails it is refused by paste with the program's message and
+// the display untouched.
 
 #include <cstdint>
 #include <cstdlib>
@@ -35,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     toolkit.Clipboard = text;
     calc.paste();
-    if (trellum::IsNumeric(text)) {
+    // Paste reads the text as a "." locale writes it: a U+2212 minus is a minus.
+    const std::string number = trellum::NumberFromLocale(text, '.');
+    if (trellum::IsNumeric(number)) {
         for (const auto& event : toolkit.Events)
             if (event.rfind("msg:", 0) == 0 && event != "msg:!:Out of Range!") std::abort();
         if (!endsWithTwoSpaces(calc.Display().LcdText)) std::abort();
@@ -47,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // ShowNumberText itself takes the text as it passed, blanks included.
         IgnoreErrors errors;
         trellum::DisplayRegister direct(errors);
-        direct.ShowNumberText(text);
+        direct.ShowNumberText(number);
         (void)direct.GetDisplayValue();
         (void)direct.GetDisplayText();
     } else {

@@ -41,7 +41,7 @@ for run in $(seq "$runs"); do
         rm -f "$log"
     else
         failed=$((failed + 1))
-        echo "run $run/$runs: FAILED in $((SECONDS - started)) s: $(sed -n 's/^ *[0-9]* - \(.*\) (.*)$/\1/p' "$log" | tr '\n' ' ')(log: $log)"
+        echo "run $run/$runs: FAILED in $((SECONDS - started)) s: $(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' "$log" | tr '\n' ' ')(log: $log)"
     fi
 done
 stop_load

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace trellum::testing_support {
 
@@ -12,5 +14,15 @@ struct RowName {
         return info.param.name;
     }
 };
+
+// Prints a table row as its name where GoogleTest would dump the bytes of its
+// struct (the test list, a failure). A test file takes it in with
+// `using testing_support::PrintTo;` in the namespace of its rows.
+template <class Row>
+    requires requires(const Row& row) { std::string_view(row.name); }
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 }  // namespace trellum::testing_support

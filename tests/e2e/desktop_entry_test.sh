@@ -18,7 +18,7 @@ wait_for 10 grep -qx listening "$E2E_TMP/startup.log" || fail "the listener did 
 export DESKTOP_STARTUP_ID="trellum-e2e-$$_TIME0"
 start_app
 unset DESKTOP_STARTUP_ID
-# Qt writes the id without quotes, which the specification allows.
+# Qt writes the id without quotes, which the startup-notification protocol allows.
 wait_for 10 grep -qE "^remove: ID=\"?trellum-e2e-$$_TIME0\"?\$" "$E2E_TMP/startup.log" ||
     fail "the program did not end its launch feedback: $(cat "$E2E_TMP/startup.log")"
 

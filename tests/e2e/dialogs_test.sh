@@ -28,16 +28,19 @@ expect_centred() {
     wait_for 5 centred "$w" || fail "'$title' not centred: frame $FRAME"
 }
 
-press 7
+xdotool key 7
 xdotool key Insert
 expect_centred "Save a number"
 # The list opens with nothing chosen: Down chooses line 1.
 xdotool key Down Return
 wait_for 5 sh -c "! xdotool search --all --onlyvisible --pid $APP_PID --name '^Save a number\$'" || fail "Min dialog stayed open"
+wait_for 5 main_window_active || fail "the main window did not get the keyboard back"
 
 xdotool key Prior
 expect_centred "Retrieve a number"
 xdotool key Escape
+wait_for 5 not window_open "Retrieve a number" || fail "Esc did not close 'Retrieve a number'"
+wait_for 5 main_window_active || fail "the main window did not get the keyboard back"
 
 # The build puts the starter library beside the program: the dialog opens on it
 # at once, with no message about a missing file.
@@ -50,11 +53,13 @@ xdotool key Escape
 wait_for 5 not window_open "Add a new constant" || fail "Esc did not close 'Add a new constant'"
 xdotool key Escape
 wait_for 5 not window_open "Load a constant" || fail "Esc did not close 'Load a constant'"
+wait_for 5 main_window_active || fail "the main window did not get the keyboard back"
 
 xdotool key alt+h a
 expect_centred "About Trellum"
 xdotool key Escape
 wait_for 5 not window_open "About Trellum" || fail "Esc did not close the About box"
+wait_for 5 main_window_active || fail "the main window did not get the keyboard back"
 
 xdotool key End
 wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program"

@@ -151,6 +151,9 @@ not() { ! "$@"; }
 
 # The program has a visible window titled exactly $1.
 window_open() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" >/dev/null 2>&1; }
+# The main window holds the keyboard again: after a dialog closes, the window
+# manager gives the focus back a moment later, and a key sent before goes astray.
+main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ]; }
 
 window_height() { xwininfo -id "$WIN" | awk '/^  Height:/ {print $2}'; }
 # Whole window height: the client plus the title bar and borders the window
@@ -172,7 +175,19 @@ menu_offset() { echo $(( $(window_height) - 4560 / 15 )); }
 click_key() {
     local left=$1 top=$2 w=${3:-375} h=${4:-375}
     local x=$(( (left + w / 2) / 15 )) y=$(( (840 + top + h / 2) / 15 + $(menu_offset) ))
-    xdotool mousemove --window "$WIN" "$x" "$y" click 1
+    # The press goes out once the pointer is there: a press sent in the same
+    # breath as the move has been seen to miss on a loaded machine. (--sync
+    # waits long when the pointer is already on the key, as in "7 7".)
+    xdotool mousemove --window "$WIN" "$x" "$y"
+    wait_for 2 pointer_at "$x" "$y"
+    xdotool click 1
+}
+
+# The pointer is at ($1, $2) inside the main window.
+pointer_at() {
+    local wx wy
+    read -r wx wy < <(xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+    [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')" = "$((wx + $1)) $((wy + $2)) " ]
 }
 
 # Keys by caption, at their places on the keypad.
@@ -206,14 +221,23 @@ set_clipboard() {
 # Copies the display with Ctrl+C and prints the clipboard text; prints
 # "(nothing copied)" rather than failing, since it runs in a subshell.
 copy_display() {
-    set_clipboard "-"
+    # Ctrl+C is known to have landed when the clipboard's owner reports a new
+    # time of ownership. Nothing is written to the clipboard first: a paste
+    # still on its way to the program would read that instead of its text.
+    local before
+    before=$(clipboard_stamp)
     xdotool key ctrl+c
-    if wait_for 5 sh -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != "-" ]'; then
+    if wait_for 5 clipboard_retaken "$before"; then
         clipboard
     else
         echo "(nothing copied)"
     fi
 }
+
+# What the clipboard's owner answers for its time of ownership, as hex; the
+# program answers with the time it took the clipboard, xclip with its text.
+clipboard_stamp() { xclip -o -selection clipboard -t TIMESTAMP 2>/dev/null | od -An -tx1 | tr -d ' \n'; }
+clipboard_retaken() { [ "$(clipboard_stamp)" != "$1" ]; }
 
 # The tray icon: the program's small XEmbed window mapped inside the tray host.
 find_tray_icon() {

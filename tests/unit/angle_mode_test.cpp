@@ -14,6 +14,7 @@ namespace trellum {
 namespace {
 
 using testing_support::KeySequence;
+using testing_support::PrintTo;
 
 struct PrefixCase {
     const char* name;

@@ -20,6 +20,8 @@
 namespace trellum {
 namespace {
 
+using testing_support::PrintTo;
+
 namespace fs = std::filesystem;
 
 std::string readFile(const fs::path& path)

@@ -25,6 +25,8 @@
 namespace trellum {
 namespace {
 
+using testing_support::PrintTo;
+
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 

@@ -3,22 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "testing/key_sequence.h"
 
 namespace trellum {
 namespace {
 
 using testing_support::KeySequence;
+using testing_support::PrintTo;
 
 struct SequenceCase {
     const char* name;
     const char* keys;
     const char* display;     // LCD text exactly, then "E" and exponent while the label shows
     const char* events = "";
-    // A failing row is named, not dumped as bytes.
-    friend void PrintTo(const SequenceCase& row, std::ostream* out) { *out << row.name << ": " << row.keys; }
 };
 
 class KeySequenceTest : public testing::TestWithParam<SequenceCase> {};

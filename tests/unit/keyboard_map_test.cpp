@@ -11,6 +11,7 @@ namespace trellum {
 namespace {
 
 using testing_support::KeySequence;
+using testing_support::PrintTo;
 
 struct KeyCase {
     const char* name;

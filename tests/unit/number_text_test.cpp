@@ -11,6 +11,8 @@
 namespace trellum {
 namespace {
 
+using testing_support::PrintTo;
+
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 struct NumberTextCase {
