@@ -165,7 +165,7 @@ private:
     MemoryBank m_memory;
     std::string ConstFilePath;         // empty: constants.txt in the program folder
     std::string m_trayTip;
-    bool m_unloaded = false;
+    bool m_shutDown = false;
 };
 
 }  // namespace trellum

@@ -1,6 +1,6 @@
 // Settings persistence of the calculator: window place, angle mode,
 // always-on-top and the memory bank, read once at start-up and written once
-// when the main window unloads.
+// when the main window closes.
 
 #include "storage/settings.h"
 #include "storage/settings_store.h"
@@ -72,13 +72,13 @@ SettingsFound Calculator::loadSettings()
 
     // Each value gets a holder of its own, so a missing one falls back to its
     // first-run default and never to what the previous read left behind.
-    if (desktop.CanPlaceWindow()) {
+    if (desktop.canPlaceWindow()) {
         const std::optional<int32_t> top = readTwips(store, "Top", expected);
         const std::optional<int32_t> left = readTwips(store, "Left", expected);
-        if (!top || !left) desktop.CenterMainWindow();
-        if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
+        if (!top || !left) desktop.centerWindow();
+        if (top || left) desktop.moveWindow(top ? *top : desktop.windowTop(), left ? *left : desktop.windowLeft());
         // A place stored on a screen that is gone would leave the window unseen.
-        desktop.EnsureWindowVisible();
+        desktop.keepWindowOnScreen();
     }
 
     const std::optional<int32_t> mode = readValue<int32_t>(store, kSettingsKey, "Mode", expected);
@@ -115,9 +115,9 @@ void Calculator::saveSettings()
     store.CreateKey(kMemoryKey);
     // Where the window cannot be placed its place means nothing; the stored one
     // stays for the next session that can place it.
-    if (desktop.CanPlaceWindow()) {
-        store.Set(kSettingsKey, "Top", desktop.WindowTop());
-        store.Set(kSettingsKey, "Left", desktop.WindowLeft());
+    if (desktop.canPlaceWindow()) {
+        store.Set(kSettingsKey, "Top", desktop.windowTop());
+        store.Set(kSettingsKey, "Left", desktop.windowLeft());
     }
     store.Set(kSettingsKey, "Mode", static_cast<int32_t>(AngleMode));
     store.Set(kSettingsKey, "OnTop", std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));

@@ -23,20 +23,20 @@ void Calculator::start()
         // First run: an ordinary window, no z-order request.
         m_toolkit.SetMenuChecked(Menu::Float, false);
         AngleMode = Angle::Degrees;
-        if (m_toolkit.CanPlaceWindow()) m_toolkit.CenterMainWindow();
+        if (m_toolkit.canPlaceWindow()) m_toolkit.centerWindow();
         m_memory.Fill("0");
     }
     m_trayTip = kWindowCaption;
     m_toolkit.TrayAdd(m_trayTip);
-    m_toolkit.ShowWindow();
+    m_toolkit.showWindow();
     allClear();
-    m_toolkit.SetKeypadCursors();
+    m_toolkit.setKeypadCursor();
 }
 
 void Calculator::shutdown()
 {
-    if (m_unloaded) return;
-    m_unloaded = true;
+    if (m_shutDown) return;
+    m_shutDown = true;
     saveSettings();
     m_toolkit.TrayDelete();
 }
@@ -45,7 +45,7 @@ void Calculator::switchOff()
 {
     m_evaluator.ClearStack();
     shutdown();
-    m_toolkit.UnloadWindow();
+    m_toolkit.closeWindow();
 }
 
 void Calculator::toggleAlwaysOnTop()
@@ -63,7 +63,7 @@ void Calculator::enterCompact()
 {
     m_toolkit.SetMenuVisible(Menu::Settings, false);
     m_toolkit.SetMenuVisible(Menu::Help, false);
-    m_toolkit.SetWindowHeight(kCompactHeight);
+    m_toolkit.setWindowHeight(kCompactHeight);
     if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(true);
 }
 
@@ -81,17 +81,17 @@ void Calculator::toggleCompact()
 void Calculator::showFullWindow()
 {
     if (!m_toolkit.MenuVisible(Menu::Settings)) {
-        m_toolkit.SetWindowHeight(kFullHeight);
+        m_toolkit.setWindowHeight(kFullHeight);
         m_toolkit.SetMenuVisible(Menu::Settings, true);
         m_toolkit.SetMenuVisible(Menu::Help, true);
         if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(false);
     }
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::hideToTray()
 {
-    m_toolkit.HideWindow();
+    m_toolkit.hideWindow();
     updateTrayTip(" (Hide)");
 }
 
@@ -103,19 +103,19 @@ void Calculator::updateTrayTip(const std::string& suffix)
 
 void Calculator::showFromTray()
 {
-    if (m_toolkit.IsWindowVisible()) {
-        m_toolkit.ActivateWindow();
+    if (m_toolkit.isWindowVisible()) {
+        m_toolkit.activateWindow();
     } else {
-        m_toolkit.ShowWindow();
+        m_toolkit.showWindow();
         updateTrayTip("");
     }
 }
 
-void Calculator::copy() { m_toolkit.SetClipboardText(displayText()); }
+void Calculator::copy() { m_toolkit.setClipboardText(displayText()); }
 
 void Calculator::paste()
 {
-    const std::string text = NumberFromLocale(m_toolkit.ClipboardText(), m_toolkit.DecimalSeparator());
+    const std::string text = NumberFromLocale(m_toolkit.clipboardText(), m_toolkit.decimalSeparator());
     if (IsNumeric(text)) {
         // Surrounding blanks and a trailing newline are not part of the number.
         const std::size_t first = text.find_first_not_of(" \t\r\n");

@@ -271,11 +271,11 @@ void MainWindow::buildDisplay(QWidget* client)
     m_display = new ClickFrame(PanelLook::Display, client);
     m_display->setObjectName("ssfrLCDpad");
     m_display->setGeometry(m_twips.rect(0, 0, kClientWidth, 975));
-    connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.FocusEqual(); });
+    connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.focusEqualsKey(); });
 
     m_lcd = new LcdPanel(m_display);
     m_lcd->setGeometry(m_twips.rect(240, 240, 2655, 495));
-    connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.FocusEqual(); });
+    connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.focusEqualsKey(); });
     connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.showFullWindow(); }); });
 
     m_shiftIndicator = addIndicator("lblShiftIndicator", QStringLiteral("S"), 240, 195);
@@ -346,7 +346,7 @@ void MainWindow::buildKeypad(QWidget* client)
         if (button == Qt::RightButton) {
             m_settingsMenu->popup(at);
         } else {
-            m_toolkit.FocusEqual();
+            m_toolkit.focusEqualsKey();
         }
     });
 
@@ -447,13 +447,13 @@ void MainWindow::buildMenus()
     m_helpMenu->setObjectName("mnuHelp");
     QAction* about = m_helpMenu->addAction(tr("&About..."));
     about->setObjectName("mnuAbout");
-    connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
+    connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
 
     m_popMenu = new QMenu(QStringLiteral("Pop"), this);
     m_popMenu->setObjectName("mnuPop");
     QAction* about2 = m_popMenu->addAction(tr("&About..."));
     about2->setObjectName("mnuAbout2");
-    connect(about2, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
+    connect(about2, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
     m_popMenu->addSeparator()->setObjectName("mnuSep2");
     QAction* exit = m_popMenu->addAction(tr("E&xit"));
     exit->setObjectName("mnuExit");

@@ -40,7 +40,7 @@ QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!IsNati
 
 QtToolkit::~QtToolkit() = default;
 
-void QtToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::string& title)
+void QtToolkit::showMessage(const std::string& text, MessageIcon icon, const std::string& title)
 {
     // The display shows what the command had done up to the message.
     m_window.render();
@@ -57,35 +57,35 @@ void QtToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::str
     box.exec();
 }
 
-void QtToolkit::Beep()
+void QtToolkit::beep()
 {
     ++m_beeps;
     QApplication::beep();
 }
 
-void QtToolkit::FocusEqual() { m_window.equalKey()->setFocus(Qt::OtherFocusReason); }
+void QtToolkit::focusEqualsKey() { m_window.equalKey()->setFocus(Qt::OtherFocusReason); }
 
-void QtToolkit::ShowMemoryDialog(MemoryDialog& dialog)
+void QtToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
     m_window.render();
     RunMemListWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowConstantsDialog(ConstantsDialog& dialog)
+void QtToolkit::showConstantsDialog(ConstantsDialog& dialog)
 {
     m_window.render();
     RunConstWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowConstantEntryDialog(ConstantEntryDialog& dialog)
+void QtToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     m_window.render();
     RunQueryWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowAboutDialog() { RunAboutWindow(&m_window, m_window.windowIcon()); }
+void QtToolkit::showAboutDialog() { RunAboutWindow(&m_window, m_window.windowIcon()); }
 
-std::string QtToolkit::ClipboardText()
+std::string QtToolkit::clipboardText()
 {
     // One format, asked for once: the owner's list of formats comes first, and
     // when an owner that never answers lets that time out, nothing more is asked.
@@ -97,18 +97,18 @@ std::string QtToolkit::ClipboardText()
 
 // The comma is the only other separator a pasted number may carry: the others
 // (the Arabic one, say) come with digits of their own, which are no number here.
-char QtToolkit::DecimalSeparator() { return QLocale().decimalPoint() == u"," ? ',' : '.'; }
+char QtToolkit::decimalSeparator() { return QLocale().decimalPoint() == u"," ? ',' : '.'; }
 
-void QtToolkit::SetClipboardText(const std::string& text)
+void QtToolkit::setClipboardText(const std::string& text)
 {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQString(text), QClipboard::Clipboard);
 }
 
-int32_t QtToolkit::WindowTop() { return m_window.twips().toTwips(m_window.frameGeometry().top()); }
+int32_t QtToolkit::windowTop() { return m_window.twips().toTwips(m_window.frameGeometry().top()); }
 
-int32_t QtToolkit::WindowLeft() { return m_window.twips().toTwips(m_window.frameGeometry().left()); }
+int32_t QtToolkit::windowLeft() { return m_window.twips().toTwips(m_window.frameGeometry().left()); }
 
-void QtToolkit::MoveWindow(int32_t top, int32_t left)
+void QtToolkit::moveWindow(int32_t top, int32_t left)
 {
     // Stored places may be anything a hand-edited hive holds; keep them in int range.
     const auto clampPixels = [this](int32_t twips) {
@@ -118,7 +118,7 @@ void QtToolkit::MoveWindow(int32_t top, int32_t left)
     m_window.move(clampPixels(left), clampPixels(top));
 }
 
-void QtToolkit::SetWindowHeight(int32_t twips)
+void QtToolkit::setWindowHeight(int32_t twips)
 {
     // The height asked for is the whole window's, frame and caption included.
     const int frameExtra = m_window.frameGeometry().height() - m_window.geometry().height();
@@ -133,13 +133,13 @@ void QtToolkit::SetWindowHeight(int32_t twips)
     m_window.setFixedHeight(std::clamp(client, 1, m_window.fullClientHeight()));
 }
 
-void QtToolkit::CenterMainWindow()
+void QtToolkit::centerWindow()
 {
     CenterForm(&m_window);
     if (!m_window.isVisible()) m_window.centreWhenFramed();
 }
 
-void QtToolkit::EnsureWindowVisible()
+void QtToolkit::keepWindowOnScreen()
 {
     const QRect frame = m_window.frameGeometry();
     const QList<QScreen*> screens = QGuiApplication::screens();
@@ -182,9 +182,9 @@ void PullInsideNearestScreen(QWidget* window)
 
 // A window minimised for want of a tray counts as hidden, so a later click on
 // the icon restores it and the tip together.
-bool QtToolkit::IsWindowVisible() { return m_window.isVisible() && !m_window.isMinimized(); }
+bool QtToolkit::isWindowVisible() { return m_window.isVisible() && !m_window.isMinimized(); }
 
-void QtToolkit::ShowWindow()
+void QtToolkit::showWindow()
 {
     // The start-up shows the window in the middle of its sequence, after the
     // settings set the indicators: the first paint must already show them.
@@ -197,7 +197,7 @@ void QtToolkit::ShowWindow()
     m_window.activateWindow();
 }
 
-void QtToolkit::HideWindow()
+void QtToolkit::hideWindow()
 {
     // An icon still waiting for the first paint is needed now.
     if (m_trayWanted && !m_tray) showTray();
@@ -213,16 +213,16 @@ void QtToolkit::HideWindow()
     }
 }
 
-void QtToolkit::ActivateWindow()
+void QtToolkit::activateWindow()
 {
     if (m_window.isMinimized()) m_window.showNormal();
     m_window.raise();
     m_window.activateWindow();
 }
 
-void QtToolkit::UnloadWindow() { m_window.close(); }
+void QtToolkit::closeWindow() { m_window.close(); }
 
-void QtToolkit::SetKeypadCursors()
+void QtToolkit::setKeypadCursor()
 {
     // The pointer matters once the window is there to point at.
     m_window.afterFirstPaint([this] { applyKeypadCursors(); });
@@ -325,13 +325,13 @@ void QtToolkit::TrayDelete()
     m_tray.reset();
 }
 
-QSystemTrayIcon* QtToolkit::Tray()
+QSystemTrayIcon* QtToolkit::trayIcon()
 {
     if (m_trayWanted && !m_tray) showTray();
     return m_tray.get();
 }
 
-std::string QtToolkit::ProgramFolder()
+std::string QtToolkit::programFolder()
 {
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }

@@ -30,32 +30,32 @@ public:
     explicit QtToolkit(MainWindow& window);
     ~QtToolkit() override;
 
-    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
-    void Beep() override;
-    void FocusEqual() override;
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
+    void beep() override;
+    void focusEqualsKey() override;
 
-    void ShowMemoryDialog(MemoryDialog& dialog) override;
-    void ShowConstantsDialog(ConstantsDialog& dialog) override;
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override;
-    void ShowAboutDialog() override;
+    void showMemoryDialog(MemoryDialog& dialog) override;
+    void showConstantsDialog(ConstantsDialog& dialog) override;
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override;
+    void showAboutDialog() override;
 
-    std::string ClipboardText() override;
-    void SetClipboardText(const std::string& text) override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
 
-    int32_t WindowTop() override;
-    int32_t WindowLeft() override;
-    void MoveWindow(int32_t top, int32_t left) override;
-    void SetWindowHeight(int32_t twips) override;
-    void CenterMainWindow() override;
-    void EnsureWindowVisible() override;
-    bool CanPlaceWindow() override { return m_placeable; }
+    int32_t windowTop() override;
+    int32_t windowLeft() override;
+    void moveWindow(int32_t top, int32_t left) override;
+    void setWindowHeight(int32_t twips) override;
+    void centerWindow() override;
+    void keepWindowOnScreen() override;
+    bool canPlaceWindow() override { return m_placeable; }
 
-    bool IsWindowVisible() override;
-    void ShowWindow() override;
-    void HideWindow() override;
-    void ActivateWindow() override;
-    void UnloadWindow() override;
-    void SetKeypadCursors() override;
+    bool isWindowVisible() override;
+    void showWindow() override;
+    void hideWindow() override;
+    void activateWindow() override;
+    void closeWindow() override;
+    void setKeypadCursor() override;
 
     bool MenuChecked(Menu menu) override;
     void SetMenuChecked(Menu menu, bool checked) override;
@@ -67,12 +67,12 @@ public:
     void TrayModify(const std::string& tip) override;
     void TrayDelete() override;
 
-    std::string ProgramFolder() override;
-    char DecimalSeparator() override;
+    std::string programFolder() override;
+    char decimalSeparator() override;
 
     // For tests: what a user would hear or see in the tray.
-    int BeepCount() const { return m_beeps; }
-    QSystemTrayIcon* Tray();
+    int beepCount() const { return m_beeps; }
+    QSystemTrayIcon* trayIcon();
 
 private:
     void showTray();

@@ -22,25 +22,25 @@ void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog
 
 }  // namespace
 
-void RecordingToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::string& /*title*/)
+void RecordingToolkit::showMessage(const std::string& text, MessageIcon icon, const std::string& /*title*/)
 {
     Events.push_back(std::string(icon == MessageIcon::Information ? "msg:i:" : "msg:!:") + text);
 }
 
-void RecordingToolkit::SetClipboardText(const std::string& text)
+void RecordingToolkit::setClipboardText(const std::string& text)
 {
     Clipboard = text;
     Events.push_back("clip:" + text);
 }
 
-void RecordingToolkit::ShowMemoryDialog(MemoryDialog& dialog)
+void RecordingToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
     runScript(MemScripts, dialog);
 }
 
-void RecordingToolkit::ShowConstantsDialog(ConstantsDialog& dialog) { runScript(ConstScripts, dialog); }
+void RecordingToolkit::showConstantsDialog(ConstantsDialog& dialog) { runScript(ConstScripts, dialog); }
 
-void RecordingToolkit::ShowConstantEntryDialog(ConstantEntryDialog& dialog)
+void RecordingToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     runScript(EntryScripts, dialog);
 }

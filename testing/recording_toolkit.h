@@ -30,7 +30,7 @@ public:
     bool FloatChecked = false;
     bool SettingsVisible = true;
     bool HelpVisible = true;
-    bool Unloaded = false;
+    bool WindowClosed = false;
     bool TrayPresent = false;
     bool Placeable = true;       // false: a windowing system that places windows itself
     std::string Tip;
@@ -38,28 +38,28 @@ public:
     char Separator = '.';        // the locale's decimal separator
     int FocusCount = 0;
 
-    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
-    void Beep() override { Events.push_back("beep"); }
-    void FocusEqual() override { ++FocusCount; }
-    void ShowMemoryDialog(MemoryDialog& dialog) override;
-    void ShowConstantsDialog(ConstantsDialog& dialog) override;
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override;
-    void ShowAboutDialog() override { Events.push_back("about"); }
-    std::string ClipboardText() override { return Clipboard; }
-    void SetClipboardText(const std::string& text) override;
-    int32_t WindowTop() override { return Top; }
-    int32_t WindowLeft() override { return Left; }
-    void MoveWindow(int32_t top, int32_t left) override { Top = top; Left = left; }
-    void SetWindowHeight(int32_t twips) override { Height = twips; }
-    void CenterMainWindow() override { Top = 4000; Left = 8000; }
-    void EnsureWindowVisible() override {}
-    bool CanPlaceWindow() override { return Placeable; }
-    bool IsWindowVisible() override { return Visible; }
-    void ShowWindow() override { Visible = true; }
-    void HideWindow() override { Visible = false; }
-    void ActivateWindow() override {}
-    void UnloadWindow() override { Unloaded = true; Visible = false; }
-    void SetKeypadCursors() override {}
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
+    void beep() override { Events.push_back("beep"); }
+    void focusEqualsKey() override { ++FocusCount; }
+    void showMemoryDialog(MemoryDialog& dialog) override;
+    void showConstantsDialog(ConstantsDialog& dialog) override;
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override;
+    void showAboutDialog() override { Events.push_back("about"); }
+    std::string clipboardText() override { return Clipboard; }
+    void setClipboardText(const std::string& text) override;
+    int32_t windowTop() override { return Top; }
+    int32_t windowLeft() override { return Left; }
+    void moveWindow(int32_t top, int32_t left) override { Top = top; Left = left; }
+    void setWindowHeight(int32_t twips) override { Height = twips; }
+    void centerWindow() override { Top = 4000; Left = 8000; }
+    void keepWindowOnScreen() override {}
+    bool canPlaceWindow() override { return Placeable; }
+    bool isWindowVisible() override { return Visible; }
+    void showWindow() override { Visible = true; }
+    void hideWindow() override { Visible = false; }
+    void activateWindow() override {}
+    void closeWindow() override { WindowClosed = true; Visible = false; }
+    void setKeypadCursor() override {}
     bool MenuChecked(Menu menu) override { return menu == Menu::Float && FloatChecked; }
     void SetMenuChecked(Menu menu, bool checked) override;
     bool MenuVisible(Menu menu) override;
@@ -68,8 +68,8 @@ public:
     void TrayAdd(const std::string& tip) override { TrayPresent = true; Tip = tip; }
     void TrayModify(const std::string& tip) override { Tip = tip; }
     void TrayDelete() override { TrayPresent = false; }
-    std::string ProgramFolder() override { return Folder; }
-    char DecimalSeparator() override { return Separator; }
+    std::string programFolder() override { return Folder; }
+    char decimalSeparator() override { return Separator; }
 };
 
 }  // namespace trellum

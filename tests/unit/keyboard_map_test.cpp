@@ -86,7 +86,7 @@ TEST(KeyboardMapTest, EndSwitchesOffAndSavesOnce)
 {
     KeySequence seq;
     seq.press("KEY:35");
-    EXPECT_TRUE(seq.toolkit.Unloaded);
+    EXPECT_TRUE(seq.toolkit.WindowClosed);
     EXPECT_FALSE(seq.toolkit.TrayPresent);
     EXPECT_TRUE(seq.settings.HasKey("SOFTWARE\\Quorbel\\Trellum\\Memory"));
 }

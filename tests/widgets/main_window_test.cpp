@@ -124,12 +124,12 @@ void MainWindowTest::inputReachesTheCalculator()
     QFETCH(QString, display);
     QFETCH(QString, exponent);
     QFETCH(int, beeps);
-    const int beepsBefore = m_window->toolkit().BeepCount();
+    const int beepsBefore = m_window->toolkit().beepCount();
     play(steps);
     QCOMPARE(m_window->lcd()->text(), display);
     QCOMPARE(m_window->expLabel()->isVisible(), !exponent.isEmpty());
     if (!exponent.isEmpty()) QCOMPARE(m_window->expLabel()->text(), exponent);
-    QCOMPARE(m_window->toolkit().BeepCount() - beepsBefore, beeps);
+    QCOMPARE(m_window->toolkit().beepCount() - beepsBefore, beeps);
     QVERIFY(m_window->equalKey()->hasFocus());
 }
 
@@ -251,7 +251,7 @@ void MainWindowTest::windowModes()
 void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) QSKIP("a notification area is present");
-    auto* tray = m_window->toolkit().Tray();
+    auto* tray = m_window->toolkit().trayIcon();
     QVERIFY(tray);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
     play("Ctrl+H");
@@ -268,7 +268,7 @@ void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
     play("digit3 add off");
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
-    QVERIFY(m_window->toolkit().Tray() == nullptr);
+    QVERIFY(m_window->toolkit().trayIcon() == nullptr);
 }
 
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
@@ -366,7 +366,7 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
             box->accept();
         }
     });
-    m_window->toolkit().MsgBox(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
+    m_window->toolkit().showMessage(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
     QVERIFY(least > 0);
     QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
 }
