@@ -88,12 +88,10 @@ SettingsFound Calculator::loadSettings()
 
     const std::optional<std::string> onTop = readValue<std::string>(store, kSettingsKey, "OnTop", expected);
     if (const std::optional<bool> stored = onTop ? storedBoolean(*onTop) : std::nullopt) {
-        // toggleAlwaysOnTop flips the mark and sets the z-order to match it.
-        desktop.SetMenuChecked(Menu::Float, !*stored);
-        toggleAlwaysOnTop();
+        setAlwaysOnTop(*stored);
     } else {
         if (onTop) expected = false;
-        desktop.SetMenuChecked(Menu::Float, false);
+        m_alwaysOnTop = false;
     }
 
     const bool memoryKey = store.HasKey(kMemoryKey);
@@ -120,7 +118,7 @@ void Calculator::saveSettings()
         store.Set(kSettingsKey, "Left", desktop.windowLeft());
     }
     store.Set(kSettingsKey, "Mode", static_cast<int32_t>(AngleMode));
-    store.Set(kSettingsKey, "OnTop", std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
+    store.Set(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));
     for (int n = 1; n <= 10; ++n)
         store.Set(kMemoryKey, memoryValueName(n), m_memory.MemorySlots()[static_cast<std::size_t>(n - 1)]);
     // The whole shut-down reaches the file in one atomic replacement.

@@ -1,6 +1,6 @@
 #pragma once
 // The only door from the calculator's logic to a desktop: message boxes, the beep,
-// keyboard focus, modal dialogs, clipboard, window geometry, menus and the tray.
+// keyboard focus, modal dialogs, clipboard, the window's place and modes, the tray.
 // The Qt shell implements it for the real program; RecordingToolkit implements it
 // for tests, the key-script runner and the soak.
 
@@ -14,9 +14,6 @@ namespace trellum {
 class MemoryDialog;
 class ConstantsDialog;
 class ConstantEntryDialog;
-
-// Menu entries whose check mark or visibility carries window state.
-enum class Menu { Settings, Help, Float };
 
 class Toolkit {
 public:
@@ -63,13 +60,12 @@ public:
     // The hand-shaped pointer over the keypad and its keys.
     virtual void setKeypadCursor() = 0;
 
-    // Menu state: the check mark of "Always On Top" and the visibility of the menus
-    // are the window modes, so they are read back from the menus themselves.
-    virtual bool MenuChecked(Menu menu) = 0;
-    virtual void SetMenuChecked(Menu menu, bool checked) = 0;
-    virtual bool MenuVisible(Menu menu) = 0;
-    virtual void SetMenuVisible(Menu menu, bool visible) = 0;
-    virtual void SetTopMost(bool topMost) = 0;
+    // The window modes are the calculator's (Calculator::alwaysOnTop, isCompact);
+    // these carry them out. The menu bar with its two menus shows in the full
+    // window only.
+    virtual void setMenusShown(bool shown) = 0;
+    // Above every ordinary window, or back among them.
+    virtual void setStaysOnTop(bool onTop) = 0;
 
     // Notification-area icon.
     virtual void TrayAdd(const std::string& tip) = 0;

@@ -1,5 +1,5 @@
 // Window-free logic of the application shell: start-up and shut-down order,
-// the two window modes (held in the menus themselves), tray tip, clipboard.
+// the two window modes, tray tip, clipboard.
 
 #include "app/calculator.h"
 #include "engine/number_text.h"
@@ -21,7 +21,7 @@ void Calculator::start()
     // mode, on-top) and an empty bank; only a missing main key is a first run.
     if (loadSettings() == SettingsFound::Nothing) {
         // First run: an ordinary window, no z-order request.
-        m_toolkit.SetMenuChecked(Menu::Float, false);
+        m_alwaysOnTop = false;
         AngleMode = Angle::Degrees;
         if (m_toolkit.canPlaceWindow()) m_toolkit.centerWindow();
         m_memory.Fill("0");
@@ -48,43 +48,42 @@ void Calculator::switchOff()
     m_toolkit.closeWindow();
 }
 
-void Calculator::toggleAlwaysOnTop()
+void Calculator::toggleAlwaysOnTop() { setAlwaysOnTop(!m_alwaysOnTop); }
+
+// The z-order is asked for whatever it is now, so a stored choice is applied as
+// the window first shows.
+void Calculator::setAlwaysOnTop(bool onTop)
 {
-    if (m_toolkit.MenuChecked(Menu::Float)) {
-        m_toolkit.SetTopMost(false);
-        m_toolkit.SetMenuChecked(Menu::Float, false);
-    } else {
-        m_toolkit.SetTopMost(true);
-        m_toolkit.SetMenuChecked(Menu::Float, true);
-    }
+    m_toolkit.setStaysOnTop(onTop);
+    m_alwaysOnTop = onTop;
 }
 
 void Calculator::enterCompact()
 {
-    m_toolkit.SetMenuVisible(Menu::Settings, false);
-    m_toolkit.SetMenuVisible(Menu::Help, false);
+    m_toolkit.setMenusShown(false);
     m_toolkit.setWindowHeight(kCompactHeight);
-    if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(true);
+    if (!m_alwaysOnTop) m_toolkit.setStaysOnTop(true);
+    m_compact = true;
 }
 
 void Calculator::toggleCompact()
 {
     // The menus are hidden in compact mode, so Ctrl+S then needs a way back that
     // no menu offers: it leaves compact mode as the double click does.
-    if (m_toolkit.MenuVisible(Menu::Settings)) {
-        enterCompact();
-    } else {
+    if (m_compact) {
         showFullWindow();
+    } else {
+        enterCompact();
     }
 }
 
 void Calculator::showFullWindow()
 {
-    if (!m_toolkit.MenuVisible(Menu::Settings)) {
+    if (m_compact) {
         m_toolkit.setWindowHeight(kFullHeight);
-        m_toolkit.SetMenuVisible(Menu::Settings, true);
-        m_toolkit.SetMenuVisible(Menu::Help, true);
-        if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(false);
+        m_toolkit.setMenusShown(true);
+        if (!m_alwaysOnTop) m_toolkit.setStaysOnTop(false);
+        m_compact = false;
     }
     m_toolkit.focusEqualsKey();
 }

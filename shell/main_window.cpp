@@ -428,17 +428,13 @@ void MainWindow::buildMenus()
     m_floatAction->setObjectName("mnuFloat");
     m_floatAction->setCheckable(true);
     if (IsNativeWayland()) {
-        // The check mark is kept as stored, for the next run on X11.
+        // The choice stays as stored, checked or not, for the next run on X11.
         ExplainUnavailable(
             m_floatAction, tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
     }
     m_settingsMenu->setToolTipsVisible(true);
-    connect(m_floatAction, &QAction::triggered, this, [this](bool checked) {
-        // Qt has already flipped the mark; the calculator flips it itself, from the
-        // state the user saw.
-        m_floatAction->setChecked(!checked);
-        forward([this] { m_calc.toggleAlwaysOnTop(); });
-    });
+    // The mark Qt flips is drawn again from the calculator's choice by render().
+    connect(m_floatAction, &QAction::triggered, this, [this] { forward([this] { m_calc.toggleAlwaysOnTop(); }); });
     // The shortcuts also belong to the window itself, so they keep working in
     // compact mode, where the menu bar is hidden.
     addActions({copy, paste, shrink, hide});
@@ -483,6 +479,7 @@ void MainWindow::render()
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);
     m_memIndicator->setVisible(shown.MemIndicatorVisible);
     for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
+    m_floatAction->setChecked(m_calc.alwaysOnTop());
     m_speech->refresh(shown);
 }
 

@@ -110,7 +110,8 @@ public:
     QtToolkit& toolkit() { return m_toolkit; }
     const Twips& twips() const { return m_twips; }
 
-    // Shows the Calculator's display state: LCD text, exponent, indicators.
+    // Shows the Calculator's state: LCD text, exponent, indicators, and the
+    // always-on-top choice as its menu item's check mark.
     void render();
     // Runs a Calculator command, then renders.
     void forward(const std::function<void()>& command);

@@ -236,46 +236,23 @@ void QtToolkit::applyKeypadCursors()
     for (QPushButton* key : m_window.keys()) key->setCursor(cursor);
 }
 
-bool QtToolkit::MenuChecked(Menu menu) { return menu == Menu::Float && m_window.floatAction()->isChecked(); }
-
-void QtToolkit::SetMenuChecked(Menu menu, bool checked)
+void QtToolkit::setMenusShown(bool shown)
 {
-    if (menu == Menu::Float) m_window.floatAction()->setChecked(checked);
-}
-
-bool QtToolkit::MenuVisible(Menu menu)
-{
-    switch (menu) {
-    case Menu::Settings: return m_window.settingsMenu()->menuAction()->isVisible();
-    case Menu::Help: return m_window.helpMenu()->menuAction()->isVisible();
-    case Menu::Float: return m_window.floatAction()->isVisible();
+    // Compact mode is otherwise unseen by a screen reader.
+    if (shown != m_window.settingsMenu()->menuAction()->isVisible()) {
+        m_window.displaySpeech().say(shown ? QCoreApplication::translate("Display", "full window")
+                                           : QCoreApplication::translate("Display", "compact window"));
     }
-    return false;
-}
-
-void QtToolkit::SetMenuVisible(Menu menu, bool visible)
-{
-    switch (menu) {
-    case Menu::Settings:
-        // The Settings menu comes and goes with compact mode, which is otherwise unseen by a screen reader.
-        if (visible != m_window.settingsMenu()->menuAction()->isVisible()) {
-            m_window.displaySpeech().say(visible ? QCoreApplication::translate("Display", "full window")
-                                                 : QCoreApplication::translate("Display", "compact window"));
-        }
-        m_window.settingsMenu()->menuAction()->setVisible(visible);
-        break;
-    case Menu::Help: m_window.helpMenu()->menuAction()->setVisible(visible); break;
-    case Menu::Float: m_window.floatAction()->setVisible(visible); break;
-    }
+    m_window.settingsMenu()->menuAction()->setVisible(shown);
+    m_window.helpMenu()->menuAction()->setVisible(shown);
     // A bar whose menus are all hidden would still take its height.
-    m_window.menuBar()->setVisible(m_window.settingsMenu()->menuAction()->isVisible() ||
-                                   m_window.helpMenu()->menuAction()->isVisible());
+    m_window.menuBar()->setVisible(shown);
 }
 
-void QtToolkit::SetTopMost(bool topMost)
+void QtToolkit::setStaysOnTop(bool onTop)
 {
     Qt::WindowFlags flags = m_window.windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, topMost);
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     if (QWindow* handle = m_window.windowHandle()) {
         // Changing the QWindow's flags updates the window manager's "above" state on
         // the same native window; QWidget::setWindowFlags would re-create it.

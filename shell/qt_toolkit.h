@@ -57,11 +57,8 @@ public:
     void closeWindow() override;
     void setKeypadCursor() override;
 
-    bool MenuChecked(Menu menu) override;
-    void SetMenuChecked(Menu menu, bool checked) override;
-    bool MenuVisible(Menu menu) override;
-    void SetMenuVisible(Menu menu, bool visible) override;
-    void SetTopMost(bool topMost) override;
+    void setMenusShown(bool shown) override;
+    void setStaysOnTop(bool onTop) override;
 
     void TrayAdd(const std::string& tip) override;
     void TrayModify(const std::string& tip) override;

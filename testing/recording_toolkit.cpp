@@ -45,25 +45,4 @@ void RecordingToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
     runScript(EntryScripts, dialog);
 }
 
-void RecordingToolkit::SetMenuChecked(Menu menu, bool checked)
-{
-    if (menu == Menu::Float) FloatChecked = checked;
-}
-
-bool RecordingToolkit::MenuVisible(Menu menu)
-{
-    switch (menu) {
-    case Menu::Settings: return SettingsVisible;
-    case Menu::Help: return HelpVisible;
-    case Menu::Float: return true;
-    }
-    return true;
-}
-
-void RecordingToolkit::SetMenuVisible(Menu menu, bool visible)
-{
-    if (menu == Menu::Settings) SettingsVisible = visible;
-    if (menu == Menu::Help) HelpVisible = visible;
-}
-
 }  // namespace trellum

@@ -26,10 +26,8 @@ public:
     std::string Clipboard;
     int32_t Top = 0, Left = 0, Height = 5250;
     bool Visible = false;
-    bool TopMost = false;
-    bool FloatChecked = false;
-    bool SettingsVisible = true;
-    bool HelpVisible = true;
+    bool StaysOnTop = false;
+    bool MenusShown = true;
     bool WindowClosed = false;
     bool TrayPresent = false;
     bool Placeable = true;       // false: a windowing system that places windows itself
@@ -60,11 +58,8 @@ public:
     void activateWindow() override {}
     void closeWindow() override { WindowClosed = true; Visible = false; }
     void setKeypadCursor() override {}
-    bool MenuChecked(Menu menu) override { return menu == Menu::Float && FloatChecked; }
-    void SetMenuChecked(Menu menu, bool checked) override;
-    bool MenuVisible(Menu menu) override;
-    void SetMenuVisible(Menu menu, bool visible) override;
-    void SetTopMost(bool topMost) override { TopMost = topMost; }
+    void setMenusShown(bool shown) override { MenusShown = shown; }
+    void setStaysOnTop(bool onTop) override { StaysOnTop = onTop; }
     void TrayAdd(const std::string& tip) override { TrayPresent = true; Tip = tip; }
     void TrayModify(const std::string& tip) override { Tip = tip; }
     void TrayDelete() override { TrayPresent = false; }
