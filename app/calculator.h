@@ -134,7 +134,6 @@ public:
     void copy();
     void paste();
     void showFromTray();         // a click on the tray icon: shows or raises the window
-    const std::string& TrayTip() const { return m_trayTip; }
 
     // The window modes. Always on top is the user's choice, kept in the settings
     // (the menu's check mark shows it); compact mode starts off in every run and

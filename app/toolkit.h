@@ -67,10 +67,11 @@ public:
     // Above every ordinary window, or back among them.
     virtual void setStaysOnTop(bool onTop) = 0;
 
-    // Notification-area icon.
-    virtual void TrayAdd(const std::string& tip) = 0;
-    virtual void TrayModify(const std::string& tip) = 0;
-    virtual void TrayDelete() = 0;
+    // The notification-area icon, there from start-up to shut-down; its tip says
+    // whether the window is hidden.
+    virtual void showTrayIcon(const std::string& tip) = 0;
+    virtual void setTrayTip(const std::string& tip) = 0;
+    virtual void hideTrayIcon() = 0;
 
     // The folder of the program (holds constants.txt).
     virtual std::string programFolder() = 0;

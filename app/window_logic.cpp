@@ -27,7 +27,7 @@ void Calculator::start()
         m_memory.Fill("0");
     }
     m_trayTip = kWindowCaption;
-    m_toolkit.TrayAdd(m_trayTip);
+    m_toolkit.showTrayIcon(m_trayTip);
     m_toolkit.showWindow();
     allClear();
     m_toolkit.setKeypadCursor();
@@ -38,7 +38,7 @@ void Calculator::shutdown()
     if (m_shutDown) return;
     m_shutDown = true;
     saveSettings();
-    m_toolkit.TrayDelete();
+    m_toolkit.hideTrayIcon();
 }
 
 void Calculator::switchOff()
@@ -97,7 +97,7 @@ void Calculator::hideToTray()
 void Calculator::updateTrayTip(const std::string& suffix)
 {
     m_trayTip = (std::string(kWindowCaption) + suffix).substr(0, kTipLength);
-    m_toolkit.TrayModify(m_trayTip);
+    m_toolkit.setTrayTip(m_trayTip);
 }
 
 void Calculator::showFromTray()

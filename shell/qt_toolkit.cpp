@@ -200,7 +200,7 @@ void QtToolkit::showWindow()
 void QtToolkit::hideWindow()
 {
     // An icon still waiting for the first paint is needed now.
-    if (m_trayWanted && !m_tray) showTray();
+    if (m_trayWanted && !m_tray) placeTrayIcon();
     // Without a notification area a hidden window could never come back, so it
     // goes to the task bar instead. Said before the window goes: a screen
     // reader follows the focus away with it.
@@ -263,22 +263,22 @@ void QtToolkit::setStaysOnTop(bool onTop)
     }
 }
 
-void QtToolkit::TrayAdd(const std::string& tip)
+void QtToolkit::showTrayIcon(const std::string& tip)
 {
     m_trayTip = TrLibrary(tip);
     m_trayWanted = true;
     if (m_tray || m_window.painted()) {
-        showTray();
+        placeTrayIcon();
         return;
     }
     // Finding the notification area takes round trips to the X server and the
     // session bus: the window is painted first, and the icon follows at once.
     m_window.afterFirstPaint([this] {
-        if (m_trayWanted) showTray();
+        if (m_trayWanted) placeTrayIcon();
     });
 }
 
-void QtToolkit::showTray()
+void QtToolkit::placeTrayIcon()
 {
     if (!m_tray) {
         m_tray = std::make_unique<QSystemTrayIcon>(m_window.windowIcon());
@@ -288,13 +288,13 @@ void QtToolkit::showTray()
     m_tray->show();
 }
 
-void QtToolkit::TrayModify(const std::string& tip)
+void QtToolkit::setTrayTip(const std::string& tip)
 {
     m_trayTip = TrLibrary(tip);
     if (m_tray) m_tray->setToolTip(m_trayTip);
 }
 
-void QtToolkit::TrayDelete()
+void QtToolkit::hideTrayIcon()
 {
     m_trayWanted = false;
     if (!m_tray) return;
@@ -304,7 +304,7 @@ void QtToolkit::TrayDelete()
 
 QSystemTrayIcon* QtToolkit::trayIcon()
 {
-    if (m_trayWanted && !m_tray) showTray();
+    if (m_trayWanted && !m_tray) placeTrayIcon();
     return m_tray.get();
 }
 

@@ -60,9 +60,9 @@ public:
     void setMenusShown(bool shown) override;
     void setStaysOnTop(bool onTop) override;
 
-    void TrayAdd(const std::string& tip) override;
-    void TrayModify(const std::string& tip) override;
-    void TrayDelete() override;
+    void showTrayIcon(const std::string& tip) override;
+    void setTrayTip(const std::string& tip) override;
+    void hideTrayIcon() override;
 
     std::string programFolder() override;
     char decimalSeparator() override;
@@ -72,12 +72,12 @@ public:
     QSystemTrayIcon* trayIcon();
 
 private:
-    void showTray();
+    void placeTrayIcon();
     void applyKeypadCursors();
 
     MainWindow& m_window;
     std::unique_ptr<QSystemTrayIcon> m_tray;
-    bool m_trayWanted = false;   // added and not deleted, though perhaps not shown yet
+    bool m_trayWanted = false;   // shown and not hidden since, though perhaps not created yet
     QString m_trayTip;
     int m_beeps = 0;
     bool m_placeable = true;

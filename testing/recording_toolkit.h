@@ -29,9 +29,9 @@ public:
     bool StaysOnTop = false;
     bool MenusShown = true;
     bool WindowClosed = false;
-    bool TrayPresent = false;
+    bool TrayIconShown = false;
     bool Placeable = true;       // false: a windowing system that places windows itself
-    std::string Tip;
+    std::string TrayTip;
     std::string Folder = ".";
     char Separator = '.';        // the locale's decimal separator
     int FocusCount = 0;
@@ -60,9 +60,9 @@ public:
     void setKeypadCursor() override {}
     void setMenusShown(bool shown) override { MenusShown = shown; }
     void setStaysOnTop(bool onTop) override { StaysOnTop = onTop; }
-    void TrayAdd(const std::string& tip) override { TrayPresent = true; Tip = tip; }
-    void TrayModify(const std::string& tip) override { Tip = tip; }
-    void TrayDelete() override { TrayPresent = false; }
+    void showTrayIcon(const std::string& tip) override { TrayIconShown = true; TrayTip = tip; }
+    void setTrayTip(const std::string& tip) override { TrayTip = tip; }
+    void hideTrayIcon() override { TrayIconShown = false; }
     std::string programFolder() override { return Folder; }
     char decimalSeparator() override { return Separator; }
 };

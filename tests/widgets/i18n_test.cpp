@@ -50,15 +50,15 @@ public:
         Texts.insert(dialog.Caption());
         RecordingToolkit::showConstantEntryDialog(dialog);
     }
-    void TrayAdd(const std::string& tip) override
+    void showTrayIcon(const std::string& tip) override
     {
         Texts.insert(tip);
-        RecordingToolkit::TrayAdd(tip);
+        RecordingToolkit::showTrayIcon(tip);
     }
-    void TrayModify(const std::string& tip) override
+    void setTrayTip(const std::string& tip) override
     {
         Texts.insert(tip);
-        RecordingToolkit::TrayModify(tip);
+        RecordingToolkit::setTrayTip(tip);
     }
 };
 
