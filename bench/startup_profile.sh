@@ -49,9 +49,10 @@ run_env() {
         DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 "$@"
 }
 
-# Waits until a window titled $1 is mapped.
+# Waits until a window titled $1 is mapped (up to $2 tenths of a second;
+# a start under callgrind on a busy machine takes minutes).
 wait_mapped() {
-    for ((i = 0; i < 600; i++)); do
+    for ((i = 0; i < ${2:-600}; i++)); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -73,7 +74,7 @@ profile() {
         "$bin" >/dev/null 2>"$work/$name.valgrind" &
     local pid=$!
     pids+=("$pid")
-    wait_mapped "$title" || { echo "$name: no window" >&2; return 1; }
+    wait_mapped "$title" 6000 || { echo "$name: no window" >&2; return 1; }
     # Basic blocks executed so far; an idle event loop adds a handful a second.
     local last=-1 now
     for ((i = 0; i < 120; i++)); do
