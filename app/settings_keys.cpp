@@ -36,13 +36,13 @@ std::optional<T> readValue(const SettingsStore& store, const char* key, const st
     return std::nullopt;
 }
 
-// A stored place fits the 16-bit twips of the window only when it is a number in
-// range; anything else counts as missing so that no wrapped place is applied.
-std::optional<int32_t> readTwips(const SettingsStore& store, const char* name, bool& expected)
+// A stored place fits the window's 16-bit coordinates only when it is a number
+// in range; anything else counts as missing so that no wrapped place is applied.
+std::optional<Twips> readPlace(const SettingsStore& store, const char* name, bool& expected)
 {
     const std::optional<int32_t> number = readValue<int32_t>(store, kSettingsKey, name, expected);
     if (!number || *number < INT16_MIN || *number > INT16_MAX) return std::nullopt;
-    return number;
+    return Twips(*number);
 }
 
 std::optional<bool> storedBoolean(const std::string& text)
@@ -73,8 +73,8 @@ SettingsFound Calculator::loadSettings()
     // Each value gets a holder of its own, so a missing one falls back to its
     // first-run default and never to what the previous read left behind.
     if (desktop.canPlaceWindow()) {
-        const std::optional<int32_t> top = readTwips(store, "Top", expected);
-        const std::optional<int32_t> left = readTwips(store, "Left", expected);
+        const std::optional<Twips> top = readPlace(store, "Top", expected);
+        const std::optional<Twips> left = readPlace(store, "Left", expected);
         if (!top || !left) desktop.centerWindow();
         if (top || left) desktop.moveWindow(top ? *top : desktop.windowTop(), left ? *left : desktop.windowLeft());
         // A place stored on a screen that is gone would leave the window unseen.
@@ -114,8 +114,8 @@ void Calculator::saveSettings()
     // Where the window cannot be placed its place means nothing; the stored one
     // stays for the next session that can place it.
     if (desktop.canPlaceWindow()) {
-        store.Set(kSettingsKey, "Top", desktop.windowTop());
-        store.Set(kSettingsKey, "Left", desktop.windowLeft());
+        store.Set(kSettingsKey, "Top", desktop.windowTop().value);
+        store.Set(kSettingsKey, "Left", desktop.windowLeft().value);
     }
     store.Set(kSettingsKey, "Mode", static_cast<int32_t>(AngleMode));
     store.Set(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));

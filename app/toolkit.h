@@ -4,10 +4,10 @@
 // The Qt shell implements it for the real program; RecordingToolkit implements it
 // for tests, the key-script runner and the soak.
 
-#include <cstdint>
 #include <string>
 
 #include "app/messages.h"
+#include "app/twips.h"
 
 namespace trellum {
 
@@ -39,11 +39,11 @@ public:
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;
 
-    // Main window geometry in twips (1/1440 inch).
-    virtual int32_t windowTop() = 0;
-    virtual int32_t windowLeft() = 0;
-    virtual void moveWindow(int32_t top, int32_t left) = 0;
-    virtual void setWindowHeight(int32_t twips) = 0;
+    // The main window's place (its frame's top-left corner) and whole height.
+    virtual Twips windowTop() = 0;
+    virtual Twips windowLeft() = 0;
+    virtual void moveWindow(Twips top, Twips left) = 0;
+    virtual void setWindowHeight(Twips height) = 0;
     virtual void centerWindow() = 0;   // in the middle of its screen
     // Moves the window onto a screen when the stored place would leave it unseen.
     virtual void keepWindowOnScreen() = 0;

@@ -9,8 +9,9 @@ namespace trellum {
 
 namespace {
 
-constexpr int32_t kCompactHeight = 1370;  // twips, whole window
-constexpr int32_t kFullHeight = 5250;
+// Whole window, frame included.
+constexpr Twips kCompactHeight = 1370_tw;
+constexpr Twips kFullHeight = 5250_tw;
 constexpr std::size_t kTipLength = 64;    // the tray cuts longer tips
 
 }  // namespace

@@ -50,7 +50,7 @@ void QtToolkit::showMessage(const std::string& text, MessageIcon icon, const std
     // A short message makes a box so narrow that the window manager cuts its
     // title ("Tre… m"): it is at least as wide as the title beside the frame's buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int least = TitleWidth(&box) + TwipsToPixels(1500, &box);
+        const int least = TitleWidth(&box) + TwipsScale::of(&box).toPixels(1500_tw);
         grid->addItem(new QSpacerItem(least, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
@@ -104,25 +104,21 @@ void QtToolkit::setClipboardText(const std::string& text)
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQString(text), QClipboard::Clipboard);
 }
 
-int32_t QtToolkit::windowTop() { return m_window.twips().toTwips(m_window.frameGeometry().top()); }
+Twips QtToolkit::windowTop() { return m_window.twipsScale().toTwips(m_window.frameGeometry().top()); }
 
-int32_t QtToolkit::windowLeft() { return m_window.twips().toTwips(m_window.frameGeometry().left()); }
+Twips QtToolkit::windowLeft() { return m_window.twipsScale().toTwips(m_window.frameGeometry().left()); }
 
-void QtToolkit::moveWindow(int32_t top, int32_t left)
+void QtToolkit::moveWindow(Twips top, Twips left)
 {
-    // Stored places may be anything a hand-edited hive holds; keep them in int range.
-    const auto clampPixels = [this](int32_t twips) {
-        const double px = twips * m_window.twips().dpi() / 1440.0;
-        return static_cast<int>(std::clamp(px, -1.0e6, 1.0e6));
-    };
-    m_window.move(clampPixels(left), clampPixels(top));
+    const TwipsScale& scale = m_window.twipsScale();
+    m_window.move(scale.toPlacePixels(left), scale.toPlacePixels(top));
 }
 
-void QtToolkit::setWindowHeight(int32_t twips)
+void QtToolkit::setWindowHeight(Twips height)
 {
     // The height asked for is the whole window's, frame and caption included.
     const int frameExtra = m_window.frameGeometry().height() - m_window.geometry().height();
-    const int whole = m_window.twips().toPixels(std::clamp<int32_t>(twips, 0, 1'000'000));
+    const int whole = m_window.twipsScale().toPixels(std::clamp(height, 0_tw, 1'000'000_tw));
     int client = whole - frameExtra;
     // The twips grow with QT_SCALE_FACTOR, the window manager's frame does not:
     // a short window would show the top of the first row of keys. A window

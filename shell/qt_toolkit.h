@@ -42,10 +42,10 @@ public:
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
 
-    int32_t windowTop() override;
-    int32_t windowLeft() override;
-    void moveWindow(int32_t top, int32_t left) override;
-    void setWindowHeight(int32_t twips) override;
+    Twips windowTop() override;
+    Twips windowLeft() override;
+    void moveWindow(Twips top, Twips left) override;
+    void setWindowHeight(Twips height) override;
     void centerWindow() override;
     void keepWindowOnScreen() override;
     bool canPlaceWindow() override { return m_placeable; }

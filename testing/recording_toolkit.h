@@ -24,7 +24,7 @@ public:
 
     // Simulated desktop.
     std::string Clipboard;
-    int32_t Top = 0, Left = 0, Height = 5250;
+    Twips Top, Left, Height = 5250_tw;
     bool Visible = false;
     bool StaysOnTop = false;
     bool MenusShown = true;
@@ -45,11 +45,11 @@ public:
     void showAboutDialog() override { Events.push_back("about"); }
     std::string clipboardText() override { return Clipboard; }
     void setClipboardText(const std::string& text) override;
-    int32_t windowTop() override { return Top; }
-    int32_t windowLeft() override { return Left; }
-    void moveWindow(int32_t top, int32_t left) override { Top = top; Left = left; }
-    void setWindowHeight(int32_t twips) override { Height = twips; }
-    void centerWindow() override { Top = 4000; Left = 8000; }
+    Twips windowTop() override { return Top; }
+    Twips windowLeft() override { return Left; }
+    void moveWindow(Twips top, Twips left) override { Top = top; Left = left; }
+    void setWindowHeight(Twips height) override { Height = height; }
+    void centerWindow() override { Top = 4000_tw; Left = 8000_tw; }
     void keepWindowOnScreen() override {}
     bool canPlaceWindow() override { return Placeable; }
     bool isWindowVisible() override { return Visible; }

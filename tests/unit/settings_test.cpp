@@ -93,8 +93,8 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         Calculator& calc = program.calculator;
         EXPECT_EQ(calc.loadSettings(), row.result);
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
-        EXPECT_EQ(program.toolkit.Top, row.top);
-        EXPECT_EQ(program.toolkit.Left, row.left);
+        EXPECT_EQ(program.toolkit.Top.value, row.top);
+        EXPECT_EQ(program.toolkit.Left.value, row.left);
         EXPECT_EQ(calc.Display().ModeDisplayVisible,
                   (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
         EXPECT_EQ(calc.alwaysOnTop(), row.onTop);
@@ -109,8 +109,8 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     const Slots slots{"1.5E-07", "-1.23456789012345E+100", "  7  ", "caf\xe9", "a=b", "\"q\"", "C:\\x", "0", "",
                       "3.14159265358979"};
     ProgramRun first(m_hive);
-    first.toolkit.Top = -45;
-    first.toolkit.Left = 32767;
+    first.toolkit.Top = Twips(-45);
+    first.toolkit.Left = Twips(32767);
     first.calculator.toggleAlwaysOnTop();
     first.calculator.cycleAngleMode();
     first.calculator.cycleAngleMode();  // grads
@@ -132,8 +132,8 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
         ASSERT_EQ(program.calculator.loadSettings(), SettingsFound::BothKeys);
         EXPECT_EQ(CalculatorProbe::MemorySlots(program.calculator), slots);
         EXPECT_EQ(CalculatorProbe::AngleMode(program.calculator), Angle::Grads);
-        EXPECT_EQ(program.toolkit.Top, -45);
-        EXPECT_EQ(program.toolkit.Left, 32767);
+        EXPECT_EQ(program.toolkit.Top.value, -45);
+        EXPECT_EQ(program.toolkit.Left.value, 32767);
         EXPECT_TRUE(program.calculator.alwaysOnTop());
         EXPECT_TRUE(program.toolkit.StaysOnTop);
         program.calculator.saveSettings();
@@ -198,11 +198,11 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
         if (!row.stored.empty()) std::ofstream(m_hive, std::ios::binary) << hive(row.stored);
         ProgramRun program(m_hive);
         program.toolkit.Placeable = false;
-        program.toolkit.Top = -45;
-        program.toolkit.Left = -450;
+        program.toolkit.Top = Twips(-45);
+        program.toolkit.Left = Twips(-450);
         program.calculator.start();
-        EXPECT_EQ(program.toolkit.Top, -45) << "no place applied, not even a centring";
-        EXPECT_EQ(program.toolkit.Left, -450);
+        EXPECT_EQ(program.toolkit.Top.value, -45) << "no place applied, not even a centring";
+        EXPECT_EQ(program.toolkit.Left.value, -450);
         program.calculator.cycleAngleMode();
         program.calculator.shutdown();
 
