@@ -22,7 +22,7 @@
 #include "shell/keyboard.h"
 #include "shell/keypad_look.h"
 #include "shell/qt_toolkit.h"
-#include "shell/twips.h"
+#include "shell/twips_scale.h"
 
 class QAction;
 class QMenu;
@@ -108,9 +108,10 @@ public:
 
     Calculator& calculator() { return m_calc; }
     QtToolkit& toolkit() { return m_toolkit; }
-    const Twips& twips() const { return m_twips; }
+    const TwipsScale& twipsScale() const { return m_twipsScale; }
 
-    // Shows the Calculator's display state: LCD text, exponent, indicators.
+    // Shows the Calculator's state: LCD text, exponent, indicators, and the
+    // always-on-top choice as its menu item's check mark.
     void render();
     // Runs a Calculator command, then renders.
     void forward(const std::function<void()>& command);
@@ -159,11 +160,11 @@ private:
     void buildDisplay(QWidget* client);
     void buildKeypad(QWidget* client);
     void buildMenus();
-    QLabel* addIndicator(const char* name, const QString& text, int left, int width);
+    QLabel* addIndicator(const char* name, const QString& text, Twips left, Twips width);
     void fitExponentLabel();
     void fitExponent(const QString& text);
 
-    Twips m_twips;
+    TwipsScale m_twipsScale;
     int m_fullClientHeight = 0;
     QtToolkit m_toolkit;
     Calculator m_calc;

@@ -14,6 +14,7 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmAbout", icon);
     ModelWindow* w = window.get();
+    const TwipsScale scale = TwipsScale::of(w);
     w->setWindowTitle(QCoreApplication::translate("Dialogs", "About Trellum"));
 
     // The dialog and the picture take the desktop's menu background colour.
@@ -35,15 +36,15 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
     auto* cmdOk = w->Add<QPushButton>("cmdOk", QCoreApplication::translate("Dialogs", "&OK"));
     cmdOk->setDefault(true);
 
-    SetTwipsGeometry(picIcon, 360, 480, 480, 480);
-    SetTwipsGeometry(lblAppName, 1080, 240, 2895, 240);
-    SetTwipsGeometry(cmdOk, 3000, 2520, 1095, 375);
-    w->setFixedSize(TwipsToPixels(4485, w), TwipsToPixels(3180, w));
+    PlaceControl(picIcon, 360_tw, 480_tw, 480_tw, 480_tw);
+    PlaceControl(lblAppName, 1080_tw, 240_tw, 2895_tw, 240_tw);
+    PlaceControl(cmdOk, 3000_tw, 2520_tw, 1095_tw, 375_tw);
+    w->setFixedSize(scale.toPixels(4485_tw), scale.toPixels(3180_tw));
     // A longer OK keeps the button's right edge; the window widens for a long
     // version line or title.
-    const int okRight = TwipsToPixels(3000 + 1095, w);
+    const int okRight = scale.toPixels(3000_tw + 1095_tw);
     cmdOk->move(okRight - cmdOk->width(), cmdOk->y());
-    WidenWindow(w, std::max(RightShortfall(w, lblAppName, TwipsToPixels(240, w)), TitleShortfall(w)), {}, {cmdOk});
+    WidenWindow(w, std::max(RightShortfall(w, lblAppName, scale.toPixels(240_tw)), TitleShortfall(w)), {}, {cmdOk});
     picIcon->setPixmap(icon.pixmap(picIcon->size(), w->devicePixelRatioF()));
     cmdOk->setFocus();
 

@@ -50,6 +50,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& m
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmConst", icon);
     ModelWindow* w = window.get();
+    const TwipsScale scale = TwipsScale::of(w);
 
     // Created in focus order: OK, list, Cancel, Edit, Delete.
     auto* cmdOk = w->Add<QPushButton>("cmdOk", QCoreApplication::translate("Dialogs", "&OK"));
@@ -65,13 +66,13 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& m
     auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QCoreApplication::translate("Dialogs", "&Edit"));
     auto* cmdDel = w->Add<QPushButton>("cmdDel", QCoreApplication::translate("Dialogs", "&Delete"));
 
-    SetTwipsGeometry(label1, 240, 120, 1575, 195);
-    SetTwipsGeometry(lstConst, 240, 360, 2415, 2400);
-    SetTwipsGeometry(cmdOk, 3000, 480, 1215, 375);
-    SetTwipsGeometry(cmdEdit, 3000, 1080, 1215, 375);
-    SetTwipsGeometry(cmdDel, 3000, 1680, 1215, 375);
-    SetTwipsGeometry(cmdCancel, 3000, 2280, 1215, 375);
-    w->setFixedSize(TwipsToPixels(4560, w), TwipsToPixels(3060, w));
+    PlaceControl(label1, 240_tw, 120_tw, 1575_tw, 195_tw);
+    PlaceControl(lstConst, 240_tw, 360_tw, 2415_tw, 2400_tw);
+    PlaceControl(cmdOk, 3000_tw, 480_tw, 1215_tw, 375_tw);
+    PlaceControl(cmdEdit, 3000_tw, 1080_tw, 1215_tw, 375_tw);
+    PlaceControl(cmdDel, 3000_tw, 1680_tw, 1215_tw, 375_tw);
+    PlaceControl(cmdCancel, 3000_tw, 2280_tw, 1215_tw, 375_tw);
+    w->setFixedSize(scale.toPixels(4560_tw), scale.toPixels(3060_tw));
     QWidget::setTabOrder(cmdOk, lstConst);
     QWidget::setTabOrder(lstConst, cmdCancel);
     QWidget::setTabOrder(cmdCancel, cmdEdit);
@@ -113,8 +114,8 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& m
     // A translation longer than the design's: the column of buttons widens as a
     // set and the window with it; the list widens for a long label or title.
     const int buttonWidth = MatchWidths({cmdOk, cmdEdit, cmdDel, cmdCancel});
-    WidenWindow(w, buttonWidth - TwipsToPixels(1215, w), {}, {});
-    const int margin = TwipsToPixels(240, w);
+    WidenWindow(w, buttonWidth - scale.toPixels(1215_tw), {}, {});
+    const int margin = scale.toPixels(240_tw);
     WidenWindow(w, std::max(RightShortfall(w, label1, margin), TitleShortfall(w)), {lstConst},
                 {cmdOk, cmdEdit, cmdDel, cmdCancel});
     return window;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's dialog windows: the memory bank, the constants library, the
 // name/value entry and the About box, plus the application icon and the two
-// geometry services every window uses (CenterForm, twips to pixels).
+// geometry services every window uses (CenterForm, PlaceControl).
 //
 // Each dialog window is a thin view of a window-free model from app/:
 //   user event (click, Esc, title-bar close)
@@ -20,6 +20,8 @@
 #include <QIcon>
 #include <QMargins>
 #include <QPixmap>
+
+#include "shell/twips_scale.h"
 
 namespace trellum {
 class MemoryDialog;
@@ -54,14 +56,10 @@ void CenterForm(QWidget* window);
 // they are not known (before the window is framed).
 QMargins ReportedFrameExtents(const QWidget* window);
 
-// 15 twips per pixel at 96 dpi; larger logical DPI settings scale the layout.
-int TwipsToPixels(int twips, const QWidget* w);
-
-// Places a control at a layout position given in twips, `yOffset` pixels lower
-// (a menu bar above the client area). Labels grow to their text so a large
-// font never clips them.
-void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height,
-                      int yOffset = 0);
+// Places a control at its place in the layout, `yOffset` pixels lower (a menu
+// bar above the client area). Labels grow to their text so a large font never
+// clips them.
+void PlaceControl(QWidget* control, Twips left, Twips top, Twips width, Twips height, int yOffset = 0);
 
 // The width a window manager leaves for the title of `window` as it is now
 // sized, and the width its title takes there: title bars draw the desktop's font

@@ -20,6 +20,7 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& mo
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmMemList", icon);
     ModelWindow* w = window.get();
+    const TwipsScale scale = TwipsScale::of(w);
 
     auto* menuBar = new QMenuBar(w);
     menuBar->setNativeMenuBar(false);
@@ -41,19 +42,19 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& mo
 
     for (const std::string& line : model.Lines()) lstMem->addItem(ToQString(line));
 
-    SetTwipsGeometry(label1, 360, 120, 1830, 195, menuHeight);
-    SetTwipsGeometry(lstMem, 360, 360, 2655, 2010, menuHeight);
+    PlaceControl(label1, 360_tw, 120_tw, 1830_tw, 195_tw, menuHeight);
+    PlaceControl(lstMem, 360_tw, 360_tw, 2655_tw, 2010_tw, menuHeight);
     // All ten slots stay in view: a font taller than the design's moves the
     // buttons down and lengthens the window rather than hiding a line.
     lstMem->ensurePolished();
     const int listHeight = lstMem->count() * lstMem->sizeHintForRow(0) + 2 * lstMem->frameWidth();
     const int grow = std::max(0, listHeight - lstMem->height());
     lstMem->resize(lstMem->width(), lstMem->height() + grow);
-    SetTwipsGeometry(cmdDone, 360, 2640, 855, 375, menuHeight + grow);
-    SetTwipsGeometry(cmdCancel, 2160, 2640, 855, 375, menuHeight + grow);
-    const int clientWidth = TwipsToPixels(3450, w);
+    PlaceControl(cmdDone, 360_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
+    PlaceControl(cmdCancel, 2160_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
+    const int clientWidth = scale.toPixels(3450_tw);
     menuBar->setGeometry(0, 0, clientWidth, menuHeight);
-    w->setFixedSize(clientWidth, menuHeight + TwipsToPixels(3195, w) + grow);
+    w->setFixedSize(clientWidth, menuHeight + scale.toPixels(3195_tw) + grow);
     QWidget::setTabOrder(lstMem, cmdDone);
     QWidget::setTabOrder(cmdDone, cmdCancel);
     lstMem->setFocus();
@@ -92,7 +93,7 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& mo
     const int listRight = lstMem->x() + lstMem->width();
     const int buttonWidth = MatchWidths({cmdDone, cmdCancel});
     cmdCancel->move(listRight - buttonWidth, cmdCancel->y());
-    const int gap = TwipsToPixels(120, w);
+    const int gap = scale.toPixels(120_tw);
     const int rightMargin = clientWidth - listRight;
     WidenWindow(w,
                 std::max({cmdDone->x() + buttonWidth + gap - cmdCancel->x(), RightShortfall(w, label1, rightMargin),

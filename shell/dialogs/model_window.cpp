@@ -19,16 +19,10 @@
 
 namespace trellum::shell {
 
-int TwipsToPixels(int twips, const QWidget* w)
+void PlaceControl(QWidget* control, Twips left, Twips top, Twips width, Twips height, int yOffset)
 {
-    const int dpi = w ? w->logicalDpiX() : 96;
-    return qRound(twips * dpi / 1440.0);
-}
-
-void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height, int yOffset)
-{
-    QRect rect(TwipsToPixels(left, control), TwipsToPixels(top, control) + yOffset,
-               TwipsToPixels(width, control), TwipsToPixels(height, control));
+    const TwipsScale scale = TwipsScale::of(control);
+    QRect rect(scale.toPixels(left), scale.toPixels(top) + yOffset, scale.toPixels(width), scale.toPixels(height));
     if (qobject_cast<QLabel*>(control)) {
         const QSize hint = control->sizeHint();
         rect.setWidth(std::max(rect.width(), hint.width()));
@@ -50,7 +44,7 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
 
 int TitleRoom(const QWidget* window)
 {
-    return window->width() - TwipsToPixels(1500, window);
+    return window->width() - TwipsScale::of(window).toPixels(1500_tw);
 }
 
 int TitleWidth(const QWidget* window)

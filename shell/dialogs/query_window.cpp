@@ -18,6 +18,7 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialo
 {
     auto window = std::make_unique<ModelWindow>(parent, "frmQuery", icon);
     ModelWindow* w = window.get();
+    const TwipsScale scale = TwipsScale::of(w);
 
     auto* lblName = w->Add<QLabel>("lblName", QCoreApplication::translate("Dialogs", "Name:"));
     auto* txtName = w->Add<QLineEdit>("txtName");
@@ -30,13 +31,13 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialo
     lblName->setBuddy(txtName);
     lblVal->setBuddy(txtVal);
 
-    SetTwipsGeometry(lblName, 360, 360, 555, 195);
-    SetTwipsGeometry(txtName, 1200, 240, 2175, 405);
-    SetTwipsGeometry(lblVal, 360, 960, 645, 195);
-    SetTwipsGeometry(txtVal, 1200, 840, 2175, 375);
-    SetTwipsGeometry(cmdOk, 480, 1440, 1215, 375);
-    SetTwipsGeometry(cmdCancel, 2400, 1440, 1215, 375);
-    w->setFixedSize(TwipsToPixels(4035, w), TwipsToPixels(2070, w));
+    PlaceControl(lblName, 360_tw, 360_tw, 555_tw, 195_tw);
+    PlaceControl(txtName, 1200_tw, 240_tw, 2175_tw, 405_tw);
+    PlaceControl(lblVal, 360_tw, 960_tw, 645_tw, 195_tw);
+    PlaceControl(txtVal, 1200_tw, 840_tw, 2175_tw, 375_tw);
+    PlaceControl(cmdOk, 480_tw, 1440_tw, 1215_tw, 375_tw);
+    PlaceControl(cmdCancel, 2400_tw, 1440_tw, 1215_tw, 375_tw);
+    w->setFixedSize(scale.toPixels(4035_tw), scale.toPixels(2070_tw));
     QWidget::setTabOrder(txtName, txtVal);
     QWidget::setTabOrder(txtVal, cmdOk);
     QWidget::setTabOrder(cmdOk, cmdCancel);
@@ -61,14 +62,14 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialo
     // A translation longer than the design's: the entry fields move right of a
     // long label, the buttons stay a matched pair with Cancel keeping its place
     // from the right edge, and the fields widen for a long title.
-    const int gap = TwipsToPixels(120, w);
+    const int gap = scale.toPixels(120_tw);
     const int labelShortfall =
         std::max(lblName->x() + lblName->width(), lblVal->x() + lblVal->width()) + gap - txtName->x();
     if (labelShortfall > 0) {
         for (QWidget* control : {txtName, txtVal}) control->move(control->x() + labelShortfall, control->y());
         w->setFixedSize(w->width() + labelShortfall, w->height());
     }
-    const int cancelRight = w->width() - TwipsToPixels(4035 - 2400 - 1215, w);
+    const int cancelRight = w->width() - scale.toPixels(4035_tw - 2400_tw - 1215_tw);
     const int buttonWidth = MatchWidths({cmdOk, cmdCancel});
     cmdCancel->move(cancelRight - buttonWidth, cmdCancel->y());
     WidenWindow(w, cmdOk->x() + buttonWidth + gap - cmdCancel->x(), {}, {cmdCancel});

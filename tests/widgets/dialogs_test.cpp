@@ -91,7 +91,7 @@ void play(QDialog* window, const QString& script)
 // A toolkit whose entry dialog is the real window, as in the program.
 class WindowedToolkit : public RecordingToolkit {
 public:
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override { RunQueryWindow(nullptr, dialog, AppIcon()); }
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override { RunQueryWindow(nullptr, dialog, AppIcon()); }
 };
 
 // The constants window, shown, over a library file holding `lines`.

@@ -29,36 +29,36 @@ class TextRecorder : public RecordingToolkit {
 public:
     std::set<std::string> Texts;
 
-    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override
     {
         Texts.insert(text);
         Texts.insert(title);
-        RecordingToolkit::MsgBox(text, icon, title);
+        RecordingToolkit::showMessage(text, icon, title);
     }
-    void ShowMemoryDialog(MemoryDialog& dialog) override
+    void showMemoryDialog(MemoryDialog& dialog) override
     {
         Texts.insert(dialog.Caption());
-        RecordingToolkit::ShowMemoryDialog(dialog);
+        RecordingToolkit::showMemoryDialog(dialog);
     }
-    void ShowConstantsDialog(ConstantsDialog& dialog) override
+    void showConstantsDialog(ConstantsDialog& dialog) override
     {
         Texts.insert(dialog.Caption());
-        RecordingToolkit::ShowConstantsDialog(dialog);
+        RecordingToolkit::showConstantsDialog(dialog);
     }
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override
     {
         Texts.insert(dialog.Caption());
-        RecordingToolkit::ShowConstantEntryDialog(dialog);
+        RecordingToolkit::showConstantEntryDialog(dialog);
     }
-    void TrayAdd(const std::string& tip) override
+    void showTrayIcon(const std::string& tip) override
     {
         Texts.insert(tip);
-        RecordingToolkit::TrayAdd(tip);
+        RecordingToolkit::showTrayIcon(tip);
     }
-    void TrayModify(const std::string& tip) override
+    void setTrayTip(const std::string& tip) override
     {
         Texts.insert(tip);
-        RecordingToolkit::TrayModify(tip);
+        RecordingToolkit::setTrayTip(tip);
     }
 };
 

@@ -14,6 +14,7 @@
 using trellum::SettingsStore;
 using trellum::shell::LcdPanel;
 using trellum::shell::MainWindow;
+using trellum::operator""_tw;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -96,9 +97,9 @@ void MainWindowTest::startUpShowsClearedDisplayInDegrees()
     QVERIFY(m_window->equalKey()->hasFocus());
     QCOMPARE(m_window->keys().size(), std::size_t{40});
     // The client area below the menu bar has the design size.
-    const auto& tw = m_window->twips();
-    QCOMPARE(m_window->centralWidget()->size(), QSize(tw.toPixels(3135), tw.toPixels(4560)));
-    QCOMPARE(key("equals")->geometry().topLeft(), QPoint(tw.toPixels(2040), tw.toPixels(3240)));
+    const auto& tw = m_window->twipsScale();
+    QCOMPARE(m_window->centralWidget()->size(), QSize(tw.toPixels(3135_tw), tw.toPixels(4560_tw)));
+    QCOMPARE(key("equals")->geometry().topLeft(), QPoint(tw.toPixels(2040_tw), tw.toPixels(3240_tw)));
 }
 
 void MainWindowTest::inputReachesTheCalculator_data()
@@ -124,12 +125,12 @@ void MainWindowTest::inputReachesTheCalculator()
     QFETCH(QString, display);
     QFETCH(QString, exponent);
     QFETCH(int, beeps);
-    const int beepsBefore = m_window->toolkit().BeepCount();
+    const int beepsBefore = m_window->toolkit().beepCount();
     play(steps);
     QCOMPARE(m_window->lcd()->text(), display);
     QCOMPARE(m_window->expLabel()->isVisible(), !exponent.isEmpty());
     if (!exponent.isEmpty()) QCOMPARE(m_window->expLabel()->text(), exponent);
-    QCOMPARE(m_window->toolkit().BeepCount() - beepsBefore, beeps);
+    QCOMPARE(m_window->toolkit().beepCount() - beepsBefore, beeps);
     QVERIFY(m_window->equalKey()->hasFocus());
 }
 
@@ -240,7 +241,7 @@ void MainWindowTest::windowModes()
     // 1370 twips for the whole window, but never down into the first row of keys
     // (without a frame, offscreen, the whole height would reach them).
     if (compact)
-        QCOMPARE(m_window->height(), qMin(m_window->twips().toPixels(1370) - frame, m_window->firstKeyRowTop()));
+        QCOMPARE(m_window->height(), qMin(m_window->twipsScale().toPixels(1370_tw) - frame, m_window->firstKeyRowTop()));
     QCOMPARE(m_window->floatAction()->isChecked(), checked);
     QCOMPARE(onTop(), topMost);
     // The z-order changes on the same native window; re-creating it would flicker.
@@ -251,7 +252,7 @@ void MainWindowTest::windowModes()
 void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) QSKIP("a notification area is present");
-    auto* tray = m_window->toolkit().Tray();
+    auto* tray = m_window->toolkit().trayIcon();
     QVERIFY(tray);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
     play("Ctrl+H");
@@ -268,7 +269,7 @@ void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
     play("digit3 add off");
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
-    QVERIFY(m_window->toolkit().Tray() == nullptr);
+    QVERIFY(m_window->toolkit().trayIcon() == nullptr);
 }
 
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
@@ -362,11 +363,11 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
     QTimer::singleShot(0, &context, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             width = box->width();
-            least = trellum::shell::TitleWidth(box) + trellum::shell::TwipsToPixels(1500, box);
+            least = trellum::shell::TitleWidth(box) + trellum::shell::TwipsScale::of(box).toPixels(1500_tw);
             box->accept();
         }
     });
-    m_window->toolkit().MsgBox(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
+    m_window->toolkit().showMessage(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
     QVERIFY(least > 0);
     QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
 }

@@ -280,8 +280,9 @@ void TextFitTest::englishKeepsTheDesign()
         if (name != dialog) continue;
         const QWidget* widget = control.isEmpty() ? window.get() : window->findChild<QWidget*>(control);
         QVERIFY(widget);
-        QCOMPARE(widget->width(), TwipsToPixels(width, window.get()));
-        if (!control.isEmpty()) QCOMPARE(widget->x(), TwipsToPixels(left, window.get()));
+        const TwipsScale scale = TwipsScale::of(window.get());
+        QCOMPARE(widget->width(), scale.toPixels(Twips(width)));
+        if (!control.isEmpty()) QCOMPARE(widget->x(), scale.toPixels(Twips(left)));
         return;
     }
     QFAIL("no such dialog");
