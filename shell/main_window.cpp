@@ -59,12 +59,12 @@ struct LegendDef {
 };
 
 const LegendDef kLegends[] = {
-    {480_tw, 1440_tw, "Label1", "10^x", Key::Log},
-    {480_tw, 2040_tw, "Label2", "e^x", Key::Ln},
-    {840_tw, 240_tw, "Label6", "X!  ", Key::Reciprocal},
-    {840_tw, 1440_tw, "Label3", "sin\u00AD\u00B9", Key::Sin},
-    {840_tw, 2040_tw, "Label4", "cos\u00AD\u00B9", Key::Cos},
-    {840_tw, 2640_tw, "Label5", "tan\u00AD\u00B9", Key::Tan},
+    {480_tw, 1440_tw, "powerOfTenLegend", "10^x", Key::Log},
+    {480_tw, 2040_tw, "exponentialLegend", "e^x", Key::Ln},
+    {840_tw, 240_tw, "factorialLegend", "X!  ", Key::Reciprocal},
+    {840_tw, 1440_tw, "arcSineLegend", "sin\u00AD\u00B9", Key::Sin},
+    {840_tw, 2040_tw, "arcCosineLegend", "cos\u00AD\u00B9", Key::Cos},
+    {840_tw, 2640_tw, "arcTangentLegend", "tan\u00AD\u00B9", Key::Tan},
 };
 
 // Legends sit in the 120-twip gap between two rows; the keys below cover the rest.
@@ -91,7 +91,7 @@ public:
 
 LcdPanel::LcdPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName("sspaLCD");
+    setObjectName("display");
     QFont font(QStringLiteral("DejaVu Sans"), 12);
     font.setBold(true);
     setFont(font);
@@ -228,7 +228,7 @@ void EqualKey::keyReleaseEvent(QKeyEvent* event)
 MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), m_twipsScale(TwipsScale::ofPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, settings)
 {
-    setObjectName("frmCalculator");
+    setObjectName("calculator");
     InstallAccessibility();
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(AppIcon());
@@ -273,7 +273,7 @@ QLabel* MainWindow::addIndicator(const char* name, const QString& text, Twips le
 void MainWindow::buildDisplay(QWidget* client)
 {
     m_display = new ClickFrame(PanelLook::Display, client);
-    m_display->setObjectName("ssfrLCDpad");
+    m_display->setObjectName("displayFrame");
     m_display->setGeometry(m_twipsScale.rect(0_tw, 0_tw, kClientWidth, 975_tw));
     connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.focusEqualsKey(); });
 
@@ -282,15 +282,15 @@ void MainWindow::buildDisplay(QWidget* client)
     connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.focusEqualsKey(); });
     connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.showFullWindow(); }); });
 
-    m_shiftIndicator = addIndicator("lblShiftIndicator", QStringLiteral("S"), 240_tw, 195_tw);
-    m_hypIndicator = addIndicator("lblHypIndicator", QStringLiteral("hyp"), 450_tw, 270_tw);
-    m_memIndicator = addIndicator("lblMemIndicator", QStringLiteral("M"), 720_tw, 195_tw);
-    const char* modeNames[] = {"lblModeDisplay_0", "lblModeDisplay_1", "lblModeDisplay_2"};
+    m_shiftIndicator = addIndicator("shiftIndicator", QStringLiteral("S"), 240_tw, 195_tw);
+    m_hypIndicator = addIndicator("hypIndicator", QStringLiteral("hyp"), 450_tw, 270_tw);
+    m_memIndicator = addIndicator("memoryIndicator", QStringLiteral("M"), 720_tw, 195_tw);
+    const char* modeNames[] = {"degreesIndicator", "radiansIndicator", "gradsIndicator"};
     const char* modeTexts[] = {"D", "R", "G"};
     for (int i = 0; i < 3; ++i) {
         m_modeDisplay[i] = addIndicator(modeNames[i], QString::fromLatin1(modeTexts[i]), 1200_tw + 360_tw * i, 195_tw);
     }
-    m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400_tw, 195_tw);
+    m_expLabel = addIndicator("exponent", QStringLiteral("88"), 2400_tw, 195_tw);
     QFont expFont = m_expLabel->font();
     expFont.setPointSizeF(kExponentPoints);
     expFont.setBold(true);
@@ -344,7 +344,7 @@ void MainWindow::buildKeypad(QWidget* client)
 {
     // Created after the display frame, so it lies above the display's lower edge.
     m_keypad = new ClickFrame(PanelLook::Keypad, client);
-    m_keypad->setObjectName("ssfrKeypad");
+    m_keypad->setObjectName("keypad");
     m_keypad->setGeometry(m_twipsScale.rect(0_tw, 840_tw, kClientWidth, 3735_tw));
     connect(m_keypad, &ClickFrame::pressed, this, [this](Qt::MouseButton button, QPoint at) {
         if (button == Qt::RightButton) {
@@ -408,55 +408,56 @@ void MainWindow::buildMenus()
     barStyle->setParent(menuBar());
     menuBar()->setStyle(barStyle);
     m_settingsMenu = menuBar()->addMenu(tr("&Settings"));
-    m_settingsMenu->setObjectName("mnuSettings");
+    m_settingsMenu->setObjectName("settingsMenu");
     QAction* copy = m_settingsMenu->addAction(tr("&Copy"));
-    copy->setObjectName("mnuCopy");
+    copy->setObjectName("copyAction");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { forward([this] { m_calc.copy(); }); });
     QAction* paste = m_settingsMenu->addAction(tr("&Paste"));
-    paste->setObjectName("mnuPaste");
+    paste->setObjectName("pasteAction");
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste, &QAction::triggered, this, [this] { forward([this] { m_calc.paste(); }); });
     QAction* shrink = m_settingsMenu->addAction(tr("Shrin&k"));
-    shrink->setObjectName("mnuShrink");
+    shrink->setObjectName("shrinkAction");
     shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     // The tip names the shortcut as the menu shows it, in the same language.
     shrink->setToolTip(tr("Only the display; %1 again brings the keypad back")
                            .arg(shrink->shortcut().toString(QKeySequence::NativeText)));
     connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.toggleCompact(); }); });
     QAction* hide = m_settingsMenu->addAction(tr("&Hide"));
-    hide->setObjectName("mnuHide");
+    hide->setObjectName("hideAction");
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(hide, &QAction::triggered, this, [this] { forward([this] { m_calc.hideToTray(); }); });
-    m_floatAction = m_settingsMenu->addAction(tr("Always On &Top"));
-    m_floatAction->setObjectName("mnuFloat");
-    m_floatAction->setCheckable(true);
+    m_alwaysOnTopAction = m_settingsMenu->addAction(tr("Always On &Top"));
+    m_alwaysOnTopAction->setObjectName("alwaysOnTopAction");
+    m_alwaysOnTopAction->setCheckable(true);
     if (IsNativeWayland()) {
         // The choice stays as stored, checked or not, for the next run on X11.
-        ExplainUnavailable(
-            m_floatAction, tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
+        ExplainUnavailable(m_alwaysOnTopAction,
+                           tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
     }
     m_settingsMenu->setToolTipsVisible(true);
     // The mark Qt flips is drawn again from the calculator's choice by render().
-    connect(m_floatAction, &QAction::triggered, this, [this] { forward([this] { m_calc.toggleAlwaysOnTop(); }); });
+    connect(m_alwaysOnTopAction, &QAction::triggered, this,
+            [this] { forward([this] { m_calc.toggleAlwaysOnTop(); }); });
     // The shortcuts also belong to the window itself, so they keep working in
     // compact mode, where the menu bar is hidden.
     addActions({copy, paste, shrink, hide});
 
     m_helpMenu = menuBar()->addMenu(tr("&Help"));
-    m_helpMenu->setObjectName("mnuHelp");
+    m_helpMenu->setObjectName("helpMenu");
     QAction* about = m_helpMenu->addAction(tr("&About..."));
-    about->setObjectName("mnuAbout");
+    about->setObjectName("aboutAction");
     connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
 
-    m_popMenu = new QMenu(QStringLiteral("Pop"), this);
-    m_popMenu->setObjectName("mnuPop");
-    QAction* about2 = m_popMenu->addAction(tr("&About..."));
-    about2->setObjectName("mnuAbout2");
-    connect(about2, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
-    m_popMenu->addSeparator()->setObjectName("mnuSep2");
-    QAction* exit = m_popMenu->addAction(tr("E&xit"));
-    exit->setObjectName("mnuExit");
+    m_trayMenu = new QMenu(QStringLiteral("Pop"), this);
+    m_trayMenu->setObjectName("trayMenu");
+    QAction* trayAbout = m_trayMenu->addAction(tr("&About..."));
+    trayAbout->setObjectName("trayAboutAction");
+    connect(trayAbout, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
+    m_trayMenu->addSeparator()->setObjectName("traySeparator");
+    QAction* exit = m_trayMenu->addAction(tr("E&xit"));
+    exit->setObjectName("exitAction");
     connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.switchOff(); }); });
 }
 
@@ -483,7 +484,7 @@ void MainWindow::render()
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);
     m_memIndicator->setVisible(shown.MemIndicatorVisible);
     for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
-    m_floatAction->setChecked(m_calc.alwaysOnTop());
+    m_alwaysOnTopAction->setChecked(m_calc.alwaysOnTop());
     m_speech->refresh(shown);
 }
 
@@ -497,7 +498,7 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger: forward([this] { m_calc.showFromTray(); }); break;
-    case QSystemTrayIcon::Context: m_popMenu->popup(QCursor::pos()); break;
+    case QSystemTrayIcon::Context: m_trayMenu->popup(QCursor::pos()); break;
     default: break;   // double and middle clicks mean nothing here
     }
 }

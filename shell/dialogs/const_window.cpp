@@ -48,76 +48,77 @@ void tipLongNames(QListWidget* list)
 
 std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
 {
-    auto window = std::make_unique<ModelWindow>(parent, "frmConst", icon);
+    auto window = std::make_unique<ModelWindow>(parent, "constantsWindow", icon);
     ModelWindow* w = window.get();
     const TwipsScale scale = TwipsScale::of(w);
 
     // Created in focus order: OK, list, Cancel, Edit, Delete.
-    auto* cmdOk = w->Add<QPushButton>("cmdOk", QCoreApplication::translate("Dialogs", "&OK"));
-    cmdOk->setDefault(true);
-    auto* label1 = w->Add<QLabel>("Label1", QCoreApplication::translate("Dialogs", "Select a constant:"));
-    auto* lstConst = w->Add<QListWidget>("lstConst");
-    lstConst->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
+    auto* okButton = w->Add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
+    okButton->setDefault(true);
+    auto* prompt = w->Add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a constant:"));
+    auto* constantList = w->Add<QListWidget>("constantList");
+    constantList->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
     // A long name ends in an ellipsis, its whole text in its tip, rather than
     // pushing the others under a sideways scroll bar.
-    lstConst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstConst->setTextElideMode(Qt::ElideRight);
-    auto* cmdCancel = w->Add<QPushButton>("cmdCancel", QCoreApplication::translate("Dialogs", "&Cancel"));
-    auto* cmdEdit = w->Add<QPushButton>("cmdEdit", QCoreApplication::translate("Dialogs", "&Edit"));
-    auto* cmdDel = w->Add<QPushButton>("cmdDel", QCoreApplication::translate("Dialogs", "&Delete"));
+    constantList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    constantList->setTextElideMode(Qt::ElideRight);
+    auto* cancelButton = w->Add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
+    auto* editButton = w->Add<QPushButton>("editButton", QCoreApplication::translate("Dialogs", "&Edit"));
+    auto* deleteButton = w->Add<QPushButton>("deleteButton", QCoreApplication::translate("Dialogs", "&Delete"));
 
-    PlaceControl(label1, 240_tw, 120_tw, 1575_tw, 195_tw);
-    PlaceControl(lstConst, 240_tw, 360_tw, 2415_tw, 2400_tw);
-    PlaceControl(cmdOk, 3000_tw, 480_tw, 1215_tw, 375_tw);
-    PlaceControl(cmdEdit, 3000_tw, 1080_tw, 1215_tw, 375_tw);
-    PlaceControl(cmdDel, 3000_tw, 1680_tw, 1215_tw, 375_tw);
-    PlaceControl(cmdCancel, 3000_tw, 2280_tw, 1215_tw, 375_tw);
+    PlaceControl(prompt, 240_tw, 120_tw, 1575_tw, 195_tw);
+    PlaceControl(constantList, 240_tw, 360_tw, 2415_tw, 2400_tw);
+    PlaceControl(okButton, 3000_tw, 480_tw, 1215_tw, 375_tw);
+    PlaceControl(editButton, 3000_tw, 1080_tw, 1215_tw, 375_tw);
+    PlaceControl(deleteButton, 3000_tw, 1680_tw, 1215_tw, 375_tw);
+    PlaceControl(cancelButton, 3000_tw, 2280_tw, 1215_tw, 375_tw);
     w->setFixedSize(scale.toPixels(4560_tw), scale.toPixels(3060_tw));
-    QWidget::setTabOrder(cmdOk, lstConst);
-    QWidget::setTabOrder(lstConst, cmdCancel);
-    QWidget::setTabOrder(cmdCancel, cmdEdit);
-    QWidget::setTabOrder(cmdEdit, cmdDel);
+    QWidget::setTabOrder(okButton, constantList);
+    QWidget::setTabOrder(constantList, cancelButton);
+    QWidget::setTabOrder(cancelButton, editButton);
+    QWidget::setTabOrder(editButton, deleteButton);
     // OK starts disabled, so the focus starts on the next stop, the list.
-    lstConst->setFocus();
+    constantList->setFocus();
 
     w->IsClosed = [&model] { return model.IsClosed(); };
     w->FormClose = [&model] { model.CloseWindow(); };
     w->EscapeKey = [&model] { model.Cancel(); };
-    w->Render = [&model, w, lstConst, cmdOk, cmdDel] {
+    w->Render = [&model, w, constantList, okButton, deleteButton] {
         w->setWindowTitle(TrLibrary(model.Caption()));
-        const QSignalBlocker blocker(lstConst);
-        renderNames(lstConst, model);
+        const QSignalBlocker blocker(constantList);
+        renderNames(constantList, model);
         // Each name is described by its value, which the eye finds in the tip.
         const std::vector<std::string>& values = model.Values();
-        for (int row = 0; row < lstConst->count() && row < static_cast<int>(values.size()); ++row)
-            lstConst->item(row)->setData(Qt::AccessibleDescriptionRole, ToQString(values[static_cast<std::size_t>(row)]));
-        tipLongNames(lstConst);
+        for (int row = 0; row < constantList->count() && row < static_cast<int>(values.size()); ++row)
+            constantList->item(row)->setData(Qt::AccessibleDescriptionRole,
+                                             ToQString(values[static_cast<std::size_t>(row)]));
+        tipLongNames(constantList);
         const std::optional<std::size_t> entry = model.Selected();
-        if (entry && *entry < static_cast<std::size_t>(lstConst->count()))
-            lstConst->setCurrentRow(static_cast<int>(*entry));
+        if (entry && *entry < static_cast<std::size_t>(constantList->count()))
+            constantList->setCurrentRow(static_cast<int>(*entry));
         else
-            lstConst->clearSelection();
-        lstConst->setToolTip(ToQString(model.ToolTip()));
-        cmdOk->setEnabled(model.OkEnabled());
-        cmdDel->setEnabled(model.DeleteEnabled());
+            constantList->clearSelection();
+        constantList->setToolTip(ToQString(model.ToolTip()));
+        okButton->setEnabled(model.OkEnabled());
+        deleteButton->setEnabled(model.DeleteEnabled());
     };
 
-    w->ForwardSelection(lstConst, [&model](int row) { model.Select(row); });
-    w->ForwardClicks(cmdOk, [&model] { model.Ok(); });
+    w->ForwardSelection(constantList, [&model](int row) { model.Select(row); });
+    w->ForwardClicks(okButton, [&model] { model.Ok(); });
     // The model opens the entry dialog through the toolkit; the list is repainted
     // when that nested modal window has closed.
-    w->ForwardClicks(cmdEdit, [&model] { model.Edit(); });
-    w->ForwardClicks(cmdDel, [&model] { model.Delete(); });
-    w->ForwardClicks(cmdCancel, [&model] { model.Cancel(); });
+    w->ForwardClicks(editButton, [&model] { model.Edit(); });
+    w->ForwardClicks(deleteButton, [&model] { model.Delete(); });
+    w->ForwardClicks(cancelButton, [&model] { model.Cancel(); });
 
     w->Render();
     // A translation longer than the design's: the column of buttons widens as a
     // set and the window with it; the list widens for a long label or title.
-    const int buttonWidth = MatchWidths({cmdOk, cmdEdit, cmdDel, cmdCancel});
+    const int buttonWidth = MatchWidths({okButton, editButton, deleteButton, cancelButton});
     WidenWindow(w, buttonWidth - scale.toPixels(1215_tw), {}, {});
     const int margin = scale.toPixels(240_tw);
-    WidenWindow(w, std::max(RightShortfall(w, label1, margin), TitleShortfall(w)), {lstConst},
-                {cmdOk, cmdEdit, cmdDel, cmdCancel});
+    WidenWindow(w, std::max(RightShortfall(w, prompt, margin), TitleShortfall(w)), {constantList},
+                {okButton, editButton, deleteButton, cancelButton});
     return window;
 }
 

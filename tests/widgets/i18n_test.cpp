@@ -98,7 +98,7 @@ private:
 
 QString shrinkShortcut(const shell::MainWindow& window)
 {
-    const auto* shrink = window.findChild<QAction*>("mnuShrink");
+    const auto* shrink = window.findChild<QAction*>("shrinkAction");
     return shrink ? shrink->shortcut().toString(QKeySequence::NativeText) : QString();
 }
 
@@ -252,7 +252,7 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     {
         shell::MainWindow window(settings);
         QCOMPARE(window.settingsMenu()->title(), QStringLiteral("&Einstellungen"));
-        QCOMPARE(window.floatAction()->text(), QStringLiteral("Immer im Vor&dergrund"));
+        QCOMPARE(window.alwaysOnTopAction()->text(), QStringLiteral("Immer im Vor&dergrund"));
         // Captions on the keys and the display's number stay as they are.
         QCOMPARE(window.findChild<QPushButton*>("ln")->text(), QStringLiteral("In"));
         window.calculator().start();
@@ -270,7 +270,7 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
             QVERIFY2(button->contentsRect().width() >= button->fontMetrics().horizontalAdvance(caption),
                      qPrintable(caption));
         }
-        QCOMPARE(window->findChild<QPushButton*>("cmdCancel")->text(), QStringLiteral("&Abbrechen"));
+        QCOMPARE(window->findChild<QPushButton*>("cancelButton")->text(), QStringLiteral("&Abbrechen"));
     }
     // A message composed around a file name keeps the name.
     QCOMPARE(shell::TrLibrary("The constants file was changed by another program while this list was open. "
@@ -302,11 +302,11 @@ void I18nTest::qtTextsSpeakTheSameLanguage()
     SettingsStore settings;
     shell::MainWindow window(settings);
     const QString shortcut = shrinkShortcut(window);
-    QVERIFY2(window.findChild<QAction*>("mnuShrink")->toolTip().contains(shortcut), qPrintable(shortcut));
+    QVERIFY2(window.findChild<QAction*>("shrinkAction")->toolTip().contains(shortcut), qPrintable(shortcut));
     if (language == u"de") QCOMPARE(shortcut, QStringLiteral("Strg+S"));
     // Compact mode keeps the window; it must not read as the desktop's word for
     // minimising one.
-    const QString compact = window.findChild<QAction*>("mnuShrink")->text().remove(u'&');
+    const QString compact = window.findChild<QAction*>("shrinkAction")->text().remove(u'&');
     QVERIFY2(compact.compare(QCoreApplication::translate("QMdiSubWindow", "Minimize"), Qt::CaseInsensitive) != 0,
              qPrintable(compact));
 }
@@ -323,7 +323,7 @@ void I18nTest::withoutQtTranslationsTheTipStillMatchesTheMenu()
     SettingsStore settings;
     shell::MainWindow window(settings);
     QCOMPARE(shrinkShortcut(window), QStringLiteral("Ctrl+S"));
-    QCOMPARE(window.findChild<QAction*>("mnuShrink")->toolTip(),
+    QCOMPARE(window.findChild<QAction*>("shrinkAction")->toolTip(),
              QStringLiteral("Nur die Anzeige; Ctrl+S holt das Tastenfeld wieder zurück"));
 }
 

@@ -89,10 +89,10 @@ void MainWindowTest::startUpShowsClearedDisplayInDegrees()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Trellum"));
     QCOMPARE(m_window->lcd()->text(), QStringLiteral("0.  "));
-    QVERIFY(m_window->findChild<QLabel*>("lblModeDisplay_0")->isVisible());
-    QVERIFY(!m_window->findChild<QLabel*>("lblModeDisplay_1")->isVisible());
+    QVERIFY(m_window->findChild<QLabel*>("degreesIndicator")->isVisible());
+    QVERIFY(!m_window->findChild<QLabel*>("radiansIndicator")->isVisible());
     QVERIFY(!m_window->expLabel()->isVisible());
-    QVERIFY(!m_window->floatAction()->isChecked());
+    QVERIFY(!m_window->alwaysOnTopAction()->isChecked());
     QVERIFY(!onTop());
     QVERIFY(m_window->equalKey()->hasFocus());
     QCOMPARE(m_window->keys().size(), std::size_t{40});
@@ -229,8 +229,8 @@ void MainWindowTest::windowModes()
     QFETCH(bool, topMost);
     const WId nativeWindow = m_window->windowHandle()->winId();
     for (const QString& action : actions.split(u' ')) {
-        if (action == u"float") m_window->floatAction()->trigger();
-        else if (action == u"shrink") m_window->findChild<QAction*>("mnuShrink")->trigger();
+        if (action == u"float") m_window->alwaysOnTopAction()->trigger();
+        else if (action == u"shrink") m_window->findChild<QAction*>("shrinkAction")->trigger();
         else if (action == u"restore") QTest::mouseDClick(m_window->lcd(), Qt::LeftButton);
         else play(action);
     }
@@ -242,7 +242,7 @@ void MainWindowTest::windowModes()
     // (without a frame, offscreen, the whole height would reach them).
     if (compact)
         QCOMPARE(m_window->height(), qMin(m_window->twipsScale().toPixels(1370_tw) - frame, m_window->firstKeyRowTop()));
-    QCOMPARE(m_window->floatAction()->isChecked(), checked);
+    QCOMPARE(m_window->alwaysOnTopAction()->isChecked(), checked);
     QCOMPARE(onTop(), topMost);
     // The z-order changes on the same native window; re-creating it would flicker.
     QCOMPARE(m_window->windowHandle()->winId(), nativeWindow);
@@ -326,7 +326,7 @@ void MainWindowTest::exponentStaysInsideThePanel()
     QVERIFY(exponent->isVisible());
     QCOMPARE(exponent->text(), shown);
     // Nor does it cover the angle mode's letter while it has room beside it.
-    if (shown.size() <= 5) QVERIFY(exponent->x() > m_window->findChild<QLabel*>("lblModeDisplay_2")->geometry().right());
+    if (shown.size() <= 5) QVERIFY(exponent->x() > m_window->findChild<QLabel*>("gradsIndicator")->geometry().right());
     LcdPanel* panel = m_window->lcd();
     QVERIFY(panel->rect().contains(exponent->geometry()));
     const QImage image = panel->grab().toImage();
@@ -416,8 +416,9 @@ void MainWindowTest::functionKeyCaptionsAreLegible()
 void MainWindowTest::legendsAndIndicatorsShowTheArrow_data()
 {
     QTest::addColumn<QString>("label");
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "lblShiftIndicator",
-                             "lblHypIndicator", "lblMemIndicator", "lblModeDisplay_0", "lblExpDisplay"})
+    for (const char* name : {"powerOfTenLegend", "exponentialLegend", "arcSineLegend", "arcCosineLegend",
+                             "arcTangentLegend", "factorialLegend", "shiftIndicator", "hypIndicator",
+                             "memoryIndicator", "degreesIndicator", "exponent"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -432,7 +433,7 @@ void MainWindowTest::legendsAndIndicatorsShowTheArrow()
     QCOMPARE(under->cursor().shape(), Qt::ArrowCursor);
 
     // A press on a legend still reaches the keypad frame: the right button opens Settings.
-    if (label.startsWith(u"Label")) {
+    if (label.endsWith(u"Legend")) {
         QSignalSpy shown(m_window->settingsMenu(), &QMenu::aboutToShow);
         QTest::mouseClick(under, Qt::RightButton, {}, under->mapFrom(m_window.get(), centre));
         m_window->settingsMenu()->close();
