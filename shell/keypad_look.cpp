@@ -1,5 +1,6 @@
 #include "shell/keypad_look.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -126,6 +127,10 @@ int innerBlankRuns(const QString& caption)
 // costs a font engine of that size.
 class MarksInk {
 public:
+    // How far a prediction may stray from the ink: hinted outlines and advances
+    // land on 1/64 of a pixel, which over a few glyphs makes up to 0.2 pixels.
+    static constexpr qreal kHeightMargin = 0.1, kWidthMargin = 0.5;
+
     MarksInk(const QFont& base, const QString& caption)
         : m_base(base), m_caption(caption), m_atBase(inkOf(base, caption)), m_blankRuns(innerBlankRuns(caption))
     {
@@ -140,7 +145,7 @@ public:
     {
         const qreal scale = scaleAt(points);
         const qreal guess = m_atBase.height() * scale;
-        if (scale > 0 && std::abs(guess - height) > 0.05 + 0.02 * height) return guess < height;
+        if (scale > 0 && std::abs(guess - height) > kHeightMargin + 0.01 * height) return guess < height;
         return measured(points, m_base.wordSpacing()).height() < height;
     }
 
@@ -148,15 +153,19 @@ public:
     {
         const qreal scale = scaleAt(points);
         const qreal guess = m_atBase.width() * scale + m_blankRuns * (spacing - m_base.wordSpacing());
-        if (scale > 0 && std::abs(guess - width) > 1 + 0.03 * width) return guess > width;
+        if (scale > 0 && std::abs(guess - width) > kWidthMargin + 0.01 * width) return guess > width;
         return measured(points, spacing).width() > width;
     }
 
+    // Sizes that render at the same pixels share one ink, and one measurement.
     QRectF measured(qreal points, qreal spacing)
     {
-        if (points == m_base.pointSizeF() && spacing == m_base.wordSpacing()) return m_atBase;
+        const auto same = [this](qreal a, qreal b) {
+            return a == b || (m_basePixels > 0 && pixelsAt(a) > 0 && pixelsAt(a) == pixelsAt(b));
+        };
+        if (same(points, m_base.pointSizeF()) && spacing == m_base.wordSpacing()) return m_atBase;
         for (const auto& [p, s, ink] : m_measured) {
-            if (p == points && s == spacing) return ink;
+            if (same(p, points) && s == spacing) return ink;
         }
         QFont type = m_base;
         type.setPointSizeF(points);
@@ -223,18 +232,37 @@ MarksType fitMarks(const QFont& base, int roomWidth, MarksInk& ink)
     return {points, spacing};
 }
 
-// Centred on the key by their ink.
+// Centred on the key by their ink. Keys are repainted as they go down and up:
+// each caption is fitted once per type and width.
 void paintMarks(QPainter& p, const QRect& room, const QString& caption)
 {
+    struct Fitted {
+        QString base;   // the type's key
+        int dpi;
+        QString caption;
+        int width;
+        MarksType type;
+        QPointF inkCentre;
+    };
+    static std::vector<Fitted> fitted;
     const QFont base = p.font();
-    MarksInk ink(base, caption);
-    const MarksType fitted = fitMarks(base, room.width(), ink);
+    const QString key = base.key();
+    const int dpi = p.device() ? p.device()->logicalDpiY() : 0;
+    auto known = std::find_if(fitted.begin(), fitted.end(), [&](const Fitted& f) {
+        return f.width == room.width() && f.dpi == dpi && f.caption == caption && f.base == key;
+    });
+    if (known == fitted.end()) {
+        MarksInk ink(base, caption);
+        const MarksType type = fitMarks(base, room.width(), ink);
+        fitted.push_back({key, dpi, caption, room.width(), type, ink.measured(type.points, type.wordSpacing).center()});
+        known = fitted.end() - 1;
+    }
     QFont type = base;
-    type.setPointSizeF(fitted.points);
-    type.setWordSpacing(fitted.wordSpacing);
+    type.setPointSizeF(known->type.points);
+    type.setWordSpacing(known->type.wordSpacing);
     p.save();
     p.setFont(type);
-    p.drawText(QRectF(room).center() - ink.measured(fitted.points, fitted.wordSpacing).center(), caption);
+    p.drawText(QRectF(room).center() - known->inkCentre, caption);
     p.restore();
 }
 
