@@ -532,7 +532,7 @@ bool MainWindow::event(QEvent* event)
         if (!extents.isNull()) {
             const QRect before = geometry();
             if (m_centrePending)
-                CenterForm(this);
+                CenterOnScreen(this);
             else
                 PullInsideNearestScreen(this);
             if (geometry() == before && extents == m_placedExtents) m_centrePending = m_pullInsidePending = false;

@@ -68,19 +68,19 @@ void QtToolkit::focusEqualsKey() { m_window.equalKey()->setFocus(Qt::OtherFocusR
 void QtToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
     m_window.render();
-    RunMemListWindow(&m_window, dialog, m_window.windowIcon());
+    RunMemoryWindow(&m_window, dialog, m_window.windowIcon());
 }
 
 void QtToolkit::showConstantsDialog(ConstantsDialog& dialog)
 {
     m_window.render();
-    RunConstWindow(&m_window, dialog, m_window.windowIcon());
+    RunConstantsWindow(&m_window, dialog, m_window.windowIcon());
 }
 
 void QtToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     m_window.render();
-    RunQueryWindow(&m_window, dialog, m_window.windowIcon());
+    RunConstantEntryWindow(&m_window, dialog, m_window.windowIcon());
 }
 
 void QtToolkit::showAboutDialog() { RunAboutWindow(&m_window, m_window.windowIcon()); }
@@ -131,7 +131,7 @@ void QtToolkit::setWindowHeight(Twips height)
 
 void QtToolkit::centerWindow()
 {
-    CenterForm(&m_window);
+    CenterOnScreen(&m_window);
     if (!m_window.isVisible()) m_window.centreWhenFramed();
 }
 
@@ -172,7 +172,7 @@ void PullInsideNearestScreen(QWidget* window)
     const QRect area = nearest->availableGeometry();
     const int x = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
     const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    // Placed by its client area: see CenterForm.
+    // Placed by its client area: see CenterOnScreen.
     window->setGeometry(QRect(QPoint(x + extents.left(), y + extents.top()), client.size()));
 }
 

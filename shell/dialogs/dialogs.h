@@ -1,7 +1,7 @@
 #pragma once
 // The program's dialog windows: the memory bank, the constants library, the
 // name/value entry and the About box, plus the application icon and the two
-// geometry services every window uses (CenterForm, PlaceControl).
+// geometry services every window uses (CenterOnScreen, PlaceControl).
 //
 // Each dialog window is a thin view of a window-free model from app/:
 //   user event (click, Esc, title-bar close)
@@ -50,7 +50,7 @@ QStyle* NewAppStyle();
 // Hourglass for the whole screen while the window is moved to the middle of its
 // screen; the frame's top-left corner stays on the screen, so a window larger
 // than the screen starts at its top (or left) edge.
-void CenterForm(QWidget* window);
+void CenterOnScreen(QWidget* window);
 
 // The frame extents the window manager reports for a shown window; empty while
 // they are not known (before the window is framed).
@@ -99,7 +99,7 @@ public:
 
     std::function<bool()> IsClosed;     // the model has hidden or unloaded itself
     std::function<void()> Render;       // repaint the controls from the model
-    std::function<void()> FormClose;    // title-bar close (and Esc without EscapeKey)
+    std::function<void()> WindowClose;    // title-bar close (and Esc without EscapeKey)
     std::function<void()> EscapeKey;    // the cancel button's handler
 
     // Runs a model handler, then closes the window or repaints it as the model says.
@@ -125,15 +125,15 @@ private:
 
 // Builders: the window ready to exec(), rendered from the model. Tests drive them
 // without a modal loop; the Run* functions below exec them.
-std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
-std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
-std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
 std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon);
 
 // Each shows a freshly built window modally and returns when the model has closed it.
-void RunMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
-void RunConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
-void RunQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
+void RunMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
+void RunConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
+void RunConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
 void RunAboutWindow(QWidget* parent, const QIcon& icon);
 
 }  // namespace trellum::shell

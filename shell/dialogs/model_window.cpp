@@ -91,7 +91,7 @@ QMargins ReportedFrameExtents(const QWidget* window)
     return m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 ? m : QMargins();
 }
 
-void CenterForm(QWidget* window)
+void CenterOnScreen(QWidget* window)
 {
     if (!window) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -188,12 +188,12 @@ bool ModelWindow::eventFilter(QObject* watched, QEvent* event)
 void ModelWindow::reject()
 {
     // QDialog routes Esc here; a dialog with a cancel button answers Esc with it.
-    Forward(EscapeKey ? EscapeKey : FormClose);
+    Forward(EscapeKey ? EscapeKey : WindowClose);
 }
 
 void ModelWindow::closeEvent(QCloseEvent* event)
 {
-    if (isVisible()) Forward(FormClose);
+    if (isVisible()) Forward(WindowClose);
     // A model that stays open keeps its window, and with it the user's input.
     if (isVisible())
         event->ignore();
@@ -206,7 +206,7 @@ void ModelWindow::showEvent(QShowEvent* event)
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         m_centrePending = true;
-        CenterForm(this);
+        CenterOnScreen(this);
     }
     QDialog::showEvent(event);
 }
@@ -222,13 +222,13 @@ bool ModelWindow::event(QEvent* event)
         const QMargins extents = ReportedFrameExtents(this);
         if (!extents.isNull()) {
             const QRect before = geometry();
-            CenterForm(this);
+            CenterOnScreen(this);
             if (geometry() == before && extents == m_centredExtents) {
                 m_centrePending = false;
                 // A window manager busy under load may still apply a configure
                 // it queued while framing; one late look puts the window back.
                 QTimer::singleShot(300, this, [this] {
-                    if (isVisible()) CenterForm(this);
+                    if (isVisible()) CenterOnScreen(this);
                 });
             }
             m_centredExtents = extents;

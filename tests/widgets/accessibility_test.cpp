@@ -398,7 +398,7 @@ QStringList spokenList(QListWidget* list)
 void AccessibilityTest::dialogListsAreNamed()
 {
     trellum::MemoryDialog memory("", {"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."});
-    auto memWindow = trellum::shell::MakeMemListWindow(nullptr, memory, QIcon());
+    auto memWindow = trellum::shell::MakeMemoryWindow(nullptr, memory, QIcon());
     const QStringList memoryLines = spokenList(memWindow->findChild<QListWidget*>("slotList"));
     QCOMPARE(memoryLines.value(0), QStringLiteral("Memory slots"));
     QCOMPARE(memoryLines.value(1), QStringLiteral("slot 1: 1.5 times ten to the power -7|"));
@@ -411,7 +411,7 @@ void AccessibilityTest::dialogListsAreNamed()
                                              << std::string(48, '=') << "\r\ng = 9.80665\r\nc = 299792458\r\n";
     trellum::RecordingToolkit toolkit;
     trellum::ConstantsDialog constants(toolkit, library);
-    auto constWindow = trellum::shell::MakeConstWindow(nullptr, constants, QIcon());
+    auto constWindow = trellum::shell::MakeConstantsWindow(nullptr, constants, QIcon());
     QCOMPARE(spokenList(constWindow->findChild<QListWidget*>("constantList")),
              (QStringList{"Constants", "g|9.80665", "c|299792458"}));
 }

@@ -91,12 +91,12 @@ void play(QDialog* window, const QString& script)
 // A toolkit whose entry dialog is the real window, as in the program.
 class WindowedToolkit : public RecordingToolkit {
 public:
-    void showConstantEntryDialog(ConstantEntryDialog& dialog) override { RunQueryWindow(nullptr, dialog, AppIcon()); }
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override { RunConstantEntryWindow(nullptr, dialog, AppIcon()); }
 };
 
 // The constants window, shown, over a library file holding `lines`.
-struct ConstWindow {
-    explicit ConstWindow(const QByteArray& lines)
+struct ConstantsWindow {
+    explicit ConstantsWindow(const QByteArray& lines)
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
@@ -104,7 +104,7 @@ struct ConstWindow {
                    "================================================\r\n" + lines);
         file.close();
         model.emplace(toolkit, path.toStdString());
-        window = MakeConstWindow(nullptr, *model, AppIcon());
+        window = MakeConstantsWindow(nullptr, *model, AppIcon());
         window->show();
         list = child<QListWidget>(window.get(), "constantList");
         ok = child<QPushButton>(window.get(), "okButton");
@@ -168,7 +168,7 @@ void DialogsTest::memList()
     std::array<std::string, MemoryDialog::kLines> texts;
     for (std::size_t slot = 0; slot < texts.size(); ++slot) texts[slot] = shown[static_cast<int>(slot)].toStdString();
     MemoryDialog model("Retrieve a number", texts);
-    auto window = MakeMemListWindow(nullptr, model, AppIcon());
+    auto window = MakeMemoryWindow(nullptr, model, AppIcon());
     window->show();
     auto* list = child<QListWidget>(window.get(), "slotList");
     auto* done = child<QPushButton>(window.get(), "doneButton");
@@ -225,7 +225,7 @@ void DialogsTest::constWindow()
     QFETCH(QStringList, names);
     QFETCH(int, selected);
     QFETCH(QString, tip);
-    ConstWindow w("pi = 3.14159265358979\r\ng=9.81\r\nc = 3\r\n");
+    ConstantsWindow w("pi = 3.14159265358979\r\ng=9.81\r\nc = 3\r\n");
     QCOMPARE(w.window->windowTitle(), QString("Load a constant"));
     QCOMPARE(lines(w.list), (QStringList{"pi", "g", "c"}));
     QVERIFY(!w.ok->isEnabled());
@@ -280,7 +280,7 @@ void DialogsTest::constEditRunsEntryWindow()
     QFETCH(QString, leave);
     QFETCH(QStringList, names);
     QFETCH(QByteArray, fileEnd);
-    ConstWindow w("pi = 3.14159265358979\r\n");
+    ConstantsWindow w("pi = 3.14159265358979\r\n");
     if (row >= 0) clickRow(w.list, row);
     QString opened, kept;
     bool closedBySteps = false;
@@ -326,7 +326,7 @@ void DialogsTest::longTextsAreShortenedInTheList()
 {
     const QByteArray name(10 << 20, 'n');
     const QByteArray value = "1" + QByteArray(1 << 20, '0');
-    ConstWindow w(name + " = " + value + "\r\nshort = 2\r\n");
+    ConstantsWindow w(name + " = " + value + "\r\nshort = 2\r\n");
     QCOMPARE(w.list->count(), 2);
     QVERIFY(w.list->item(0)->text().size() <= 64);
     QVERIFY(w.list->item(0)->text().startsWith("nnnn"));
@@ -343,7 +343,7 @@ void DialogsTest::longTextsAreShortenedInTheList()
 void DialogsTest::longNamesEndInAnEllipsis()
 {
     const QString longName = QStringLiteral("magnetic flux quantum of a superconducting ring");
-    ConstWindow w(longName.toUtf8() + " = 2.067833848E-15\r\ng = 9.81\r\n");
+    ConstantsWindow w(longName.toUtf8() + " = 2.067833848E-15\r\ng = 9.81\r\n");
     QCOMPARE(w.list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QVERIFY(!w.list->horizontalScrollBar()->isVisible());
     QVERIFY(w.list->fontMetrics().horizontalAdvance(longName) > w.list->viewport()->width());
@@ -361,7 +361,7 @@ void DialogsTest::starterConstantsFit()
 {
     QFile starter(QStringLiteral(TRELLUM_STARTER_CONSTANTS));
     QVERIFY(starter.open(QIODevice::ReadOnly));
-    ConstWindow w(starter.readAll().split('\n').mid(2).join('\n'));
+    ConstantsWindow w(starter.readAll().split('\n').mid(2).join('\n'));
     QCOMPARE(w.list->count(), 20);
     QVERIFY(!w.list->horizontalScrollBar()->isVisible());
     for (int row = 0; row < w.list->count(); ++row) {

@@ -264,7 +264,7 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     // German captions longer than the design's buttons are not cut.
     {
         MemoryDialog memory("", {});
-        auto window = shell::MakeMemListWindow(nullptr, memory, QIcon());
+        auto window = shell::MakeMemoryWindow(nullptr, memory, QIcon());
         for (auto* button : window->findChildren<QPushButton*>()) {
             const QString caption = button->text().remove(u'&');
             QVERIFY2(button->contentsRect().width() >= button->fontMetrics().horizontalAdvance(caption),

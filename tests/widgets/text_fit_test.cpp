@@ -56,11 +56,11 @@ struct AllDialogs {
         file.write("head\r\nhead\r\npi = 3.14159265358979\r\ng = 9.80665\r\n");
         file.close();
         constants.emplace(toolkit, path.toStdString());
-        windows.emplace_back("save", MakeMemListWindow(nullptr, save, AppIcon()));
-        windows.emplace_back("retrieve", MakeMemListWindow(nullptr, retrieve, AppIcon()));
-        windows.emplace_back("constants", MakeConstWindow(nullptr, *constants, AppIcon()));
-        windows.emplace_back("add", MakeQueryWindow(nullptr, add, AppIcon()));
-        windows.emplace_back("modify", MakeQueryWindow(nullptr, modify, AppIcon()));
+        windows.emplace_back("save", MakeMemoryWindow(nullptr, save, AppIcon()));
+        windows.emplace_back("retrieve", MakeMemoryWindow(nullptr, retrieve, AppIcon()));
+        windows.emplace_back("constants", MakeConstantsWindow(nullptr, *constants, AppIcon()));
+        windows.emplace_back("add", MakeConstantEntryWindow(nullptr, add, AppIcon()));
+        windows.emplace_back("modify", MakeConstantEntryWindow(nullptr, modify, AppIcon()));
         windows.emplace_back("about", MakeAboutWindow(nullptr, AppIcon()));
         // Shown, so the lists lay out their viewports.
         for (auto& [name, window] : windows) window->show();

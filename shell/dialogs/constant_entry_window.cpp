@@ -14,7 +14,7 @@
 
 namespace trellum::shell {
 
-std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> MakeConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "constantEntryWindow", icon);
     ModelWindow* w = window.get();
@@ -47,7 +47,7 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialo
     valueEdit->setText(ToQString(model.Value()));
 
     w->IsClosed = [&model] { return model.IsClosed(); };
-    w->FormClose = [&model] { model.CloseWindow(); };
+    w->WindowClose = [&model] { model.CloseWindow(); };
     w->EscapeKey = [&model] { model.Cancel(); };
     w->Render = [&model, w] { w->setWindowTitle(TrLibrary(model.Caption())); };
 
@@ -77,9 +77,9 @@ std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialo
     return window;
 }
 
-void RunQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
+void RunConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
 {
-    MakeQueryWindow(parent, model, icon)->exec();
+    MakeConstantEntryWindow(parent, model, icon)->exec();
 }
 
 }  // namespace trellum::shell

@@ -46,7 +46,7 @@ void tipLongNames(QListWidget* list)
 
 }  // namespace
 
-std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> MakeConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "constantsWindow", icon);
     ModelWindow* w = window.get();
@@ -81,7 +81,7 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& m
     constantList->setFocus();
 
     w->IsClosed = [&model] { return model.IsClosed(); };
-    w->FormClose = [&model] { model.CloseWindow(); };
+    w->WindowClose = [&model] { model.CloseWindow(); };
     w->EscapeKey = [&model] { model.Cancel(); };
     w->Render = [&model, w, constantList, okButton, deleteButton] {
         w->setWindowTitle(TrLibrary(model.Caption()));
@@ -122,9 +122,9 @@ std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& m
     return window;
 }
 
-void RunConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
+void RunConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
 {
-    MakeConstWindow(parent, model, icon)->exec();
+    MakeConstantsWindow(parent, model, icon)->exec();
 }
 
 }  // namespace trellum::shell

@@ -16,7 +16,7 @@
 
 namespace trellum::shell {
 
-std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> MakeMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "memoryWindow", icon);
     ModelWindow* w = window.get();
@@ -60,7 +60,7 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& mo
     slotList->setFocus();
 
     w->IsClosed = [&model] { return model.IsClosed(); };
-    w->FormClose = [&model] { model.CloseWindow(); };
+    w->WindowClose = [&model] { model.CloseWindow(); };
     w->EscapeKey = [&model] { model.Cancel(); };
     w->Render = [&model, w, slotList, doneButton] {
         w->setWindowTitle(TrLibrary(model.Caption()));
@@ -102,9 +102,9 @@ std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& mo
     return window;
 }
 
-void RunMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
+void RunMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
 {
-    MakeMemListWindow(parent, model, icon)->exec();
+    MakeMemoryWindow(parent, model, icon)->exec();
 }
 
 }  // namespace trellum::shell
