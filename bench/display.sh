@@ -10,13 +10,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb on a free display number, as DISPLAY from here on.
+# Xvfb on a free display number, as DISPLAY from here on. The number is drawn
+# from a high range rather than the first free one: on a machine where other
+# X servers come and go (and their lock files with them), a low number is
+# soon claimed again by another server, which then takes this one's socket.
+# No reset when the last client leaves: the next program connects at once.
 start_display() {
-    mkfifo "$work/fd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
-    pids+=($!)
-    local display_number
-    read -r display_number <"$work/fd"
+    local display_number="" n
+    for ((attempt = 0; attempt < 20; attempt++)); do
+        n=$((200 + RANDOM % 700))
+        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+        rm -f "$work/fd"
+        mkfifo "$work/fd"
+        Xvfb ":$n" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/fd" 2>/dev/null &
+        pids+=($!)
+        # Nothing is written when the server cannot start on that number.
+        read -r display_number <"$work/fd" || true
+        [[ -n $display_number ]] && break
+    done
+    [[ -n $display_number ]] || { echo "no display could be started" >&2; return 1; }
     export DISPLAY=:$display_number
 }
 
