@@ -7,6 +7,7 @@
 #include "app/constants_dialog.h"
 #include "app/memory_dialog.h"
 #include "shell/dialogs/dialogs.h"
+#include "shell/session_end.h"
 #include "testing/recording_toolkit.h"
 
 using namespace trellum;
@@ -138,6 +139,7 @@ private slots:
     void constWindow();
     void constEditRunsEntryWindow_data();
     void constEditRunsEntryWindow();
+    void lostDisplayCancelsModelsOnly();
     void longTextsAreShortenedInTheList();
     void longNamesEndInAnEllipsis();
     void starterConstantsFit();
@@ -317,6 +319,52 @@ void DialogsTest::constEditRunsEntryWindow()
     play(w.window.get(), leave);
     QVERIFY(!w.window->isVisible());
     QVERIFY(w.file().endsWith(fileEnd));
+}
+
+// With the display gone any request to it ends the process: the open dialogs'
+// models are cancelled, newest first, and the windows are left alone.
+void DialogsTest::lostDisplayCancelsModelsOnly()
+{
+    ConstWindow w("pi = 3.14159265358979\r\n");
+    const auto entryWindow = [&w] {
+        auto* query = dynamic_cast<ModelWindow*>(QApplication::activeModalWidget());
+        if (query == w.window.get()) return static_cast<ModelWindow*>(nullptr);
+        return query;
+    };
+    // A constant added and confirmed first, so the library has an edit to write.
+    QTimer::singleShot(0, w.window.get(), [&] {
+        ModelWindow* query = entryWindow();
+        QVERIFY(query);
+        QTest::keyClicks(child<QLineEdit>(query, "txtName"), "zz");
+        QTest::keyClicks(child<QLineEdit>(query, "txtVal"), "5");
+        click(query, "cmdOk");
+    });
+    click(w.window.get(), "cmdEdit");
+    QVERIFY(!w.file().contains("zz"));
+
+    // The entry window open again, a name typed but not confirmed, when the display goes.
+    std::vector<ModelWindow*> open;
+    bool windowsVisible = false;
+    QByteArray written;
+    QTimer::singleShot(0, w.window.get(), [&] {
+        ModelWindow* query = entryWindow();
+        QVERIFY(query);
+        QTest::keyClicks(child<QLineEdit>(query, "txtName"), "yy");
+        open = ModelWindow::OpenWindows();
+        CancelOpenDialogModels();
+        windowsVisible = query->isVisible() && w.window->isVisible();
+        written = w.file();
+        query->done(QDialog::Rejected);
+    });
+    click(w.window.get(), "cmdEdit");
+
+    QCOMPARE(open.size(), std::size_t{2});
+    QCOMPARE(open.front(), w.window.get());
+    QVERIFY(windowsVisible);
+    QVERIFY(written.endsWith("pi = 3.14159265358979\r\nzz = 5\r\n"));
+    // Back in the library's own handler, its cancelled model closes it.
+    QVERIFY(!w.window->isVisible());
+    QVERIFY(ModelWindow::OpenWindows().empty());
 }
 
 // A name of 10 MB takes the list seconds per repaint; it is shown cut short and kept whole.
