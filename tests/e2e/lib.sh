@@ -7,6 +7,7 @@ set -euo pipefail
 : "${TRELLUM:?path of the trellum program}"
 : "${SELOWNER:?path of the selowner helper}"
 
+source "$E2E_DIR/../wait_for.sh"
 E2E_TMP=$(mktemp -d)
 
 # The program and the desktop see only what the test sets: a caller's Qt
@@ -40,19 +41,6 @@ fail() {
         import -window root "$E2E_TMP/failure.png" 2>/dev/null && cp "$E2E_TMP/failure.png" "/tmp/e2e-failure-$(basename "$0" .sh).png" || true
     fi
     exit 1
-}
-
-# Polls a command every 20 ms until it succeeds. $1 is the most seconds the
-# awaited step takes on an idle machine; the ceiling is E2E_PATIENCE (default
-# 6) times that, since a machine busy with builds or a second suite runs every
-# process here several times slower. Only a step that never comes waits it out.
-wait_for() {
-    local deadline=$((SECONDS + $1 * ${E2E_PATIENCE:-6}))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.02
-    done
 }
 
 # A private X server; sets DISPLAY once it accepts clients.
@@ -149,8 +137,13 @@ menu_open() {
 # For waiting until something is gone: wait_for 5 not menu_open.
 not() { ! "$@"; }
 
-# The program has a visible window titled exactly $1.
-window_open() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" >/dev/null 2>&1; }
+# A visible window of the program titled exactly $1 (the first, if several).
+window_id() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" 2>/dev/null | head -1 | grep .; }
+window_open() { window_id "$1" >/dev/null; }
+# The window titled exactly $1 holds the keyboard. The window manager focuses a
+# new dialog a moment after mapping it, and a key sent before goes to the window
+# beneath, which the dialog blocks: the key is lost.
+window_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
 # The main window holds the keyboard again: after a dialog closes, the window
 # manager gives the focus back a moment later, and a key sent before goes astray.
 main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ]; }

@@ -14,27 +14,26 @@ TRELLUM="$E2E_TMP/program/trellum"
 constants="$E2E_TMP/program/constants.txt"
 printf 'This file constains constants for Trellum:\r\n================================================\r\npi = 3.14159265358979\r\n' >"$constants"
 
-dialog_open() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$"; }
-
 start_app
 xdotool key n
-wait_for 10 dialog_open "Load a constant" || fail "no constants dialog"
+wait_for 10 window_active "Load a constant" || fail "no constants dialog"
 xdotool key alt+e
-wait_for 10 dialog_open "Add a new constant" || fail "no entry dialog"
+wait_for 10 window_active "Add a new constant" || fail "no entry dialog"
 xdotool type zz
 xdotool key Tab
 xdotool type 5
 xdotool key Return
-wait_for 10 sh -c "! xdotool search --all --onlyvisible --pid $APP_PID --name '^Add a new constant\$'" || fail "the entry dialog stayed open"
+wait_for 10 not window_open "Add a new constant" || fail "the entry dialog stayed open"
+wait_for 10 window_active "Load a constant" || fail "the constants dialog did not get the keyboard back"
 # A second one, left open unconfirmed.
 xdotool key alt+e
-wait_for 10 dialog_open "Add a new constant" || fail "no second entry dialog"
+wait_for 10 window_active "Add a new constant" || fail "no second entry dialog"
 xdotool type yy
 xdotool key Tab
 xdotool type 6
 
 kill -s TERM "$APP_PID"
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "SIGTERM did not end the program"
+wait_for 10 not app_running || fail "SIGTERM did not end the program"
 STATUS=0
 wait "$APP_PID" || STATUS=$?
 expect_eq "$STATUS" 0 "exit status after SIGTERM with the constants dialog open"
