@@ -134,7 +134,12 @@ public:
     void copy();
     void paste();
     void showFromTray();         // a click on the tray icon: shows or raises the window
-    const std::string& TrayTip() const { return m_trayTip; }
+
+    // The window modes. Always on top is the user's choice, kept in the settings
+    // (the menu's check mark shows it); compact mode starts off in every run and
+    // keeps the window on top while it lasts, whatever the choice.
+    bool alwaysOnTop() const { return m_alwaysOnTop; }
+    bool isCompact() const { return m_compact; }
 
 private:
     // Test-only read access to the private state (testing/calculator_probe.h).
@@ -146,6 +151,7 @@ private:
     std::string displayText() const { return m_display.GetDisplayText(); }
     void memoryDialog(bool store);
     void enterCompact();
+    void setAlwaysOnTop(bool onTop);
     void updateTrayTip(const std::string& suffix);
     // Also drops the prefixes and an angle entered part by part.
     void resetEntry();
@@ -165,7 +171,9 @@ private:
     MemoryBank m_memory;
     std::string ConstFilePath;         // empty: constants.txt in the program folder
     std::string m_trayTip;
-    bool m_unloaded = false;
+    bool m_alwaysOnTop = false;
+    bool m_compact = false;
+    bool m_shutDown = false;
 };
 
 }  // namespace trellum

@@ -40,7 +40,7 @@ void ConstantEntryDialog::Ok()
     // Blanks count as content here; they are trimmed only when the caller stores the texts.
     if (m_name.empty() || m_value.empty()) return ShowMessage(m_toolkit, Message::ConstantEntryIncomplete);
     // IsNumeric forgives line breaks around a pasted number; a stored value may not hold one.
-    const std::string value = NumberFromLocale(m_value, m_toolkit.DecimalSeparator());
+    const std::string value = NumberFromLocale(m_value, m_toolkit.decimalSeparator());
     if (!IsNumeric(value) || hasLineBreak(value)) return ShowMessage(m_toolkit, Message::ConstantValueNotANumber);
     if (m_name.find('=') != std::string::npos || hasLineBreak(m_name))
         return ShowMessage(m_toolkit, Message::ConstantNameInvalid);
@@ -129,7 +129,7 @@ void ConstantsDialog::Edit()
     ConstantEntryDialog entry = k ? ConstantEntryDialog(m_toolkit, ConstantEntryDialog::Purpose::Modify, m_names[*k],
                                                         m_values[*k])
                                   : ConstantEntryDialog(m_toolkit, ConstantEntryDialog::Purpose::Add);
-    m_toolkit.ShowConstantEntryDialog(entry);
+    m_toolkit.showConstantEntryDialog(entry);
     if (!entry.Accepted()) return;
 
     std::string name(TrimBlanks(entry.Name()));

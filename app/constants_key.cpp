@@ -13,12 +13,12 @@ void Calculator::openConstants()
 {
     // An installed copy cannot write beside the program: the library then lives
     // in the user's data folder, seeded from the starter file.
-    const std::string path = ConstFilePath.empty() ? ConstantsFilePath(toolkit().ProgramFolder()) : ConstFilePath;
+    const std::string path = ConstFilePath.empty() ? ConstantsFilePath(toolkit().programFolder()) : ConstFilePath;
     ConstantsDialog dialog(toolkit(), path);
-    toolkit().ShowConstantsDialog(dialog);
+    toolkit().showConstantsDialog(dialog);
     if (dialog.Chosen()) showNumberText(*dialog.Chosen());
     m_display.EndEntry();
-    toolkit().FocusEqual();
+    toolkit().focusEqualsKey();
 }
 
 }  // namespace trellum

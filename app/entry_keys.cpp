@@ -39,8 +39,8 @@ void Calculator::pressDigit(int digit)
         resetEntry();
         DmsStep = step;
     }
-    if (!m_display.TypeDigit(static_cast<int16_t>(digit))) m_toolkit.Beep();
-    m_toolkit.FocusEqual();
+    if (!m_display.TypeDigit(static_cast<int16_t>(digit))) m_toolkit.beep();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressPoint()
@@ -53,7 +53,7 @@ void Calculator::pressPoint()
         return;
     }
     m_display.TypePoint();
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressExponent()
@@ -63,20 +63,20 @@ void Calculator::pressExponent()
     } else {
         m_display.StartExponent();
     }
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::deleteLast()
 {
     m_display.DeleteLast();
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::clearEntry()
 {
     resetEntry();
     m_display.EndEntry();
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::allClear()

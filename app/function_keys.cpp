@@ -16,19 +16,19 @@ void Calculator::cycleAngleMode()
     case Angle::Radians: AngleMode = Angle::Grads; break;
     case Angle::Grads: AngleMode = Angle::Degrees; break;
     }
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::toggleShift()
 {
     ShiftOn = !ShiftOn;
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::toggleHyp()
 {
     HypOn = !HypOn;
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressTrig(TrigFunction function)
@@ -47,7 +47,7 @@ void Calculator::pressTrig(TrigFunction function)
         ShowMessage(m_toolkit, Message::TrigonometricOutOfRange);
         allClear();
     }
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressLog(LogFunction function)
@@ -59,13 +59,13 @@ void Calculator::pressLog(LogFunction function)
     const FunctionValue f = Logarithmic(function, displayValue());
     if (f.error) return ReportError(*f.error);
     showValue(f.value);
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::square()
 {
     showValue(Square(displayValue()));
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::squareRoot()
@@ -73,13 +73,13 @@ void Calculator::squareRoot()
     const FunctionValue f = SquareRoot(displayValue());
     if (f.error) return ReportError(*f.error);
     showValue(f.value);
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::changeSign()
 {
     m_display.ToggleSign();
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressReciprocal()
@@ -89,14 +89,14 @@ void Calculator::pressReciprocal()
         const FunctionValue f = Reciprocal(x);
         if (f.error) return ReportError(*f.error);
         showValue(f.value);
-        m_toolkit.FocusEqual();
+        m_toolkit.focusEqualsKey();
         return;
     }
     const FunctionValue f = Factorial(x);
     if (f.error) return ReportError(*f.error);
     toggleShift();
     showValue(f.value);
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 // Degrees, minutes and seconds into decimal degrees, one part per press. The
@@ -115,7 +115,7 @@ void Calculator::pressDegreesMinutesSeconds()
         DmsStep = 1;
     }
     m_display.EndEntry();
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 }  // namespace trellum

@@ -54,12 +54,12 @@ void Calculator::press(Key key)
 void Calculator::typeKey(std::optional<Key> key)
 {
     if (key) return press(*key);
-    m_toolkit.Beep();
+    m_toolkit.beep();
 }
 
 void Calculator::typeEscape()
 {
-    if (m_toolkit.IsWindowVisible()) hideToTray();
+    if (m_toolkit.isWindowVisible()) hideToTray();
 }
 
 }  // namespace trellum

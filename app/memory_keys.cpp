@@ -24,7 +24,7 @@ void Calculator::memoryDialog(bool store)
     MemoryBank::Slots shown;
     for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = SlotNumberText(m_memory.MemorySlots()[slot]);
     MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", shown);
-    m_toolkit.ShowMemoryDialog(dialog);
+    m_toolkit.showMemoryDialog(dialog);
 
     if (const std::optional<MemoryChoice>& choice = dialog.Choice()) {
         if (choice->flushed) m_memory.Fill(kFlushedSlot);
@@ -37,7 +37,7 @@ void Calculator::memoryDialog(bool store)
         }
     }
     m_display.EndEntry();
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 bool Calculator::MemoryIsEmpty() const { return m_memory.IsEmpty(); }

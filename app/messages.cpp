@@ -51,7 +51,7 @@ void ShowMessage(Toolkit& toolkit, Message message, std::string_view detail)
 {
     std::string text(MessageText(message));
     if (const std::size_t blank = text.find("%1"); blank != std::string::npos) text.replace(blank, 2, detail);
-    toolkit.MsgBox(text, MessageIconOf(message), kProductName);
+    toolkit.showMessage(text, MessageIconOf(message), kProductName);
 }
 
 }  // namespace trellum

@@ -9,25 +9,25 @@ namespace trellum {
 void Calculator::pressOperator(Operator op)
 {
     m_evaluator.PushOperator(op);
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::openBracket()
 {
     if (!m_evaluator.OpenBracket()) {
-        m_toolkit.Beep();  // the count is 16-bit; deeper nesting is refused
+        m_toolkit.beep();  // the count is 16-bit; deeper nesting is refused
     } else {
         resetEntry();
         m_display.ShowBracketLevel(m_evaluator.OpenBrackets());
         m_display.EndEntry();
     }
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::closeBracket()
 {
     m_evaluator.CloseBracket();
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::equals() { m_evaluator.Equal(); }

@@ -1,6 +1,6 @@
 // Settings persistence of the calculator: window place, angle mode,
 // always-on-top and the memory bank, read once at start-up and written once
-// when the main window unloads.
+// when the main window closes.
 
 #include "storage/settings.h"
 #include "storage/settings_store.h"
@@ -36,13 +36,13 @@ std::optional<T> readValue(const SettingsStore& store, const char* key, const st
     return std::nullopt;
 }
 
-// A stored place fits the 16-bit twips of the window only when it is a number in
-// range; anything else counts as missing so that no wrapped place is applied.
-std::optional<int32_t> readTwips(const SettingsStore& store, const char* name, bool& expected)
+// A stored place fits the window's 16-bit coordinates only when it is a number
+// in range; anything else counts as missing so that no wrapped place is applied.
+std::optional<Twips> readPlace(const SettingsStore& store, const char* name, bool& expected)
 {
     const std::optional<int32_t> number = readValue<int32_t>(store, kSettingsKey, name, expected);
     if (!number || *number < INT16_MIN || *number > INT16_MAX) return std::nullopt;
-    return number;
+    return Twips(*number);
 }
 
 std::optional<bool> storedBoolean(const std::string& text)
@@ -72,13 +72,13 @@ SettingsFound Calculator::loadSettings()
 
     // Each value gets a holder of its own, so a missing one falls back to its
     // first-run default and never to what the previous read left behind.
-    if (desktop.CanPlaceWindow()) {
-        const std::optional<int32_t> top = readTwips(store, "Top", expected);
-        const std::optional<int32_t> left = readTwips(store, "Left", expected);
-        if (!top || !left) desktop.CenterMainWindow();
-        if (top || left) desktop.MoveWindow(top ? *top : desktop.WindowTop(), left ? *left : desktop.WindowLeft());
+    if (desktop.canPlaceWindow()) {
+        const std::optional<Twips> top = readPlace(store, "Top", expected);
+        const std::optional<Twips> left = readPlace(store, "Left", expected);
+        if (!top || !left) desktop.centerWindow();
+        if (top || left) desktop.moveWindow(top ? *top : desktop.windowTop(), left ? *left : desktop.windowLeft());
         // A place stored on a screen that is gone would leave the window unseen.
-        desktop.EnsureWindowVisible();
+        desktop.keepWindowOnScreen();
     }
 
     const std::optional<int32_t> mode = readValue<int32_t>(store, kSettingsKey, "Mode", expected);
@@ -88,12 +88,10 @@ SettingsFound Calculator::loadSettings()
 
     const std::optional<std::string> onTop = readValue<std::string>(store, kSettingsKey, "OnTop", expected);
     if (const std::optional<bool> stored = onTop ? storedBoolean(*onTop) : std::nullopt) {
-        // toggleAlwaysOnTop flips the mark and sets the z-order to match it.
-        desktop.SetMenuChecked(Menu::Float, !*stored);
-        toggleAlwaysOnTop();
+        setAlwaysOnTop(*stored);
     } else {
         if (onTop) expected = false;
-        desktop.SetMenuChecked(Menu::Float, false);
+        m_alwaysOnTop = false;
     }
 
     const bool memoryKey = store.HasKey(kMemoryKey);
@@ -115,12 +113,12 @@ void Calculator::saveSettings()
     store.CreateKey(kMemoryKey);
     // Where the window cannot be placed its place means nothing; the stored one
     // stays for the next session that can place it.
-    if (desktop.CanPlaceWindow()) {
-        store.Set(kSettingsKey, "Top", desktop.WindowTop());
-        store.Set(kSettingsKey, "Left", desktop.WindowLeft());
+    if (desktop.canPlaceWindow()) {
+        store.Set(kSettingsKey, "Top", desktop.windowTop().value);
+        store.Set(kSettingsKey, "Left", desktop.windowLeft().value);
     }
     store.Set(kSettingsKey, "Mode", static_cast<int32_t>(AngleMode));
-    store.Set(kSettingsKey, "OnTop", std::string(desktop.MenuChecked(Menu::Float) ? "True" : "False"));
+    store.Set(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));
     for (int n = 1; n <= 10; ++n)
         store.Set(kMemoryKey, memoryValueName(n), m_memory.MemorySlots()[static_cast<std::size_t>(n - 1)]);
     // The whole shut-down reaches the file in one atomic replacement.

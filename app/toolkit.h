@@ -1,13 +1,13 @@
 #pragma once
 // The only door from the calculator's logic to a desktop: message boxes, the beep,
-// keyboard focus, modal dialogs, clipboard, window geometry, menus and the tray.
+// keyboard focus, modal dialogs, clipboard, the window's place and modes, the tray.
 // The Qt shell implements it for the real program; RecordingToolkit implements it
 // for tests, the key-script runner and the soak.
 
-#include <cstdint>
 #include <string>
 
 #include "app/messages.h"
+#include "app/twips.h"
 
 namespace trellum {
 
@@ -15,68 +15,66 @@ class MemoryDialog;
 class ConstantsDialog;
 class ConstantEntryDialog;
 
-// Menu entries whose check mark or visibility carries window state.
-enum class Menu { Settings, Help, Float };
-
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
 
     // Modal message box with one OK button (app/messages.h names the texts).
-    virtual void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) = 0;
-    virtual void Beep() = 0;
+    virtual void showMessage(const std::string& text, MessageIcon icon, const std::string& title) = 0;
+    virtual void beep() = 0;
     // Keyboard focus to the "=" key, which takes the keys typed on the keyboard.
-    virtual void FocusEqual() = 0;
+    virtual void focusEqualsKey() = 0;
 
-    // Modal dialogs. Each returns when the dialog has unloaded (Done/Cancel/OK
+    // Modal dialogs. Each returns when the dialog has closed (Done/Cancel/OK
     // or its window closed); the dialog object holds the outcome.
-    virtual void ShowMemoryDialog(MemoryDialog& dialog) = 0;
-    virtual void ShowConstantsDialog(ConstantsDialog& dialog) = 0;
-    virtual void ShowConstantEntryDialog(ConstantEntryDialog& dialog) = 0;
+    virtual void showMemoryDialog(MemoryDialog& dialog) = 0;
+    virtual void showConstantsDialog(ConstantsDialog& dialog) = 0;
+    virtual void showConstantEntryDialog(ConstantEntryDialog& dialog) = 0;
     // The decimal separator of the user's locale: a number typed or pasted with
     // it is read as with ".". Numbers are always stored and shown with ".".
-    virtual char DecimalSeparator() { return '.'; }
-    virtual void ShowAboutDialog() = 0;
+    virtual char decimalSeparator() { return '.'; }
+    virtual void showAboutDialog() = 0;
 
     // Clipboard, plain text; empty when it holds no text.
-    virtual std::string ClipboardText() = 0;
-    virtual void SetClipboardText(const std::string& text) = 0;
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
 
-    // Main window geometry in twips (1/1440 inch).
-    virtual int32_t WindowTop() = 0;
-    virtual int32_t WindowLeft() = 0;
-    virtual void MoveWindow(int32_t top, int32_t left) = 0;
-    virtual void SetWindowHeight(int32_t twips) = 0;
-    virtual void CenterMainWindow() = 0;   // CenterForm for the main window
+    // The main window's place (its frame's top-left corner) and whole height.
+    virtual Twips windowTop() = 0;
+    virtual Twips windowLeft() = 0;
+    virtual void moveWindow(Twips top, Twips left) = 0;
+    virtual void setWindowHeight(Twips height) = 0;
+    virtual void centerWindow() = 0;   // in the middle of its screen
     // Moves the window onto a screen when the stored place would leave it unseen.
-    virtual void EnsureWindowVisible() = 0;
+    virtual void keepWindowOnScreen() = 0;
     // False where the windowing system places windows itself (a native Wayland
     // session): the stored place is then neither applied nor overwritten.
-    virtual bool CanPlaceWindow() { return true; }
+    virtual bool canPlaceWindow() { return true; }
 
     // Main window lifecycle.
-    virtual bool IsWindowVisible() = 0;
-    virtual void ShowWindow() = 0;
-    virtual void HideWindow() = 0;
-    virtual void ActivateWindow() = 0;     // bring to the front with the focus
-    virtual void UnloadWindow() = 0;       // closes the window; runs the calculator's shutdown once
-    virtual void SetKeypadCursors() = 0;
+    virtual bool isWindowVisible() = 0;
+    virtual void showWindow() = 0;
+    virtual void hideWindow() = 0;
+    virtual void activateWindow() = 0;     // bring to the front with the focus
+    virtual void closeWindow() = 0;        // runs the calculator's shutdown once
+    // The hand-shaped pointer over the keypad and its keys.
+    virtual void setKeypadCursor() = 0;
 
-    // Menu state: the check mark of "Always On Top" and the visibility of the menus
-    // are the window modes, so they are read back from the menus themselves.
-    virtual bool MenuChecked(Menu menu) = 0;
-    virtual void SetMenuChecked(Menu menu, bool checked) = 0;
-    virtual bool MenuVisible(Menu menu) = 0;
-    virtual void SetMenuVisible(Menu menu, bool visible) = 0;
-    virtual void SetTopMost(bool topMost) = 0;
+    // The window modes are the calculator's (Calculator::alwaysOnTop, isCompact);
+    // these carry them out. The menu bar with its two menus shows in the full
+    // window only.
+    virtual void setMenusShown(bool shown) = 0;
+    // Above every ordinary window, or back among them.
+    virtual void setStaysOnTop(bool onTop) = 0;
 
-    // Notification-area icon.
-    virtual void TrayAdd(const std::string& tip) = 0;
-    virtual void TrayModify(const std::string& tip) = 0;
-    virtual void TrayDelete() = 0;
+    // The notification-area icon, there from start-up to shut-down; its tip says
+    // whether the window is hidden.
+    virtual void showTrayIcon(const std::string& tip) = 0;
+    virtual void setTrayTip(const std::string& tip) = 0;
+    virtual void hideTrayIcon() = 0;
 
     // The folder of the program (holds constants.txt).
-    virtual std::string ProgramFolder() = 0;
+    virtual std::string programFolder() = 0;
 };
 
 }  // namespace trellum

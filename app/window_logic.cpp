@@ -1,5 +1,5 @@
 // Window-free logic of the application shell: start-up and shut-down order,
-// the two window modes (held in the menus themselves), tray tip, clipboard.
+// the two window modes, tray tip, clipboard.
 
 #include "app/calculator.h"
 #include "engine/number_text.h"
@@ -9,8 +9,9 @@ namespace trellum {
 
 namespace {
 
-constexpr int32_t kCompactHeight = 1370;  // twips, whole window
-constexpr int32_t kFullHeight = 5250;
+// Whole window, frame included.
+constexpr Twips kCompactHeight = 1370_tw;
+constexpr Twips kFullHeight = 5250_tw;
 constexpr std::size_t kTipLength = 64;    // the tray cuts longer tips
 
 }  // namespace
@@ -21,101 +22,100 @@ void Calculator::start()
     // mode, on-top) and an empty bank; only a missing main key is a first run.
     if (loadSettings() == SettingsFound::Nothing) {
         // First run: an ordinary window, no z-order request.
-        m_toolkit.SetMenuChecked(Menu::Float, false);
+        m_alwaysOnTop = false;
         AngleMode = Angle::Degrees;
-        if (m_toolkit.CanPlaceWindow()) m_toolkit.CenterMainWindow();
+        if (m_toolkit.canPlaceWindow()) m_toolkit.centerWindow();
         m_memory.Fill("0");
     }
     m_trayTip = kWindowCaption;
-    m_toolkit.TrayAdd(m_trayTip);
-    m_toolkit.ShowWindow();
+    m_toolkit.showTrayIcon(m_trayTip);
+    m_toolkit.showWindow();
     allClear();
-    m_toolkit.SetKeypadCursors();
+    m_toolkit.setKeypadCursor();
 }
 
 void Calculator::shutdown()
 {
-    if (m_unloaded) return;
-    m_unloaded = true;
+    if (m_shutDown) return;
+    m_shutDown = true;
     saveSettings();
-    m_toolkit.TrayDelete();
+    m_toolkit.hideTrayIcon();
 }
 
 void Calculator::switchOff()
 {
     m_evaluator.ClearStack();
     shutdown();
-    m_toolkit.UnloadWindow();
+    m_toolkit.closeWindow();
 }
 
-void Calculator::toggleAlwaysOnTop()
+void Calculator::toggleAlwaysOnTop() { setAlwaysOnTop(!m_alwaysOnTop); }
+
+// The z-order is asked for whatever it is now, so a stored choice is applied as
+// the window first shows.
+void Calculator::setAlwaysOnTop(bool onTop)
 {
-    if (m_toolkit.MenuChecked(Menu::Float)) {
-        m_toolkit.SetTopMost(false);
-        m_toolkit.SetMenuChecked(Menu::Float, false);
-    } else {
-        m_toolkit.SetTopMost(true);
-        m_toolkit.SetMenuChecked(Menu::Float, true);
-    }
+    m_toolkit.setStaysOnTop(onTop);
+    m_alwaysOnTop = onTop;
 }
 
 void Calculator::enterCompact()
 {
-    m_toolkit.SetMenuVisible(Menu::Settings, false);
-    m_toolkit.SetMenuVisible(Menu::Help, false);
-    m_toolkit.SetWindowHeight(kCompactHeight);
-    if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(true);
+    m_toolkit.setMenusShown(false);
+    m_toolkit.setWindowHeight(kCompactHeight);
+    if (!m_alwaysOnTop) m_toolkit.setStaysOnTop(true);
+    m_compact = true;
 }
 
 void Calculator::toggleCompact()
 {
     // The menus are hidden in compact mode, so Ctrl+S then needs a way back that
     // no menu offers: it leaves compact mode as the double click does.
-    if (m_toolkit.MenuVisible(Menu::Settings)) {
-        enterCompact();
-    } else {
+    if (m_compact) {
         showFullWindow();
+    } else {
+        enterCompact();
     }
 }
 
 void Calculator::showFullWindow()
 {
-    if (!m_toolkit.MenuVisible(Menu::Settings)) {
-        m_toolkit.SetWindowHeight(kFullHeight);
-        m_toolkit.SetMenuVisible(Menu::Settings, true);
-        m_toolkit.SetMenuVisible(Menu::Help, true);
-        if (!m_toolkit.MenuChecked(Menu::Float)) m_toolkit.SetTopMost(false);
+    if (m_compact) {
+        m_toolkit.setWindowHeight(kFullHeight);
+        m_toolkit.setMenusShown(true);
+        if (!m_alwaysOnTop) m_toolkit.setStaysOnTop(false);
+        m_compact = false;
     }
-    m_toolkit.FocusEqual();
+    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::hideToTray()
 {
-    m_toolkit.HideWindow();
+    m_toolkit.hideWindow();
     updateTrayTip(" (Hide)");
 }
 
 void Calculator::updateTrayTip(const std::string& suffix)
 {
     m_trayTip = (std::string(kWindowCaption) + suffix).substr(0, kTipLength);
-    m_toolkit.TrayModify(m_trayTip);
+    m_toolkit.setTrayTip(m_trayTip);
 }
 
 void Calculator::showFromTray()
 {
-    if (m_toolkit.IsWindowVisible()) {
-        m_toolkit.ActivateWindow();
+    if (m_toolkit.isWindowVisible()) {
+        m_toolkit.activateWindow();
     } else {
-        m_toolkit.ShowWindow();
+        m_toolkit.showWindow();
         updateTrayTip("");
     }
 }
 
-void Calculator::copy() { m_toolkit.SetClipboardText(displayText()); }
+void Calculator::copy() { m_toolkit.setClipboardText(displayText()); }
 
 void Calculator::paste()
 {
-    const std::string text = NumberFromLocale(m_toolkit.ClipboardText(), m_toolkit.DecimalSeparator());
+    const std::string text = NumberFromLocale(m_toolkit.clipboardText(), m_toolkit.decimalSeparator());
     if (IsNumeric(text)) {
         // Surrounding blanks and a trailing newline are not part of the number.
         const std::size_t first = text.find_first_not_of(" \t\r\n");

@@ -10,14 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 COUNT=${1:-1000}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    sleep 0.2
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source bench/display.sh
 
 cc -O2 -Wall -o "$work/xprobe" bench/xprobe.c -lX11 -lXfixes -l:libXdamage.so.1 -l:libXtst.so.6
 if [[ -z ${TRELLUM_BIN:-} || -z ${TRELLUM_KEY_BENCH:-} ]]; then
@@ -27,11 +20,7 @@ if [[ -z ${TRELLUM_BIN:-} || -z ${TRELLUM_KEY_BENCH:-} ]]; then
     TRELLUM_KEY_BENCH=${TRELLUM_KEY_BENCH:-$PWD/build-bench/tools/trellum-key-bench}
 fi
 
-mkfifo "$work/fd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
-pids+=($!)
-read -r display_number <"$work/fd"
-export DISPLAY=:$display_number
+start_display
 
 # name, window title, command
 programs=("trellum|Trellum|$TRELLUM_BIN"
@@ -47,10 +36,8 @@ echo "|---|---:|---:|---:|---:|---:|"
 for entry in "${programs[@]}"; do
     IFS='|' read -r name title cmd <<<"$entry"
     command -v "$cmd" >/dev/null || continue
-    home="$work/home-$name"
-    mkdir -p "$home/run" && chmod 700 "$home/run"
-    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache XDG_DATA_HOME=$home/.local/share \
-        XDG_RUNTIME_DIR=$home/run DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 "$cmd" >/dev/null 2>&1 &
+    mapfile -t env_vars < <(private_env "$name")
+    env "${env_vars[@]}" "$cmd" >/dev/null 2>&1 &
     app=$!
     if result=$("$work/xprobe" keys --name "$title" --count "$COUNT" 2>"$work/err"); then
         read -r got median p99 max missed <<<"$result"
@@ -62,10 +49,8 @@ for entry in "${programs[@]}"; do
     wait "$app" 2>/dev/null || true
 done
 
-home="$work/home-key-bench"
-mkdir -p "$home/run" && chmod 700 "$home/run"
-if result=$(HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run DBUS_SESSION_BUS_ADDRESS=disabled: \
-            "$TRELLUM_KEY_BENCH" "$COUNT" 2>"$work/err"); then
+mapfile -t env_vars < <(private_env key-bench)
+if result=$(env "${env_vars[@]}" "$TRELLUM_KEY_BENCH" "$COUNT" 2>"$work/err"); then
     read -r got median p99 max missed <<<"$result"
     echo "| trellum, inside the program (key event to flushed repaint) | $got | $median | $p99 | $max | $missed |"
 else

@@ -9,27 +9,14 @@
 # TRELLUM_BIN=path skips the release build in build-bench/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-ROOT=$PWD
 RUNS=${RUNS:-10}
 BENCH_INSTALL=${BENCH_INSTALL:-1}
 PEERS=${PEERS:-1}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source bench/display.sh
 
 # ---- build what is measured ----
 cc -O2 -Wall -o "$work/xprobe" bench/xprobe.c -lX11 -lXfixes -l:libXdamage.so.1 -l:libXtst.so.6
-cmake -S bench/floor -B build-bench-floor -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench-floor >/dev/null
-if [[ -z ${TRELLUM_BIN:-} ]]; then
-    source bench/release_build.sh
-    release_build trellum
-    TRELLUM_BIN=$ROOT/build-bench/shell/trellum
-fi
+build_startup_pair
 
 # ---- peers: name, Debian package, command ----
 peers=("galculator galculator galculator"
@@ -53,24 +40,14 @@ ensure_installed() {
     command -v "$cmd" >/dev/null
 }
 
-# ---- display ----
-mkfifo "$work/fd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
-pids+=($!)
-read -r display_number <"$work/fd"
-export DISPLAY=:$display_number
+start_display
 
 # Private home and environment of one program, and its unmeasured first start
 # (which fills caches and writes first-run settings).
 prepare() {
     local name=$1
     shift
-    local home="$work/home-$name"
-    mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/run"
-    chmod 700 "$home/run"
-    printf '%s\n' HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
-        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" \
-        DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 >"$work/$name.env"
+    private_env "$name" >"$work/$name.env"
     : >"$work/$name.runs"
     if ! start_once "$name" "$@" >/dev/null; then
         echo "  ($name: no window; $(tail -1 "$work/$name.err"))" >&2
@@ -104,10 +81,10 @@ echo "measuring trellum and the Qt floor ($RUNS runs each)" >&2
 # trellum and the floor take turns, so a change in the machine's load during the
 # run weighs on both alike and their ratio stays fair.
 prepare trellum "$TRELLUM_BIN" || exit 1
-prepare qt-floor "$ROOT/build-bench-floor/qt-floor" || exit 1
+prepare qt-floor "$FLOOR_BIN" || exit 1
 for ((i = 0; i < RUNS; i++)); do
     start_once trellum "$TRELLUM_BIN" >>"$work/trellum.runs" || true
-    start_once qt-floor "$ROOT/build-bench-floor/qt-floor" >>"$work/qt-floor.runs" || true
+    start_once qt-floor "$FLOOR_BIN" >>"$work/qt-floor.runs" || true
 done
 names+=(trellum qt-floor)
 [[ $PEERS == 1 ]] || peers=()

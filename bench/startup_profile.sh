@@ -11,47 +11,25 @@
 # TRELLUM_BIN=path skips the release build in build-bench/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-ROOT=$PWD
-work=$(mktemp -d)
+source bench/display.sh
 OUT=${OUT:-$work}
 mkdir -p "$OUT"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-cmake -S bench/floor -B build-bench-floor -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench-floor >/dev/null
-if [[ -z ${TRELLUM_BIN:-} ]]; then
-    source bench/release_build.sh
-    release_build trellum
-    TRELLUM_BIN=$ROOT/build-bench/shell/trellum
-fi
-FLOOR_BIN=$ROOT/build-bench-floor/qt-floor
-
-mkfifo "$work/fd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
-pids+=($!)
-read -r display_number <"$work/fd"
-export DISPLAY=:$display_number
+build_startup_pair
+start_display
 
 # The same private environment as bench/startup.sh gives every program.
+# exec: started in the background, $! is then the program itself.
 run_env() {
-    local home=$work/home-$1
+    local env_vars
+    mapfile -t env_vars < <(private_env "$1")
     shift
-    mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/run"
-    chmod 700 "$home/run"
-    # exec: started in the background, $! is then the program itself.
-    exec env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
-        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" \
-        DBUS_SESSION_BUS_ADDRESS=disabled: NO_AT_BRIDGE=1 "$@"
+    exec env "${env_vars[@]}" "$@"
 }
 
-# Waits until a window titled $1 is mapped.
+# Waits until a window titled $1 is mapped (up to $2 tenths of a second;
+# a start under callgrind on a busy machine takes minutes).
 wait_mapped() {
-    for ((i = 0; i < 600; i++)); do
+    for ((i = 0; i < ${2:-600}; i++)); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -73,7 +51,7 @@ profile() {
         "$bin" >/dev/null 2>"$work/$name.valgrind" &
     local pid=$!
     pids+=("$pid")
-    wait_mapped "$title" || { echo "$name: no window" >&2; return 1; }
+    wait_mapped "$title" 6000 || { echo "$name: no window" >&2; return 1; }
     # Basic blocks executed so far; an idle event loop adds a handful a second.
     local last=-1 now
     for ((i = 0; i < 120; i++)); do
@@ -115,11 +93,11 @@ echo "| fontconfig reading its configuration | $(incl trellum 'QFontDatabasePriv
 echo "| event loop: first paint after the map | $(incl trellum 'QCoreApplication::exec\(\)') | $(incl floor 'QCoreApplication::exec\(\)') |"
 echo "| font engines (one per family, size and weight) | $(incl trellum 'QFontconfigDatabase::fontEngine\(QFontDef') | $(incl floor 'QFontconfigDatabase::fontEngine\(QFontDef') |"
 echo "| glyphs rendered | $(incl trellum 'QFontEngineFT::loadGlyph\(QFontEngineFT::QGlyphSet') | $(incl floor 'QFontEngineFT::loadGlyph\(QFontEngineFT::QGlyphSet') |"
-echo "| style sheet: parse, match rules to widgets, draw borders | $(incl trellum 'QCss::Parser::parse\(') + $(incl trellum 'QCss::StyleSelector::styleRulesForNode') + $(incl trellum 'qDrawBorder') | - |"
 echo "| main window built (trellum) / widgets built (floor) | $(incl trellum 'trellum::shell::MainWindow::MainWindow') | - |"
 echo "| keys painted | $(incl trellum '(trellum::shell::KeyButton|QPushButton)::paintEvent') | $(incl floor 'QPushButton::paintEvent') |"
+echo "| of which: captions of marks sized and drawn | $(incl trellum 'trellum::shell::\(anonymous namespace\)::(paintMarks|fitMarks)') | - |"
 echo "| window icon read | $(incl trellum 'trellum::shell::AppIcon') | - |"
-echo "| start-up sequence (settings, tray, show, AC) | $(incl trellum 'trellum::Calculator::Form_Load') | - |"
+echo "| start-up sequence (settings, tray, show, AC) | $(incl trellum 'trellum::Calculator::start\(\)') | - |"
 echo "| work after the first paint (tray icon, pointer) | $(incl trellum 'trellum::shell::QtToolkit::applyKeypadCursors') + $(incl trellum 'trellum::shell::QtToolkit::showTray') | - |"
 echo
 

@@ -4,7 +4,7 @@
 // a second thread as soon as the program knows it will show a window, so it
 // runs beside Qt's connection to the display; wait() returns once it is done.
 
-#include <thread>
+#include <pthread.h>
 
 namespace trellum::shell {
 
@@ -20,7 +20,9 @@ public:
     void wait();
 
 private:
-    std::thread m_thread;
+    pthread_t m_thread{};
+    bool m_started = false;
+    void* m_stack = nullptr;
 };
 
 }  // namespace trellum::shell

@@ -1,12 +1,17 @@
 #include "shell/keypad_look.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QScreen>
 
 namespace trellum::shell {
 
@@ -104,33 +109,170 @@ bool onlyMarks(const QString& caption)
     return marks;
 }
 
+// Runs of blanks between marks: word spacing widens or narrows each run once.
+int innerBlankRuns(const QString& caption)
+{
+    const QString marks = caption.trimmed();
+    int runs = 0;
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        if (marks[i].isSpace() && (i == 0 || !marks[i - 1].isSpace())) ++runs;
+    }
+    return runs;
+}
+
+// The ink of a caption at any size and word spacing. Qt renders a type at a
+// whole number of pixels, and glyph outlines scale with it, so the ink measured
+// once at the base size predicts every other size; only a prediction too close
+// to the line a decision draws is checked by a real measurement, each of which
+// costs a font engine of that size.
+class MarksInk {
+public:
+    // How far a prediction may stray from the ink: hinted outlines and advances
+    // land on 1/64 of a pixel, which over a few glyphs makes up to 0.2 pixels.
+    static constexpr qreal kHeightMargin = 0.1, kWidthMargin = 0.5;
+
+    MarksInk(const QFont& base, const QString& caption)
+        : m_base(base), m_caption(caption), m_atBase(inkOf(base, caption)), m_blankRuns(innerBlankRuns(caption))
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        m_dpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) ? 96 : screen ? qRound(screen->logicalDotsPerInchY()) : 0;
+        m_basePixels = pixelsAt(base.pointSizeF());
+        // A type of another resolution, or sized in pixels: nothing is predicted.
+        if (m_basePixels != QFontInfo(base).pixelSize()) m_basePixels = 0;
+    }
+
+    bool lowerThan(qreal points, qreal height)
+    {
+        const qreal scale = scaleAt(points);
+        const qreal guess = m_atBase.height() * scale;
+        if (scale > 0 && std::abs(guess - height) > kHeightMargin + 0.01 * height) return guess < height;
+        return measured(points, m_base.wordSpacing()).height() < height;
+    }
+
+    bool widerThan(qreal points, qreal spacing, qreal width)
+    {
+        const qreal scale = scaleAt(points);
+        const qreal guess = m_atBase.width() * scale + m_blankRuns * (spacing - m_base.wordSpacing());
+        if (scale > 0 && std::abs(guess - width) > kWidthMargin + 0.01 * width) return guess > width;
+        return measured(points, spacing).width() > width;
+    }
+
+    // Sizes that render at the same pixels share one ink, and one measurement.
+    QRectF measured(qreal points, qreal spacing)
+    {
+        const auto same = [this](qreal a, qreal b) {
+            return a == b || (m_basePixels > 0 && pixelsAt(a) > 0 && pixelsAt(a) == pixelsAt(b));
+        };
+        if (same(points, m_base.pointSizeF()) && spacing == m_base.wordSpacing()) return m_atBase;
+        for (const auto& [p, s, ink] : m_measured) {
+            if (same(p, points) && s == spacing) return ink;
+        }
+        QFont type = m_base;
+        type.setPointSizeF(points);
+        type.setWordSpacing(spacing);
+        m_measured.push_back({points, spacing, inkOf(type, m_caption)});
+        return m_measured.back().ink;
+    }
+
+private:
+    // The pixels a type of `points` is rendered at, or 0 where that is not
+    // certain (no screen, or too near half a pixel to know how it rounds).
+    int pixelsAt(qreal points) const
+    {
+        const qreal exact = points * m_dpi / 72;
+        if (m_dpi <= 0 || std::abs(exact - std::floor(exact) - 0.5) < 0.02) return 0;
+        return qRound(exact);
+    }
+
+    // How much larger the ink is at `points` than at the base size, or 0 where
+    // that cannot be predicted.
+    qreal scaleAt(qreal points) const
+    {
+        const int pixels = pixelsAt(points);
+        return pixels > 0 && m_basePixels > 0 ? qreal(pixels) / m_basePixels : 0;
+    }
+
+    struct Measure {
+        qreal points, spacing;
+        QRectF ink;
+    };
+    QFont m_base;
+    QString m_caption;
+    QRectF m_atBase;
+    int m_blankRuns;
+    int m_dpi = 0;
+    int m_basePixels = 0;
+    std::vector<Measure> m_measured;
+};
+
 // Marks sit high in their type and are a few dots at the size of the letters
 // of the other captions: drawn three quarters as tall as those letters (as
 // marks, not as letters: "O I I"), the blanks between them narrowed where the
-// key is too narrow, and centred on the key by their ink.
-void paintMarks(QPainter& p, const QRect& room, const QString& caption)
+// key is too narrow. The sizes go in steps of half a point.
+MarksType fitMarks(const QFont& base, int roomWidth, MarksInk& ink)
 {
-    const QFont base = p.font();
     const qreal wanted = 0.75 * inkOf(base, QStringLiteral("DEL")).height();
-    QFont type = base;
-    while (inkOf(type, caption).height() < wanted && type.pointSizeF() < 4 * base.pointSizeF())
-        type.setPointSizeF(type.pointSizeF() + 0.5);
-    const qreal blank = QFontMetricsF(type).horizontalAdvance(u' ');
-    while (inkOf(type, caption).width() > room.width() - 2) {
-        if (type.wordSpacing() > -0.85 * blank)
-            type.setWordSpacing(type.wordSpacing() - 0.5);
-        else if (type.pointSizeF() > base.pointSizeF())
-            type.setPointSizeF(type.pointSizeF() - 0.5);
+    qreal points = base.pointSizeF();
+    while (ink.lowerThan(points, wanted) && points < 4 * base.pointSizeF()) points += 0.5;
+    qreal spacing = base.wordSpacing();
+    qreal blank = -1;   // the width of a blank at the size the height asked for
+    while (ink.widerThan(points, spacing, roomWidth - 2)) {
+        if (blank < 0) {
+            QFont type = base;
+            type.setPointSizeF(points);
+            blank = QFontMetricsF(type).horizontalAdvance(u' ');
+        }
+        if (spacing > -0.85 * blank)
+            spacing -= 0.5;
+        else if (points > base.pointSizeF())
+            points -= 0.5;
         else
             break;
     }
+    return {points, spacing};
+}
+
+// Centred on the key by their ink. Keys are repainted as they go down and up:
+// each caption is fitted once per type and width.
+void paintMarks(QPainter& p, const QRect& room, const QString& caption)
+{
+    struct Fitted {
+        QString base;   // the type's key
+        int dpi;
+        QString caption;
+        int width;
+        MarksType type;
+        QPointF inkCentre;
+    };
+    static std::vector<Fitted> fitted;
+    const QFont base = p.font();
+    const QString key = base.key();
+    const int dpi = p.device() ? p.device()->logicalDpiY() : 0;
+    auto known = std::find_if(fitted.begin(), fitted.end(), [&](const Fitted& f) {
+        return f.width == room.width() && f.dpi == dpi && f.caption == caption && f.base == key;
+    });
+    if (known == fitted.end()) {
+        MarksInk ink(base, caption);
+        const MarksType type = fitMarks(base, room.width(), ink);
+        fitted.push_back({key, dpi, caption, room.width(), type, ink.measured(type.points, type.wordSpacing).center()});
+        known = fitted.end() - 1;
+    }
+    QFont type = base;
+    type.setPointSizeF(known->type.points);
+    type.setWordSpacing(known->type.wordSpacing);
     p.save();
     p.setFont(type);
-    p.drawText(QRectF(room).center() - inkOf(type, caption).center(), caption);
+    p.drawText(QRectF(room).center() - known->inkCentre, caption);
     p.restore();
 }
 
 }  // namespace
+
+MarksType FitMarks(const QFont& base, const QString& caption, int roomWidth)
+{
+    MarksInk ink(base, caption);
+    return fitMarks(base, roomWidth, ink);
+}
 
 const KeyLook& KeyLookOf(KeyGroup group)
 {

@@ -8,6 +8,7 @@
 // style sheet's parse and its polish of every key and frame.
 
 #include <QColor>
+#include <QFont>
 #include <QFrame>
 #include <QPushButton>
 
@@ -46,6 +47,15 @@ private:
 
 // Paints a key face into `rect` (the whole key), held down or not, and its caption.
 void PaintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption);
+
+// The type of a caption of marks alone ("° ' ''"), which keys draw larger than
+// their own type so the marks read at the size of the letters of other keys:
+// its size and word spacing on a key whose face leaves `roomWidth` pixels.
+struct MarksType {
+    qreal points;
+    qreal wordSpacing;
+};
+MarksType FitMarks(const QFont& base, const QString& caption, int roomWidth);
 
 // The background of the display frame (a slate gradient) or of the keypad
 // well (flat, with a dark line along its top edge).

@@ -23,22 +23,26 @@ namespace trellum::shell {
 
 namespace {
 
-// Design geometry in twips.
-constexpr int kClientWidth = 3135;
-constexpr int kClientHeight = 4560;
-constexpr int kFunctionKeyWidth = 495, kFunctionKeyHeight = 255;
-constexpr int kLowerKeySize = 375;
+// The layout.
+constexpr Twips kClientWidth = 3135_tw;
+constexpr Twips kClientHeight = 4560_tw;
+constexpr Twips kFunctionKeyWidth = 495_tw, kFunctionKeyHeight = 255_tw;
+constexpr Twips kLowerKeySize = 375_tw;
 // The exponent's type, and the smallest it shrinks to for a long pasted one.
 constexpr qreal kExponentPoints = 7, kSmallestExponentPoints = 4;
 
-// Keypad places in twips of the key table's rows and columns: four rows of
-// function keys, then four rows of lower keys with a gap before the fourth column.
-constexpr int kFunctionTop = 240, kFunctionRowStep = 360, kFunctionLeft = 120, kFunctionColumnStep = 600;
-constexpr int kLowerTop = 1800, kLowerRowStep = 480;
-constexpr int kLowerLefts[] = {120, 720, 1320, 2040, 2640};
+// Keypad places of the key table's rows and columns: four rows of function
+// keys, then four rows of lower keys with a gap before the fourth column.
+constexpr Twips kFunctionTop = 240_tw, kFunctionRowStep = 360_tw, kFunctionLeft = 120_tw, kFunctionColumnStep = 600_tw;
+constexpr Twips kLowerTop = 1800_tw, kLowerRowStep = 480_tw;
+constexpr Twips kLowerLefts[] = {120_tw, 720_tw, 1320_tw, 2040_tw, 2640_tw};
 constexpr int16_t kFirstLowerRow = 4;
 
-QPoint keyPlace(const KeyRow& key)
+struct KeyPlace {
+    Twips left, top;
+};
+
+KeyPlace keyPlace(const KeyRow& key)
 {
     if (key.row < kFirstLowerRow)
         return {kFunctionLeft + kFunctionColumnStep * key.column, kFunctionTop + kFunctionRowStep * key.row};
@@ -46,8 +50,8 @@ QPoint keyPlace(const KeyRow& key)
 }
 
 struct LegendDef {
-    int top;
-    int left;
+    Twips top;
+    Twips left;
     const char* name;
     const char* text;   // UTF-8
     Key keyBelow;       // the key whose second function it prints, which gives
@@ -55,16 +59,16 @@ struct LegendDef {
 };
 
 const LegendDef kLegends[] = {
-    {480, 1440, "Label1", "10^x", Key::Log},
-    {480, 2040, "Label2", "e^x", Key::Ln},
-    {840, 240, "Label6", "X!  ", Key::Reciprocal},
-    {840, 1440, "Label3", "sin\u00AD\u00B9", Key::Sin},
-    {840, 2040, "Label4", "cos\u00AD\u00B9", Key::Cos},
-    {840, 2640, "Label5", "tan\u00AD\u00B9", Key::Tan},
+    {480_tw, 1440_tw, "powerOfTenLegend", "10^x", Key::Log},
+    {480_tw, 2040_tw, "exponentialLegend", "e^x", Key::Ln},
+    {840_tw, 240_tw, "factorialLegend", "X!  ", Key::Reciprocal},
+    {840_tw, 1440_tw, "arcSineLegend", "sin\u00AD\u00B9", Key::Sin},
+    {840_tw, 2040_tw, "arcCosineLegend", "cos\u00AD\u00B9", Key::Cos},
+    {840_tw, 2640_tw, "arcTangentLegend", "tan\u00AD\u00B9", Key::Tan},
 };
 
 // Legends sit in the 120-twip gap between two rows; the keys below cover the rest.
-constexpr int kLegendWidth = 375, kLegendHeight = 195;
+constexpr Twips kLegendWidth = 375_tw, kLegendHeight = 195_tw;
 
 // The menu bar's style: no keyboard navigation of the bar itself. A tap of Alt,
 // or Esc out of an open menu, would give the bar the keyboard focus and it
@@ -87,7 +91,7 @@ public:
 
 LcdPanel::LcdPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName("sspaLCD");
+    setObjectName("display");
     QFont font(QStringLiteral("DejaVu Sans"), 12);
     font.setBold(true);
     setFont(font);
@@ -222,9 +226,9 @@ void EqualKey::keyReleaseEvent(QKeyEvent* event)
 // ---- MainWindow ----
 
 MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), m_twips(Twips::ForPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, settings)
+    : QMainWindow(parent), m_twipsScale(TwipsScale::ofPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, settings)
 {
-    setObjectName("frmCalculator");
+    setObjectName("calculator");
     InstallAccessibility();
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(AppIcon());
@@ -242,14 +246,14 @@ MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
     buildMenus();
 
     // Measured once while the menus show: a bar whose menus are hidden has no height hint.
-    m_fullClientHeight = menuBar()->sizeHint().height() + m_twips.toPixels(kClientHeight);
-    setFixedSize(m_twips.toPixels(kClientWidth), m_fullClientHeight);
+    m_fullClientHeight = menuBar()->sizeHint().height() + m_twipsScale.toPixels(kClientHeight);
+    setFixedSize(m_twipsScale.toPixels(kClientWidth), m_fullClientHeight);
     render();
 }
 
 MainWindow::~MainWindow() = default;
 
-QLabel* MainWindow::addIndicator(const char* name, const QString& text, int left, int width)
+QLabel* MainWindow::addIndicator(const char* name, const QString& text, Twips left, Twips width)
 {
     auto* label = new QLabel(text, m_lcd);
     label->setObjectName(QString::fromLatin1(name));
@@ -262,31 +266,31 @@ QLabel* MainWindow::addIndicator(const char* name, const QString& text, int left
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, QColor(0x1c, 0x24, 0x1a));
     label->setPalette(pal);
-    label->setGeometry(m_twips.rect(left, 30, width, 195));
+    label->setGeometry(m_twipsScale.rect(left, 30_tw, width, 195_tw));
     return label;
 }
 
 void MainWindow::buildDisplay(QWidget* client)
 {
     m_display = new ClickFrame(PanelLook::Display, client);
-    m_display->setObjectName("ssfrLCDpad");
-    m_display->setGeometry(m_twips.rect(0, 0, kClientWidth, 975));
-    connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.FocusEqual(); });
+    m_display->setObjectName("displayFrame");
+    m_display->setGeometry(m_twipsScale.rect(0_tw, 0_tw, kClientWidth, 975_tw));
+    connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.focusEqualsKey(); });
 
     m_lcd = new LcdPanel(m_display);
-    m_lcd->setGeometry(m_twips.rect(240, 240, 2655, 495));
-    connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.FocusEqual(); });
+    m_lcd->setGeometry(m_twipsScale.rect(240_tw, 240_tw, 2655_tw, 495_tw));
+    connect(m_lcd, &LcdPanel::clicked, this, [this] { m_toolkit.focusEqualsKey(); });
     connect(m_lcd, &LcdPanel::doubleClicked, this, [this] { forward([this] { m_calc.showFullWindow(); }); });
 
-    m_shiftIndicator = addIndicator("lblShiftIndicator", QStringLiteral("S"), 240, 195);
-    m_hypIndicator = addIndicator("lblHypIndicator", QStringLiteral("hyp"), 450, 270);
-    m_memIndicator = addIndicator("lblMemIndicator", QStringLiteral("M"), 720, 195);
-    const char* modeNames[] = {"lblModeDisplay_0", "lblModeDisplay_1", "lblModeDisplay_2"};
+    m_shiftIndicator = addIndicator("shiftIndicator", QStringLiteral("S"), 240_tw, 195_tw);
+    m_hypIndicator = addIndicator("hypIndicator", QStringLiteral("hyp"), 450_tw, 270_tw);
+    m_memIndicator = addIndicator("memoryIndicator", QStringLiteral("M"), 720_tw, 195_tw);
+    const char* modeNames[] = {"degreesIndicator", "radiansIndicator", "gradsIndicator"};
     const char* modeTexts[] = {"D", "R", "G"};
     for (int i = 0; i < 3; ++i) {
-        m_modeDisplay[i] = addIndicator(modeNames[i], QString::fromLatin1(modeTexts[i]), 1200 + 360 * i, 195);
+        m_modeDisplay[i] = addIndicator(modeNames[i], QString::fromLatin1(modeTexts[i]), 1200_tw + 360_tw * i, 195_tw);
     }
-    m_expLabel = addIndicator("lblExpDisplay", QStringLiteral("88"), 2400, 195);
+    m_expLabel = addIndicator("exponent", QStringLiteral("88"), 2400_tw, 195_tw);
     QFont expFont = m_expLabel->font();
     expFont.setPointSizeF(kExponentPoints);
     expFont.setBold(true);
@@ -340,13 +344,13 @@ void MainWindow::buildKeypad(QWidget* client)
 {
     // Created after the display frame, so it lies above the display's lower edge.
     m_keypad = new ClickFrame(PanelLook::Keypad, client);
-    m_keypad->setObjectName("ssfrKeypad");
-    m_keypad->setGeometry(m_twips.rect(0, 840, kClientWidth, 3735));
+    m_keypad->setObjectName("keypad");
+    m_keypad->setGeometry(m_twipsScale.rect(0_tw, 840_tw, kClientWidth, 3735_tw));
     connect(m_keypad, &ClickFrame::pressed, this, [this](Qt::MouseButton button, QPoint at) {
         if (button == Qt::RightButton) {
             m_settingsMenu->popup(at);
         } else {
-            m_toolkit.FocusEqual();
+            m_toolkit.focusEqualsKey();
         }
     });
 
@@ -357,7 +361,7 @@ void MainWindow::buildKeypad(QWidget* client)
         legend->setObjectName(QString::fromLatin1(def.name));
         DescribeLegend(legend, def.keyBelow);
         legend->setFont(legendFont);
-        legend->setGeometry(m_twips.rect(def.left, def.top, kLegendWidth, kLegendHeight));
+        legend->setGeometry(m_twipsScale.rect(def.left, def.top, kLegendWidth, kLegendHeight));
     }
 
     QFont functionFont(QStringLiteral("DejaVu Sans"), 6);
@@ -368,7 +372,7 @@ void MainWindow::buildKeypad(QWidget* client)
     for (const KeyRow& def : KeyTable()) {
         const bool isFunction =
             def.group == KeyGroup::Function || def.group == KeyGroup::Shift || def.group == KeyGroup::Off;
-        const QPoint place = keyPlace(def);
+        const KeyPlace place = keyPlace(def);
         QPushButton* key = nullptr;
         if (def.group == KeyGroup::Equal) {
             m_equal = new EqualKey(QString::fromUtf8(def.caption), m_keypad);
@@ -387,10 +391,10 @@ void MainWindow::buildKeypad(QWidget* client)
         DescribeKey(key, def.key);
         if (isFunction) {
             key->setFont(functionFont);
-            key->setGeometry(m_twips.rect(place.x(), place.y(), kFunctionKeyWidth, kFunctionKeyHeight));
+            key->setGeometry(m_twipsScale.rect(place.left, place.top, kFunctionKeyWidth, kFunctionKeyHeight));
         } else {
             key->setFont(QString::fromUtf8(def.caption).size() > 1 ? smallLowerFont : lowerFont);
-            key->setGeometry(m_twips.rect(place.x(), place.y(), kLowerKeySize, kLowerKeySize));
+            key->setGeometry(m_twipsScale.rect(place.left, place.top, kLowerKeySize, kLowerKeySize));
         }
         const Key pressed = def.key;
         connect(key, &QPushButton::clicked, this, [this, pressed] { forward([this, pressed] { m_calc.press(pressed); }); });
@@ -404,59 +408,56 @@ void MainWindow::buildMenus()
     barStyle->setParent(menuBar());
     menuBar()->setStyle(barStyle);
     m_settingsMenu = menuBar()->addMenu(tr("&Settings"));
-    m_settingsMenu->setObjectName("mnuSettings");
+    m_settingsMenu->setObjectName("settingsMenu");
     QAction* copy = m_settingsMenu->addAction(tr("&Copy"));
-    copy->setObjectName("mnuCopy");
+    copy->setObjectName("copyAction");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { forward([this] { m_calc.copy(); }); });
     QAction* paste = m_settingsMenu->addAction(tr("&Paste"));
-    paste->setObjectName("mnuPaste");
+    paste->setObjectName("pasteAction");
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste, &QAction::triggered, this, [this] { forward([this] { m_calc.paste(); }); });
     QAction* shrink = m_settingsMenu->addAction(tr("Shrin&k"));
-    shrink->setObjectName("mnuShrink");
+    shrink->setObjectName("shrinkAction");
     shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     // The tip names the shortcut as the menu shows it, in the same language.
     shrink->setToolTip(tr("Only the display; %1 again brings the keypad back")
                            .arg(shrink->shortcut().toString(QKeySequence::NativeText)));
     connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.toggleCompact(); }); });
     QAction* hide = m_settingsMenu->addAction(tr("&Hide"));
-    hide->setObjectName("mnuHide");
+    hide->setObjectName("hideAction");
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(hide, &QAction::triggered, this, [this] { forward([this] { m_calc.hideToTray(); }); });
-    m_floatAction = m_settingsMenu->addAction(tr("Always On &Top"));
-    m_floatAction->setObjectName("mnuFloat");
-    m_floatAction->setCheckable(true);
+    m_alwaysOnTopAction = m_settingsMenu->addAction(tr("Always On &Top"));
+    m_alwaysOnTopAction->setObjectName("alwaysOnTopAction");
+    m_alwaysOnTopAction->setCheckable(true);
     if (IsNativeWayland()) {
-        // The check mark is kept as stored, for the next run on X11.
-        ExplainUnavailable(
-            m_floatAction, tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
+        // The choice stays as stored, checked or not, for the next run on X11.
+        ExplainUnavailable(m_alwaysOnTopAction,
+                           tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
     }
     m_settingsMenu->setToolTipsVisible(true);
-    connect(m_floatAction, &QAction::triggered, this, [this](bool checked) {
-        // Qt has already flipped the mark; the calculator flips it itself, from the
-        // state the user saw.
-        m_floatAction->setChecked(!checked);
-        forward([this] { m_calc.toggleAlwaysOnTop(); });
-    });
+    // The mark Qt flips is drawn again from the calculator's choice by render().
+    connect(m_alwaysOnTopAction, &QAction::triggered, this,
+            [this] { forward([this] { m_calc.toggleAlwaysOnTop(); }); });
     // The shortcuts also belong to the window itself, so they keep working in
     // compact mode, where the menu bar is hidden.
     addActions({copy, paste, shrink, hide});
 
     m_helpMenu = menuBar()->addMenu(tr("&Help"));
-    m_helpMenu->setObjectName("mnuHelp");
+    m_helpMenu->setObjectName("helpMenu");
     QAction* about = m_helpMenu->addAction(tr("&About..."));
-    about->setObjectName("mnuAbout");
-    connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
+    about->setObjectName("aboutAction");
+    connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
 
-    m_popMenu = new QMenu(QStringLiteral("Pop"), this);
-    m_popMenu->setObjectName("mnuPop");
-    QAction* about2 = m_popMenu->addAction(tr("&About..."));
-    about2->setObjectName("mnuAbout2");
-    connect(about2, &QAction::triggered, this, [this] { forward([this] { m_toolkit.ShowAboutDialog(); }); });
-    m_popMenu->addSeparator()->setObjectName("mnuSep2");
-    QAction* exit = m_popMenu->addAction(tr("E&xit"));
-    exit->setObjectName("mnuExit");
+    m_trayMenu = new QMenu(QStringLiteral("Pop"), this);
+    m_trayMenu->setObjectName("trayMenu");
+    QAction* trayAbout = m_trayMenu->addAction(tr("&About..."));
+    trayAbout->setObjectName("trayAboutAction");
+    connect(trayAbout, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
+    m_trayMenu->addSeparator()->setObjectName("traySeparator");
+    QAction* exit = m_trayMenu->addAction(tr("E&xit"));
+    exit->setObjectName("exitAction");
     connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.switchOff(); }); });
 }
 
@@ -483,6 +484,7 @@ void MainWindow::render()
     m_hypIndicator->setVisible(shown.HypIndicatorVisible);
     m_memIndicator->setVisible(shown.MemIndicatorVisible);
     for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
+    m_alwaysOnTopAction->setChecked(m_calc.alwaysOnTop());
     m_speech->refresh(shown);
 }
 
@@ -496,7 +498,7 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger: forward([this] { m_calc.showFromTray(); }); break;
-    case QSystemTrayIcon::Context: m_popMenu->popup(QCursor::pos()); break;
+    case QSystemTrayIcon::Context: m_trayMenu->popup(QCursor::pos()); break;
     default: break;   // double and middle clicks mean nothing here
     }
 }
@@ -530,7 +532,7 @@ bool MainWindow::event(QEvent* event)
         if (!extents.isNull()) {
             const QRect before = geometry();
             if (m_centrePending)
-                CenterForm(this);
+                CenterOnScreen(this);
             else
                 PullInsideNearestScreen(this);
             if (geometry() == before && extents == m_placedExtents) m_centrePending = m_pullInsidePending = false;

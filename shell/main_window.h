@@ -1,5 +1,5 @@
 #pragma once
-// frmCalculator: the display above a keypad of 40 keys, drawn like a hand-held
+// The main window: the display above a keypad of 40 keys, drawn like a hand-held
 // calculator. It owns the Calculator and renders its public display state after
 // every event it forwards; all decisions are the Calculator's.
 //
@@ -22,7 +22,7 @@
 #include "shell/keyboard.h"
 #include "shell/keypad_look.h"
 #include "shell/qt_toolkit.h"
-#include "shell/twips.h"
+#include "shell/twips_scale.h"
 
 class QAction;
 class QMenu;
@@ -35,7 +35,7 @@ namespace trellum::shell {
 
 class DisplaySpeech;
 
-// sspaLCD: paints its text right-aligned with the trailing blanks counted, so
+// The display: paints its text right-aligned with the trailing blanks counted, so
 // "14.  " keeps its two-space margin as on the original display.
 class LcdPanel : public QFrame {
     Q_OBJECT
@@ -57,7 +57,7 @@ private:
     QString m_text;
 };
 
-// A frame that reports mouse presses on its background (ssfrLCDpad, ssfrKeypad).
+// A frame that reports mouse presses on its background (around the display, the keypad).
 class ClickFrame : public QFrame {
     Q_OBJECT
 public:
@@ -108,17 +108,18 @@ public:
 
     Calculator& calculator() { return m_calc; }
     QtToolkit& toolkit() { return m_toolkit; }
-    const Twips& twips() const { return m_twips; }
+    const TwipsScale& twipsScale() const { return m_twipsScale; }
 
-    // Shows the Calculator's display state: LCD text, exponent, indicators.
+    // Shows the Calculator's state: LCD text, exponent, indicators, and the
+    // always-on-top choice as its menu item's check mark.
     void render();
     // Runs a Calculator command, then renders.
     void forward(const std::function<void()>& command);
 
-    QAction* floatAction() const { return m_floatAction; }
+    QAction* alwaysOnTopAction() const { return m_alwaysOnTopAction; }
     QMenu* settingsMenu() const { return m_settingsMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
-    QMenu* popMenu() const { return m_popMenu; }
+    QMenu* trayMenu() const { return m_trayMenu; }
     EqualKey* equalKey() const { return m_equal; }
     LcdPanel* lcd() const { return m_lcd; }
     QLabel* expLabel() const { return m_expLabel; }
@@ -159,11 +160,11 @@ private:
     void buildDisplay(QWidget* client);
     void buildKeypad(QWidget* client);
     void buildMenus();
-    QLabel* addIndicator(const char* name, const QString& text, int left, int width);
+    QLabel* addIndicator(const char* name, const QString& text, Twips left, Twips width);
     void fitExponentLabel();
     void fitExponent(const QString& text);
 
-    Twips m_twips;
+    TwipsScale m_twipsScale;
     int m_fullClientHeight = 0;
     QtToolkit m_toolkit;
     Calculator m_calc;
@@ -183,8 +184,8 @@ private:
 
     QMenu* m_settingsMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
-    QMenu* m_popMenu = nullptr;
-    QAction* m_floatAction = nullptr;
+    QMenu* m_trayMenu = nullptr;
+    QAction* m_alwaysOnTopAction = nullptr;
     bool m_centrePending = false;
     bool m_pullInsidePending = false;
     QMargins m_placedExtents;   // the frame extents at the last placement

@@ -40,7 +40,7 @@ QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!IsNati
 
 QtToolkit::~QtToolkit() = default;
 
-void QtToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::string& title)
+void QtToolkit::showMessage(const std::string& text, MessageIcon icon, const std::string& title)
 {
     // The display shows what the command had done up to the message.
     m_window.render();
@@ -50,42 +50,42 @@ void QtToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::str
     // A short message makes a box so narrow that the window manager cuts its
     // title ("Tre… m"): it is at least as wide as the title beside the frame's buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int least = TitleWidth(&box) + TwipsToPixels(1500, &box);
+        const int least = TitleWidth(&box) + TwipsScale::of(&box).toPixels(1500_tw);
         grid->addItem(new QSpacerItem(least, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
     box.exec();
 }
 
-void QtToolkit::Beep()
+void QtToolkit::beep()
 {
     ++m_beeps;
     QApplication::beep();
 }
 
-void QtToolkit::FocusEqual() { m_window.equalKey()->setFocus(Qt::OtherFocusReason); }
+void QtToolkit::focusEqualsKey() { m_window.equalKey()->setFocus(Qt::OtherFocusReason); }
 
-void QtToolkit::ShowMemoryDialog(MemoryDialog& dialog)
+void QtToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
     m_window.render();
-    RunMemListWindow(&m_window, dialog, m_window.windowIcon());
+    RunMemoryWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowConstantsDialog(ConstantsDialog& dialog)
+void QtToolkit::showConstantsDialog(ConstantsDialog& dialog)
 {
     m_window.render();
-    RunConstWindow(&m_window, dialog, m_window.windowIcon());
+    RunConstantsWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowConstantEntryDialog(ConstantEntryDialog& dialog)
+void QtToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     m_window.render();
-    RunQueryWindow(&m_window, dialog, m_window.windowIcon());
+    RunConstantEntryWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::ShowAboutDialog() { RunAboutWindow(&m_window, m_window.windowIcon()); }
+void QtToolkit::showAboutDialog() { RunAboutWindow(&m_window, m_window.windowIcon()); }
 
-std::string QtToolkit::ClipboardText()
+std::string QtToolkit::clipboardText()
 {
     // One format, asked for once: the owner's list of formats comes first, and
     // when an owner that never answers lets that time out, nothing more is asked.
@@ -97,32 +97,28 @@ std::string QtToolkit::ClipboardText()
 
 // The comma is the only other separator a pasted number may carry: the others
 // (the Arabic one, say) come with digits of their own, which are no number here.
-char QtToolkit::DecimalSeparator() { return QLocale().decimalPoint() == u"," ? ',' : '.'; }
+char QtToolkit::decimalSeparator() { return QLocale().decimalPoint() == u"," ? ',' : '.'; }
 
-void QtToolkit::SetClipboardText(const std::string& text)
+void QtToolkit::setClipboardText(const std::string& text)
 {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQString(text), QClipboard::Clipboard);
 }
 
-int32_t QtToolkit::WindowTop() { return m_window.twips().toTwips(m_window.frameGeometry().top()); }
+Twips QtToolkit::windowTop() { return m_window.twipsScale().toTwips(m_window.frameGeometry().top()); }
 
-int32_t QtToolkit::WindowLeft() { return m_window.twips().toTwips(m_window.frameGeometry().left()); }
+Twips QtToolkit::windowLeft() { return m_window.twipsScale().toTwips(m_window.frameGeometry().left()); }
 
-void QtToolkit::MoveWindow(int32_t top, int32_t left)
+void QtToolkit::moveWindow(Twips top, Twips left)
 {
-    // Stored places may be anything a hand-edited hive holds; keep them in int range.
-    const auto clampPixels = [this](int32_t twips) {
-        const double px = twips * m_window.twips().dpi() / 1440.0;
-        return static_cast<int>(std::clamp(px, -1.0e6, 1.0e6));
-    };
-    m_window.move(clampPixels(left), clampPixels(top));
+    const TwipsScale& scale = m_window.twipsScale();
+    m_window.move(scale.toPlacePixels(left), scale.toPlacePixels(top));
 }
 
-void QtToolkit::SetWindowHeight(int32_t twips)
+void QtToolkit::setWindowHeight(Twips height)
 {
     // The height asked for is the whole window's, frame and caption included.
     const int frameExtra = m_window.frameGeometry().height() - m_window.geometry().height();
-    const int whole = m_window.twips().toPixels(std::clamp<int32_t>(twips, 0, 1'000'000));
+    const int whole = m_window.twipsScale().toPixels(std::clamp(height, 0_tw, 1'000'000_tw));
     int client = whole - frameExtra;
     // The twips grow with QT_SCALE_FACTOR, the window manager's frame does not:
     // a short window would show the top of the first row of keys. A window
@@ -133,13 +129,13 @@ void QtToolkit::SetWindowHeight(int32_t twips)
     m_window.setFixedHeight(std::clamp(client, 1, m_window.fullClientHeight()));
 }
 
-void QtToolkit::CenterMainWindow()
+void QtToolkit::centerWindow()
 {
-    CenterForm(&m_window);
+    CenterOnScreen(&m_window);
     if (!m_window.isVisible()) m_window.centreWhenFramed();
 }
 
-void QtToolkit::EnsureWindowVisible()
+void QtToolkit::keepWindowOnScreen()
 {
     const QRect frame = m_window.frameGeometry();
     const QList<QScreen*> screens = QGuiApplication::screens();
@@ -176,15 +172,15 @@ void PullInsideNearestScreen(QWidget* window)
     const QRect area = nearest->availableGeometry();
     const int x = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
     const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    // Placed by its client area: see CenterForm.
+    // Placed by its client area: see CenterOnScreen.
     window->setGeometry(QRect(QPoint(x + extents.left(), y + extents.top()), client.size()));
 }
 
 // A window minimised for want of a tray counts as hidden, so a later click on
 // the icon restores it and the tip together.
-bool QtToolkit::IsWindowVisible() { return m_window.isVisible() && !m_window.isMinimized(); }
+bool QtToolkit::isWindowVisible() { return m_window.isVisible() && !m_window.isMinimized(); }
 
-void QtToolkit::ShowWindow()
+void QtToolkit::showWindow()
 {
     // The start-up shows the window in the middle of its sequence, after the
     // settings set the indicators: the first paint must already show them.
@@ -197,10 +193,10 @@ void QtToolkit::ShowWindow()
     m_window.activateWindow();
 }
 
-void QtToolkit::HideWindow()
+void QtToolkit::hideWindow()
 {
     // An icon still waiting for the first paint is needed now.
-    if (m_trayWanted && !m_tray) showTray();
+    if (m_trayWanted && !m_tray) placeTrayIcon();
     // Without a notification area a hidden window could never come back, so it
     // goes to the task bar instead. Said before the window goes: a screen
     // reader follows the focus away with it.
@@ -213,16 +209,16 @@ void QtToolkit::HideWindow()
     }
 }
 
-void QtToolkit::ActivateWindow()
+void QtToolkit::activateWindow()
 {
     if (m_window.isMinimized()) m_window.showNormal();
     m_window.raise();
     m_window.activateWindow();
 }
 
-void QtToolkit::UnloadWindow() { m_window.close(); }
+void QtToolkit::closeWindow() { m_window.close(); }
 
-void QtToolkit::SetKeypadCursors()
+void QtToolkit::setKeypadCursor()
 {
     // The pointer matters once the window is there to point at.
     m_window.afterFirstPaint([this] { applyKeypadCursors(); });
@@ -236,46 +232,23 @@ void QtToolkit::applyKeypadCursors()
     for (QPushButton* key : m_window.keys()) key->setCursor(cursor);
 }
 
-bool QtToolkit::MenuChecked(Menu menu) { return menu == Menu::Float && m_window.floatAction()->isChecked(); }
-
-void QtToolkit::SetMenuChecked(Menu menu, bool checked)
+void QtToolkit::setMenusShown(bool shown)
 {
-    if (menu == Menu::Float) m_window.floatAction()->setChecked(checked);
-}
-
-bool QtToolkit::MenuVisible(Menu menu)
-{
-    switch (menu) {
-    case Menu::Settings: return m_window.settingsMenu()->menuAction()->isVisible();
-    case Menu::Help: return m_window.helpMenu()->menuAction()->isVisible();
-    case Menu::Float: return m_window.floatAction()->isVisible();
+    // Compact mode is otherwise unseen by a screen reader.
+    if (shown != m_window.settingsMenu()->menuAction()->isVisible()) {
+        m_window.displaySpeech().say(shown ? QCoreApplication::translate("Display", "full window")
+                                           : QCoreApplication::translate("Display", "compact window"));
     }
-    return false;
-}
-
-void QtToolkit::SetMenuVisible(Menu menu, bool visible)
-{
-    switch (menu) {
-    case Menu::Settings:
-        // The Settings menu comes and goes with compact mode, which is otherwise unseen by a screen reader.
-        if (visible != m_window.settingsMenu()->menuAction()->isVisible()) {
-            m_window.displaySpeech().say(visible ? QCoreApplication::translate("Display", "full window")
-                                                 : QCoreApplication::translate("Display", "compact window"));
-        }
-        m_window.settingsMenu()->menuAction()->setVisible(visible);
-        break;
-    case Menu::Help: m_window.helpMenu()->menuAction()->setVisible(visible); break;
-    case Menu::Float: m_window.floatAction()->setVisible(visible); break;
-    }
+    m_window.settingsMenu()->menuAction()->setVisible(shown);
+    m_window.helpMenu()->menuAction()->setVisible(shown);
     // A bar whose menus are all hidden would still take its height.
-    m_window.menuBar()->setVisible(m_window.settingsMenu()->menuAction()->isVisible() ||
-                                   m_window.helpMenu()->menuAction()->isVisible());
+    m_window.menuBar()->setVisible(shown);
 }
 
-void QtToolkit::SetTopMost(bool topMost)
+void QtToolkit::setStaysOnTop(bool onTop)
 {
     Qt::WindowFlags flags = m_window.windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, topMost);
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     if (QWindow* handle = m_window.windowHandle()) {
         // Changing the QWindow's flags updates the window manager's "above" state on
         // the same native window; QWidget::setWindowFlags would re-create it.
@@ -286,22 +259,22 @@ void QtToolkit::SetTopMost(bool topMost)
     }
 }
 
-void QtToolkit::TrayAdd(const std::string& tip)
+void QtToolkit::showTrayIcon(const std::string& tip)
 {
     m_trayTip = TrLibrary(tip);
     m_trayWanted = true;
     if (m_tray || m_window.painted()) {
-        showTray();
+        placeTrayIcon();
         return;
     }
     // Finding the notification area takes round trips to the X server and the
     // session bus: the window is painted first, and the icon follows at once.
     m_window.afterFirstPaint([this] {
-        if (m_trayWanted) showTray();
+        if (m_trayWanted) placeTrayIcon();
     });
 }
 
-void QtToolkit::showTray()
+void QtToolkit::placeTrayIcon()
 {
     if (!m_tray) {
         m_tray = std::make_unique<QSystemTrayIcon>(m_window.windowIcon());
@@ -311,13 +284,13 @@ void QtToolkit::showTray()
     m_tray->show();
 }
 
-void QtToolkit::TrayModify(const std::string& tip)
+void QtToolkit::setTrayTip(const std::string& tip)
 {
     m_trayTip = TrLibrary(tip);
     if (m_tray) m_tray->setToolTip(m_trayTip);
 }
 
-void QtToolkit::TrayDelete()
+void QtToolkit::hideTrayIcon()
 {
     m_trayWanted = false;
     if (!m_tray) return;
@@ -325,13 +298,13 @@ void QtToolkit::TrayDelete()
     m_tray.reset();
 }
 
-QSystemTrayIcon* QtToolkit::Tray()
+QSystemTrayIcon* QtToolkit::trayIcon()
 {
-    if (m_trayWanted && !m_tray) showTray();
+    if (m_trayWanted && !m_tray) placeTrayIcon();
     return m_tray.get();
 }
 
-std::string QtToolkit::ProgramFolder()
+std::string QtToolkit::programFolder()
 {
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }

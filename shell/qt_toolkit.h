@@ -30,57 +30,54 @@ public:
     explicit QtToolkit(MainWindow& window);
     ~QtToolkit() override;
 
-    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
-    void Beep() override;
-    void FocusEqual() override;
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
+    void beep() override;
+    void focusEqualsKey() override;
 
-    void ShowMemoryDialog(MemoryDialog& dialog) override;
-    void ShowConstantsDialog(ConstantsDialog& dialog) override;
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override;
-    void ShowAboutDialog() override;
+    void showMemoryDialog(MemoryDialog& dialog) override;
+    void showConstantsDialog(ConstantsDialog& dialog) override;
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override;
+    void showAboutDialog() override;
 
-    std::string ClipboardText() override;
-    void SetClipboardText(const std::string& text) override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
 
-    int32_t WindowTop() override;
-    int32_t WindowLeft() override;
-    void MoveWindow(int32_t top, int32_t left) override;
-    void SetWindowHeight(int32_t twips) override;
-    void CenterMainWindow() override;
-    void EnsureWindowVisible() override;
-    bool CanPlaceWindow() override { return m_placeable; }
+    Twips windowTop() override;
+    Twips windowLeft() override;
+    void moveWindow(Twips top, Twips left) override;
+    void setWindowHeight(Twips height) override;
+    void centerWindow() override;
+    void keepWindowOnScreen() override;
+    bool canPlaceWindow() override { return m_placeable; }
 
-    bool IsWindowVisible() override;
-    void ShowWindow() override;
-    void HideWindow() override;
-    void ActivateWindow() override;
-    void UnloadWindow() override;
-    void SetKeypadCursors() override;
+    bool isWindowVisible() override;
+    void showWindow() override;
+    void hideWindow() override;
+    void activateWindow() override;
+    void closeWindow() override;
+    void setKeypadCursor() override;
 
-    bool MenuChecked(Menu menu) override;
-    void SetMenuChecked(Menu menu, bool checked) override;
-    bool MenuVisible(Menu menu) override;
-    void SetMenuVisible(Menu menu, bool visible) override;
-    void SetTopMost(bool topMost) override;
+    void setMenusShown(bool shown) override;
+    void setStaysOnTop(bool onTop) override;
 
-    void TrayAdd(const std::string& tip) override;
-    void TrayModify(const std::string& tip) override;
-    void TrayDelete() override;
+    void showTrayIcon(const std::string& tip) override;
+    void setTrayTip(const std::string& tip) override;
+    void hideTrayIcon() override;
 
-    std::string ProgramFolder() override;
-    char DecimalSeparator() override;
+    std::string programFolder() override;
+    char decimalSeparator() override;
 
     // For tests: what a user would hear or see in the tray.
-    int BeepCount() const { return m_beeps; }
-    QSystemTrayIcon* Tray();
+    int beepCount() const { return m_beeps; }
+    QSystemTrayIcon* trayIcon();
 
 private:
-    void showTray();
+    void placeTrayIcon();
     void applyKeypadCursors();
 
     MainWindow& m_window;
     std::unique_ptr<QSystemTrayIcon> m_tray;
-    bool m_trayWanted = false;   // added and not deleted, though perhaps not shown yet
+    bool m_trayWanted = false;   // shown and not hidden since, though perhaps not created yet
     QString m_trayTip;
     int m_beeps = 0;
     bool m_placeable = true;

@@ -22,48 +22,27 @@ void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog
 
 }  // namespace
 
-void RecordingToolkit::MsgBox(const std::string& text, MessageIcon icon, const std::string& /*title*/)
+void RecordingToolkit::showMessage(const std::string& text, MessageIcon icon, const std::string& /*title*/)
 {
     Events.push_back(std::string(icon == MessageIcon::Information ? "msg:i:" : "msg:!:") + text);
 }
 
-void RecordingToolkit::SetClipboardText(const std::string& text)
+void RecordingToolkit::setClipboardText(const std::string& text)
 {
     Clipboard = text;
     Events.push_back("clip:" + text);
 }
 
-void RecordingToolkit::ShowMemoryDialog(MemoryDialog& dialog)
+void RecordingToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
     runScript(MemScripts, dialog);
 }
 
-void RecordingToolkit::ShowConstantsDialog(ConstantsDialog& dialog) { runScript(ConstScripts, dialog); }
+void RecordingToolkit::showConstantsDialog(ConstantsDialog& dialog) { runScript(ConstScripts, dialog); }
 
-void RecordingToolkit::ShowConstantEntryDialog(ConstantEntryDialog& dialog)
+void RecordingToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     runScript(EntryScripts, dialog);
-}
-
-void RecordingToolkit::SetMenuChecked(Menu menu, bool checked)
-{
-    if (menu == Menu::Float) FloatChecked = checked;
-}
-
-bool RecordingToolkit::MenuVisible(Menu menu)
-{
-    switch (menu) {
-    case Menu::Settings: return SettingsVisible;
-    case Menu::Help: return HelpVisible;
-    case Menu::Float: return true;
-    }
-    return true;
-}
-
-void RecordingToolkit::SetMenuVisible(Menu menu, bool visible)
-{
-    if (menu == Menu::Settings) SettingsVisible = visible;
-    if (menu == Menu::Help) HelpVisible = visible;
 }
 
 }  // namespace trellum

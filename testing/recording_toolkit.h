@@ -24,52 +24,47 @@ public:
 
     // Simulated desktop.
     std::string Clipboard;
-    int32_t Top = 0, Left = 0, Height = 5250;
+    Twips Top, Left, Height = 5250_tw;
     bool Visible = false;
-    bool TopMost = false;
-    bool FloatChecked = false;
-    bool SettingsVisible = true;
-    bool HelpVisible = true;
-    bool Unloaded = false;
-    bool TrayPresent = false;
+    bool StaysOnTop = false;
+    bool MenusShown = true;
+    bool WindowClosed = false;
+    bool TrayIconShown = false;
     bool Placeable = true;       // false: a windowing system that places windows itself
-    std::string Tip;
+    std::string TrayTip;
     std::string Folder = ".";
     char Separator = '.';        // the locale's decimal separator
     int FocusCount = 0;
 
-    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override;
-    void Beep() override { Events.push_back("beep"); }
-    void FocusEqual() override { ++FocusCount; }
-    void ShowMemoryDialog(MemoryDialog& dialog) override;
-    void ShowConstantsDialog(ConstantsDialog& dialog) override;
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override;
-    void ShowAboutDialog() override { Events.push_back("about"); }
-    std::string ClipboardText() override { return Clipboard; }
-    void SetClipboardText(const std::string& text) override;
-    int32_t WindowTop() override { return Top; }
-    int32_t WindowLeft() override { return Left; }
-    void MoveWindow(int32_t top, int32_t left) override { Top = top; Left = left; }
-    void SetWindowHeight(int32_t twips) override { Height = twips; }
-    void CenterMainWindow() override { Top = 4000; Left = 8000; }
-    void EnsureWindowVisible() override {}
-    bool CanPlaceWindow() override { return Placeable; }
-    bool IsWindowVisible() override { return Visible; }
-    void ShowWindow() override { Visible = true; }
-    void HideWindow() override { Visible = false; }
-    void ActivateWindow() override {}
-    void UnloadWindow() override { Unloaded = true; Visible = false; }
-    void SetKeypadCursors() override {}
-    bool MenuChecked(Menu menu) override { return menu == Menu::Float && FloatChecked; }
-    void SetMenuChecked(Menu menu, bool checked) override;
-    bool MenuVisible(Menu menu) override;
-    void SetMenuVisible(Menu menu, bool visible) override;
-    void SetTopMost(bool topMost) override { TopMost = topMost; }
-    void TrayAdd(const std::string& tip) override { TrayPresent = true; Tip = tip; }
-    void TrayModify(const std::string& tip) override { Tip = tip; }
-    void TrayDelete() override { TrayPresent = false; }
-    std::string ProgramFolder() override { return Folder; }
-    char DecimalSeparator() override { return Separator; }
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
+    void beep() override { Events.push_back("beep"); }
+    void focusEqualsKey() override { ++FocusCount; }
+    void showMemoryDialog(MemoryDialog& dialog) override;
+    void showConstantsDialog(ConstantsDialog& dialog) override;
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override;
+    void showAboutDialog() override { Events.push_back("about"); }
+    std::string clipboardText() override { return Clipboard; }
+    void setClipboardText(const std::string& text) override;
+    Twips windowTop() override { return Top; }
+    Twips windowLeft() override { return Left; }
+    void moveWindow(Twips top, Twips left) override { Top = top; Left = left; }
+    void setWindowHeight(Twips height) override { Height = height; }
+    void centerWindow() override { Top = 4000_tw; Left = 8000_tw; }
+    void keepWindowOnScreen() override {}
+    bool canPlaceWindow() override { return Placeable; }
+    bool isWindowVisible() override { return Visible; }
+    void showWindow() override { Visible = true; }
+    void hideWindow() override { Visible = false; }
+    void activateWindow() override {}
+    void closeWindow() override { WindowClosed = true; Visible = false; }
+    void setKeypadCursor() override {}
+    void setMenusShown(bool shown) override { MenusShown = shown; }
+    void setStaysOnTop(bool onTop) override { StaysOnTop = onTop; }
+    void showTrayIcon(const std::string& tip) override { TrayIconShown = true; TrayTip = tip; }
+    void setTrayTip(const std::string& tip) override { TrayTip = tip; }
+    void hideTrayIcon() override { TrayIconShown = false; }
+    std::string programFolder() override { return Folder; }
+    char decimalSeparator() override { return Separator; }
 };
 
 }  // namespace trellum

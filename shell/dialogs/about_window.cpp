@@ -12,8 +12,9 @@ namespace trellum::shell {
 
 std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
 {
-    auto window = std::make_unique<ModelWindow>(parent, "frmAbout", icon);
+    auto window = std::make_unique<ModelWindow>(parent, "aboutWindow", icon);
     ModelWindow* w = window.get();
+    const TwipsScale scale = TwipsScale::of(w);
     w->setWindowTitle(QCoreApplication::translate("Dialogs", "About Trellum"));
 
     // The dialog and the picture take the desktop's menu background colour.
@@ -23,33 +24,33 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
     w->setPalette(palette);
     w->setAutoFillBackground(true);
 
-    auto* picIcon = w->Add<QLabel>("picIcon");
-    picIcon->setAutoFillBackground(true);
-    picIcon->setAlignment(Qt::AlignCenter);
-    auto* lblAppName = w->Add<QLabel>("lblAppName", QCoreApplication::translate("Dialogs", "Trellum Version %1")
+    auto* iconLabel = w->Add<QLabel>("icon");
+    iconLabel->setAutoFillBackground(true);
+    iconLabel->setAlignment(Qt::AlignCenter);
+    auto* nameLabel = w->Add<QLabel>("productName", QCoreApplication::translate("Dialogs", "Trellum Version %1")
                                                          .arg(QString::fromLatin1(kVersion)));
-    QFont font = lblAppName->font();
+    QFont font = nameLabel->font();
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
-    lblAppName->setFont(font);
-    auto* cmdOk = w->Add<QPushButton>("cmdOk", QCoreApplication::translate("Dialogs", "&OK"));
-    cmdOk->setDefault(true);
+    nameLabel->setFont(font);
+    auto* okButton = w->Add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
+    okButton->setDefault(true);
 
-    SetTwipsGeometry(picIcon, 360, 480, 480, 480);
-    SetTwipsGeometry(lblAppName, 1080, 240, 2895, 240);
-    SetTwipsGeometry(cmdOk, 3000, 2520, 1095, 375);
-    w->setFixedSize(TwipsToPixels(4485, w), TwipsToPixels(3180, w));
+    PlaceControl(iconLabel, 360_tw, 480_tw, 480_tw, 480_tw);
+    PlaceControl(nameLabel, 1080_tw, 240_tw, 2895_tw, 240_tw);
+    PlaceControl(okButton, 3000_tw, 2520_tw, 1095_tw, 375_tw);
+    w->setFixedSize(scale.toPixels(4485_tw), scale.toPixels(3180_tw));
     // A longer OK keeps the button's right edge; the window widens for a long
     // version line or title.
-    const int okRight = TwipsToPixels(3000 + 1095, w);
-    cmdOk->move(okRight - cmdOk->width(), cmdOk->y());
-    WidenWindow(w, std::max(RightShortfall(w, lblAppName, TwipsToPixels(240, w)), TitleShortfall(w)), {}, {cmdOk});
-    picIcon->setPixmap(icon.pixmap(picIcon->size(), w->devicePixelRatioF()));
-    cmdOk->setFocus();
+    const int okRight = scale.toPixels(3000_tw + 1095_tw);
+    okButton->move(okRight - okButton->width(), okButton->y());
+    WidenWindow(w, std::max(RightShortfall(w, nameLabel, scale.toPixels(240_tw)), TitleShortfall(w)), {}, {okButton});
+    iconLabel->setPixmap(icon.pixmap(iconLabel->size(), w->devicePixelRatioF()));
+    okButton->setFocus();
 
     // Nothing to decide here: every way out (OK, Esc, title-bar close) closes.
     w->IsClosed = [] { return true; };
-    w->ForwardClicks(cmdOk, {});
+    w->ForwardClicks(okButton, {});
     return window;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's dialog windows: the memory bank, the constants library, the
 // name/value entry and the About box, plus the application icon and the two
-// geometry services every window uses (CenterForm, twips to pixels).
+// geometry services every window uses (CenterOnScreen, PlaceControl).
 //
 // Each dialog window is a thin view of a window-free model from app/:
 //   user event (click, Esc, title-bar close)
@@ -21,6 +21,8 @@
 #include <QIcon>
 #include <QMargins>
 #include <QPixmap>
+
+#include "shell/twips_scale.h"
 
 namespace trellum {
 class MemoryDialog;
@@ -49,20 +51,16 @@ QStyle* NewAppStyle();
 // Hourglass for the whole screen while the window is moved to the middle of its
 // screen; the frame's top-left corner stays on the screen, so a window larger
 // than the screen starts at its top (or left) edge.
-void CenterForm(QWidget* window);
+void CenterOnScreen(QWidget* window);
 
 // The frame extents the window manager reports for a shown window; empty while
 // they are not known (before the window is framed).
 QMargins ReportedFrameExtents(const QWidget* window);
 
-// 15 twips per pixel at 96 dpi; larger logical DPI settings scale the layout.
-int TwipsToPixels(int twips, const QWidget* w);
-
-// Places a control at a layout position given in twips, `yOffset` pixels lower
-// (a menu bar above the client area). Labels grow to their text so a large
-// font never clips them.
-void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height,
-                      int yOffset = 0);
+// Places a control at its place in the layout, `yOffset` pixels lower (a menu
+// bar above the client area). Labels grow to their text so a large font never
+// clips them.
+void PlaceControl(QWidget* control, Twips left, Twips top, Twips width, Twips height, int yOffset = 0);
 
 // The width a window manager leaves for the title of `window` as it is now
 // sized, and the width its title takes there: title bars draw the desktop's font
@@ -103,7 +101,7 @@ public:
 
     std::function<bool()> IsClosed;     // the model has hidden or unloaded itself
     std::function<void()> Render;       // repaint the controls from the model
-    std::function<void()> FormClose;    // title-bar close (and Esc without EscapeKey)
+    std::function<void()> WindowClose;    // title-bar close (and Esc without EscapeKey)
     std::function<void()> EscapeKey;    // the cancel button's handler
 
     // Runs a model handler, then closes the window or repaints it as the model says.
@@ -135,15 +133,15 @@ private:
 
 // Builders: the window ready to exec(), rendered from the model. Tests drive them
 // without a modal loop; the Run* functions below exec them.
-std::unique_ptr<ModelWindow> MakeMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
-std::unique_ptr<ModelWindow> MakeConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
-std::unique_ptr<ModelWindow> MakeQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
+std::unique_ptr<ModelWindow> MakeConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
 std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon);
 
 // Each shows a freshly built window modally and returns when the model has closed it.
-void RunMemListWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
-void RunConstWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
-void RunQueryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
+void RunMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
+void RunConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
+void RunConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
 void RunAboutWindow(QWidget* parent, const QIcon& icon);
 
 }  // namespace trellum::shell

@@ -20,16 +20,10 @@
 
 namespace trellum::shell {
 
-int TwipsToPixels(int twips, const QWidget* w)
+void PlaceControl(QWidget* control, Twips left, Twips top, Twips width, Twips height, int yOffset)
 {
-    const int dpi = w ? w->logicalDpiX() : 96;
-    return qRound(twips * dpi / 1440.0);
-}
-
-void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height, int yOffset)
-{
-    QRect rect(TwipsToPixels(left, control), TwipsToPixels(top, control) + yOffset,
-               TwipsToPixels(width, control), TwipsToPixels(height, control));
+    const TwipsScale scale = TwipsScale::of(control);
+    QRect rect(scale.toPixels(left), scale.toPixels(top) + yOffset, scale.toPixels(width), scale.toPixels(height));
     if (qobject_cast<QLabel*>(control)) {
         const QSize hint = control->sizeHint();
         rect.setWidth(std::max(rect.width(), hint.width()));
@@ -51,7 +45,7 @@ void SetTwipsGeometry(QWidget* control, int left, int top, int width, int height
 
 int TitleRoom(const QWidget* window)
 {
-    return window->width() - TwipsToPixels(1500, window);
+    return window->width() - TwipsScale::of(window).toPixels(1500_tw);
 }
 
 int TitleWidth(const QWidget* window)
@@ -98,7 +92,7 @@ QMargins ReportedFrameExtents(const QWidget* window)
     return m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 ? m : QMargins();
 }
 
-void CenterForm(QWidget* window)
+void CenterOnScreen(QWidget* window)
 {
     if (!window) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -222,12 +216,12 @@ bool ModelWindow::eventFilter(QObject* watched, QEvent* event)
 void ModelWindow::reject()
 {
     // QDialog routes Esc here; a dialog with a cancel button answers Esc with it.
-    Forward(EscapeKey ? EscapeKey : FormClose);
+    Forward(EscapeKey ? EscapeKey : WindowClose);
 }
 
 void ModelWindow::closeEvent(QCloseEvent* event)
 {
-    if (isVisible()) Forward(FormClose);
+    if (isVisible()) Forward(WindowClose);
     // A model that stays open keeps its window, and with it the user's input.
     if (isVisible())
         event->ignore();
@@ -250,7 +244,7 @@ void ModelWindow::showEvent(QShowEvent* event)
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         m_centrePending = true;
-        CenterForm(this);
+        CenterOnScreen(this);
     }
     QDialog::showEvent(event);
 }
@@ -266,13 +260,13 @@ bool ModelWindow::event(QEvent* event)
         const QMargins extents = ReportedFrameExtents(this);
         if (!extents.isNull()) {
             const QRect before = geometry();
-            CenterForm(this);
+            CenterOnScreen(this);
             if (geometry() == before && extents == m_centredExtents) {
                 m_centrePending = false;
                 // A window manager busy under load may still apply a configure
                 // it queued while framing; one late look puts the window back.
                 QTimer::singleShot(300, this, [this] {
-                    if (isVisible()) CenterForm(this);
+                    if (isVisible()) CenterOnScreen(this);
                 });
             }
             m_centredExtents = extents;

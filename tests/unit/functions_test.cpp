@@ -23,10 +23,10 @@ constexpr const char* kNotInteger = "msg:!:Not a positive integer!";
 class TitledToolkit : public RecordingToolkit {
 public:
     std::vector<std::string> Titles;
-    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override
     {
         Titles.push_back(title);
-        RecordingToolkit::MsgBox(text, icon, title);
+        RecordingToolkit::showMessage(text, icon, title);
     }
 };
 

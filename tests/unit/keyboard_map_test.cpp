@@ -78,7 +78,7 @@ TEST(KeyboardMapTest, EscapeHidesToTheTray)
     KeySequence seq;
     seq.press("4 2 KEY:27");
     EXPECT_FALSE(seq.toolkit.Visible);
-    EXPECT_EQ(seq.toolkit.Tip, "Trellum (Hide)");
+    EXPECT_EQ(seq.toolkit.TrayTip, "Trellum (Hide)");
     EXPECT_EQ(seq.calc.Display().LcdText, "42.  ");
 }
 
@@ -86,8 +86,8 @@ TEST(KeyboardMapTest, EndSwitchesOffAndSavesOnce)
 {
     KeySequence seq;
     seq.press("KEY:35");
-    EXPECT_TRUE(seq.toolkit.Unloaded);
-    EXPECT_FALSE(seq.toolkit.TrayPresent);
+    EXPECT_TRUE(seq.toolkit.WindowClosed);
+    EXPECT_FALSE(seq.toolkit.TrayIconShown);
     EXPECT_TRUE(seq.settings.HasKey("SOFTWARE\\Quorbel\\Trellum\\Memory"));
 }
 

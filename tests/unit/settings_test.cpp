@@ -93,12 +93,12 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         Calculator& calc = program.calculator;
         EXPECT_EQ(calc.loadSettings(), row.result);
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
-        EXPECT_EQ(program.toolkit.Top, row.top);
-        EXPECT_EQ(program.toolkit.Left, row.left);
+        EXPECT_EQ(program.toolkit.Top.value, row.top);
+        EXPECT_EQ(program.toolkit.Left.value, row.left);
         EXPECT_EQ(calc.Display().ModeDisplayVisible,
                   (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
-        EXPECT_EQ(program.toolkit.FloatChecked, row.onTop);
-        EXPECT_EQ(program.toolkit.TopMost, row.onTop);
+        EXPECT_EQ(calc.alwaysOnTop(), row.onTop);
+        EXPECT_EQ(program.toolkit.StaysOnTop, row.onTop);
         EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
         EXPECT_EQ(calc.Display().MemIndicatorVisible, row.memIndicator);
     }
@@ -109,9 +109,9 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     const Slots slots{"1.5E-07", "-1.23456789012345E+100", "  7  ", "caf\xe9", "a=b", "\"q\"", "C:\\x", "0", "",
                       "3.14159265358979"};
     ProgramRun first(m_hive);
-    first.toolkit.Top = -45;
-    first.toolkit.Left = 32767;
-    first.toolkit.FloatChecked = true;
+    first.toolkit.Top = Twips(-45);
+    first.toolkit.Left = Twips(32767);
+    first.calculator.toggleAlwaysOnTop();
     first.calculator.cycleAngleMode();
     first.calculator.cycleAngleMode();  // grads
     CalculatorProbe::SetMemorySlots(first.calculator, slots);
@@ -132,10 +132,51 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
         ASSERT_EQ(program.calculator.loadSettings(), SettingsFound::BothKeys);
         EXPECT_EQ(CalculatorProbe::MemorySlots(program.calculator), slots);
         EXPECT_EQ(CalculatorProbe::AngleMode(program.calculator), Angle::Grads);
-        EXPECT_EQ(program.toolkit.Top, -45);
-        EXPECT_EQ(program.toolkit.Left, 32767);
-        EXPECT_TRUE(program.toolkit.TopMost);
+        EXPECT_EQ(program.toolkit.Top.value, -45);
+        EXPECT_EQ(program.toolkit.Left.value, 32767);
+        EXPECT_TRUE(program.calculator.alwaysOnTop());
+        EXPECT_TRUE(program.toolkit.StaysOnTop);
         program.calculator.saveSettings();
+    }
+}
+
+// Compact mode keeps the window on top without it being the user's choice:
+// only the choice is stored, and every run starts with the full window.
+TEST_F(SettingsTest, NextRunHasTheAlwaysOnTopChoiceAndTheFullWindow)
+{
+    struct Row {
+        const char* name;
+        std::vector<void (Calculator::*)()> commands;
+        const char* stored;
+    };
+    const Row rows[] = {
+        {"compact", {&Calculator::toggleCompact}, "False"},
+        {"on_top_then_compact", {&Calculator::toggleAlwaysOnTop, &Calculator::toggleCompact}, "True"},
+        {"compact_and_back", {&Calculator::toggleCompact, &Calculator::showFullWindow}, "False"},
+        {"on_top_twice", {&Calculator::toggleAlwaysOnTop, &Calculator::toggleAlwaysOnTop}, "False"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_hive);
+        {
+            ProgramRun first(m_hive);
+            first.calculator.start();
+            for (auto command : row.commands) (first.calculator.*command)();
+            first.calculator.shutdown();
+        }
+        EXPECT_EQ(SettingsStore(m_hive).Text(kSettingsKey, "OnTop"), row.stored);
+
+        ProgramRun next(m_hive);
+        next.calculator.start();
+        const bool onTop = std::string(row.stored) == "True";
+        EXPECT_EQ(next.calculator.alwaysOnTop(), onTop);
+        EXPECT_EQ(next.toolkit.StaysOnTop, onTop);
+        EXPECT_FALSE(next.calculator.isCompact());
+        EXPECT_TRUE(next.toolkit.MenusShown);
+        // Ctrl+S in the new run shrinks rather than leaving a compact mode it never entered.
+        next.calculator.toggleCompact();
+        EXPECT_FALSE(next.toolkit.MenusShown);
+        EXPECT_TRUE(next.toolkit.StaysOnTop);
     }
 }
 
@@ -157,11 +198,11 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
         if (!row.stored.empty()) std::ofstream(m_hive, std::ios::binary) << hive(row.stored);
         ProgramRun program(m_hive);
         program.toolkit.Placeable = false;
-        program.toolkit.Top = -45;
-        program.toolkit.Left = -450;
+        program.toolkit.Top = Twips(-45);
+        program.toolkit.Left = Twips(-450);
         program.calculator.start();
-        EXPECT_EQ(program.toolkit.Top, -45) << "no place applied, not even a centring";
-        EXPECT_EQ(program.toolkit.Left, -450);
+        EXPECT_EQ(program.toolkit.Top.value, -45) << "no place applied, not even a centring";
+        EXPECT_EQ(program.toolkit.Left.value, -450);
         program.calculator.cycleAngleMode();
         program.calculator.shutdown();
 

@@ -100,9 +100,9 @@ public:
         m_toolkit.Events.clear();
         const bool foreignSource = token.rfind("PASTE:", 0) == 0 || token.rfind("CO:", 0) == 0 ||
                                    token.rfind("MR:", 0) == 0 || token == "KEY:33" || token == "KEY:78";
-        if (m_toolkit.Unloaded) {
+        if (m_toolkit.WindowClosed) {
             // OFF ends the program; the next run starts from what it saved.
-            m_toolkit.Unloaded = false;
+            m_toolkit.WindowClosed = false;
             start();
         }
         if (isStrictExponent(std::string(m_calc->Display().ExpText))) {

@@ -91,8 +91,8 @@ void AccessibilityTest::keysHaveSpokenNames()
     for (const auto& [object, name] : spoken)
         QCOMPARE(window.findChild<QPushButton*>(object)->accessibleName(), QString::fromLatin1(name));
     // The legends read as the second functions they print.
-    QCOMPARE(window.findChild<QLabel*>("Label1")->accessibleName(), QStringLiteral("ten to the power x"));
-    QCOMPARE(window.findChild<QLabel*>("Label3")->accessibleName(), QStringLiteral("arc sine"));
+    QCOMPARE(window.findChild<QLabel*>("powerOfTenLegend")->accessibleName(), QStringLiteral("ten to the power x"));
+    QCOMPARE(window.findChild<QLabel*>("arcSineLegend")->accessibleName(), QStringLiteral("arc sine"));
     QCOMPARE(window.findChild<QPushButton*>("sin")->accessibleDescription(),
              QStringLiteral("F7; with shift: arc sine; with hyp: hyperbolic sine; "
                             "with shift and hyp: inverse hyperbolic sine"));
@@ -364,8 +364,8 @@ void AccessibilityTest::unavailableMenuItemSaysWhy()
     SettingsStore settings;
     MainWindow window(settings);
     const QString reason = QStringLiteral("Not here");
-    trellum::shell::ExplainUnavailable(window.floatAction(), reason);
-    window.floatAction()->setChecked(true);   // the stored choice stays shown
+    trellum::shell::ExplainUnavailable(window.alwaysOnTopAction(), reason);
+    window.alwaysOnTopAction()->setChecked(true);   // the stored choice stays shown
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(window.settingsMenu());
     QAccessibleInterface* item = nullptr;
     for (int i = 0; i < menu->childCount(); ++i)
@@ -376,9 +376,10 @@ void AccessibilityTest::unavailableMenuItemSaysWhy()
     QVERIFY(item->state().disabled);
     QVERIFY(item->state().checked);
     QCOMPARE(item->parent()->object(), window.settingsMenu());
-    QCOMPARE(menu->indexOfChild(item), static_cast<int>(window.settingsMenu()->actions().indexOf(window.floatAction())));
+    QCOMPARE(menu->indexOfChild(item),
+             static_cast<int>(window.settingsMenu()->actions().indexOf(window.alwaysOnTopAction())));
     QVERIFY(item->actionInterface()->actionNames().isEmpty());
-    QCOMPARE(window.floatAction()->toolTip(), reason);
+    QCOMPARE(window.alwaysOnTopAction()->toolTip(), reason);
 }
 
 // What a screen reader says for the list and its lines (their accessible names).
@@ -397,8 +398,8 @@ QStringList spokenList(QListWidget* list)
 void AccessibilityTest::dialogListsAreNamed()
 {
     trellum::MemoryDialog memory("", {"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."});
-    auto memWindow = trellum::shell::MakeMemListWindow(nullptr, memory, QIcon());
-    const QStringList memoryLines = spokenList(memWindow->findChild<QListWidget*>("lstMem"));
+    auto memWindow = trellum::shell::MakeMemoryWindow(nullptr, memory, QIcon());
+    const QStringList memoryLines = spokenList(memWindow->findChild<QListWidget*>("slotList"));
     QCOMPARE(memoryLines.value(0), QStringLiteral("Memory slots"));
     QCOMPARE(memoryLines.value(1), QStringLiteral("slot 1: 1.5 times ten to the power -7|"));
     QCOMPARE(memoryLines.value(2), QStringLiteral("slot 2: 42|"));
@@ -410,8 +411,8 @@ void AccessibilityTest::dialogListsAreNamed()
                                              << std::string(48, '=') << "\r\ng = 9.80665\r\nc = 299792458\r\n";
     trellum::RecordingToolkit toolkit;
     trellum::ConstantsDialog constants(toolkit, library);
-    auto constWindow = trellum::shell::MakeConstWindow(nullptr, constants, QIcon());
-    QCOMPARE(spokenList(constWindow->findChild<QListWidget*>("lstConst")),
+    auto constWindow = trellum::shell::MakeConstantsWindow(nullptr, constants, QIcon());
+    QCOMPARE(spokenList(constWindow->findChild<QListWidget*>("constantList")),
              (QStringList{"Constants", "g|9.80665", "c|299792458"}));
 }
 

@@ -42,13 +42,13 @@ QStringList lines(const QListWidget* list)
 }
 
 // Plays comma-separated steps on a dialog window: "row2" clicks that line of its
-// list, "cmd..." that button, "mnuFlush" the menu item (and checks its preview).
+// list, "...Button" that button, "flushAction" the menu item (and checks its preview).
 void play(QDialog* window, const QString& script)
 {
     auto* list = window->findChild<QListWidget*>();
     for (const QString& step : script.split(u',', Qt::SkipEmptyParts)) {
         if (step.startsWith(u"row")) clickRow(list, step.mid(3).toInt());
-        else if (step.startsWith(u"cmd")) click(window, step);
+        else if (step.endsWith(u"Button")) click(window, step);
         else if (step == u"enter") QTest::keyClick(window->focusWidget(), Qt::Key_Return);
         else if (step == u"down") {
             // As a user meets the list: the window active and the list focused.
@@ -69,7 +69,7 @@ void play(QDialog* window, const QString& script)
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window));
             QTest::keyClick(window->focusWidget(), Qt::Key_O, Qt::AltModifier);
-            auto* menu = child<QMenu>(window, "mnuOption");
+            auto* menu = child<QMenu>(window, "optionMenu");
             QTRY_VERIFY(menu->isVisible());
             QTest::keyClick(menu, Qt::Key_Escape);
             QTRY_VERIFY(!menu->isVisible());
@@ -78,13 +78,13 @@ void play(QDialog* window, const QString& script)
         }
         else if (step == u"esc") QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         else if (step == u"close") window->close();
-        else if (step == u"mnuFlush") {
+        else if (step == u"flushAction") {
             const int row = list->currentRow();
             child<QAction>(window, step)->trigger();
             QVERIFY(window->isVisible());
             QCOMPARE(lines(list), QStringList(10, "0."));
             QCOMPARE(list->currentRow(), row);
-            QVERIFY(child<QPushButton>(window, "cmdDone")->isEnabled());
+            QVERIFY(child<QPushButton>(window, "doneButton")->isEnabled());
         } else qFatal("unknown step %s", qPrintable(step));
     }
 }
@@ -92,12 +92,12 @@ void play(QDialog* window, const QString& script)
 // A toolkit whose entry dialog is the real window, as in the program.
 class WindowedToolkit : public RecordingToolkit {
 public:
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override { RunQueryWindow(nullptr, dialog, AppIcon()); }
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override { RunConstantEntryWindow(nullptr, dialog, AppIcon()); }
 };
 
 // The constants window, shown, over a library file holding `lines`.
-struct ConstWindow {
-    explicit ConstWindow(const QByteArray& lines)
+struct ConstantsWindow {
+    explicit ConstantsWindow(const QByteArray& lines)
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
@@ -105,11 +105,11 @@ struct ConstWindow {
                    "================================================\r\n" + lines);
         file.close();
         model.emplace(toolkit, path.toStdString());
-        window = MakeConstWindow(nullptr, *model, AppIcon());
+        window = MakeConstantsWindow(nullptr, *model, AppIcon());
         window->show();
-        list = child<QListWidget>(window.get(), "lstConst");
-        ok = child<QPushButton>(window.get(), "cmdOk");
-        del = child<QPushButton>(window.get(), "cmdDel");
+        list = child<QListWidget>(window.get(), "constantList");
+        ok = child<QPushButton>(window.get(), "okButton");
+        del = child<QPushButton>(window.get(), "deleteButton");
     }
     QByteArray file() const
     {
@@ -150,15 +150,15 @@ void DialogsTest::memList_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("choice");
-    QTest::newRow("line 3, Done") << "row2,cmdDone" << "line 3";
+    QTest::newRow("line 3, Done") << "row2,doneButton" << "line 3";
     QTest::newRow("line 10, Enter") << "row9,enter" << "line 10";
     QTest::newRow("Down, Enter chooses line 1") << "down,enter" << "line 1";
     QTest::newRow("Esc cancels") << "esc" << "nothing";
     QTest::newRow("Alt+O, Esc closes the menu, one Esc cancels") << "alt+o,esc" << "nothing";
     QTest::newRow("End chooses line 10") << "end,enter" << "line 10";
     QTest::newRow("Home chooses line 1") << "home,enter" << "line 1";
-    QTest::newRow("Flush, Done without a line") << "mnuFlush,cmdDone" << "flush";
-    QTest::newRow("line 2, Flush keeps the line, Cancel") << "row1,mnuFlush,cmdCancel" << "nothing";
+    QTest::newRow("Flush, Done without a line") << "flushAction,doneButton" << "flush";
+    QTest::newRow("line 2, Flush keeps the line, Cancel") << "row1,flushAction,cancelButton" << "nothing";
     QTest::newRow("title-bar close") << "row3,close" << "nothing";
 }
 
@@ -170,10 +170,10 @@ void DialogsTest::memList()
     std::array<std::string, MemoryDialog::kLines> texts;
     for (std::size_t slot = 0; slot < texts.size(); ++slot) texts[slot] = shown[static_cast<int>(slot)].toStdString();
     MemoryDialog model("Retrieve a number", texts);
-    auto window = MakeMemListWindow(nullptr, model, AppIcon());
+    auto window = MakeMemoryWindow(nullptr, model, AppIcon());
     window->show();
-    auto* list = child<QListWidget>(window.get(), "lstMem");
-    auto* done = child<QPushButton>(window.get(), "cmdDone");
+    auto* list = child<QListWidget>(window.get(), "slotList");
+    auto* done = child<QPushButton>(window.get(), "doneButton");
     QCOMPARE(window->windowTitle(), QString("Retrieve a number"));
     QCOMPARE(lines(list), shown);
     QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(9))));
@@ -205,17 +205,18 @@ void DialogsTest::constWindow_data()
     QTest::addColumn<QString>("tip");
     const QStringList all{"pi", "g", "c"};
     const QString piValue = "3.14159265358979";
-    QTest::newRow("select g, OK") << "row1,cmdOk" << "9.81" << false << all << 1 << "9.81";
+    QTest::newRow("select g, OK") << "row1,okButton" << "9.81" << false << all << 1 << "9.81";
     QTest::newRow("select pi, Enter") << "row0,enter" << piValue << false << all << 0 << piValue;
     QTest::newRow("Down, Enter loads the first constant") << "down,enter" << piValue << false << all << 0 << piValue;
-    QTest::newRow("select g, Cancel") << "row1,cmdCancel" << "" << false << all << 1 << "9.81";
+    QTest::newRow("select g, Cancel") << "row1,cancelButton" << "" << false << all << 1 << "9.81";
     QTest::newRow("select g, Esc") << "row1,esc" << "" << false << all << 1 << "9.81";
     QTest::newRow("End selects the last") << "end" << "" << true << all << 2 << "3";
     QTest::newRow("Home selects the first") << "home" << "" << true << all << 0 << piValue;
     QTest::newRow("select g, title-bar close") << "row1,close" << "" << false << all << 1 << "9.81";
     QTest::newRow("delete the last line selects the one before")
-        << "row2,cmdDel" << "" << true << QStringList{"pi", "g"} << 1 << "9.81";
-    QTest::newRow("delete all") << "row2,cmdDel,cmdDel,cmdDel" << "" << true << QStringList() << -1 << "";
+        << "row2,deleteButton" << "" << true << QStringList{"pi", "g"} << 1 << "9.81";
+    QTest::newRow("delete all")
+        << "row2,deleteButton,deleteButton,deleteButton" << "" << true << QStringList() << -1 << "";
 }
 
 void DialogsTest::constWindow()
@@ -226,7 +227,7 @@ void DialogsTest::constWindow()
     QFETCH(QStringList, names);
     QFETCH(int, selected);
     QFETCH(QString, tip);
-    ConstWindow w("pi = 3.14159265358979\r\ng=9.81\r\nc = 3\r\n");
+    ConstantsWindow w("pi = 3.14159265358979\r\ng=9.81\r\nc = 3\r\n");
     QCOMPARE(w.window->windowTitle(), QString("Load a constant"));
     QCOMPARE(lines(w.list), (QStringList{"pi", "g", "c"}));
     QVERIFY(!w.ok->isEnabled());
@@ -259,16 +260,17 @@ void DialogsTest::constEditRunsEntryWindow_data()
     const QString c = " c |299792458";
     const QByteArray unchanged = "=\r\npi = 3.14159265358979\r\n";
     const QByteArray added = "9\r\nc = 299792458\r\n";
-    QTest::newRow("add") << -1 << add << c << "" << "cmdCancel" << QStringList{"pi", "c"} << added;
+    QTest::newRow("add") << -1 << add << c << "" << "cancelButton" << QStringList{"pi", "c"} << added;
     QTest::newRow("add, then Esc on the library saves it too")
         << -1 << add << c << "" << "esc" << QStringList{"pi", "c"} << added;
     QTest::newRow("modify")
-        << 0 << modify << c << "" << "cmdCancel" << QStringList{"c"} << QByteArray("=\r\nc = 299792458\r\n");
-    QTest::newRow("Esc changes nothing") << 0 << modify << "esc" << "" << "cmdCancel" << QStringList{"pi"} << unchanged;
+        << 0 << modify << c << "" << "cancelButton" << QStringList{"c"} << QByteArray("=\r\nc = 299792458\r\n");
+    QTest::newRow("Esc changes nothing")
+        << 0 << modify << "esc" << "" << "cancelButton" << QStringList{"pi"} << unchanged;
     QTest::newRow("blank name is passed on as typed")
-        << -1 << add << "  |2" << "" << "cmdCancel" << QStringList{"pi", ""} << QByteArray("9\r\n = 2\r\n");
+        << -1 << add << "  |2" << "" << "cancelButton" << QStringList{"pi", ""} << QByteArray("9\r\n = 2\r\n");
     QTest::newRow("value not a number is refused") << -1 << add << "x|abc"
-        << "msg:i:Value of the constant is not a number!" << "cmdCancel" << QStringList{"pi"} << unchanged;
+        << "msg:i:Value of the constant is not a number!" << "cancelButton" << QStringList{"pi"} << unchanged;
 }
 
 void DialogsTest::constEditRunsEntryWindow()
@@ -280,7 +282,7 @@ void DialogsTest::constEditRunsEntryWindow()
     QFETCH(QString, leave);
     QFETCH(QStringList, names);
     QFETCH(QByteArray, fileEnd);
-    ConstWindow w("pi = 3.14159265358979\r\n");
+    ConstantsWindow w("pi = 3.14159265358979\r\n");
     if (row >= 0) clickRow(w.list, row);
     QString opened, kept;
     bool closedBySteps = false;
@@ -288,8 +290,8 @@ void DialogsTest::constEditRunsEntryWindow()
     QTimer::singleShot(0, w.window.get(), [&] {
         auto* query = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!query || query == w.window.get()) return;
-        auto* name = child<QLineEdit>(query, "txtName");
-        auto* value = child<QLineEdit>(query, "txtVal");
+        auto* name = child<QLineEdit>(query, "nameEdit");
+        auto* value = child<QLineEdit>(query, "valueEdit");
         opened = query->windowTitle() + u'|' + name->text() + u'|' + value->text();
         QCOMPARE(query->focusWidget(), name);
         if (typed == u"esc") {
@@ -299,13 +301,13 @@ void DialogsTest::constEditRunsEntryWindow()
             value->clear();
             QTest::keyClicks(name, typed.section(u'|', 0, 0));
             QTest::keyClicks(value, typed.section(u'|', 1));
-            click(query, "cmdOk");
+            click(query, "okButton");
             kept = name->text() + u'|' + value->text();
         }
         closedBySteps = !query->isVisible();
         if (query->isVisible()) query->done(QDialog::Rejected);
     });
-    click(w.window.get(), "cmdEdit");
+    click(w.window.get(), "editButton");
 
     QCOMPARE(opened, entry);
     QCOMPARE(closedBySteps, message.isEmpty());
@@ -372,7 +374,7 @@ void DialogsTest::longTextsAreShortenedInTheList()
 {
     const QByteArray name(10 << 20, 'n');
     const QByteArray value = "1" + QByteArray(1 << 20, '0');
-    ConstWindow w(name + " = " + value + "\r\nshort = 2\r\n");
+    ConstantsWindow w(name + " = " + value + "\r\nshort = 2\r\n");
     QCOMPARE(w.list->count(), 2);
     QVERIFY(w.list->item(0)->text().size() <= 64);
     QVERIFY(w.list->item(0)->text().startsWith("nnnn"));
@@ -380,7 +382,7 @@ void DialogsTest::longTextsAreShortenedInTheList()
     clickRow(w.list, 0);
     QVERIFY(w.list->toolTip().size() <= 64);
     QCOMPARE(w.model->Names()[0].size(), std::size_t(10 << 20));
-    click(w.window.get(), "cmdOk");
+    click(w.window.get(), "okButton");
     QCOMPARE(w.model->Chosen().value_or("").size(), std::size_t(value.size()));
 }
 
@@ -389,7 +391,7 @@ void DialogsTest::longTextsAreShortenedInTheList()
 void DialogsTest::longNamesEndInAnEllipsis()
 {
     const QString longName = QStringLiteral("magnetic flux quantum of a superconducting ring");
-    ConstWindow w(longName.toUtf8() + " = 2.067833848E-15\r\ng = 9.81\r\n");
+    ConstantsWindow w(longName.toUtf8() + " = 2.067833848E-15\r\ng = 9.81\r\n");
     QCOMPARE(w.list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QVERIFY(!w.list->horizontalScrollBar()->isVisible());
     QVERIFY(w.list->fontMetrics().horizontalAdvance(longName) > w.list->viewport()->width());
@@ -407,7 +409,7 @@ void DialogsTest::starterConstantsFit()
 {
     QFile starter(QStringLiteral(TRELLUM_STARTER_CONSTANTS));
     QVERIFY(starter.open(QIODevice::ReadOnly));
-    ConstWindow w(starter.readAll().split('\n').mid(2).join('\n'));
+    ConstantsWindow w(starter.readAll().split('\n').mid(2).join('\n'));
     QCOMPARE(w.list->count(), 20);
     QVERIFY(!w.list->horizontalScrollBar()->isVisible());
     for (int row = 0; row < w.list->count(); ++row) {
@@ -425,11 +427,11 @@ void DialogsTest::aboutBox()
     QCOMPARE(about->palette().color(QPalette::Window), QApplication::palette("QMenu").color(QPalette::Window));
     // The widget tests link no icon resources, so this is the drawn icon: a
     // transparent corner around an opaque body.
-    const QImage picture = child<QLabel>(about.get(), "picIcon")->pixmap().toImage();
+    const QImage picture = child<QLabel>(about.get(), "icon")->pixmap().toImage();
     QCOMPARE(picture.size(), QSize(32, 32));
     QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(picture.pixel(16, 16)), 255);
-    click(about.get(), "cmdOk");
+    click(about.get(), "okButton");
     QVERIFY(!about->isVisible());
 }
 

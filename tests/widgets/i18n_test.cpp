@@ -29,36 +29,36 @@ class TextRecorder : public RecordingToolkit {
 public:
     std::set<std::string> Texts;
 
-    void MsgBox(const std::string& text, MessageIcon icon, const std::string& title) override
+    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override
     {
         Texts.insert(text);
         Texts.insert(title);
-        RecordingToolkit::MsgBox(text, icon, title);
+        RecordingToolkit::showMessage(text, icon, title);
     }
-    void ShowMemoryDialog(MemoryDialog& dialog) override
+    void showMemoryDialog(MemoryDialog& dialog) override
     {
         Texts.insert(dialog.Caption());
-        RecordingToolkit::ShowMemoryDialog(dialog);
+        RecordingToolkit::showMemoryDialog(dialog);
     }
-    void ShowConstantsDialog(ConstantsDialog& dialog) override
+    void showConstantsDialog(ConstantsDialog& dialog) override
     {
         Texts.insert(dialog.Caption());
-        RecordingToolkit::ShowConstantsDialog(dialog);
+        RecordingToolkit::showConstantsDialog(dialog);
     }
-    void ShowConstantEntryDialog(ConstantEntryDialog& dialog) override
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override
     {
         Texts.insert(dialog.Caption());
-        RecordingToolkit::ShowConstantEntryDialog(dialog);
+        RecordingToolkit::showConstantEntryDialog(dialog);
     }
-    void TrayAdd(const std::string& tip) override
+    void showTrayIcon(const std::string& tip) override
     {
         Texts.insert(tip);
-        RecordingToolkit::TrayAdd(tip);
+        RecordingToolkit::showTrayIcon(tip);
     }
-    void TrayModify(const std::string& tip) override
+    void setTrayTip(const std::string& tip) override
     {
         Texts.insert(tip);
-        RecordingToolkit::TrayModify(tip);
+        RecordingToolkit::setTrayTip(tip);
     }
 };
 
@@ -98,7 +98,7 @@ private:
 
 QString shrinkShortcut(const shell::MainWindow& window)
 {
-    const auto* shrink = window.findChild<QAction*>("mnuShrink");
+    const auto* shrink = window.findChild<QAction*>("shrinkAction");
     return shrink ? shrink->shortcut().toString(QKeySequence::NativeText) : QString();
 }
 
@@ -252,7 +252,7 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     {
         shell::MainWindow window(settings);
         QCOMPARE(window.settingsMenu()->title(), QStringLiteral("&Einstellungen"));
-        QCOMPARE(window.floatAction()->text(), QStringLiteral("Immer im Vor&dergrund"));
+        QCOMPARE(window.alwaysOnTopAction()->text(), QStringLiteral("Immer im Vor&dergrund"));
         // Captions on the keys and the display's number stay as they are.
         QCOMPARE(window.findChild<QPushButton*>("ln")->text(), QStringLiteral("In"));
         window.calculator().start();
@@ -264,13 +264,13 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     // German captions longer than the design's buttons are not cut.
     {
         MemoryDialog memory("", {});
-        auto window = shell::MakeMemListWindow(nullptr, memory, QIcon());
+        auto window = shell::MakeMemoryWindow(nullptr, memory, QIcon());
         for (auto* button : window->findChildren<QPushButton*>()) {
             const QString caption = button->text().remove(u'&');
             QVERIFY2(button->contentsRect().width() >= button->fontMetrics().horizontalAdvance(caption),
                      qPrintable(caption));
         }
-        QCOMPARE(window->findChild<QPushButton*>("cmdCancel")->text(), QStringLiteral("&Abbrechen"));
+        QCOMPARE(window->findChild<QPushButton*>("cancelButton")->text(), QStringLiteral("&Abbrechen"));
     }
     // A message composed around a file name keeps the name.
     QCOMPARE(shell::TrLibrary("The constants file was changed by another program while this list was open. "
@@ -302,11 +302,11 @@ void I18nTest::qtTextsSpeakTheSameLanguage()
     SettingsStore settings;
     shell::MainWindow window(settings);
     const QString shortcut = shrinkShortcut(window);
-    QVERIFY2(window.findChild<QAction*>("mnuShrink")->toolTip().contains(shortcut), qPrintable(shortcut));
+    QVERIFY2(window.findChild<QAction*>("shrinkAction")->toolTip().contains(shortcut), qPrintable(shortcut));
     if (language == u"de") QCOMPARE(shortcut, QStringLiteral("Strg+S"));
     // Compact mode keeps the window; it must not read as the desktop's word for
     // minimising one.
-    const QString compact = window.findChild<QAction*>("mnuShrink")->text().remove(u'&');
+    const QString compact = window.findChild<QAction*>("shrinkAction")->text().remove(u'&');
     QVERIFY2(compact.compare(QCoreApplication::translate("QMdiSubWindow", "Minimize"), Qt::CaseInsensitive) != 0,
              qPrintable(compact));
 }
@@ -323,7 +323,7 @@ void I18nTest::withoutQtTranslationsTheTipStillMatchesTheMenu()
     SettingsStore settings;
     shell::MainWindow window(settings);
     QCOMPARE(shrinkShortcut(window), QStringLiteral("Ctrl+S"));
-    QCOMPARE(window.findChild<QAction*>("mnuShrink")->toolTip(),
+    QCOMPARE(window.findChild<QAction*>("shrinkAction")->toolTip(),
              QStringLiteral("Nur die Anzeige; Ctrl+S holt das Tastenfeld wieder zurück"));
 }
 

@@ -14,6 +14,7 @@
 using trellum::SettingsStore;
 using trellum::shell::LcdPanel;
 using trellum::shell::MainWindow;
+using trellum::operator""_tw;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -88,17 +89,17 @@ void MainWindowTest::startUpShowsClearedDisplayInDegrees()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Trellum"));
     QCOMPARE(m_window->lcd()->text(), QStringLiteral("0.  "));
-    QVERIFY(m_window->findChild<QLabel*>("lblModeDisplay_0")->isVisible());
-    QVERIFY(!m_window->findChild<QLabel*>("lblModeDisplay_1")->isVisible());
+    QVERIFY(m_window->findChild<QLabel*>("degreesIndicator")->isVisible());
+    QVERIFY(!m_window->findChild<QLabel*>("radiansIndicator")->isVisible());
     QVERIFY(!m_window->expLabel()->isVisible());
-    QVERIFY(!m_window->floatAction()->isChecked());
+    QVERIFY(!m_window->alwaysOnTopAction()->isChecked());
     QVERIFY(!onTop());
     QVERIFY(m_window->equalKey()->hasFocus());
     QCOMPARE(m_window->keys().size(), std::size_t{40});
     // The client area below the menu bar has the design size.
-    const auto& tw = m_window->twips();
-    QCOMPARE(m_window->centralWidget()->size(), QSize(tw.toPixels(3135), tw.toPixels(4560)));
-    QCOMPARE(key("equals")->geometry().topLeft(), QPoint(tw.toPixels(2040), tw.toPixels(3240)));
+    const auto& tw = m_window->twipsScale();
+    QCOMPARE(m_window->centralWidget()->size(), QSize(tw.toPixels(3135_tw), tw.toPixels(4560_tw)));
+    QCOMPARE(key("equals")->geometry().topLeft(), QPoint(tw.toPixels(2040_tw), tw.toPixels(3240_tw)));
 }
 
 void MainWindowTest::inputReachesTheCalculator_data()
@@ -124,12 +125,12 @@ void MainWindowTest::inputReachesTheCalculator()
     QFETCH(QString, display);
     QFETCH(QString, exponent);
     QFETCH(int, beeps);
-    const int beepsBefore = m_window->toolkit().BeepCount();
+    const int beepsBefore = m_window->toolkit().beepCount();
     play(steps);
     QCOMPARE(m_window->lcd()->text(), display);
     QCOMPARE(m_window->expLabel()->isVisible(), !exponent.isEmpty());
     if (!exponent.isEmpty()) QCOMPARE(m_window->expLabel()->text(), exponent);
-    QCOMPARE(m_window->toolkit().BeepCount() - beepsBefore, beeps);
+    QCOMPARE(m_window->toolkit().beepCount() - beepsBefore, beeps);
     QVERIFY(m_window->equalKey()->hasFocus());
 }
 
@@ -228,8 +229,8 @@ void MainWindowTest::windowModes()
     QFETCH(bool, topMost);
     const WId nativeWindow = m_window->windowHandle()->winId();
     for (const QString& action : actions.split(u' ')) {
-        if (action == u"float") m_window->floatAction()->trigger();
-        else if (action == u"shrink") m_window->findChild<QAction*>("mnuShrink")->trigger();
+        if (action == u"float") m_window->alwaysOnTopAction()->trigger();
+        else if (action == u"shrink") m_window->findChild<QAction*>("shrinkAction")->trigger();
         else if (action == u"restore") QTest::mouseDClick(m_window->lcd(), Qt::LeftButton);
         else play(action);
     }
@@ -240,8 +241,8 @@ void MainWindowTest::windowModes()
     // 1370 twips for the whole window, but never down into the first row of keys
     // (without a frame, offscreen, the whole height would reach them).
     if (compact)
-        QCOMPARE(m_window->height(), qMin(m_window->twips().toPixels(1370) - frame, m_window->firstKeyRowTop()));
-    QCOMPARE(m_window->floatAction()->isChecked(), checked);
+        QCOMPARE(m_window->height(), qMin(m_window->twipsScale().toPixels(1370_tw) - frame, m_window->firstKeyRowTop()));
+    QCOMPARE(m_window->alwaysOnTopAction()->isChecked(), checked);
     QCOMPARE(onTop(), topMost);
     // The z-order changes on the same native window; re-creating it would flicker.
     QCOMPARE(m_window->windowHandle()->winId(), nativeWindow);
@@ -251,7 +252,7 @@ void MainWindowTest::windowModes()
 void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) QSKIP("a notification area is present");
-    auto* tray = m_window->toolkit().Tray();
+    auto* tray = m_window->toolkit().trayIcon();
     QVERIFY(tray);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
     play("Ctrl+H");
@@ -268,7 +269,7 @@ void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
     play("digit3 add off");
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
-    QVERIFY(m_window->toolkit().Tray() == nullptr);
+    QVERIFY(m_window->toolkit().trayIcon() == nullptr);
 }
 
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
@@ -325,7 +326,7 @@ void MainWindowTest::exponentStaysInsideThePanel()
     QVERIFY(exponent->isVisible());
     QCOMPARE(exponent->text(), shown);
     // Nor does it cover the angle mode's letter while it has room beside it.
-    if (shown.size() <= 5) QVERIFY(exponent->x() > m_window->findChild<QLabel*>("lblModeDisplay_2")->geometry().right());
+    if (shown.size() <= 5) QVERIFY(exponent->x() > m_window->findChild<QLabel*>("gradsIndicator")->geometry().right());
     LcdPanel* panel = m_window->lcd();
     QVERIFY(panel->rect().contains(exponent->geometry()));
     const QImage image = panel->grab().toImage();
@@ -362,11 +363,11 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
     QTimer::singleShot(0, &context, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             width = box->width();
-            least = trellum::shell::TitleWidth(box) + trellum::shell::TwipsToPixels(1500, box);
+            least = trellum::shell::TitleWidth(box) + trellum::shell::TwipsScale::of(box).toPixels(1500_tw);
             box->accept();
         }
     });
-    m_window->toolkit().MsgBox(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
+    m_window->toolkit().showMessage(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
     QVERIFY(least > 0);
     QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
 }
@@ -415,8 +416,9 @@ void MainWindowTest::functionKeyCaptionsAreLegible()
 void MainWindowTest::legendsAndIndicatorsShowTheArrow_data()
 {
     QTest::addColumn<QString>("label");
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "lblShiftIndicator",
-                             "lblHypIndicator", "lblMemIndicator", "lblModeDisplay_0", "lblExpDisplay"})
+    for (const char* name : {"powerOfTenLegend", "exponentialLegend", "arcSineLegend", "arcCosineLegend",
+                             "arcTangentLegend", "factorialLegend", "shiftIndicator", "hypIndicator",
+                             "memoryIndicator", "degreesIndicator", "exponent"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -431,7 +433,7 @@ void MainWindowTest::legendsAndIndicatorsShowTheArrow()
     QCOMPARE(under->cursor().shape(), Qt::ArrowCursor);
 
     // A press on a legend still reaches the keypad frame: the right button opens Settings.
-    if (label.startsWith(u"Label")) {
+    if (label.endsWith(u"Legend")) {
         QSignalSpy shown(m_window->settingsMenu(), &QMenu::aboutToShow);
         QTest::mouseClick(under, Qt::RightButton, {}, under->mapFrom(m_window.get(), centre));
         m_window->settingsMenu()->close();

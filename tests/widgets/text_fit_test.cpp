@@ -56,11 +56,11 @@ struct AllDialogs {
         file.write("head\r\nhead\r\npi = 3.14159265358979\r\ng = 9.80665\r\n");
         file.close();
         constants.emplace(toolkit, path.toStdString());
-        windows.emplace_back("save", MakeMemListWindow(nullptr, save, AppIcon()));
-        windows.emplace_back("retrieve", MakeMemListWindow(nullptr, retrieve, AppIcon()));
-        windows.emplace_back("constants", MakeConstWindow(nullptr, *constants, AppIcon()));
-        windows.emplace_back("add", MakeQueryWindow(nullptr, add, AppIcon()));
-        windows.emplace_back("modify", MakeQueryWindow(nullptr, modify, AppIcon()));
+        windows.emplace_back("save", MakeMemoryWindow(nullptr, save, AppIcon()));
+        windows.emplace_back("retrieve", MakeMemoryWindow(nullptr, retrieve, AppIcon()));
+        windows.emplace_back("constants", MakeConstantsWindow(nullptr, *constants, AppIcon()));
+        windows.emplace_back("add", MakeConstantEntryWindow(nullptr, add, AppIcon()));
+        windows.emplace_back("modify", MakeConstantEntryWindow(nullptr, modify, AppIcon()));
         windows.emplace_back("about", MakeAboutWindow(nullptr, AppIcon()));
         // Shown, so the lists lay out their viewports.
         for (auto& [name, window] : windows) window->show();
@@ -228,7 +228,7 @@ void TextFitTest::everyTextFits()
         for (QMenu* menu : window->findChildren<QMenu*>())
             for (const QString& fault : misfitsOf(menu)) faults << name + " " + menu->objectName() + ": " + fault;
         // The memory list's buttons stand under it, none reaching past its edge.
-        if (auto* list = window->findChild<QListWidget*>("lstMem")) {
+        if (auto* list = window->findChild<QListWidget*>("slotList")) {
             for (auto* button : window->findChildren<QPushButton*>())
                 if (button->geometry().right() > list->geometry().right())
                     faults << name + ": " + button->objectName() + " reaches past the list";
@@ -239,7 +239,7 @@ void TextFitTest::everyTextFits()
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     for (const QString& fault : misfitsOf(&main)) faults << "main window: " + fault;
-    for (QMenu* menu : {main.settingsMenu(), main.helpMenu(), main.popMenu()})
+    for (QMenu* menu : {main.settingsMenu(), main.helpMenu(), main.trayMenu()})
         for (const QString& fault : misfitsOf(menu)) faults << menu->objectName() + ": " + fault;
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
@@ -257,12 +257,24 @@ void TextFitTest::englishKeepsTheDesign_data()
         const char* control;
         int left, width;
     } design[] = {
-        {"save", "", 0, 3450},        {"save", "lstMem", 360, 2655},       {"save", "cmdDone", 360, 855},
-        {"save", "cmdCancel", 2160, 855}, {"constants", "", 0, 4560},    {"constants", "lstConst", 240, 2415},
-        {"constants", "cmdOk", 3000, 1215}, {"constants", "cmdEdit", 3000, 1215}, {"constants", "cmdDel", 3000, 1215},
-        {"constants", "cmdCancel", 3000, 1215}, {"add", "", 0, 4035},    {"add", "txtName", 1200, 2175},
-        {"add", "txtVal", 1200, 2175}, {"add", "cmdOk", 480, 1215},       {"add", "cmdCancel", 2400, 1215},
-        {"about", "", 0, 4485},       {"about", "picIcon", 360, 480},      {"about", "cmdOk", 3000, 1095},
+        {"save", "", 0, 3450},
+        {"save", "slotList", 360, 2655},
+        {"save", "doneButton", 360, 855},
+        {"save", "cancelButton", 2160, 855},
+        {"constants", "", 0, 4560},
+        {"constants", "constantList", 240, 2415},
+        {"constants", "okButton", 3000, 1215},
+        {"constants", "editButton", 3000, 1215},
+        {"constants", "deleteButton", 3000, 1215},
+        {"constants", "cancelButton", 3000, 1215},
+        {"add", "", 0, 4035},
+        {"add", "nameEdit", 1200, 2175},
+        {"add", "valueEdit", 1200, 2175},
+        {"add", "okButton", 480, 1215},
+        {"add", "cancelButton", 2400, 1215},
+        {"about", "", 0, 4485},
+        {"about", "icon", 360, 480},
+        {"about", "okButton", 3000, 1095},
     };
     for (const auto& row : design)
         QTest::addRow("%s %s", row.dialog, *row.control ? row.control : "window")
@@ -280,8 +292,9 @@ void TextFitTest::englishKeepsTheDesign()
         if (name != dialog) continue;
         const QWidget* widget = control.isEmpty() ? window.get() : window->findChild<QWidget*>(control);
         QVERIFY(widget);
-        QCOMPARE(widget->width(), TwipsToPixels(width, window.get()));
-        if (!control.isEmpty()) QCOMPARE(widget->x(), TwipsToPixels(left, window.get()));
+        const TwipsScale scale = TwipsScale::of(window.get());
+        QCOMPARE(widget->width(), scale.toPixels(Twips(width)));
+        if (!control.isEmpty()) QCOMPARE(widget->x(), scale.toPixels(Twips(left)));
         return;
     }
     QFAIL("no such dialog");
@@ -292,7 +305,7 @@ void TextFitTest::oneCaptionTooLongForItsButtonIsFound()
 {
     AllDialogs dialogs;
     QWidget* window = dialogs.windows.front().second.get();
-    auto* done = window->findChild<QPushButton*>("cmdDone");
+    auto* done = window->findChild<QPushButton*>("doneButton");
     QVERIFY(misfitsOf(window).isEmpty());
     done->setText(QStringLiteral("&Done with a caption far too long"));
     const QStringList faults = misfitsOf(window);

@@ -1,0 +1,130 @@
+#include "shell/dialogs/dialogs.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include "app/constants_dialog.h"
+#include "shell/i18n.h"
+#include "shell/qt_toolkit.h"
+
+namespace trellum::shell {
+
+namespace {
+
+// Rebuilt only when the names differ, so an unchanged list keeps its scroll place.
+void renderNames(QListWidget* list, const ConstantsDialog& model)
+{
+    const std::size_t count = model.Names().size();
+    bool same = list->count() == static_cast<int>(count);
+    for (int row = 0; same && row < list->count(); ++row)
+        same = list->item(row)->text() == ToQString(model.ListEntry(static_cast<std::size_t>(row)));
+    if (same) return;
+    list->clear();
+    for (std::size_t row = 0; row < count; ++row) list->addItem(ToQString(model.ListEntry(row)));
+}
+
+// The names the list cuts carry their whole text as their tip; the others
+// none, so the list's own tip (the chosen value) shows over them.
+void tipLongNames(QListWidget* list)
+{
+    const int room = list->viewport()->width() - 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) - 4;
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        const bool cut = list->fontMetrics().horizontalAdvance(item->text()) > room;
+        item->setToolTip(cut ? item->text() : QString());
+        // As wide as the list: the line is laid out, and cut, within it.
+        item->setSizeHint({});
+        item->setSizeHint(QSize(list->viewport()->width(), list->sizeHintForRow(row)));
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<ModelWindow> MakeConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
+{
+    auto window = std::make_unique<ModelWindow>(parent, "constantsWindow", icon);
+    ModelWindow* w = window.get();
+    const TwipsScale scale = TwipsScale::of(w);
+
+    // Created in focus order: OK, list, Cancel, Edit, Delete.
+    auto* okButton = w->Add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
+    okButton->setDefault(true);
+    auto* prompt = w->Add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a constant:"));
+    auto* constantList = w->Add<QListWidget>("constantList");
+    constantList->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
+    // A long name ends in an ellipsis, its whole text in its tip, rather than
+    // pushing the others under a sideways scroll bar.
+    constantList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    constantList->setTextElideMode(Qt::ElideRight);
+    auto* cancelButton = w->Add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
+    auto* editButton = w->Add<QPushButton>("editButton", QCoreApplication::translate("Dialogs", "&Edit"));
+    auto* deleteButton = w->Add<QPushButton>("deleteButton", QCoreApplication::translate("Dialogs", "&Delete"));
+
+    PlaceControl(prompt, 240_tw, 120_tw, 1575_tw, 195_tw);
+    PlaceControl(constantList, 240_tw, 360_tw, 2415_tw, 2400_tw);
+    PlaceControl(okButton, 3000_tw, 480_tw, 1215_tw, 375_tw);
+    PlaceControl(editButton, 3000_tw, 1080_tw, 1215_tw, 375_tw);
+    PlaceControl(deleteButton, 3000_tw, 1680_tw, 1215_tw, 375_tw);
+    PlaceControl(cancelButton, 3000_tw, 2280_tw, 1215_tw, 375_tw);
+    w->setFixedSize(scale.toPixels(4560_tw), scale.toPixels(3060_tw));
+    QWidget::setTabOrder(okButton, constantList);
+    QWidget::setTabOrder(constantList, cancelButton);
+    QWidget::setTabOrder(cancelButton, editButton);
+    QWidget::setTabOrder(editButton, deleteButton);
+    // OK starts disabled, so the focus starts on the next stop, the list.
+    constantList->setFocus();
+
+    w->IsClosed = [&model] { return model.IsClosed(); };
+    w->WindowClose = [&model] { model.CloseWindow(); };
+    w->EscapeKey = [&model] { model.Cancel(); };
+    w->Render = [&model, w, constantList, okButton, deleteButton] {
+        w->setWindowTitle(TrLibrary(model.Caption()));
+        const QSignalBlocker blocker(constantList);
+        renderNames(constantList, model);
+        // Each name is described by its value, which the eye finds in the tip.
+        const std::vector<std::string>& values = model.Values();
+        for (int row = 0; row < constantList->count() && row < static_cast<int>(values.size()); ++row)
+            constantList->item(row)->setData(Qt::AccessibleDescriptionRole,
+                                             ToQString(values[static_cast<std::size_t>(row)]));
+        tipLongNames(constantList);
+        const std::optional<std::size_t> entry = model.Selected();
+        if (entry && *entry < static_cast<std::size_t>(constantList->count()))
+            constantList->setCurrentRow(static_cast<int>(*entry));
+        else
+            constantList->clearSelection();
+        constantList->setToolTip(ToQString(model.ToolTip()));
+        okButton->setEnabled(model.OkEnabled());
+        deleteButton->setEnabled(model.DeleteEnabled());
+    };
+
+    w->ForwardSelection(constantList, [&model](int row) { model.Select(row); });
+    w->ForwardClicks(okButton, [&model] { model.Ok(); });
+    // The model opens the entry dialog through the toolkit; the list is repainted
+    // when that nested modal window has closed.
+    w->ForwardClicks(editButton, [&model] { model.Edit(); });
+    w->ForwardClicks(deleteButton, [&model] { model.Delete(); });
+    w->ForwardClicks(cancelButton, [&model] { model.Cancel(); });
+
+    w->Render();
+    // A translation longer than the design's: the column of buttons widens as a
+    // set and the window with it; the list widens for a long label or title.
+    const int buttonWidth = MatchWidths({okButton, editButton, deleteButton, cancelButton});
+    WidenWindow(w, buttonWidth - scale.toPixels(1215_tw), {}, {});
+    const int margin = scale.toPixels(240_tw);
+    WidenWindow(w, std::max(RightShortfall(w, prompt, margin), TitleShortfall(w)), {constantList},
+                {okButton, editButton, deleteButton, cancelButton});
+    return window;
+}
+
+void RunConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
+{
+    MakeConstantsWindow(parent, model, icon)->exec();
+}
+
+}  // namespace trellum::shell

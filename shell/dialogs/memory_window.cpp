@@ -1,0 +1,110 @@
+#include "shell/dialogs/dialogs.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/memory_dialog.h"
+#include "shell/accessibility.h"
+#include "shell/i18n.h"
+#include "shell/qt_toolkit.h"
+
+namespace trellum::shell {
+
+std::unique_ptr<ModelWindow> MakeMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
+{
+    auto window = std::make_unique<ModelWindow>(parent, "memoryWindow", icon);
+    ModelWindow* w = window.get();
+    const TwipsScale scale = TwipsScale::of(w);
+
+    auto* menuBar = new QMenuBar(w);
+    menuBar->setNativeMenuBar(false);
+    QMenu* optionMenu = menuBar->addMenu(QCoreApplication::translate("Dialogs", "&Option"));
+    optionMenu->setObjectName(QStringLiteral("optionMenu"));
+    QAction* flushAction = optionMenu->addAction(QCoreApplication::translate("Dialogs", "&Flush Memory"));
+    flushAction->setObjectName(QStringLiteral("flushAction"));
+    // Esc out of the menu would leave the bar holding the keyboard, and the
+    // next Esc would only let go of it: the window takes it back.
+    menuBar->installEventFilter(w);
+    const int menuHeight = menuBar->sizeHint().height();
+
+    auto* prompt = w->Add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a memory slot:"));
+    auto* slotList = w->Add<QListWidget>("slotList");
+    slotList->setAccessibleName(QCoreApplication::translate("Dialogs", "Memory slots"));
+    auto* doneButton = w->Add<QPushButton>("doneButton", QCoreApplication::translate("Dialogs", "&Done"));
+    doneButton->setDefault(true);
+    auto* cancelButton = w->Add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
+
+    for (const std::string& line : model.Lines()) slotList->addItem(ToQString(line));
+
+    PlaceControl(prompt, 360_tw, 120_tw, 1830_tw, 195_tw, menuHeight);
+    PlaceControl(slotList, 360_tw, 360_tw, 2655_tw, 2010_tw, menuHeight);
+    // All ten slots stay in view: a font taller than the design's moves the
+    // buttons down and lengthens the window rather than hiding a line.
+    slotList->ensurePolished();
+    const int listHeight = slotList->count() * slotList->sizeHintForRow(0) + 2 * slotList->frameWidth();
+    const int grow = std::max(0, listHeight - slotList->height());
+    slotList->resize(slotList->width(), slotList->height() + grow);
+    PlaceControl(doneButton, 360_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
+    PlaceControl(cancelButton, 2160_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
+    const int clientWidth = scale.toPixels(3450_tw);
+    menuBar->setGeometry(0, 0, clientWidth, menuHeight);
+    w->setFixedSize(clientWidth, menuHeight + scale.toPixels(3195_tw) + grow);
+    QWidget::setTabOrder(slotList, doneButton);
+    QWidget::setTabOrder(doneButton, cancelButton);
+    slotList->setFocus();
+
+    w->IsClosed = [&model] { return model.IsClosed(); };
+    w->WindowClose = [&model] { model.CloseWindow(); };
+    w->EscapeKey = [&model] { model.Cancel(); };
+    w->Render = [&model, w, slotList, doneButton] {
+        w->setWindowTitle(TrLibrary(model.Caption()));
+        const QSignalBlocker blocker(slotList);
+        for (int row = 0; row < slotList->count() && row < static_cast<int>(model.Lines().size()); ++row) {
+            const QString slot = ToQString(model.Lines()[static_cast<std::size_t>(row)]);
+            slotList->item(row)->setText(slot);
+            // The list shows bare numbers; read aloud, each says which slot it is.
+            slotList->item(row)->setData(Qt::AccessibleTextRole, QCoreApplication::translate("Dialogs", "slot %1: %2")
+                                                                   .arg(row + 1)
+                                                                   .arg(SpokenNumber(slot)));
+        }
+        const std::optional<std::size_t> line = model.SelectedLine();
+        if (line && *line < static_cast<std::size_t>(slotList->count()))
+            slotList->setCurrentRow(static_cast<int>(*line));
+        else
+            slotList->clearSelection();
+        doneButton->setEnabled(model.DoneEnabled());
+    };
+
+    w->ForwardSelection(slotList, [&model](int row) { model.Select(row); });
+    QObject::connect(flushAction, &QAction::triggered, w, [&model, w] { w->Forward([&model] { model.Flush(); }); });
+    w->ForwardClicks(doneButton, [&model] { model.Done(); });
+    w->ForwardClicks(cancelButton, [&model] { model.Cancel(); });
+
+    w->Render();
+    // A translation longer than the design's: the buttons stay a matched pair,
+    // Cancel flush with the list's right edge, and the list and the window widen
+    // as far as the buttons, the label and the title need.
+    const int listRight = slotList->x() + slotList->width();
+    const int buttonWidth = MatchWidths({doneButton, cancelButton});
+    cancelButton->move(listRight - buttonWidth, cancelButton->y());
+    const int gap = scale.toPixels(120_tw);
+    const int rightMargin = clientWidth - listRight;
+    WidenWindow(w,
+                std::max({doneButton->x() + buttonWidth + gap - cancelButton->x(),
+                          RightShortfall(w, prompt, rightMargin), TitleShortfall(w)}),
+                {slotList, menuBar}, {cancelButton});
+    return window;
+}
+
+void RunMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
+{
+    MakeMemoryWindow(parent, model, icon)->exec();
+}
+
+}  // namespace trellum::shell
