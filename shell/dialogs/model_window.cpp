@@ -162,7 +162,7 @@ void ModelWindow::Forward(const std::function<void()>& handler)
 
 void ModelWindow::CancelModel()
 {
-    const std::function<void()>& cancel = EscapeKey ? EscapeKey : FormClose;
+    const std::function<void()>& cancel = EscapeKey ? EscapeKey : WindowClose;
     if (cancel) cancel();
 }
 

@@ -327,7 +327,7 @@ void DialogsTest::constEditRunsEntryWindow()
 // models are cancelled, newest first, and the windows are left alone.
 void DialogsTest::lostDisplayCancelsModelsOnly()
 {
-    ConstWindow w("pi = 3.14159265358979\r\n");
+    ConstantsWindow w("pi = 3.14159265358979\r\n");
     const auto entryWindow = [&w] {
         auto* query = dynamic_cast<ModelWindow*>(QApplication::activeModalWidget());
         if (query == w.window.get()) return static_cast<ModelWindow*>(nullptr);
@@ -337,11 +337,11 @@ void DialogsTest::lostDisplayCancelsModelsOnly()
     QTimer::singleShot(0, w.window.get(), [&] {
         ModelWindow* query = entryWindow();
         QVERIFY(query);
-        QTest::keyClicks(child<QLineEdit>(query, "txtName"), "zz");
-        QTest::keyClicks(child<QLineEdit>(query, "txtVal"), "5");
-        click(query, "cmdOk");
+        QTest::keyClicks(child<QLineEdit>(query, "nameEdit"), "zz");
+        QTest::keyClicks(child<QLineEdit>(query, "valueEdit"), "5");
+        click(query, "okButton");
     });
-    click(w.window.get(), "cmdEdit");
+    click(w.window.get(), "editButton");
     QVERIFY(!w.file().contains("zz"));
 
     // The entry window open again, a name typed but not confirmed, when the display goes.
@@ -351,14 +351,14 @@ void DialogsTest::lostDisplayCancelsModelsOnly()
     QTimer::singleShot(0, w.window.get(), [&] {
         ModelWindow* query = entryWindow();
         QVERIFY(query);
-        QTest::keyClicks(child<QLineEdit>(query, "txtName"), "yy");
+        QTest::keyClicks(child<QLineEdit>(query, "nameEdit"), "yy");
         open = ModelWindow::OpenWindows();
         CancelOpenDialogModels();
         windowsVisible = query->isVisible() && w.window->isVisible();
         written = w.file();
         query->done(QDialog::Rejected);
     });
-    click(w.window.get(), "cmdEdit");
+    click(w.window.get(), "editButton");
 
     QCOMPARE(open.size(), std::size_t{2});
     QCOMPARE(open.front(), w.window.get());
