@@ -6,7 +6,7 @@ set -euo pipefail
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { timeout 20 "$RUNNER" --hive "$1" <<<"${2:-AC}" >/dev/null; }
+run() { timeout 120 "$RUNNER" --hive "$1" <<<"${2:-AC}" >/dev/null; }
 only_files() {  # the folder holds exactly these names
     local got; got=$(cd "$1" && ls -A | sort | tr '\n' ' ')
     [ "$got" = "$2" ] || fail "$3: folder holds '$got', expected '$2'"

@@ -9,6 +9,7 @@
 #include "shell/dialogs/dialogs.h"
 #include "shell/session_end.h"
 #include "testing/recording_toolkit.h"
+#include "patience.h"
 
 using namespace trellum;
 using namespace trellum::shell;
@@ -53,28 +54,28 @@ void play(QDialog* window, const QString& script)
         else if (step == u"down") {
             // As a user meets the list: the window active and the list focused.
             window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
             list->setFocus();
             QCOMPARE(list->currentRow(), -1);   // nothing drawn highlighted before a choice
             QTest::keyClick(list, Qt::Key_Down);
         }
         else if (step == u"home" || step == u"end") {
             window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
             list->setFocus();
             QTest::keyClick(list, step == u"home" ? Qt::Key_Home : Qt::Key_End);
         }
         else if (step == u"alt+o") {
             // The Option menu opened from the keyboard, then closed with Esc.
             window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
             QTest::keyClick(window->focusWidget(), Qt::Key_O, Qt::AltModifier);
             auto* menu = child<QMenu>(window, "optionMenu");
-            QTRY_VERIFY(menu->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kPatienceMs);
             QTest::keyClick(menu, Qt::Key_Escape);
-            QTRY_VERIFY(!menu->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(!menu->isVisible(), kPatienceMs);
             QVERIFY(window->isVisible());
-            QTRY_VERIFY(!qobject_cast<QMenuBar*>(window->focusWidget()));
+            QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<QMenuBar*>(window->focusWidget()), kPatienceMs);
         }
         else if (step == u"esc") QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         else if (step == u"close") window->close();

@@ -10,6 +10,7 @@
 #include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
+#include "patience.h"
 
 using trellum::SettingsStore;
 using trellum::shell::LcdPanel;
@@ -75,7 +76,7 @@ void MainWindowTest::init()
     m_settings = std::make_unique<SettingsStore>();   // in memory: a first run
     m_window = std::make_unique<MainWindow>(*m_settings);
     m_window->calculator().start();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
 }
 
 void MainWindowTest::cleanup()
@@ -148,7 +149,7 @@ void MainWindowTest::clicksOnDisplayReturnFocusToEqual()
 void MainWindowTest::rightClickOnKeypadOpensSettingsMenu()
 {
     QTest::mouseClick(m_window->keypadFrame(), Qt::RightButton, {}, QPoint(3, 3));
-    QTRY_VERIFY(m_window->settingsMenu()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->settingsMenu()->isVisible(), kPatienceMs);
     m_window->settingsMenu()->hide();
 }
 
@@ -198,7 +199,7 @@ void MainWindowTest::pasteAndCopy()
     if (!exponent.isEmpty()) QCOMPARE(m_window->expLabel()->text(), exponent);
     // Offscreen has no window manager to hand the focus back after a message box.
     m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
     QGuiApplication::clipboard()->clear();  // so a copy that does nothing cannot pass
     play("Ctrl+C");
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
@@ -257,9 +258,9 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
     play("Ctrl+H");
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum (Hide)"));
-    QTRY_VERIFY(m_window->isMinimized());
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->isMinimized(), kPatienceMs);
     m_window->trayActivated(QSystemTrayIcon::Trigger);
-    QTRY_VERIFY(!m_window->isMinimized());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isMinimized(), kPatienceMs);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
 }
 
@@ -275,7 +276,7 @@ void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
 {
     // Set right after the window's first paint.
-    QTRY_COMPARE(m_window->keypadFrame()->cursor().shape(), Qt::BitmapCursor);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->keypadFrame()->cursor().shape(), Qt::BitmapCursor, kPatienceMs);
     QCOMPARE(m_window->keypadFrame()->cursor().hotSpot(), QPoint(12, 1));
     for (QPushButton* key : m_window->keys()) QCOMPARE(key->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(m_window->lcd()->cursor().shape(), Qt::ArrowCursor);
@@ -291,10 +292,10 @@ void MainWindowTest::workLeftForAfterTheFirstPaintRunsOnceAfterIt()
     QCoreApplication::processEvents();
     QVERIFY(paintedWhenRun.isEmpty());
     window.calculator().start();
-    QTRY_COMPARE(paintedWhenRun, QList<bool>{true});
+    QTRY_COMPARE_WITH_TIMEOUT(paintedWhenRun, QList<bool>{true}, kPatienceMs);
     // Once painted, new work runs at the next turn of the event loop.
     window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });
-    QTRY_COMPARE(paintedWhenRun.size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(paintedWhenRun.size(), 2, kPatienceMs);
     window.repaint();
     QCoreApplication::processEvents();
     QCOMPARE(paintedWhenRun.size(), 2);
