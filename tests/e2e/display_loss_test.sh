@@ -8,12 +8,7 @@ source "$E2E_DIR/lib.sh"
 own_environment
 hive="$XDG_CONFIG_HOME/trellum/system.reg"
 
-# A copy of the program in a folder of its own keeps its constants.txt there.
-mkdir "$E2E_TMP/program"
-cp "$TRELLUM" "$E2E_TMP/program/trellum"
-TRELLUM="$E2E_TMP/program/trellum"
-constants="$E2E_TMP/program/constants.txt"
-printf 'This file constains constants for Trellum:\r\n================================================\r\npi = 3.14159265358979\r\n' >"$constants"
+program_in_own_folder
 
 # Starts a desktop of its own; XVFB is its X server.
 new_desktop() {
@@ -55,18 +50,9 @@ start_app
 xdotool key m                    # MODE: radians
 xdotool key n
 wait_for 10 window_active "Load a constant" || fail "no constants dialog"
-xdotool key alt+e
-wait_for 10 window_active "Add a new constant" || fail "no entry dialog"
-xdotool type zz
-xdotool key Tab
-xdotool type 5
-xdotool key Return
-wait_for 10 not window_open "Add a new constant" || fail "the entry dialog stayed open"
-wait_for 10 window_active "Load a constant" || fail "the constants dialog did not get the keyboard back"
-xdotool key alt+e
-wait_for 10 window_active "Add a new constant" || fail "no second entry dialog"
-xdotool type yy
+enter_constant zz 5
+enter_constant yy 6 unconfirmed
 lose_display "constants dialog open"
 grep -q '^"Mode"=dword:00000001$' "$hive" || fail "the angle mode was not saved: $(cat "$hive")"
-expect_eq "$(tr -d '\r' <"$constants" | tail -n +3 | tr '\n' ';')" "pi = 3.14159265358979;zz = 5;" "constants written"
+expect_eq "$(constants_listed)" "pi = 3.14159265358979;zz = 5;" "constants written"
 echo "ok"
