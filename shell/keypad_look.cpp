@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRawFont>
 #include <QScreen>
 
 namespace trellum::shell {
@@ -146,6 +147,7 @@ public:
         const qreal scale = scaleAt(points);
         const qreal guess = m_atBase.height() * scale;
         if (scale > 0 && std::abs(guess - height) > kHeightMargin + 0.01 * height) return guess < height;
+        if (const qreal outline = outlineHeight(points); outline > 0) return outline < height;
         return measured(points, m_base.wordSpacing()).height() < height;
     }
 
@@ -175,6 +177,26 @@ public:
     }
 
 private:
+    // The height of the caption's glyph outlines at `points`, from the base
+    // type's own face set to that size: the same outlines the type of that
+    // size gives, without matching a new font for it (a new font engine
+    // costs a fontconfig match). 0 where the face lacks a glyph and another
+    // font would be asked.
+    qreal outlineHeight(qreal points)
+    {
+        const int pixels = pixelsAt(points);
+        if (pixels <= 0 || m_basePixels <= 0) return 0;
+        if (!m_face.isValid()) {
+            m_face = QRawFont::fromFont(m_base);
+            m_glyphs = m_face.glyphIndexesForString(m_caption);
+        }
+        if (!m_face.isValid() || m_glyphs.contains(0u)) return 0;
+        m_face.setPixelSize(pixels);
+        QPainterPath outline;
+        for (const quint32 glyph : std::as_const(m_glyphs)) outline.addPath(m_face.pathForGlyph(glyph));
+        return outline.boundingRect().height();
+    }
+
     // The pixels a type of `points` is rendered at, or 0 where that is not
     // certain (no screen, or too near half a pixel to know how it rounds).
     int pixelsAt(qreal points) const
@@ -200,6 +222,8 @@ private:
     QString m_caption;
     QRectF m_atBase;
     int m_blankRuns;
+    QRawFont m_face;
+    QList<quint32> m_glyphs;
     int m_dpi = 0;
     int m_basePixels = 0;
     std::vector<Measure> m_measured;
