@@ -32,6 +32,8 @@ private slots:
     void pasteAndCopy();
     void windowModes_data();
     void windowModes();
+    void nextRunShowsTheStoredChoice_data();
+    void nextRunShowsTheStoredChoice();
     void hideWithoutTrayMinimisesAndTrayClickRestores();
     void offUnloadsOnceAndRemovesTrayIcon();
     void keypadShowsHandCursorDisplayDoesNot();
@@ -248,6 +250,35 @@ void MainWindowTest::windowModes()
     // The z-order changes on the same native window; re-creating it would flicker.
     QCOMPARE(m_window->windowHandle()->winId(), nativeWindow);
     QVERIFY(m_window->equalKey()->hasFocus());
+}
+
+// Only the always-on-top choice is stored, not the top-most state compact mode
+// forces; the next run draws the check mark from it and starts full.
+void MainWindowTest::nextRunShowsTheStoredChoice_data()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("always on top") << "float" << true;
+    QTest::newRow("always on top, compact") << "float Ctrl+S" << true;
+    QTest::newRow("compact") << "Ctrl+S" << false;
+    QTest::newRow("always on top twice") << "float float" << false;
+}
+
+void MainWindowTest::nextRunShowsTheStoredChoice()
+{
+    QFETCH(QString, actions);
+    QFETCH(bool, checked);
+    for (const QString& action : actions.split(u' ')) {
+        if (action == u"float") m_window->alwaysOnTopAction()->trigger();
+        else play(action);
+    }
+    m_window->close();
+    m_window = std::make_unique<MainWindow>(*m_settings);
+    m_window->calculator().start();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QCOMPARE(m_window->alwaysOnTopAction()->isChecked(), checked);
+    QCOMPARE(onTop(), checked);
+    QVERIFY(m_window->menuBar()->isVisible());
 }
 
 void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
