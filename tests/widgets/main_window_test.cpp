@@ -275,7 +275,7 @@ void MainWindowTest::nextRunShowsTheStoredChoice()
     m_window->close();
     m_window = std::make_unique<MainWindow>(*m_settings);
     m_window->calculator().start();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
     QCOMPARE(m_window->alwaysOnTopAction()->isChecked(), checked);
     QCOMPARE(onTop(), checked);
     QVERIFY(m_window->menuBar()->isVisible());
