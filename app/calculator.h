@@ -13,7 +13,7 @@
 //          the shell's windows render; what the user chose comes back typed
 //       -> storage/: the settings file and the constants file
 //       -> Toolkit (toolkit.h): message boxes (messages.h), dialogs, clipboard, window
-//     -> the shell repaints from Display(), the one read-only view of the state
+//     -> the shell repaints from display(), the one read-only view of the state
 //
 // The display is the only register between keys: every value read back has the
 // display's precision (15 characters of mantissa). Entry flags, prefixes and
@@ -71,10 +71,10 @@ class Calculator : private ErrorReporter {
 public:
     Calculator(Toolkit& toolkit, SettingsStore& settings);
 
-    DisplayState Display() const;
+    DisplayState display() const;
     // The constants file the Co key uses; empty (the default) for this user's
     // library found from the program folder.
-    void UseConstantsFile(std::string path) { ConstFilePath = std::move(path); }
+    void useConstantsFile(std::string path) { m_constantsFile = std::move(path); }
 
     // Presses a key of the keypad: what a click on it does.
     void press(Key key);
@@ -114,7 +114,7 @@ public:
     // ---- Memory bank (memory_keys.cpp) ----
     void memoryIn();
     void memoryRecall();
-    bool MemoryIsEmpty() const;
+    bool memoryIsEmpty() const;
 
     // ---- Constants library (constants_key.cpp) ----
     void openConstants();
@@ -163,13 +163,13 @@ private:
     DisplayRegister m_display{*this};
     Evaluator m_evaluator{m_display, *this};
 
-    bool ShiftOn = false;
-    bool HypOn = false;
-    int16_t DmsStep = 0;
-    double DmsTotal = 0;
-    Angle AngleMode = Angle::Degrees;
+    bool m_shift = false;
+    bool m_hyp = false;
+    int16_t m_dmsStep = 0;
+    double m_dmsTotal = 0;
+    Angle m_angleMode = Angle::Degrees;
     MemoryBank m_memory;
-    std::string ConstFilePath;         // empty: constants.txt in the program folder
+    std::string m_constantsFile;       // empty: constants.txt in the program folder
     std::string m_trayTip;
     bool m_alwaysOnTop = false;
     bool m_compact = false;

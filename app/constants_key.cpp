@@ -13,7 +13,7 @@ void Calculator::openConstants()
 {
     // An installed copy cannot write beside the program: the library then lives
     // in the user's data folder, seeded from the starter file.
-    const std::string path = ConstFilePath.empty() ? ConstantsFilePath(toolkit().programFolder()) : ConstFilePath;
+    const std::string path = m_constantsFile.empty() ? ConstantsFilePath(toolkit().programFolder()) : m_constantsFile;
     ConstantsDialog dialog(toolkit(), path);
     toolkit().showConstantsDialog(dialog);
     if (dialog.Chosen()) showNumberText(*dialog.Chosen());

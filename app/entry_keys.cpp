@@ -8,25 +8,25 @@ namespace trellum {
 
 Calculator::Calculator(Toolkit& toolkit, SettingsStore& settings) : m_toolkit(toolkit), m_settings(settings) {}
 
-DisplayState Calculator::Display() const
+DisplayState Calculator::display() const
 {
     DisplayState state;
     state.LcdText = m_display.LcdText();
     state.ExpText = m_display.ExpText();
     state.ExpVisible = m_display.ExpVisible();
-    state.ShiftIndicatorVisible = ShiftOn;
-    state.HypIndicatorVisible = HypOn;
-    state.MemIndicatorVisible = !MemoryIsEmpty();
-    state.ModeDisplayVisible = {AngleMode == Angle::Degrees, AngleMode == Angle::Radians, AngleMode == Angle::Grads};
+    state.ShiftIndicatorVisible = m_shift;
+    state.HypIndicatorVisible = m_hyp;
+    state.MemIndicatorVisible = !memoryIsEmpty();
+    state.ModeDisplayVisible = {m_angleMode == Angle::Degrees, m_angleMode == Angle::Radians, m_angleMode == Angle::Grads};
     state.FinishedValue = m_display.NewEntry();
     return state;
 }
 
 void Calculator::resetEntry()
 {
-    ShiftOn = false;
-    HypOn = false;
-    DmsStep = 0;
+    m_shift = false;
+    m_hyp = false;
+    m_dmsStep = 0;
     m_display.ResetEntry();
 }
 
@@ -35,9 +35,9 @@ void Calculator::resetEntry()
 void Calculator::pressDigit(int digit)
 {
     if (m_display.NewEntry()) {
-        const int16_t step = DmsStep;
+        const int16_t step = m_dmsStep;
         resetEntry();
-        DmsStep = step;
+        m_dmsStep = step;
     }
     if (!m_display.TypeDigit(static_cast<int16_t>(digit))) m_toolkit.beep();
     m_toolkit.focusEqualsKey();
@@ -46,9 +46,9 @@ void Calculator::pressDigit(int digit)
 void Calculator::pressPoint()
 {
     if (m_display.NewEntry()) {
-        const int16_t step = DmsStep;
+        const int16_t step = m_dmsStep;
         resetEntry();
-        DmsStep = step;
+        m_dmsStep = step;
     } else if (m_display.ExpShown() || m_display.PointTyped()) {
         return;
     }

@@ -11,37 +11,37 @@ namespace trellum {
 
 void Calculator::cycleAngleMode()
 {
-    switch (AngleMode) {
-    case Angle::Degrees: AngleMode = Angle::Radians; break;
-    case Angle::Radians: AngleMode = Angle::Grads; break;
-    case Angle::Grads: AngleMode = Angle::Degrees; break;
+    switch (m_angleMode) {
+    case Angle::Degrees: m_angleMode = Angle::Radians; break;
+    case Angle::Radians: m_angleMode = Angle::Grads; break;
+    case Angle::Grads: m_angleMode = Angle::Degrees; break;
     }
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::toggleShift()
 {
-    ShiftOn = !ShiftOn;
+    m_shift = !m_shift;
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::toggleHyp()
 {
-    HypOn = !HypOn;
+    m_hyp = !m_hyp;
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressTrig(TrigFunction function)
 {
     const double x = displayValue();
-    if (HypOn) {
+    if (m_hyp) {
         function = HyperbolicOf(function);
         toggleHyp();
     }
-    const bool inverse = ShiftOn;
+    const bool inverse = m_shift;
     if (inverse) toggleShift();
     // The trigonometric keys have a message of their own, without the "!".
-    if (const std::optional<double> result = Trigonometric(function, inverse, x, AngleMode)) {
+    if (const std::optional<double> result = Trigonometric(function, inverse, x, m_angleMode)) {
         showValue(*result);
     } else {
         ShowMessage(m_toolkit, Message::TrigonometricOutOfRange);
@@ -52,7 +52,7 @@ void Calculator::pressTrig(TrigFunction function)
 
 void Calculator::pressLog(LogFunction function)
 {
-    if (ShiftOn) {
+    if (m_shift) {
         function = InverseOf(function);
         toggleShift();
     }
@@ -85,7 +85,7 @@ void Calculator::changeSign()
 void Calculator::pressReciprocal()
 {
     const double x = displayValue();
-    if (!ShiftOn) {
+    if (!m_shift) {
         const FunctionValue f = Reciprocal(x);
         if (f.error) return ReportError(*f.error);
         showValue(f.value);
@@ -104,15 +104,15 @@ void Calculator::pressReciprocal()
 void Calculator::pressDegreesMinutesSeconds()
 {
     const double x = displayValue();
-    if (DmsStep == 1 || DmsStep == 2) {
-        DmsTotal = AddDmsPart(DmsTotal, x, DmsStep);
+    if (m_dmsStep == 1 || m_dmsStep == 2) {
+        m_dmsTotal = AddDmsPart(m_dmsTotal, x, m_dmsStep);
         // The step moves on before the total is shown: if the display refuses
         // the total, the error's AC must leave the angle abandoned.
-        DmsStep = DmsStep == 2 ? int16_t{0} : int16_t{2};
-        showValue(DmsTotal);
+        m_dmsStep = m_dmsStep == 2 ? int16_t{0} : int16_t{2};
+        showValue(m_dmsTotal);
     } else {
-        DmsTotal = x;
-        DmsStep = 1;
+        m_dmsTotal = x;
+        m_dmsStep = 1;
     }
     m_display.EndEntry();
     m_toolkit.focusEqualsKey();

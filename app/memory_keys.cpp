@@ -40,6 +40,6 @@ void Calculator::memoryDialog(bool store)
     m_toolkit.focusEqualsKey();
 }
 
-bool Calculator::MemoryIsEmpty() const { return m_memory.IsEmpty(); }
+bool Calculator::memoryIsEmpty() const { return m_memory.IsEmpty(); }
 
 }  // namespace trellum

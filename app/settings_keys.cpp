@@ -84,7 +84,7 @@ SettingsFound Calculator::loadSettings()
     const std::optional<int32_t> mode = readValue<int32_t>(store, kSettingsKey, "Mode", expected);
     const bool knownMode = mode && (*mode == 0 || *mode == 1 || *mode == 2);
     if (mode && !knownMode) expected = false;
-    AngleMode = knownMode ? static_cast<Angle>(*mode) : Angle::Degrees;
+    m_angleMode = knownMode ? static_cast<Angle>(*mode) : Angle::Degrees;
 
     const std::optional<std::string> onTop = readValue<std::string>(store, kSettingsKey, "OnTop", expected);
     if (const std::optional<bool> stored = onTop ? storedBoolean(*onTop) : std::nullopt) {
@@ -117,7 +117,7 @@ void Calculator::saveSettings()
         store.Set(kSettingsKey, "Top", desktop.windowTop().value);
         store.Set(kSettingsKey, "Left", desktop.windowLeft().value);
     }
-    store.Set(kSettingsKey, "Mode", static_cast<int32_t>(AngleMode));
+    store.Set(kSettingsKey, "Mode", static_cast<int32_t>(m_angleMode));
     store.Set(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));
     for (int n = 1; n <= 10; ++n)
         store.Set(kMemoryKey, memoryValueName(n), m_memory.MemorySlots()[static_cast<std::size_t>(n - 1)]);

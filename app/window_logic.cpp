@@ -23,7 +23,7 @@ void Calculator::start()
     if (loadSettings() == SettingsFound::Nothing) {
         // First run: an ordinary window, no z-order request.
         m_alwaysOnTop = false;
-        AngleMode = Angle::Degrees;
+        m_angleMode = Angle::Degrees;
         if (m_toolkit.canPlaceWindow()) m_toolkit.centerWindow();
         m_memory.Fill("0");
     }

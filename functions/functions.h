@@ -1,8 +1,8 @@
 #pragma once
 // functions/: the mathematics behind the function keys, as pure functions of
-// their arguments. The calculator's handlers (app/) read the display, pick the
-// function from the key's Index and the SHIFT and hyp prefixes, call one of
-// these and show the value or report the error returned.
+// their arguments. The calculator's commands (app/) read the display, pick the
+// function from the key and the SHIFT and hyp prefixes (InverseOf,
+// HyperbolicOf), call one of these and show the value or report the error returned.
 //
 //   angles.cpp       Pi, the angle modes and the conversions between them
 //   trig.cpp         sin, cos, tan, their inverse, hyperbolic and inverse

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::Calculator calc(toolkit, settings);
     calc.allClear();
     calc.pressDigit(7);
-    const std::string before(calc.Display().LcdText);
+    const std::string before(calc.display().LcdText);
 
     toolkit.Clipboard = text;
     calc.paste();
@@ -41,11 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (trellum::IsNumeric(number)) {
         for (const auto& event : toolkit.Events)
             if (event.rfind("msg:", 0) == 0 && event != "msg:!:Out of Range!") std::abort();
-        if (!endsWithTwoSpaces(calc.Display().LcdText)) std::abort();
+        if (!endsWithTwoSpaces(calc.display().LcdText)) std::abort();
         // The display copied, then read back and shown again by "=", must stay a display text.
         calc.copy();
         calc.equals();
-        if (!endsWithTwoSpaces(calc.Display().LcdText)) std::abort();
+        if (!endsWithTwoSpaces(calc.display().LcdText)) std::abort();
 
         // ShowNumberText itself takes the text as it passed, blanks included.
         IgnoreErrors errors;
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         (void)direct.GetDisplayText();
     } else {
         if (toolkit.Events.size() != 1 || toolkit.Events[0] != "msg:!:Importing data is not a number ") std::abort();
-        if (calc.Display().LcdText != before) std::abort();
+        if (calc.display().LcdText != before) std::abort();
     }
     return 0;
 }

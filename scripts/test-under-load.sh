@@ -3,7 +3,8 @@
 # CPU-bound processes run beside it, as on a contributor's busy laptop or a
 # shared CI runner, and stops them afterwards. Builds build/ first, configured
 # as scripts/test.sh configures it. Prints one line per run and a summary; the
-# output of a failed run is kept in build/load-runs/.
+# output of a failed run is kept in build/load-runs/. Each line gives the
+# one-minute load average at the end of its run.
 #   scripts/test-under-load.sh [N]
 # Exit status 1 when any run failed.
 set -euo pipefail
@@ -37,11 +38,11 @@ for run in $(seq "$runs"); do
     log=$logs/run-$run.log
     if ctest --test-dir "$build" -j2 --output-on-failure >"$log" 2>&1; then
         passed=$((passed + 1))
-        echo "run $run/$runs: passed in $((SECONDS - started)) s"
+        echo "run $run/$runs: passed in $((SECONDS - started)) s (load average $(cut -d' ' -f1 /proc/loadavg))"
         rm -f "$log"
     else
         failed=$((failed + 1))
-        echo "run $run/$runs: FAILED in $((SECONDS - started)) s: $(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' "$log" | tr '\n' ' ')(log: $log)"
+        echo "run $run/$runs: FAILED in $((SECONDS - started)) s (load average $(cut -d' ' -f1 /proc/loadavg)): $(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' "$log" | tr '\n' ' ')(log: $log)"
     fi
 done
 stop_load

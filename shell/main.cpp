@@ -88,8 +88,10 @@ int main(int argc, char* argv[])
 
     // A display that goes away (the X server ends before the session's TERM
     // comes) unloads as OFF does; Qt then ends the program with status 1.
+    // Everything is written before the tray icon goes, the first request to
+    // the display: one that finds it gone ends the process in Xlib.
     qtMessages.OnDisplayLost([&window] {
-        trellum::shell::CancelOpenDialogs();
+        trellum::shell::CancelOpenDialogModels();
         window.calculator().shutdown();
     });
 

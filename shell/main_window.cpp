@@ -471,7 +471,7 @@ int MainWindow::firstKeyRowTop() const
 
 void MainWindow::render()
 {
-    const DisplayState shown = m_calc.Display();
+    const DisplayState shown = m_calc.display();
     m_lcd->setText(ToQString(std::string(shown.LcdText)));
     if (shown.ExpVisible) fitExponentLabel();
     const QString exponent = ToQString(std::string(shown.ExpText));

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "shell/dialogs/dialogs.h"
+
 namespace trellum::shell {
 
 void CancelOpenDialogs()
@@ -15,6 +17,12 @@ void CancelOpenDialogs()
         dialog->reject();
         if (QApplication::activeModalWidget() == dialog) return;
     }
+}
+
+void CancelOpenDialogModels()
+{
+    const std::vector<ModelWindow*> open = ModelWindow::OpenWindows();
+    for (auto window = open.rbegin(); window != open.rend(); ++window) (*window)->CancelModel();
 }
 
 }  // namespace trellum::shell

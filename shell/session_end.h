@@ -10,4 +10,10 @@ namespace trellum::shell {
 // confirmed. A dialog that refuses to close stops the walk.
 void CancelOpenDialogs();
 
+// The same for a display that has gone: only the dialogs' models are told, the
+// newest first, and no window is touched, since Xlib ends the process at the
+// first request that finds the connection dead and what was to be written
+// would be lost.
+void CancelOpenDialogModels();
+
 }  // namespace trellum::shell

@@ -29,9 +29,10 @@ public:
 
     int toPixels(Twips length) const { return qRound(pixelsExactly(length)); }
     Twips toTwips(int pixels) const { return Twips(qRound(pixels * 1440.0 / m_dpi)); }
-    // A stored place may be anything a hand-edited settings file holds: cut
-    // toward zero and kept inside int range.
-    int toPlacePixels(Twips place) const { return static_cast<int>(std::clamp(pixelsExactly(place), -1.0e6, 1.0e6)); }
+    // A stored place may be anything a hand-edited settings file holds: kept
+    // inside int range. Rounded like toTwips, so a window placed where it was
+    // saved stays put at any DPI instead of creeping a pixel with every run.
+    int toPlacePixels(Twips place) const { return qRound(std::clamp(pixelsExactly(place), -1.0e6, 1.0e6)); }
     QRect rect(Twips left, Twips top, Twips width, Twips height) const
     {
         // Edges are converted, not sizes, so neighbours that touch in twips touch on screen.

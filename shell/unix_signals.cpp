@@ -37,6 +37,9 @@ extern "C" void onSignal(int signalNumber)
 void UnixSignals::InstallHandlers()
 {
     if (g_writeFd >= 0) return;
+    // A write to a display server that has just ended fails with EPIPE, which
+    // the display-loss unload answers, instead of ending the program unsaved.
+    ::signal(SIGPIPE, SIG_IGN);
     int fds[2] = {-1, -1};
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, fds) != 0) return;
     g_readFd = fds[1];

@@ -2,7 +2,7 @@
 // SIGTERM, SIGHUP and SIGINT as events of the event loop. The handler only
 // writes the signal's number into a socket pair; a QSocketNotifier reads it on
 // the user-interface thread, where the program can end in good order (save the
-// settings, remove the tray icon) instead of dying mid-run.
+// settings, remove the tray icon) instead of dying mid-run. SIGPIPE is ignored.
 
 #include <QObject>
 

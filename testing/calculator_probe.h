@@ -32,7 +32,7 @@ public:
     }
     static const std::vector<StackEntry>& StackEntries(const Calculator& calc) { return calc.m_evaluator.Stack().Entries(); }
     static const MemoryBank::Slots& MemorySlots(const Calculator& calc) { return calc.m_memory.MemorySlots(); }
-    static Angle AngleMode(const Calculator& calc) { return calc.AngleMode; }
+    static Angle AngleMode(const Calculator& calc) { return calc.m_angleMode; }
 
     // Slot texts no key can store (hand-edited settings: blanks, quotes, Latin-1).
     static void SetMemorySlots(Calculator& calc, MemoryBank::Slots slots) { calc.m_memory.Assign(std::move(slots)); }

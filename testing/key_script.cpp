@@ -75,7 +75,7 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
 void AppendRunnerLine(std::string& out, std::string_view token, const Calculator& calc, RecordingToolkit& toolkit,
                       const LineOptions& options)
 {
-    const DisplayState shown = calc.Display();
+    const DisplayState shown = calc.display();
     out += token;
     out += '\t';
     out += shown.LcdText;

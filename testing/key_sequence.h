@@ -44,7 +44,7 @@ struct BasicKeySequence {
     // The display as a person reads it: mantissa, and "E" and the exponent while shown.
     std::string shown() const
     {
-        const DisplayState state = calc.Display();
+        const DisplayState state = calc.display();
         std::string text(state.LcdText);
         if (state.ExpVisible) text += "E" + std::string(state.ExpText);
         return text;
@@ -53,7 +53,7 @@ struct BasicKeySequence {
     // The lit indicators as the runner prints them, e.g. "S hyp M D".
     std::string indicators() const
     {
-        const DisplayState state = calc.Display();
+        const DisplayState state = calc.display();
         const std::pair<bool, const char*> parts[] = {
             {state.ShiftIndicatorVisible, "S"}, {state.HypIndicatorVisible, "hyp"},
             {state.MemIndicatorVisible, "M"},   {state.ModeDisplayVisible[0], "D"},

@@ -65,7 +65,7 @@ public:
     explicit Session(const Options& options)
         : m_options(options.line), m_settings(options.hiveFile), m_calc(m_toolkit, m_settings)
     {
-        m_calc.UseConstantsFile(options.constantsFile);
+        m_calc.useConstantsFile(options.constantsFile);
         // Start as the program does: settings (none without --hive), then AC.
         m_calc.start();
         m_toolkit.Events.clear();

@@ -15,6 +15,7 @@
 #include <initializer_list>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include <QDialog>
 #include <QIcon>
@@ -87,6 +88,7 @@ int MatchWidths(std::initializer_list<QWidget*> controls);
 class ModelWindow : public QDialog {
 public:
     ModelWindow(QWidget* parent, const char* objectName, const QIcon& icon);
+    ~ModelWindow() override;
 
     // A control of this window, with the object name tests find it by.
     template <class Control, class... Args>
@@ -104,6 +106,11 @@ public:
 
     // Runs a model handler, then closes the window or repaints it as the model says.
     void Forward(const std::function<void()>& handler);
+    // The model's Cancel (or title-bar close) alone, the window left as it is:
+    // for a display that has gone, where any request to it ends the process.
+    void CancelModel();
+    // The model windows on screen, the newest last.
+    static std::vector<ModelWindow*> OpenWindows();
     // A button's clicks and a list's selections go to the model through Forward.
     // Selection, not the current row: focusing a list makes a row current
     // without the user choosing it.
@@ -115,6 +122,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

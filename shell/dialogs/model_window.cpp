@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QAbstractButton>
@@ -122,6 +123,23 @@ void CenterOnScreen(QWidget* window)
     QGuiApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// Shown model windows in the order they opened; dialogs open over one another.
+std::vector<ModelWindow*>& shownWindows()
+{
+    static std::vector<ModelWindow*> windows;
+    return windows;
+}
+
+void forget(ModelWindow* window)
+{
+    std::vector<ModelWindow*>& windows = shownWindows();
+    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+}
+
+}  // namespace
+
 ModelWindow::ModelWindow(QWidget* parent, const char* objectName, const QIcon& icon) : QDialog(parent)
 {
     setObjectName(QString::fromLatin1(objectName));
@@ -141,6 +159,16 @@ void ModelWindow::Forward(const std::function<void()>& handler)
     }
     if (Render) Render();
 }
+
+void ModelWindow::CancelModel()
+{
+    const std::function<void()>& cancel = EscapeKey ? EscapeKey : WindowClose;
+    if (cancel) cancel();
+}
+
+std::vector<ModelWindow*> ModelWindow::OpenWindows() { return shownWindows(); }
+
+ModelWindow::~ModelWindow() { forget(this); }
 
 void ModelWindow::ForwardClicks(QAbstractButton* button, std::function<void()> handler)
 {
@@ -201,8 +229,18 @@ void ModelWindow::closeEvent(QCloseEvent* event)
         event->accept();
 }
 
+void ModelWindow::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous()) forget(this);
+    QDialog::hideEvent(event);
+}
+
 void ModelWindow::showEvent(QShowEvent* event)
 {
+    if (!event->spontaneous()) {
+        forget(this);
+        shownWindows().push_back(this);
+    }
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         m_centrePending = true;

@@ -6,6 +6,7 @@
 if [ -z "${TRELLUM_ATSPI_SESSION:-}" ]; then
     : "${TRELLUM:?path of the trellum program}"
     exec env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin TRELLUM="$TRELLUM" SELOWNER="$SELOWNER" E2E_DIR="$E2E_DIR" \
+        TEST_PATIENCE="${TEST_PATIENCE:-}" \
         TRELLUM_ATSPI_SESSION=1 dbus-run-session -- bash "$0" "$@"
 fi
 

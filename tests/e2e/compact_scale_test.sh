@@ -21,6 +21,6 @@ for scale in 2 1.5; do
         fail "compact client at scale $scale is $height px high; keys begin at $keys, the display ends at $panel"
     fi
     xdotool key End
-    wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program"
+    wait_for 10 not app_running || fail "End did not end the program"
 done
 echo "ok"

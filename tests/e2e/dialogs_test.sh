@@ -22,10 +22,11 @@ centred() {
 # window manager frames it a moment after it appears).
 expect_centred() {
     local title=$1 w
-    wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^$title\$'" || fail "no window '$title'"
-    w=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$title\$" | head -1)
+    wait_for 10 window_open "$title" || fail "no window '$title'"
+    w=$(window_id "$title")
     FRAME=""
     wait_for 5 centred "$w" || fail "'$title' not centred: frame $FRAME"
+    wait_for 5 window_active "$title" || fail "'$title' never got the keyboard"
 }
 
 xdotool key 7
@@ -33,7 +34,7 @@ xdotool key Insert
 expect_centred "Save a number"
 # The list opens with nothing chosen: Down chooses line 1.
 xdotool key Down Return
-wait_for 5 sh -c "! xdotool search --all --onlyvisible --pid $APP_PID --name '^Save a number\$'" || fail "Min dialog stayed open"
+wait_for 5 not window_open "Save a number" || fail "Min dialog stayed open"
 wait_for 5 main_window_active || fail "the main window did not get the keyboard back"
 
 xdotool key Prior
@@ -62,6 +63,6 @@ wait_for 5 not window_open "About Trellum" || fail "Esc did not close the About 
 wait_for 5 main_window_active || fail "the main window did not get the keyboard back"
 
 xdotool key End
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program"
+wait_for 10 not app_running || fail "End did not end the program"
 grep -q '"Mem 1"="7."' "$XDG_CONFIG_HOME/trellum/system.reg" || fail "Min, Down, Enter did not store into slot 1: $(grep Mem "$XDG_CONFIG_HOME/trellum/system.reg" | tr -d '\r' | tr '\n' ' ')"
 echo "ok"

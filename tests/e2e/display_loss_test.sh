@@ -8,15 +8,7 @@ source "$E2E_DIR/lib.sh"
 own_environment
 hive="$XDG_CONFIG_HOME/trellum/system.reg"
 
-# A copy of the program in a folder of its own keeps its constants.txt there.
-mkdir "$E2E_TMP/program"
-cp "$TRELLUM" "$E2E_TMP/program/trellum"
-TRELLUM="$E2E_TMP/program/trellum"
-constants="$E2E_TMP/program/constants.txt"
-printf 'This file constains constants for Trellum:\r\n================================================\r\npi = 3.14159265358979\r\n' >"$constants"
-
-dialog_open() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$"; }
-dialog_closed() { ! dialog_open "$1"; }
+program_in_own_folder
 
 # Starts a desktop of its own; XVFB is its X server.
 new_desktop() {
@@ -29,7 +21,7 @@ new_desktop() {
 # Kills the X server and waits for the program to end; it must not die of a signal.
 lose_display() {
     kill "$XVFB"
-    wait_for 20 sh -c "! kill -0 $APP_PID" || fail "$1: the program outlived its display"
+    wait_for 20 not app_running || fail "$1: the program outlived its display"
     local status=0
     wait "$APP_PID" || status=$?
     [ "$status" -lt 128 ] || fail "$1: the program died of signal $((status - 128)) when the display went"
@@ -42,9 +34,9 @@ new_desktop
 start_app
 press 7
 xdotool key Insert
-wait_for 10 dialog_open "Save a number" || fail "no memory dialog"
+wait_for 10 window_active "Save a number" || fail "no memory dialog"
 xdotool key Down Return
-wait_for 10 dialog_closed "Save a number" || fail "the memory dialog stayed open"
+wait_for 10 not window_open "Save a number" || fail "the memory dialog stayed open"
 copy_display >/dev/null          # the store has been handled once the copy arrives
 [ ! -e "$hive" ] || fail "the settings were written before the program ended"
 lose_display "memory stored"
@@ -57,18 +49,10 @@ new_desktop
 start_app
 xdotool key m                    # MODE: radians
 xdotool key n
-wait_for 10 dialog_open "Load a constant" || fail "no constants dialog"
-xdotool key alt+e
-wait_for 10 dialog_open "Add a new constant" || fail "no entry dialog"
-xdotool type zz
-xdotool key Tab
-xdotool type 5
-xdotool key Return
-wait_for 10 dialog_closed "Add a new constant" || fail "the entry dialog stayed open"
-xdotool key alt+e
-wait_for 10 dialog_open "Add a new constant" || fail "no second entry dialog"
-xdotool type yy
+wait_for 10 window_active "Load a constant" || fail "no constants dialog"
+enter_constant zz 5
+enter_constant yy 6 unconfirmed
 lose_display "constants dialog open"
 grep -q '^"Mode"=dword:00000001$' "$hive" || fail "the angle mode was not saved: $(cat "$hive")"
-expect_eq "$(tr -d '\r' <"$constants" | tail -n +3 | tr '\n' ';')" "pi = 3.14159265358979;zz = 5;" "constants written"
+expect_eq "$(constants_listed)" "pi = 3.14159265358979;zz = 5;" "constants written"
 echo "ok"

@@ -25,7 +25,7 @@ APP_PID=$!
 wait_for 20 grep -qx connected "$E2E_TMP/held.out" || fail "the program never connected to the display"
 kill -s TERM "$APP_PID"
 touch "$E2E_TMP/go"
-wait_for 30 sh -c "! kill -0 $APP_PID" || fail "the program did not end after an early SIGTERM"
+wait_for 30 not app_running || fail "the program did not end after an early SIGTERM"
 STATUS=0
 wait "$APP_PID" || STATUS=$?
 expect_eq "$STATUS" 0 "exit status after SIGTERM during start-up ($(cat "$E2E_TMP/app.err"))"

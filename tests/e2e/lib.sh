@@ -7,6 +7,7 @@ set -euo pipefail
 : "${TRELLUM:?path of the trellum program}"
 : "${SELOWNER:?path of the selowner helper}"
 
+source "$E2E_DIR/../wait_for.sh"
 E2E_TMP=$(mktemp -d)
 
 # The program and the desktop see only what the test sets: a caller's Qt
@@ -40,19 +41,6 @@ fail() {
         import -window root "$E2E_TMP/failure.png" 2>/dev/null && cp "$E2E_TMP/failure.png" "/tmp/e2e-failure-$(basename "$0" .sh).png" || true
     fi
     exit 1
-}
-
-# Polls a command every 20 ms until it succeeds. $1 is the most seconds the
-# awaited step takes on an idle machine; the ceiling is E2E_PATIENCE (default
-# 6) times that, since a machine busy with builds or a second suite runs every
-# process here several times slower. Only a step that never comes waits it out.
-wait_for() {
-    local deadline=$((SECONDS + $1 * ${E2E_PATIENCE:-6}))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.02
-    done
 }
 
 # A private X server; sets DISPLAY once it accepts clients.
@@ -149,8 +137,40 @@ menu_open() {
 # For waiting until something is gone: wait_for 5 not menu_open.
 not() { ! "$@"; }
 
-# The program has a visible window titled exactly $1.
-window_open() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" >/dev/null 2>&1; }
+# A visible window of the program titled exactly $1 (the first, if several).
+window_id() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" 2>/dev/null | head -1 | grep .; }
+window_open() { window_id "$1" >/dev/null; }
+# The window titled exactly $1 holds the keyboard. The window manager focuses a
+# new dialog a moment after mapping it, and a key sent before goes to the window
+# beneath, which the dialog blocks: the key is lost.
+window_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
+
+# The program runs from a folder of its own, whose constants.txt (CONSTANTS)
+# holds pi alone: a copy of the program keeps its library beside it.
+program_in_own_folder() {
+    mkdir "$E2E_TMP/program"
+    cp "$TRELLUM" "$E2E_TMP/program/trellum"
+    TRELLUM="$E2E_TMP/program/trellum"
+    CONSTANTS="$E2E_TMP/program/constants.txt"
+    printf 'This file constains constants for Trellum:\r\n================================================\r\npi = 3.14159265358979\r\n' >"$CONSTANTS"
+}
+# The constants in CONSTANTS after its two heading lines, as "name = value;...".
+constants_listed() { tr -d '\r' <"$CONSTANTS" | tail -n +3 | tr '\n' ';'; }
+
+# In the open constants dialog: Edit (Alt+E) on no selection opens the entry
+# dialog, where the name $1 and the value $2 are typed, then OK pressed (Enter)
+# unless $3 is "unconfirmed", which leaves the entry dialog open.
+enter_constant() {
+    xdotool key alt+e
+    wait_for 10 window_active "Add a new constant" || fail "no entry dialog for $1"
+    xdotool type "$1"
+    xdotool key Tab
+    xdotool type "$2"
+    [ "${3:-}" != unconfirmed ] || return 0
+    xdotool key Return
+    wait_for 10 not window_open "Add a new constant" || fail "the entry dialog stayed open"
+    wait_for 10 window_active "Load a constant" || fail "the constants dialog did not get the keyboard back"
+}
 # The main window holds the keyboard again: after a dialog closes, the window
 # manager gives the focus back a moment later, and a key sent before goes astray.
 main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ]; }

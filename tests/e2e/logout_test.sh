@@ -31,7 +31,7 @@ app_running || fail "the program ended before the session manager told it to"
 xdotool key m                    # MODE: grads: the user works on after the save
 copy_display >/dev/null          # the key has been handled once the copy arrives
 echo die >&7
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "the program did not end when told to die"
+wait_for 10 not app_running || fail "the program did not end when told to die"
 status=0
 wait "$APP_PID" || status=$?
 expect_eq "$status" 0 "exit status at the session's end"

@@ -23,5 +23,5 @@ wait_for 5 menu_open || fail "Alt+S did not open the Settings menu"
 xdotool key Escape
 wait_for 5 not menu_open || fail "Esc did not close the Settings menu"
 xdotool key End
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program after Alt+S and Esc"
+wait_for 10 not app_running || fail "End did not end the program after Alt+S and Esc"
 echo "ok"

@@ -20,6 +20,6 @@ for place in 00007530,00007530 ffff8ad0,ffff8ad0; do
     FRAME=""
     wait_for 3 inside || fail "stored place $place: window frame $FRAME not inside the 1280x1024 screen"
     xdotool key End
-    wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program"
+    wait_for 10 not app_running || fail "End did not end the program"
 done
 echo "ok"

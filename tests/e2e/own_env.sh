@@ -4,7 +4,8 @@
 # and no session bus. A test may then change what it is about.
 if [ "${E2E_OWN_ENV:-}" != 1 ]; then
     exec env -i E2E_OWN_ENV=1 PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/sbin:/usr/sbin:/sbin \
-        TRELLUM="$TRELLUM" SELOWNER="$SELOWNER" LOGOUT_SM="${LOGOUT_SM:-}" XTEST_KEY="${XTEST_KEY:-}" E2E_DIR="$E2E_DIR" bash "$0" "$@"
+        TRELLUM="$TRELLUM" SELOWNER="$SELOWNER" LOGOUT_SM="${LOGOUT_SM:-}" XTEST_KEY="${XTEST_KEY:-}" E2E_DIR="$E2E_DIR" \
+        TEST_PATIENCE="${TEST_PATIENCE:-}" bash "$0" "$@"
 fi
 
 own_environment() {

@@ -10,7 +10,7 @@ xdotool key alt+s t
 wait_for 5 is_above || fail "Always On Top did not take"
 read -r before_x before_y < <(xwininfo -frame -id "$WIN" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
 xdotool key End               # OFF
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End (OFF) did not end the program"
+wait_for 10 not app_running || fail "End (OFF) did not end the program"
 
 start_app
 read -r after_x after_y < <(xwininfo -frame -id "$WIN" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')

@@ -12,7 +12,7 @@ for factor in 0 -2 nan 1e308 0.1; do
     warnings=$(grep -c 'QT_SCALE_FACTOR' "$E2E_TMP/app.err" || true)
     expect_eq "$warnings" 1 "warning lines about QT_SCALE_FACTOR=$factor ($(cat "$E2E_TMP/app.err"))"
     xdotool key End
-    wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program with QT_SCALE_FACTOR=$factor"
+    wait_for 10 not app_running || fail "End did not end the program with QT_SCALE_FACTOR=$factor"
     wait "$APP_PID" || fail "exit status with QT_SCALE_FACTOR=$factor"
 done
 echo "ok"

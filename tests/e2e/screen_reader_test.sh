@@ -36,6 +36,13 @@ said_since() {
     tail -n +"$(( $1 + 1 ))" "$SPOKEN" | sed -n "s/^.* - SPEECH OUTPUT: '\([^']*\)'.*$/\1/p" | grep -v ' $' || true
 }
 said_exactly() { [ "$(said_since "$1")" = "$2" ]; }
+# Orca has said nothing for a second.
+log_holds_still() {
+    local lines
+    lines=$(grep -c "SPEECH OUTPUT" "$SPOKEN")
+    sleep 1
+    [ "$(grep -c "SPEECH OUTPUT" "$SPOKEN")" = "$lines" ]
+}
 
 # Presses keys (xdotool names; "A B" presses A and B in quick succession) and
 # checks what Orca says about them.
@@ -52,7 +59,8 @@ expect_said() {
         # A function, so that the log is read again at each try.
         wait_for 15 said_exactly "$start" "$expected" || true
     fi
-    sleep 1   # time for anything more Orca might say
+    # Anything more Orca says comes before a second of silence.
+    wait_for 15 log_holds_still || fail "Orca kept talking after $*: $(said_since "$start")"
     expect_eq "$(said_since "$start")" "$expected" "Orca after $*"
 }
 
@@ -84,18 +92,13 @@ start=$(wc -l <"$SPOKEN")
 # Key codes, so that xdotool presses no NumLock of its own: 79 is the keypad's
 # Home, 81 its Page Up.
 xdotool keydown Insert key 79 keyup Insert
-sleep 0.5
+said_something() { [ -n "$(said_since "$start")" ]; }
+wait_for 5 said_something || fail "flat review did not start"
 xdotool key 81
 reviewed() { said_since "$start" | grep -qx "4 times ten to the power 18"; }
 wait_for 15 reviewed || fail "flat review did not reach the display: $(said_since "$start")"
 # Flat review may go on reading the window after the display: the next step
 # starts once Orca has said nothing for a second.
-log_holds_still() {
-    local lines
-    lines=$(grep -c "SPEECH OUTPUT" "$SPOKEN")
-    sleep 1
-    [ "$(grep -c "SPEECH OUTPUT" "$SPOKEN")" = "$lines" ]
-}
 wait_for 15 log_holds_still || fail "Orca kept talking after flat review: $(said_since "$start")"
 expect_said "hidden in the tray" Escape
 echo "PASS"

@@ -19,7 +19,7 @@ wrap() {
 # Ends the program with signal $1; the status it exits with goes to $STATUS.
 end_with() {
     kill -s "$1" "$APP_PID"
-    wait_for 10 sh -c "! kill -0 $APP_PID" || fail "SIG$1 did not end the program"
+    wait_for 10 not app_running || fail "SIG$1 did not end the program"
     STATUS=0
     wait "$APP_PID" || STATUS=$?
 }
@@ -42,7 +42,7 @@ if [ $slow_save = 1 ]; then
     wait_for 10 sh -c "ls -A '$XDG_CONFIG_HOME/trellum/' 2>/dev/null | grep -q '\.tmp-'" || fail "the settings were not being written after SIGTERM"
 fi
 for sig in TERM HUP INT TERM; do kill -s "$sig" "$APP_PID" 2>/dev/null || true; done
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "the program did not end"
+wait_for 10 not app_running || fail "the program did not end"
 STATUS=0
 wait "$APP_PID" || STATUS=$?
 expect_eq "$STATUS" 0 "exit status after SIGTERM and more signals during the save"

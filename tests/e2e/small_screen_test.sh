@@ -27,11 +27,11 @@ expect_corner_on_screen() {
 start_app
 expect_corner_on_screen "$WIN" "main window"
 xdotool key Insert
-wait_for 10 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Save a number\$'" || fail "no memory dialog"
-dialog=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Save a number$' | head -1)
+wait_for 10 window_active "Save a number" || fail "no memory dialog"
+dialog=$(window_id "Save a number")
 expect_corner_on_screen "$dialog" "memory dialog"
 xdotool key Escape
-wait_for 10 sh -c "! xdotool search --all --onlyvisible --pid $APP_PID --name '^Save a number\$'" || fail "Esc did not close the memory dialog"
+wait_for 10 not window_open "Save a number" || fail "Esc did not close the memory dialog"
 xdotool key End
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "End did not end the program"
+wait_for 10 not app_running || fail "End did not end the program"
 echo "ok"

@@ -15,7 +15,7 @@ ulimit -c 0
 while IFS='|' read -r name environment arguments status expected; do
     STATUS=0
     # shellcheck disable=SC2086
-    timeout 20 env $environment "$TRELLUM" $arguments >"$E2E_TMP/out" 2>"$E2E_TMP/err" || STATUS=$?
+    timeout 120 env $environment "$TRELLUM" $arguments >"$E2E_TMP/out" 2>"$E2E_TMP/err" || STATUS=$?
     ERR=$(cat "$E2E_TMP/err")
     expect_eq "$STATUS" "$status" "$name: exit status (stderr: $ERR)"
     expect_eq "$(wc -l <"$E2E_TMP/err")" 1 "$name: lines on standard error ($ERR)"

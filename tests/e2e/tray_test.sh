@@ -21,7 +21,7 @@ wait_for 5 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Esc did not
 xdotool mousemove --window "$ICON" 5 5 click 3
 wait_for 5 menu_open || fail "right click on the icon did not open its menu"
 xdotool key x
-wait_for 10 sh -c "! kill -0 $APP_PID" || fail "Exit did not end the program"
+wait_for 10 not app_running || fail "Exit did not end the program"
 grep -q '"OnTop"="False"' "$XDG_CONFIG_HOME/trellum/system.reg" || fail "Exit did not save the settings"
 find_tray_icon && fail "the tray icon outlived the program"
 echo "ok"

@@ -1,10 +1,6 @@
 # A constants library longer than a 16-bit index: every entry is selectable and
 # loads its own value, through the key-script runner's --constants.
-set -euo pipefail
-: "${RUNNER:?path of trellum-keys}"
-TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 for count in 40000 70000; do
     {

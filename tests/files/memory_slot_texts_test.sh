@@ -2,12 +2,7 @@
 # runner's --hive: a slot text that is not a number reaches the display and
 # the clipboard as the number it starts with, never as written; the file
 # keeps the text as it was.
-set -euo pipefail
-: "${RUNNER:?path of trellum-keys}"
-: "${DATA:?folder of the test data}"
-TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 tab=$'\t'
 
 # case | "Mem 3" as written in the file | display after MR | clipboard after COPY

@@ -2,19 +2,8 @@
 # runner's --hive, its input held open): at the end the program writes its own
 # values into the file as it then is, keeping what it does not own; an edit
 # that no longer reads as a settings file is kept aside, never lost.
-set -euo pipefail
-: "${RUNNER:?path of trellum-keys}"
-: "${DATA:?folder of the test data}"
-TMP=$(mktemp -d)
-RUNNING=""
-trap '[ -z "$RUNNING" ] || kill "$RUNNING" 2>/dev/null || true; rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() {  # polls a command for up to $1 seconds
-    local tries=$(($1 * 50)); shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1)); [ $tries -gt 0 ] || return 1; sleep 0.02
-    done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
 # The runner has read the settings and waits for its keys: it is blocked
 # reading its standard input (system call 0, file descriptor 0).
 reading_keys() { [ "$(cut -d' ' -f1,2 "/proc/$1/syscall" 2>/dev/null)" = "0 0x0" ]; }
@@ -31,7 +20,7 @@ start() {
     "$RUNNER" --hive "$hive" <"$TMP/case/keys" >/dev/null &
     RUNNING=$!
     exec 3>"$TMP/case/keys"
-    wait_for 20 reading_keys "$RUNNING" || fail "$1: the runner never began reading its keys"
+    wait_for 10 reading_keys "$RUNNING" || fail "$1: the runner never began reading its keys"
 }
 # MODE (grads to degrees) and 3 into slot 2, then the end of the keys.
 finish() {

@@ -1,12 +1,7 @@
 # Hostile settings files through the key-script runner's --hive: nothing hangs,
 # nothing but a regular file of ours is replaced, nothing the user wrote is lost unseen.
-set -euo pipefail
-: "${RUNNER:?path of trellum-keys}"
-: "${DATA:?folder of the test data}"
-TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { timeout 20 "$RUNNER" --hive "$1" <<<"${2:-AC}" >/dev/null; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+run() { timeout 120 "$RUNNER" --hive "$1" <<<"${2:-AC}" >/dev/null; }
 only_files() {  # the folder holds exactly these names
     local got; got=$(cd "$1" && ls -A | sort | tr '\n' ' ')
     [ "$got" = "$2" ] || fail "$3: folder holds '$got', expected '$2'"

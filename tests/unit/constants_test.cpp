@@ -460,18 +460,18 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     });
     const int focus = toolkit.FocusCount;
     calc.openConstants();
-    EXPECT_EQ(calc.Display().LcdText, "1.5  ");
-    EXPECT_EQ(calc.Display().ExpText, "-07");
+    EXPECT_EQ(calc.display().LcdText, "1.5  ");
+    EXPECT_EQ(calc.display().ExpText, "-07");
     EXPECT_EQ(toolkit.FocusCount, focus + 1);
     calc.pressDigit(4);  // the chosen value ended the entry: 4 starts a new number
-    EXPECT_EQ(calc.Display().LcdText, "4.  ");
+    EXPECT_EQ(calc.display().LcdText, "4.  ");
 
     // Cancel and a closed window leave the display alone; an explicit path wins over the folder.
-    calc.UseConstantsFile((folder / "missing.txt").string());
+    calc.useConstantsFile((folder / "missing.txt").string());
     toolkit.ConstScripts.push_back([](ConstantsDialog& d) { d.Cancel(); });
     calc.openConstants();
     calc.openConstants();
-    EXPECT_EQ(calc.Display().LcdText, "4.  ");
+    EXPECT_EQ(calc.display().LcdText, "4.  ");
     EXPECT_EQ(toolkit.Events, (Names{kCantLoad, kCantLoad}));
     EXPECT_FALSE(fs::exists(folder / "missing.txt"));
 }
@@ -505,8 +505,8 @@ TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
             d.Ok();
         });
         calc.openConstants();
-        EXPECT_EQ(calc.Display().LcdText, row.lcd);
-        EXPECT_EQ(calc.Display().ExpVisible ? std::string(calc.Display().ExpText) : std::string(), row.exponent);
+        EXPECT_EQ(calc.display().LcdText, row.lcd);
+        EXPECT_EQ(calc.display().ExpVisible ? std::string(calc.display().ExpText) : std::string(), row.exponent);
     }
 }
 

@@ -79,7 +79,7 @@ TEST(KeyboardMapTest, EscapeHidesToTheTray)
     seq.press("4 2 KEY:27");
     EXPECT_FALSE(seq.toolkit.Visible);
     EXPECT_EQ(seq.toolkit.TrayTip, "Trellum (Hide)");
-    EXPECT_EQ(seq.calc.Display().LcdText, "42.  ");
+    EXPECT_EQ(seq.calc.display().LcdText, "42.  ");
 }
 
 TEST(KeyboardMapTest, EndSwitchesOffAndSavesOnce)
@@ -95,8 +95,8 @@ TEST(KeyboardMapTest, ShiftWithDigitTogglesThenTypes)
 {
     KeySequence seq;
     seq.press("5 = KEY:16 KEY:56");
-    EXPECT_EQ(seq.calc.Display().LcdText, "8.  ");
-    EXPECT_FALSE(seq.calc.Display().ShiftIndicatorVisible);  // the new number resets the prefix
+    EXPECT_EQ(seq.calc.display().LcdText, "8.  ");
+    EXPECT_FALSE(seq.calc.display().ShiftIndicatorVisible);  // the new number resets the prefix
 }
 
 }  // namespace

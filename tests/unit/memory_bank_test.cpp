@@ -121,12 +121,12 @@ TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
         const int focus = bank.toolkit.FocusCount;
         bank.press(row.key, row.steps);
         EXPECT_EQ(bank.memory(), row.slots);
-        EXPECT_EQ(bank.calc.Display().LcdText, row.lcd);
-        EXPECT_EQ(bank.calc.Display().MemIndicatorVisible, row.indicator);
+        EXPECT_EQ(bank.calc.display().LcdText, row.lcd);
+        EXPECT_EQ(bank.calc.display().MemIndicatorVisible, row.indicator);
         EXPECT_EQ(bank.toolkit.FocusCount, focus + 1);
         EXPECT_TRUE(bank.toolkit.Events.empty());
         bank.keys("5");
-        EXPECT_EQ(bank.calc.Display().LcdText, "5.  ") << "the next digit must start a new number";
+        EXPECT_EQ(bank.calc.display().LcdText, "5.  ") << "the next digit must start a new number";
 
         // The same steps on the dialog alone leave the choice the calculator acted on.
         MemoryDialog dialog("", Slots{});
@@ -212,9 +212,9 @@ TEST(MemoryDialog, RecallShowsForeignSlotTextsAsWritten)
     Bank bank;
     CalculatorProbe::SetMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890"}));
     bank.press(kMR, {select(0), done});
-    EXPECT_EQ(std::string(bank.calc.Display().LcdText) + "E" + std::string(bank.calc.Display().ExpText), "1.  E-5");
+    EXPECT_EQ(std::string(bank.calc.display().LcdText) + "E" + std::string(bank.calc.display().ExpText), "1.  E-5");
     bank.press(kMR, {select(1), done});
-    EXPECT_EQ(std::string(bank.calc.Display().LcdText) + "E" + std::string(bank.calc.Display().ExpText), "1.2345678901234  E19");
+    EXPECT_EQ(std::string(bank.calc.display().LcdText) + "E" + std::string(bank.calc.display().ExpText), "1.2345678901234  E19");
 }
 
 TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)

@@ -95,12 +95,12 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
         EXPECT_EQ(program.toolkit.Top.value, row.top);
         EXPECT_EQ(program.toolkit.Left.value, row.left);
-        EXPECT_EQ(calc.Display().ModeDisplayVisible,
+        EXPECT_EQ(calc.display().ModeDisplayVisible,
                   (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
         EXPECT_EQ(calc.alwaysOnTop(), row.onTop);
         EXPECT_EQ(program.toolkit.StaysOnTop, row.onTop);
         EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
-        EXPECT_EQ(calc.Display().MemIndicatorVisible, row.memIndicator);
+        EXPECT_EQ(calc.display().MemIndicatorVisible, row.memIndicator);
     }
 }
 

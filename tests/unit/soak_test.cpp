@@ -105,7 +105,7 @@ public:
             m_toolkit.WindowClosed = false;
             start();
         }
-        if (isStrictExponent(std::string(m_calc->Display().ExpText))) {
+        if (isStrictExponent(std::string(m_calc->display().ExpText))) {
             m_foreignExponent = false;
         } else if (foreignSource) {
             m_foreignExponent = true;
@@ -132,7 +132,7 @@ private:
     void start()
     {
         m_calc = std::make_unique<Calculator>(m_toolkit, m_settings);
-        m_calc->UseConstantsFile(m_constants);
+        m_calc->useConstantsFile(m_constants);
         m_calc->start();
         m_toolkit.Events.clear();
     }
@@ -198,7 +198,7 @@ private:
     std::string check() const
     {
         const Calculator& c = *m_calc;
-        const DisplayState shown = c.Display();
+        const DisplayState shown = c.display();
         const std::string lcd(shown.LcdText);
         const int16_t openBrackets = CalculatorProbe::Entry(c).openBrackets;
         const bool twoSpaces = lcd.size() >= 2 && lcd.compare(lcd.size() - 2, 2, "  ") == 0;

@@ -20,6 +20,7 @@
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
 #include "testing/recording_toolkit.h"
+#include "patience.h"
 
 using trellum::SettingsStore;
 using trellum::shell::MainWindow;
@@ -239,7 +240,7 @@ void AccessibilityTest::whatIsSaid()
     window.calculator().start();
     window.show();   // the first picture of the display is not news
     window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, kPatienceMs));
     QVERIFY(window.equalKey()->hasFocus());
     for (const QString& key : keys) {
         QPushButton* button = window.findChild<QPushButton*>(key);
@@ -266,18 +267,18 @@ void AccessibilityTest::newsWaitsForTheFocus()
     window.calculator().start();
     window.show();
     window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, kPatienceMs));
     QLineEdit elsewhere;   // another window holds the focus, as a dialog does
     elsewhere.show();
     elsewhere.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere, kPatienceMs));
     for (const char* key : {"digit9", "squareRoot", "mode"})
         QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
     QCoreApplication::processEvents();
     QCOMPARE(said, QStringList{});
     elsewhere.hide();
     window.activateWindow();
-    QTRY_COMPARE(said, QStringList{"radians"});
+    QTRY_COMPARE_WITH_TIMEOUT(said, QStringList{"radians"}, kPatienceMs);
 }
 
 void AccessibilityTest::focusKeyStaysAPressableButton()
@@ -351,7 +352,7 @@ void AccessibilityTest::windowModesAreSaid()
     };
     window.calculator().start();
     window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, kPatienceMs));
     for (const QString& key : keys) {
         const QKeyCombination stroke = QKeySequence::fromString(key)[0];
         QTest::keyClick(window.equalKey(), stroke.key(), stroke.keyboardModifiers());

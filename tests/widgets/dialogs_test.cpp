@@ -7,7 +7,9 @@
 #include "app/constants_dialog.h"
 #include "app/memory_dialog.h"
 #include "shell/dialogs/dialogs.h"
+#include "shell/session_end.h"
 #include "testing/recording_toolkit.h"
+#include "patience.h"
 
 using namespace trellum;
 using namespace trellum::shell;
@@ -52,28 +54,28 @@ void play(QDialog* window, const QString& script)
         else if (step == u"down") {
             // As a user meets the list: the window active and the list focused.
             window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
             list->setFocus();
             QCOMPARE(list->currentRow(), -1);   // nothing drawn highlighted before a choice
             QTest::keyClick(list, Qt::Key_Down);
         }
         else if (step == u"home" || step == u"end") {
             window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
             list->setFocus();
             QTest::keyClick(list, step == u"home" ? Qt::Key_Home : Qt::Key_End);
         }
         else if (step == u"alt+o") {
             // The Option menu opened from the keyboard, then closed with Esc.
             window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
             QTest::keyClick(window->focusWidget(), Qt::Key_O, Qt::AltModifier);
             auto* menu = child<QMenu>(window, "optionMenu");
-            QTRY_VERIFY(menu->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kPatienceMs);
             QTest::keyClick(menu, Qt::Key_Escape);
-            QTRY_VERIFY(!menu->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(!menu->isVisible(), kPatienceMs);
             QVERIFY(window->isVisible());
-            QTRY_VERIFY(!qobject_cast<QMenuBar*>(window->focusWidget()));
+            QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<QMenuBar*>(window->focusWidget()), kPatienceMs);
         }
         else if (step == u"esc") QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         else if (step == u"close") window->close();
@@ -138,6 +140,7 @@ private slots:
     void constWindow();
     void constEditRunsEntryWindow_data();
     void constEditRunsEntryWindow();
+    void lostDisplayCancelsModelsOnly();
     void longTextsAreShortenedInTheList();
     void longNamesEndInAnEllipsis();
     void starterConstantsFit();
@@ -319,6 +322,52 @@ void DialogsTest::constEditRunsEntryWindow()
     play(w.window.get(), leave);
     QVERIFY(!w.window->isVisible());
     QVERIFY(w.file().endsWith(fileEnd));
+}
+
+// With the display gone any request to it ends the process: the open dialogs'
+// models are cancelled, newest first, and the windows are left alone.
+void DialogsTest::lostDisplayCancelsModelsOnly()
+{
+    ConstantsWindow w("pi = 3.14159265358979\r\n");
+    const auto entryWindow = [&w] {
+        auto* query = dynamic_cast<ModelWindow*>(QApplication::activeModalWidget());
+        if (query == w.window.get()) return static_cast<ModelWindow*>(nullptr);
+        return query;
+    };
+    // A constant added and confirmed first, so the library has an edit to write.
+    QTimer::singleShot(0, w.window.get(), [&] {
+        ModelWindow* query = entryWindow();
+        QVERIFY(query);
+        QTest::keyClicks(child<QLineEdit>(query, "nameEdit"), "zz");
+        QTest::keyClicks(child<QLineEdit>(query, "valueEdit"), "5");
+        click(query, "okButton");
+    });
+    click(w.window.get(), "editButton");
+    QVERIFY(!w.file().contains("zz"));
+
+    // The entry window open again, a name typed but not confirmed, when the display goes.
+    std::vector<ModelWindow*> open;
+    bool windowsVisible = false;
+    QByteArray written;
+    QTimer::singleShot(0, w.window.get(), [&] {
+        ModelWindow* query = entryWindow();
+        QVERIFY(query);
+        QTest::keyClicks(child<QLineEdit>(query, "nameEdit"), "yy");
+        open = ModelWindow::OpenWindows();
+        CancelOpenDialogModels();
+        windowsVisible = query->isVisible() && w.window->isVisible();
+        written = w.file();
+        query->done(QDialog::Rejected);
+    });
+    click(w.window.get(), "editButton");
+
+    QCOMPARE(open.size(), std::size_t{2});
+    QCOMPARE(open.front(), w.window.get());
+    QVERIFY(windowsVisible);
+    QVERIFY(written.endsWith("pi = 3.14159265358979\r\nzz = 5\r\n"));
+    // Back in the library's own handler, its cancelled model closes it.
+    QVERIFY(!w.window->isVisible());
+    QVERIFY(ModelWindow::OpenWindows().empty());
 }
 
 // A name of 10 MB takes the list seconds per repaint; it is shown cut short and kept whole.

@@ -175,7 +175,7 @@ void I18nTest::everyLibraryTextIsListed()
     {
         std::ofstream blocker(dir.filePath("file").toStdString());
     }
-    calc.UseConstantsFile(dir.filePath("file/constants.txt").toStdString());
+    calc.useConstantsFile(dir.filePath("file/constants.txt").toStdString());
     toolkit.ConstScripts.push_back([&toolkit](ConstantsDialog& d) {
         toolkit.EntryScripts.push_back(answer("", "1"));
         toolkit.EntryScripts.push_back(answer("g", "fast"));
@@ -191,7 +191,7 @@ void I18nTest::everyLibraryTextIsListed()
         std::ofstream file(dir.filePath("constants.txt").toStdString());
         file << "head\nhead\ng = 9.81\nbad = x\n";
     }
-    calc.UseConstantsFile(dir.filePath("constants.txt").toStdString());
+    calc.useConstantsFile(dir.filePath("constants.txt").toStdString());
     // Another program changes the file while the list is open.
     toolkit.ConstScripts.push_back([&toolkit, &dir](ConstantsDialog& d) {
         d.Select(0);

@@ -10,6 +10,7 @@
 #include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
+#include "patience.h"
 
 using trellum::SettingsStore;
 using trellum::shell::LcdPanel;
@@ -31,6 +32,8 @@ private slots:
     void pasteAndCopy();
     void windowModes_data();
     void windowModes();
+    void nextRunShowsTheStoredChoice_data();
+    void nextRunShowsTheStoredChoice();
     void hideWithoutTrayMinimisesAndTrayClickRestores();
     void offUnloadsOnceAndRemovesTrayIcon();
     void keypadShowsHandCursorDisplayDoesNot();
@@ -75,7 +78,7 @@ void MainWindowTest::init()
     m_settings = std::make_unique<SettingsStore>();   // in memory: a first run
     m_window = std::make_unique<MainWindow>(*m_settings);
     m_window->calculator().start();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
 }
 
 void MainWindowTest::cleanup()
@@ -148,7 +151,7 @@ void MainWindowTest::clicksOnDisplayReturnFocusToEqual()
 void MainWindowTest::rightClickOnKeypadOpensSettingsMenu()
 {
     QTest::mouseClick(m_window->keypadFrame(), Qt::RightButton, {}, QPoint(3, 3));
-    QTRY_VERIFY(m_window->settingsMenu()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->settingsMenu()->isVisible(), kPatienceMs);
     m_window->settingsMenu()->hide();
 }
 
@@ -198,7 +201,7 @@ void MainWindowTest::pasteAndCopy()
     if (!exponent.isEmpty()) QCOMPARE(m_window->expLabel()->text(), exponent);
     // Offscreen has no window manager to hand the focus back after a message box.
     m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
     QGuiApplication::clipboard()->clear();  // so a copy that does nothing cannot pass
     play("Ctrl+C");
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
@@ -249,6 +252,35 @@ void MainWindowTest::windowModes()
     QVERIFY(m_window->equalKey()->hasFocus());
 }
 
+// Only the always-on-top choice is stored, not the top-most state compact mode
+// forces; the next run draws the check mark from it and starts full.
+void MainWindowTest::nextRunShowsTheStoredChoice_data()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("always on top") << "float" << true;
+    QTest::newRow("always on top, compact") << "float Ctrl+S" << true;
+    QTest::newRow("compact") << "Ctrl+S" << false;
+    QTest::newRow("always on top twice") << "float float" << false;
+}
+
+void MainWindowTest::nextRunShowsTheStoredChoice()
+{
+    QFETCH(QString, actions);
+    QFETCH(bool, checked);
+    for (const QString& action : actions.split(u' ')) {
+        if (action == u"float") m_window->alwaysOnTopAction()->trigger();
+        else play(action);
+    }
+    m_window->close();
+    m_window = std::make_unique<MainWindow>(*m_settings);
+    m_window->calculator().start();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
+    QCOMPARE(m_window->alwaysOnTopAction()->isChecked(), checked);
+    QCOMPARE(onTop(), checked);
+    QVERIFY(m_window->menuBar()->isVisible());
+}
+
 void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) QSKIP("a notification area is present");
@@ -257,9 +289,9 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
     play("Ctrl+H");
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum (Hide)"));
-    QTRY_VERIFY(m_window->isMinimized());
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->isMinimized(), kPatienceMs);
     m_window->trayActivated(QSystemTrayIcon::Trigger);
-    QTRY_VERIFY(!m_window->isMinimized());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isMinimized(), kPatienceMs);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
 }
 
@@ -275,7 +307,7 @@ void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
 {
     // Set right after the window's first paint.
-    QTRY_COMPARE(m_window->keypadFrame()->cursor().shape(), Qt::BitmapCursor);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->keypadFrame()->cursor().shape(), Qt::BitmapCursor, kPatienceMs);
     QCOMPARE(m_window->keypadFrame()->cursor().hotSpot(), QPoint(12, 1));
     for (QPushButton* key : m_window->keys()) QCOMPARE(key->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(m_window->lcd()->cursor().shape(), Qt::ArrowCursor);
@@ -291,10 +323,10 @@ void MainWindowTest::workLeftForAfterTheFirstPaintRunsOnceAfterIt()
     QCoreApplication::processEvents();
     QVERIFY(paintedWhenRun.isEmpty());
     window.calculator().start();
-    QTRY_COMPARE(paintedWhenRun, QList<bool>{true});
+    QTRY_COMPARE_WITH_TIMEOUT(paintedWhenRun, QList<bool>{true}, kPatienceMs);
     // Once painted, new work runs at the next turn of the event loop.
     window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });
-    QTRY_COMPARE(paintedWhenRun.size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(paintedWhenRun.size(), 2, kPatienceMs);
     window.repaint();
     QCoreApplication::processEvents();
     QCOMPARE(paintedWhenRun.size(), 2);

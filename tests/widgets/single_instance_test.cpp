@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "shell/single_instance.h"
+#include "patience.h"
 
 using trellum::shell::DisplayKey;
 using trellum::shell::InstanceSocketPath;
@@ -96,7 +97,7 @@ void SingleInstanceTest::secondLaunchBringsTheFirstForward()
         SingleInstance later(path);
         return later.otherCopyAnswered();
     });
-    QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
     QVERIFY(second.get());
     QCOMPARE(calls, 1);
 }
@@ -121,7 +122,7 @@ void SingleInstanceTest::crashedCopysSocketDoesNotBlock()
     QVERIFY(next.listen());
     // And it is the one a later launch now reaches.
     auto later = std::async(std::launch::async, [path] { return SingleInstance(path).otherCopyAnswered(); });
-    QTRY_VERIFY_WITH_TIMEOUT(later.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(later.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
     QVERIFY(later.get());
 }
 
@@ -134,7 +135,7 @@ void SingleInstanceTest::launchWithoutRuntimeFolderStillMeets()
     SingleInstance first(path);
     QVERIFY(first.listen());
     auto second = std::async(std::launch::async, [path] { return SingleInstance(path).otherCopyAnswered(); });
-    QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
     QVERIFY(second.get());
 }
 

@@ -19,6 +19,7 @@
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
 #include "testing/recording_toolkit.h"
+#include "patience.h"
 
 using namespace trellum;
 using namespace trellum::shell;
@@ -237,7 +238,7 @@ void TextFitTest::everyTextFits()
     SettingsStore settings;
     MainWindow main(settings);
     main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(QTest::qWaitForWindowExposed(&main, kPatienceMs));
     for (const QString& fault : misfitsOf(&main)) faults << "main window: " + fault;
     for (QMenu* menu : {main.settingsMenu(), main.helpMenu(), main.trayMenu()})
         for (const QString& fault : misfitsOf(menu)) faults << menu->objectName() + ": " + fault;

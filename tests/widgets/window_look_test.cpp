@@ -15,6 +15,7 @@
 
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
+#include "patience.h"
 
 using trellum::SettingsStore;
 using trellum::shell::MainWindow;
@@ -117,7 +118,7 @@ void WindowLookTest::init()
     m_settings = std::make_unique<SettingsStore>();   // in memory: a first run
     m_window = std::make_unique<MainWindow>(*m_settings);
     m_window->calculator().start();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), kPatienceMs));
 }
 
 void WindowLookTest::cleanup()
