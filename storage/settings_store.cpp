@@ -274,7 +274,9 @@ struct SettingsStore::Document {
             std::size_t end = text.find('\n', start);
             if (end == std::string_view::npos) end = text.size();
             std::string_view line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            // CR CR LF, left by a text-mode copy of a CR LF file, is one line end too:
+            // a CR kept at a line's end would be read as part of its end next time.
+            while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             // The end of the last line is no line of its own.
             if (end < text.size() || start < text.size() || lines.empty()) lines.push_back(line);
             start = end + 1;

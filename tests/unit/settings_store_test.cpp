@@ -226,6 +226,29 @@ TEST_F(SettingsStoreTest, WritesThatCannotBeMadeSayWhy)
     EXPECT_NE(store.FileText().find("\"Blob\"=hex:01\n"), std::string::npos) << store.FileText();
 }
 
+TEST_F(SettingsStoreTest, ASecondSaveWritesWhatTheFirstWrote)
+{
+    const struct {
+        const char* name;
+        std::string original;
+    } rows[] = {
+        {"comment_before_keys_cr_cr_lf", "REGEDIT4\r\n; by hand\r\r\n"},
+        {"comment_in_key_cr_cr_lf",
+         "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n; note\r\r\n\"A\"=\"x\"\r\n"},
+        {"carriage_returns_inside_a_comment", "REGEDIT4\n; a\rb\r\r\r\n"},
+        {"blank_line_of_carriage_returns", "REGEDIT4\n\r\r\n; end\n"},
+        {"nul_bytes_in_a_comment", "REGEDIT4\r\n; n\0\0\x08mem 8\xff\"\r\r\n"s},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeAll(m_file, row.original);
+        runProgram(m_file);
+        const std::string once = readAll(m_file);
+        runProgram(m_file);
+        EXPECT_EQ(readAll(m_file), once);
+    }
+}
+
 TEST_F(SettingsStoreTest, TextBytesSurviveManySavesAndLoads)
 {
     std::string latin1, controls;
