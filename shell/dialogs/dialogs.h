@@ -101,7 +101,7 @@ public:
 
     std::function<bool()> IsClosed;     // the model has hidden or unloaded itself
     std::function<void()> Render;       // repaint the controls from the model
-    std::function<void()> WindowClose;    // title-bar close (and Esc without EscapeKey)
+    std::function<void()> WindowClose;  // title-bar close (and Esc without EscapeKey)
     std::function<void()> EscapeKey;    // the cancel button's handler
 
     // Runs a model handler, then closes the window or repaints it as the model says.
@@ -126,6 +126,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The cancel button's handler where there is one, else the title-bar close.
+    const std::function<void()>& cancelHandler() const;
     bool m_centred = false;
     bool m_centrePending = false;
     QMargins m_centredExtents;

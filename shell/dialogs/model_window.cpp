@@ -160,10 +160,11 @@ void ModelWindow::Forward(const std::function<void()>& handler)
     if (Render) Render();
 }
 
+const std::function<void()>& ModelWindow::cancelHandler() const { return EscapeKey ? EscapeKey : WindowClose; }
+
 void ModelWindow::CancelModel()
 {
-    const std::function<void()>& cancel = EscapeKey ? EscapeKey : WindowClose;
-    if (cancel) cancel();
+    if (const std::function<void()>& cancel = cancelHandler()) cancel();
 }
 
 std::vector<ModelWindow*> ModelWindow::OpenWindows() { return shownWindows(); }
@@ -216,7 +217,7 @@ bool ModelWindow::eventFilter(QObject* watched, QEvent* event)
 void ModelWindow::reject()
 {
     // QDialog routes Esc here; a dialog with a cancel button answers Esc with it.
-    Forward(EscapeKey ? EscapeKey : WindowClose);
+    Forward(cancelHandler());
 }
 
 void ModelWindow::closeEvent(QCloseEvent* event)
