@@ -19,7 +19,7 @@ namespace {
 bool endsWithTwoSpaces(std::string_view s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "  ") == 0; }
 
 struct IgnoreErrors : trellum::ErrorReporter {
-    void ReportError(trellum::ErrorCode) override {}
+    void reportError(trellum::ErrorCode) override {}
 };
 
 }  // namespace
@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     toolkit.Clipboard = text;
     calc.paste();
     // Paste reads the text as a "." locale writes it: a U+2212 minus is a minus.
-    const std::string number = trellum::NumberFromLocale(text, '.');
-    if (trellum::IsNumeric(number)) {
+    const std::string number = trellum::numberFromLocale(text, '.');
+    if (trellum::isNumeric(number)) {
         for (const auto& event : toolkit.Events)
             if (event.rfind("msg:", 0) == 0 && event != "msg:!:Out of Range!") std::abort();
         if (!endsWithTwoSpaces(calc.display().LcdText)) std::abort();
@@ -47,12 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         calc.equals();
         if (!endsWithTwoSpaces(calc.display().LcdText)) std::abort();
 
-        // ShowNumberText itself takes the text as it passed, blanks included.
+        // showNumberText itself takes the text as it passed, blanks included.
         IgnoreErrors errors;
         trellum::DisplayRegister direct(errors);
-        direct.ShowNumberText(number);
-        (void)direct.GetDisplayValue();
-        (void)direct.GetDisplayText();
+        direct.showNumberText(number);
+        (void)direct.getDisplayValue();
+        (void)direct.getDisplayText();
     } else {
         if (toolkit.Events.size() != 1 || toolkit.Events[0] != "msg:!:Importing data is not a number ") std::abort();
         if (calc.display().LcdText != before) std::abort();

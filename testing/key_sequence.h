@@ -33,7 +33,7 @@ struct BasicKeySequence {
         std::istringstream in(tokens);
         std::string token;
         while (in >> token) {
-            if (!PressToken(calc, toolkit, token)) return "unknown:" + token;
+            if (!pressToken(calc, toolkit, token)) return "unknown:" + token;
         }
         std::string events;
         for (const auto& event : toolkit.Events) events += (events.empty() ? "" : " | ") + event;

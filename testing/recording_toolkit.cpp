@@ -12,7 +12,7 @@ template <typename Dialog>
 void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog)
 {
     if (scripts.empty()) {
-        dialog.CloseWindow();
+        dialog.closeWindow();
         return;
     }
     auto script = std::move(scripts.front());

@@ -170,7 +170,7 @@ TEST(Forward, ShownValueNearLibraryResult)
         Keypad k;
         EXPECT_EQ(k.press(r.keys), "");
         k.press("COPY");
-        EXPECT_NEAR(ValueOfText(k.toolkit.Clipboard), r.value, std::fabs(r.value) * r.relativeError);
+        EXPECT_NEAR(valueOfText(k.toolkit.Clipboard), r.value, std::fabs(r.value) * r.relativeError);
     }
 }
 

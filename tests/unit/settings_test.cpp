@@ -99,7 +99,7 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
                   (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
         EXPECT_EQ(calc.alwaysOnTop(), row.onTop);
         EXPECT_EQ(program.toolkit.StaysOnTop, row.onTop);
-        EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
+        EXPECT_EQ(CalculatorProbe::memorySlots(calc), row.slots);
         EXPECT_EQ(calc.display().MemIndicatorVisible, row.memIndicator);
     }
 }
@@ -114,24 +114,24 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     first.calculator.toggleAlwaysOnTop();
     first.calculator.cycleAngleMode();
     first.calculator.cycleAngleMode();  // grads
-    CalculatorProbe::SetMemorySlots(first.calculator, slots);
+    CalculatorProbe::setMemorySlots(first.calculator, slots);
     first.calculator.saveSettings();
 
     const SettingsStore stored(m_hive);
-    EXPECT_EQ(stored.Number(kSettingsKey, "Top"), -45);
-    EXPECT_EQ(stored.Number(kSettingsKey, "Left"), 32767);
-    EXPECT_EQ(stored.Number(kSettingsKey, "Mode"), 2);
-    EXPECT_EQ(stored.Text(kSettingsKey, "OnTop"), "True");
+    EXPECT_EQ(stored.number(kSettingsKey, "Top"), -45);
+    EXPECT_EQ(stored.number(kSettingsKey, "Left"), 32767);
+    EXPECT_EQ(stored.number(kSettingsKey, "Mode"), 2);
+    EXPECT_EQ(stored.text(kSettingsKey, "OnTop"), "True");
     for (std::size_t n = 1; n <= 10; ++n) {
-        EXPECT_EQ(stored.Value(kMemoryKey, "Mem " + std::to_string(n)), SettingValue(slots[n - 1]));
+        EXPECT_EQ(stored.value(kMemoryKey, "Mem " + std::to_string(n)), SettingValue(slots[n - 1]));
     }
 
     for (int restart = 0; restart < 8; ++restart) {
         SCOPED_TRACE(restart);
         ProgramRun program(m_hive);
         ASSERT_EQ(program.calculator.loadSettings(), SettingsFound::BothKeys);
-        EXPECT_EQ(CalculatorProbe::MemorySlots(program.calculator), slots);
-        EXPECT_EQ(CalculatorProbe::AngleMode(program.calculator), Angle::Grads);
+        EXPECT_EQ(CalculatorProbe::memorySlots(program.calculator), slots);
+        EXPECT_EQ(CalculatorProbe::angleMode(program.calculator), Angle::Grads);
         EXPECT_EQ(program.toolkit.Top.value, -45);
         EXPECT_EQ(program.toolkit.Left.value, 32767);
         EXPECT_TRUE(program.calculator.alwaysOnTop());
@@ -164,7 +164,7 @@ TEST_F(SettingsTest, NextRunHasTheAlwaysOnTopChoiceAndTheFullWindow)
             for (auto command : row.commands) (first.calculator.*command)();
             first.calculator.shutdown();
         }
-        EXPECT_EQ(SettingsStore(m_hive).Text(kSettingsKey, "OnTop"), row.stored);
+        EXPECT_EQ(SettingsStore(m_hive).text(kSettingsKey, "OnTop"), row.stored);
 
         ProgramRun next(m_hive);
         next.calculator.start();

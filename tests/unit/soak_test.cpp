@@ -96,7 +96,7 @@ public:
         const std::string token = nextToken();
         m_recent.push_back(token);
         if (m_recent.size() > 24) m_recent.pop_front();
-        if (!PressToken(*m_calc, m_toolkit, token)) return "token refused: " + token;
+        if (!pressToken(*m_calc, m_toolkit, token)) return "token refused: " + token;
         m_toolkit.Events.clear();
         const bool foreignSource = token.rfind("PASTE:", 0) == 0 || token.rfind("CO:", 0) == 0 ||
                                    token.rfind("MR:", 0) == 0 || token == "KEY:33" || token == "KEY:78";
@@ -143,7 +143,7 @@ private:
     {
         const std::size_t pick = below(100);
         if (pick < 70) {
-            const auto& plain = PlainTokens();
+            const auto& plain = plainTokens();
             return plain[below(plain.size())];
         }
         if (pick < 80) return "KEY:" + std::to_string(below(256));
@@ -177,7 +177,7 @@ private:
             uint64_t bits = m_rng();
             double value;
             std::memcpy(&value, &bits, sizeof value);
-            return NumberText(value);
+            return numberText(value);
         }
         case 2: {
             std::string digits;
@@ -200,7 +200,7 @@ private:
         const Calculator& c = *m_calc;
         const DisplayState shown = c.display();
         const std::string lcd(shown.LcdText);
-        const int16_t openBrackets = CalculatorProbe::Entry(c).openBrackets;
+        const int16_t openBrackets = CalculatorProbe::entry(c).openBrackets;
         const bool twoSpaces = lcd.size() >= 2 && lcd.compare(lcd.size() - 2, 2, "  ") == 0;
         const bool bracketText = lcd.rfind("(- ", 0) == 0 && lcd.size() > 3 &&
                                  lcd.find_first_not_of("0123456789", 3) == std::string::npos &&
@@ -212,7 +212,7 @@ private:
             return "exponent text '" + exponent + "'";
 
         int markers = 0;
-        for (const StackEntry& entry : CalculatorProbe::StackEntries(c)) {
+        for (const StackEntry& entry : CalculatorProbe::stackEntries(c)) {
             if (const auto* mark = std::get_if<BracketMark>(&entry)) {
                 ++markers;
                 if (mark->level != markers)
