@@ -57,14 +57,14 @@ enum class SettingsFound : int8_t;
 // What the window shows, read-only. The texts are views into the calculator,
 // valid until its next key.
 struct DisplayState {
-    std::string_view LcdText;  // mantissa and two spaces, or the bracket-level text
-    std::string_view ExpText;  // exponent label caption
-    bool ExpVisible = false;
-    bool ShiftIndicatorVisible = false;
-    bool HypIndicatorVisible = false;
-    bool MemIndicatorVisible = false;
-    std::array<bool, 3> ModeDisplayVisible{};  // "D", "R", "G"
-    bool FinishedValue = false;  // a result, recalled or cleared value (newEntry): not a number being typed
+    std::string_view lcdText;  // mantissa and two spaces, or the bracket-level text
+    std::string_view expText;  // exponent label caption
+    bool expVisible = false;
+    bool shiftIndicatorVisible = false;
+    bool hypIndicatorVisible = false;
+    bool memIndicatorVisible = false;
+    std::array<bool, 3> modeDisplayVisible{};  // "D", "R", "G"
+    bool finishedValue = false;  // a result, recalled or cleared value (newEntry): not a number being typed
 };
 
 class Calculator : private ErrorReporter {

@@ -11,14 +11,14 @@ Calculator::Calculator(Toolkit& toolkit, SettingsStore& settings) : m_toolkit(to
 DisplayState Calculator::display() const
 {
     DisplayState state;
-    state.LcdText = m_display.lcdText();
-    state.ExpText = m_display.expText();
-    state.ExpVisible = m_display.expVisible();
-    state.ShiftIndicatorVisible = m_shift;
-    state.HypIndicatorVisible = m_hyp;
-    state.MemIndicatorVisible = !memoryIsEmpty();
-    state.ModeDisplayVisible = {m_angleMode == Angle::Degrees, m_angleMode == Angle::Radians, m_angleMode == Angle::Grads};
-    state.FinishedValue = m_display.newEntry();
+    state.lcdText = m_display.lcdText();
+    state.expText = m_display.expText();
+    state.expVisible = m_display.expVisible();
+    state.shiftIndicatorVisible = m_shift;
+    state.hypIndicatorVisible = m_hyp;
+    state.memIndicatorVisible = !memoryIsEmpty();
+    state.modeDisplayVisible = {m_angleMode == Angle::Degrees, m_angleMode == Angle::Radians, m_angleMode == Angle::Grads};
+    state.finishedValue = m_display.newEntry();
     return state;
 }
 

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::RecordingToolkit toolkit;
     trellum::ConstantsDialog dialog(toolkit, path);
     checkLists(dialog);
-    if (toolkit.Events.size() > 1) std::abort();
+    if (toolkit.events.size() > 1) std::abort();
 
     // A fresh file: the dialog's own file is the one it read, and that case follows.
     std::remove(copy.c_str());
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (trellum::writeFileAtomically(copy, text) != trellum::WriteStatus::Written) std::abort();
     trellum::RecordingToolkit toolkit2;
     trellum::ConstantsDialog reread(toolkit2, copy);
-    if (!toolkit2.Events.empty()) std::abort();
+    if (!toolkit2.events.empty()) std::abort();
     if (reread.names() != dialog.names() || reread.values() != dialog.values()) std::abort();
 
     // Saved over the file it read: whatever the save drops survives in the backup.
@@ -70,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::remove(backup.c_str());
     trellum::RecordingToolkit toolkit3;
     trellum::ConstantsDialog same(toolkit3, path);
-    toolkit3.Events.clear();
-    if (!same.save() || !toolkit3.Events.empty()) std::abort();
+    toolkit3.events.clear();
+    if (!same.save() || !toolkit3.events.empty()) std::abort();
     const std::string original(reinterpret_cast<const char*>(data), size);
     std::FILE* kept = std::fopen(backup.c_str(), "rb");
     if (kept != nullptr) {

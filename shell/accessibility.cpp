@@ -67,8 +67,8 @@ QString trKeys(const char* text) { return QCoreApplication::translate("Keys", te
 // the exponent while it is shown.
 QString numberTextOf(const DisplayState& shown)
 {
-    QString text = toQString(std::string(shown.LcdText)).trimmed();
-    if (shown.ExpVisible) text += u'E' + toQString(std::string(shown.ExpText));
+    QString text = toQString(std::string(shown.lcdText)).trimmed();
+    if (shown.expVisible) text += u'E' + toQString(std::string(shown.expText));
     return text;
 }
 
@@ -76,12 +76,12 @@ QString numberTextOf(const DisplayState& shown)
 QStringList litIndicatorsOf(const DisplayState& shown)
 {
     const std::pair<bool, const char*> indicators[] = {
-        {shown.ShiftIndicatorVisible, QT_TRANSLATE_NOOP("Display", "shift")},
-        {shown.HypIndicatorVisible, QT_TRANSLATE_NOOP("Display", "hyperbolic")},
-        {shown.MemIndicatorVisible, QT_TRANSLATE_NOOP("Display", "memory")},
-        {shown.ModeDisplayVisible[0], QT_TRANSLATE_NOOP("Display", "degrees")},
-        {shown.ModeDisplayVisible[1], QT_TRANSLATE_NOOP("Display", "radians")},
-        {shown.ModeDisplayVisible[2], QT_TRANSLATE_NOOP("Display", "grads")},
+        {shown.shiftIndicatorVisible, QT_TRANSLATE_NOOP("Display", "shift")},
+        {shown.hypIndicatorVisible, QT_TRANSLATE_NOOP("Display", "hyperbolic")},
+        {shown.memIndicatorVisible, QT_TRANSLATE_NOOP("Display", "memory")},
+        {shown.modeDisplayVisible[0], QT_TRANSLATE_NOOP("Display", "degrees")},
+        {shown.modeDisplayVisible[1], QT_TRANSLATE_NOOP("Display", "radians")},
+        {shown.modeDisplayVisible[2], QT_TRANSLATE_NOOP("Display", "grads")},
     };
     QStringList lit;
     for (const auto& [on, word] : indicators)
@@ -474,7 +474,7 @@ void DisplaySpeech::refresh(const DisplayState& shown)
     // The first picture of the display is what the window shows, not news.
     if (!std::exchange(m_primed, true) || !listening()) return;
 
-    const bool newResult = shown.FinishedValue && text != before;
+    const bool newResult = shown.finishedValue && text != before;
     QStringList announcement;
     if (newResult) {
         QAccessibleTextUpdateEvent event(m_display, 0, before, text);

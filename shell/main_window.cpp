@@ -472,18 +472,18 @@ int MainWindow::firstKeyRowTop() const
 void MainWindow::render()
 {
     const DisplayState shown = m_calc.display();
-    m_lcd->setText(toQString(std::string(shown.LcdText)));
-    if (shown.ExpVisible) fitExponentLabel();
-    const QString exponent = toQString(std::string(shown.ExpText));
+    m_lcd->setText(toQString(std::string(shown.lcdText)));
+    if (shown.expVisible) fitExponentLabel();
+    const QString exponent = toQString(std::string(shown.expText));
     if (exponent != m_expLabel->text()) {
         m_expLabel->setText(exponent);
         fitExponent(exponent);
     }
-    m_expLabel->setVisible(shown.ExpVisible);
-    m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
-    m_hypIndicator->setVisible(shown.HypIndicatorVisible);
-    m_memIndicator->setVisible(shown.MemIndicatorVisible);
-    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
+    m_expLabel->setVisible(shown.expVisible);
+    m_shiftIndicator->setVisible(shown.shiftIndicatorVisible);
+    m_hypIndicator->setVisible(shown.hypIndicatorVisible);
+    m_memIndicator->setVisible(shown.memIndicatorVisible);
+    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.modeDisplayVisible[i]);
     m_alwaysOnTopAction->setChecked(m_calc.alwaysOnTop());
     m_speech->refresh(shown);
 }

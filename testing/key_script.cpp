@@ -57,7 +57,7 @@ bool pressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
         return true;
     }
     if (startsWith(token, "PASTE:")) {
-        toolkit.Clipboard = std::string(token.substr(6));
+        toolkit.clipboard = std::string(token.substr(6));
         calc.paste();
         return true;
     }
@@ -78,9 +78,9 @@ void appendRunnerLine(std::string& out, std::string_view token, const Calculator
     const DisplayState shown = calc.display();
     out += token;
     out += '\t';
-    out += shown.LcdText;
+    out += shown.lcdText;
     out += '\t';
-    if (shown.ExpVisible) out += shown.ExpText;
+    if (shown.expVisible) out += shown.expText;
     out += '\t';
     std::string_view separator;
     const auto indicator = [&](bool visible, std::string_view name) {
@@ -89,18 +89,18 @@ void appendRunnerLine(std::string& out, std::string_view token, const Calculator
         out += name;
         separator = " ";
     };
-    indicator(shown.ShiftIndicatorVisible, "S");
-    indicator(shown.HypIndicatorVisible, "hyp");
-    indicator(shown.MemIndicatorVisible, "M");
-    indicator(shown.ModeDisplayVisible[0], "D");
-    indicator(shown.ModeDisplayVisible[1], "R");
-    indicator(shown.ModeDisplayVisible[2], "G");
+    indicator(shown.shiftIndicatorVisible, "S");
+    indicator(shown.hypIndicatorVisible, "hyp");
+    indicator(shown.memIndicatorVisible, "M");
+    indicator(shown.modeDisplayVisible[0], "D");
+    indicator(shown.modeDisplayVisible[1], "R");
+    indicator(shown.modeDisplayVisible[2], "G");
     out += '\t';
-    for (std::size_t i = 0; i < toolkit.Events.size(); ++i) {
+    for (std::size_t i = 0; i < toolkit.events.size(); ++i) {
         if (i > 0) out += " | ";
-        out += toolkit.Events[i];
+        out += toolkit.events[i];
     }
-    toolkit.Events.clear();
+    toolkit.events.clear();
     if (options.state) {
         const CalculatorProbe::EntryState entry = CalculatorProbe::entry(calc);
         out += "\tnew=" + std::to_string(entry.newEntry ? 1 : 0) + " exp=" + std::to_string(entry.expShown ? 1 : 0) +

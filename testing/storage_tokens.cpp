@@ -79,14 +79,14 @@ bool pressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_
     if (key == "MIN" || key == "MR") {
         auto script = memScript(answer);
         if (!script) return false;
-        toolkit.MemScripts.push_back(std::move(*script));
+        toolkit.memScripts.push_back(std::move(*script));
         calc.press(key == "MIN" ? Key::MemoryIn : Key::MemoryRecall);
         return true;
     }
     if (key == "CO") {
         auto script = constScript(answer);
         if (!script) return false;
-        toolkit.ConstScripts.push_back(std::move(*script));
+        toolkit.constScripts.push_back(std::move(*script));
         calc.openConstants();
         return true;
     }

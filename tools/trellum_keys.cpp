@@ -68,7 +68,7 @@ public:
         m_calc.useConstantsFile(options.constantsFile);
         // Start as the program does: settings (none without --hive), then AC.
         m_calc.start();
-        m_toolkit.Events.clear();
+        m_toolkit.events.clear();
     }
     ~Session() { m_calc.shutdown(); }
 

@@ -69,7 +69,7 @@ protected:
     // on opening goes to `shown` as "caption|mode|name|value".
     void answer(std::string name, std::string value, bool ok = true)
     {
-        toolkit.EntryScripts.push_back([this, name, value, ok](ConstantEntryDialog& q) {
+        toolkit.entryScripts.push_back([this, name, value, ok](ConstantEntryDialog& q) {
             const bool adding = q.intent() == ConstantEntryDialog::Purpose::Add;
             shown.push_back(q.caption() + "|" + (adding ? "add" : "modify") + "|" + q.name() + "|" + q.value());
             q.setName(name);
@@ -106,7 +106,7 @@ TEST_P(ConstantsRead, KeepsGoodLinesAndReportsOnce)
     open(row.bytes);
     EXPECT_EQ(dialog->names(), row.names);
     EXPECT_EQ(dialog->values(), row.values);
-    EXPECT_EQ(toolkit.Events, row.events);
+    EXPECT_EQ(toolkit.events, row.events);
     EXPECT_EQ(readFile(file), row.bytes.value_or("")) << "reading must not touch the file";
 }
 
@@ -141,7 +141,7 @@ TEST_F(ConstantsTest, FolderInPlaceOfFileCannotBeLoaded)
     fs::create_directory(file);
     open(std::nullopt);
     EXPECT_TRUE(dialog->names().empty());
-    EXPECT_EQ(toolkit.Events, Names{kCantLoad});
+    EXPECT_EQ(toolkit.events, Names{kCantLoad});
 }
 
 TEST_F(ConstantsTest, GoodLinesSurviveGarbageAndLength)
@@ -166,7 +166,7 @@ TEST_F(ConstantsTest, GoodLinesSurviveGarbageAndLength)
     EXPECT_EQ(dialog->names().back(), "c99998");
     ASSERT_EQ(dialog->values().size(), count);
     EXPECT_EQ(dialog->values()[count - 1], "99998");
-    EXPECT_EQ(toolkit.Events, Names{kHasErrors});
+    EXPECT_EQ(toolkit.events, Names{kHasErrors});
 }
 
 // ---- Editing, closing and writing ----
@@ -189,7 +189,7 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     // A faulty line and loose spacing show whether the file was rewritten.
     const std::string original = kHeader + "a=1\r\nbad = x\r\nb   =   2\r\n";
     open(original);
-    toolkit.Events.clear();
+    toolkit.events.clear();
     dialog->select(1);
     if (row.edit) {
         answer("b", "3");
@@ -206,7 +206,7 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     if (row.written) {
         EXPECT_EQ(readFile(folder / "constants.txt.bak"), original);
     }
-    EXPECT_TRUE(toolkit.Events.empty());
+    EXPECT_TRUE(toolkit.events.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConstantsTest, EditAddsUntilSomethingIsSelectedThenModifies)
 {
     open(std::nullopt);  // a missing file is created by the first save
-    toolkit.Events.clear();
+    toolkit.events.clear();
     answer("  b ", " 2 ");
     dialog->edit();
     answer("  ", "1");  // blanks only: an empty name
@@ -254,10 +254,10 @@ TEST_F(ConstantsTest, EditAddsUntilSomethingIsSelectedThenModifies)
     dialog->accept();
     EXPECT_EQ(dialog->chosen(), "-2.5");
     EXPECT_EQ(readFile(file), kHeader + "beta = -2.5\r\n = 1\r\n");
-    EXPECT_TRUE(toolkit.Events.empty());
+    EXPECT_TRUE(toolkit.events.empty());
     ConstantsDialog again(toolkit, file.string());  // the file reads back without complaint
     EXPECT_EQ(again.names(), (Names{"beta", ""}));
-    EXPECT_TRUE(toolkit.Events.empty());
+    EXPECT_TRUE(toolkit.events.empty());
 }
 
 // before/after: the constant lines, header left out; reselected -1: nothing left to select.
@@ -318,8 +318,8 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, previousHandler);
 
-    ASSERT_EQ(toolkit.Events.size(), 2u) << "Cancel and OK each report the failure";
-    for (const std::string& event : toolkit.Events) {
+    ASSERT_EQ(toolkit.events.size(), 2u) << "Cancel and OK each report the failure";
+    for (const std::string& event : toolkit.events) {
         EXPECT_EQ(event.rfind("msg:!:Can't save constants Database!", 0), 0u) << event;
     }
     EXPECT_FALSE(dialog->isClosed()) << "the edits must stay on screen";
@@ -360,12 +360,12 @@ TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
         row.make();
         const auto type = fs::symlink_status(file).type();
         ConstantsDialog fresh(toolkit, file.string());
-        toolkit.Events.clear();
+        toolkit.events.clear();
         answer("b", "2");
         fresh.edit();
         fresh.cancel();
-        ASSERT_EQ(toolkit.Events.size(), 1u);
-        EXPECT_EQ(toolkit.Events[0].rfind("msg:!:Can't save constants Database!", 0), 0u) << toolkit.Events[0];
+        ASSERT_EQ(toolkit.events.size(), 1u);
+        EXPECT_EQ(toolkit.events[0].rfind("msg:!:Can't save constants Database!", 0), 0u) << toolkit.events[0];
         EXPECT_FALSE(fresh.isClosed()) << "the list must stay on screen";
         EXPECT_EQ(fresh.names().back(), "b");
         EXPECT_EQ(fs::symlink_status(file).type(), type);
@@ -383,7 +383,7 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
     open(kHeader + "a = 1\r\n");
     const std::string theirs = kHeader + "a = 1\r\nfrom another copy = 7\r\n";
     writeFile(file, theirs);
-    toolkit.Events.clear();
+    toolkit.events.clear();
     answer("b", "2");
     dialog->edit();
     dialog->cancel();
@@ -391,9 +391,9 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\nb = 2\r\n");
     EXPECT_EQ(readFile(folder / "constants.txt.changed"), theirs);
     const std::string kept = (folder / "constants.txt.changed").string();
-    ASSERT_EQ(toolkit.Events.size(), 1u);
-    EXPECT_EQ(toolkit.Events[0].rfind("msg:i:", 0), 0u);
-    EXPECT_NE(toolkit.Events[0].find(kept), std::string::npos) << "the message names the kept version";
+    ASSERT_EQ(toolkit.events.size(), 1u);
+    EXPECT_EQ(toolkit.events[0].rfind("msg:i:", 0), 0u);
+    EXPECT_NE(toolkit.events[0].find(kept), std::string::npos) << "the message names the kept version";
 }
 
 // ---- Entry dialog checks ----
@@ -413,7 +413,7 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
 {
     const QueryCase& row = GetParam();
     RecordingToolkit toolkit;
-    toolkit.Separator = row.separator;
+    toolkit.separator = row.separator;
     ConstantEntryDialog query(toolkit, ConstantEntryDialog::Purpose::Add);
     query.setName(row.typedName);
     query.setValue(row.typedValue);
@@ -424,8 +424,8 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
     if (!row.stored.empty()) {
         EXPECT_EQ(query.value(), row.stored);
     }
-    EXPECT_EQ(toolkit.Events.size(), row.message.empty() ? 0u : 1u);
-    for (const std::string& event : toolkit.Events) EXPECT_EQ(event.rfind(row.message, 0), 0u) << event;
+    EXPECT_EQ(toolkit.events.size(), row.message.empty() ? 0u : 1u);
+    for (const std::string& event : toolkit.events) EXPECT_EQ(event.rfind(row.message, 0), 0u) << event;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
@@ -451,28 +451,28 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     writeFile(file, kHeader + "pi = 3.14159265358979\r\nsmall = 1.5E-07\r\n");
     SettingsStore settings;
     Calculator calc(toolkit, settings);
-    toolkit.Folder = folder.string();
+    toolkit.folder = folder.string();
     calc.pressDigit(9);  // an entry in progress
-    toolkit.ConstScripts.push_back([](ConstantsDialog& d) {
+    toolkit.constScripts.push_back([](ConstantsDialog& d) {
         EXPECT_EQ(d.caption(), "Load a constant");
         d.select(1);
         d.accept();
     });
-    const int focus = toolkit.FocusCount;
+    const int focus = toolkit.focusCount;
     calc.openConstants();
-    EXPECT_EQ(calc.display().LcdText, "1.5  ");
-    EXPECT_EQ(calc.display().ExpText, "-07");
-    EXPECT_EQ(toolkit.FocusCount, focus + 1);
+    EXPECT_EQ(calc.display().lcdText, "1.5  ");
+    EXPECT_EQ(calc.display().expText, "-07");
+    EXPECT_EQ(toolkit.focusCount, focus + 1);
     calc.pressDigit(4);  // the chosen value ended the entry: 4 starts a new number
-    EXPECT_EQ(calc.display().LcdText, "4.  ");
+    EXPECT_EQ(calc.display().lcdText, "4.  ");
 
     // Cancel and a closed window leave the display alone; an explicit path wins over the folder.
     calc.useConstantsFile((folder / "missing.txt").string());
-    toolkit.ConstScripts.push_back([](ConstantsDialog& d) { d.cancel(); });
+    toolkit.constScripts.push_back([](ConstantsDialog& d) { d.cancel(); });
     calc.openConstants();
     calc.openConstants();
-    EXPECT_EQ(calc.display().LcdText, "4.  ");
-    EXPECT_EQ(toolkit.Events, (Names{kCantLoad, kCantLoad}));
+    EXPECT_EQ(calc.display().lcdText, "4.  ");
+    EXPECT_EQ(toolkit.events, (Names{kCantLoad, kCantLoad}));
     EXPECT_FALSE(fs::exists(folder / "missing.txt"));
 }
 
@@ -499,14 +499,14 @@ TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
         writeFile(file, kHeader + "c = " + row.value + "\r\n");
         SettingsStore settings;
         Calculator calc(toolkit, settings);
-        toolkit.Folder = folder.string();
-        toolkit.ConstScripts.push_back([](ConstantsDialog& d) {
+        toolkit.folder = folder.string();
+        toolkit.constScripts.push_back([](ConstantsDialog& d) {
             d.select(0);
             d.accept();
         });
         calc.openConstants();
-        EXPECT_EQ(calc.display().LcdText, row.lcd);
-        EXPECT_EQ(calc.display().ExpVisible ? std::string(calc.display().ExpText) : std::string(), row.exponent);
+        EXPECT_EQ(calc.display().lcdText, row.lcd);
+        EXPECT_EQ(calc.display().expVisible ? std::string(calc.display().expText) : std::string(), row.exponent);
     }
 }
 

@@ -77,17 +77,17 @@ TEST(KeyboardMapTest, EscapeHidesToTheTray)
 {
     KeySequence seq;
     seq.press("4 2 KEY:27");
-    EXPECT_FALSE(seq.toolkit.Visible);
-    EXPECT_EQ(seq.toolkit.TrayTip, "Trellum (Hide)");
-    EXPECT_EQ(seq.calc.display().LcdText, "42.  ");
+    EXPECT_FALSE(seq.toolkit.visible);
+    EXPECT_EQ(seq.toolkit.trayTip, "Trellum (Hide)");
+    EXPECT_EQ(seq.calc.display().lcdText, "42.  ");
 }
 
 TEST(KeyboardMapTest, EndSwitchesOffAndSavesOnce)
 {
     KeySequence seq;
     seq.press("KEY:35");
-    EXPECT_TRUE(seq.toolkit.WindowClosed);
-    EXPECT_FALSE(seq.toolkit.TrayIconShown);
+    EXPECT_TRUE(seq.toolkit.windowClosed);
+    EXPECT_FALSE(seq.toolkit.trayIconShown);
     EXPECT_TRUE(seq.settings.hasKey("SOFTWARE\\Quorbel\\Trellum\\Memory"));
 }
 
@@ -95,8 +95,8 @@ TEST(KeyboardMapTest, ShiftWithDigitTogglesThenTypes)
 {
     KeySequence seq;
     seq.press("5 = KEY:16 KEY:56");
-    EXPECT_EQ(seq.calc.display().LcdText, "8.  ");
-    EXPECT_FALSE(seq.calc.display().ShiftIndicatorVisible);  // the new number resets the prefix
+    EXPECT_EQ(seq.calc.display().lcdText, "8.  ");
+    EXPECT_FALSE(seq.calc.display().shiftIndicatorVisible);  // the new number resets the prefix
 }
 
 }  // namespace

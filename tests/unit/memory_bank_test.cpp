@@ -36,7 +36,7 @@ struct Bank {
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
     void press(Key key, std::vector<Step> steps)
     {
-        toolkit.MemScripts.push_back([steps = std::move(steps)](MemoryDialog& d) {
+        toolkit.memScripts.push_back([steps = std::move(steps)](MemoryDialog& d) {
             for (const Step& step : steps) step(d);
             if (!d.isClosed()) d.closeWindow();
         });
@@ -118,15 +118,15 @@ TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
         bank.keys("3 MIN:1");
         ASSERT_EQ(bank.memory(), start);
         bank.keys(row.display);
-        const int focus = bank.toolkit.FocusCount;
+        const int focus = bank.toolkit.focusCount;
         bank.press(row.key, row.steps);
         EXPECT_EQ(bank.memory(), row.slots);
-        EXPECT_EQ(bank.calc.display().LcdText, row.lcd);
-        EXPECT_EQ(bank.calc.display().MemIndicatorVisible, row.indicator);
-        EXPECT_EQ(bank.toolkit.FocusCount, focus + 1);
-        EXPECT_TRUE(bank.toolkit.Events.empty());
+        EXPECT_EQ(bank.calc.display().lcdText, row.lcd);
+        EXPECT_EQ(bank.calc.display().memIndicatorVisible, row.indicator);
+        EXPECT_EQ(bank.toolkit.focusCount, focus + 1);
+        EXPECT_TRUE(bank.toolkit.events.empty());
         bank.keys("5");
-        EXPECT_EQ(bank.calc.display().LcdText, "5.  ") << "the next digit must start a new number";
+        EXPECT_EQ(bank.calc.display().lcdText, "5.  ") << "the next digit must start a new number";
 
         // The same steps on the dialog alone leave the choice the calculator acted on.
         MemoryDialog dialog("", Slots{});
@@ -196,12 +196,12 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
     for (const auto& [token, known] : rows) {
         SCOPED_TRACE(token);
         Bank bank;
-        bank.toolkit.Folder = "/nonexistent-trellum-folder";
+        bank.toolkit.folder = "/nonexistent-trellum-folder";
         EXPECT_EQ(pressStorageToken(bank.calc, bank.toolkit, token), known);
         // A refused token opens nothing; an accepted one consumed its script.
-        EXPECT_EQ(bank.toolkit.FocusCount, known ? 1 : 0);
-        EXPECT_TRUE(bank.toolkit.MemScripts.empty());
-        EXPECT_TRUE(bank.toolkit.ConstScripts.empty());
+        EXPECT_EQ(bank.toolkit.focusCount, known ? 1 : 0);
+        EXPECT_TRUE(bank.toolkit.memScripts.empty());
+        EXPECT_TRUE(bank.toolkit.constScripts.empty());
     }
 }
 
@@ -212,9 +212,9 @@ TEST(MemoryDialog, RecallShowsForeignSlotTextsAsWritten)
     Bank bank;
     CalculatorProbe::setMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890"}));
     bank.press(kMR, {select(0), done});
-    EXPECT_EQ(std::string(bank.calc.display().LcdText) + "E" + std::string(bank.calc.display().ExpText), "1.  E-5");
+    EXPECT_EQ(std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText), "1.  E-5");
     bank.press(kMR, {select(1), done});
-    EXPECT_EQ(std::string(bank.calc.display().LcdText) + "E" + std::string(bank.calc.display().ExpText), "1.2345678901234  E19");
+    EXPECT_EQ(std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText), "1.2345678901234  E19");
 }
 
 TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)

@@ -314,7 +314,7 @@ void DialogsTest::constEditRunsEntryWindow()
     QCOMPARE(closedBySteps, message.isEmpty());
     if (!message.isEmpty()) QCOMPARE(kept, typed);  // what was typed survives a refusal
     QStringList events;
-    for (const std::string& event : w.toolkit.Events) events << QString::fromStdString(event);
+    for (const std::string& event : w.toolkit.events) events << QString::fromStdString(event);
     QCOMPARE(events, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(lines(w.list), names);
     QCOMPARE(w.list->selectedItems().isEmpty(), row < 0);

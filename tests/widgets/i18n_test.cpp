@@ -27,37 +27,37 @@ namespace {
 // captions and the tray tip.
 class TextRecorder : public RecordingToolkit {
 public:
-    std::set<std::string> Texts;
+    std::set<std::string> texts;
 
     void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override
     {
-        Texts.insert(text);
-        Texts.insert(title);
+        texts.insert(text);
+        texts.insert(title);
         RecordingToolkit::showMessage(text, icon, title);
     }
     void showMemoryDialog(MemoryDialog& dialog) override
     {
-        Texts.insert(dialog.caption());
+        texts.insert(dialog.caption());
         RecordingToolkit::showMemoryDialog(dialog);
     }
     void showConstantsDialog(ConstantsDialog& dialog) override
     {
-        Texts.insert(dialog.caption());
+        texts.insert(dialog.caption());
         RecordingToolkit::showConstantsDialog(dialog);
     }
     void showConstantEntryDialog(ConstantEntryDialog& dialog) override
     {
-        Texts.insert(dialog.caption());
+        texts.insert(dialog.caption());
         RecordingToolkit::showConstantEntryDialog(dialog);
     }
     void showTrayIcon(const std::string& tip) override
     {
-        Texts.insert(tip);
+        texts.insert(tip);
         RecordingToolkit::showTrayIcon(tip);
     }
     void setTrayTip(const std::string& tip) override
     {
-        Texts.insert(tip);
+        texts.insert(tip);
         RecordingToolkit::setTrayTip(tip);
     }
 };
@@ -159,7 +159,7 @@ void I18nTest::everyLibraryTextIsListed()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     TextRecorder toolkit;
-    toolkit.Folder = dir.path().toStdString();
+    toolkit.folder = dir.path().toStdString();
     SettingsStore settings;
     Calculator calc(toolkit, settings);
     calc.start();
@@ -176,11 +176,11 @@ void I18nTest::everyLibraryTextIsListed()
         std::ofstream blocker(dir.filePath("file").toStdString());
     }
     calc.useConstantsFile(dir.filePath("file/constants.txt").toStdString());
-    toolkit.ConstScripts.push_back([&toolkit](ConstantsDialog& d) {
-        toolkit.EntryScripts.push_back(answer("", "1"));
-        toolkit.EntryScripts.push_back(answer("g", "fast"));
-        toolkit.EntryScripts.push_back(answer("a=b", "1"));
-        toolkit.EntryScripts.push_back(answer("g", "9.81"));
+    toolkit.constScripts.push_back([&toolkit](ConstantsDialog& d) {
+        toolkit.entryScripts.push_back(answer("", "1"));
+        toolkit.entryScripts.push_back(answer("g", "fast"));
+        toolkit.entryScripts.push_back(answer("a=b", "1"));
+        toolkit.entryScripts.push_back(answer("g", "9.81"));
         for (int i = 0; i < 4; ++i) d.edit();
         d.cancel();
         d.closeWindow();
@@ -193,9 +193,9 @@ void I18nTest::everyLibraryTextIsListed()
     }
     calc.useConstantsFile(dir.filePath("constants.txt").toStdString());
     // Another program changes the file while the list is open.
-    toolkit.ConstScripts.push_back([&toolkit, &dir](ConstantsDialog& d) {
+    toolkit.constScripts.push_back([&toolkit, &dir](ConstantsDialog& d) {
         d.select(0);
-        toolkit.EntryScripts.push_back(answer("g", "9.8"));
+        toolkit.entryScripts.push_back(answer("g", "9.8"));
         d.edit();
         std::ofstream(dir.filePath("constants.txt").toStdString()) << "head\nhead\nc = 299792458\n";
         d.cancel();
@@ -209,15 +209,15 @@ void I18nTest::everyLibraryTextIsListed()
         const std::string prefix = listed.substr(0, at), suffix = listed.substr(at + 2);
         return text.size() > prefix.size() + suffix.size() && text.starts_with(prefix) && text.ends_with(suffix);
     };
-    toolkit.Texts.erase(kProductName);
-    for (const std::string& text : toolkit.Texts) {
+    toolkit.texts.erase(kProductName);
+    for (const std::string& text : toolkit.texts) {
         bool found = false;
         for (const char* listed : shell::libraryTexts()) found = found || madeFrom(text, listed);
         QVERIFY2(found, qPrintable(QStringLiteral("not listed for translation: \"%1\"").arg(QString::fromStdString(text))));
     }
     for (const char* listed : shell::libraryTexts()) {
         bool shown = false;
-        for (const std::string& text : toolkit.Texts) shown = shown || madeFrom(text, listed);
+        for (const std::string& text : toolkit.texts) shown = shown || madeFrom(text, listed);
         QVERIFY2(shown, qPrintable(QStringLiteral("listed but never shown: \"%1\"").arg(QString::fromUtf8(listed))));
     }
 }
