@@ -57,14 +57,14 @@ enum class SettingsFound : int8_t;
 // What the window shows, read-only. The texts are views into the calculator,
 // valid until its next key.
 struct DisplayState {
-    std::string_view LcdText;  // mantissa and two spaces, or the bracket-level text
-    std::string_view ExpText;  // exponent label caption
-    bool ExpVisible = false;
-    bool ShiftIndicatorVisible = false;
-    bool HypIndicatorVisible = false;
-    bool MemIndicatorVisible = false;
-    std::array<bool, 3> ModeDisplayVisible{};  // "D", "R", "G"
-    bool FinishedValue = false;  // a result, recalled or cleared value (NewEntry): not a number being typed
+    std::string_view lcdText;  // mantissa and two spaces, or the bracket-level text
+    std::string_view expText;  // exponent label caption
+    bool expVisible = false;
+    bool shiftIndicatorVisible = false;
+    bool hypIndicatorVisible = false;
+    bool memIndicatorVisible = false;
+    std::array<bool, 3> modeDisplayVisible{};  // "D", "R", "G"
+    bool finishedValue = false;  // a result, recalled or cleared value (newEntry): not a number being typed
 };
 
 class Calculator : private ErrorReporter {
@@ -91,7 +91,7 @@ public:
     void deleteLast();            // DEL
     void clearEntry();            // C
     void allClear();              // AC
-    void ReportError(ErrorCode code) override;
+    void reportError(ErrorCode code) override;
 
     // ---- Evaluator (operator_keys.cpp) ----
     void pressOperator(Operator op);
@@ -145,10 +145,10 @@ private:
     // Test-only read access to the private state (testing/calculator_probe.h).
     friend class CalculatorProbe;
 
-    double displayValue() { return m_display.GetDisplayValue(); }
-    void showValue(double value) { m_display.ShowValue(value); }
-    void showNumberText(const std::string& text) { m_display.ShowNumberText(text); }
-    std::string displayText() const { return m_display.GetDisplayText(); }
+    double displayValue() { return m_display.getDisplayValue(); }
+    void showValue(double value) { m_display.showValue(value); }
+    void showNumberText(const std::string& text) { m_display.showNumberText(text); }
+    std::string displayText() const { return m_display.getDisplayText(); }
     void memoryDialog(bool store);
     void enterCompact();
     void setAlwaysOnTop(bool onTop);

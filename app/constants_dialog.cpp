@@ -30,32 +30,32 @@ ConstantEntryDialog::ConstantEntryDialog(Toolkit& toolkit, Purpose purpose, std:
 {
 }
 
-const std::string& ConstantEntryDialog::Caption() const
+const std::string& ConstantEntryDialog::caption() const
 {
     return m_purpose == Purpose::Add ? kAddCaption : kModifyCaption;
 }
 
-void ConstantEntryDialog::Ok()
+void ConstantEntryDialog::accept()
 {
     // Blanks count as content here; they are trimmed only when the caller stores the texts.
-    if (m_name.empty() || m_value.empty()) return ShowMessage(m_toolkit, Message::ConstantEntryIncomplete);
-    // IsNumeric forgives line breaks around a pasted number; a stored value may not hold one.
-    const std::string value = NumberFromLocale(m_value, m_toolkit.decimalSeparator());
-    if (!IsNumeric(value) || hasLineBreak(value)) return ShowMessage(m_toolkit, Message::ConstantValueNotANumber);
+    if (m_name.empty() || m_value.empty()) return showMessage(m_toolkit, Message::ConstantEntryIncomplete);
+    // isNumeric forgives line breaks around a pasted number; a stored value may not hold one.
+    const std::string value = numberFromLocale(m_value, m_toolkit.decimalSeparator());
+    if (!isNumeric(value) || hasLineBreak(value)) return showMessage(m_toolkit, Message::ConstantValueNotANumber);
     if (m_name.find('=') != std::string::npos || hasLineBreak(m_name))
-        return ShowMessage(m_toolkit, Message::ConstantNameInvalid);
+        return showMessage(m_toolkit, Message::ConstantNameInvalid);
     m_value = value;  // the file and the display read only "."
     m_accepted = true;
     m_closed = true;
 }
 
-void ConstantEntryDialog::Cancel()
+void ConstantEntryDialog::cancel()
 {
     m_accepted = false;
     m_closed = true;
 }
 
-void ConstantEntryDialog::CloseWindow() { Cancel(); }
+void ConstantEntryDialog::closeWindow() { cancel(); }
 
 // ---- Constants dialog ----
 
@@ -65,44 +65,44 @@ ConstantsDialog::ConstantsDialog(Toolkit& toolkit, std::string filePath)
     load();
 }
 
-const std::string& ConstantsDialog::Caption() const { return kLoadCaption; }
+const std::string& ConstantsDialog::caption() const { return kLoadCaption; }
 
 void ConstantsDialog::load()
 {
-    ConstantsFileContents contents = ReadConstantsFile(m_filePath);
+    ConstantsFileContents contents = readConstantsFile(m_filePath);
     m_fileWasRead = contents.status == ReadStatus::Read;
     m_readBytes = std::move(contents.bytes);
     m_dropsLines = contents.droppedLines;
     m_names = std::move(contents.names);
     m_values = std::move(contents.values);
     if (contents.loadFailed) {
-        ShowMessage(m_toolkit, Message::ConstantsNotLoaded);
+        showMessage(m_toolkit, Message::ConstantsNotLoaded);
     } else if (contents.faultyLines) {
-        ShowMessage(m_toolkit, Message::ConstantsHaveErrors);
+        showMessage(m_toolkit, Message::ConstantsHaveErrors);
     }
 }
 
-bool ConstantsDialog::Save()
+bool ConstantsDialog::save()
 {
-    const std::string text = ConstantsFileText(m_names, m_values);
-    const FileRead now = ReadRegularFile(m_filePath);
+    const std::string text = constantsFileText(m_names, m_values);
+    const FileRead now = readRegularFile(m_filePath);
     if (now.status == ReadStatus::Read && (!m_fileWasRead || now.bytes != m_readBytes)) {
         // Someone else's edit is kept, not overwritten: beside the file, under a name we tell.
-        const std::string keptAs = WriteFileBeside(m_filePath, ".changed", now.bytes);
+        const std::string keptAs = writeFileBeside(m_filePath, ".changed", now.bytes);
         if (keptAs.empty()) {
-            ShowMessage(m_toolkit, Message::ConstantsNotSaved);
+            showMessage(m_toolkit, Message::ConstantsNotSaved);
             return false;
         }
-        ShowMessage(m_toolkit, Message::ConstantsChangedMeanwhile, keptAs);
+        showMessage(m_toolkit, Message::ConstantsChangedMeanwhile, keptAs);
     } else if (now.status == ReadStatus::Read && m_dropsLines) {
         // The user was warned of the faulty lines; their text still survives the save.
-        if (WriteFileBeside(m_filePath, ".bak", now.bytes).empty()) {
-            ShowMessage(m_toolkit, Message::ConstantsNotSaved);
+        if (writeFileBeside(m_filePath, ".bak", now.bytes).empty()) {
+            showMessage(m_toolkit, Message::ConstantsNotSaved);
             return false;
         }
     }
-    if (WriteFileAtomically(m_filePath, text) != WriteStatus::Written) {
-        ShowMessage(m_toolkit, Message::ConstantsNotSaved);
+    if (writeFileAtomically(m_filePath, text) != WriteStatus::Written) {
+        showMessage(m_toolkit, Message::ConstantsNotSaved);
         return false;
     }
     m_fileWasRead = true;
@@ -111,48 +111,48 @@ bool ConstantsDialog::Save()
     return true;
 }
 
-std::string ConstantsDialog::ListEntry(std::size_t index) const
+std::string ConstantsDialog::listEntry(std::size_t index) const
 {
-    return index < m_names.size() ? ListText(m_names[index]) : std::string();
+    return index < m_names.size() ? listText(m_names[index]) : std::string();
 }
 
-void ConstantsDialog::Select(int32_t index)
+void ConstantsDialog::select(int32_t index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= m_names.size()) return;
     m_selected = static_cast<std::size_t>(index);
-    m_toolTip = ListText(m_values[*m_selected]);
+    m_toolTip = listText(m_values[*m_selected]);
 }
 
-void ConstantsDialog::Edit()
+void ConstantsDialog::edit()
 {
     const std::optional<std::size_t> k = m_selected;
     ConstantEntryDialog entry = k ? ConstantEntryDialog(m_toolkit, ConstantEntryDialog::Purpose::Modify, m_names[*k],
                                                         m_values[*k])
                                   : ConstantEntryDialog(m_toolkit, ConstantEntryDialog::Purpose::Add);
     m_toolkit.showConstantEntryDialog(entry);
-    if (!entry.Accepted()) return;
+    if (!entry.accepted()) return;
 
-    std::string name(TrimBlanks(entry.Name()));
-    std::string value(TrimBlanks(entry.Value()));
+    std::string name(trimBlanks(entry.name()));
+    std::string value(trimBlanks(entry.value()));
     if (!k) {
         m_names.push_back(std::move(name));
         m_values.push_back(std::move(value));
     } else {
         m_names[*k] = std::move(name);
         m_values[*k] = std::move(value);
-        m_toolTip = ListText(m_values[*k]);  // the entry stays selected: its tip must not show the old value
+        m_toolTip = listText(m_values[*k]);  // the entry stays selected: its tip must not show the old value
     }
     m_changed = true;
 }
 
-void ConstantsDialog::Delete()
+void ConstantsDialog::deleteSelected()
 {
     if (!m_selected) return;
     const std::size_t k = *m_selected;
     m_values.erase(m_values.begin() + static_cast<std::ptrdiff_t>(k));
     m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(k));
     if (!m_names.empty()) {
-        Select(static_cast<int32_t>(k < m_names.size() ? k : k - 1));
+        select(static_cast<int32_t>(k < m_names.size() ? k : k - 1));
     } else {
         m_selected.reset();
         m_toolTip.clear();
@@ -160,7 +160,7 @@ void ConstantsDialog::Delete()
     m_changed = true;
 }
 
-void ConstantsDialog::Ok()
+void ConstantsDialog::accept()
 {
     if (!m_selected) return;
     // A library that could not be written stays on screen, so no edit is lost
@@ -170,18 +170,18 @@ void ConstantsDialog::Ok()
     m_closed = true;
 }
 
-void ConstantsDialog::Cancel()
+void ConstantsDialog::cancel()
 {
     if (!saveIfChanged()) return;
     m_closed = true;
 }
 
-void ConstantsDialog::CloseWindow()
+void ConstantsDialog::closeWindow()
 {
     m_chosen.reset();
     m_closed = true;
 }
 
-bool ConstantsDialog::saveIfChanged() { return !m_changed || Save(); }
+bool ConstantsDialog::saveIfChanged() { return !m_changed || save(); }
 
 }  // namespace trellum

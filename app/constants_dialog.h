@@ -22,19 +22,19 @@ public:
     // Add: empty fields; Modify: the constant's name and value.
     ConstantEntryDialog(Toolkit& toolkit, Purpose purpose, std::string name = {}, std::string value = {});
 
-    Purpose Intent() const { return m_purpose; }
-    const std::string& Caption() const;  // "Add a new constant" / "Modify a constant"
-    const std::string& Name() const { return m_name; }
-    const std::string& Value() const { return m_value; }
-    bool Accepted() const { return m_accepted; }
-    bool IsClosed() const { return m_closed; }
+    Purpose intent() const { return m_purpose; }
+    const std::string& caption() const;  // "Add a new constant" / "Modify a constant"
+    const std::string& name() const { return m_name; }
+    const std::string& value() const { return m_value; }
+    bool accepted() const { return m_accepted; }
+    bool isClosed() const { return m_closed; }
 
     // What the user does. The texts are taken as typed; blanks count as content.
-    void SetName(std::string name) { m_name = std::move(name); }
-    void SetValue(std::string value) { m_value = std::move(value); }
-    void Ok();          // accepted and closed, or a message saying what is wrong
-    void Cancel();
-    void CloseWindow();
+    void setName(std::string name) { m_name = std::move(name); }
+    void setValue(std::string value) { m_value = std::move(value); }
+    void accept();          // accepted and closed, or a message saying what is wrong
+    void cancel();
+    void closeWindow();
 
 private:
     Toolkit& m_toolkit;
@@ -52,31 +52,31 @@ public:
     ConstantsDialog(Toolkit& toolkit, std::string filePath);
 
     // Rendered by the window.
-    const std::string& Caption() const;                              // "Load a constant"
-    const std::vector<std::string>& Names() const { return m_names; }    // file order
-    const std::vector<std::string>& Values() const { return m_values; }  // one per name
+    const std::string& caption() const;                              // "Load a constant"
+    const std::vector<std::string>& names() const { return m_names; }    // file order
+    const std::vector<std::string>& values() const { return m_values; }  // one per name
     // What the list shows for entry `index`: its name, cut short when long.
-    std::string ListEntry(std::size_t index) const;
+    std::string listEntry(std::size_t index) const;
     // A list position of 32 bits, so a library of any length is selectable entry by entry.
-    std::optional<std::size_t> Selected() const { return m_selected; }
-    const std::string& ToolTip() const { return m_toolTip; }  // the selected value, cut short
-    bool OkEnabled() const { return m_selected.has_value(); }
-    bool DeleteEnabled() const { return m_selected.has_value(); }
-    bool IsClosed() const { return m_closed; }
+    std::optional<std::size_t> selected() const { return m_selected; }
+    const std::string& toolTip() const { return m_toolTip; }  // the selected value, cut short
+    bool okEnabled() const { return m_selected.has_value(); }
+    bool deleteEnabled() const { return m_selected.has_value(); }
+    bool isClosed() const { return m_closed; }
 
     // What the user does.
-    void Select(int32_t index);  // an index outside the list is ignored
-    void Edit();                 // modifies the selected constant, or adds one when none is
-    void Delete();
-    void Ok();
-    void Cancel();
-    void CloseWindow();          // no value, nothing written
+    void select(int32_t index);  // an index outside the list is ignored
+    void edit();                 // modifies the selected constant, or adds one when none is
+    void deleteSelected();
+    void accept();
+    void cancel();
+    void closeWindow();          // no value, nothing written
 
     // The value text chosen with OK; nothing otherwise.
-    const std::optional<std::string>& Chosen() const { return m_chosen; }
+    const std::optional<std::string>& chosen() const { return m_chosen; }
 
     // Writes the list to the file. False, with the list kept, when it could not be written.
-    bool Save();
+    bool save();
 
 private:
     void load();

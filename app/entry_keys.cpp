@@ -11,14 +11,14 @@ Calculator::Calculator(Toolkit& toolkit, SettingsStore& settings) : m_toolkit(to
 DisplayState Calculator::display() const
 {
     DisplayState state;
-    state.LcdText = m_display.LcdText();
-    state.ExpText = m_display.ExpText();
-    state.ExpVisible = m_display.ExpVisible();
-    state.ShiftIndicatorVisible = m_shift;
-    state.HypIndicatorVisible = m_hyp;
-    state.MemIndicatorVisible = !memoryIsEmpty();
-    state.ModeDisplayVisible = {m_angleMode == Angle::Degrees, m_angleMode == Angle::Radians, m_angleMode == Angle::Grads};
-    state.FinishedValue = m_display.NewEntry();
+    state.lcdText = m_display.lcdText();
+    state.expText = m_display.expText();
+    state.expVisible = m_display.expVisible();
+    state.shiftIndicatorVisible = m_shift;
+    state.hypIndicatorVisible = m_hyp;
+    state.memIndicatorVisible = !memoryIsEmpty();
+    state.modeDisplayVisible = {m_angleMode == Angle::Degrees, m_angleMode == Angle::Radians, m_angleMode == Angle::Grads};
+    state.finishedValue = m_display.newEntry();
     return state;
 }
 
@@ -27,65 +27,65 @@ void Calculator::resetEntry()
     m_shift = false;
     m_hyp = false;
     m_dmsStep = 0;
-    m_display.ResetEntry();
+    m_display.resetEntry();
 }
 
 // A typed number keeps the degrees-minutes-seconds step, so an angle can be
 // entered part by part (30 DMS 15 DMS 36 DMS); C, AC and brackets abandon it.
 void Calculator::pressDigit(int digit)
 {
-    if (m_display.NewEntry()) {
+    if (m_display.newEntry()) {
         const int16_t step = m_dmsStep;
         resetEntry();
         m_dmsStep = step;
     }
-    if (!m_display.TypeDigit(static_cast<int16_t>(digit))) m_toolkit.beep();
+    if (!m_display.typeDigit(static_cast<int16_t>(digit))) m_toolkit.beep();
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressPoint()
 {
-    if (m_display.NewEntry()) {
+    if (m_display.newEntry()) {
         const int16_t step = m_dmsStep;
         resetEntry();
         m_dmsStep = step;
-    } else if (m_display.ExpShown() || m_display.PointTyped()) {
+    } else if (m_display.expShown() || m_display.pointTyped()) {
         return;
     }
-    m_display.TypePoint();
+    m_display.typePoint();
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressExponent()
 {
-    if (m_display.NewEntry()) {
+    if (m_display.newEntry()) {
         showValue(Pi);
     } else {
-        m_display.StartExponent();
+        m_display.startExponent();
     }
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::deleteLast()
 {
-    m_display.DeleteLast();
+    m_display.deleteLast();
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::clearEntry()
 {
     resetEntry();
-    m_display.EndEntry();
+    m_display.endEntry();
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::allClear()
 {
-    m_evaluator.Clear();
+    m_evaluator.clear();
     clearEntry();
 }
 
-void Calculator::ReportError(ErrorCode code)
+void Calculator::reportError(ErrorCode code)
 {
     Message message = Message::OutOfRange;
     switch (code) {
@@ -94,7 +94,7 @@ void Calculator::ReportError(ErrorCode code)
     case ErrorCode::NotPositiveInteger: message = Message::NotPositiveInteger; break;
     case ErrorCode::NotPositiveNumber: message = Message::NotPositiveNumber; break;
     }
-    ShowMessage(m_toolkit, message);
+    showMessage(m_toolkit, message);
     allClear();
 }
 

@@ -1,6 +1,6 @@
 // MODE, the SHIFT and hyp prefixes, and the keys that act on the displayed
 // value. A function key clears a prefix it uses by pressing the prefix key
-// again; argument errors go to ReportError, whose AC also gives the focus back
+// again; argument errors go to reportError, whose AC also gives the focus back
 // to "=", so those paths return at once.
 
 #include <cmath>
@@ -35,16 +35,16 @@ void Calculator::pressTrig(TrigFunction function)
 {
     const double x = displayValue();
     if (m_hyp) {
-        function = HyperbolicOf(function);
+        function = hyperbolicOf(function);
         toggleHyp();
     }
     const bool inverse = m_shift;
     if (inverse) toggleShift();
     // The trigonometric keys have a message of their own, without the "!".
-    if (const std::optional<double> result = Trigonometric(function, inverse, x, m_angleMode)) {
+    if (const std::optional<double> result = trigonometric(function, inverse, x, m_angleMode)) {
         showValue(*result);
     } else {
-        ShowMessage(m_toolkit, Message::TrigonometricOutOfRange);
+        showMessage(m_toolkit, Message::TrigonometricOutOfRange);
         allClear();
     }
     m_toolkit.focusEqualsKey();
@@ -53,32 +53,32 @@ void Calculator::pressTrig(TrigFunction function)
 void Calculator::pressLog(LogFunction function)
 {
     if (m_shift) {
-        function = InverseOf(function);
+        function = inverseOf(function);
         toggleShift();
     }
-    const FunctionValue f = Logarithmic(function, displayValue());
-    if (f.error) return ReportError(*f.error);
+    const FunctionValue f = logarithmic(function, displayValue());
+    if (f.error) return reportError(*f.error);
     showValue(f.value);
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::square()
 {
-    showValue(Square(displayValue()));
+    showValue(trellum::square(displayValue()));
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::squareRoot()
 {
-    const FunctionValue f = SquareRoot(displayValue());
-    if (f.error) return ReportError(*f.error);
+    const FunctionValue f = trellum::squareRoot(displayValue());
+    if (f.error) return reportError(*f.error);
     showValue(f.value);
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::changeSign()
 {
-    m_display.ToggleSign();
+    m_display.toggleSign();
     m_toolkit.focusEqualsKey();
 }
 
@@ -86,14 +86,14 @@ void Calculator::pressReciprocal()
 {
     const double x = displayValue();
     if (!m_shift) {
-        const FunctionValue f = Reciprocal(x);
-        if (f.error) return ReportError(*f.error);
+        const FunctionValue f = reciprocal(x);
+        if (f.error) return reportError(*f.error);
         showValue(f.value);
         m_toolkit.focusEqualsKey();
         return;
     }
-    const FunctionValue f = Factorial(x);
-    if (f.error) return ReportError(*f.error);
+    const FunctionValue f = factorial(x);
+    if (f.error) return reportError(*f.error);
     toggleShift();
     showValue(f.value);
     m_toolkit.focusEqualsKey();
@@ -105,7 +105,7 @@ void Calculator::pressDegreesMinutesSeconds()
 {
     const double x = displayValue();
     if (m_dmsStep == 1 || m_dmsStep == 2) {
-        m_dmsTotal = AddDmsPart(m_dmsTotal, x, m_dmsStep);
+        m_dmsTotal = addDmsPart(m_dmsTotal, x, m_dmsStep);
         // The step moves on before the total is shown: if the display refuses
         // the total, the error's AC must leave the angle abandoned.
         m_dmsStep = m_dmsStep == 2 ? int16_t{0} : int16_t{2};
@@ -114,7 +114,7 @@ void Calculator::pressDegreesMinutesSeconds()
         m_dmsTotal = x;
         m_dmsStep = 1;
     }
-    m_display.EndEntry();
+    m_display.endEntry();
     m_toolkit.focusEqualsKey();
 }
 

@@ -22,7 +22,7 @@ enum class Key : uint8_t {
 inline constexpr std::size_t kKeyCount = 40;
 
 // The key of a digit 0..9.
-constexpr Key DigitKey(int digit)
+constexpr Key digitKey(int digit)
 {
     constexpr Key digits[] = {Key::Digit0, Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit4,
                               Key::Digit5, Key::Digit6, Key::Digit7, Key::Digit8, Key::Digit9};

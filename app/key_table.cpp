@@ -10,17 +10,17 @@ namespace {
 using G = KeyGroup;
 
 // A digit is its own caption, token and spoken name.
-KeyRow digitKey(int16_t n, int16_t row, int16_t column)
+KeyRow digitRow(int16_t n, int16_t row, int16_t column)
 {
     static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
     static const char* const names[] = {"digit0", "digit1", "digit2", "digit3", "digit4",
                                         "digit5", "digit6", "digit7", "digit8", "digit9"};
-    return {DigitKey(n), names[n], digits[n], row, column, G::Digit, digits[n], digits[n]};
+    return {digitKey(n), names[n], digits[n], row, column, G::Digit, digits[n], digits[n]};
 }
 
 }  // namespace
 
-const std::array<KeyRow, kKeyCount>& KeyTable()
+const std::array<KeyRow, kKeyCount>& keyTable()
 {
     // Each key takes two lines: where it is and how it looks, then what is
     // said of it (name, note, with shift, with hyp, with shift and hyp).
@@ -71,31 +71,31 @@ const std::array<KeyRow, kKeyCount>& KeyTable()
         {Key::MemoryRecall,          "memoryRecall",    "MR",          3, 4, G::Function, "MR",
             "memory recall"},
 
-        digitKey(7, 4, 0),
-        digitKey(8, 4, 1),
-        digitKey(9, 4, 2),
+        digitRow(7, 4, 0),
+        digitRow(8, 4, 1),
+        digitRow(9, 4, 2),
         {Key::Clear,                 "clear",           "C",           4, 3, G::Clear,    "C",
             "clear"},
         {Key::AllClear,              "allClear",        "AC",          4, 4, G::Clear,    "AC",
             "all clear"},
 
-        digitKey(4, 5, 0),
-        digitKey(5, 5, 1),
-        digitKey(6, 5, 2),
+        digitRow(4, 5, 0),
+        digitRow(5, 5, 1),
+        digitRow(6, 5, 2),
         {Key::Multiply,              "multiply",        "\u00D7",      5, 3, G::Operator, "*",
             "multiply"},
         {Key::Divide,                "divide",          "\u00F7",      5, 4, G::Operator, "/",
             "divide"},
 
-        digitKey(1, 6, 0),
-        digitKey(2, 6, 1),
-        digitKey(3, 6, 2),
+        digitRow(1, 6, 0),
+        digitRow(2, 6, 1),
+        digitRow(3, 6, 2),
         {Key::Add,                   "add",             "+",           6, 3, G::Operator, "+",
             "plus"},
         {Key::Subtract,              "subtract",        "-",           6, 4, G::Operator, "-",
             "minus"},
 
-        digitKey(0, 7, 0),
+        digitRow(0, 7, 0),
         {Key::Point,                 "point",           "\u2022",      7, 1, G::Digit,    ".",
             "decimal point"},
         {Key::Exponent,              "exponent",        "EXP",         7, 2, G::Entry,    "EXP",
@@ -109,12 +109,12 @@ const std::array<KeyRow, kKeyCount>& KeyTable()
     return table;
 }
 
-const KeyRow& RowOf(Key key) { return KeyTable()[static_cast<std::size_t>(key)]; }
+const KeyRow& rowOf(Key key) { return keyTable()[static_cast<std::size_t>(key)]; }
 
-std::optional<Key> KeyOfToken(std::string_view token)
+std::optional<Key> keyOfToken(std::string_view token)
 {
     if (token.empty()) return std::nullopt;
-    const auto& table = KeyTable();
+    const auto& table = keyTable();
     const auto it = std::find_if(table.begin(), table.end(), [token](const KeyRow& row) { return row.token == token; });
     return it == table.end() ? std::nullopt : std::optional(it->key);
 }

@@ -38,12 +38,12 @@ struct KeyRow {
 };
 
 // Row by row from the top of the keypad, left to right: in the order of Key.
-const std::array<KeyRow, kKeyCount>& KeyTable();
+const std::array<KeyRow, kKeyCount>& keyTable();
 
 // The row of a key.
-const KeyRow& RowOf(Key key);
+const KeyRow& rowOf(Key key);
 
 // The key with this runner token.
-std::optional<Key> KeyOfToken(std::string_view token);
+std::optional<Key> keyOfToken(std::string_view token);
 
 }  // namespace trellum

@@ -2,7 +2,7 @@
 
 namespace trellum {
 
-std::string ListText(std::string_view text)
+std::string listText(std::string_view text)
 {
     if (text.size() <= kListTextChars) return std::string(text);
     // "..." rather than an ellipsis character: the text may be Latin-1, not UTF-8.

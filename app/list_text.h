@@ -12,6 +12,6 @@ inline constexpr std::size_t kListTextChars = 64;
 
 // The text when it has at most kListTextChars characters (UTF-8 code points);
 // else its first kListTextChars - 3 characters followed by "...".
-std::string ListText(std::string_view text);
+std::string listText(std::string_view text);
 
 }  // namespace trellum

@@ -6,27 +6,27 @@
 
 namespace trellum {
 
-std::string SlotNumberText(const std::string& slot)
+std::string slotNumberText(const std::string& slot)
 {
-    if (!IsNumeric(slot)) return NumberText(ValueOfText(slot));
+    if (!isNumeric(slot)) return numberText(valueOfText(slot));
     // As for a paste: blanks and line ends around the number are not part of it.
     const std::size_t first = slot.find_first_not_of(" \t\r\n");
     return slot.substr(first, slot.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-void MemoryBank::Set(std::size_t slot, std::string text)
+void MemoryBank::set(std::size_t slot, std::string text)
 {
     m_slots[slot] = std::move(text);
     update();
 }
 
-void MemoryBank::Fill(const std::string& text)
+void MemoryBank::fill(const std::string& text)
 {
     m_slots.fill(text);
     update();
 }
 
-void MemoryBank::Assign(Slots slots)
+void MemoryBank::assign(Slots slots)
 {
     m_slots = std::move(slots);
     update();
@@ -35,7 +35,7 @@ void MemoryBank::Assign(Slots slots)
 void MemoryBank::update()
 {
     double sum = 0.0;
-    for (const std::string& slot : m_slots) sum = sum + ValueOfText(slot);
+    for (const std::string& slot : m_slots) sum = sum + valueOfText(slot);
     m_empty = sum == 0.0;
 }
 

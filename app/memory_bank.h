@@ -13,21 +13,21 @@ namespace trellum {
 // else the number it starts with, as the sum rule reads it. A hand-edited
 // "4\n2" or "4\"2" so never reaches the display, the list or the clipboard as
 // written; the bank keeps the text unchanged.
-std::string SlotNumberText(const std::string& slot);
+std::string slotNumberText(const std::string& slot);
 
 class MemoryBank {
 public:
     using Slots = std::array<std::string, 10>;
 
-    const Slots& MemorySlots() const { return m_slots; }
+    const Slots& memorySlots() const { return m_slots; }
     // The bank is empty when its values add up to exactly zero, so 5 and -5
     // count as empty. A sum beyond the double range (only from hand-edited
     // settings) is an infinity or NaN, never 0, and so counts as not empty.
-    bool IsEmpty() const { return m_empty; }
+    bool isEmpty() const { return m_empty; }
 
-    void Set(std::size_t slot, std::string text);
-    void Fill(const std::string& text);
-    void Assign(Slots slots);
+    void set(std::size_t slot, std::string text);
+    void fill(const std::string& text);
+    void assign(Slots slots);
 
 private:
     void update();

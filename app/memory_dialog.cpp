@@ -7,17 +7,17 @@ namespace trellum {
 MemoryDialog::MemoryDialog(std::string caption, const std::array<std::string, kLines>& slots)
     : m_caption(std::move(caption))
 {
-    for (std::size_t i = 0; i < kLines; ++i) m_lines[i] = ListText(slots[i]);
+    for (std::size_t i = 0; i < kLines; ++i) m_lines[i] = listText(slots[i]);
 }
 
-void MemoryDialog::Select(int line)
+void MemoryDialog::select(int line)
 {
     if (line < 0 || static_cast<std::size_t>(line) >= kLines) return;
     m_selected = static_cast<std::size_t>(line);
     m_doneEnabled = true;
 }
 
-void MemoryDialog::Flush()
+void MemoryDialog::flush()
 {
     // Only a preview: the slots change when the opener reads the choice.
     m_lines.fill("0.");
@@ -27,19 +27,19 @@ void MemoryDialog::Flush()
     m_choice = MemoryChoice{true, std::nullopt};
 }
 
-void MemoryDialog::Done()
+void MemoryDialog::done()
 {
     if (!m_doneEnabled) return;
     m_choice = MemoryChoice{m_flushed, m_selected};
     m_closed = true;
 }
 
-void MemoryDialog::Cancel()
+void MemoryDialog::cancel()
 {
     m_choice.reset();
     m_closed = true;
 }
 
-void MemoryDialog::CloseWindow() { m_closed = true; }
+void MemoryDialog::closeWindow() { m_closed = true; }
 
 }  // namespace trellum

@@ -21,25 +21,25 @@ class MemoryDialog {
 public:
     static constexpr std::size_t kLines = 10;
 
-    // `slots` are the bank's texts; long ones are shown cut short (ListText).
+    // `slots` are the bank's texts; long ones are shown cut short (listText).
     MemoryDialog(std::string caption, const std::array<std::string, kLines>& slots);
 
     // Rendered by the window.
-    const std::string& Caption() const { return m_caption; }
-    const std::array<std::string, kLines>& Lines() const { return m_lines; }
-    std::optional<std::size_t> SelectedLine() const { return m_selected; }
-    bool DoneEnabled() const { return m_doneEnabled; }
-    bool IsClosed() const { return m_closed; }
+    const std::string& caption() const { return m_caption; }
+    const std::array<std::string, kLines>& lines() const { return m_lines; }
+    std::optional<std::size_t> selectedLine() const { return m_selected; }
+    bool doneEnabled() const { return m_doneEnabled; }
+    bool isClosed() const { return m_closed; }
 
     // What the user does.
-    void Select(int line);  // from 0; a line outside the list is ignored
-    void Flush();           // shown at once, applied when the dialog has closed
-    void Done();
-    void Cancel();
-    void CloseWindow();     // closed with neither button
+    void select(int line);  // from 0; a line outside the list is ignored
+    void flush();           // shown at once, applied when the dialog has closed
+    void done();
+    void cancel();
+    void closeWindow();     // closed with neither button
 
     // Nothing when the dialog was cancelled, or closed before any choice.
-    const std::optional<MemoryChoice>& Choice() const { return m_choice; }
+    const std::optional<MemoryChoice>& choice() const { return m_choice; }
 
 private:
     std::string m_caption;

@@ -22,24 +22,24 @@ void Calculator::memoryDialog(bool store)
 {
     // Hand-edited slots are listed and recalled as the number they start with.
     MemoryBank::Slots shown;
-    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = SlotNumberText(m_memory.MemorySlots()[slot]);
+    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = slotNumberText(m_memory.memorySlots()[slot]);
     MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", shown);
     m_toolkit.showMemoryDialog(dialog);
 
-    if (const std::optional<MemoryChoice>& choice = dialog.Choice()) {
-        if (choice->flushed) m_memory.Fill(kFlushedSlot);
+    if (const std::optional<MemoryChoice>& choice = dialog.choice()) {
+        if (choice->flushed) m_memory.fill(kFlushedSlot);
         if (choice->slot) {
             if (store) {
-                m_memory.Set(*choice->slot, displayText());
+                m_memory.set(*choice->slot, displayText());
             } else {
-                showNumberText(SlotNumberText(m_memory.MemorySlots()[*choice->slot]));
+                showNumberText(slotNumberText(m_memory.memorySlots()[*choice->slot]));
             }
         }
     }
-    m_display.EndEntry();
+    m_display.endEntry();
     m_toolkit.focusEqualsKey();
 }
 
-bool Calculator::memoryIsEmpty() const { return m_memory.IsEmpty(); }
+bool Calculator::memoryIsEmpty() const { return m_memory.isEmpty(); }
 
 }  // namespace trellum

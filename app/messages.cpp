@@ -43,15 +43,15 @@ MessageRow rowOf(Message message)
 
 }  // namespace
 
-std::string_view MessageText(Message message) { return rowOf(message).text; }
+std::string_view messageText(Message message) { return rowOf(message).text; }
 
-MessageIcon MessageIconOf(Message message) { return rowOf(message).icon; }
+MessageIcon messageIconOf(Message message) { return rowOf(message).icon; }
 
-void ShowMessage(Toolkit& toolkit, Message message, std::string_view detail)
+void showMessage(Toolkit& toolkit, Message message, std::string_view detail)
 {
-    std::string text(MessageText(message));
+    std::string text(messageText(message));
     if (const std::size_t blank = text.find("%1"); blank != std::string::npos) text.replace(blank, 2, detail);
-    toolkit.showMessage(text, MessageIconOf(message), kProductName);
+    toolkit.showMessage(text, messageIconOf(message), kProductName);
 }
 
 }  // namespace trellum

@@ -29,11 +29,11 @@ enum class Message {
     ConstantsChangedMeanwhile,  // takes the name of the copy kept beside the file
 };
 
-std::string_view MessageText(Message message);
-MessageIcon MessageIconOf(Message message);
+std::string_view messageText(Message message);
+MessageIcon messageIconOf(Message message);
 
 // A message box titled with the program's name; `detail` fills the message's
 // one blank ("%1"), where it has one.
-void ShowMessage(Toolkit& toolkit, Message message, std::string_view detail = {});
+void showMessage(Toolkit& toolkit, Message message, std::string_view detail = {});
 
 }  // namespace trellum

@@ -8,28 +8,28 @@ namespace trellum {
 
 void Calculator::pressOperator(Operator op)
 {
-    m_evaluator.PushOperator(op);
+    m_evaluator.pushOperator(op);
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::openBracket()
 {
-    if (!m_evaluator.OpenBracket()) {
+    if (!m_evaluator.openBracket()) {
         m_toolkit.beep();  // the count is 16-bit; deeper nesting is refused
     } else {
         resetEntry();
-        m_display.ShowBracketLevel(m_evaluator.OpenBrackets());
-        m_display.EndEntry();
+        m_display.showBracketLevel(m_evaluator.openBrackets());
+        m_display.endEntry();
     }
     m_toolkit.focusEqualsKey();
 }
 
 void Calculator::closeBracket()
 {
-    m_evaluator.CloseBracket();
+    m_evaluator.closeBracket();
     m_toolkit.focusEqualsKey();
 }
 
-void Calculator::equals() { m_evaluator.Equal(); }
+void Calculator::equals() { m_evaluator.equal(); }
 
 }  // namespace trellum

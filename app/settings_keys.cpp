@@ -29,7 +29,7 @@ std::string memoryValueName(int n)
 template <typename T>
 std::optional<T> readValue(const SettingsStore& store, const char* key, const std::string& name, bool& expected)
 {
-    const std::optional<SettingValue> value = store.Value(key, name);
+    const std::optional<SettingValue> value = store.value(key, name);
     if (!value) return std::nullopt;
     if (const T* typed = std::get_if<T>(&*value)) return *typed;
     expected = false;
@@ -47,7 +47,7 @@ std::optional<Twips> readPlace(const SettingsStore& store, const char* name, boo
 
 std::optional<bool> storedBoolean(const std::string& text)
 {
-    const std::string_view trimmed = TrimBlanks(text);
+    const std::string_view trimmed = trimBlanks(text);
     auto is = [&](std::string_view word) {
         if (trimmed.size() != word.size()) return false;
         for (std::size_t i = 0; i < word.size(); ++i)
@@ -65,7 +65,7 @@ SettingsFound Calculator::loadSettings()
 {
     const SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
-    if (!store.HasKey(kSettingsKey)) return SettingsFound::Nothing;
+    if (!store.hasKey(kSettingsKey)) return SettingsFound::Nothing;
     // Whatever the program would not write itself is applied as best it can be,
     // and the file is kept aside before the next save replaces it.
     bool expected = true;
@@ -94,15 +94,15 @@ SettingsFound Calculator::loadSettings()
         m_alwaysOnTop = false;
     }
 
-    const bool memoryKey = store.HasKey(kMemoryKey);
+    const bool memoryKey = store.hasKey(kMemoryKey);
     MemoryBank::Slots slots;
     for (int n = 1; n <= 10; ++n) {
         const std::optional<std::string> text =
             memoryKey ? readValue<std::string>(store, kMemoryKey, memoryValueName(n), expected) : std::nullopt;
         slots[static_cast<std::size_t>(n - 1)] = text.value_or("0");
     }
-    m_memory.Assign(std::move(slots));
-    if (!expected) settings().SetAsideBeforeSave();
+    m_memory.assign(std::move(slots));
+    if (!expected) settings().setAsideBeforeSave();
     return memoryKey ? SettingsFound::BothKeys : SettingsFound::MainKeyOnly;
 }
 
@@ -110,19 +110,19 @@ void Calculator::saveSettings()
 {
     SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
-    store.CreateKey(kMemoryKey);
+    store.createKey(kMemoryKey);
     // Where the window cannot be placed its place means nothing; the stored one
     // stays for the next session that can place it.
     if (desktop.canPlaceWindow()) {
-        store.Set(kSettingsKey, "Top", desktop.windowTop().value);
-        store.Set(kSettingsKey, "Left", desktop.windowLeft().value);
+        store.set(kSettingsKey, "Top", desktop.windowTop().value);
+        store.set(kSettingsKey, "Left", desktop.windowLeft().value);
     }
-    store.Set(kSettingsKey, "Mode", static_cast<int32_t>(m_angleMode));
-    store.Set(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));
+    store.set(kSettingsKey, "Mode", static_cast<int32_t>(m_angleMode));
+    store.set(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));
     for (int n = 1; n <= 10; ++n)
-        store.Set(kMemoryKey, memoryValueName(n), m_memory.MemorySlots()[static_cast<std::size_t>(n - 1)]);
+        store.set(kMemoryKey, memoryValueName(n), m_memory.memorySlots()[static_cast<std::size_t>(n - 1)]);
     // The whole shut-down reaches the file in one atomic replacement.
-    store.Save();
+    store.save();
 }
 
 }  // namespace trellum

@@ -25,7 +25,7 @@ void Calculator::start()
         m_alwaysOnTop = false;
         m_angleMode = Angle::Degrees;
         if (m_toolkit.canPlaceWindow()) m_toolkit.centerWindow();
-        m_memory.Fill("0");
+        m_memory.fill("0");
     }
     m_trayTip = kWindowCaption;
     m_toolkit.showTrayIcon(m_trayTip);
@@ -44,7 +44,7 @@ void Calculator::shutdown()
 
 void Calculator::switchOff()
 {
-    m_evaluator.ClearStack();
+    m_evaluator.clearStack();
     shutdown();
     m_toolkit.closeWindow();
 }
@@ -115,13 +115,13 @@ void Calculator::copy() { m_toolkit.setClipboardText(displayText()); }
 
 void Calculator::paste()
 {
-    const std::string text = NumberFromLocale(m_toolkit.clipboardText(), m_toolkit.decimalSeparator());
-    if (IsNumeric(text)) {
+    const std::string text = numberFromLocale(m_toolkit.clipboardText(), m_toolkit.decimalSeparator());
+    if (isNumeric(text)) {
         // Surrounding blanks and a trailing newline are not part of the number.
         const std::size_t first = text.find_first_not_of(" \t\r\n");
         showNumberText(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
     } else {
-        ShowMessage(m_toolkit, Message::PastedTextNotANumber);
+        showMessage(m_toolkit, Message::PastedTextNotANumber);
     }
 }
 

@@ -14,14 +14,14 @@ constexpr const char* kSpaces = "  ";
 constexpr std::size_t kMantissaLength = 15;
 constexpr std::size_t kTypedLimit = 14;
 
-std::string mantissaOf(const std::string& lcd) { return std::string(TrimTrailingBlanks(lcd)); }
+std::string mantissaOf(const std::string& lcd) { return std::string(trimTrailingBlanks(lcd)); }
 
-// The number text that ShowValue puts on the display. A plain text with more
+// The number text that showValue puts on the display. A plain text with more
 // than 15 characters before its point (a negative 15-digit whole number) would
 // lose a digit when cut, so it is shown with an exponent instead.
 std::string displayedText(double value)
 {
-    std::string text = NumberText(value);
+    std::string text = numberText(value);
     const std::size_t point = text.find('.');
     if (text.find('E') == std::string::npos && text.size() > kMantissaLength &&
         (point == std::string::npos || point >= kMantissaLength)) {
@@ -38,7 +38,7 @@ std::string displayedText(double value)
 
 }  // namespace
 
-double DisplayRegister::GetDisplayValue()
+double DisplayRegister::getDisplayValue()
 {
     std::string text = mantissaOf(m_lcdText);
     if (m_expShown) {
@@ -46,30 +46,30 @@ double DisplayRegister::GetDisplayValue()
         m_expShown = false;  // the label stays: a second read ignores the exponent
     }
     m_newEntry = true;
-    return ValueOfText(text);
+    return valueOfText(text);
 }
 
-void DisplayRegister::ShowValue(double value)
+void DisplayRegister::showValue(double value)
 {
     if (!std::isfinite(value)) {
-        m_errors.ReportError(ErrorCode::OutOfRange);
+        m_errors.reportError(ErrorCode::OutOfRange);
         m_newEntry = true;
         return;
     }
-    ShowNumberText(displayedText(value));
+    showNumberText(displayedText(value));
     m_newEntry = true;
 }
 
-void DisplayRegister::ShowNumberText(const std::string& written)
+void DisplayRegister::showNumberText(const std::string& written)
 {
     std::string text = written;
     std::size_t p = text.find_first_of("Ee");
     // A mantissa longer than 15 characters with no point among them cannot be cut
     // without showing another number (a pasted 12345678901234567890 would read
-    // 123456789012345.), so it is shown as ShowValue shows its value.
+    // 123456789012345.), so it is shown as showValue shows its value.
     const std::size_t mantissaEnd = p == std::string::npos ? text.size() : p;
     if (mantissaEnd > kMantissaLength && text.find('.') >= kMantissaLength) {
-        text = displayedText(ValueOfText(text));
+        text = displayedText(valueOfText(text));
         p = text.find_first_of("Ee");
     }
     p = p == std::string::npos ? 0 : p + 1;
@@ -83,8 +83,8 @@ void DisplayRegister::ShowNumberText(const std::string& written)
         return;
     }
     const std::string part = text.substr(p);
-    if (std::fabs(ValueOfText(part)) > 99) {
-        m_errors.ReportError(ErrorCode::OutOfRange);
+    if (std::fabs(valueOfText(part)) > 99) {
+        m_errors.reportError(ErrorCode::OutOfRange);
         return;
     }
     // The exponent is shown as written, only a leading "+" dropped: a pasted
@@ -94,14 +94,14 @@ void DisplayRegister::ShowNumberText(const std::string& written)
     m_expVisible = true;
 }
 
-std::string DisplayRegister::GetDisplayText() const
+std::string DisplayRegister::getDisplayText() const
 {
     std::string text = mantissaOf(m_lcdText);
     if (m_expShown) text += "E" + m_expText;
     return text;
 }
 
-void DisplayRegister::ResetEntry()
+void DisplayRegister::resetEntry()
 {
     m_pointTyped = false;
     m_lcdText = kLcdReset;
@@ -129,7 +129,7 @@ bool DisplayRegister::appendDigit(char digit)
     return room;
 }
 
-bool DisplayRegister::TypeDigit(int16_t digit)
+bool DisplayRegister::typeDigit(int16_t digit)
 {
     bool accepted = true;
     if (digit != 0) {
@@ -141,19 +141,19 @@ bool DisplayRegister::TypeDigit(int16_t digit)
     return accepted;
 }
 
-void DisplayRegister::TypePoint()
+void DisplayRegister::typePoint()
 {
     m_pointTyped = true;
     m_newEntry = false;
 }
 
-void DisplayRegister::StartExponent()
+void DisplayRegister::startExponent()
 {
     m_expVisible = true;
     m_expShown = true;
 }
 
-void DisplayRegister::DeleteLast()
+void DisplayRegister::deleteLast()
 {
     if (!m_expShown) {
         std::string s = mantissaOf(m_lcdText);
@@ -179,19 +179,19 @@ void DisplayRegister::DeleteLast()
     }
 }
 
-void DisplayRegister::ToggleSign()
+void DisplayRegister::toggleSign()
 {
     // The sign is edited as text so that an entry in progress can go on.
     if (m_expShown) {
         if (!m_expText.empty() && m_expText[0] == '-') m_expText.erase(0, 1);
         else m_expText = "-" + m_expText;
-    } else if (IsNumeric(m_lcdText) && ValueOfText(m_lcdText) != 0) {
+    } else if (isNumeric(m_lcdText) && valueOfText(m_lcdText) != 0) {
         // After "(" the display holds the bracket level, not a number: left alone.
         if (m_lcdText[0] == '-') m_lcdText.erase(0, 1);
         else m_lcdText = "-" + m_lcdText;
     }
 }
 
-void DisplayRegister::ShowBracketLevel(int16_t level) { m_lcdText = "(- " + std::to_string(level); }
+void DisplayRegister::showBracketLevel(int16_t level) { m_lcdText = "(- " + std::to_string(level); }
 
 }  // namespace trellum

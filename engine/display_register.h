@@ -17,36 +17,36 @@ class DisplayRegister {
 public:
     explicit DisplayRegister(ErrorReporter& errors) : m_errors(errors) {}
 
-    const std::string& LcdText() const { return m_lcdText; }
-    const std::string& ExpText() const { return m_expText; }
-    bool ExpVisible() const { return m_expVisible; }
+    const std::string& lcdText() const { return m_lcdText; }
+    const std::string& expText() const { return m_expText; }
+    bool expVisible() const { return m_expVisible; }
     // The exponent is being typed, or belongs to the number shown.
-    bool ExpShown() const { return m_expShown; }
-    bool PointTyped() const { return m_pointTyped; }
+    bool expShown() const { return m_expShown; }
+    bool pointTyped() const { return m_pointTyped; }
     // The next digit starts a new number.
-    bool NewEntry() const { return m_newEntry; }
+    bool newEntry() const { return m_newEntry; }
 
     // The shown number; ends the entry. A second read ignores the exponent.
-    double GetDisplayValue();
+    double getDisplayValue();
     // A value outside the double range is reported as out of range.
-    void ShowValue(double value);
+    void showValue(double value);
     // Shows a number text: mantissa cut to 15 characters, exponent to two digits.
-    void ShowNumberText(const std::string& text);
+    void showNumberText(const std::string& text);
     // Mantissa, and "E" and the exponent while one is shown.
-    std::string GetDisplayText() const;
+    std::string getDisplayText() const;
 
-    // "0.", no exponent, no point; leaves NewEntry as it is.
-    void ResetEntry();
-    void EndEntry() { m_newEntry = true; }
-    void ShowBracketLevel(int16_t level);
+    // "0.", no exponent, no point; leaves newEntry as it is.
+    void resetEntry();
+    void endEntry() { m_newEntry = true; }
+    void showBracketLevel(int16_t level);
 
     // A digit key; false when the mantissa is full (the digit is refused).
-    bool TypeDigit(int16_t digit);
-    void TypePoint();
-    void StartExponent();
-    void DeleteLast();
+    bool typeDigit(int16_t digit);
+    void typePoint();
+    void startExponent();
+    void deleteLast();
     // +/-: the sign of the exponent while it is typed, else of the mantissa.
-    void ToggleSign();
+    void toggleSign();
 
 private:
     bool appendDigit(char digit);

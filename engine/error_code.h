@@ -18,7 +18,7 @@ enum class ErrorCode : int16_t {
 // stops reducing as soon as the report has emptied its stack.
 class ErrorReporter {
 public:
-    virtual void ReportError(ErrorCode code) = 0;
+    virtual void reportError(ErrorCode code) = 0;
 
 protected:
     ~ErrorReporter() = default;

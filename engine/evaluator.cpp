@@ -17,7 +17,7 @@ double Evaluator::apply(const PendingOperation& pending, double right)
     case Operator::Multiply: result = left * right; break;
     case Operator::Divide:
         if (right == 0) {
-            m_errors.ReportError(ErrorCode::DividedByZero);
+            m_errors.reportError(ErrorCode::DividedByZero);
             return 0;
         }
         result = left / right;
@@ -27,75 +27,75 @@ double Evaluator::apply(const PendingOperation& pending, double right)
     // Beyond the double range, or a power without a real value (a negative base
     // with a fractional exponent, zero to a negative power).
     if (!std::isfinite(result)) {
-        m_errors.ReportError(ErrorCode::OutOfRange);
+        m_errors.reportError(ErrorCode::OutOfRange);
         return 0;
     }
     return result;
 }
 
-void Evaluator::PushOperator(Operator op)
+void Evaluator::pushOperator(Operator op)
 {
-    m_currentValue = m_display.GetDisplayValue();
-    if (!m_stack.IsEmpty()) {
+    m_currentValue = m_display.getDisplayValue();
+    if (!m_stack.isEmpty()) {
         // An error report inside a reduction empties the stack, which ends the loop.
-        while (!m_stack.IsEmpty()) {
-            const auto* pending = std::get_if<PendingOperation>(&m_stack.Top());
-            if (pending == nullptr || Precedence(pending->op) < Precedence(op)) break;
+        while (!m_stack.isEmpty()) {
+            const auto* pending = std::get_if<PendingOperation>(&m_stack.top());
+            if (pending == nullptr || precedence(pending->op) < precedence(op)) break;
             const PendingOperation done = *pending;
-            m_stack.Pop();
+            m_stack.pop();
             m_currentValue = apply(done, m_currentValue);
         }
-        m_display.ShowValue(m_currentValue);
+        m_display.showValue(m_currentValue);
     }
-    m_stack.Push(PendingOperation{m_currentValue, op});
+    m_stack.push(PendingOperation{m_currentValue, op});
 }
 
-bool Evaluator::OpenBracket()
+bool Evaluator::openBracket()
 {
     if (m_openBrackets >= kMaxOpenBrackets) return false;
     ++m_openBrackets;
-    m_stack.Push(BracketMark{m_openBrackets});
+    m_stack.push(BracketMark{m_openBrackets});
     return true;
-}
-
-void Evaluator::CloseBracket()
-{
-    if (m_openBrackets >= 1) closeBracket();
 }
 
 void Evaluator::closeBracket()
 {
-    m_currentValue = m_display.GetDisplayValue();
+    if (m_openBrackets >= 1) reduceBracket();
+}
+
+void Evaluator::reduceBracket()
+{
+    m_currentValue = m_display.getDisplayValue();
     // An error report inside the reduction empties the stack: stop there.
-    while (!m_stack.IsEmpty()) {
-        const StackEntry top = m_stack.Pop();
+    while (!m_stack.isEmpty()) {
+        const StackEntry top = m_stack.pop();
         const auto* pending = std::get_if<PendingOperation>(&top);
         if (pending == nullptr) break;
         m_currentValue = apply(*pending, m_currentValue);
     }
     if (m_openBrackets > 0) --m_openBrackets;
-    m_display.ShowValue(m_currentValue);
+    m_display.showValue(m_currentValue);
 }
 
-void Evaluator::Equal()
+void Evaluator::equal()
 {
     for (int16_t n = m_openBrackets; n > 0; --n) {
-        if (m_openBrackets >= 1) closeBracket();
+        if (m_openBrackets >= 1) reduceBracket();
     }
-    m_currentValue = m_display.GetDisplayValue();
+    m_currentValue = m_display.getDisplayValue();
     // Every bracket is closed by now, so only pending operations are left.
-    while (!m_stack.IsEmpty()) {
-        const StackEntry top = m_stack.Pop();
+    while (!m_stack.isEmpty()) {
+        const StackEntry top = m_stack.pop();
         if (const auto* pending = std::get_if<PendingOperation>(&top))
             m_currentValue = apply(*pending, m_currentValue);
     }
-    m_display.ShowValue(m_currentValue);
+    m_display.showValue(m_currentValue);
 }
 
-void Evaluator::Clear()
+void Evaluator::clear()
 {
     m_openBrackets = 0;
-    m_stack.Clear();
+    m_stack.clear();
 }
 
 }  // namespace trellum

@@ -20,24 +20,24 @@ public:
 
     // Does the pending operations that bind at least as tightly as `op`, back
     // to the innermost open bracket, then stacks the display's value with `op`.
-    void PushOperator(Operator op);
+    void pushOperator(Operator op);
     // False, with nothing changed, when the bracket count is full.
-    bool OpenBracket();
+    bool openBracket();
     // Closes the innermost bracket; nothing when none is open.
-    void CloseBracket();
+    void closeBracket();
     // Closes every bracket and reduces the whole stack.
-    void Equal();
+    void equal();
     // Forgets the pending operations and brackets (AC).
-    void Clear();
+    void clear();
     // Forgets the pending operations, leaving the bracket count (OFF).
-    void ClearStack() { m_stack.Clear(); }
+    void clearStack() { m_stack.clear(); }
 
-    int16_t OpenBrackets() const { return m_openBrackets; }
-    const OperandStack& Stack() const { return m_stack; }
+    int16_t openBrackets() const { return m_openBrackets; }
+    const OperandStack& stack() const { return m_stack; }
 
 private:
     double apply(const PendingOperation& pending, double right);
-    void closeBracket();
+    void reduceBracket();
 
     DisplayRegister& m_display;
     ErrorReporter& m_errors;

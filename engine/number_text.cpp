@@ -15,7 +15,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::string NumberText(double value)
+std::string numberText(double value)
 {
     if (value == 0) return "0";
     if (!std::isfinite(value)) return std::signbit(value) ? "-1E+999" : "1E+999";
@@ -53,7 +53,7 @@ std::string NumberText(double value)
     return text;
 }
 
-double ValueOfText(std::string_view text)
+double valueOfText(std::string_view text)
 {
     std::size_t i = 0;
     const std::size_t n = text.size();
@@ -105,20 +105,20 @@ double ValueOfText(std::string_view text)
     return negative ? -value : value;
 }
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string_view TrimTrailingBlanks(std::string_view text)
+std::string_view trimTrailingBlanks(std::string_view text)
 {
     const std::size_t last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
 }
 
-bool IsNumeric(std::string_view text)
+bool isNumeric(std::string_view text)
 {
     // Tabs count as blanks around a pasted number too.
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -145,7 +145,7 @@ bool IsNumeric(std::string_view text)
     return expDigits > 0 && i == n;
 }
 
-std::string NumberFromLocale(std::string_view text, char decimalSeparator)
+std::string numberFromLocale(std::string_view text, char decimalSeparator)
 {
     constexpr std::string_view kMinusSign = "\xE2\x88\x92";   // U+2212 in UTF-8
     std::string number;

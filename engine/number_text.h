@@ -9,25 +9,25 @@ namespace trellum {
 
 // At most 15 significant digits; plain for decimal exponents -4..14, else
 // mantissa, "E", sign and at least two exponent digits (1.5E-07, 1E+15).
-std::string NumberText(double value);
+std::string numberText(double value);
 
 // The value of the number at the start of the text (sign, digits, point,
 // digits, E, sign, digits); 0 when the text does not start with a number.
 // A number beyond the double range gives an infinity of its sign.
-double ValueOfText(std::string_view text);
+double valueOfText(std::string_view text);
 
 // Whether the text, blanks around it ignored, is a sign, digits with at most one
 // point and at least one digit, and an optional E or e with sign and digits.
-bool IsNumeric(std::string_view text);
+bool isNumeric(std::string_view text);
 
-// A number as the user's locale writes it, in the form IsNumeric reads: a minus
+// A number as the user's locale writes it, in the form isNumeric reads: a minus
 // sign U+2212 (as word processors write it) becomes "-", and where the locale's
 // decimal separator is a comma, a lone comma becomes "." when the text has no
 // point of its own. Every other text comes back unchanged.
-std::string NumberFromLocale(std::string_view text, char decimalSeparator);
+std::string numberFromLocale(std::string_view text, char decimalSeparator);
 
 // Trims leading and trailing blanks (spaces only, as the file and display use).
-std::string_view TrimBlanks(std::string_view text);
-std::string_view TrimTrailingBlanks(std::string_view text);
+std::string_view trimBlanks(std::string_view text);
+std::string_view trimTrailingBlanks(std::string_view text);
 
 }  // namespace trellum

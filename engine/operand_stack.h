@@ -12,7 +12,7 @@ enum class Operator : int8_t { Add, Subtract, Multiply, Divide, Power };
 
 // A pending operator is done before a new one that binds no tighter, so equal
 // levels go left to right (2 ^ 3 ^ 2 is 64).
-constexpr int Precedence(Operator op)
+constexpr int precedence(Operator op)
 {
     switch (op) {
     case Operator::Add:
@@ -42,18 +42,18 @@ using StackEntry = std::variant<PendingOperation, BracketMark>;
 // Pending operations and open brackets, bottom first.
 class OperandStack {
 public:
-    void Clear() { m_entries.clear(); }
-    bool IsEmpty() const { return m_entries.empty(); }
-    void Push(StackEntry entry) { m_entries.push_back(entry); }
-    StackEntry Pop()
+    void clear() { m_entries.clear(); }
+    bool isEmpty() const { return m_entries.empty(); }
+    void push(StackEntry entry) { m_entries.push_back(entry); }
+    StackEntry pop()
     {
         const StackEntry top = m_entries.back();
         m_entries.pop_back();
         return top;
     }
-    const StackEntry& Top() const { return m_entries.back(); }
-    const std::vector<StackEntry>& Entries() const { return m_entries; }
-    std::size_t Size() const { return m_entries.size(); }
+    const StackEntry& top() const { return m_entries.back(); }
+    const std::vector<StackEntry>& entries() const { return m_entries; }
+    std::size_t size() const { return m_entries.size(); }
 
 private:
     std::vector<StackEntry> m_entries;

@@ -4,9 +4,9 @@
 
 namespace trellum {
 
-double RadToDeg(double x) { return x * 180 / Pi; }
-double DegToRad(double x) { return x * Pi / 180; }
-double RadToGrad(double x) { return x * 200 / Pi; }
-double GradToRad(double x) { return x * Pi / 200; }
+double radToDeg(double x) { return x * 180 / Pi; }
+double degToRad(double x) { return x * Pi / 180; }
+double radToGrad(double x) { return x * 200 / Pi; }
+double gradToRad(double x) { return x * Pi / 200; }
 
 }  // namespace trellum

@@ -1,8 +1,8 @@
 #pragma once
 // functions/: the mathematics behind the function keys, as pure functions of
 // their arguments. The calculator's commands (app/) read the display, pick the
-// function from the key and the SHIFT and hyp prefixes (InverseOf,
-// HyperbolicOf), call one of these and show the value or report the error returned.
+// function from the key and the SHIFT and hyp prefixes (inverseOf,
+// hyperbolicOf), call one of these and show the value or report the error returned.
 //
 //   angles.cpp       Pi, the angle modes and the conversions between them
 //   trig.cpp         sin, cos, tan, their inverse, hyperbolic and inverse
@@ -29,24 +29,24 @@ inline constexpr double Pi = 3.14159265358979;
 // The angle modes, numbered as the settings store them.
 enum class Angle : int16_t { Degrees = 0, Radians = 1, Grads = 2 };
 
-double RadToDeg(double x);
-double DegToRad(double x);
-double RadToGrad(double x);
-double GradToRad(double x);
+double radToDeg(double x);
+double degToRad(double x);
+double radToGrad(double x);
+double gradToRad(double x);
 
 // Replaces x by floor(x * 10^n + 0.5) / 10^n: halves go towards plus infinity.
-void RoundToPlaces(double& x, int16_t n);
+void roundToPlaces(double& x, int16_t n);
 
 // The trigonometric functions: the circular ones and their hyperbolic forms.
 enum class TrigFunction : int8_t { Sin, Cos, Tan, Sinh, Cosh, Tanh };
 
 // The hyperbolic form of a circular function (itself for a hyperbolic one).
-TrigFunction HyperbolicOf(TrigFunction function);
+TrigFunction hyperbolicOf(TrigFunction function);
 
 // The function, or with `inverse` its inverse, of x. Circular functions take
 // and inverse ones give angles in `mode`; inverse values are rounded to 9
 // places. Empty when the value is not real and finite ("Out of Range").
-std::optional<double> Trigonometric(TrigFunction function, bool inverse, double x, Angle mode);
+std::optional<double> trigonometric(TrigFunction function, bool inverse, double x, Angle mode);
 
 // A value, or the error the key reports instead of showing one.
 struct FunctionValue {
@@ -58,18 +58,18 @@ struct FunctionValue {
 enum class LogFunction : int8_t { Log, Ln, PowerOfTen, Exponential };
 
 // The power that undoes a logarithm (10^x for log, e^x for ln).
-LogFunction InverseOf(LogFunction function);
+LogFunction inverseOf(LogFunction function);
 
 // Powers of 10 and e are rounded to 9 places.
-FunctionValue Logarithmic(LogFunction function, double x);
-double Square(double x);
-FunctionValue SquareRoot(double x);
-FunctionValue Reciprocal(double x);
+FunctionValue logarithmic(LogFunction function, double x);
+double square(double x);
+FunctionValue squareRoot(double x);
+FunctionValue reciprocal(double x);
 // x! for whole x from 0 to 79.
-FunctionValue Factorial(double x);
+FunctionValue factorial(double x);
 
 // The running total of a degrees-minutes-seconds entry after `part` of the
 // given step (1 minutes, 2 seconds) is added.
-double AddDmsPart(double total, double part, int16_t step);
+double addDmsPart(double total, double part, int16_t step);
 
 }  // namespace trellum

@@ -18,7 +18,7 @@ FunctionValue failure(ErrorCode code) { return {0, code}; }
 
 }  // namespace
 
-LogFunction InverseOf(LogFunction function)
+LogFunction inverseOf(LogFunction function)
 {
     switch (function) {
     case LogFunction::Log: return LogFunction::PowerOfTen;
@@ -27,7 +27,7 @@ LogFunction InverseOf(LogFunction function)
     }
 }
 
-FunctionValue Logarithmic(LogFunction function, double x)
+FunctionValue logarithmic(LogFunction function, double x)
 {
     double result = 0;
     switch (function) {
@@ -44,32 +44,32 @@ FunctionValue Logarithmic(LogFunction function, double x)
     case LogFunction::PowerOfTen:
         if (x > kPowerOfTenLimit) return failure(ErrorCode::OutOfRange);
         result = std::pow(10.0, x);
-        RoundToPlaces(result, 9);
+        roundToPlaces(result, 9);
         break;
     case LogFunction::Exponential:
         if (x > kExponentialLimit) return failure(ErrorCode::OutOfRange);
         result = std::exp(x);
-        RoundToPlaces(result, 9);
+        roundToPlaces(result, 9);
         break;
     }
     return {result, std::nullopt};
 }
 
-double Square(double x) { return std::pow(x, 2.0); }
+double square(double x) { return std::pow(x, 2.0); }
 
-FunctionValue SquareRoot(double x)
+FunctionValue squareRoot(double x)
 {
     if (x < 0) return failure(ErrorCode::NotPositiveNumber);
     return {std::sqrt(x), std::nullopt};
 }
 
-FunctionValue Reciprocal(double x)
+FunctionValue reciprocal(double x)
 {
     if (x == 0) return failure(ErrorCode::DividedByZero);
     return {1 / x, std::nullopt};
 }
 
-FunctionValue Factorial(double x)
+FunctionValue factorial(double x)
 {
     // trunc rather than a cast: the whole-number test must hold at any magnitude.
     if (x < 0) return failure(ErrorCode::NotPositiveInteger);
@@ -82,12 +82,12 @@ FunctionValue Factorial(double x)
     return {result, std::nullopt};
 }
 
-double AddDmsPart(double total, double part, int16_t step)
+double addDmsPart(double total, double part, int16_t step)
 {
     return total + part / std::pow(60.0, static_cast<double>(step));
 }
 
-void RoundToPlaces(double& x, int16_t n)
+void roundToPlaces(double& x, int16_t n)
 {
     x = std::floor(x * std::pow(10.0, n) + 0.5) / std::pow(10.0, n);
 }

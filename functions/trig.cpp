@@ -90,7 +90,7 @@ double inverseOf(TrigFunction number, double x, Checked& c)
 
 }  // namespace
 
-TrigFunction HyperbolicOf(TrigFunction function)
+TrigFunction hyperbolicOf(TrigFunction function)
 {
     switch (function) {
     case TrigFunction::Sin: return TrigFunction::Sinh;
@@ -100,7 +100,7 @@ TrigFunction HyperbolicOf(TrigFunction function)
     }
 }
 
-std::optional<double> Trigonometric(TrigFunction function, bool inverse, double x, Angle mode)
+std::optional<double> trigonometric(TrigFunction function, bool inverse, double x, Angle mode)
 {
     const bool circular = isCircular(function);
     Checked c;
@@ -108,14 +108,14 @@ std::optional<double> Trigonometric(TrigFunction function, bool inverse, double 
     if (inverse) {
         result = inverseOf(function, x, c);
         if (circular) {
-            if (mode == Angle::Degrees) result = RadToDeg(result);
-            else if (mode == Angle::Grads) result = RadToGrad(result);
+            if (mode == Angle::Degrees) result = radToDeg(result);
+            else if (mode == Angle::Grads) result = radToGrad(result);
         }
-        RoundToPlaces(result, 9);
+        roundToPlaces(result, 9);
     } else {
         if (circular) {
-            if (mode == Angle::Degrees) x = DegToRad(x);
-            else if (mode == Angle::Grads) x = GradToRad(x);
+            if (mode == Angle::Degrees) x = degToRad(x);
+            else if (mode == Angle::Grads) x = gradToRad(x);
         }
         result = forward(function, x, c);
     }

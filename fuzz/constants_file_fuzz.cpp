@@ -38,9 +38,9 @@ void writeFile(const std::string& path, const uint8_t* data, size_t size)
 
 void checkLists(const trellum::ConstantsDialog& dialog)
 {
-    if (dialog.Values().size() != dialog.Names().size()) std::abort();
-    for (const std::string& value : dialog.Values())
-        if (!trellum::IsNumeric(value)) std::abort();
+    if (dialog.values().size() != dialog.names().size()) std::abort();
+    for (const std::string& value : dialog.values())
+        if (!trellum::isNumeric(value)) std::abort();
 }
 
 }  // namespace
@@ -54,24 +54,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::RecordingToolkit toolkit;
     trellum::ConstantsDialog dialog(toolkit, path);
     checkLists(dialog);
-    if (toolkit.Events.size() > 1) std::abort();
+    if (toolkit.events.size() > 1) std::abort();
 
     // A fresh file: the dialog's own file is the one it read, and that case follows.
     std::remove(copy.c_str());
-    const std::string text = trellum::ConstantsFileText(dialog.Names(), dialog.Values());
-    if (trellum::WriteFileAtomically(copy, text) != trellum::WriteStatus::Written) std::abort();
+    const std::string text = trellum::constantsFileText(dialog.names(), dialog.values());
+    if (trellum::writeFileAtomically(copy, text) != trellum::WriteStatus::Written) std::abort();
     trellum::RecordingToolkit toolkit2;
     trellum::ConstantsDialog reread(toolkit2, copy);
-    if (!toolkit2.Events.empty()) std::abort();
-    if (reread.Names() != dialog.Names() || reread.Values() != dialog.Values()) std::abort();
+    if (!toolkit2.events.empty()) std::abort();
+    if (reread.names() != dialog.names() || reread.values() != dialog.values()) std::abort();
 
     // Saved over the file it read: whatever the save drops survives in the backup.
     const std::string backup = path + ".bak";
     std::remove(backup.c_str());
     trellum::RecordingToolkit toolkit3;
     trellum::ConstantsDialog same(toolkit3, path);
-    toolkit3.Events.clear();
-    if (!same.Save() || !toolkit3.Events.empty()) std::abort();
+    toolkit3.events.clear();
+    if (!same.save() || !toolkit3.events.empty()) std::abort();
     const std::string original(reinterpret_cast<const char*>(data), size);
     std::FILE* kept = std::fopen(backup.c_str(), "rb");
     if (kept != nullptr) {

@@ -45,11 +45,11 @@ void queryAll(const trellum::SettingsStore& store)
                                        "", "SOFTWARE\\\\X", "a\x01"};
     static const char* const names[] = {"Top", "Left", "Mode", "OnTop", "Mem 1", "Mem 10", ""};
     for (const char* key : keys) {
-        store.HasKey(key);
+        store.hasKey(key);
         for (const char* name : names) {
-            const std::optional<trellum::SettingValue> value = store.Value(key, name);
-            const std::optional<std::string> text = store.Text(key, name);
-            const std::optional<int32_t> number = store.Number(key, name);
+            const std::optional<trellum::SettingValue> value = store.value(key, name);
+            const std::optional<std::string> text = store.text(key, name);
+            const std::optional<int32_t> number = store.number(key, name);
             // A text or a number exactly where the typed value is one.
             if (text.has_value() != (value && std::holds_alternative<std::string>(*value))) std::abort();
             if (number.has_value() != (value && std::holds_alternative<int32_t>(*value))) std::abort();
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     trellum::SettingsStore store(path);
     queryAll(store);
-    const bool understood = store.FileState() == trellum::SettingsFileState::Read;
+    const bool understood = store.fileState() == trellum::SettingsFileState::Read;
 
     trellum::RecordingToolkit toolkit;
     trellum::Calculator calc(toolkit, store);
@@ -80,19 +80,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     calc.memoryIn();  // no memory script: the dialog is closed, nothing stored
     calc.shutdown();
 
-    if (!store.SetAsidePath().empty() && readFile(store.SetAsidePath()) != original) std::abort();
-    if (!understood && store.SetAsidePath().empty()) std::abort();
+    if (!store.setAsidePath().empty() && readFile(store.setAsidePath()) != original) std::abort();
+    if (!understood && store.setAsidePath().empty()) std::abort();
 
     // What was just saved is a file the next start reads whole, without setting it aside.
     trellum::SettingsStore next(path);
-    if (next.FileState() != trellum::SettingsFileState::Read) std::abort();
+    if (next.fileState() != trellum::SettingsFileState::Read) std::abort();
     trellum::RecordingToolkit toolkit2;
     trellum::Calculator again(toolkit2, next);
     again.start();
-    if (!next.SetAsidePath().empty()) std::abort();
+    if (!next.setAsidePath().empty()) std::abort();
     using trellum::CalculatorProbe;
-    if (CalculatorProbe::AngleMode(again) != CalculatorProbe::AngleMode(calc) ||
-        CalculatorProbe::MemorySlots(again) != CalculatorProbe::MemorySlots(calc))
+    if (CalculatorProbe::angleMode(again) != CalculatorProbe::angleMode(calc) ||
+        CalculatorProbe::memorySlots(again) != CalculatorProbe::memorySlots(calc))
         std::abort();
     // A second shut-down without changes writes the same file again.
     const std::string saved = readFile(path);

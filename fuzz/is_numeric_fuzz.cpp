@@ -19,7 +19,7 @@ namespace {
 bool endsWithTwoSpaces(std::string_view s) { return s.size() >= 2 && s.compare(s.size() - 2, 2, "  ") == 0; }
 
 struct IgnoreErrors : trellum::ErrorReporter {
-    void ReportError(trellum::ErrorCode) override {}
+    void reportError(trellum::ErrorCode) override {}
 };
 
 }  // namespace
@@ -32,30 +32,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     trellum::Calculator calc(toolkit, settings);
     calc.allClear();
     calc.pressDigit(7);
-    const std::string before(calc.display().LcdText);
+    const std::string before(calc.display().lcdText);
 
-    toolkit.Clipboard = text;
+    toolkit.clipboard = text;
     calc.paste();
     // Paste reads the text as a "." locale writes it: a U+2212 minus is a minus.
-    const std::string number = trellum::NumberFromLocale(text, '.');
-    if (trellum::IsNumeric(number)) {
-        for (const auto& event : toolkit.Events)
+    const std::string number = trellum::numberFromLocale(text, '.');
+    if (trellum::isNumeric(number)) {
+        for (const auto& event : toolkit.events)
             if (event.rfind("msg:", 0) == 0 && event != "msg:!:Out of Range!") std::abort();
-        if (!endsWithTwoSpaces(calc.display().LcdText)) std::abort();
+        if (!endsWithTwoSpaces(calc.display().lcdText)) std::abort();
         // The display copied, then read back and shown again by "=", must stay a display text.
         calc.copy();
         calc.equals();
-        if (!endsWithTwoSpaces(calc.display().LcdText)) std::abort();
+        if (!endsWithTwoSpaces(calc.display().lcdText)) std::abort();
 
-        // ShowNumberText itself takes the text as it passed, blanks included.
+        // showNumberText itself takes the text as it passed, blanks included.
         IgnoreErrors errors;
         trellum::DisplayRegister direct(errors);
-        direct.ShowNumberText(number);
-        (void)direct.GetDisplayValue();
-        (void)direct.GetDisplayText();
+        direct.showNumberText(number);
+        (void)direct.getDisplayValue();
+        (void)direct.getDisplayText();
     } else {
-        if (toolkit.Events.size() != 1 || toolkit.Events[0] != "msg:!:Importing data is not a number ") std::abort();
-        if (calc.display().LcdText != before) std::abort();
+        if (toolkit.events.size() != 1 || toolkit.events[0] != "msg:!:Importing data is not a number ") std::abort();
+        if (calc.display().lcdText != before) std::abort();
     }
     return 0;
 }

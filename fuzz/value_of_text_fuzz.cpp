@@ -1,4 +1,4 @@
-// ValueOfText reads any text; for a text that passes the numeric test it must
+// valueOfText reads any text; for a text that passes the numeric test it must
 // agree with the C library's correctly rounded reading, and the number text of
 // its value must read back to the same value at 15 digits.
 
@@ -25,19 +25,19 @@ std::string_view trimPasted(std::string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const double value = trellum::ValueOfText(text);
+    const double value = trellum::valueOfText(text);
     if (std::isnan(value)) std::abort();
 
-    if (trellum::IsNumeric(text)) {
+    if (trellum::isNumeric(text)) {
         const std::string trimmed(trimPasted(text));
         const double expected = std::strtod(trimmed.c_str(), nullptr);
-        if (trellum::ValueOfText(trimmed) != expected) std::abort();
+        if (trellum::valueOfText(trimmed) != expected) std::abort();
     }
 
-    const std::string shown = trellum::NumberText(value);
-    if (!trellum::IsNumeric(shown)) std::abort();
+    const std::string shown = trellum::numberText(value);
+    if (!trellum::isNumeric(shown)) std::abort();
     if (std::isfinite(value) && value != 0) {
-        const double back = trellum::ValueOfText(shown);
+        const double back = trellum::valueOfText(shown);
         if (std::fabs(back - value) > std::fabs(value) * 1e-14) std::abort();
     }
     return 0;

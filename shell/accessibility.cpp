@@ -67,8 +67,8 @@ QString trKeys(const char* text) { return QCoreApplication::translate("Keys", te
 // the exponent while it is shown.
 QString numberTextOf(const DisplayState& shown)
 {
-    QString text = ToQString(std::string(shown.LcdText)).trimmed();
-    if (shown.ExpVisible) text += u'E' + ToQString(std::string(shown.ExpText));
+    QString text = toQString(std::string(shown.lcdText)).trimmed();
+    if (shown.expVisible) text += u'E' + toQString(std::string(shown.expText));
     return text;
 }
 
@@ -76,12 +76,12 @@ QString numberTextOf(const DisplayState& shown)
 QStringList litIndicatorsOf(const DisplayState& shown)
 {
     const std::pair<bool, const char*> indicators[] = {
-        {shown.ShiftIndicatorVisible, QT_TRANSLATE_NOOP("Display", "shift")},
-        {shown.HypIndicatorVisible, QT_TRANSLATE_NOOP("Display", "hyperbolic")},
-        {shown.MemIndicatorVisible, QT_TRANSLATE_NOOP("Display", "memory")},
-        {shown.ModeDisplayVisible[0], QT_TRANSLATE_NOOP("Display", "degrees")},
-        {shown.ModeDisplayVisible[1], QT_TRANSLATE_NOOP("Display", "radians")},
-        {shown.ModeDisplayVisible[2], QT_TRANSLATE_NOOP("Display", "grads")},
+        {shown.shiftIndicatorVisible, QT_TRANSLATE_NOOP("Display", "shift")},
+        {shown.hypIndicatorVisible, QT_TRANSLATE_NOOP("Display", "hyperbolic")},
+        {shown.memIndicatorVisible, QT_TRANSLATE_NOOP("Display", "memory")},
+        {shown.modeDisplayVisible[0], QT_TRANSLATE_NOOP("Display", "degrees")},
+        {shown.modeDisplayVisible[1], QT_TRANSLATE_NOOP("Display", "radians")},
+        {shown.modeDisplayVisible[2], QT_TRANSLATE_NOOP("Display", "grads")},
     };
     QStringList lit;
     for (const auto& [on, word] : indicators)
@@ -344,12 +344,12 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 
 }  // namespace
 
-void DescribeKey(QWidget* widget, Key key)
+void describeKey(QWidget* widget, Key key)
 {
-    const KeyRow& row = RowOf(key);
+    const KeyRow& row = rowOf(key);
     widget->setAccessibleName(trKeys(row.accessibleName));
     QStringList parts;
-    if (const char* keyboard = KeyboardNameOf(key)) parts.append(trKeys(keyboard));
+    if (const char* keyboard = keyboardNameOf(key)) parts.append(trKeys(keyboard));
     if (row.note) parts.append(trKeys(row.note));
     if (row.withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row.withShift)));
     if (row.withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row.withHyp)));
@@ -358,28 +358,28 @@ void DescribeKey(QWidget* widget, Key key)
     widget->setAccessibleDescription(parts.join(QStringLiteral("; ")));
 }
 
-bool DescribeLegend(QWidget* legend, Key keyBelow)
+bool describeLegend(QWidget* legend, Key keyBelow)
 {
-    const KeyRow& below = RowOf(keyBelow);
+    const KeyRow& below = rowOf(keyBelow);
     if (!below.withShift) return false;
     legend->setAccessibleName(trKeys(below.withShift));
     return true;
 }
 
-void ExplainUnavailable(QAction* item, const QString& reason)
+void explainUnavailable(QAction* item, const QString& reason)
 {
     item->setEnabled(false);
     item->setToolTip(reason);
     item->setProperty(kUnavailableReason, reason);
 }
 
-const std::vector<const char*>& ListedKeyTexts()
+const std::vector<const char*>& listedKeyTexts()
 {
     static const std::vector<const char*> texts(std::begin(kKeyTexts), std::end(kKeyTexts));
     return texts;
 }
 
-QString SpokenNumber(const QString& numberText)
+QString spokenNumber(const QString& numberText)
 {
     const QString text = numberText.trimmed();
     if (text.startsWith(u'(')) {
@@ -402,7 +402,7 @@ QString SpokenNumber(const QString& numberText)
     return QCoreApplication::translate("Display", "%1 times ten to the power %2").arg(mantissa, exponent);
 }
 
-QStringList IndicatorChanges(const QStringList& before, const QStringList& after, bool withResult)
+QStringList indicatorChanges(const QStringList& before, const QStringList& after, bool withResult)
 {
     QStringList said;
     for (const QString& word : after)
@@ -413,7 +413,7 @@ QStringList IndicatorChanges(const QStringList& before, const QStringList& after
     return said;
 }
 
-void InstallAccessibility()
+void installAccessibility()
 {
     // Qt keeps one list of factories per process; adding ours twice would only
     // make it asked twice.
@@ -453,12 +453,12 @@ void DisplaySpeech::announcePending()
         key->announce(std::exchange(m_pending, QString()), [this](QAccessibleEvent& e) { send(e); });
 }
 
-bool DisplaySpeech::listening() const { return IsListening ? IsListening() : QAccessible::isActive(); }
+bool DisplaySpeech::listening() const { return isListening ? isListening() : QAccessible::isActive(); }
 
 void DisplaySpeech::send(QAccessibleEvent& event)
 {
-    if (Send)
-        Send(event);
+    if (eventSink)
+        eventSink(event);
     else
         QAccessible::updateAccessibility(&event);
 }
@@ -467,14 +467,14 @@ void DisplaySpeech::refresh(const DisplayState& shown)
 {
     // Compared with what the previous key left, so a result equal to the
     // number just typed is not read out again, and typing says nothing.
-    const QString text = SpokenNumber(numberTextOf(shown));
+    const QString text = shell::spokenNumber(numberTextOf(shown));
     const QString before = std::exchange(m_lastText, text);
     const QStringList lit = litIndicatorsOf(shown);
     const QStringList litBefore = std::exchange(m_lastLit, lit);
     // The first picture of the display is what the window shows, not news.
     if (!std::exchange(m_primed, true) || !listening()) return;
 
-    const bool newResult = shown.FinishedValue && text != before;
+    const bool newResult = shown.finishedValue && text != before;
     QStringList announcement;
     if (newResult) {
         QAccessibleTextUpdateEvent event(m_display, 0, before, text);
@@ -484,7 +484,7 @@ void DisplaySpeech::refresh(const DisplayState& shown)
     if (lit != litBefore) {
         QAccessibleEvent event(m_display, QAccessible::DescriptionChanged);
         send(event);
-        announcement += IndicatorChanges(litBefore, lit, newResult);
+        announcement += indicatorChanges(litBefore, lit, newResult);
     }
     if (announcement.isEmpty()) return;
     // Only the latest news is worth telling when the focus comes back.

@@ -5,8 +5,8 @@
 // in words a speech synthesiser reads correctly ("1.5 times ten to the power -7"),
 // described by its lit indicators.
 //
-//   MainWindow::buildKeypad -> DescribeKey (the key table's name, keyboard key,
-//                              note and SHIFT/hyp variants), DescribeLegend
+//   MainWindow::buildKeypad -> describeKey (the key table's name, keyboard key,
+//                              note and SHIFT/hyp variants), describeLegend
 //   MainWindow::render      -> DisplaySpeech::refresh(the calculator's DisplayState)
 //                              -> the display's events, and an announcement
 //                              through the focused "=" key
@@ -36,34 +36,34 @@ namespace trellum::shell {
 // Names a keypad key as the key table (app/key_table.h) names it and describes
 // it by the keyboard key that presses it (keyboard.h), its note and what SHIFT
 // and hyp make of it.
-void DescribeKey(QWidget* widget, Key key);
+void describeKey(QWidget* widget, Key key);
 
 // The key table's spoken texts as listed here for translation (lupdate cannot
 // read the library), for the test that checks the list is complete.
-const std::vector<const char*>& ListedKeyTexts();
+const std::vector<const char*>& listedKeyTexts();
 
 // Names a legend above a key ("10^x", "sin\u00AD\u00B9") by what SHIFT makes of
 // the key below it, the same words as that key's description. Returns false
 // for a key without a SHIFT variant.
-bool DescribeLegend(QWidget* legend, Key keyBelow);
+bool describeLegend(QWidget* legend, Key keyBelow);
 
 // Greys out a menu item that cannot work here and says why, in its tip and as
 // its accessible description, which Qt's own menu items lack.
-void ExplainUnavailable(QAction* item, const QString& reason);
+void explainUnavailable(QAction* item, const QString& reason);
 
 // A number text ("42.", "1.5E-07", "-2.5") as it is read out: the digits as
 // shown, without the trailing point of a whole number, and an exponent in words.
 // The bracket-level text ("(- 2") reads as the open bracket count.
-QString SpokenNumber(const QString& numberText);
+QString spokenNumber(const QString& numberText);
 
 // Registers the display's accessibility interface with Qt; cheap and idempotent.
-void InstallAccessibility();
+void installAccessibility();
 
 // What a key's effect on the indicators is worth saying, as words: the
 // indicators it lit ("shift", "radians"); with nothing lit and no new result,
 // those it put out ("shift off"). The indicators a function key clears along
 // with its result go unsaid.
-QStringList IndicatorChanges(const QStringList& before, const QStringList& after, bool withResult);
+QStringList indicatorChanges(const QStringList& before, const QStringList& after, bool withResult);
 
 // Sends the display's accessibility events: a text change when a new finished
 // value is shown (a result after "=" or a function key, a recalled value, a
@@ -92,8 +92,8 @@ public:
     // Whether an assistive technology listens, and where the events go: Qt's
     // accessibility bridge when unset. The offscreen platform has no bridge, so
     // widget tests set both to see the events.
-    std::function<bool()> IsListening;
-    std::function<void(QAccessibleEvent&)> Send;
+    std::function<bool()> isListening;
+    std::function<void(QAccessibleEvent&)> eventSink;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

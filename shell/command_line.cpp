@@ -46,7 +46,7 @@ const QtOption kQtOptions[] = {
 
 }  // namespace
 
-QStringList ArgumentsOf(int argc, char* argv[])
+QStringList argumentsOf(int argc, char* argv[])
 {
     QStringList arguments;
     arguments.reserve(argc);
@@ -54,7 +54,7 @@ QStringList ArgumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-CommandLine ParseCommandLine(const QStringList& arguments)
+CommandLine parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     // Qt's own options are single-dash words ("-platform xcb"), so every
@@ -107,7 +107,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return result;
     }
     if (parser.isSet(QStringLiteral("stylesheet"))) {
-        const QString problem = StyleSheetProblem(parser.value(QStringLiteral("stylesheet")));
+        const QString problem = styleSheetProblem(parser.value(QStringLiteral("stylesheet")));
         if (!problem.isEmpty()) {
             result.run = false;
             result.exitStatus = 2;

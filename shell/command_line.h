@@ -18,9 +18,9 @@ struct CommandLine {
 };
 
 // `arguments` as given to main(), the program's name first.
-CommandLine ParseCommandLine(const QStringList& arguments);
+CommandLine parseCommandLine(const QStringList& arguments);
 
 // The arguments of main() as text, without needing a QCoreApplication.
-QStringList ArgumentsOf(int argc, char* argv[]);
+QStringList argumentsOf(int argc, char* argv[]);
 
 }  // namespace trellum::shell

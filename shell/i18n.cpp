@@ -10,13 +10,13 @@
 
 namespace trellum::shell {
 
-QString TrLibrary(const std::string& text)
+QString trLibrary(const std::string& text)
 {
     const QString translated = QCoreApplication::translate(kLibraryContext, text.c_str());
     if (translated != QString::fromUtf8(text)) return translated;
     // A text the library composed around a file name: translate its pattern and
     // put the name back.
-    for (const char* pattern : LibraryTexts()) {
+    for (const char* pattern : libraryTexts()) {
         const std::string_view p(pattern);
         const std::size_t at = p.find("%1");
         if (at == std::string_view::npos) continue;
@@ -24,12 +24,12 @@ QString TrLibrary(const std::string& text)
         if (text.size() < prefix.size() + suffix.size() || !text.starts_with(prefix) || !text.ends_with(suffix))
             continue;
         const std::string inserted = text.substr(prefix.size(), text.size() - prefix.size() - suffix.size());
-        return QCoreApplication::translate(kLibraryContext, pattern).arg(ToQString(inserted));
+        return QCoreApplication::translate(kLibraryContext, pattern).arg(toQString(inserted));
     }
     return translated;
 }
 
-const std::vector<const char*>& LibraryTexts()
+const std::vector<const char*>& libraryTexts()
 {
     // The library cannot use Qt's macros, so its texts are listed here for lupdate.
     // A library text missing from this list shows in English; the i18n widget test
@@ -84,7 +84,7 @@ bool isEnglish(const QString& language) { return language == u"en" || language.s
 
 }  // namespace
 
-QStringList UiLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
+QStringList uiLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
                         const QString& language)
 {
     const QString locale = stripCodeset(!lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang);
@@ -101,12 +101,12 @@ QStringList UiLanguages(const QString& lcAll, const QString& lcMessages, const Q
     return result;
 }
 
-QString InstallTranslators(QCoreApplication& app, const QString& qtFolder)
+QString installTranslators(QCoreApplication& app, const QString& qtFolder)
 {
     const QString qtTranslations = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
     const auto env = [](const char* name) { return qEnvironmentVariable(name); };
     const QStringList languages =
-        UiLanguages(env("LC_ALL"), env("LC_MESSAGES"), env("LANG"), env("LANGUAGE"));
+        uiLanguages(env("LC_ALL"), env("LC_MESSAGES"), env("LANG"), env("LANGUAGE"));
     for (const QString& language : languages) {
         // "de_AT" falls back to "de"; the program ships one file per language.
         QStringList candidates{language};

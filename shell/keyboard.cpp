@@ -114,7 +114,7 @@ std::optional<Key> find(Matches matches)
 
 }  // namespace
 
-Typed TypedKeyOf(const KeyPress& press)
+Typed typedKeyOf(const KeyPress& press)
 {
     if (press.xkb && press.nativeVirtualKey >= kFirstKeypadKeysym && press.nativeVirtualKey <= kLastKeypadKeysym) {
         const auto key = find([&](const KeyboardKey& row) {
@@ -137,7 +137,7 @@ Typed TypedKeyOf(const KeyPress& press)
     return {find([&](const KeyboardKey& row) { return row.by != By::Keypad && row.qtKey == press.key; })};
 }
 
-Typed TypedKeyOf(const QKeyEvent& event)
+Typed typedKeyOf(const QKeyEvent& event)
 {
     static const bool xkb = QGuiApplication::platformName() == QLatin1String("xcb") ||
                             QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -147,10 +147,10 @@ Typed TypedKeyOf(const QKeyEvent& event)
     press.nativeScanCode = event.nativeScanCode();
     press.nativeVirtualKey = event.nativeVirtualKey();
     press.xkb = xkb && press.nativeScanCode != 0;
-    return TypedKeyOf(press);
+    return typedKeyOf(press);
 }
 
-const char* KeyboardNameOf(Key key)
+const char* keyboardNameOf(Key key)
 {
     for (const KeyboardKey& row : kKeyboard)
         if (row.key == key && row.name) return row.name;

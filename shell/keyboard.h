@@ -38,12 +38,12 @@ struct Typed {
     friend bool operator==(const Typed&, const Typed&) = default;
 };
 
-Typed TypedKeyOf(const KeyPress& press);
-Typed TypedKeyOf(const QKeyEvent& event);
+Typed typedKeyOf(const KeyPress& press);
+Typed typedKeyOf(const QKeyEvent& event);
 
 // The keyboard key that presses `key`, as a person names it on a US keyboard
 // ("F7", "keypad plus", "left square bracket"): an English source text of the
 // "Keys" context. Null for a key no keyboard key presses.
-const char* KeyboardNameOf(Key key);
+const char* keyboardNameOf(Key key);
 
 }  // namespace trellum::shell

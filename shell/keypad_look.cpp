@@ -333,7 +333,7 @@ void paintMarks(QPainter& p, const QRect& room, const QString& caption)
 
 }  // namespace
 
-MarksType FitMarks(const QFont& base, const QString& caption, int roomWidth)
+MarksType fitMarks(const QFont& base, const QString& caption, int roomWidth)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int dpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) ? 96
@@ -344,7 +344,7 @@ MarksType FitMarks(const QFont& base, const QString& caption, int roomWidth)
     return fitMarks(face, base, roomWidth, ink);
 }
 
-const KeyLook& KeyLookOf(KeyGroup group)
+const KeyLook& keyLookOf(KeyGroup group)
 {
     static const KeyLook function = functionLook(QColor(0xff, 0xff, 0xff));
     static const KeyLook shift = functionLook(QColor(0xf2, 0xc1, 0x4e));
@@ -421,7 +421,7 @@ const QPixmap& cachedFace(const FaceKey& key)
 
 }  // namespace
 
-void PaintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption)
+void paintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption)
 {
     // A copy is exact only on whole device pixels; anything else is drawn in place.
     const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
@@ -447,7 +447,7 @@ void PaintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, co
     p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, caption);
 }
 
-void PaintPanel(QPainter& p, const QRect& rect, PanelLook look)
+void paintPanel(QPainter& p, const QRect& rect, PanelLook look)
 {
     if (look == PanelLook::Display) {
         QLinearGradient gradient(0, 0, 0, 1);
@@ -461,17 +461,17 @@ void PaintPanel(QPainter& p, const QRect& rect, PanelLook look)
     p.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), QColor(0x1d, 0x20, 0x24));
 }
 
-QColor LegendColour() { return QColor(0xe9, 0xb9, 0x49); }
+QColor legendColour() { return QColor(0xe9, 0xb9, 0x49); }
 
 KeyButton::KeyButton(const QString& caption, KeyGroup group, QWidget* parent)
-    : QPushButton(caption, parent), m_look(KeyLookOf(group))
+    : QPushButton(caption, parent), m_look(keyLookOf(group))
 {
 }
 
 void KeyButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    PaintKey(p, rect(), m_look, isDown(), text());
+    paintKey(p, rect(), m_look, isDown(), text());
 }
 
 }  // namespace trellum::shell

@@ -29,7 +29,7 @@ struct KeyLook {
     QColor faceDown;     // while held
 };
 
-const KeyLook& KeyLookOf(KeyGroup group);
+const KeyLook& keyLookOf(KeyGroup group);
 
 // A keypad key: a QPushButton (so it keeps its accessibility and click
 // behaviour) that paints its own face.
@@ -46,7 +46,7 @@ private:
 };
 
 // Paints a key face into `rect` (the whole key), held down or not, and its caption.
-void PaintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption);
+void paintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption);
 
 // The type of a caption of marks alone ("° ' ''"), which keys draw larger than
 // their own type so the marks read at the size of the letters of other keys:
@@ -55,14 +55,14 @@ struct MarksType {
     qreal points;
     qreal wordSpacing;
 };
-MarksType FitMarks(const QFont& base, const QString& caption, int roomWidth);
+MarksType fitMarks(const QFont& base, const QString& caption, int roomWidth);
 
 // The background of the display frame (a slate gradient) or of the keypad
 // well (flat, with a dark line along its top edge).
 enum class PanelLook { Display, Keypad };
-void PaintPanel(QPainter& painter, const QRect& rect, PanelLook look);
+void paintPanel(QPainter& painter, const QRect& rect, PanelLook look);
 
 // The amber print of the legends above the keys.
-QColor LegendColour();
+QColor legendColour();
 
 }  // namespace trellum::shell

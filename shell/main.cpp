@@ -24,16 +24,16 @@ int main(int argc, char* argv[])
 {
     // Before QApplication: --help and --version need no display, and the choice
     // of windowing system must be made before Qt connects to one.
-    const trellum::shell::CommandLine commandLine = trellum::shell::ParseCommandLine(trellum::shell::ArgumentsOf(argc, argv));
+    const trellum::shell::CommandLine commandLine = trellum::shell::parseCommandLine(trellum::shell::argumentsOf(argc, argv));
     if (!commandLine.run)
-        return trellum::shell::PrintAndExitStatus(commandLine.output, commandLine.error, commandLine.exitStatus);
+        return trellum::shell::printAndExitStatus(commandLine.output, commandLine.error, commandLine.exitStatus);
     // From here on a TERM ends the program like OFF, even while Qt starts.
-    trellum::shell::UnixSignals::InstallHandlers();
-    trellum::shell::IgnoreUnusableScaleFactor();
-    trellum::shell::PreferX11(commandLine.platformGiven);
+    trellum::shell::UnixSignals::installHandlers();
+    trellum::shell::ignoreUnusableScaleFactor();
+    trellum::shell::preferX11(commandLine.platformGiven);
     // A second launch on this display brings the running copy forward and ends.
     trellum::shell::SingleInstance instance(
-        trellum::shell::InstanceSocketPath(trellum::shell::DisplayKey(trellum::shell::ArgumentsOf(argc, argv))));
+        trellum::shell::instanceSocketPath(trellum::shell::displayKey(trellum::shell::argumentsOf(argc, argv))));
     if (instance.otherCopyAnswered()) return 0;
     if (instance.otherCopySilent()) {
         std::fputs("trellum: another copy is running on this display but does not answer\n", stderr);
@@ -44,9 +44,9 @@ int main(int argc, char* argv[])
     // fontconfig's reading of its files runs beside the connection to the display.
     trellum::shell::FontPreload fontPreload;
     QApplication app(argc, argv);
-    qtMessages.Started();
+    qtMessages.started();
     instance.listen();
-    trellum::shell::InstallTranslators(app);
+    trellum::shell::installTranslators(app);
     QApplication::setApplicationName(QStringLiteral("trellum"));
     // The menu entry's id: desktops match the window to its entry's name and icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.trellum.Trellum"));
@@ -54,12 +54,12 @@ int main(int argc, char* argv[])
     // The program ends when the main window closes, not when its last visible
     // window goes away: hiding into the tray or closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(trellum::shell::NewAppStyle());
+    QApplication::setStyle(trellum::shell::newAppStyle());
     // Outlives the window, so a signal during its teardown is still only queued.
     trellum::shell::UnixSignals unixSignals;
 
     fontPreload.wait();
-    trellum::SettingsStore settings(trellum::DefaultSettingsPath());
+    trellum::SettingsStore settings(trellum::defaultSettingsPath());
     trellum::shell::MainWindow window(settings);
     QObject::connect(&instance, &trellum::shell::SingleInstance::comeForward, &window,
                      [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
     const auto endLikeOff = [&window, &ending] {
         if (ending) return;
         ending = true;
-        trellum::shell::CancelOpenDialogs();
+        trellum::shell::cancelOpenDialogs();
         window.forward([&window] { window.calculator().switchOff(); });
     };
     QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
@@ -90,13 +90,13 @@ int main(int argc, char* argv[])
     // comes) unloads as OFF does; Qt then ends the program with status 1.
     // Everything is written before the tray icon goes, the first request to
     // the display: one that finds it gone ends the process in Xlib.
-    qtMessages.OnDisplayLost([&window] {
-        trellum::shell::CancelOpenDialogModels();
+    qtMessages.onDisplayLost([&window] {
+        trellum::shell::cancelOpenDialogModels();
         window.calculator().shutdown();
     });
 
     window.calculator().start();
     const int status = QApplication::exec();
-    qtMessages.OnDisplayLost({});
+    qtMessages.onDisplayLost({});
     return status;
 }

@@ -154,7 +154,7 @@ void LcdPanel::mouseDoubleClickEvent(QMouseEvent* event)
 void ClickFrame::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    PaintPanel(p, rect(), m_look);
+    paintPanel(p, rect(), m_look);
 }
 
 void ClickFrame::mousePressEvent(QMouseEvent* event)
@@ -169,7 +169,7 @@ Legend::Legend(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
     QPalette amber = palette();
-    amber.setColor(QPalette::WindowText, LegendColour());
+    amber.setColor(QPalette::WindowText, legendColour());
     setPalette(amber);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A legend is no key: the pointer over it stays the arrow. Its presses are
@@ -211,7 +211,7 @@ void EqualKey::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    emit typed(TypedKeyOf(*event));
+    emit typed(typedKeyOf(*event));
 }
 
 void EqualKey::keyReleaseEvent(QKeyEvent* event)
@@ -229,9 +229,9 @@ MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), m_twipsScale(TwipsScale::ofPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, settings)
 {
     setObjectName("calculator");
-    InstallAccessibility();
+    installAccessibility();
     setWindowTitle(QString::fromLatin1(kWindowCaption));
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
     setContextMenuPolicy(Qt::PreventContextMenu);
     // A fixed-size window: no maximise button for the window manager to offer.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -359,7 +359,7 @@ void MainWindow::buildKeypad(QWidget* client)
     for (const LegendDef& def : kLegends) {
         auto* legend = new Legend(QString::fromUtf8(def.text), m_keypad);
         legend->setObjectName(QString::fromLatin1(def.name));
-        DescribeLegend(legend, def.keyBelow);
+        describeLegend(legend, def.keyBelow);
         legend->setFont(legendFont);
         legend->setGeometry(m_twipsScale.rect(def.left, def.top, kLegendWidth, kLegendHeight));
     }
@@ -369,7 +369,7 @@ void MainWindow::buildKeypad(QWidget* client)
     lowerFont.setBold(true);
     QFont smallLowerFont(QStringLiteral("DejaVu Sans"), 6);
     smallLowerFont.setBold(true);
-    for (const KeyRow& def : KeyTable()) {
+    for (const KeyRow& def : keyTable()) {
         const bool isFunction =
             def.group == KeyGroup::Function || def.group == KeyGroup::Shift || def.group == KeyGroup::Off;
         const KeyPlace place = keyPlace(def);
@@ -388,7 +388,7 @@ void MainWindow::buildKeypad(QWidget* client)
         }
         key->setAutoDefault(false);
         key->setObjectName(QString::fromLatin1(def.name));
-        DescribeKey(key, def.key);
+        describeKey(key, def.key);
         if (isFunction) {
             key->setFont(functionFont);
             key->setGeometry(m_twipsScale.rect(place.left, place.top, kFunctionKeyWidth, kFunctionKeyHeight));
@@ -431,9 +431,9 @@ void MainWindow::buildMenus()
     m_alwaysOnTopAction = m_settingsMenu->addAction(tr("Always On &Top"));
     m_alwaysOnTopAction->setObjectName("alwaysOnTopAction");
     m_alwaysOnTopAction->setCheckable(true);
-    if (IsNativeWayland()) {
+    if (isNativeWayland()) {
         // The choice stays as stored, checked or not, for the next run on X11.
-        ExplainUnavailable(m_alwaysOnTopAction,
+        explainUnavailable(m_alwaysOnTopAction,
                            tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
     }
     m_settingsMenu->setToolTipsVisible(true);
@@ -472,18 +472,18 @@ int MainWindow::firstKeyRowTop() const
 void MainWindow::render()
 {
     const DisplayState shown = m_calc.display();
-    m_lcd->setText(ToQString(std::string(shown.LcdText)));
-    if (shown.ExpVisible) fitExponentLabel();
-    const QString exponent = ToQString(std::string(shown.ExpText));
+    m_lcd->setText(toQString(std::string(shown.lcdText)));
+    if (shown.expVisible) fitExponentLabel();
+    const QString exponent = toQString(std::string(shown.expText));
     if (exponent != m_expLabel->text()) {
         m_expLabel->setText(exponent);
         fitExponent(exponent);
     }
-    m_expLabel->setVisible(shown.ExpVisible);
-    m_shiftIndicator->setVisible(shown.ShiftIndicatorVisible);
-    m_hypIndicator->setVisible(shown.HypIndicatorVisible);
-    m_memIndicator->setVisible(shown.MemIndicatorVisible);
-    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.ModeDisplayVisible[i]);
+    m_expLabel->setVisible(shown.expVisible);
+    m_shiftIndicator->setVisible(shown.shiftIndicatorVisible);
+    m_hypIndicator->setVisible(shown.hypIndicatorVisible);
+    m_memIndicator->setVisible(shown.memIndicatorVisible);
+    for (std::size_t i = 0; i < 3; ++i) m_modeDisplay[i]->setVisible(shown.modeDisplayVisible[i]);
     m_alwaysOnTopAction->setChecked(m_calc.alwaysOnTop());
     m_speech->refresh(shown);
 }
@@ -528,13 +528,13 @@ bool MainWindow::event(QEvent* event)
     if ((m_centrePending || m_pullInsidePending) && isVisible()) {
         // Right after framing Qt may still split the frame wrongly between its
         // sides; placed again until the extents hold still and nothing moves.
-        const QMargins extents = ReportedFrameExtents(this);
+        const QMargins extents = reportedFrameExtents(this);
         if (!extents.isNull()) {
             const QRect before = geometry();
             if (m_centrePending)
-                CenterOnScreen(this);
+                centerOnScreen(this);
             else
-                PullInsideNearestScreen(this);
+                pullInsideNearestScreen(this);
             if (geometry() == before && extents == m_placedExtents) m_centrePending = m_pullInsidePending = false;
             m_placedExtents = extents;
         }

@@ -5,7 +5,7 @@
 
 namespace trellum::shell {
 
-void PreferX11(bool platformGiven)
+void preferX11(bool platformGiven)
 {
     // An empty QT_QPA_PLATFORM counts as unset, as it does for Qt itself.
     if (platformGiven || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
@@ -15,7 +15,7 @@ void PreferX11(bool platformGiven)
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "xcb;wayland");
 }
 
-bool IsNativeWayland()
+bool isNativeWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }

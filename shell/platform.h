@@ -9,9 +9,9 @@ namespace trellum::shell {
 // Called before QApplication exists: when neither the variable nor -platform
 // chose a windowing system and an X display is set, sets QT_QPA_PLATFORM to
 // xcb (then wayland, should X fail on a Wayland session).
-void PreferX11(bool platformGiven);
+void preferX11(bool platformGiven);
 
 // Called once QApplication exists: true on a native Wayland connection.
-bool IsNativeWayland();
+bool isNativeWayland();
 
 }  // namespace trellum::shell

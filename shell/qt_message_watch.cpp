@@ -16,7 +16,7 @@ QtMessageWatch* g_watch = nullptr;
 
 void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (g_watch != nullptr) g_watch->Take(type, context, message);
+    if (g_watch != nullptr) g_watch->take(type, context, message);
 }
 
 // What Qt says when the connection to the display server is gone (xcb, wayland).
@@ -38,12 +38,12 @@ QtMessageWatch::QtMessageWatch()
 QtMessageWatch::~QtMessageWatch()
 {
     if (g_watch != this) return;
-    Started();
+    started();
     qInstallMessageHandler(m_previous);
     g_watch = nullptr;
 }
 
-void QtMessageWatch::Started()
+void QtMessageWatch::started()
 {
     if (m_started) return;
     m_started = true;
@@ -64,14 +64,14 @@ void QtMessageWatch::passOn(QtMsgType type, const QMessageLogContext& context, c
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-void QtMessageWatch::Take(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void QtMessageWatch::take(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (!m_started) {
         if (type == QtFatalMsg) {
             QStringList texts;
             for (const Held& held : m_held) texts.append(held.text);
             texts.append(message);
-            std::fprintf(stderr, "%s\n", qPrintable(StartFailureLine(texts)));
+            std::fprintf(stderr, "%s\n", qPrintable(startFailureLine(texts)));
             std::fflush(stdout);
             // Qt is half started: no destructor is worth running now.
             std::_Exit(1);
@@ -91,7 +91,7 @@ void QtMessageWatch::Take(QtMsgType type, const QMessageLogContext& context, con
     unload();
 }
 
-QString QtMessageWatch::StartFailureLine(const QStringList& messages)
+QString QtMessageWatch::startFailureLine(const QStringList& messages)
 {
     static const QRegularExpression display(QStringLiteral("^could not connect to display ?(.*)$"));
     static const QRegularExpression platform(QStringLiteral("^Could not find the Qt platform plugin \"([^\"]*)\""));

@@ -28,18 +28,18 @@ public:
 
     // QApplication has its windowing system: the messages held back since the
     // watch began are passed on.
-    void Started();
+    void started();
 
     // Runs once, on the user-interface thread, when the display connection has
     // broken, before Qt ends the program with status 1.
-    void OnDisplayLost(std::function<void()> unload) { m_displayLost = std::move(unload); }
+    void onDisplayLost(std::function<void()> unload) { m_displayLost = std::move(unload); }
 
     // The line printed when the windowing system could not start, from the
     // messages Qt gave before giving up (the last one is its fatal error).
-    static QString StartFailureLine(const QStringList& messages);
+    static QString startFailureLine(const QStringList& messages);
 
     // For the message handler only.
-    void Take(QtMsgType type, const QMessageLogContext& context, const QString& message);
+    void take(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
 private:
     struct Held {

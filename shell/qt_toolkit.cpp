@@ -24,7 +24,7 @@
 
 namespace trellum::shell {
 
-QString ToQString(const std::string& text)
+QString toQString(const std::string& text)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
@@ -32,11 +32,11 @@ QString ToQString(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }
+std::string toStdString(const QString& text) { return text.toUtf8().toStdString(); }
 
 // A native Wayland window is placed by the compositor, which reports made-up
 // positions for it.
-QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!IsNativeWayland()) {}
+QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!isNativeWayland()) {}
 
 QtToolkit::~QtToolkit() = default;
 
@@ -45,12 +45,12 @@ void QtToolkit::showMessage(const std::string& text, MessageIcon icon, const std
     // The display shows what the command had done up to the message.
     m_window.render();
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                    ToQString(title), TrLibrary(text), QMessageBox::Ok, &m_window);
+                    toQString(title), trLibrary(text), QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);
     // A short message makes a box so narrow that the window manager cuts its
     // title ("Tre… m"): it is at least as wide as the title beside the frame's buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int least = TitleWidth(&box) + TwipsScale::of(&box).toPixels(1500_tw);
+        const int least = titleWidth(&box) + TwipsScale::of(&box).toPixels(1500_tw);
         grid->addItem(new QSpacerItem(least, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
@@ -68,22 +68,22 @@ void QtToolkit::focusEqualsKey() { m_window.equalKey()->setFocus(Qt::OtherFocusR
 void QtToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
     m_window.render();
-    RunMemoryWindow(&m_window, dialog, m_window.windowIcon());
+    runMemoryWindow(&m_window, dialog, m_window.windowIcon());
 }
 
 void QtToolkit::showConstantsDialog(ConstantsDialog& dialog)
 {
     m_window.render();
-    RunConstantsWindow(&m_window, dialog, m_window.windowIcon());
+    runConstantsWindow(&m_window, dialog, m_window.windowIcon());
 }
 
 void QtToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     m_window.render();
-    RunConstantEntryWindow(&m_window, dialog, m_window.windowIcon());
+    runConstantEntryWindow(&m_window, dialog, m_window.windowIcon());
 }
 
-void QtToolkit::showAboutDialog() { RunAboutWindow(&m_window, m_window.windowIcon()); }
+void QtToolkit::showAboutDialog() { runAboutWindow(&m_window, m_window.windowIcon()); }
 
 std::string QtToolkit::clipboardText()
 {
@@ -92,7 +92,7 @@ std::string QtToolkit::clipboardText()
     // "text/plain" stands for UTF8_STRING, STRING and TEXT alike.
     const QClipboard* clipboard = QGuiApplication::clipboard();
     QString subtype = QStringLiteral("plain");
-    return clipboard ? ToStdString(clipboard->text(subtype, QClipboard::Clipboard)) : std::string();
+    return clipboard ? toStdString(clipboard->text(subtype, QClipboard::Clipboard)) : std::string();
 }
 
 // The comma is the only other separator a pasted number may carry: the others
@@ -101,7 +101,7 @@ char QtToolkit::decimalSeparator() { return QLocale().decimalPoint() == u"," ? '
 
 void QtToolkit::setClipboardText(const std::string& text)
 {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQString(text), QClipboard::Clipboard);
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(toQString(text), QClipboard::Clipboard);
 }
 
 Twips QtToolkit::windowTop() { return m_window.twipsScale().toTwips(m_window.frameGeometry().top()); }
@@ -131,7 +131,7 @@ void QtToolkit::setWindowHeight(Twips height)
 
 void QtToolkit::centerWindow()
 {
-    CenterOnScreen(&m_window);
+    centerOnScreen(&m_window);
     if (!m_window.isVisible()) m_window.centreWhenFramed();
 }
 
@@ -143,17 +143,17 @@ void QtToolkit::keepWindowOnScreen()
     for (const QScreen* screen : screens) {
         if (screen->geometry().intersects(frame)) return;
     }
-    PullInsideNearestScreen(&m_window);
+    pullInsideNearestScreen(&m_window);
     // Before the first showing the frame is not known yet: pulled in by its
     // client area, the title bar and borders would still hang off the screen.
     if (!m_window.isVisible()) m_window.pullInsideWhenFramed();
 }
 
-void PullInsideNearestScreen(QWidget* window)
+void pullInsideNearestScreen(QWidget* window)
 {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.isEmpty()) return;
-    const QMargins extents = ReportedFrameExtents(window);
+    const QMargins extents = reportedFrameExtents(window);
     const QRect client = window->geometry();
     const QRect frame = client.marginsAdded(extents);
     const QPoint centre = frame.center();
@@ -172,7 +172,7 @@ void PullInsideNearestScreen(QWidget* window)
     const QRect area = nearest->availableGeometry();
     const int x = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
     const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    // Placed by its client area: see CenterOnScreen.
+    // Placed by its client area: see centerOnScreen.
     window->setGeometry(QRect(QPoint(x + extents.left(), y + extents.top()), client.size()));
 }
 
@@ -226,7 +226,7 @@ void QtToolkit::setKeypadCursor()
 
 void QtToolkit::applyKeypadCursors()
 {
-    const QPixmap hand = ReadPng(QStringLiteral(":/resources/hand.png"));
+    const QPixmap hand = readPng(QStringLiteral(":/resources/hand.png"));
     const QCursor cursor = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
     m_window.keypadFrame()->setCursor(cursor);
     for (QPushButton* key : m_window.keys()) key->setCursor(cursor);
@@ -261,7 +261,7 @@ void QtToolkit::setStaysOnTop(bool onTop)
 
 void QtToolkit::showTrayIcon(const std::string& tip)
 {
-    m_trayTip = TrLibrary(tip);
+    m_trayTip = trLibrary(tip);
     m_trayWanted = true;
     if (m_tray || m_window.painted()) {
         placeTrayIcon();
@@ -286,7 +286,7 @@ void QtToolkit::placeTrayIcon()
 
 void QtToolkit::setTrayTip(const std::string& tip)
 {
-    m_trayTip = TrLibrary(tip);
+    m_trayTip = trLibrary(tip);
     if (m_tray) m_tray->setToolTip(m_trayTip);
 }
 

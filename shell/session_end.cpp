@@ -7,7 +7,7 @@
 
 namespace trellum::shell {
 
-void CancelOpenDialogs()
+void cancelOpenDialogs()
 {
     // Each dialog leaves the modal stack when it hides; a bound keeps a dialog
     // that reopens another from holding the program forever.
@@ -19,10 +19,10 @@ void CancelOpenDialogs()
     }
 }
 
-void CancelOpenDialogModels()
+void cancelOpenDialogModels()
 {
-    const std::vector<ModelWindow*> open = ModelWindow::OpenWindows();
-    for (auto window = open.rbegin(); window != open.rend(); ++window) (*window)->CancelModel();
+    const std::vector<ModelWindow*> open = ModelWindow::openWindows();
+    for (auto window = open.rbegin(); window != open.rend(); ++window) (*window)->cancelModel();
 }
 
 }  // namespace trellum::shell

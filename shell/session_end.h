@@ -8,12 +8,12 @@ namespace trellum::shell {
 // Ends the open modal dialogs, the newest first, as Esc or Cancel would: the
 // constants dialog writes the edits made in it, the others drop what was not
 // confirmed. A dialog that refuses to close stops the walk.
-void CancelOpenDialogs();
+void cancelOpenDialogs();
 
 // The same for a display that has gone: only the dialogs' models are told, the
 // newest first, and no window is touched, since Xlib ends the process at the
 // first request that finds the connection dead and what was to be written
 // would be lost.
-void CancelOpenDialogModels();
+void cancelOpenDialogModels();
 
 }  // namespace trellum::shell

@@ -71,7 +71,7 @@ bool isDigits(QStringView text)
 
 }  // namespace
 
-QString DisplayKey(const QStringList& arguments)
+QString displayKey(const QStringList& arguments)
 {
     QString platform = optionValue(arguments, QStringLiteral("platform"));
     if (platform.isEmpty()) platform = qEnvironmentVariable("QT_QPA_PLATFORM");
@@ -90,7 +90,7 @@ QString DisplayKey(const QStringList& arguments)
     return QStringLiteral("x11") + display;
 }
 
-QString InstanceSocketPath(const QString& displayKey)
+QString instanceSocketPath(const QString& displayKey)
 {
     QString name = displayKey;
     for (QChar& c : name) {

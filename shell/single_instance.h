@@ -22,11 +22,11 @@ namespace trellum::shell {
 // The display a launch with these arguments (main()'s, the program first) and
 // the environment would open: "-display" or DISPLAY for X11 (screen number
 // dropped), WAYLAND_DISPLAY on a Wayland platform, else the platform's name.
-QString DisplayKey(const QStringList& arguments);
+QString displayKey(const QStringList& arguments);
 
 // The socket of the copy on that display: in XDG_RUNTIME_DIR, else in the
 // temporary folder under the user's id.
-QString InstanceSocketPath(const QString& displayKey);
+QString instanceSocketPath(const QString& displayKey);
 
 class SingleInstance : public QObject {
     Q_OBJECT

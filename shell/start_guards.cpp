@@ -12,7 +12,7 @@
 
 namespace trellum::shell {
 
-QString StyleSheetProblem(const QString& path)
+QString styleSheetProblem(const QString& path)
 {
     const QByteArray local = path.toLocal8Bit();
     struct stat info {};
@@ -24,7 +24,7 @@ QString StyleSheetProblem(const QString& path)
     return {};
 }
 
-void IgnoreUnusableScaleFactor()
+void ignoreUnusableScaleFactor()
 {
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
     const QByteArray text = qgetenv("QT_SCALE_FACTOR");
@@ -38,7 +38,7 @@ void IgnoreUnusableScaleFactor()
     qunsetenv("QT_SCALE_FACTOR");
 }
 
-int PrintAndExitStatus(const QString& output, const QString& error, int status)
+int printAndExitStatus(const QString& output, const QString& error, int status)
 {
     const QByteArray out = output.toLocal8Bit();
     const QByteArray err = error.toLocal8Bit();

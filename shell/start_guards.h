@@ -16,14 +16,14 @@ inline constexpr double kMaxScaleFactor = 8;
 
 // Why the file given with -stylesheet must not be read (a FIFO would never
 // end, a device never stops, a huge file fills the memory), or empty.
-QString StyleSheetProblem(const QString& path);
+QString styleSheetProblem(const QString& path);
 
 // Drops a QT_SCALE_FACTOR that is not a number within the bounds above, with
 // one warning line on standard error, so the window keeps its design size.
-void IgnoreUnusableScaleFactor();
+void ignoreUnusableScaleFactor();
 
 // Writes the texts to standard output and standard error. The exit status is
 // `status`, or 1 (after a message) when standard output could not take its text.
-int PrintAndExitStatus(const QString& output, const QString& error, int status);
+int printAndExitStatus(const QString& output, const QString& error, int status);
 
 }  // namespace trellum::shell

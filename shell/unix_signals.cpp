@@ -15,7 +15,7 @@ namespace {
 const int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // A signal handler can reach nothing but globals; this one holds only the write
-// end of the socket pair, set from InstallHandlers() until the object goes.
+// end of the socket pair, set from installHandlers() until the object goes.
 volatile sig_atomic_t g_writeFd = -1;
 int g_readFd = -1;
 bool g_attached = false;  // a UnixSignals object reads the socket
@@ -34,7 +34,7 @@ extern "C" void onSignal(int signalNumber)
 
 }  // namespace
 
-void UnixSignals::InstallHandlers()
+void UnixSignals::installHandlers()
 {
     if (g_writeFd >= 0) return;
     // A write to a display server that has just ended fails with EPIPE, which
@@ -61,7 +61,7 @@ void UnixSignals::InstallHandlers()
 
 UnixSignals::UnixSignals(QObject* parent) : QObject(parent)
 {
-    InstallHandlers();
+    installHandlers();
     if (g_writeFd < 0 || g_attached) return;
     g_attached = true;
     m_fds[0] = g_writeFd;

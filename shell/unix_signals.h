@@ -17,7 +17,7 @@ public:
     // signal that comes while Qt starts waits in the socket pair until the
     // event loop reads it, so a TERM at any moment ends the program like OFF.
     // Idempotent; the object below installs them too when not done yet.
-    static void InstallHandlers();
+    static void installHandlers();
 
     // Reads the signals on the event loop (needs the QCoreApplication). One object at a time.
     explicit UnixSignals(QObject* parent = nullptr);

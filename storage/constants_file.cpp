@@ -91,10 +91,10 @@ std::string toUtf8(std::string_view line)
 
 }  // namespace
 
-ConstantsFileContents ReadConstantsFile(const std::string& path)
+ConstantsFileContents readConstantsFile(const std::string& path)
 {
     ConstantsFileContents result;
-    FileRead file = ReadRegularFile(path);
+    FileRead file = readRegularFile(path);
     result.status = file.status;
     result.bytes = std::move(file.bytes);
     const std::string_view text = result.bytes;
@@ -117,8 +117,8 @@ ConstantsFileContents ReadConstantsFile(const std::string& path)
         const std::string decoded = toUtf8(line);
         const std::string_view whole = decoded;
         const std::size_t p = whole.find('=');
-        const std::string_view value = TrimBlanks(p == std::string_view::npos ? whole : whole.substr(p + 1));
-        if (!IsNumeric(value)) {
+        const std::string_view value = trimBlanks(p == std::string_view::npos ? whole : whole.substr(p + 1));
+        if (!isNumeric(value)) {
             result.faultyLines = true;
             result.droppedLines = true;
             continue;
@@ -130,13 +130,13 @@ ConstantsFileContents ReadConstantsFile(const std::string& path)
             result.droppedLines = true;
             return result;
         }
-        result.names.emplace_back(TrimBlanks(whole.substr(0, p)));
+        result.names.emplace_back(trimBlanks(whole.substr(0, p)));
         result.values.emplace_back(value);
     }
     return result;
 }
 
-std::string ConstantsFileText(const std::vector<std::string>& names, const std::vector<std::string>& values)
+std::string constantsFileText(const std::vector<std::string>& names, const std::vector<std::string>& values)
 {
     std::string text = kHeaderTitle + kLineEnd + kHeaderRule + kLineEnd;
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -28,9 +28,9 @@ struct ConstantsFileContents {
     std::string bytes;                // the file exactly as read
 };
 
-ConstantsFileContents ReadConstantsFile(const std::string& path);
+ConstantsFileContents readConstantsFile(const std::string& path);
 
 // The bytes of a constants file holding names[i] = values[i] for every name.
-std::string ConstantsFileText(const std::vector<std::string>& names, const std::vector<std::string>& values);
+std::string constantsFileText(const std::vector<std::string>& names, const std::vector<std::string>& values);
 
 }  // namespace trellum

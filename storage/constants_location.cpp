@@ -20,19 +20,19 @@ constexpr const char* kFileName = "constants.txt";
 // at the same moment can never overwrite a library that appeared meanwhile.
 void seedUserCopy(const fs::path& starter, const fs::path& userFile)
 {
-    const FileRead read = ReadRegularFile(starter.string());
-    if (read.status == ReadStatus::Read) WriteNewFile(userFile.string(), read.bytes);
+    const FileRead read = readRegularFile(starter.string());
+    if (read.status == ReadStatus::Read) writeNewFile(userFile.string(), read.bytes);
 }
 
 }  // namespace
 
-std::string UserDataFolder(const char* xdgDataHome, const char* home)
+std::string userDataFolder(const char* xdgDataHome, const char* home)
 {
-    const std::string base = XdgBaseFolder(xdgDataHome, home, nullptr, ".local/share");
+    const std::string base = xdgBaseFolder(xdgDataHome, home, nullptr, ".local/share");
     return base.empty() ? base : base + "/trellum";
 }
 
-std::string ConstantsFilePath(const std::string& programFolder, const std::string& userFolder,
+std::string constantsFilePath(const std::string& programFolder, const std::string& userFolder,
                               const std::function<bool(const std::string&)>& canWrite)
 {
     const fs::path folder = programFolder.empty() ? fs::path(".") : fs::path(programFolder);
@@ -55,10 +55,10 @@ std::string ConstantsFilePath(const std::string& programFolder, const std::strin
     return userFile.string();
 }
 
-std::string ConstantsFilePath(const std::string& programFolder)
+std::string constantsFilePath(const std::string& programFolder)
 {
     // A file without write bits is read-only for root too, whom access() lets write anything.
-    return ConstantsFilePath(programFolder, UserDataFolder(), [](const std::string& path) {
+    return constantsFilePath(programFolder, userDataFolder(), [](const std::string& path) {
         struct stat info {};
         if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0) return false;
         return ::access(path.c_str(), W_OK) == 0;

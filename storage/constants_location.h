@@ -11,19 +11,19 @@ namespace trellum {
 
 // $XDG_DATA_HOME/trellum, or <home>/.local/share/trellum when XDG_DATA_HOME is
 // unset, empty or relative (relative values are invalid by the XDG rules);
-// a relative home counts as none (XdgBaseFolder).
+// a relative home counts as none (xdgBaseFolder).
 // Either argument may be null. Empty when no home folder is known either.
-std::string UserDataFolder(const char* xdgDataHome, const char* home);
+std::string userDataFolder(const char* xdgDataHome, const char* home);
 
 // The constants file to read and write. The program folder's constants.txt
 // when the program may replace it there; otherwise userFolder/constants.txt,
 // which is created from the program folder's file the first time (folders
 // included) and never overwritten afterwards.
-std::string ConstantsFilePath(const std::string& programFolder, const std::string& userFolder,
+std::string constantsFilePath(const std::string& programFolder, const std::string& userFolder,
                               const std::function<bool(const std::string&)>& canWrite);
 
 // The same for the running user: the user folder from the environment, and
 // write permission as the system grants it.
-std::string ConstantsFilePath(const std::string& programFolder);
+std::string constantsFilePath(const std::string& programFolder);
 
 }  // namespace trellum

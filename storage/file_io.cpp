@@ -209,7 +209,7 @@ void removeIfAbandoned(const std::string& full, std::time_t now)
 
 }  // namespace
 
-std::string FollowLinks(const std::string& path)
+std::string followLinks(const std::string& path)
 {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinks; ++hop) {
@@ -224,7 +224,7 @@ std::string FollowLinks(const std::string& path)
     return current;
 }
 
-FileRead ReadRegularFile(const std::string& path, std::size_t maxBytes)
+FileRead readRegularFile(const std::string& path, std::size_t maxBytes)
 {
     FileRead result;
     struct stat info {};
@@ -268,9 +268,9 @@ FileRead ReadRegularFile(const std::string& path, std::size_t maxBytes)
     return result;
 }
 
-WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes)
+WriteStatus writeFileAtomically(const std::string& path, std::string_view bytes)
 {
-    const std::string target = FollowLinks(path);
+    const std::string target = followLinks(path);
     struct stat old {};
     const bool existed = ::lstat(target.c_str(), &old) == 0;
     if (existed) {
@@ -282,7 +282,7 @@ WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes)
         return WriteStatus::Failed;
     }
     if (!makeFolders(folderOf(target))) return WriteStatus::Failed;
-    RemoveStaleTemporaryFiles(target);
+    removeStaleTemporaryFiles(target);
     // Another copy may have removed our temporary file before the rename (an
     // older version could, taking us for gone): then write a fresh one.
     for (int attempt = 0; attempt < kSaveTries; ++attempt) {
@@ -300,9 +300,9 @@ WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes)
     return WriteStatus::Failed;
 }
 
-std::string WriteFileBeside(const std::string& path, std::string_view suffix, std::string_view bytes)
+std::string writeFileBeside(const std::string& path, std::string_view suffix, std::string_view bytes)
 {
-    const std::string target = FollowLinks(path);
+    const std::string target = followLinks(path);
     struct stat original {};
     // A copy of a private file stays as private as the file.
     const bool existed = ::stat(target.c_str(), &original) == 0 && S_ISREG(original.st_mode);
@@ -323,7 +323,7 @@ std::string WriteFileBeside(const std::string& path, std::string_view suffix, st
     return {};
 }
 
-bool WriteNewFile(const std::string& path, std::string_view bytes)
+bool writeNewFile(const std::string& path, std::string_view bytes)
 {
     if (!makeFolders(folderOf(path))) return false;
     const Temporary temp = writeTemporary(path, bytes, nullptr);
@@ -336,9 +336,9 @@ bool WriteNewFile(const std::string& path, std::string_view bytes)
     return true;
 }
 
-std::string SetAside(const std::string& path)
+std::string setAside(const std::string& path)
 {
-    const std::string target = FollowLinks(path);
+    const std::string target = followLinks(path);
     struct stat info {};
     if (::lstat(target.c_str(), &info) != 0 || !(S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))) return {};
     const std::string base = target + ".damaged-" + timestamp();
@@ -353,9 +353,9 @@ std::string SetAside(const std::string& path)
     return {};
 }
 
-void RemoveStaleTemporaryFiles(const std::string& path)
+void removeStaleTemporaryFiles(const std::string& path)
 {
-    const std::string target = FollowLinks(path);
+    const std::string target = followLinks(path);
     const std::string folder = folderOf(target);
     const std::string name = nameOf(target);
     DIR* dir = ::opendir(folder.c_str());
@@ -366,7 +366,7 @@ void RemoveStaleTemporaryFiles(const std::string& path)
     ::closedir(dir);
 }
 
-std::string XdgBaseFolder(const char* xdgValue, const char* home, const char* passwdHome, std::string_view underHome)
+std::string xdgBaseFolder(const char* xdgValue, const char* home, const char* passwdHome, std::string_view underHome)
 {
     if (xdgValue != nullptr && xdgValue[0] == '/') return xdgValue;
     for (const char* base : {home, passwdHome}) {
@@ -385,14 +385,14 @@ std::string userFolder(const char* variable, std::string_view underHome)
 {
     const passwd* entry = ::getpwuid(::getuid());
     const std::string base =
-        XdgBaseFolder(std::getenv(variable), std::getenv("HOME"), entry != nullptr ? entry->pw_dir : nullptr, underHome);
+        xdgBaseFolder(std::getenv(variable), std::getenv("HOME"), entry != nullptr ? entry->pw_dir : nullptr, underHome);
     return base.empty() ? base : base + "/trellum";
 }
 
 }  // namespace
 
-std::string UserConfigFolder() { return userFolder("XDG_CONFIG_HOME", ".config"); }
+std::string userConfigFolder() { return userFolder("XDG_CONFIG_HOME", ".config"); }
 
-std::string UserDataFolder() { return userFolder("XDG_DATA_HOME", ".local/share"); }
+std::string userDataFolder() { return userFolder("XDG_DATA_HOME", ".local/share"); }
 
 }  // namespace trellum

@@ -36,7 +36,7 @@ struct FileRead {
     std::string bytes;  // the whole file when status is Read
 };
 
-FileRead ReadRegularFile(const std::string& path, std::size_t maxBytes = kMaxFileBytes);
+FileRead readRegularFile(const std::string& path, std::size_t maxBytes = kMaxFileBytes);
 
 enum class WriteStatus {
     Written,
@@ -49,42 +49,42 @@ enum class WriteStatus {
 // Writes `bytes` to a temporary file beside the target (created under the
 // user's umask, or with the mode of the file it replaces), syncs it, renames
 // it over the target and syncs the folder. Missing folders are created (0700).
-WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes);
+WriteStatus writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Writes `bytes` to a new file named path + suffix (then suffix-2, -3, ...
 // while such a name exists) without ever replacing a file. Returns its path,
 // or empty when nothing could be written.
-std::string WriteFileBeside(const std::string& path, std::string_view suffix, std::string_view bytes);
+std::string writeFileBeside(const std::string& path, std::string_view suffix, std::string_view bytes);
 
 // Writes `bytes` as a new file at `path`, and only when no file is there: a
 // second writer at the same moment, or a crash halfway, never leaves half a
 // file or replaces one that appeared meanwhile. False when nothing was written.
-bool WriteNewFile(const std::string& path, std::string_view bytes);
+bool writeNewFile(const std::string& path, std::string_view bytes);
 
 // Moves the regular file or folder the path leads to out of the way, as
 // path.damaged-YYYYMMDD-HHMMSS (with -2, -3, ... when taken). Returns the new
 // name, or empty when nothing was moved (nothing there, not a regular file or
 // folder, or the rename was refused).
-std::string SetAside(const std::string& path);
+std::string setAside(const std::string& path);
 
 // Removes temporary files of ours beside the target whose writer is provably
 // gone: exactly our name's form, owned by this user, unchanged for ten minutes
 // and not locked by a writer (in this PID namespace or any other).
-void RemoveStaleTemporaryFiles(const std::string& path);
+void removeStaleTemporaryFiles(const std::string& path);
 
 // The path with the links of its last component followed (a link that leads
 // nowhere gives the path it names). Relative link texts count from the link's folder.
-std::string FollowLinks(const std::string& path);
+std::string followLinks(const std::string& path);
 
 // An XDG base folder: `xdgValue` when it is an absolute path (relative values
 // are invalid by the XDG rules and count as unset), else `home` + "/" +
 // `underHome` when `home` is absolute, else the same under `passwdHome`.
 // Empty when none of them is absolute. Any argument may be null.
-std::string XdgBaseFolder(const char* xdgValue, const char* home, const char* passwdHome, std::string_view underHome);
+std::string xdgBaseFolder(const char* xdgValue, const char* home, const char* passwdHome, std::string_view underHome);
 
 // The running user's $XDG_CONFIG_HOME/trellum and $XDG_DATA_HOME/trellum by
 // the rule above (HOME, then the password database); empty when unknown.
-std::string UserConfigFolder();
-std::string UserDataFolder();
+std::string userConfigFolder();
+std::string userDataFolder();
 
 }  // namespace trellum

@@ -449,8 +449,8 @@ struct SettingsStore::Document {
 SettingsStore::SettingsStore(std::string path) : m_path(std::move(path)), m_doc(std::make_unique<Document>())
 {
     if (m_path.empty()) return;
-    RemoveStaleTemporaryFiles(m_path);
-    FileRead file = ReadRegularFile(m_path);
+    removeStaleTemporaryFiles(m_path);
+    FileRead file = readRegularFile(m_path);
     switch (file.status) {
     case ReadStatus::Absent:
         return;
@@ -475,20 +475,20 @@ SettingsStore::SettingsStore(std::string path) : m_path(std::move(path)), m_doc(
 
 SettingsStore::~SettingsStore() = default;
 
-bool SettingsStore::HasKey(std::string_view key) const
+bool SettingsStore::hasKey(std::string_view key) const
 {
     const std::optional<std::string> lower = lowerKeyPath(key);
     return lower && m_doc->hasKey(*lower);
 }
 
-std::optional<SettingsError> SettingsStore::CreateKey(std::string_view key)
+std::optional<SettingsError> SettingsStore::createKey(std::string_view key)
 {
     if (!lowerKeyPath(key)) return SettingsError::InvalidName;
     m_doc->createKey(key);
     return std::nullopt;
 }
 
-std::optional<SettingValue> SettingsStore::Value(std::string_view key, std::string_view name) const
+std::optional<SettingValue> SettingsStore::value(std::string_view key, std::string_view name) const
 {
     const Item* item = m_doc->find(key, name);
     if (item == nullptr) return std::nullopt;
@@ -505,21 +505,21 @@ std::optional<SettingValue> SettingsStore::Value(std::string_view key, std::stri
     return SettingBytes{data};
 }
 
-std::optional<std::string> SettingsStore::Text(std::string_view key, std::string_view name) const
+std::optional<std::string> SettingsStore::text(std::string_view key, std::string_view name) const
 {
-    std::optional<SettingValue> value = Value(key, name);
-    if (!value || !std::holds_alternative<std::string>(*value)) return std::nullopt;
-    return std::get<std::string>(std::move(*value));
+    std::optional<SettingValue> stored = value(key, name);
+    if (!stored || !std::holds_alternative<std::string>(*stored)) return std::nullopt;
+    return std::get<std::string>(std::move(*stored));
 }
 
-std::optional<int32_t> SettingsStore::Number(std::string_view key, std::string_view name) const
+std::optional<int32_t> SettingsStore::number(std::string_view key, std::string_view name) const
 {
-    const std::optional<SettingValue> value = Value(key, name);
-    if (!value || !std::holds_alternative<int32_t>(*value)) return std::nullopt;
-    return std::get<int32_t>(*value);
+    const std::optional<SettingValue> stored = value(key, name);
+    if (!stored || !std::holds_alternative<int32_t>(*stored)) return std::nullopt;
+    return std::get<int32_t>(*stored);
 }
 
-std::optional<SettingsError> SettingsStore::Set(std::string_view key, std::string_view name,
+std::optional<SettingsError> SettingsStore::set(std::string_view key, std::string_view name,
                                                 const SettingValue& value)
 {
     StoredValue stored;
@@ -536,15 +536,15 @@ std::optional<SettingsError> SettingsStore::Set(std::string_view key, std::strin
     return m_doc->set(key, name, std::move(stored));
 }
 
-void SettingsStore::SetAsideBeforeSave() { m_doc->setAside = true; }
+void SettingsStore::setAsideBeforeSave() { m_doc->setAside = true; }
 
-SettingsFileState SettingsStore::FileState() const { return m_doc->state; }
+SettingsFileState SettingsStore::fileState() const { return m_doc->state; }
 
-std::string SettingsStore::FileText() const { return m_doc->text(); }
+std::string SettingsStore::fileText() const { return m_doc->text(); }
 
 bool SettingsStore::mergeChangedFile()
 {
-    const FileRead now = ReadRegularFile(m_path);
+    const FileRead now = readRegularFile(m_path);
     if (now.status != ReadStatus::Read || now.bytes == m_doc->readBytes) return true;
     // Changed since it was read (an editor, another copy of the program): what
     // the program does not own is kept from the file as it is now, and the
@@ -552,7 +552,7 @@ bool SettingsStore::mergeChangedFile()
     auto merged = std::make_unique<Document>();
     if (!merged->parse(now.bytes)) {
         // A hand edit left half done is kept aside, never lost unseen.
-        return !WriteFileBeside(m_path, ".changed", now.bytes).empty();
+        return !writeFileBeside(m_path, ".changed", now.bytes).empty();
     }
     for (const Document::Change& change : m_doc->changes) {
         if (change.value) merged->set(change.key, change.name, *change.value);
@@ -565,16 +565,16 @@ bool SettingsStore::mergeChangedFile()
     return true;
 }
 
-bool SettingsStore::Save()
+bool SettingsStore::save()
 {
     if (m_path.empty()) return true;
-    if (m_saved && FileText() == m_doc->readBytes) return true;
+    if (m_saved && fileText() == m_doc->readBytes) return true;
     if (m_doc->state == SettingsFileState::LeftAlone) return false;
     if (m_doc->state != SettingsFileState::Damaged && !m_doc->setAside && !mergeChangedFile()) return false;
     Document& doc = *m_doc;
-    std::string text = FileText();
+    std::string text = fileText();
     if (doc.state == SettingsFileState::Damaged || doc.setAside) {
-        const FileRead now = ReadRegularFile(m_path);
+        const FileRead now = readRegularFile(m_path);
         bool keepAside = false;
         switch (now.status) {
         case ReadStatus::Absent:
@@ -594,11 +594,11 @@ bool SettingsStore::Save()
         }
         }
         if (keepAside) {
-            m_setAside = SetAside(m_path);
+            m_setAside = setAside(m_path);
             if (m_setAside.empty()) return false;
         }
     }
-    if (WriteFileAtomically(m_path, text) != WriteStatus::Written) return false;
+    if (writeFileAtomically(m_path, text) != WriteStatus::Written) return false;
     doc.state = SettingsFileState::Read;
     doc.setAside = false;
     doc.readBytes = std::move(text);
@@ -606,9 +606,9 @@ bool SettingsStore::Save()
     return true;
 }
 
-std::string DefaultSettingsPath()
+std::string defaultSettingsPath()
 {
-    const std::string folder = UserConfigFolder();
+    const std::string folder = userConfigFolder();
     return folder.empty() ? folder : folder + "/system.reg";
 }
 

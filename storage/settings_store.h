@@ -2,8 +2,8 @@
 // The settings store: keys and typed values kept in one hand-editable text file
 // in the registry export format ("REGEDIT4"), system.reg.
 //
-//   file --(read once, here)--> store --(Value/Text/Number)--> LoadSettings
-//   SaveSettings --(Set)--> store --(Save: one atomic write)--> file
+//   file --(read once, here)--> store --(value/text/number)--> loadSettings
+//   saveSettings --(set)--> store --(save: one atomic write)--> file
 //
 // Only this store's reader and writer know the format's text (its root key,
 // type tags and data forms); the rest of the program sees typed values.
@@ -36,7 +36,7 @@ using SettingValue = std::variant<std::string, int32_t, SettingBytes>;
 
 // Why a key or value could not be written.
 enum class SettingsError {
-    NoSuchKey,    // the value's key does not exist: CreateKey makes it
+    NoSuchKey,    // the value's key does not exist: createKey makes it
     InvalidName,  // an empty key name, or a character outside printable ASCII
 };
 
@@ -60,23 +60,23 @@ public:
     // Key paths are names separated by backslashes below the file's one root
     // ("SOFTWARE\\Quorbel\\Trellum"); key and value names compare without
     // regard to ASCII case.
-    bool HasKey(std::string_view key) const;
+    bool hasKey(std::string_view key) const;
     // Creates the key and its missing parents.
-    std::optional<SettingsError> CreateKey(std::string_view key);
+    std::optional<SettingsError> createKey(std::string_view key);
 
     // Nothing when the key or value is absent. A number whose data is not four
     // bytes (a hand edit) comes back as its bytes.
-    std::optional<SettingValue> Value(std::string_view key, std::string_view name) const;
+    std::optional<SettingValue> value(std::string_view key, std::string_view name) const;
     // The value when it is of that type.
-    std::optional<std::string> Text(std::string_view key, std::string_view name) const;
-    std::optional<int32_t> Number(std::string_view key, std::string_view name) const;
+    std::optional<std::string> text(std::string_view key, std::string_view name) const;
+    std::optional<int32_t> number(std::string_view key, std::string_view name) const;
 
     // Sets a value of an existing key; nothing when it was set.
-    std::optional<SettingsError> Set(std::string_view key, std::string_view name, const SettingValue& value);
+    std::optional<SettingsError> set(std::string_view key, std::string_view name, const SettingValue& value);
 
     // The file holds something the program could not take in as it expects:
-    // keep it aside before Save replaces it, so a hand edit is never lost unseen.
-    void SetAsideBeforeSave();
+    // keep it aside before save() replaces it, so a hand edit is never lost unseen.
+    void setAsideBeforeSave();
 
     // Writes the whole store to the file in one atomic replacement, after
     // setting a damaged file aside. A file changed by someone else since it was
@@ -85,15 +85,15 @@ public:
     // beside as NAME.changed first. False when nothing could be written. A save
     // with nothing changed since this store's last one writes nothing: a logout
     // saves when asked to and again when the program ends.
-    bool Save();
+    bool save();
 
-    SettingsFileState FileState() const;
-    const std::string& Path() const { return m_path; }
+    SettingsFileState fileState() const;
+    const std::string& path() const { return m_path; }
     // Where the file read at start-up was moved before it was replaced; empty if it was not.
-    const std::string& SetAsidePath() const { return m_setAside; }
+    const std::string& setAsidePath() const { return m_setAside; }
 
     // The file text the store would write now.
-    std::string FileText() const;
+    std::string fileText() const;
 
 private:
     struct Document;
@@ -105,11 +105,11 @@ private:
     std::string m_path;
     std::string m_setAside;
     std::unique_ptr<Document> m_doc;
-    bool m_saved = false;   // the file holds what FileText() gave at the last Save
+    bool m_saved = false;   // the file holds what fileText() gave at the last save()
 };
 
 // The settings file: $XDG_CONFIG_HOME/trellum/system.reg (~/.config/... when
 // XDG_CONFIG_HOME is unset or relative); empty when no home folder is known.
-std::string DefaultSettingsPath();
+std::string defaultSettingsPath();
 
 }  // namespace trellum

@@ -25,17 +25,17 @@ public:
         std::size_t stacked;
     };
 
-    static EntryState Entry(const Calculator& calc)
+    static EntryState entry(const Calculator& calc)
     {
-        return {calc.m_display.NewEntry(), calc.m_display.ExpShown(), calc.m_display.PointTyped(),
-                calc.m_evaluator.OpenBrackets(), 2 * calc.m_evaluator.Stack().Size()};
+        return {calc.m_display.newEntry(), calc.m_display.expShown(), calc.m_display.pointTyped(),
+                calc.m_evaluator.openBrackets(), 2 * calc.m_evaluator.stack().size()};
     }
-    static const std::vector<StackEntry>& StackEntries(const Calculator& calc) { return calc.m_evaluator.Stack().Entries(); }
-    static const MemoryBank::Slots& MemorySlots(const Calculator& calc) { return calc.m_memory.MemorySlots(); }
-    static Angle AngleMode(const Calculator& calc) { return calc.m_angleMode; }
+    static const std::vector<StackEntry>& stackEntries(const Calculator& calc) { return calc.m_evaluator.stack().entries(); }
+    static const MemoryBank::Slots& memorySlots(const Calculator& calc) { return calc.m_memory.memorySlots(); }
+    static Angle angleMode(const Calculator& calc) { return calc.m_angleMode; }
 
     // Slot texts no key can store (hand-edited settings: blanks, quotes, Latin-1).
-    static void SetMemorySlots(Calculator& calc, MemoryBank::Slots slots) { calc.m_memory.Assign(std::move(slots)); }
+    static void setMemorySlots(Calculator& calc, MemoryBank::Slots slots) { calc.m_memory.assign(std::move(slots)); }
 };
 
 }  // namespace trellum

@@ -25,7 +25,7 @@ const std::unordered_map<std::string_view, std::optional<Key>>& plainKeys()
 {
     static const auto keys = [] {
         std::unordered_map<std::string_view, std::optional<Key>> all;
-        for (const KeyRow& row : KeyTable()) {
+        for (const KeyRow& row : keyTable()) {
             if (*row.token != '\0' && !takesAnswer(row.key)) all.emplace(row.token, row.key);
         }
         all.emplace(kCopyToken, std::nullopt);
@@ -38,7 +38,7 @@ bool startsWith(std::string_view text, std::string_view prefix) { return text.su
 
 }  // namespace
 
-const std::vector<std::string>& PlainTokens()
+const std::vector<std::string>& plainTokens()
 {
     static const std::vector<std::string> tokens = [] {
         std::vector<std::string> all;
@@ -48,7 +48,7 @@ const std::vector<std::string>& PlainTokens()
     return tokens;
 }
 
-bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token)
+bool pressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token)
 {
     const auto& keys = plainKeys();
     if (const auto it = keys.find(token); it != keys.end()) {
@@ -57,7 +57,7 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
         return true;
     }
     if (startsWith(token, "PASTE:")) {
-        toolkit.Clipboard = std::string(token.substr(6));
+        toolkit.clipboard = std::string(token.substr(6));
         calc.paste();
         return true;
     }
@@ -66,21 +66,21 @@ bool PressToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view to
         const auto digits = token.substr(4);
         const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), code);
         if (res.ec != std::errc{} || res.ptr != digits.data() + digits.size() || code < 0 || code > 255) return false;
-        TypeVirtualKey(calc, code);
+        typeVirtualKey(calc, code);
         return true;
     }
-    return PressStorageToken(calc, toolkit, token);
+    return pressStorageToken(calc, toolkit, token);
 }
 
-void AppendRunnerLine(std::string& out, std::string_view token, const Calculator& calc, RecordingToolkit& toolkit,
+void appendRunnerLine(std::string& out, std::string_view token, const Calculator& calc, RecordingToolkit& toolkit,
                       const LineOptions& options)
 {
     const DisplayState shown = calc.display();
     out += token;
     out += '\t';
-    out += shown.LcdText;
+    out += shown.lcdText;
     out += '\t';
-    if (shown.ExpVisible) out += shown.ExpText;
+    if (shown.expVisible) out += shown.expText;
     out += '\t';
     std::string_view separator;
     const auto indicator = [&](bool visible, std::string_view name) {
@@ -89,27 +89,27 @@ void AppendRunnerLine(std::string& out, std::string_view token, const Calculator
         out += name;
         separator = " ";
     };
-    indicator(shown.ShiftIndicatorVisible, "S");
-    indicator(shown.HypIndicatorVisible, "hyp");
-    indicator(shown.MemIndicatorVisible, "M");
-    indicator(shown.ModeDisplayVisible[0], "D");
-    indicator(shown.ModeDisplayVisible[1], "R");
-    indicator(shown.ModeDisplayVisible[2], "G");
+    indicator(shown.shiftIndicatorVisible, "S");
+    indicator(shown.hypIndicatorVisible, "hyp");
+    indicator(shown.memIndicatorVisible, "M");
+    indicator(shown.modeDisplayVisible[0], "D");
+    indicator(shown.modeDisplayVisible[1], "R");
+    indicator(shown.modeDisplayVisible[2], "G");
     out += '\t';
-    for (std::size_t i = 0; i < toolkit.Events.size(); ++i) {
+    for (std::size_t i = 0; i < toolkit.events.size(); ++i) {
         if (i > 0) out += " | ";
-        out += toolkit.Events[i];
+        out += toolkit.events[i];
     }
-    toolkit.Events.clear();
+    toolkit.events.clear();
     if (options.state) {
-        const CalculatorProbe::EntryState entry = CalculatorProbe::Entry(calc);
+        const CalculatorProbe::EntryState entry = CalculatorProbe::entry(calc);
         out += "\tnew=" + std::to_string(entry.newEntry ? 1 : 0) + " exp=" + std::to_string(entry.expShown ? 1 : 0) +
                " point=" + std::to_string(entry.pointTyped ? 1 : 0) + " open=" + std::to_string(entry.openBrackets) +
                " stack=" + std::to_string(entry.stacked);
     }
     if (options.memory) {
         out += '\t';
-        const MemoryBank::Slots& slots = CalculatorProbe::MemorySlots(calc);
+        const MemoryBank::Slots& slots = CalculatorProbe::memorySlots(calc);
         for (std::size_t i = 0; i < slots.size(); ++i) {
             if (i > 0) out += ',';
             out += slots[i];

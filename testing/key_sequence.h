@@ -23,7 +23,7 @@ struct BasicKeySequence {
     BasicKeySequence()
     {
         calc.start();
-        toolkit.Events.clear();
+        toolkit.events.clear();
     }
 
     // Presses each blank-separated token; returns the events of all of them,
@@ -33,11 +33,11 @@ struct BasicKeySequence {
         std::istringstream in(tokens);
         std::string token;
         while (in >> token) {
-            if (!PressToken(calc, toolkit, token)) return "unknown:" + token;
+            if (!pressToken(calc, toolkit, token)) return "unknown:" + token;
         }
         std::string events;
-        for (const auto& event : toolkit.Events) events += (events.empty() ? "" : " | ") + event;
-        toolkit.Events.clear();
+        for (const auto& event : toolkit.events) events += (events.empty() ? "" : " | ") + event;
+        toolkit.events.clear();
         return events;
     }
 
@@ -45,8 +45,8 @@ struct BasicKeySequence {
     std::string shown() const
     {
         const DisplayState state = calc.display();
-        std::string text(state.LcdText);
-        if (state.ExpVisible) text += "E" + std::string(state.ExpText);
+        std::string text(state.lcdText);
+        if (state.expVisible) text += "E" + std::string(state.expText);
         return text;
     }
 
@@ -55,9 +55,9 @@ struct BasicKeySequence {
     {
         const DisplayState state = calc.display();
         const std::pair<bool, const char*> parts[] = {
-            {state.ShiftIndicatorVisible, "S"}, {state.HypIndicatorVisible, "hyp"},
-            {state.MemIndicatorVisible, "M"},   {state.ModeDisplayVisible[0], "D"},
-            {state.ModeDisplayVisible[1], "R"}, {state.ModeDisplayVisible[2], "G"}};
+            {state.shiftIndicatorVisible, "S"}, {state.hypIndicatorVisible, "hyp"},
+            {state.memIndicatorVisible, "M"},   {state.modeDisplayVisible[0], "D"},
+            {state.modeDisplayVisible[1], "R"}, {state.modeDisplayVisible[2], "G"}};
         std::string text;
         for (const auto& [on, name] : parts) {
             if (on) text += (text.empty() ? "" : " ") + std::string(name);

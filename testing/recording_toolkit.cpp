@@ -12,7 +12,7 @@ template <typename Dialog>
 void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog)
 {
     if (scripts.empty()) {
-        dialog.CloseWindow();
+        dialog.closeWindow();
         return;
     }
     auto script = std::move(scripts.front());
@@ -24,25 +24,25 @@ void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog
 
 void RecordingToolkit::showMessage(const std::string& text, MessageIcon icon, const std::string& /*title*/)
 {
-    Events.push_back(std::string(icon == MessageIcon::Information ? "msg:i:" : "msg:!:") + text);
+    events.push_back(std::string(icon == MessageIcon::Information ? "msg:i:" : "msg:!:") + text);
 }
 
 void RecordingToolkit::setClipboardText(const std::string& text)
 {
-    Clipboard = text;
-    Events.push_back("clip:" + text);
+    clipboard = text;
+    events.push_back("clip:" + text);
 }
 
 void RecordingToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
-    runScript(MemScripts, dialog);
+    runScript(memScripts, dialog);
 }
 
-void RecordingToolkit::showConstantsDialog(ConstantsDialog& dialog) { runScript(ConstScripts, dialog); }
+void RecordingToolkit::showConstantsDialog(ConstantsDialog& dialog) { runScript(constScripts, dialog); }
 
 void RecordingToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
-    runScript(EntryScripts, dialog);
+    runScript(entryScripts, dialog);
 }
 
 }  // namespace trellum

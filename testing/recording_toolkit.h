@@ -14,57 +14,57 @@ namespace trellum {
 class RecordingToolkit : public Toolkit {
 public:
     // What the key caused, in order: "beep", "msg:!:TEXT", "msg:i:TEXT", "clip:TEXT", ...
-    std::vector<std::string> Events;
+    std::vector<std::string> events;
 
     // Scripted answers for the next modal dialogs, consumed in order. A dialog
     // opened with no script left is closed through its window's close command.
-    std::deque<std::function<void(MemoryDialog&)>> MemScripts;
-    std::deque<std::function<void(ConstantsDialog&)>> ConstScripts;
-    std::deque<std::function<void(ConstantEntryDialog&)>> EntryScripts;
+    std::deque<std::function<void(MemoryDialog&)>> memScripts;
+    std::deque<std::function<void(ConstantsDialog&)>> constScripts;
+    std::deque<std::function<void(ConstantEntryDialog&)>> entryScripts;
 
     // Simulated desktop.
-    std::string Clipboard;
-    Twips Top, Left, Height = 5250_tw;
-    bool Visible = false;
-    bool StaysOnTop = false;
-    bool MenusShown = true;
-    bool WindowClosed = false;
-    bool TrayIconShown = false;
-    bool Placeable = true;       // false: a windowing system that places windows itself
-    std::string TrayTip;
-    std::string Folder = ".";
-    char Separator = '.';        // the locale's decimal separator
-    int FocusCount = 0;
+    std::string clipboard;
+    Twips top, left, height = 5250_tw;
+    bool visible = false;
+    bool staysOnTop = false;
+    bool menusShown = true;
+    bool windowClosed = false;
+    bool trayIconShown = false;
+    bool placeable = true;       // false: a windowing system that places windows itself
+    std::string trayTip;
+    std::string folder = ".";
+    char separator = '.';        // the locale's decimal separator
+    int focusCount = 0;
 
     void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
-    void beep() override { Events.push_back("beep"); }
-    void focusEqualsKey() override { ++FocusCount; }
+    void beep() override { events.push_back("beep"); }
+    void focusEqualsKey() override { ++focusCount; }
     void showMemoryDialog(MemoryDialog& dialog) override;
     void showConstantsDialog(ConstantsDialog& dialog) override;
     void showConstantEntryDialog(ConstantEntryDialog& dialog) override;
-    void showAboutDialog() override { Events.push_back("about"); }
-    std::string clipboardText() override { return Clipboard; }
+    void showAboutDialog() override { events.push_back("about"); }
+    std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override;
-    Twips windowTop() override { return Top; }
-    Twips windowLeft() override { return Left; }
-    void moveWindow(Twips top, Twips left) override { Top = top; Left = left; }
-    void setWindowHeight(Twips height) override { Height = height; }
-    void centerWindow() override { Top = 4000_tw; Left = 8000_tw; }
+    Twips windowTop() override { return top; }
+    Twips windowLeft() override { return left; }
+    void moveWindow(Twips toTop, Twips toLeft) override { top = toTop; left = toLeft; }
+    void setWindowHeight(Twips toHeight) override { height = toHeight; }
+    void centerWindow() override { top = 4000_tw; left = 8000_tw; }
     void keepWindowOnScreen() override {}
-    bool canPlaceWindow() override { return Placeable; }
-    bool isWindowVisible() override { return Visible; }
-    void showWindow() override { Visible = true; }
-    void hideWindow() override { Visible = false; }
+    bool canPlaceWindow() override { return placeable; }
+    bool isWindowVisible() override { return visible; }
+    void showWindow() override { visible = true; }
+    void hideWindow() override { visible = false; }
     void activateWindow() override {}
-    void closeWindow() override { WindowClosed = true; Visible = false; }
+    void closeWindow() override { windowClosed = true; visible = false; }
     void setKeypadCursor() override {}
-    void setMenusShown(bool shown) override { MenusShown = shown; }
-    void setStaysOnTop(bool onTop) override { StaysOnTop = onTop; }
-    void showTrayIcon(const std::string& tip) override { TrayIconShown = true; TrayTip = tip; }
-    void setTrayTip(const std::string& tip) override { TrayTip = tip; }
-    void hideTrayIcon() override { TrayIconShown = false; }
-    std::string programFolder() override { return Folder; }
-    char decimalSeparator() override { return Separator; }
+    void setMenusShown(bool shown) override { menusShown = shown; }
+    void setStaysOnTop(bool onTop) override { staysOnTop = onTop; }
+    void showTrayIcon(const std::string& tip) override { trayIconShown = true; trayTip = tip; }
+    void setTrayTip(const std::string& tip) override { trayTip = tip; }
+    void hideTrayIcon() override { trayIconShown = false; }
+    std::string programFolder() override { return folder; }
+    char decimalSeparator() override { return separator; }
 };
 
 }  // namespace trellum

@@ -29,8 +29,8 @@ std::optional<int> positiveNumber(std::string_view text, int largest)
 // What the user does in the memory dialog; the window closes if the steps leave it open.
 std::optional<std::function<void(MemoryDialog&)>> memScript(std::string_view answer)
 {
-    if (answer == "X") return [](MemoryDialog& d) { d.Cancel(); };
-    if (answer == "W") return [](MemoryDialog& d) { d.CloseWindow(); };
+    if (answer == "X") return [](MemoryDialog& d) { d.cancel(); };
+    if (answer == "W") return [](MemoryDialog& d) { d.closeWindow(); };
     const bool flush = !answer.empty() && answer[0] == 'F';
     if (flush) answer.remove_prefix(1);
     std::optional<int> line;
@@ -41,10 +41,10 @@ std::optional<std::function<void(MemoryDialog&)>> memScript(std::string_view ans
         return std::nullopt;
     }
     return [flush, line](MemoryDialog& d) {
-        if (flush) d.Flush();
-        if (line) d.Select(*line - 1);
-        d.Done();
-        if (!d.IsClosed()) d.CloseWindow();
+        if (flush) d.flush();
+        if (line) d.select(*line - 1);
+        d.done();
+        if (!d.isClosed()) d.closeWindow();
     };
 }
 
@@ -52,24 +52,24 @@ std::optional<std::function<void(ConstantsDialog&)>> constScript(std::string_vie
 {
     if (answer == "X") {
         return [](ConstantsDialog& d) {
-            d.Cancel();
-            if (!d.IsClosed()) d.CloseWindow();
+            d.cancel();
+            if (!d.isClosed()) d.closeWindow();
         };
     }
     const std::optional<int> entry = positiveNumber(answer, INT32_MAX);
     if (!entry) return std::nullopt;
     return [index = *entry - 1](ConstantsDialog& d) {
-        if (static_cast<std::size_t>(index) < d.Names().size()) {
-            d.Select(index);
-            d.Ok();
+        if (static_cast<std::size_t>(index) < d.names().size()) {
+            d.select(index);
+            d.accept();
         }
-        if (!d.IsClosed()) d.CloseWindow();
+        if (!d.isClosed()) d.closeWindow();
     };
 }
 
 }  // namespace
 
-bool PressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token)
+bool pressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token)
 {
     const std::size_t colon = token.find(':');
     if (colon == std::string_view::npos) return false;
@@ -79,14 +79,14 @@ bool PressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_
     if (key == "MIN" || key == "MR") {
         auto script = memScript(answer);
         if (!script) return false;
-        toolkit.MemScripts.push_back(std::move(*script));
+        toolkit.memScripts.push_back(std::move(*script));
         calc.press(key == "MIN" ? Key::MemoryIn : Key::MemoryRecall);
         return true;
     }
     if (key == "CO") {
         auto script = constScript(answer);
         if (!script) return false;
-        toolkit.ConstScripts.push_back(std::move(*script));
+        toolkit.constScripts.push_back(std::move(*script));
         calc.openConstants();
         return true;
     }

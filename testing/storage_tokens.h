@@ -20,6 +20,6 @@ class RecordingToolkit;
 
 // Presses the key the token names and answers its dialog. Returns false, with
 // nothing pressed, for a token that is not one of the above or is malformed.
-bool PressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token);
+bool pressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_view token);
 
 }  // namespace trellum

@@ -32,8 +32,8 @@ constexpr VirtualKey kVirtualKeys[] = {
 
 std::optional<Key> keyOf(int code)
 {
-    if (code >= kMainDigit0 && code <= kMainDigit0 + 9) return DigitKey(code - kMainDigit0);
-    if (code >= kKeypadDigit0 && code <= kKeypadDigit0 + 9) return DigitKey(code - kKeypadDigit0);
+    if (code >= kMainDigit0 && code <= kMainDigit0 + 9) return digitKey(code - kMainDigit0);
+    if (code >= kKeypadDigit0 && code <= kKeypadDigit0 + 9) return digitKey(code - kKeypadDigit0);
     for (const VirtualKey& entry : kVirtualKeys)
         if (entry.code == code) return entry.key;
     return std::nullopt;
@@ -41,7 +41,7 @@ std::optional<Key> keyOf(int code)
 
 }  // namespace
 
-void TypeVirtualKey(Calculator& calc, int code)
+void typeVirtualKey(Calculator& calc, int code)
 {
     if (code == kEscape) return calc.typeEscape();
     calc.typeKey(keyOf(code));

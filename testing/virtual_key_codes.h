@@ -9,6 +9,6 @@ class Calculator;
 
 // Types the keyboard key with virtual-key code `code` (0..255): the keypad key
 // it presses, Esc, or a key the calculator has no use for (a beep).
-void TypeVirtualKey(Calculator& calc, int code);
+void typeVirtualKey(Calculator& calc, int code);
 
 }  // namespace trellum

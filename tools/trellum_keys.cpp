@@ -68,18 +68,18 @@ public:
         m_calc.useConstantsFile(options.constantsFile);
         // Start as the program does: settings (none without --hive), then AC.
         m_calc.start();
-        m_toolkit.Events.clear();
+        m_toolkit.events.clear();
     }
     ~Session() { m_calc.shutdown(); }
 
     // Presses the token and appends its line to `out`; false for an unknown token.
-    bool Press(std::string_view token, std::string& out)
+    bool press(std::string_view token, std::string& out)
     {
-        if (!trellum::PressToken(m_calc, m_toolkit, token)) {
+        if (!trellum::pressToken(m_calc, m_toolkit, token)) {
             std::fprintf(stderr, "trellum-keys: unknown token '%.*s'\n", static_cast<int>(token.size()), token.data());
             return false;
         }
-        trellum::AppendRunnerLine(out, token, m_calc, m_toolkit, m_options);
+        trellum::appendRunnerLine(out, token, m_calc, m_toolkit, m_options);
         return true;
     }
 
@@ -113,7 +113,7 @@ int runStream(const Options& options)
         lineStart = false;
         const std::size_t start = i;
         while (i < input.size() && !isSpace(input[i])) ++i;
-        if (!session.Press(std::string_view(input.data() + start, i - start), out)) {
+        if (!session.press(std::string_view(input.data() + start, i - start), out)) {
             status = 2;
             break;
         }
@@ -176,7 +176,7 @@ int runCheck(const std::string& path)
         std::string actual;
         std::istringstream tokens(keys);
         for (std::string token; tokens >> token;) {
-            if (!session.Press(token, actual)) {
+            if (!session.press(token, actual)) {
                 std::fprintf(stderr, "%s:%zu: unknown token in: %s\n", path.c_str(), n + 1, keys.c_str());
                 return 2;
             }

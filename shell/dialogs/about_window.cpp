@@ -10,7 +10,7 @@
 
 namespace trellum::shell {
 
-std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
+std::unique_ptr<ModelWindow> makeAboutWindow(QWidget* parent, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "aboutWindow", icon);
     ModelWindow* w = window.get();
@@ -24,39 +24,39 @@ std::unique_ptr<ModelWindow> MakeAboutWindow(QWidget* parent, const QIcon& icon)
     w->setPalette(palette);
     w->setAutoFillBackground(true);
 
-    auto* iconLabel = w->Add<QLabel>("icon");
+    auto* iconLabel = w->add<QLabel>("icon");
     iconLabel->setAutoFillBackground(true);
     iconLabel->setAlignment(Qt::AlignCenter);
-    auto* nameLabel = w->Add<QLabel>("productName", QCoreApplication::translate("Dialogs", "Trellum Version %1")
+    auto* nameLabel = w->add<QLabel>("productName", QCoreApplication::translate("Dialogs", "Trellum Version %1")
                                                          .arg(QString::fromLatin1(kVersion)));
     QFont font = nameLabel->font();
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
     nameLabel->setFont(font);
-    auto* okButton = w->Add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
+    auto* okButton = w->add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
     okButton->setDefault(true);
 
-    PlaceControl(iconLabel, 360_tw, 480_tw, 480_tw, 480_tw);
-    PlaceControl(nameLabel, 1080_tw, 240_tw, 2895_tw, 240_tw);
-    PlaceControl(okButton, 3000_tw, 2520_tw, 1095_tw, 375_tw);
+    placeControl(iconLabel, 360_tw, 480_tw, 480_tw, 480_tw);
+    placeControl(nameLabel, 1080_tw, 240_tw, 2895_tw, 240_tw);
+    placeControl(okButton, 3000_tw, 2520_tw, 1095_tw, 375_tw);
     w->setFixedSize(scale.toPixels(4485_tw), scale.toPixels(3180_tw));
     // A longer OK keeps the button's right edge; the window widens for a long
     // version line or title.
     const int okRight = scale.toPixels(3000_tw + 1095_tw);
     okButton->move(okRight - okButton->width(), okButton->y());
-    WidenWindow(w, std::max(RightShortfall(w, nameLabel, scale.toPixels(240_tw)), TitleShortfall(w)), {}, {okButton});
+    widenWindow(w, std::max(rightShortfall(w, nameLabel, scale.toPixels(240_tw)), titleShortfall(w)), {}, {okButton});
     iconLabel->setPixmap(icon.pixmap(iconLabel->size(), w->devicePixelRatioF()));
     okButton->setFocus();
 
     // Nothing to decide here: every way out (OK, Esc, title-bar close) closes.
-    w->IsClosed = [] { return true; };
-    w->ForwardClicks(okButton, {});
+    w->isClosed = [] { return true; };
+    w->forwardClicks(okButton, {});
     return window;
 }
 
-void RunAboutWindow(QWidget* parent, const QIcon& icon)
+void runAboutWindow(QWidget* parent, const QIcon& icon)
 {
-    MakeAboutWindow(parent, icon)->exec();
+    makeAboutWindow(parent, icon)->exec();
 }
 
 }  // namespace trellum::shell

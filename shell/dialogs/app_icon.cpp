@@ -60,7 +60,7 @@ private:
             m_loaded = true;
             QDirIterator files(QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
                                {m_prefix + QStringLiteral("[0-9]*.png")}, QDir::Files);
-            while (files.hasNext()) m_icon.addPixmap(ReadPng(files.next()));
+            while (files.hasNext()) m_icon.addPixmap(readPng(files.next()));
         }
         return m_icon;
     }
@@ -130,7 +130,7 @@ QPixmap drawIcon(int size)
 
 }  // namespace
 
-QPixmap ReadPng(const QString& path)
+QPixmap readPng(const QString& path)
 {
     if (!QFile::exists(path)) return {};  // builds without the program's resources
     QImageReader reader(path, "png");
@@ -138,14 +138,14 @@ QPixmap ReadPng(const QString& path)
     return QPixmap::fromImage(reader.read());
 }
 
-QStyle* NewAppStyle()
+QStyle* newAppStyle()
 {
     // Built on the style Qt chose (the desktop's, or the user's -style or
     // QT_STYLE_OVERRIDE), not on a default of our own.
     return new AppStyle(QApplication::style()->name());
 }
 
-QIcon AppIcon()
+QIcon appIcon()
 {
     QIcon icon;
     if (QFile::exists(QStringLiteral(":/resources/trellum-32.png"))) {
@@ -153,7 +153,7 @@ QIcon AppIcon()
         // icon-engine plugin, and a reader left to detect the format loads every
         // image-format plugin to ask it first, all before the first paint.
         for (int size : kIconSizes)
-            icon.addPixmap(ReadPng(QStringLiteral(":/resources/trellum-%1.png").arg(size)));
+            icon.addPixmap(readPng(QStringLiteral(":/resources/trellum-%1.png").arg(size)));
         return icon;
     }
     for (int size : kIconSizes) icon.addPixmap(drawIcon(size));

@@ -14,51 +14,51 @@
 
 namespace trellum::shell {
 
-std::unique_ptr<ModelWindow> MakeConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> makeConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "constantEntryWindow", icon);
     ModelWindow* w = window.get();
     const TwipsScale scale = TwipsScale::of(w);
 
-    auto* nameLabel = w->Add<QLabel>("nameLabel", QCoreApplication::translate("Dialogs", "Name:"));
-    auto* nameEdit = w->Add<QLineEdit>("nameEdit");
-    auto* valueLabel = w->Add<QLabel>("valueLabel", QCoreApplication::translate("Dialogs", "Values:"));
-    auto* valueEdit = w->Add<QLineEdit>("valueEdit");
-    auto* okButton = w->Add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
+    auto* nameLabel = w->add<QLabel>("nameLabel", QCoreApplication::translate("Dialogs", "Name:"));
+    auto* nameEdit = w->add<QLineEdit>("nameEdit");
+    auto* valueLabel = w->add<QLabel>("valueLabel", QCoreApplication::translate("Dialogs", "Values:"));
+    auto* valueEdit = w->add<QLineEdit>("valueEdit");
+    auto* okButton = w->add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
     okButton->setDefault(true);
-    auto* cancelButton = w->Add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
+    auto* cancelButton = w->add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
     for (QLineEdit* text : {nameEdit, valueEdit}) text->setMaxLength(std::numeric_limits<int>::max());
     nameLabel->setBuddy(nameEdit);
     valueLabel->setBuddy(valueEdit);
 
-    PlaceControl(nameLabel, 360_tw, 360_tw, 555_tw, 195_tw);
-    PlaceControl(nameEdit, 1200_tw, 240_tw, 2175_tw, 405_tw);
-    PlaceControl(valueLabel, 360_tw, 960_tw, 645_tw, 195_tw);
-    PlaceControl(valueEdit, 1200_tw, 840_tw, 2175_tw, 375_tw);
-    PlaceControl(okButton, 480_tw, 1440_tw, 1215_tw, 375_tw);
-    PlaceControl(cancelButton, 2400_tw, 1440_tw, 1215_tw, 375_tw);
+    placeControl(nameLabel, 360_tw, 360_tw, 555_tw, 195_tw);
+    placeControl(nameEdit, 1200_tw, 240_tw, 2175_tw, 405_tw);
+    placeControl(valueLabel, 360_tw, 960_tw, 645_tw, 195_tw);
+    placeControl(valueEdit, 1200_tw, 840_tw, 2175_tw, 375_tw);
+    placeControl(okButton, 480_tw, 1440_tw, 1215_tw, 375_tw);
+    placeControl(cancelButton, 2400_tw, 1440_tw, 1215_tw, 375_tw);
     w->setFixedSize(scale.toPixels(4035_tw), scale.toPixels(2070_tw));
     QWidget::setTabOrder(nameEdit, valueEdit);
     QWidget::setTabOrder(valueEdit, okButton);
     QWidget::setTabOrder(okButton, cancelButton);
     nameEdit->setFocus();
 
-    nameEdit->setText(ToQString(model.Name()));
-    valueEdit->setText(ToQString(model.Value()));
+    nameEdit->setText(toQString(model.name()));
+    valueEdit->setText(toQString(model.value()));
 
-    w->IsClosed = [&model] { return model.IsClosed(); };
-    w->WindowClose = [&model] { model.CloseWindow(); };
-    w->EscapeKey = [&model] { model.Cancel(); };
-    w->Render = [&model, w] { w->setWindowTitle(TrLibrary(model.Caption())); };
+    w->isClosed = [&model] { return model.isClosed(); };
+    w->windowClose = [&model] { model.closeWindow(); };
+    w->escapeKey = [&model] { model.cancel(); };
+    w->renderModel = [&model, w] { w->setWindowTitle(trLibrary(model.caption())); };
 
-    w->ForwardClicks(okButton, [&model, nameEdit, valueEdit] {
-        model.SetName(ToStdString(nameEdit->text()));
-        model.SetValue(ToStdString(valueEdit->text()));
-        model.Ok();
+    w->forwardClicks(okButton, [&model, nameEdit, valueEdit] {
+        model.setName(toStdString(nameEdit->text()));
+        model.setValue(toStdString(valueEdit->text()));
+        model.accept();
     });
-    w->ForwardClicks(cancelButton, [&model] { model.Cancel(); });
+    w->forwardClicks(cancelButton, [&model] { model.cancel(); });
 
-    w->Render();
+    w->renderModel();
     // A translation longer than the design's: the entry fields move right of a
     // long label, the buttons stay a matched pair with Cancel keeping its place
     // from the right edge, and the fields widen for a long title.
@@ -70,16 +70,16 @@ std::unique_ptr<ModelWindow> MakeConstantEntryWindow(QWidget* parent, ConstantEn
         w->setFixedSize(w->width() + labelShortfall, w->height());
     }
     const int cancelRight = w->width() - scale.toPixels(4035_tw - 2400_tw - 1215_tw);
-    const int buttonWidth = MatchWidths({okButton, cancelButton});
+    const int buttonWidth = matchWidths({okButton, cancelButton});
     cancelButton->move(cancelRight - buttonWidth, cancelButton->y());
-    WidenWindow(w, okButton->x() + buttonWidth + gap - cancelButton->x(), {}, {cancelButton});
-    WidenWindow(w, TitleShortfall(w), {nameEdit, valueEdit}, {cancelButton});
+    widenWindow(w, okButton->x() + buttonWidth + gap - cancelButton->x(), {}, {cancelButton});
+    widenWindow(w, titleShortfall(w), {nameEdit, valueEdit}, {cancelButton});
     return window;
 }
 
-void RunConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
+void runConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
 {
-    MakeConstantEntryWindow(parent, model, icon)->exec();
+    makeConstantEntryWindow(parent, model, icon)->exec();
 }
 
 }  // namespace trellum::shell

@@ -20,13 +20,13 @@ namespace {
 // Rebuilt only when the names differ, so an unchanged list keeps its scroll place.
 void renderNames(QListWidget* list, const ConstantsDialog& model)
 {
-    const std::size_t count = model.Names().size();
+    const std::size_t count = model.names().size();
     bool same = list->count() == static_cast<int>(count);
     for (int row = 0; same && row < list->count(); ++row)
-        same = list->item(row)->text() == ToQString(model.ListEntry(static_cast<std::size_t>(row)));
+        same = list->item(row)->text() == toQString(model.listEntry(static_cast<std::size_t>(row)));
     if (same) return;
     list->clear();
-    for (std::size_t row = 0; row < count; ++row) list->addItem(ToQString(model.ListEntry(row)));
+    for (std::size_t row = 0; row < count; ++row) list->addItem(toQString(model.listEntry(row)));
 }
 
 // The names the list cuts carry their whole text as their tip; the others
@@ -46,32 +46,32 @@ void tipLongNames(QListWidget* list)
 
 }  // namespace
 
-std::unique_ptr<ModelWindow> MakeConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> makeConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "constantsWindow", icon);
     ModelWindow* w = window.get();
     const TwipsScale scale = TwipsScale::of(w);
 
     // Created in focus order: OK, list, Cancel, Edit, Delete.
-    auto* okButton = w->Add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
+    auto* okButton = w->add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
     okButton->setDefault(true);
-    auto* prompt = w->Add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a constant:"));
-    auto* constantList = w->Add<QListWidget>("constantList");
+    auto* prompt = w->add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a constant:"));
+    auto* constantList = w->add<QListWidget>("constantList");
     constantList->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
     // A long name ends in an ellipsis, its whole text in its tip, rather than
     // pushing the others under a sideways scroll bar.
     constantList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     constantList->setTextElideMode(Qt::ElideRight);
-    auto* cancelButton = w->Add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
-    auto* editButton = w->Add<QPushButton>("editButton", QCoreApplication::translate("Dialogs", "&Edit"));
-    auto* deleteButton = w->Add<QPushButton>("deleteButton", QCoreApplication::translate("Dialogs", "&Delete"));
+    auto* cancelButton = w->add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
+    auto* editButton = w->add<QPushButton>("editButton", QCoreApplication::translate("Dialogs", "&Edit"));
+    auto* deleteButton = w->add<QPushButton>("deleteButton", QCoreApplication::translate("Dialogs", "&Delete"));
 
-    PlaceControl(prompt, 240_tw, 120_tw, 1575_tw, 195_tw);
-    PlaceControl(constantList, 240_tw, 360_tw, 2415_tw, 2400_tw);
-    PlaceControl(okButton, 3000_tw, 480_tw, 1215_tw, 375_tw);
-    PlaceControl(editButton, 3000_tw, 1080_tw, 1215_tw, 375_tw);
-    PlaceControl(deleteButton, 3000_tw, 1680_tw, 1215_tw, 375_tw);
-    PlaceControl(cancelButton, 3000_tw, 2280_tw, 1215_tw, 375_tw);
+    placeControl(prompt, 240_tw, 120_tw, 1575_tw, 195_tw);
+    placeControl(constantList, 240_tw, 360_tw, 2415_tw, 2400_tw);
+    placeControl(okButton, 3000_tw, 480_tw, 1215_tw, 375_tw);
+    placeControl(editButton, 3000_tw, 1080_tw, 1215_tw, 375_tw);
+    placeControl(deleteButton, 3000_tw, 1680_tw, 1215_tw, 375_tw);
+    placeControl(cancelButton, 3000_tw, 2280_tw, 1215_tw, 375_tw);
     w->setFixedSize(scale.toPixels(4560_tw), scale.toPixels(3060_tw));
     QWidget::setTabOrder(okButton, constantList);
     QWidget::setTabOrder(constantList, cancelButton);
@@ -80,51 +80,51 @@ std::unique_ptr<ModelWindow> MakeConstantsWindow(QWidget* parent, ConstantsDialo
     // OK starts disabled, so the focus starts on the next stop, the list.
     constantList->setFocus();
 
-    w->IsClosed = [&model] { return model.IsClosed(); };
-    w->WindowClose = [&model] { model.CloseWindow(); };
-    w->EscapeKey = [&model] { model.Cancel(); };
-    w->Render = [&model, w, constantList, okButton, deleteButton] {
-        w->setWindowTitle(TrLibrary(model.Caption()));
+    w->isClosed = [&model] { return model.isClosed(); };
+    w->windowClose = [&model] { model.closeWindow(); };
+    w->escapeKey = [&model] { model.cancel(); };
+    w->renderModel = [&model, w, constantList, okButton, deleteButton] {
+        w->setWindowTitle(trLibrary(model.caption()));
         const QSignalBlocker blocker(constantList);
         renderNames(constantList, model);
         // Each name is described by its value, which the eye finds in the tip.
-        const std::vector<std::string>& values = model.Values();
+        const std::vector<std::string>& values = model.values();
         for (int row = 0; row < constantList->count() && row < static_cast<int>(values.size()); ++row)
             constantList->item(row)->setData(Qt::AccessibleDescriptionRole,
-                                             ToQString(values[static_cast<std::size_t>(row)]));
+                                             toQString(values[static_cast<std::size_t>(row)]));
         tipLongNames(constantList);
-        const std::optional<std::size_t> entry = model.Selected();
+        const std::optional<std::size_t> entry = model.selected();
         if (entry && *entry < static_cast<std::size_t>(constantList->count()))
             constantList->setCurrentRow(static_cast<int>(*entry));
         else
             constantList->clearSelection();
-        constantList->setToolTip(ToQString(model.ToolTip()));
-        okButton->setEnabled(model.OkEnabled());
-        deleteButton->setEnabled(model.DeleteEnabled());
+        constantList->setToolTip(toQString(model.toolTip()));
+        okButton->setEnabled(model.okEnabled());
+        deleteButton->setEnabled(model.deleteEnabled());
     };
 
-    w->ForwardSelection(constantList, [&model](int row) { model.Select(row); });
-    w->ForwardClicks(okButton, [&model] { model.Ok(); });
+    w->forwardSelection(constantList, [&model](int row) { model.select(row); });
+    w->forwardClicks(okButton, [&model] { model.accept(); });
     // The model opens the entry dialog through the toolkit; the list is repainted
     // when that nested modal window has closed.
-    w->ForwardClicks(editButton, [&model] { model.Edit(); });
-    w->ForwardClicks(deleteButton, [&model] { model.Delete(); });
-    w->ForwardClicks(cancelButton, [&model] { model.Cancel(); });
+    w->forwardClicks(editButton, [&model] { model.edit(); });
+    w->forwardClicks(deleteButton, [&model] { model.deleteSelected(); });
+    w->forwardClicks(cancelButton, [&model] { model.cancel(); });
 
-    w->Render();
+    w->renderModel();
     // A translation longer than the design's: the column of buttons widens as a
     // set and the window with it; the list widens for a long label or title.
-    const int buttonWidth = MatchWidths({okButton, editButton, deleteButton, cancelButton});
-    WidenWindow(w, buttonWidth - scale.toPixels(1215_tw), {}, {});
+    const int buttonWidth = matchWidths({okButton, editButton, deleteButton, cancelButton});
+    widenWindow(w, buttonWidth - scale.toPixels(1215_tw), {}, {});
     const int margin = scale.toPixels(240_tw);
-    WidenWindow(w, std::max(RightShortfall(w, prompt, margin), TitleShortfall(w)), {constantList},
+    widenWindow(w, std::max(rightShortfall(w, prompt, margin), titleShortfall(w)), {constantList},
                 {okButton, editButton, deleteButton, cancelButton});
     return window;
 }
 
-void RunConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
+void runConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
 {
-    MakeConstantsWindow(parent, model, icon)->exec();
+    makeConstantsWindow(parent, model, icon)->exec();
 }
 
 }  // namespace trellum::shell

@@ -16,7 +16,7 @@
 
 namespace trellum::shell {
 
-std::unique_ptr<ModelWindow> MakeMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
+std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
 {
     auto window = std::make_unique<ModelWindow>(parent, "memoryWindow", icon);
     ModelWindow* w = window.get();
@@ -33,25 +33,25 @@ std::unique_ptr<ModelWindow> MakeMemoryWindow(QWidget* parent, MemoryDialog& mod
     menuBar->installEventFilter(w);
     const int menuHeight = menuBar->sizeHint().height();
 
-    auto* prompt = w->Add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a memory slot:"));
-    auto* slotList = w->Add<QListWidget>("slotList");
+    auto* prompt = w->add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a memory slot:"));
+    auto* slotList = w->add<QListWidget>("slotList");
     slotList->setAccessibleName(QCoreApplication::translate("Dialogs", "Memory slots"));
-    auto* doneButton = w->Add<QPushButton>("doneButton", QCoreApplication::translate("Dialogs", "&Done"));
+    auto* doneButton = w->add<QPushButton>("doneButton", QCoreApplication::translate("Dialogs", "&Done"));
     doneButton->setDefault(true);
-    auto* cancelButton = w->Add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
+    auto* cancelButton = w->add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
 
-    for (const std::string& line : model.Lines()) slotList->addItem(ToQString(line));
+    for (const std::string& line : model.lines()) slotList->addItem(toQString(line));
 
-    PlaceControl(prompt, 360_tw, 120_tw, 1830_tw, 195_tw, menuHeight);
-    PlaceControl(slotList, 360_tw, 360_tw, 2655_tw, 2010_tw, menuHeight);
+    placeControl(prompt, 360_tw, 120_tw, 1830_tw, 195_tw, menuHeight);
+    placeControl(slotList, 360_tw, 360_tw, 2655_tw, 2010_tw, menuHeight);
     // All ten slots stay in view: a font taller than the design's moves the
     // buttons down and lengthens the window rather than hiding a line.
     slotList->ensurePolished();
     const int listHeight = slotList->count() * slotList->sizeHintForRow(0) + 2 * slotList->frameWidth();
     const int grow = std::max(0, listHeight - slotList->height());
     slotList->resize(slotList->width(), slotList->height() + grow);
-    PlaceControl(doneButton, 360_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
-    PlaceControl(cancelButton, 2160_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
+    placeControl(doneButton, 360_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
+    placeControl(cancelButton, 2160_tw, 2640_tw, 855_tw, 375_tw, menuHeight + grow);
     const int clientWidth = scale.toPixels(3450_tw);
     menuBar->setGeometry(0, 0, clientWidth, menuHeight);
     w->setFixedSize(clientWidth, menuHeight + scale.toPixels(3195_tw) + grow);
@@ -59,52 +59,52 @@ std::unique_ptr<ModelWindow> MakeMemoryWindow(QWidget* parent, MemoryDialog& mod
     QWidget::setTabOrder(doneButton, cancelButton);
     slotList->setFocus();
 
-    w->IsClosed = [&model] { return model.IsClosed(); };
-    w->WindowClose = [&model] { model.CloseWindow(); };
-    w->EscapeKey = [&model] { model.Cancel(); };
-    w->Render = [&model, w, slotList, doneButton] {
-        w->setWindowTitle(TrLibrary(model.Caption()));
+    w->isClosed = [&model] { return model.isClosed(); };
+    w->windowClose = [&model] { model.closeWindow(); };
+    w->escapeKey = [&model] { model.cancel(); };
+    w->renderModel = [&model, w, slotList, doneButton] {
+        w->setWindowTitle(trLibrary(model.caption()));
         const QSignalBlocker blocker(slotList);
-        for (int row = 0; row < slotList->count() && row < static_cast<int>(model.Lines().size()); ++row) {
-            const QString slot = ToQString(model.Lines()[static_cast<std::size_t>(row)]);
+        for (int row = 0; row < slotList->count() && row < static_cast<int>(model.lines().size()); ++row) {
+            const QString slot = toQString(model.lines()[static_cast<std::size_t>(row)]);
             slotList->item(row)->setText(slot);
             // The list shows bare numbers; read aloud, each says which slot it is.
             slotList->item(row)->setData(Qt::AccessibleTextRole, QCoreApplication::translate("Dialogs", "slot %1: %2")
                                                                    .arg(row + 1)
-                                                                   .arg(SpokenNumber(slot)));
+                                                                   .arg(spokenNumber(slot)));
         }
-        const std::optional<std::size_t> line = model.SelectedLine();
+        const std::optional<std::size_t> line = model.selectedLine();
         if (line && *line < static_cast<std::size_t>(slotList->count()))
             slotList->setCurrentRow(static_cast<int>(*line));
         else
             slotList->clearSelection();
-        doneButton->setEnabled(model.DoneEnabled());
+        doneButton->setEnabled(model.doneEnabled());
     };
 
-    w->ForwardSelection(slotList, [&model](int row) { model.Select(row); });
-    QObject::connect(flushAction, &QAction::triggered, w, [&model, w] { w->Forward([&model] { model.Flush(); }); });
-    w->ForwardClicks(doneButton, [&model] { model.Done(); });
-    w->ForwardClicks(cancelButton, [&model] { model.Cancel(); });
+    w->forwardSelection(slotList, [&model](int row) { model.select(row); });
+    QObject::connect(flushAction, &QAction::triggered, w, [&model, w] { w->forward([&model] { model.flush(); }); });
+    w->forwardClicks(doneButton, [&model] { model.done(); });
+    w->forwardClicks(cancelButton, [&model] { model.cancel(); });
 
-    w->Render();
+    w->renderModel();
     // A translation longer than the design's: the buttons stay a matched pair,
     // Cancel flush with the list's right edge, and the list and the window widen
     // as far as the buttons, the label and the title need.
     const int listRight = slotList->x() + slotList->width();
-    const int buttonWidth = MatchWidths({doneButton, cancelButton});
+    const int buttonWidth = matchWidths({doneButton, cancelButton});
     cancelButton->move(listRight - buttonWidth, cancelButton->y());
     const int gap = scale.toPixels(120_tw);
     const int rightMargin = clientWidth - listRight;
-    WidenWindow(w,
+    widenWindow(w,
                 std::max({doneButton->x() + buttonWidth + gap - cancelButton->x(),
-                          RightShortfall(w, prompt, rightMargin), TitleShortfall(w)}),
+                          rightShortfall(w, prompt, rightMargin), titleShortfall(w)}),
                 {slotList, menuBar}, {cancelButton});
     return window;
 }
 
-void RunMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
+void runMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
 {
-    MakeMemoryWindow(parent, model, icon)->exec();
+    makeMemoryWindow(parent, model, icon)->exec();
 }
 
 }  // namespace trellum::shell

@@ -20,7 +20,7 @@
 
 namespace trellum::shell {
 
-void PlaceControl(QWidget* control, Twips left, Twips top, Twips width, Twips height, int yOffset)
+void placeControl(QWidget* control, Twips left, Twips top, Twips width, Twips height, int yOffset)
 {
     const TwipsScale scale = TwipsScale::of(control);
     QRect rect(scale.toPixels(left), scale.toPixels(top) + yOffset, scale.toPixels(width), scale.toPixels(height));
@@ -43,19 +43,19 @@ void PlaceControl(QWidget* control, Twips left, Twips top, Twips width, Twips he
     control->setGeometry(rect);
 }
 
-int TitleRoom(const QWidget* window)
+int titleRoom(const QWidget* window)
 {
     return window->width() - TwipsScale::of(window).toPixels(1500_tw);
 }
 
-int TitleWidth(const QWidget* window)
+int titleWidth(const QWidget* window)
 {
     QFont font = window->font();
     font.setBold(true);
     return QFontMetrics(font).horizontalAdvance(window->windowTitle());
 }
 
-void WidenWindow(QWidget* window, int extra, std::initializer_list<QWidget*> stretched,
+void widenWindow(QWidget* window, int extra, std::initializer_list<QWidget*> stretched,
                  std::initializer_list<QWidget*> moved)
 {
     if (extra <= 0) return;
@@ -64,17 +64,17 @@ void WidenWindow(QWidget* window, int extra, std::initializer_list<QWidget*> str
     window->setFixedSize(window->width() + extra, window->height());
 }
 
-int TitleShortfall(const QWidget* window)
+int titleShortfall(const QWidget* window)
 {
-    return std::max(0, TitleWidth(window) - TitleRoom(window));
+    return std::max(0, titleWidth(window) - titleRoom(window));
 }
 
-int RightShortfall(const QWidget* window, const QWidget* control, int margin)
+int rightShortfall(const QWidget* window, const QWidget* control, int margin)
 {
     return std::max(0, control->x() + control->width() + margin - window->width());
 }
 
-int MatchWidths(std::initializer_list<QWidget*> controls)
+int matchWidths(std::initializer_list<QWidget*> controls)
 {
     int widest = 0;
     for (const QWidget* control : controls) widest = std::max(widest, control->width());
@@ -82,7 +82,7 @@ int MatchWidths(std::initializer_list<QWidget*> controls)
     return widest;
 }
 
-QMargins ReportedFrameExtents(const QWidget* window)
+QMargins reportedFrameExtents(const QWidget* window)
 {
     const QWindow* handle = window ? window->windowHandle() : nullptr;
     if (!handle) return {};
@@ -92,7 +92,7 @@ QMargins ReportedFrameExtents(const QWidget* window)
     return m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 ? m : QMargins();
 }
 
-void CenterOnScreen(QWidget* window)
+void centerOnScreen(QWidget* window)
 {
     if (!window) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -103,11 +103,11 @@ void CenterOnScreen(QWidget* window)
         const QRect area = screen->geometry();
         // The extents the window manager reports; Qt's frame position can lag
         // behind them for a moment after the window is framed.
-        QMargins frame = ReportedFrameExtents(window);
+        QMargins frame = reportedFrameExtents(window);
         // Before its first showing a window has no frame yet; the frame of the
         // window that opens it, from the same window manager, stands in until
         // the window's own is known (its owner centres it again then).
-        if (frame.isNull() && window->parentWidget()) frame = ReportedFrameExtents(window->parentWidget()->window());
+        if (frame.isNull() && window->parentWidget()) frame = reportedFrameExtents(window->parentWidget()->window());
         const QSize size = client.size().grownBy(frame);
         // Halves in single precision before the subtraction. A window larger than
         // the screen starts at its top or left edge: a title bar above the
@@ -150,33 +150,33 @@ ModelWindow::ModelWindow(QWidget* parent, const char* objectName, const QIcon& i
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
-void ModelWindow::Forward(const std::function<void()>& handler)
+void ModelWindow::forward(const std::function<void()>& handler)
 {
     if (handler) handler();
-    if (IsClosed && IsClosed()) {
+    if (isClosed && isClosed()) {
         done(QDialog::Accepted);
         return;
     }
-    if (Render) Render();
+    if (renderModel) renderModel();
 }
 
-const std::function<void()>& ModelWindow::cancelHandler() const { return EscapeKey ? EscapeKey : WindowClose; }
+const std::function<void()>& ModelWindow::cancelHandler() const { return escapeKey ? escapeKey : windowClose; }
 
-void ModelWindow::CancelModel()
+void ModelWindow::cancelModel()
 {
     if (const std::function<void()>& cancel = cancelHandler()) cancel();
 }
 
-std::vector<ModelWindow*> ModelWindow::OpenWindows() { return shownWindows(); }
+std::vector<ModelWindow*> ModelWindow::openWindows() { return shownWindows(); }
 
 ModelWindow::~ModelWindow() { forget(this); }
 
-void ModelWindow::ForwardClicks(QAbstractButton* button, std::function<void()> handler)
+void ModelWindow::forwardClicks(QAbstractButton* button, std::function<void()> handler)
 {
-    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] { Forward(handler); });
+    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] { forward(handler); });
 }
 
-void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int row)> handler)
+void ModelWindow::forwardSelection(QListWidget* list, std::function<void(int row)> handler)
 {
     // The list opens with no current row: one made current without a selection
     // (the list taking the focus) is drawn highlighted, and Down would move on
@@ -190,7 +190,7 @@ void ModelWindow::ForwardSelection(QListWidget* list, std::function<void(int row
         const QList<QListWidgetItem*> selected = list->selectedItems();
         if (selected.isEmpty()) return;
         const int row = list->row(selected.front());
-        Forward([&handler, row] { handler(row); });
+        forward([&handler, row] { handler(row); });
     });
 }
 
@@ -217,12 +217,12 @@ bool ModelWindow::eventFilter(QObject* watched, QEvent* event)
 void ModelWindow::reject()
 {
     // QDialog routes Esc here; a dialog with a cancel button answers Esc with it.
-    Forward(cancelHandler());
+    forward(cancelHandler());
 }
 
 void ModelWindow::closeEvent(QCloseEvent* event)
 {
-    if (isVisible()) Forward(WindowClose);
+    if (isVisible()) forward(windowClose);
     // A model that stays open keeps its window, and with it the user's input.
     if (isVisible())
         event->ignore();
@@ -245,7 +245,7 @@ void ModelWindow::showEvent(QShowEvent* event)
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         m_centrePending = true;
-        CenterOnScreen(this);
+        centerOnScreen(this);
     }
     QDialog::showEvent(event);
 }
@@ -258,16 +258,16 @@ bool ModelWindow::event(QEvent* event)
     if (m_centrePending && isVisible()) {
         // Right after framing Qt may still split the frame wrongly between its
         // sides; centred again until the extents hold still and nothing moves.
-        const QMargins extents = ReportedFrameExtents(this);
+        const QMargins extents = reportedFrameExtents(this);
         if (!extents.isNull()) {
             const QRect before = geometry();
-            CenterOnScreen(this);
+            centerOnScreen(this);
             if (geometry() == before && extents == m_centredExtents) {
                 m_centrePending = false;
                 // A window manager busy under load may still apply a configure
                 // it queued while framing; one late look puts the window back.
                 QTimer::singleShot(300, this, [this] {
-                    if (isVisible()) CenterOnScreen(this);
+                    if (isVisible()) centerOnScreen(this);
                 });
             }
             m_centredExtents = extents;

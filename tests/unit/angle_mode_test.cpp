@@ -52,12 +52,12 @@ INSTANTIATE_TEST_SUITE_P(Sequences, PrefixKeys, ::testing::ValuesIn(kPrefixCases
 
 double toPlaces0(double x)
 {
-    RoundToPlaces(x, 0);
+    roundToPlaces(x, 0);
     return x;
 }
 double toPlaces9(double x)
 {
-    RoundToPlaces(x, 9);
+    roundToPlaces(x, 9);
     return x;
 }
 
@@ -77,15 +77,15 @@ TEST_P(BitExact, LastBitMatches)
 }
 
 const ExactCase kExactCases[] = {
-    {"DegreesOneEightyIsPi", DegToRad, 180, Pi},
-    {"RadiansPiIsOneEighty", RadToDeg, Pi, 180},
-    {"GradsTwoHundredIsPi", GradToRad, 200, Pi},
-    {"RadiansPiIsTwoHundredGrads", RadToGrad, Pi, 200},
+    {"DegreesOneEightyIsPi", degToRad, 180, Pi},
+    {"RadiansPiIsOneEighty", radToDeg, Pi, 180},
+    {"GradsTwoHundredIsPi", gradToRad, 200, Pi},
+    {"RadiansPiIsTwoHundredGrads", radToGrad, Pi, 200},
     // The odd arguments give a different last bit if the division came first.
-    {"DegreesThirteenProductFirst", DegToRad, 13, 0x1.d0ad2c7c63f75p-3},
-    {"GradsThirteenProductFirst", GradToRad, 13, 0x1.a23574d659f83p-3},
-    {"RadiansToDegreesProductFirst", RadToDeg, 19 / 7.0, 0x1.3708c367a8ccap+7},
-    {"RadiansToGradsProductFirst", RadToGrad, 5 / 7.0, 0x1.6bc860cd13462p+5},
+    {"DegreesThirteenProductFirst", degToRad, 13, 0x1.d0ad2c7c63f75p-3},
+    {"GradsThirteenProductFirst", gradToRad, 13, 0x1.a23574d659f83p-3},
+    {"RadiansToDegreesProductFirst", radToDeg, 19 / 7.0, 0x1.3708c367a8ccap+7},
+    {"RadiansToGradsProductFirst", radToGrad, 5 / 7.0, 0x1.6bc860cd13462p+5},
     // Inverse results are rounded: halves go towards plus infinity, then divide by the power of ten.
     {"RoundHalfGoesUp", toPlaces0, 2.5, 3},
     {"RoundNegativeHalfGoesTowardsPlusInfinity", toPlaces0, -2.5, -2},

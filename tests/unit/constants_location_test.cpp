@@ -94,7 +94,7 @@ TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
     if (!row.programFolderWritable) fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
 
     const std::string chosen =
-        ConstantsFilePath(program.string(), row.userFolderKnown ? user.string() : std::string(), ownerMayWrite);
+        constantsFilePath(program.string(), row.userFolderKnown ? user.string() : std::string(), ownerMayWrite);
 
     EXPECT_EQ(chosen, ((row.expectProgramFile ? program : user) / "constants.txt").string());
     EXPECT_EQ(readFile(programFile), row.programFile.value_or("")) << "starter changed";
@@ -140,7 +140,7 @@ TEST(UserDataFolderTest, FollowsTheXdgRules)
                 {"RelativeIsIgnored", "data", "/home/me", "/home/me/.local/share/trellum"},
                 {"RelativeHomeIsIgnored", nullptr, "me", ""},
                 {"NoHomeAtAll", nullptr, nullptr, ""}};
-    for (const auto& row : rows) EXPECT_EQ(UserDataFolder(row.xdgDataHome, row.home), row.expected) << row.name;
+    for (const auto& row : rows) EXPECT_EQ(userDataFolder(row.xdgDataHome, row.home), row.expected) << row.name;
 }
 
 #ifdef TRELLUM_STARTER_CONSTANTS
@@ -151,11 +151,11 @@ TEST(StarterConstants, ReadsCleanly)
 {
     const std::string text = readFile(TRELLUM_STARTER_CONSTANTS);
     EXPECT_EQ(text.rfind("This file constains constants for Trellum:\r\n" + std::string(48, '=') + "\r\n", 0), 0u);
-    const ConstantsFileContents contents = ReadConstantsFile(TRELLUM_STARTER_CONSTANTS);
+    const ConstantsFileContents contents = readConstantsFile(TRELLUM_STARTER_CONSTANTS);
     EXPECT_FALSE(contents.loadFailed);
     EXPECT_FALSE(contents.faultyLines);
     ASSERT_FALSE(contents.names.empty());
-    EXPECT_EQ(ConstantsFileText(contents.names, contents.values), text);
+    EXPECT_EQ(constantsFileText(contents.names, contents.values), text);
     const std::set<std::string> unique(contents.names.begin(), contents.names.end());
     EXPECT_EQ(unique.size(), contents.names.size()) << "duplicate names";
     EXPECT_EQ(unique.count(""), 0u) << "empty name";

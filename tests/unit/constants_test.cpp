@@ -69,12 +69,12 @@ protected:
     // on opening goes to `shown` as "caption|mode|name|value".
     void answer(std::string name, std::string value, bool ok = true)
     {
-        toolkit.EntryScripts.push_back([this, name, value, ok](ConstantEntryDialog& q) {
-            const bool adding = q.Intent() == ConstantEntryDialog::Purpose::Add;
-            shown.push_back(q.Caption() + "|" + (adding ? "add" : "modify") + "|" + q.Name() + "|" + q.Value());
-            q.SetName(name);
-            q.SetValue(value);
-            ok ? q.Ok() : q.Cancel();
+        toolkit.entryScripts.push_back([this, name, value, ok](ConstantEntryDialog& q) {
+            const bool adding = q.intent() == ConstantEntryDialog::Purpose::Add;
+            shown.push_back(q.caption() + "|" + (adding ? "add" : "modify") + "|" + q.name() + "|" + q.value());
+            q.setName(name);
+            q.setValue(value);
+            ok ? q.accept() : q.cancel();
         });
     }
 
@@ -104,9 +104,9 @@ TEST_P(ConstantsRead, KeepsGoodLinesAndReportsOnce)
 {
     const ReadCase& row = GetParam();
     open(row.bytes);
-    EXPECT_EQ(dialog->Names(), row.names);
-    EXPECT_EQ(dialog->Values(), row.values);
-    EXPECT_EQ(toolkit.Events, row.events);
+    EXPECT_EQ(dialog->names(), row.names);
+    EXPECT_EQ(dialog->values(), row.values);
+    EXPECT_EQ(toolkit.events, row.events);
     EXPECT_EQ(readFile(file), row.bytes.value_or("")) << "reading must not touch the file";
 }
 
@@ -140,8 +140,8 @@ TEST_F(ConstantsTest, FolderInPlaceOfFileCannotBeLoaded)
 {
     fs::create_directory(file);
     open(std::nullopt);
-    EXPECT_TRUE(dialog->Names().empty());
-    EXPECT_EQ(toolkit.Events, Names{kCantLoad});
+    EXPECT_TRUE(dialog->names().empty());
+    EXPECT_EQ(toolkit.events, Names{kCantLoad});
 }
 
 TEST_F(ConstantsTest, GoodLinesSurviveGarbageAndLength)
@@ -159,14 +159,14 @@ TEST_F(ConstantsTest, GoodLinesSurviveGarbageAndLength)
         bytes += i % 1000 == 999 ? "broken = ?\r\n" : "c" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
     }
     open(bytes);
-    const std::size_t count = dialog->Names().size();
+    const std::size_t count = dialog->names().size();
     ASSERT_GE(count, 99901u);
-    EXPECT_EQ(dialog->Names().front(), "first");
-    EXPECT_EQ(dialog->Names()[count - 99900], "c0") << "the long part must give exactly its 99900 good lines";
-    EXPECT_EQ(dialog->Names().back(), "c99998");
-    ASSERT_EQ(dialog->Values().size(), count);
-    EXPECT_EQ(dialog->Values()[count - 1], "99998");
-    EXPECT_EQ(toolkit.Events, Names{kHasErrors});
+    EXPECT_EQ(dialog->names().front(), "first");
+    EXPECT_EQ(dialog->names()[count - 99900], "c0") << "the long part must give exactly its 99900 good lines";
+    EXPECT_EQ(dialog->names().back(), "c99998");
+    ASSERT_EQ(dialog->values().size(), count);
+    EXPECT_EQ(dialog->values()[count - 1], "99998");
+    EXPECT_EQ(toolkit.events, Names{kHasErrors});
 }
 
 // ---- Editing, closing and writing ----
@@ -189,16 +189,16 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     // A faulty line and loose spacing show whether the file was rewritten.
     const std::string original = kHeader + "a=1\r\nbad = x\r\nb   =   2\r\n";
     open(original);
-    toolkit.Events.clear();
-    dialog->Select(1);
+    toolkit.events.clear();
+    dialog->select(1);
     if (row.edit) {
         answer("b", "3");
-        dialog->Edit();
+        dialog->edit();
     }
     ((*dialog).*row.close)();
 
-    EXPECT_TRUE(dialog->IsClosed());
-    EXPECT_EQ(dialog->Chosen(), row.result);
+    EXPECT_TRUE(dialog->isClosed());
+    EXPECT_EQ(dialog->chosen(), row.result);
     EXPECT_EQ(readFile(file), row.written ? kHeader + "a = 1\r\nb = 3\r\n" : original);
     // The faulty line is not written back, but the file that held it is kept as a backup.
     const Names expected = row.written ? Names{"constants.txt", "constants.txt.bak"} : Names{"constants.txt"};
@@ -206,58 +206,58 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     if (row.written) {
         EXPECT_EQ(readFile(folder / "constants.txt.bak"), original);
     }
-    EXPECT_TRUE(toolkit.Events.empty());
+    EXPECT_TRUE(toolkit.events.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ConstantsClose,
-    testing::Values(CloseCase{"OkWithoutEdit", false, &ConstantsDialog::Ok, false, "2"},
-                    CloseCase{"CancelWithoutEdit", false, &ConstantsDialog::Cancel, false, std::nullopt},
-                    CloseCase{"WindowClosedWithoutEdit", false, &ConstantsDialog::CloseWindow, false, std::nullopt},
-                    CloseCase{"OkAfterEdit", true, &ConstantsDialog::Ok, true, "3"},
-                    CloseCase{"CancelAfterEdit", true, &ConstantsDialog::Cancel, true, std::nullopt},
-                    CloseCase{"WindowClosedAfterEdit", true, &ConstantsDialog::CloseWindow, false, std::nullopt}),
+    testing::Values(CloseCase{"OkWithoutEdit", false, &ConstantsDialog::accept, false, "2"},
+                    CloseCase{"CancelWithoutEdit", false, &ConstantsDialog::cancel, false, std::nullopt},
+                    CloseCase{"WindowClosedWithoutEdit", false, &ConstantsDialog::closeWindow, false, std::nullopt},
+                    CloseCase{"OkAfterEdit", true, &ConstantsDialog::accept, true, "3"},
+                    CloseCase{"CancelAfterEdit", true, &ConstantsDialog::cancel, true, std::nullopt},
+                    CloseCase{"WindowClosedAfterEdit", true, &ConstantsDialog::closeWindow, false, std::nullopt}),
     kRowName);
 
 TEST_F(ConstantsTest, EditAddsUntilSomethingIsSelectedThenModifies)
 {
     open(std::nullopt);  // a missing file is created by the first save
-    toolkit.Events.clear();
+    toolkit.events.clear();
     answer("  b ", " 2 ");
-    dialog->Edit();
+    dialog->edit();
     answer("  ", "1");  // blanks only: an empty name
-    dialog->Edit();
-    EXPECT_EQ(dialog->Names(), (Names{"b", ""}));
-    EXPECT_EQ(dialog->Selected(), std::nullopt) << "a new entry is not selected";
-    EXPECT_FALSE(dialog->OkEnabled());
-    dialog->Delete();
-    dialog->Ok();
-    EXPECT_FALSE(dialog->IsClosed()) << "OK and Delete do nothing without a selection";
+    dialog->edit();
+    EXPECT_EQ(dialog->names(), (Names{"b", ""}));
+    EXPECT_EQ(dialog->selected(), std::nullopt) << "a new entry is not selected";
+    EXPECT_FALSE(dialog->okEnabled());
+    dialog->deleteSelected();
+    dialog->accept();
+    EXPECT_FALSE(dialog->isClosed()) << "OK and Delete do nothing without a selection";
 
-    dialog->Select(0);
-    EXPECT_EQ(dialog->ToolTip(), "2");
-    EXPECT_TRUE(dialog->OkEnabled());
-    EXPECT_TRUE(dialog->DeleteEnabled());
+    dialog->select(0);
+    EXPECT_EQ(dialog->toolTip(), "2");
+    EXPECT_TRUE(dialog->okEnabled());
+    EXPECT_TRUE(dialog->deleteEnabled());
     answer(" beta ", "-2.5");
-    dialog->Edit();
-    EXPECT_EQ(dialog->Values(), (Names{"-2.5", "1"}));
-    EXPECT_EQ(dialog->ToolTip(), "-2.5") << "the list's tip shows the modified value";
+    dialog->edit();
+    EXPECT_EQ(dialog->values(), (Names{"-2.5", "1"}));
+    EXPECT_EQ(dialog->toolTip(), "-2.5") << "the list's tip shows the modified value";
 
     // Declined entry dialogs change nothing.
     answer("zzz", "9", false);
-    dialog->Edit();
-    dialog->Edit();  // no script left: its window is closed
-    EXPECT_EQ(dialog->Names(), (Names{"beta", ""}));
+    dialog->edit();
+    dialog->edit();  // no script left: its window is closed
+    EXPECT_EQ(dialog->names(), (Names{"beta", ""}));
     EXPECT_EQ(shown, (Names{"Add a new constant|add||", "Add a new constant|add||", "Modify a constant|modify|b|2",
                             "Modify a constant|modify|beta|-2.5"}));
 
-    dialog->Ok();
-    EXPECT_EQ(dialog->Chosen(), "-2.5");
+    dialog->accept();
+    EXPECT_EQ(dialog->chosen(), "-2.5");
     EXPECT_EQ(readFile(file), kHeader + "beta = -2.5\r\n = 1\r\n");
-    EXPECT_TRUE(toolkit.Events.empty());
+    EXPECT_TRUE(toolkit.events.empty());
     ConstantsDialog again(toolkit, file.string());  // the file reads back without complaint
-    EXPECT_EQ(again.Names(), (Names{"beta", ""}));
-    EXPECT_TRUE(toolkit.Events.empty());
+    EXPECT_EQ(again.names(), (Names{"beta", ""}));
+    EXPECT_TRUE(toolkit.events.empty());
 }
 
 // before/after: the constant lines, header left out; reselected -1: nothing left to select.
@@ -275,15 +275,15 @@ TEST_P(ConstantsDelete, ReselectsTheSamePlaceOrTheOneBefore)
     fs::permissions(real, mode);
     fs::create_symlink(real, file);
     open(std::nullopt);
-    dialog->Select(row.selected);
-    dialog->Delete();
-    EXPECT_EQ(dialog->Selected(), row.reselected < 0 ? std::nullopt : std::optional<std::size_t>(row.reselected));
-    EXPECT_EQ(dialog->ToolTip(), row.toolTip);
-    EXPECT_EQ(dialog->OkEnabled(), row.reselected >= 0);
-    EXPECT_EQ(dialog->DeleteEnabled(), row.reselected >= 0);
-    ASSERT_EQ(dialog->Values().size(), dialog->Names().size());
+    dialog->select(row.selected);
+    dialog->deleteSelected();
+    EXPECT_EQ(dialog->selected(), row.reselected < 0 ? std::nullopt : std::optional<std::size_t>(row.reselected));
+    EXPECT_EQ(dialog->toolTip(), row.toolTip);
+    EXPECT_EQ(dialog->okEnabled(), row.reselected >= 0);
+    EXPECT_EQ(dialog->deleteEnabled(), row.reselected >= 0);
+    ASSERT_EQ(dialog->values().size(), dialog->names().size());
     // Names and values stay paired, and the deletion counts as an edit.
-    dialog->Cancel();
+    dialog->cancel();
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(readFile(real), kHeader + row.after);
     EXPECT_EQ(fs::status(real).permissions(), mode);
@@ -303,8 +303,8 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     const std::string original = kHeader + "a = 1\r\n";
     open(original);
     answer("a long name that makes the library larger than the limit", "2");
-    dialog->Edit();
-    dialog->Select(0);
+    dialog->edit();
+    dialog->select(0);
 
     // A file size limit below the new library's size makes the write fail as a full disk would.
     rlimit saved{};
@@ -313,24 +313,24 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     small.rlim_cur = original.size() + 10;
     const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    dialog->Cancel();
-    dialog->Ok();
+    dialog->cancel();
+    dialog->accept();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, previousHandler);
 
-    ASSERT_EQ(toolkit.Events.size(), 2u) << "Cancel and OK each report the failure";
-    for (const std::string& event : toolkit.Events) {
+    ASSERT_EQ(toolkit.events.size(), 2u) << "Cancel and OK each report the failure";
+    for (const std::string& event : toolkit.events) {
         EXPECT_EQ(event.rfind("msg:!:Can't save constants Database!", 0), 0u) << event;
     }
-    EXPECT_FALSE(dialog->IsClosed()) << "the edits must stay on screen";
-    EXPECT_EQ(dialog->Chosen(), std::nullopt);
+    EXPECT_FALSE(dialog->isClosed()) << "the edits must stay on screen";
+    EXPECT_EQ(dialog->chosen(), std::nullopt);
     EXPECT_EQ(readFile(file), original);
     EXPECT_EQ(folderEntries(), Names{"constants.txt"}) << "temporary file left behind";
 
     // Once the disk has room, OK writes the kept list.
-    dialog->Ok();
-    EXPECT_TRUE(dialog->IsClosed());
-    EXPECT_EQ(dialog->Chosen(), "1");
+    dialog->accept();
+    EXPECT_TRUE(dialog->isClosed());
+    EXPECT_EQ(dialog->chosen(), "1");
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\na long name that makes the library larger than the limit = 2\r\n");
 }
 
@@ -360,14 +360,14 @@ TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
         row.make();
         const auto type = fs::symlink_status(file).type();
         ConstantsDialog fresh(toolkit, file.string());
-        toolkit.Events.clear();
+        toolkit.events.clear();
         answer("b", "2");
-        fresh.Edit();
-        fresh.Cancel();
-        ASSERT_EQ(toolkit.Events.size(), 1u);
-        EXPECT_EQ(toolkit.Events[0].rfind("msg:!:Can't save constants Database!", 0), 0u) << toolkit.Events[0];
-        EXPECT_FALSE(fresh.IsClosed()) << "the list must stay on screen";
-        EXPECT_EQ(fresh.Names().back(), "b");
+        fresh.edit();
+        fresh.cancel();
+        ASSERT_EQ(toolkit.events.size(), 1u);
+        EXPECT_EQ(toolkit.events[0].rfind("msg:!:Can't save constants Database!", 0), 0u) << toolkit.events[0];
+        EXPECT_FALSE(fresh.isClosed()) << "the list must stay on screen";
+        EXPECT_EQ(fresh.names().back(), "b");
         EXPECT_EQ(fs::symlink_status(file).type(), type);
         fs::permissions(fs::is_symlink(file) ? folder / "real" : file, fs::perms::owner_read, fs::perm_options::add,
                         error);
@@ -383,17 +383,17 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
     open(kHeader + "a = 1\r\n");
     const std::string theirs = kHeader + "a = 1\r\nfrom another copy = 7\r\n";
     writeFile(file, theirs);
-    toolkit.Events.clear();
+    toolkit.events.clear();
     answer("b", "2");
-    dialog->Edit();
-    dialog->Cancel();
-    EXPECT_TRUE(dialog->IsClosed());
+    dialog->edit();
+    dialog->cancel();
+    EXPECT_TRUE(dialog->isClosed());
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\nb = 2\r\n");
     EXPECT_EQ(readFile(folder / "constants.txt.changed"), theirs);
     const std::string kept = (folder / "constants.txt.changed").string();
-    ASSERT_EQ(toolkit.Events.size(), 1u);
-    EXPECT_EQ(toolkit.Events[0].rfind("msg:i:", 0), 0u);
-    EXPECT_NE(toolkit.Events[0].find(kept), std::string::npos) << "the message names the kept version";
+    ASSERT_EQ(toolkit.events.size(), 1u);
+    EXPECT_EQ(toolkit.events[0].rfind("msg:i:", 0), 0u);
+    EXPECT_NE(toolkit.events[0].find(kept), std::string::npos) << "the message names the kept version";
 }
 
 // ---- Entry dialog checks ----
@@ -413,19 +413,19 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
 {
     const QueryCase& row = GetParam();
     RecordingToolkit toolkit;
-    toolkit.Separator = row.separator;
+    toolkit.separator = row.separator;
     ConstantEntryDialog query(toolkit, ConstantEntryDialog::Purpose::Add);
-    query.SetName(row.typedName);
-    query.SetValue(row.typedValue);
-    query.Ok();
-    EXPECT_EQ(query.Accepted(), row.message.empty());
-    EXPECT_EQ(query.IsClosed(), row.message.empty()) << "a refused entry keeps the dialog open";
-    EXPECT_EQ(query.Name(), row.typedName);
+    query.setName(row.typedName);
+    query.setValue(row.typedValue);
+    query.accept();
+    EXPECT_EQ(query.accepted(), row.message.empty());
+    EXPECT_EQ(query.isClosed(), row.message.empty()) << "a refused entry keeps the dialog open";
+    EXPECT_EQ(query.name(), row.typedName);
     if (!row.stored.empty()) {
-        EXPECT_EQ(query.Value(), row.stored);
+        EXPECT_EQ(query.value(), row.stored);
     }
-    EXPECT_EQ(toolkit.Events.size(), row.message.empty() ? 0u : 1u);
-    for (const std::string& event : toolkit.Events) EXPECT_EQ(event.rfind(row.message, 0), 0u) << event;
+    EXPECT_EQ(toolkit.events.size(), row.message.empty() ? 0u : 1u);
+    for (const std::string& event : toolkit.events) EXPECT_EQ(event.rfind(row.message, 0), 0u) << event;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
@@ -451,32 +451,32 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     writeFile(file, kHeader + "pi = 3.14159265358979\r\nsmall = 1.5E-07\r\n");
     SettingsStore settings;
     Calculator calc(toolkit, settings);
-    toolkit.Folder = folder.string();
+    toolkit.folder = folder.string();
     calc.pressDigit(9);  // an entry in progress
-    toolkit.ConstScripts.push_back([](ConstantsDialog& d) {
-        EXPECT_EQ(d.Caption(), "Load a constant");
-        d.Select(1);
-        d.Ok();
+    toolkit.constScripts.push_back([](ConstantsDialog& d) {
+        EXPECT_EQ(d.caption(), "Load a constant");
+        d.select(1);
+        d.accept();
     });
-    const int focus = toolkit.FocusCount;
+    const int focus = toolkit.focusCount;
     calc.openConstants();
-    EXPECT_EQ(calc.display().LcdText, "1.5  ");
-    EXPECT_EQ(calc.display().ExpText, "-07");
-    EXPECT_EQ(toolkit.FocusCount, focus + 1);
+    EXPECT_EQ(calc.display().lcdText, "1.5  ");
+    EXPECT_EQ(calc.display().expText, "-07");
+    EXPECT_EQ(toolkit.focusCount, focus + 1);
     calc.pressDigit(4);  // the chosen value ended the entry: 4 starts a new number
-    EXPECT_EQ(calc.display().LcdText, "4.  ");
+    EXPECT_EQ(calc.display().lcdText, "4.  ");
 
     // Cancel and a closed window leave the display alone; an explicit path wins over the folder.
     calc.useConstantsFile((folder / "missing.txt").string());
-    toolkit.ConstScripts.push_back([](ConstantsDialog& d) { d.Cancel(); });
+    toolkit.constScripts.push_back([](ConstantsDialog& d) { d.cancel(); });
     calc.openConstants();
     calc.openConstants();
-    EXPECT_EQ(calc.display().LcdText, "4.  ");
-    EXPECT_EQ(toolkit.Events, (Names{kCantLoad, kCantLoad}));
+    EXPECT_EQ(calc.display().lcdText, "4.  ");
+    EXPECT_EQ(toolkit.events, (Names{kCantLoad, kCantLoad}));
     EXPECT_FALSE(fs::exists(folder / "missing.txt"));
 }
 
-// A chosen constant reaches the display as ShowNumberText shows a written number:
+// A chosen constant reaches the display as showNumberText shows a written number:
 // its exponent as written, and a long whole number as its value.
 TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
 {
@@ -499,14 +499,14 @@ TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
         writeFile(file, kHeader + "c = " + row.value + "\r\n");
         SettingsStore settings;
         Calculator calc(toolkit, settings);
-        toolkit.Folder = folder.string();
-        toolkit.ConstScripts.push_back([](ConstantsDialog& d) {
-            d.Select(0);
-            d.Ok();
+        toolkit.folder = folder.string();
+        toolkit.constScripts.push_back([](ConstantsDialog& d) {
+            d.select(0);
+            d.accept();
         });
         calc.openConstants();
-        EXPECT_EQ(calc.display().LcdText, row.lcd);
-        EXPECT_EQ(calc.display().ExpVisible ? std::string(calc.display().ExpText) : std::string(), row.exponent);
+        EXPECT_EQ(calc.display().lcdText, row.lcd);
+        EXPECT_EQ(calc.display().expVisible ? std::string(calc.display().expText) : std::string(), row.exponent);
     }
 }
 

@@ -64,7 +64,7 @@ TEST_F(FileIoTest, OnlyRegularFilesAreReplaced)
         fs::remove_all(file);
         row.make();
         const fs::file_type before = fs::symlink_status(file).type();
-        EXPECT_EQ(WriteFileAtomically(file, "new"), row.status);
+        EXPECT_EQ(writeFileAtomically(file, "new"), row.status);
         if (row.status == WriteStatus::Written) {
             EXPECT_EQ(readAll(file), "new");
         } else {
@@ -83,24 +83,24 @@ TEST_F(FileIoTest, LinksAreWrittenThroughAndStay)
     writeAll(m_dir / "real" / "target", "old");
     fs::create_symlink("real/target", m_dir / "hop");
     fs::create_symlink("hop", m_dir / "link");
-    ASSERT_EQ(WriteFileAtomically(m_dir / "link", "new"), WriteStatus::Written);
+    ASSERT_EQ(writeFileAtomically(m_dir / "link", "new"), WriteStatus::Written);
     EXPECT_TRUE(fs::is_symlink(m_dir / "link"));
     EXPECT_TRUE(fs::is_symlink(m_dir / "hop"));
     EXPECT_EQ(readAll(m_dir / "real" / "target"), "new");
-    EXPECT_EQ(ReadRegularFile(m_dir / "link").bytes, "new");
+    EXPECT_EQ(readRegularFile(m_dir / "link").bytes, "new");
 }
 
 TEST_F(FileIoTest, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode)
 {
     const mode_t old = ::umask(077);
-    EXPECT_EQ(WriteFileAtomically(m_dir / "sub" / "new", "x"), WriteStatus::Written);
+    EXPECT_EQ(writeFileAtomically(m_dir / "sub" / "new", "x"), WriteStatus::Written);
     ::umask(old);
     EXPECT_EQ(modeOf(m_dir / "sub" / "new") & 07777, 0600u);
     EXPECT_EQ(modeOf(m_dir / "sub") & 07777, 0700u);
 
     writeAll(m_dir / "kept", "x");
     fs::permissions(m_dir / "kept", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(WriteFileAtomically(m_dir / "kept", "y"), WriteStatus::Written);
+    EXPECT_EQ(writeFileAtomically(m_dir / "kept", "y"), WriteStatus::Written);
     EXPECT_EQ(modeOf(m_dir / "kept") & 07777, 0640u);
 }
 
@@ -115,17 +115,17 @@ TEST_F(FileIoTest, ReadingNeverBlocksOnWhatIsNotARegularFile)
         ReadStatus status;
     } rows[] = {{"fifo", ReadStatus::NotRegular}, {"zero", ReadStatus::NotRegular}, {"dangling", ReadStatus::Absent},
                 {"missing", ReadStatus::Absent},  {".", ReadStatus::Directory},    {"plain", ReadStatus::Read}};
-    for (const auto& row : rows) EXPECT_EQ(ReadRegularFile(m_dir / row.name).status, row.status) << row.name;
-    EXPECT_EQ(ReadRegularFile(m_dir / "plain").bytes, "text");
-    EXPECT_EQ(ReadRegularFile(m_dir / "plain", 3).status, ReadStatus::Unreadable) << "larger than allowed";
+    for (const auto& row : rows) EXPECT_EQ(readRegularFile(m_dir / row.name).status, row.status) << row.name;
+    EXPECT_EQ(readRegularFile(m_dir / "plain").bytes, "text");
+    EXPECT_EQ(readRegularFile(m_dir / "plain", 3).status, ReadStatus::Unreadable) << "larger than allowed";
 }
 
 TEST_F(FileIoTest, SetAsideMovesOnlyFilesAndFoldersUnderNewNames)
 {
     writeAll(m_dir / "a", "1");
-    const std::string first = SetAside(m_dir / "a");
+    const std::string first = setAside(m_dir / "a");
     writeAll(m_dir / "a", "2");
-    const std::string second = SetAside(m_dir / "a");
+    const std::string second = setAside(m_dir / "a");
     ASSERT_FALSE(first.empty());
     ASSERT_FALSE(second.empty());
     EXPECT_NE(first, second);
@@ -134,9 +134,9 @@ TEST_F(FileIoTest, SetAsideMovesOnlyFilesAndFoldersUnderNewNames)
     EXPECT_FALSE(fs::exists(m_dir / "a"));
 
     fs::create_directory(m_dir / "d");
-    EXPECT_FALSE(SetAside(m_dir / "d").empty());
+    EXPECT_FALSE(setAside(m_dir / "d").empty());
     ::mkfifo((m_dir / "p").c_str(), 0644);
-    EXPECT_TRUE(SetAside(m_dir / "p").empty());
+    EXPECT_TRUE(setAside(m_dir / "p").empty());
     EXPECT_TRUE(fs::is_fifo(m_dir / "p"));
 }
 
@@ -144,8 +144,8 @@ TEST_F(FileIoTest, CopiesBesideNeverReplaceAFile)
 {
     writeAll(m_dir / "c.txt", "current");
     writeAll(m_dir / "c.txt.bak", "older");
-    EXPECT_EQ(WriteFileBeside(m_dir / "c.txt", ".bak", "one"), (m_dir / "c.txt.bak-2").string());
-    EXPECT_EQ(WriteFileBeside(m_dir / "c.txt", ".bak", "two"), (m_dir / "c.txt.bak-3").string());
+    EXPECT_EQ(writeFileBeside(m_dir / "c.txt", ".bak", "one"), (m_dir / "c.txt.bak-2").string());
+    EXPECT_EQ(writeFileBeside(m_dir / "c.txt", ".bak", "two"), (m_dir / "c.txt.bak-3").string());
     EXPECT_EQ(readAll(m_dir / "c.txt.bak"), "older");
     EXPECT_EQ(readAll(m_dir / "c.txt.bak-2"), "one");
     EXPECT_EQ(readAll(m_dir / "c.txt"), "current");
@@ -208,7 +208,7 @@ TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
         if (!row.removed) expected.push_back(row.entry);
     }
     std::sort(expected.begin(), expected.end());
-    RemoveStaleTemporaryFiles(m_dir / "system.reg");
+    removeStaleTemporaryFiles(m_dir / "system.reg");
     const Names left = folder();
     for (const auto& row : rows) {
         const bool gone = std::find(left.begin(), left.end(), row.entry) == left.end();
@@ -234,7 +234,7 @@ TEST(XdgBaseFolderTest, OneRuleForEveryFolder)
         {"nothing_absolute", "cfg", "me", nullptr, ""},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(XdgBaseFolder(row.xdg, row.home, row.passwd, ".config"), row.expected) << row.name;
+        EXPECT_EQ(xdgBaseFolder(row.xdg, row.home, row.passwd, ".config"), row.expected) << row.name;
 }
 
 }  // namespace

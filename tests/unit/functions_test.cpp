@@ -22,10 +22,10 @@ constexpr const char* kNotInteger = "msg:!:Not a positive integer!";
 // Also records the titles: every message box carries the product name.
 class TitledToolkit : public RecordingToolkit {
 public:
-    std::vector<std::string> Titles;
+    std::vector<std::string> titles;
     void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override
     {
-        Titles.push_back(title);
+        titles.push_back(title);
         RecordingToolkit::showMessage(text, icon, title);
     }
 };
@@ -61,7 +61,7 @@ TEST_P(Shown, DisplayMessageAndPrefixes)
     EXPECT_EQ(k.press(r.keys), r.events);
     EXPECT_EQ(k.shown(), r.shown);
     EXPECT_EQ(prefixes(k.indicators()), r.prefixes);
-    for (const auto& title : k.toolkit.Titles) EXPECT_EQ(title, "Trellum");
+    for (const auto& title : k.toolkit.titles) EXPECT_EQ(title, "Trellum");
 }
 
 const Row kTrig[] = {
@@ -170,7 +170,7 @@ TEST(Forward, ShownValueNearLibraryResult)
         Keypad k;
         EXPECT_EQ(k.press(r.keys), "");
         k.press("COPY");
-        EXPECT_NEAR(ValueOfText(k.toolkit.Clipboard), r.value, std::fabs(r.value) * r.relativeError);
+        EXPECT_NEAR(valueOfText(k.toolkit.clipboard), r.value, std::fabs(r.value) * r.relativeError);
     }
 }
 
@@ -185,9 +185,9 @@ TEST(FunctionKeys, GiveTheFocusBack)
     for (const auto& [before, key] : rows) {
         Keypad k;
         k.press(before);
-        const int focus = k.toolkit.FocusCount;
+        const int focus = k.toolkit.focusCount;
         k.press(key);
-        EXPECT_GT(k.toolkit.FocusCount, focus) << before << " " << key;
+        EXPECT_GT(k.toolkit.focusCount, focus) << before << " " << key;
     }
 }
 

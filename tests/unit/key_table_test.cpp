@@ -23,17 +23,17 @@ TEST(KeyTable, EveryKeyHasItsOwnRowPlaceTokenAndName)
 {
     std::set<std::pair<int, int>> places;
     std::set<std::string> widgetNames, tokens, names;
-    for (std::size_t i = 0; i < KeyTable().size(); ++i) {
-        const KeyRow& row = KeyTable()[i];
+    for (std::size_t i = 0; i < keyTable().size(); ++i) {
+        const KeyRow& row = keyTable()[i];
         SCOPED_TRACE(row.name);
         EXPECT_EQ(static_cast<std::size_t>(row.key), i);
-        EXPECT_EQ(&RowOf(row.key), &row);
+        EXPECT_EQ(&rowOf(row.key), &row);
         EXPECT_TRUE(widgetNames.insert(row.name).second);
         EXPECT_TRUE(places.emplace(row.row, row.column).second);
         EXPECT_TRUE(row.row >= 0 && row.row < 8 && row.column >= 0 && row.column < 5);
         if (*row.token != '\0') {
             EXPECT_TRUE(tokens.insert(row.token).second) << row.token;
-            EXPECT_EQ(KeyOfToken(row.token), row.key);
+            EXPECT_EQ(keyOfToken(row.token), row.key);
         }
         EXPECT_TRUE(names.insert(row.accessibleName).second) << row.accessibleName;
     }
@@ -45,7 +45,7 @@ TEST(KeyTable, EveryKeyHasItsOwnRowPlaceTokenAndName)
 // inside every inverse function's domain but that of the inverse hyperbolic cosine.
 TEST(KeyTable, SpokenVariantsAreWhatShiftAndHypChange)
 {
-    for (const KeyRow& key : KeyTable()) {
+    for (const KeyRow& key : keyTable()) {
         const std::string token = key.token;
         if (token.empty()) continue;   // OFF ends the program alike with any prefix
         SCOPED_TRACE(key.name);

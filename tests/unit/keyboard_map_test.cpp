@@ -32,8 +32,8 @@ TEST_P(KeyboardMapTest, ActsLikeItsKey)
         const std::string keyEvents = byKey.press("KEY:" + std::to_string(GetParam().code));
         const std::string tokenEvents = byToken.press(GetParam().token);
         std::string keyLine, tokenLine;
-        AppendRunnerLine(keyLine, "", byKey.calc, byKey.toolkit, {true, true});
-        AppendRunnerLine(tokenLine, "", byToken.calc, byToken.toolkit, {true, true});
+        appendRunnerLine(keyLine, "", byKey.calc, byKey.toolkit, {true, true});
+        appendRunnerLine(tokenLine, "", byToken.calc, byToken.toolkit, {true, true});
         EXPECT_EQ(keyLine, tokenLine) << "after '" << history << "'";
         EXPECT_EQ(keyEvents, tokenEvents) << "after '" << history << "'";
     }
@@ -64,9 +64,9 @@ TEST_P(UnmappedKeyTest, BeepsAndChangesNothing)
     KeySequence seq;
     seq.press("1 2 +");
     std::string before, after;
-    AppendRunnerLine(before, "", seq.calc, seq.toolkit, {true, true});
+    appendRunnerLine(before, "", seq.calc, seq.toolkit, {true, true});
     EXPECT_EQ(seq.press("KEY:" + std::to_string(GetParam())), "beep");
-    AppendRunnerLine(after, "", seq.calc, seq.toolkit, {true, true});
+    appendRunnerLine(after, "", seq.calc, seq.toolkit, {true, true});
     EXPECT_EQ(after, before);
 }
 
@@ -77,26 +77,26 @@ TEST(KeyboardMapTest, EscapeHidesToTheTray)
 {
     KeySequence seq;
     seq.press("4 2 KEY:27");
-    EXPECT_FALSE(seq.toolkit.Visible);
-    EXPECT_EQ(seq.toolkit.TrayTip, "Trellum (Hide)");
-    EXPECT_EQ(seq.calc.display().LcdText, "42.  ");
+    EXPECT_FALSE(seq.toolkit.visible);
+    EXPECT_EQ(seq.toolkit.trayTip, "Trellum (Hide)");
+    EXPECT_EQ(seq.calc.display().lcdText, "42.  ");
 }
 
 TEST(KeyboardMapTest, EndSwitchesOffAndSavesOnce)
 {
     KeySequence seq;
     seq.press("KEY:35");
-    EXPECT_TRUE(seq.toolkit.WindowClosed);
-    EXPECT_FALSE(seq.toolkit.TrayIconShown);
-    EXPECT_TRUE(seq.settings.HasKey("SOFTWARE\\Quorbel\\Trellum\\Memory"));
+    EXPECT_TRUE(seq.toolkit.windowClosed);
+    EXPECT_FALSE(seq.toolkit.trayIconShown);
+    EXPECT_TRUE(seq.settings.hasKey("SOFTWARE\\Quorbel\\Trellum\\Memory"));
 }
 
 TEST(KeyboardMapTest, ShiftWithDigitTogglesThenTypes)
 {
     KeySequence seq;
     seq.press("5 = KEY:16 KEY:56");
-    EXPECT_EQ(seq.calc.display().LcdText, "8.  ");
-    EXPECT_FALSE(seq.calc.display().ShiftIndicatorVisible);  // the new number resets the prefix
+    EXPECT_EQ(seq.calc.display().lcdText, "8.  ");
+    EXPECT_FALSE(seq.calc.display().shiftIndicatorVisible);  // the new number resets the prefix
 }
 
 }  // namespace

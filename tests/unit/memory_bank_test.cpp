@@ -36,9 +36,9 @@ struct Bank {
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
     void press(Key key, std::vector<Step> steps)
     {
-        toolkit.MemScripts.push_back([steps = std::move(steps)](MemoryDialog& d) {
+        toolkit.memScripts.push_back([steps = std::move(steps)](MemoryDialog& d) {
             for (const Step& step : steps) step(d);
-            if (!d.IsClosed()) d.CloseWindow();
+            if (!d.isClosed()) d.closeWindow();
         });
         calc.press(key);
     }
@@ -47,17 +47,17 @@ struct Bank {
     void keys(const std::string& tokens)
     {
         std::istringstream in(tokens);
-        for (std::string token; in >> token;) ASSERT_TRUE(PressToken(calc, toolkit, token)) << token;
+        for (std::string token; in >> token;) ASSERT_TRUE(pressToken(calc, toolkit, token)) << token;
     }
 
-    const Slots& memory() const { return CalculatorProbe::MemorySlots(calc); }
+    const Slots& memory() const { return CalculatorProbe::memorySlots(calc); }
 };
 
-Step select(int line) { return [line](MemoryDialog& d) { d.Select(line); }; }
-const Step flush = [](MemoryDialog& d) { d.Flush(); };
-const Step done = [](MemoryDialog& d) { d.Done(); };
-const Step cancel = [](MemoryDialog& d) { d.Cancel(); };
-const Step closeWindow = [](MemoryDialog& d) { d.CloseWindow(); };
+Step select(int line) { return [line](MemoryDialog& d) { d.select(line); }; }
+const Step flush = [](MemoryDialog& d) { d.flush(); };
+const Step done = [](MemoryDialog& d) { d.done(); };
+const Step cancel = [](MemoryDialog& d) { d.cancel(); };
+const Step closeWindow = [](MemoryDialog& d) { d.closeWindow(); };
 
 // Slots that begin with `texts`; the others hold `rest`.
 Slots slots(std::initializer_list<const char*> texts, const char* rest = "0")
@@ -118,20 +118,20 @@ TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
         bank.keys("3 MIN:1");
         ASSERT_EQ(bank.memory(), start);
         bank.keys(row.display);
-        const int focus = bank.toolkit.FocusCount;
+        const int focus = bank.toolkit.focusCount;
         bank.press(row.key, row.steps);
         EXPECT_EQ(bank.memory(), row.slots);
-        EXPECT_EQ(bank.calc.display().LcdText, row.lcd);
-        EXPECT_EQ(bank.calc.display().MemIndicatorVisible, row.indicator);
-        EXPECT_EQ(bank.toolkit.FocusCount, focus + 1);
-        EXPECT_TRUE(bank.toolkit.Events.empty());
+        EXPECT_EQ(bank.calc.display().lcdText, row.lcd);
+        EXPECT_EQ(bank.calc.display().memIndicatorVisible, row.indicator);
+        EXPECT_EQ(bank.toolkit.focusCount, focus + 1);
+        EXPECT_TRUE(bank.toolkit.events.empty());
         bank.keys("5");
-        EXPECT_EQ(bank.calc.display().LcdText, "5.  ") << "the next digit must start a new number";
+        EXPECT_EQ(bank.calc.display().lcdText, "5.  ") << "the next digit must start a new number";
 
         // The same steps on the dialog alone leave the choice the calculator acted on.
         MemoryDialog dialog("", Slots{});
         for (const Step& step : row.steps) step(dialog);
-        EXPECT_EQ(dialog.Choice(), row.choice);
+        EXPECT_EQ(dialog.choice(), row.choice);
     }
 }
 
@@ -142,21 +142,21 @@ TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
     const Slots before = slots({"1.5E-07", "-2."});
     ASSERT_EQ(bank.memory(), before);
     bank.press(kMR, {[&](MemoryDialog& d) {
-        EXPECT_EQ(d.Caption(), "Retrieve a number");
-        EXPECT_EQ(d.Lines(), before);
-        d.Select(10);
-        d.Select(-1);
-        EXPECT_FALSE(d.DoneEnabled());
-        EXPECT_EQ(d.SelectedLine(), std::nullopt);
-        d.Flush();
-        EXPECT_EQ(d.Lines(), slots({}, "0."));
+        EXPECT_EQ(d.caption(), "Retrieve a number");
+        EXPECT_EQ(d.lines(), before);
+        d.select(10);
+        d.select(-1);
+        EXPECT_FALSE(d.doneEnabled());
+        EXPECT_EQ(d.selectedLine(), std::nullopt);
+        d.flush();
+        EXPECT_EQ(d.lines(), slots({}, "0."));
         EXPECT_EQ(bank.memory(), before) << "flush is only a preview until Done";
-        EXPECT_TRUE(d.DoneEnabled());
-        EXPECT_EQ(d.SelectedLine(), std::nullopt);
-        d.Cancel();
+        EXPECT_TRUE(d.doneEnabled());
+        EXPECT_EQ(d.selectedLine(), std::nullopt);
+        d.cancel();
     }});
     EXPECT_EQ(bank.memory(), before);
-    bank.press(kMin, {[](MemoryDialog& d) { EXPECT_EQ(d.Caption(), "Save a number"); }});
+    bank.press(kMin, {[](MemoryDialog& d) { EXPECT_EQ(d.caption(), "Save a number"); }});
 }
 
 TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)
@@ -182,8 +182,8 @@ TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         MemoryBank bank;
-        bank.Assign(row.slots);
-        EXPECT_EQ(bank.IsEmpty(), row.empty);
+        bank.assign(row.slots);
+        EXPECT_EQ(bank.isEmpty(), row.empty);
     }
 }
 
@@ -196,12 +196,12 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
     for (const auto& [token, known] : rows) {
         SCOPED_TRACE(token);
         Bank bank;
-        bank.toolkit.Folder = "/nonexistent-trellum-folder";
-        EXPECT_EQ(PressStorageToken(bank.calc, bank.toolkit, token), known);
+        bank.toolkit.folder = "/nonexistent-trellum-folder";
+        EXPECT_EQ(pressStorageToken(bank.calc, bank.toolkit, token), known);
         // A refused token opens nothing; an accepted one consumed its script.
-        EXPECT_EQ(bank.toolkit.FocusCount, known ? 1 : 0);
-        EXPECT_TRUE(bank.toolkit.MemScripts.empty());
-        EXPECT_TRUE(bank.toolkit.ConstScripts.empty());
+        EXPECT_EQ(bank.toolkit.focusCount, known ? 1 : 0);
+        EXPECT_TRUE(bank.toolkit.memScripts.empty());
+        EXPECT_TRUE(bank.toolkit.constScripts.empty());
     }
 }
 
@@ -210,11 +210,11 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
 TEST(MemoryDialog, RecallShowsForeignSlotTextsAsWritten)
 {
     Bank bank;
-    CalculatorProbe::SetMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890"}));
+    CalculatorProbe::setMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890"}));
     bank.press(kMR, {select(0), done});
-    EXPECT_EQ(std::string(bank.calc.display().LcdText) + "E" + std::string(bank.calc.display().ExpText), "1.  E-5");
+    EXPECT_EQ(std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText), "1.  E-5");
     bank.press(kMR, {select(1), done});
-    EXPECT_EQ(std::string(bank.calc.display().LcdText) + "E" + std::string(bank.calc.display().ExpText), "1.2345678901234  E19");
+    EXPECT_EQ(std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText), "1.2345678901234  E19");
 }
 
 TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
@@ -223,9 +223,9 @@ TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
     const std::string huge = "1" + std::string(10 << 20, '0');
     Slots stored = slots({});
     stored[0] = huge;  // a hand-edited settings file; no key stores such a text
-    CalculatorProbe::SetMemorySlots(bank.calc, stored);
+    CalculatorProbe::setMemorySlots(bank.calc, stored);
     std::string shown;
-    bank.press(kMR, {[&shown](MemoryDialog& d) { shown = d.Lines()[0]; }, select(0), done});
+    bank.press(kMR, {[&shown](MemoryDialog& d) { shown = d.lines()[0]; }, select(0), done});
     EXPECT_LE(shown.size(), 64u);
     EXPECT_TRUE(shown.starts_with("1000"));
     EXPECT_EQ(bank.memory()[0], huge);

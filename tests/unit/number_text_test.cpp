@@ -25,7 +25,7 @@ class NumberTextTest : public testing::TestWithParam<NumberTextCase> {};
 
 TEST_P(NumberTextTest, FormatsFifteenSignificantDigits)
 {
-    EXPECT_EQ(NumberText(GetParam().value), GetParam().text);
+    EXPECT_EQ(numberText(GetParam().value), GetParam().text);
 }
 
 const NumberTextCase kNumberTexts[] = {
@@ -50,7 +50,7 @@ class ValueOfTextTest : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(ValueOfTextTest, ReadsTheLeadingNumber)
 {
-    EXPECT_EQ(ValueOfText(GetParam().text), GetParam().value);
+    EXPECT_EQ(valueOfText(GetParam().text), GetParam().value);
 }
 
 // 400 zeros: past the range of a double whichever side of the point they stand.
@@ -75,8 +75,8 @@ TEST(ValueOfTextTest, IgnoresTheLocaleDecimalComma)
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) std::setlocale(LC_NUMERIC, "C.UTF-8");
-    EXPECT_EQ(ValueOfText("1.5"), 1.5);
-    EXPECT_EQ(NumberText(1.5), "1.5");
+    EXPECT_EQ(valueOfText("1.5"), 1.5);
+    EXPECT_EQ(numberText(1.5), "1.5");
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
@@ -90,7 +90,7 @@ class IsNumericTest : public testing::TestWithParam<NumericCase> {};
 
 TEST_P(IsNumericTest, AcceptsOnlyNumberTexts)
 {
-    EXPECT_EQ(IsNumeric(GetParam().text), GetParam().numeric);
+    EXPECT_EQ(isNumeric(GetParam().text), GetParam().numeric);
 }
 
 const NumericCase kNumericTexts[] = {

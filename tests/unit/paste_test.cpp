@@ -31,7 +31,7 @@ TEST_P(Paste, ReadsTheLocalesFormsAndNoOthers)
 {
     const PasteCase& row = GetParam();
     testing_support::KeySequence k;
-    k.toolkit.Separator = row.separator;
+    k.toolkit.separator = row.separator;
     k.press("7");
     EXPECT_EQ(k.press(std::string("PASTE:") + row.pasted), row.events);
     EXPECT_EQ(k.shown(), row.shown);

@@ -78,8 +78,8 @@ TEST_F(SettingsStoreTest, FilesOfThePreviousVersionLoadAndComeBackByteForByte)
         ASSERT_FALSE(original.empty());
         writeAll(m_file, original);
         runProgram(m_file, [&](Calculator& calc) {
-            EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
-            EXPECT_EQ(static_cast<int16_t>(CalculatorProbe::AngleMode(calc)), row.mode);
+            EXPECT_EQ(CalculatorProbe::memorySlots(calc), row.slots);
+            EXPECT_EQ(static_cast<int16_t>(CalculatorProbe::angleMode(calc)), row.mode);
         });
         EXPECT_EQ(readAll(m_file), original);
         EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
@@ -112,14 +112,14 @@ TEST_F(SettingsStoreTest, OneShutDownReplacesTheFileExactlyOnce)
 TEST_F(SettingsStoreTest, NewFileIsWrittenInTheExportFormat)
 {
     SettingsStore store(m_file);
-    EXPECT_EQ(store.FileState(), SettingsFileState::Absent);
-    EXPECT_EQ(store.Set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{1}), SettingsError::NoSuchKey);
-    ASSERT_EQ(store.CreateKey("SOFTWARE\\Quorbel\\Trellum"), std::nullopt);
-    store.Set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{3360});
-    store.Set("software\\quorbel\\TRELLUM", "OnTop", "True"s);
-    store.Set("SOFTWARE\\Quorbel\\Trellum", "Path", "C:\\say \"hi\""s);
-    store.Set("SOFTWARE\\Quorbel\\Trellum", "top", int32_t{-1});  // names compare without case
-    ASSERT_TRUE(store.Save());
+    EXPECT_EQ(store.fileState(), SettingsFileState::Absent);
+    EXPECT_EQ(store.set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{1}), SettingsError::NoSuchKey);
+    ASSERT_EQ(store.createKey("SOFTWARE\\Quorbel\\Trellum"), std::nullopt);
+    store.set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{3360});
+    store.set("software\\quorbel\\TRELLUM", "OnTop", "True"s);
+    store.set("SOFTWARE\\Quorbel\\Trellum", "Path", "C:\\say \"hi\""s);
+    store.set("SOFTWARE\\Quorbel\\Trellum", "top", int32_t{-1});  // names compare without case
+    ASSERT_TRUE(store.save());
     EXPECT_EQ(readAll(m_file), "REGEDIT4\n\n"
                                "[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\n"
                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel]\n\n"
@@ -157,10 +157,10 @@ TEST_F(SettingsStoreTest, WhatTheProgramDoesNotKnowIsWrittenBackAsItWasRead)
         at = found + line.size();
     }
     SettingsStore again(m_file);
-    EXPECT_EQ(again.Text("SOFTWARE\\Other", "Second"), "x");
-    EXPECT_EQ(again.Value("SOFTWARE\\Other", "Blob"), SettingValue(SettingBytes{"\x01\x02\x03"}));
-    EXPECT_EQ(again.Number(kSettingsKey, "Mode"), 1);
-    EXPECT_EQ(again.Text(kMemoryKey, "Mem 10"), "0");
+    EXPECT_EQ(again.text("SOFTWARE\\Other", "Second"), "x");
+    EXPECT_EQ(again.value("SOFTWARE\\Other", "Blob"), SettingValue(SettingBytes{"\x01\x02\x03"}));
+    EXPECT_EQ(again.number(kSettingsKey, "Mode"), 1);
+    EXPECT_EQ(again.text(kMemoryKey, "Mem 10"), "0");
     // Saved again unchanged, the file stays the same size.
     const std::string once = readAll(m_file);
     runProgram(m_file);
@@ -190,20 +190,20 @@ TEST_F(SettingsStoreTest, EachDataFormIsReadAsItsTypedValue)
     for (const auto& row : rows) file += "\""s + row.name + "\"=" + row.data + "\n";
     writeAll(m_file, file);
     const SettingsStore store(m_file);
-    ASSERT_EQ(store.FileState(), SettingsFileState::Read);
+    ASSERT_EQ(store.fileState(), SettingsFileState::Read);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(store.Value(kSettingsKey, row.name), row.value);
-        EXPECT_EQ(store.Value("software\\QUORBEL\\trellum", row.name), row.value) << "paths compare without case";
+        EXPECT_EQ(store.value(kSettingsKey, row.name), row.value);
+        EXPECT_EQ(store.value("software\\QUORBEL\\trellum", row.name), row.value) << "paths compare without case";
     }
-    EXPECT_EQ(store.Value(kSettingsKey, "absent"), std::nullopt);
-    EXPECT_EQ(store.Value(kMemoryKey, "Mem 1"), std::nullopt) << "no such key";
+    EXPECT_EQ(store.value(kSettingsKey, "absent"), std::nullopt);
+    EXPECT_EQ(store.value(kMemoryKey, "Mem 1"), std::nullopt) << "no such key";
 }
 
 TEST_F(SettingsStoreTest, WritesThatCannotBeMadeSayWhy)
 {
     SettingsStore store;
-    ASSERT_EQ(store.CreateKey(kSettingsKey), std::nullopt);
+    ASSERT_EQ(store.createKey(kSettingsKey), std::nullopt);
     const struct {
         const char* name;
         std::string key, value;
@@ -218,12 +218,12 @@ TEST_F(SettingsStoreTest, WritesThatCannotBeMadeSayWhy)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(store.Set(row.key, row.value, int32_t{1}), row.error);
-        EXPECT_EQ(store.Number(row.key, row.value).has_value(), !row.error);
+        EXPECT_EQ(store.set(row.key, row.value, int32_t{1}), row.error);
+        EXPECT_EQ(store.number(row.key, row.value).has_value(), !row.error);
     }
-    EXPECT_EQ(store.CreateKey("SOFTWARE\\\\Quorbel"), SettingsError::InvalidName);
-    EXPECT_EQ(store.Set(kSettingsKey, "Blob", SettingBytes{"\x01"}), std::nullopt);
-    EXPECT_NE(store.FileText().find("\"Blob\"=hex:01\n"), std::string::npos) << store.FileText();
+    EXPECT_EQ(store.createKey("SOFTWARE\\\\Quorbel"), SettingsError::InvalidName);
+    EXPECT_EQ(store.set(kSettingsKey, "Blob", SettingBytes{"\x01"}), std::nullopt);
+    EXPECT_NE(store.fileText().find("\"Blob\"=hex:01\n"), std::string::npos) << store.fileText();
 }
 
 TEST_F(SettingsStoreTest, ASecondSaveWritesWhatTheFirstWrote)
@@ -273,12 +273,12 @@ TEST_F(SettingsStoreTest, TextBytesSurviveManySavesAndLoads)
             SettingsStore store(m_file);
             std::string text = row.text;
             if (run > 0) {
-                ASSERT_EQ(store.Text(kSettingsKey, row.name), row.text) << "after run " << run;
-                text = *store.Text(kSettingsKey, row.name);
+                ASSERT_EQ(store.text(kSettingsKey, row.name), row.text) << "after run " << run;
+                text = *store.text(kSettingsKey, row.name);
             }
-            store.CreateKey(kSettingsKey);
-            ASSERT_EQ(store.Set(kSettingsKey, row.name, text), std::nullopt);
-            ASSERT_TRUE(store.Save());
+            store.createKey(kSettingsKey);
+            ASSERT_EQ(store.set(kSettingsKey, row.name, text), std::nullopt);
+            ASSERT_TRUE(store.save());
         }
     }
     for (char c : readAll(m_file))
@@ -320,8 +320,8 @@ TEST_F(SettingsStoreTest, FileThatCannotBeReadIsSetAsideUnchangedBeforeItIsRepla
         calc.start();
         EXPECT_EQ(readAll(m_file), row.text) << "touched by the start";
         calc.shutdown();
-        ASSERT_FALSE(store.SetAsidePath().empty());
-        EXPECT_EQ(readAll(store.SetAsidePath()), row.text);
+        ASSERT_FALSE(store.setAsidePath().empty());
+        EXPECT_EQ(readAll(store.setAsidePath()), row.text);
         EXPECT_TRUE(readAll(m_file).starts_with("REGEDIT4\n"));
         EXPECT_EQ(folder().size(), 2u);
     }
@@ -331,12 +331,12 @@ TEST_F(SettingsStoreTest, DamagedFileReplacedByAnotherCopyMeanwhileIsNotSetAside
 {
     writeAll(m_file, "garbage");
     SettingsStore store(m_file);
-    EXPECT_EQ(store.FileState(), SettingsFileState::Damaged);
+    EXPECT_EQ(store.fileState(), SettingsFileState::Damaged);
     writeAll(m_file, kValid);  // another copy of the program ended first
-    store.CreateKey(kSettingsKey);
-    store.Set(kSettingsKey, "Top", int32_t{1});
-    ASSERT_TRUE(store.Save());
-    EXPECT_TRUE(store.SetAsidePath().empty());
+    store.createKey(kSettingsKey);
+    store.set(kSettingsKey, "Top", int32_t{1});
+    ASSERT_TRUE(store.save());
+    EXPECT_TRUE(store.setAsidePath().empty());
     EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
 }
 
@@ -346,7 +346,7 @@ TEST_F(SettingsStoreTest, EveryPrefixOfAFileIsReadWithoutHarm)
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         writeAll(m_file, whole.substr(0, cut));
         SettingsStore store(m_file);
-        store.Text(kMemoryKey, "Mem 5");
+        store.text(kMemoryKey, "Mem 5");
         ASSERT_EQ(readAll(m_file), whole.substr(0, cut)) << "cut at " << cut;
     }
 }
@@ -359,24 +359,24 @@ TEST_F(SettingsStoreTest, KeysAreFoundThroughTheirChildren)
     RecordingToolkit toolkit;
     Calculator calc(toolkit, store);
     EXPECT_EQ(calc.loadSettings(), SettingsFound::BothKeys);
-    EXPECT_EQ(CalculatorProbe::MemorySlots(calc)[2], "7");
-    EXPECT_FALSE(store.HasKey("SOFTWARE\\Quorb"));
+    EXPECT_EQ(CalculatorProbe::memorySlots(calc)[2], "7");
+    EXPECT_FALSE(store.hasKey("SOFTWARE\\Quorb"));
     calc.saveSettings();
     SettingsStore again(m_file);
-    EXPECT_EQ(again.Text(kMemoryKey, "Mem 3"), "7");
-    EXPECT_EQ(again.Number(kSettingsKey, "Mode"), 0);
+    EXPECT_EQ(again.text(kMemoryKey, "Mem 3"), "7");
+    EXPECT_EQ(again.number(kSettingsKey, "Mode"), 0);
 }
 
 TEST_F(SettingsStoreTest, OfTwoProgramsTheOneThatEndsLastWins)
 {
     SettingsStore first(m_file), second(m_file);
-    first.CreateKey(kSettingsKey);
-    second.CreateKey(kSettingsKey);
-    first.Set(kSettingsKey, "Top", int32_t{1});
-    second.Set(kSettingsKey, "Top", int32_t{2});
-    ASSERT_TRUE(first.Save());
-    ASSERT_TRUE(second.Save());
-    EXPECT_EQ(SettingsStore(m_file).Number(kSettingsKey, "Top"), 2);
+    first.createKey(kSettingsKey);
+    second.createKey(kSettingsKey);
+    first.set(kSettingsKey, "Top", int32_t{1});
+    second.set(kSettingsKey, "Top", int32_t{2});
+    ASSERT_TRUE(first.save());
+    ASSERT_TRUE(second.save());
+    EXPECT_EQ(SettingsStore(m_file).number(kSettingsKey, "Top"), 2);
     EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"}) << "a temporary file was left behind";
 }
 
@@ -394,12 +394,12 @@ TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
         SCOPED_TRACE(row.name);
         fs::remove(m_file);
         SettingsStore store(m_file);
-        store.CreateKey(kSettingsKey);
-        store.Set(kSettingsKey, "Top", int32_t{1});
-        ASSERT_TRUE(store.Save());
+        store.createKey(kSettingsKey);
+        store.set(kSettingsKey, "Top", int32_t{1});
+        ASSERT_TRUE(store.save());
         writeAll(m_file, "edited by hand\n");
-        store.Set(kSettingsKey, "Top", row.topBeforeSecondSave);
-        ASSERT_TRUE(store.Save());
+        store.set(kSettingsKey, "Top", row.topBeforeSecondSave);
+        ASSERT_TRUE(store.save());
         EXPECT_EQ(readAll(m_file) == "edited by hand\n", !row.written);
     }
 }
@@ -432,13 +432,13 @@ TEST_F(SettingsStoreTest, AFileChangedSinceItWasReadKeepsWhatTheProgramDoesNotOw
         SettingsStore store(m_file);
         if (row.edit) writeAll(m_file, *row.edit);
         else fs::remove(m_file);
-        store.CreateKey(kSettingsKey);
-        store.Set(kSettingsKey, "Top", int32_t{7});
-        ASSERT_TRUE(store.Save());
+        store.createKey(kSettingsKey);
+        store.set(kSettingsKey, "Top", int32_t{7});
+        ASSERT_TRUE(store.save());
         const SettingsStore saved(m_file);
-        EXPECT_EQ(saved.FileState(), SettingsFileState::Read);
-        EXPECT_EQ(saved.Number(kSettingsKey, "Top"), 7) << "the program's own value wins";
-        EXPECT_EQ(saved.Text("SOFTWARE\\Notes", "Todo"), row.todo);
+        EXPECT_EQ(saved.fileState(), SettingsFileState::Read);
+        EXPECT_EQ(saved.number(kSettingsKey, "Top"), 7) << "the program's own value wins";
+        EXPECT_EQ(saved.text("SOFTWARE\\Notes", "Todo"), row.todo);
         EXPECT_EQ(folder(), row.folder);
         if (row.edit == halfDone) {
             EXPECT_EQ(readAll(m_dir / "system.reg.changed"), halfDone);

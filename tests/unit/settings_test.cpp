@@ -93,14 +93,14 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         Calculator& calc = program.calculator;
         EXPECT_EQ(calc.loadSettings(), row.result);
         if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
-        EXPECT_EQ(program.toolkit.Top.value, row.top);
-        EXPECT_EQ(program.toolkit.Left.value, row.left);
-        EXPECT_EQ(calc.display().ModeDisplayVisible,
+        EXPECT_EQ(program.toolkit.top.value, row.top);
+        EXPECT_EQ(program.toolkit.left.value, row.left);
+        EXPECT_EQ(calc.display().modeDisplayVisible,
                   (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
         EXPECT_EQ(calc.alwaysOnTop(), row.onTop);
-        EXPECT_EQ(program.toolkit.StaysOnTop, row.onTop);
-        EXPECT_EQ(CalculatorProbe::MemorySlots(calc), row.slots);
-        EXPECT_EQ(calc.display().MemIndicatorVisible, row.memIndicator);
+        EXPECT_EQ(program.toolkit.staysOnTop, row.onTop);
+        EXPECT_EQ(CalculatorProbe::memorySlots(calc), row.slots);
+        EXPECT_EQ(calc.display().memIndicatorVisible, row.memIndicator);
     }
 }
 
@@ -109,33 +109,33 @@ TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
     const Slots slots{"1.5E-07", "-1.23456789012345E+100", "  7  ", "caf\xe9", "a=b", "\"q\"", "C:\\x", "0", "",
                       "3.14159265358979"};
     ProgramRun first(m_hive);
-    first.toolkit.Top = Twips(-45);
-    first.toolkit.Left = Twips(32767);
+    first.toolkit.top = Twips(-45);
+    first.toolkit.left = Twips(32767);
     first.calculator.toggleAlwaysOnTop();
     first.calculator.cycleAngleMode();
     first.calculator.cycleAngleMode();  // grads
-    CalculatorProbe::SetMemorySlots(first.calculator, slots);
+    CalculatorProbe::setMemorySlots(first.calculator, slots);
     first.calculator.saveSettings();
 
     const SettingsStore stored(m_hive);
-    EXPECT_EQ(stored.Number(kSettingsKey, "Top"), -45);
-    EXPECT_EQ(stored.Number(kSettingsKey, "Left"), 32767);
-    EXPECT_EQ(stored.Number(kSettingsKey, "Mode"), 2);
-    EXPECT_EQ(stored.Text(kSettingsKey, "OnTop"), "True");
+    EXPECT_EQ(stored.number(kSettingsKey, "Top"), -45);
+    EXPECT_EQ(stored.number(kSettingsKey, "Left"), 32767);
+    EXPECT_EQ(stored.number(kSettingsKey, "Mode"), 2);
+    EXPECT_EQ(stored.text(kSettingsKey, "OnTop"), "True");
     for (std::size_t n = 1; n <= 10; ++n) {
-        EXPECT_EQ(stored.Value(kMemoryKey, "Mem " + std::to_string(n)), SettingValue(slots[n - 1]));
+        EXPECT_EQ(stored.value(kMemoryKey, "Mem " + std::to_string(n)), SettingValue(slots[n - 1]));
     }
 
     for (int restart = 0; restart < 8; ++restart) {
         SCOPED_TRACE(restart);
         ProgramRun program(m_hive);
         ASSERT_EQ(program.calculator.loadSettings(), SettingsFound::BothKeys);
-        EXPECT_EQ(CalculatorProbe::MemorySlots(program.calculator), slots);
-        EXPECT_EQ(CalculatorProbe::AngleMode(program.calculator), Angle::Grads);
-        EXPECT_EQ(program.toolkit.Top.value, -45);
-        EXPECT_EQ(program.toolkit.Left.value, 32767);
+        EXPECT_EQ(CalculatorProbe::memorySlots(program.calculator), slots);
+        EXPECT_EQ(CalculatorProbe::angleMode(program.calculator), Angle::Grads);
+        EXPECT_EQ(program.toolkit.top.value, -45);
+        EXPECT_EQ(program.toolkit.left.value, 32767);
         EXPECT_TRUE(program.calculator.alwaysOnTop());
-        EXPECT_TRUE(program.toolkit.StaysOnTop);
+        EXPECT_TRUE(program.toolkit.staysOnTop);
         program.calculator.saveSettings();
     }
 }
@@ -164,19 +164,19 @@ TEST_F(SettingsTest, NextRunHasTheAlwaysOnTopChoiceAndTheFullWindow)
             for (auto command : row.commands) (first.calculator.*command)();
             first.calculator.shutdown();
         }
-        EXPECT_EQ(SettingsStore(m_hive).Text(kSettingsKey, "OnTop"), row.stored);
+        EXPECT_EQ(SettingsStore(m_hive).text(kSettingsKey, "OnTop"), row.stored);
 
         ProgramRun next(m_hive);
         next.calculator.start();
         const bool onTop = std::string(row.stored) == "True";
         EXPECT_EQ(next.calculator.alwaysOnTop(), onTop);
-        EXPECT_EQ(next.toolkit.StaysOnTop, onTop);
+        EXPECT_EQ(next.toolkit.staysOnTop, onTop);
         EXPECT_FALSE(next.calculator.isCompact());
-        EXPECT_TRUE(next.toolkit.MenusShown);
+        EXPECT_TRUE(next.toolkit.menusShown);
         // Ctrl+S in the new run shrinks rather than leaving a compact mode it never entered.
         next.calculator.toggleCompact();
-        EXPECT_FALSE(next.toolkit.MenusShown);
-        EXPECT_TRUE(next.toolkit.StaysOnTop);
+        EXPECT_FALSE(next.toolkit.menusShown);
+        EXPECT_TRUE(next.toolkit.staysOnTop);
     }
 }
 
@@ -197,12 +197,12 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
         fs::remove(m_hive);
         if (!row.stored.empty()) std::ofstream(m_hive, std::ios::binary) << hive(row.stored);
         ProgramRun program(m_hive);
-        program.toolkit.Placeable = false;
-        program.toolkit.Top = Twips(-45);
-        program.toolkit.Left = Twips(-450);
+        program.toolkit.placeable = false;
+        program.toolkit.top = Twips(-45);
+        program.toolkit.left = Twips(-450);
         program.calculator.start();
-        EXPECT_EQ(program.toolkit.Top.value, -45) << "no place applied, not even a centring";
-        EXPECT_EQ(program.toolkit.Left.value, -450);
+        EXPECT_EQ(program.toolkit.top.value, -45) << "no place applied, not even a centring";
+        EXPECT_EQ(program.toolkit.left.value, -450);
         program.calculator.cycleAngleMode();
         program.calculator.shutdown();
 

@@ -80,7 +80,7 @@ public:
         std::filesystem::create_directories(m_dir);
         m_constants = (m_dir / "constants.txt").string();
         std::ofstream(m_constants, std::ios::binary) << kConstantsFile;
-        m_toolkit.Folder = m_dir.string();
+        m_toolkit.folder = m_dir.string();
         start();
     }
     ~Soak()
@@ -96,16 +96,16 @@ public:
         const std::string token = nextToken();
         m_recent.push_back(token);
         if (m_recent.size() > 24) m_recent.pop_front();
-        if (!PressToken(*m_calc, m_toolkit, token)) return "token refused: " + token;
-        m_toolkit.Events.clear();
+        if (!pressToken(*m_calc, m_toolkit, token)) return "token refused: " + token;
+        m_toolkit.events.clear();
         const bool foreignSource = token.rfind("PASTE:", 0) == 0 || token.rfind("CO:", 0) == 0 ||
                                    token.rfind("MR:", 0) == 0 || token == "KEY:33" || token == "KEY:78";
-        if (m_toolkit.WindowClosed) {
+        if (m_toolkit.windowClosed) {
             // OFF ends the program; the next run starts from what it saved.
-            m_toolkit.WindowClosed = false;
+            m_toolkit.windowClosed = false;
             start();
         }
-        if (isStrictExponent(std::string(m_calc->display().ExpText))) {
+        if (isStrictExponent(std::string(m_calc->display().expText))) {
             m_foreignExponent = false;
         } else if (foreignSource) {
             m_foreignExponent = true;
@@ -134,7 +134,7 @@ private:
         m_calc = std::make_unique<Calculator>(m_toolkit, m_settings);
         m_calc->useConstantsFile(m_constants);
         m_calc->start();
-        m_toolkit.Events.clear();
+        m_toolkit.events.clear();
     }
 
     std::size_t below(std::size_t n) { return static_cast<std::size_t>(m_rng() % n); }
@@ -143,7 +143,7 @@ private:
     {
         const std::size_t pick = below(100);
         if (pick < 70) {
-            const auto& plain = PlainTokens();
+            const auto& plain = plainTokens();
             return plain[below(plain.size())];
         }
         if (pick < 80) return "KEY:" + std::to_string(below(256));
@@ -177,7 +177,7 @@ private:
             uint64_t bits = m_rng();
             double value;
             std::memcpy(&value, &bits, sizeof value);
-            return NumberText(value);
+            return numberText(value);
         }
         case 2: {
             std::string digits;
@@ -199,20 +199,20 @@ private:
     {
         const Calculator& c = *m_calc;
         const DisplayState shown = c.display();
-        const std::string lcd(shown.LcdText);
-        const int16_t openBrackets = CalculatorProbe::Entry(c).openBrackets;
+        const std::string lcd(shown.lcdText);
+        const int16_t openBrackets = CalculatorProbe::entry(c).openBrackets;
         const bool twoSpaces = lcd.size() >= 2 && lcd.compare(lcd.size() - 2, 2, "  ") == 0;
         const bool bracketText = lcd.rfind("(- ", 0) == 0 && lcd.size() > 3 &&
                                  lcd.find_first_not_of("0123456789", 3) == std::string::npos &&
                                  lcd.substr(3) == std::to_string(openBrackets);
         if (!twoSpaces && !bracketText) return "LCD text '" + lcd + "' neither ends in two spaces nor is the bracket level";
 
-        const std::string exponent(shown.ExpText);
+        const std::string exponent(shown.expText);
         if (!(isStrictExponent(exponent) || (m_foreignExponent && isForeignExponent(exponent))))
             return "exponent text '" + exponent + "'";
 
         int markers = 0;
-        for (const StackEntry& entry : CalculatorProbe::StackEntries(c)) {
+        for (const StackEntry& entry : CalculatorProbe::stackEntries(c)) {
             if (const auto* mark = std::get_if<BracketMark>(&entry)) {
                 ++markers;
                 if (mark->level != markers)
@@ -223,7 +223,7 @@ private:
             return "OpenBrackets " + std::to_string(openBrackets) + " but " + std::to_string(markers) + " markers";
 
         int lit = 0;
-        for (const bool on : shown.ModeDisplayVisible) lit += on ? 1 : 0;
+        for (const bool on : shown.modeDisplayVisible) lit += on ? 1 : 0;
         if (lit != 1) return std::to_string(lit) + " mode labels lit";
         return {};
     }

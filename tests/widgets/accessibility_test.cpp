@@ -67,7 +67,7 @@ void AccessibilityTest::spokenNumber()
 {
     QFETCH(QString, numberText);
     QFETCH(QString, spoken);
-    QCOMPARE(trellum::shell::SpokenNumber(numberText), spoken);
+    QCOMPARE(trellum::shell::spokenNumber(numberText), spoken);
 }
 
 void AccessibilityTest::keysHaveSpokenNames()
@@ -102,7 +102,7 @@ void AccessibilityTest::keysHaveSpokenNames()
 void AccessibilityTest::keyTextsAreListedForTranslation_data()
 {
     QTest::addColumn<int>("position");
-    const auto& table = trellum::KeyTable();
+    const auto& table = trellum::keyTable();
     for (std::size_t i = 0; i < table.size(); ++i) QTest::newRow(table[i].name) << static_cast<int>(i);
 }
 
@@ -111,8 +111,8 @@ void AccessibilityTest::keyTextsAreListedForTranslation_data()
 void AccessibilityTest::keyTextsAreListedForTranslation()
 {
     QFETCH(int, position);
-    const trellum::KeyRow& row = trellum::KeyTable().at(static_cast<std::size_t>(position));
-    const std::vector<const char*>& listed = trellum::shell::ListedKeyTexts();
+    const trellum::KeyRow& row = trellum::keyTable().at(static_cast<std::size_t>(position));
+    const std::vector<const char*>& listed = trellum::shell::listedKeyTexts();
     for (const char* text : {row.accessibleName, row.note, row.withShift, row.withHyp, row.withBoth}) {
         if (!text) continue;
         const bool digit = std::strlen(text) == 1 && std::isdigit(static_cast<unsigned char>(text[0]));
@@ -174,13 +174,13 @@ void AccessibilityTest::displayReadsTheStateItWasGiven()
     const std::string exponent = expText.toStdString();
     const QStringList lit = indicators.split(u' ', Qt::SkipEmptyParts);
     trellum::DisplayState state;
-    state.LcdText = lcd;
-    state.ExpText = exponent;
-    state.ExpVisible = expVisible;
-    state.ShiftIndicatorVisible = lit.contains(u"S");
-    state.HypIndicatorVisible = lit.contains(u"hyp");
-    state.MemIndicatorVisible = lit.contains(u"M");
-    state.ModeDisplayVisible = {lit.contains(u"D"), lit.contains(u"R"), lit.contains(u"G")};
+    state.lcdText = lcd;
+    state.expText = exponent;
+    state.expVisible = expVisible;
+    state.shiftIndicatorVisible = lit.contains(u"S");
+    state.hypIndicatorVisible = lit.contains(u"hyp");
+    state.memIndicatorVisible = lit.contains(u"M");
+    state.modeDisplayVisible = {lit.contains(u"D"), lit.contains(u"R"), lit.contains(u"G")};
     window.displaySpeech().refresh(state);
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window.lcd());
     QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()), spoken);
@@ -222,8 +222,8 @@ void AccessibilityTest::whatIsSaid()
     MainWindow window(settings);
     QStringList texts;
     QStringList said;
-    window.displaySpeech().IsListening = [] { return true; };
-    window.displaySpeech().Send = [&](QAccessibleEvent& event) {
+    window.displaySpeech().isListening = [] { return true; };
+    window.displaySpeech().eventSink = [&](QAccessibleEvent& event) {
         if (event.object() == window.lcd() && event.type() == QAccessible::TextUpdated)
             texts.append(static_cast<QAccessibleTextUpdateEvent&>(event).textInserted());
         if (event.object() != window.equalKey()) return;
@@ -259,8 +259,8 @@ void AccessibilityTest::newsWaitsForTheFocus()
     SettingsStore settings;
     MainWindow window(settings);
     QStringList said;
-    window.displaySpeech().IsListening = [] { return true; };
-    window.displaySpeech().Send = [&](QAccessibleEvent& event) {
+    window.displaySpeech().isListening = [] { return true; };
+    window.displaySpeech().eventSink = [&](QAccessibleEvent& event) {
         if (event.object() == window.equalKey())
             said.append(static_cast<QAccessibleTextInsertEvent&>(event).textInserted());
     };
@@ -345,8 +345,8 @@ void AccessibilityTest::windowModesAreSaid()
     SettingsStore settings;
     MainWindow window(settings);
     QStringList said;
-    window.displaySpeech().IsListening = [] { return true; };
-    window.displaySpeech().Send = [&](QAccessibleEvent& event) {
+    window.displaySpeech().isListening = [] { return true; };
+    window.displaySpeech().eventSink = [&](QAccessibleEvent& event) {
         if (event.object() == window.equalKey() && event.type() == QAccessible::TextInserted)
             said.append(static_cast<QAccessibleTextInsertEvent&>(event).textInserted());
     };
@@ -365,7 +365,7 @@ void AccessibilityTest::unavailableMenuItemSaysWhy()
     SettingsStore settings;
     MainWindow window(settings);
     const QString reason = QStringLiteral("Not here");
-    trellum::shell::ExplainUnavailable(window.alwaysOnTopAction(), reason);
+    trellum::shell::explainUnavailable(window.alwaysOnTopAction(), reason);
     window.alwaysOnTopAction()->setChecked(true);   // the stored choice stays shown
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(window.settingsMenu());
     QAccessibleInterface* item = nullptr;
@@ -399,7 +399,7 @@ QStringList spokenList(QListWidget* list)
 void AccessibilityTest::dialogListsAreNamed()
 {
     trellum::MemoryDialog memory("", {"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."});
-    auto memWindow = trellum::shell::MakeMemoryWindow(nullptr, memory, QIcon());
+    auto memWindow = trellum::shell::makeMemoryWindow(nullptr, memory, QIcon());
     const QStringList memoryLines = spokenList(memWindow->findChild<QListWidget*>("slotList"));
     QCOMPARE(memoryLines.value(0), QStringLiteral("Memory slots"));
     QCOMPARE(memoryLines.value(1), QStringLiteral("slot 1: 1.5 times ten to the power -7|"));
@@ -412,7 +412,7 @@ void AccessibilityTest::dialogListsAreNamed()
                                              << std::string(48, '=') << "\r\ng = 9.80665\r\nc = 299792458\r\n";
     trellum::RecordingToolkit toolkit;
     trellum::ConstantsDialog constants(toolkit, library);
-    auto constWindow = trellum::shell::MakeConstantsWindow(nullptr, constants, QIcon());
+    auto constWindow = trellum::shell::makeConstantsWindow(nullptr, constants, QIcon());
     QCOMPARE(spokenList(constWindow->findChild<QListWidget*>("constantList")),
              (QStringList{"Constants", "g|9.80665", "c|299792458"}));
 }

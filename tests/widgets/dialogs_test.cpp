@@ -93,7 +93,7 @@ void play(QDialog* window, const QString& script)
 // A toolkit whose entry dialog is the real window, as in the program.
 class WindowedToolkit : public RecordingToolkit {
 public:
-    void showConstantEntryDialog(ConstantEntryDialog& dialog) override { RunConstantEntryWindow(nullptr, dialog, AppIcon()); }
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override { runConstantEntryWindow(nullptr, dialog, appIcon()); }
 };
 
 // The constants window, shown, over a library file holding `lines`.
@@ -106,7 +106,7 @@ struct ConstantsWindow {
                    "================================================\r\n" + lines);
         file.close();
         model.emplace(toolkit, path.toStdString());
-        window = MakeConstantsWindow(nullptr, *model, AppIcon());
+        window = makeConstantsWindow(nullptr, *model, appIcon());
         window->show();
         list = child<QListWidget>(window.get(), "constantList");
         ok = child<QPushButton>(window.get(), "okButton");
@@ -171,7 +171,7 @@ void DialogsTest::memList()
     std::array<std::string, MemoryDialog::kLines> texts;
     for (std::size_t slot = 0; slot < texts.size(); ++slot) texts[slot] = shown[static_cast<int>(slot)].toStdString();
     MemoryDialog model("Retrieve a number", texts);
-    auto window = MakeMemoryWindow(nullptr, model, AppIcon());
+    auto window = makeMemoryWindow(nullptr, model, appIcon());
     window->show();
     auto* list = child<QListWidget>(window.get(), "slotList");
     auto* done = child<QPushButton>(window.get(), "doneButton");
@@ -187,12 +187,12 @@ void DialogsTest::memList()
 
     play(window.get(), script);
     QString chosen = "nothing";
-    if (const std::optional<MemoryChoice>& made = model.Choice()) {
+    if (const std::optional<MemoryChoice>& made = model.choice()) {
         const QString line = made->slot ? QString("line %1").arg(*made->slot + 1) : QString();
         chosen = made->flushed ? (line.isEmpty() ? "flush" : "flush, " + line) : line;
     }
     QCOMPARE(chosen, choice);
-    QVERIFY(model.IsClosed());
+    QVERIFY(model.isClosed());
     QVERIFY(!window->isVisible());
 }
 
@@ -235,7 +235,7 @@ void DialogsTest::constWindow()
     QVERIFY(!w.del->isEnabled());
 
     play(w.window.get(), script);
-    QCOMPARE(QString::fromStdString(w.model->Chosen().value_or("")), result);
+    QCOMPARE(QString::fromStdString(w.model->chosen().value_or("")), result);
     QCOMPARE(w.window->isVisible(), open);
     QCOMPARE(lines(w.list), names);
     QCOMPARE(w.list->currentRow(), selected);
@@ -314,7 +314,7 @@ void DialogsTest::constEditRunsEntryWindow()
     QCOMPARE(closedBySteps, message.isEmpty());
     if (!message.isEmpty()) QCOMPARE(kept, typed);  // what was typed survives a refusal
     QStringList events;
-    for (const std::string& event : w.toolkit.Events) events << QString::fromStdString(event);
+    for (const std::string& event : w.toolkit.events) events << QString::fromStdString(event);
     QCOMPARE(events, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(lines(w.list), names);
     QCOMPARE(w.list->selectedItems().isEmpty(), row < 0);
@@ -353,8 +353,8 @@ void DialogsTest::lostDisplayCancelsModelsOnly()
         ModelWindow* query = entryWindow();
         QVERIFY(query);
         QTest::keyClicks(child<QLineEdit>(query, "nameEdit"), "yy");
-        open = ModelWindow::OpenWindows();
-        CancelOpenDialogModels();
+        open = ModelWindow::openWindows();
+        cancelOpenDialogModels();
         windowsVisible = query->isVisible() && w.window->isVisible();
         written = w.file();
         query->done(QDialog::Rejected);
@@ -367,7 +367,7 @@ void DialogsTest::lostDisplayCancelsModelsOnly()
     QVERIFY(written.endsWith("pi = 3.14159265358979\r\nzz = 5\r\n"));
     // Back in the library's own handler, its cancelled model closes it.
     QVERIFY(!w.window->isVisible());
-    QVERIFY(ModelWindow::OpenWindows().empty());
+    QVERIFY(ModelWindow::openWindows().empty());
 }
 
 // A name of 10 MB takes the list seconds per repaint; it is shown cut short and kept whole.
@@ -382,9 +382,9 @@ void DialogsTest::longTextsAreShortenedInTheList()
     QCOMPARE(w.list->item(1)->text(), QString("short"));
     clickRow(w.list, 0);
     QVERIFY(w.list->toolTip().size() <= 64);
-    QCOMPARE(w.model->Names()[0].size(), std::size_t(10 << 20));
+    QCOMPARE(w.model->names()[0].size(), std::size_t(10 << 20));
     click(w.window.get(), "okButton");
-    QCOMPARE(w.model->Chosen().value_or("").size(), std::size_t(value.size()));
+    QCOMPARE(w.model->chosen().value_or("").size(), std::size_t(value.size()));
 }
 
 // A name wider than the list ends in an ellipsis, its whole text in the tip,
@@ -423,7 +423,7 @@ void DialogsTest::starterConstantsFit()
 
 void DialogsTest::aboutBox()
 {
-    auto about = MakeAboutWindow(nullptr, AppIcon());
+    auto about = makeAboutWindow(nullptr, appIcon());
     about->show();
     QCOMPARE(about->palette().color(QPalette::Window), QApplication::palette("QMenu").color(QPalette::Window));
     // The widget tests link no icon resources, so this is the drawn icon: a

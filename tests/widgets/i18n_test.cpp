@@ -27,37 +27,37 @@ namespace {
 // captions and the tray tip.
 class TextRecorder : public RecordingToolkit {
 public:
-    std::set<std::string> Texts;
+    std::set<std::string> texts;
 
     void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override
     {
-        Texts.insert(text);
-        Texts.insert(title);
+        texts.insert(text);
+        texts.insert(title);
         RecordingToolkit::showMessage(text, icon, title);
     }
     void showMemoryDialog(MemoryDialog& dialog) override
     {
-        Texts.insert(dialog.Caption());
+        texts.insert(dialog.caption());
         RecordingToolkit::showMemoryDialog(dialog);
     }
     void showConstantsDialog(ConstantsDialog& dialog) override
     {
-        Texts.insert(dialog.Caption());
+        texts.insert(dialog.caption());
         RecordingToolkit::showConstantsDialog(dialog);
     }
     void showConstantEntryDialog(ConstantEntryDialog& dialog) override
     {
-        Texts.insert(dialog.Caption());
+        texts.insert(dialog.caption());
         RecordingToolkit::showConstantEntryDialog(dialog);
     }
     void showTrayIcon(const std::string& tip) override
     {
-        Texts.insert(tip);
+        texts.insert(tip);
         RecordingToolkit::showTrayIcon(tip);
     }
     void setTrayTip(const std::string& tip) override
     {
-        Texts.insert(tip);
+        texts.insert(tip);
         RecordingToolkit::setTrayTip(tip);
     }
 };
@@ -67,10 +67,10 @@ public:
 std::function<void(ConstantEntryDialog&)> answer(std::string name, std::string value)
 {
     return [name, value](ConstantEntryDialog& q) {
-        q.SetName(name);
-        q.SetValue(value);
-        q.Ok();
-        if (!q.IsClosed()) q.Cancel();
+        q.setName(name);
+        q.setValue(value);
+        q.accept();
+        if (!q.isClosed()) q.cancel();
     };
 }
 
@@ -89,7 +89,7 @@ public:
         qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
         for (int i = 0; i < m_saved.size(); ++i) qputenv(kNames[i], m_saved[i]);
     }
-    static int Translators() { return static_cast<int>(qApp->findChildren<QTranslator*>().size()); }
+    static int translators() { return static_cast<int>(qApp->findChildren<QTranslator*>().size()); }
 
 private:
     static constexpr const char* kNames[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
@@ -149,7 +149,7 @@ void I18nTest::uiLanguages()
     QFETCH(QString, lang);
     QFETCH(QString, language);
     QFETCH(QStringList, expected);
-    QCOMPARE(shell::UiLanguages(lcAll, lcMessages, lang, language), expected);
+    QCOMPARE(shell::uiLanguages(lcAll, lcMessages, lang, language), expected);
 }
 
 // Drives the library into every message, caption and tip it has, and checks
@@ -159,13 +159,13 @@ void I18nTest::everyLibraryTextIsListed()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     TextRecorder toolkit;
-    toolkit.Folder = dir.path().toStdString();
+    toolkit.folder = dir.path().toStdString();
     SettingsStore settings;
     Calculator calc(toolkit, settings);
     calc.start();
     const auto press = [&](const char* tokens) {
         for (const QString& token : QString::fromLatin1(tokens).split(u' ', Qt::SkipEmptyParts))
-            QVERIFY2(PressToken(calc, toolkit, token.toStdString()), qPrintable(token));
+            QVERIFY2(pressToken(calc, toolkit, token.toStdString()), qPrintable(token));
     };
     press("1 / 0 = 9 EXP 9 9 * 1 0 0 = 1 . 5 SHIFT INV 5 NEG SQRT 2 SHIFT SIN PASTE:abc MIN:X MR:X");
     calc.hideToTray();
@@ -176,14 +176,14 @@ void I18nTest::everyLibraryTextIsListed()
         std::ofstream blocker(dir.filePath("file").toStdString());
     }
     calc.useConstantsFile(dir.filePath("file/constants.txt").toStdString());
-    toolkit.ConstScripts.push_back([&toolkit](ConstantsDialog& d) {
-        toolkit.EntryScripts.push_back(answer("", "1"));
-        toolkit.EntryScripts.push_back(answer("g", "fast"));
-        toolkit.EntryScripts.push_back(answer("a=b", "1"));
-        toolkit.EntryScripts.push_back(answer("g", "9.81"));
-        for (int i = 0; i < 4; ++i) d.Edit();
-        d.Cancel();
-        d.CloseWindow();
+    toolkit.constScripts.push_back([&toolkit](ConstantsDialog& d) {
+        toolkit.entryScripts.push_back(answer("", "1"));
+        toolkit.entryScripts.push_back(answer("g", "fast"));
+        toolkit.entryScripts.push_back(answer("a=b", "1"));
+        toolkit.entryScripts.push_back(answer("g", "9.81"));
+        for (int i = 0; i < 4; ++i) d.edit();
+        d.cancel();
+        d.closeWindow();
     });
     calc.openConstants();
     // A faulty line, then a constant modified.
@@ -193,12 +193,12 @@ void I18nTest::everyLibraryTextIsListed()
     }
     calc.useConstantsFile(dir.filePath("constants.txt").toStdString());
     // Another program changes the file while the list is open.
-    toolkit.ConstScripts.push_back([&toolkit, &dir](ConstantsDialog& d) {
-        d.Select(0);
-        toolkit.EntryScripts.push_back(answer("g", "9.8"));
-        d.Edit();
+    toolkit.constScripts.push_back([&toolkit, &dir](ConstantsDialog& d) {
+        d.select(0);
+        toolkit.entryScripts.push_back(answer("g", "9.8"));
+        d.edit();
         std::ofstream(dir.filePath("constants.txt").toStdString()) << "head\nhead\nc = 299792458\n";
-        d.Cancel();
+        d.cancel();
     });
     calc.openConstants();
 
@@ -209,15 +209,15 @@ void I18nTest::everyLibraryTextIsListed()
         const std::string prefix = listed.substr(0, at), suffix = listed.substr(at + 2);
         return text.size() > prefix.size() + suffix.size() && text.starts_with(prefix) && text.ends_with(suffix);
     };
-    toolkit.Texts.erase(kProductName);
-    for (const std::string& text : toolkit.Texts) {
+    toolkit.texts.erase(kProductName);
+    for (const std::string& text : toolkit.texts) {
         bool found = false;
-        for (const char* listed : shell::LibraryTexts()) found = found || madeFrom(text, listed);
+        for (const char* listed : shell::libraryTexts()) found = found || madeFrom(text, listed);
         QVERIFY2(found, qPrintable(QStringLiteral("not listed for translation: \"%1\"").arg(QString::fromStdString(text))));
     }
-    for (const char* listed : shell::LibraryTexts()) {
+    for (const char* listed : shell::libraryTexts()) {
         bool shown = false;
-        for (const std::string& text : toolkit.Texts) shown = shown || madeFrom(text, listed);
+        for (const std::string& text : toolkit.texts) shown = shown || madeFrom(text, listed);
         QVERIFY2(shown, qPrintable(QStringLiteral("listed but never shown: \"%1\"").arg(QString::fromUtf8(listed))));
     }
 }
@@ -234,7 +234,7 @@ void I18nTest::translationsCoverEveryText()
     QFETCH(QString, language);
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/trellum_%1.qm").arg(language)));
-    for (const char* text : shell::LibraryTexts()) {
+    for (const char* text : shell::libraryTexts()) {
         const QString translated = translator.translate(shell::kLibraryContext, text);
         QVERIFY2(!translated.isEmpty() && translated != QString::fromUtf8(text), text);
         // A trailing blank of the English text is part of it; keep it.
@@ -264,7 +264,7 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     // German captions longer than the design's buttons are not cut.
     {
         MemoryDialog memory("", {});
-        auto window = shell::MakeMemoryWindow(nullptr, memory, QIcon());
+        auto window = shell::makeMemoryWindow(nullptr, memory, QIcon());
         for (auto* button : window->findChildren<QPushButton*>()) {
             const QString caption = button->text().remove(u'&');
             QVERIFY2(button->contentsRect().width() >= button->fontMetrics().horizontalAdvance(caption),
@@ -273,11 +273,11 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
         QCOMPARE(window->findChild<QPushButton*>("cancelButton")->text(), QStringLiteral("&Abbrechen"));
     }
     // A message composed around a file name keeps the name.
-    QCOMPARE(shell::TrLibrary("The constants file was changed by another program while this list was open. "
+    QCOMPARE(shell::trLibrary("The constants file was changed by another program while this list was open. "
                               "That version is kept as /tmp/c.txt.changed."),
              QStringLiteral("Die Konstantendatei wurde von einem anderen Programm geändert, während diese Liste "
                             "offen war. Diese Fassung wurde als /tmp/c.txt.changed aufbewahrt."));
-    QCOMPARE(shell::TrLibrary("Out of Range!"), QStringLiteral("Außerhalb des Wertebereichs!"));
+    QCOMPARE(shell::trLibrary("Out of Range!"), QStringLiteral("Außerhalb des Wertebereichs!"));
     QCoreApplication::removeTranslator(&translator);
 }
 
@@ -294,8 +294,8 @@ void I18nTest::qtTextsSpeakTheSameLanguage()
 {
     QFETCH(QString, language);
     LocaleScope scope(language.toUtf8() + ".UTF-8");
-    QCOMPARE(shell::InstallTranslators(*qApp), language);
-    QCOMPARE(LocaleScope::Translators(), 2);
+    QCOMPARE(shell::installTranslators(*qApp), language);
+    QCOMPARE(LocaleScope::translators(), 2);
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     const QString cancel = box.button(QDialogButtonBox::Cancel)->text().remove(u'&');
     QVERIFY2(cancel != u"Cancel", qPrintable(cancel));
@@ -318,8 +318,8 @@ void I18nTest::withoutQtTranslationsTheTipStillMatchesTheMenu()
     QTemporaryDir empty;
     QVERIFY(empty.isValid());
     LocaleScope scope("de_DE.UTF-8");
-    QCOMPARE(shell::InstallTranslators(*qApp, empty.path()), QStringLiteral("de"));
-    QCOMPARE(LocaleScope::Translators(), 1);
+    QCOMPARE(shell::installTranslators(*qApp, empty.path()), QStringLiteral("de"));
+    QCOMPARE(LocaleScope::translators(), 1);
     SettingsStore settings;
     shell::MainWindow window(settings);
     QCOMPARE(shrinkShortcut(window), QStringLiteral("Ctrl+S"));
@@ -331,8 +331,8 @@ void I18nTest::withoutQtTranslationsTheTipStillMatchesTheMenu()
 void I18nTest::englishLoadsNoTranslation()
 {
     LocaleScope scope("en_GB.UTF-8");
-    QCOMPARE(shell::InstallTranslators(*qApp), QString());
-    QCOMPARE(LocaleScope::Translators(), 0);
+    QCOMPARE(shell::installTranslators(*qApp), QString());
+    QCOMPARE(LocaleScope::translators(), 0);
 }
 
 QTEST_MAIN(I18nTest)

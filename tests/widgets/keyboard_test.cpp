@@ -9,7 +9,7 @@
 using trellum::Key;
 using trellum::shell::KeyPress;
 using trellum::shell::Typed;
-using trellum::shell::TypedKeyOf;
+using trellum::shell::typedKeyOf;
 
 Q_DECLARE_METATYPE(trellum::shell::KeyPress)
 Q_DECLARE_METATYPE(trellum::shell::Typed)
@@ -100,7 +100,7 @@ void KeyboardTest::typedKey()
 {
     QFETCH(KeyPress, press);
     QFETCH(Typed, expected);
-    const Typed typed = TypedKeyOf(press);
+    const Typed typed = typedKeyOf(press);
     QCOMPARE(typed.escape, expected.escape);
     QCOMPARE(typed.key.has_value(), expected.key.has_value());
     if (expected.key) QCOMPARE(static_cast<int>(*typed.key), static_cast<int>(*expected.key));

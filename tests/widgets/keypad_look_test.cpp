@@ -7,7 +7,7 @@
 
 #include "shell/keypad_look.h"
 
-using trellum::shell::FitMarks;
+using trellum::shell::fitMarks;
 using trellum::shell::MarksType;
 
 namespace {
@@ -83,7 +83,7 @@ private slots:
         QFETCH(QFont, base);
         QFETCH(int, roomWidth);
         const MarksType expected = fitStepByStep(base, caption, roomWidth);
-        const MarksType fitted = FitMarks(base, caption, roomWidth);
+        const MarksType fitted = fitMarks(base, caption, roomWidth);
         QCOMPARE(fitted.points, expected.points);
         QCOMPARE(fitted.wordSpacing, expected.wordSpacing);
     }

@@ -395,7 +395,7 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
     QTimer::singleShot(0, &context, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             width = box->width();
-            least = trellum::shell::TitleWidth(box) + trellum::shell::TwipsScale::of(box).toPixels(1500_tw);
+            least = trellum::shell::titleWidth(box) + trellum::shell::TwipsScale::of(box).toPixels(1500_tw);
             box->accept();
         }
     });

@@ -13,8 +13,8 @@
 #include "shell/single_instance.h"
 #include "patience.h"
 
-using trellum::shell::DisplayKey;
-using trellum::shell::InstanceSocketPath;
+using trellum::shell::displayKey;
+using trellum::shell::instanceSocketPath;
 using trellum::shell::SingleInstance;
 
 class SingleInstanceTest : public QObject {
@@ -76,7 +76,7 @@ void SingleInstanceTest::launchesMeetOnOneDisplayOnly()
             qputenv(assignment.section(u'=', 0, 0).toLatin1().constData(), assignment.section(u'=', 1).toLocal8Bit());
         QStringList arguments{QStringLiteral("trellum")};
         arguments += launch.section(u'|', 1).split(u' ', Qt::SkipEmptyParts);
-        const QString path = InstanceSocketPath(DisplayKey(arguments));
+        const QString path = instanceSocketPath(displayKey(arguments));
         if (!path.startsWith(m_runtime.path() + u'/')) qWarning("socket outside the runtime folder: %s", qPrintable(path));
         return path;
     };
@@ -85,7 +85,7 @@ void SingleInstanceTest::launchesMeetOnOneDisplayOnly()
 
 void SingleInstanceTest::secondLaunchBringsTheFirstForward()
 {
-    const QString path = InstanceSocketPath(QStringLiteral("x11:7"));
+    const QString path = instanceSocketPath(QStringLiteral("x11:7"));
     SingleInstance first(path);
     QVERIFY(!first.otherCopyAnswered());
     QVERIFY(first.listen());
@@ -105,7 +105,7 @@ void SingleInstanceTest::secondLaunchBringsTheFirstForward()
 void SingleInstanceTest::crashedCopysSocketDoesNotBlock()
 {
     // What a killed copy leaves: a socket file nobody listens on.
-    const QString path = InstanceSocketPath(QStringLiteral("x11:8"));
+    const QString path = instanceSocketPath(QStringLiteral("x11:8"));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     QVERIFY(fd >= 0);
     sockaddr_un address{};
@@ -129,7 +129,7 @@ void SingleInstanceTest::crashedCopysSocketDoesNotBlock()
 void SingleInstanceTest::launchWithoutRuntimeFolderStillMeets()
 {
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString path = InstanceSocketPath(QStringLiteral("x11:9-%1").arg(QCoreApplication::applicationPid()));
+    const QString path = instanceSocketPath(QStringLiteral("x11:9-%1").arg(QCoreApplication::applicationPid()));
     QVERIFY(path.startsWith(QDir::tempPath()));
     QVERIFY(path.contains(QString::number(::getuid())));
     SingleInstance first(path);

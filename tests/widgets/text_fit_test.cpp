@@ -57,12 +57,12 @@ struct AllDialogs {
         file.write("head\r\nhead\r\npi = 3.14159265358979\r\ng = 9.80665\r\n");
         file.close();
         constants.emplace(toolkit, path.toStdString());
-        windows.emplace_back("save", MakeMemoryWindow(nullptr, save, AppIcon()));
-        windows.emplace_back("retrieve", MakeMemoryWindow(nullptr, retrieve, AppIcon()));
-        windows.emplace_back("constants", MakeConstantsWindow(nullptr, *constants, AppIcon()));
-        windows.emplace_back("add", MakeConstantEntryWindow(nullptr, add, AppIcon()));
-        windows.emplace_back("modify", MakeConstantEntryWindow(nullptr, modify, AppIcon()));
-        windows.emplace_back("about", MakeAboutWindow(nullptr, AppIcon()));
+        windows.emplace_back("save", makeMemoryWindow(nullptr, save, appIcon()));
+        windows.emplace_back("retrieve", makeMemoryWindow(nullptr, retrieve, appIcon()));
+        windows.emplace_back("constants", makeConstantsWindow(nullptr, *constants, appIcon()));
+        windows.emplace_back("add", makeConstantEntryWindow(nullptr, add, appIcon()));
+        windows.emplace_back("modify", makeConstantEntryWindow(nullptr, modify, appIcon()));
+        windows.emplace_back("about", makeAboutWindow(nullptr, appIcon()));
         // Shown, so the lists lay out their viewports.
         for (auto& [name, window] : windows) window->show();
     }
@@ -84,11 +84,11 @@ QStringList misfitsOf(QWidget* window)
 {
     QStringList faults;
     const QString title = window->windowTitle();
-    if (TitleWidth(window) > TitleRoom(window))
+    if (titleWidth(window) > titleRoom(window))
         faults << QStringLiteral("title \"%1\" needs %2 px, the title bar leaves %3")
                       .arg(title)
-                      .arg(TitleWidth(window))
-                      .arg(TitleRoom(window));
+                      .arg(titleWidth(window))
+                      .arg(titleRoom(window));
     std::map<QChar, QString> mnemonics;
     const auto claim = [&](const QString& text) {
         const QChar key = mnemonicOf(text);
