@@ -114,36 +114,34 @@ int innerBlankRuns(const QString& caption)
     return runs;
 }
 
-// A key type's own face at any pixel size. Marks captions are measured and
-// drawn from it: a QFont of a size of its own would cost a font match of its
-// own (a fontconfig query, as much work as the rest of the first paint), while
-// each size here is the same face with the same hinting, only scaled.
+// One face at any pixel size: the keypad's print is laid out and drawn from a
+// face the window renders anyway, set to the size of each key's own type. A
+// QFont of every size would cost a font match of its own at start-up (a
+// fontconfig query each, as much work as the rest of the first paint), while a
+// face set to another size keeps its hinting and only scales.
 class KeyFace {
 public:
-    // A caption laid out in the face: its glyphs, their pen positions from the
-    // start of the baseline, and the outline of their ink.
+    // Text laid out in the face: its glyphs and their pen positions from the
+    // start of the baseline, and the width of its advances, trailing blanks
+    // left out.
     struct Run {
         int pixels = 0;
         QList<quint32> glyphs;
         QList<QPointF> positions;
-        QRectF ink;
+        qreal width = 0;
+        QRectF ink;   // for marks only: reading outlines costs
     };
 
-    KeyFace(const QFont& type, int dpi) : m_face(QRawFont::fromFont(type)), m_dpi(dpi)
-    {
-        m_basePixels = m_face.isValid() ? qRound(m_face.pixelSize()) : 0;
-    }
+    KeyFace(const QRawFont& face, int dpi) : m_face(face), m_dpi(dpi), m_facePixels(qRound(face.pixelSize())) {}
 
     // Whether the face has a glyph of its own for every character of `text`
-    // (Qt would draw any other from a fallback font).
+    // (QPainter would draw any other from a fallback font).
     bool draws(const QString& text) const
     {
-        if (m_basePixels <= 0) return false;
+        if (!m_face.isValid()) return false;
         const QList<quint32> glyphs = m_face.glyphIndexesForString(text);
         return glyphs.size() == text.size() && !glyphs.contains(0u);
     }
-
-    int basePixels() const { return m_basePixels; }
 
     // The pixels Qt renders a type of `points` at: whole pixels, from the size
     // rounded to hundredths.
@@ -151,7 +149,7 @@ public:
 
     const QRawFont& at(int pixels)
     {
-        if (pixels == m_basePixels) return m_face;
+        if (pixels == m_facePixels) return m_face;
         for (const auto& [size, face] : m_sizes) {
             if (size == pixels) return face;
         }
@@ -161,19 +159,30 @@ public:
         return m_sizes.back().second;
     }
 
-    // Laid out as Qt's text layout lays out one line: each glyph's advance,
-    // and the word spacing once after each run of blanks.
+    // Laid out as Qt's text layout lays out one line: kerned advances, and
+    // the word spacing once after each run of blanks.
     Run layout(const QString& text, int pixels, qreal wordSpacing)
     {
         const QRawFont& face = at(pixels);
-        Run run{pixels, face.glyphIndexesForString(text), {}, {}};
-        const QList<QPointF> advances = face.advancesForGlyphIndexes(run.glyphs, QRawFont::SeparateAdvances);
+        Run run{pixels, face.glyphIndexesForString(text), {}, 0, {}};
+        const QList<QPointF> advances =
+            face.advancesForGlyphIndexes(run.glyphs, QRawFont::SeparateAdvances | QRawFont::KernedAdvances);
         qreal x = 0;
         for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
             run.positions.append(QPointF(x, 0));
-            if (!text[i].isSpace()) run.ink |= glyphInk(pixels, run.glyphs[i]).translated(x, 0);
             x += advances[i].x();
+            if (!text[i].isSpace()) run.width = x;
             if (text[i].isSpace() && (i + 1 == text.size() || !text[i + 1].isSpace())) x += wordSpacing;
+        }
+        return run;
+    }
+
+    // The same, with the outline of its ink.
+    Run measure(const QString& text, int pixels, qreal wordSpacing)
+    {
+        Run run = layout(text, pixels, wordSpacing);
+        for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+            if (!text[i].isSpace()) run.ink |= glyphInk(pixels, run.glyphs[i]).translated(run.positions[i]);
         }
         return run;
     }
@@ -205,24 +214,35 @@ private:
     };
     QRawFont m_face;
     int m_dpi;
-    int m_basePixels;
+    int m_facePixels;
     std::vector<std::pair<int, QRawFont>> m_sizes;
     std::vector<GlyphInk> m_inks;
 };
 
+// The face behind each source face and resolution, kept for the repaints.
+KeyFace& keyFaceOf(const QRawFont& face, int dpi)
+{
+    static std::vector<std::tuple<QRawFont, int, std::unique_ptr<KeyFace>>> faces;
+    for (auto& [f, d, keyFace] : faces) {
+        if (f == face && d == dpi) return *keyFace;
+    }
+    faces.emplace_back(face, dpi, std::make_unique<KeyFace>(face, dpi));
+    return *std::get<2>(faces.back());
+}
+
 // The ink of a caption at any size and word spacing. Glyph outlines scale with
-// the pixel size, so the ink laid out at the base size predicts every other
-// size; only a prediction too close to the line a decision draws is checked by
-// laying the caption out at that size.
+// the pixel size, so the ink at the key type's size predicts every other size;
+// only a prediction too close to the line a decision draws is checked by
+// measuring the caption at that size.
 class MarksInk {
 public:
     // How far a prediction may stray from the ink: hinted outlines and advances
     // land on 1/64 of a pixel, which over a few glyphs makes up to 0.2 pixels.
     static constexpr qreal kHeightMargin = 0.1, kWidthMargin = 0.5;
 
-    MarksInk(KeyFace& face, const QString& caption, qreal baseSpacing)
-        : m_face(face), m_caption(caption), m_baseSpacing(baseSpacing),
-          m_atBase(face.layout(caption, face.basePixels(), baseSpacing).ink), m_blankRuns(innerBlankRuns(caption))
+    MarksInk(KeyFace& face, const QString& caption, int basePixels, qreal baseSpacing)
+        : m_face(face), m_caption(caption), m_basePixels(basePixels), m_baseSpacing(baseSpacing),
+          m_atBase(face.measure(caption, basePixels, baseSpacing).ink), m_blankRuns(innerBlankRuns(caption))
     {
     }
 
@@ -240,22 +260,23 @@ public:
         return measured(points, spacing).ink.width() > width;
     }
 
-    // Sizes that render at the same pixels share one layout.
+    // Sizes that render at the same pixels share one measurement.
     KeyFace::Run measured(qreal points, qreal spacing)
     {
         const int pixels = m_face.pixelsAt(points);
         for (const auto& [run, s] : m_measured) {
             if (run.pixels == pixels && s == spacing) return run;
         }
-        m_measured.emplace_back(m_face.layout(m_caption, pixels, spacing), spacing);
+        m_measured.emplace_back(m_face.measure(m_caption, pixels, spacing), spacing);
         return m_measured.back().first;
     }
 
 private:
-    qreal scaleAt(qreal points) const { return qreal(m_face.pixelsAt(points)) / m_face.basePixels(); }
+    qreal scaleAt(qreal points) const { return qreal(m_face.pixelsAt(points)) / m_basePixels; }
 
     KeyFace& m_face;
     QString m_caption;
+    int m_basePixels;
     qreal m_baseSpacing;
     QRectF m_atBase;
     int m_blankRuns;
@@ -268,7 +289,8 @@ private:
 // key is too narrow. The sizes go in steps of half a point.
 MarksType fitMarks(KeyFace& face, const QFont& base, int roomWidth, MarksInk& ink)
 {
-    const qreal wanted = 0.75 * face.layout(QStringLiteral("DEL"), face.basePixels(), 0).ink.height();
+    const int basePixels = face.pixelsAt(base.pointSizeF());
+    const qreal wanted = 0.75 * face.measure(QStringLiteral("DEL"), basePixels, 0).ink.height();
     qreal points = base.pointSizeF();
     while (ink.lowerThan(points, wanted) && points < 4 * base.pointSizeF()) points += 0.5;
     qreal spacing = base.wordSpacing();
@@ -285,63 +307,83 @@ MarksType fitMarks(KeyFace& face, const QFont& base, int roomWidth, MarksInk& in
     return {points, spacing};
 }
 
-// The face of each key type, per resolution, kept for the keys' repaints.
-KeyFace& keyFaceOf(const QFont& type, int dpi)
+// Draws a run whose line's top left is `topLeft`. Qt's text layout puts a
+// line on 1/64 of a pixel, cut toward zero, before it is scaled to the
+// device: so does this, so the glyphs land where QPainter::drawText puts them.
+void drawRun(QPainter& p, const QPointF& topLeft, const QRawFont& face, const KeyFace::Run& run)
 {
-    static std::vector<std::tuple<QString, int, std::unique_ptr<KeyFace>>> faces;
-    const QString key = type.key();
-    for (auto& [k, d, face] : faces) {
-        if (k == key && d == dpi) return *face;
-    }
-    faces.emplace_back(key, dpi, std::make_unique<KeyFace>(type, dpi));
-    return *std::get<2>(faces.back());
+    const auto onGrid = [](qreal v) { return std::trunc(v * 64) / 64; };
+    QGlyphRun glyphs;
+    glyphs.setRawFont(face);
+    glyphs.setGlyphIndexes(run.glyphs);
+    glyphs.setPositions(run.positions);
+    p.drawGlyphRun(QPointF(onGrid(topLeft.x()), onGrid(topLeft.y()) + face.ascent()), glyphs);
 }
 
 // Centred on the key by their ink. Keys are repainted as they go down and up:
-// each caption is fitted once per type and width. A caption the key type's
-// face has no glyphs for is printed like any other, in the key's type.
-void paintMarks(QPainter& p, const QRect& room, const QString& caption)
+// each caption is fitted once per type and width.
+void paintMarks(QPainter& p, const QRect& room, const QString& caption, KeyFace& face)
 {
     struct Fitted {
         const KeyFace* face;
+        QString type;   // the key type's key
         QString caption;
         int width;
         KeyFace::Run run;
     };
     static std::vector<Fitted> fitted;
     const QFont base = p.font();
-    KeyFace& face = keyFaceOf(base, p.device() ? p.device()->logicalDpiY() : 96);
-    if (base.pointSizeF() <= 0 || !face.draws(caption)) {
-        p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, caption);
-        return;
-    }
+    const QString type = base.key();
     auto known = std::find_if(fitted.begin(), fitted.end(), [&](const Fitted& f) {
-        return f.face == &face && f.width == room.width() && f.caption == caption;
+        return f.face == &face && f.width == room.width() && f.caption == caption && f.type == type;
     });
     if (known == fitted.end()) {
-        MarksInk ink(face, caption, base.wordSpacing());
-        const MarksType type = fitMarks(face, base, room.width(), ink);
-        fitted.push_back({&face, caption, room.width(), ink.measured(type.points, type.wordSpacing)});
+        MarksInk ink(face, caption, face.pixelsAt(base.pointSizeF()), base.wordSpacing());
+        const MarksType marks = fitMarks(face, base, room.width(), ink);
+        fitted.push_back({&face, type, caption, room.width(), ink.measured(marks.points, marks.wordSpacing)});
         known = fitted.end() - 1;
     }
-    QGlyphRun glyphs;
-    glyphs.setRawFont(face.at(known->run.pixels));
-    glyphs.setGlyphIndexes(known->run.glyphs);
-    glyphs.setPositions(known->run.positions);
-    p.drawGlyphRun(QRectF(room).center() - known->run.ink.center(), glyphs);
+    const QRawFont& sized = face.at(known->run.pixels);
+    drawRun(p, QRectF(room).center() - known->run.ink.center() - QPointF(0, sized.ascent()), sized, known->run);
+}
+
+int screenDpi()
+{
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
 }
 
 }  // namespace
 
 MarksType fitMarks(const QFont& base, const QString& caption, int roomWidth)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int dpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) ? 96
-                    : screen                                         ? qRound(screen->logicalDotsPerInchY())
-                                                                     : 96;
-    KeyFace& face = keyFaceOf(base, dpi);
-    MarksInk ink(face, caption, base.wordSpacing());
+    KeyFace& face = keyFaceOf(QRawFont::fromFont(base), screenDpi());
+    MarksInk ink(face, caption, face.pixelsAt(base.pointSizeF()), base.wordSpacing());
     return fitMarks(face, base, roomWidth, ink);
+}
+
+void printLine(QPainter& p, const QRect& rect, int alignment, const QRawFont& face, const QString& text)
+{
+    const QFont type = p.font();
+    KeyFace& keyFace = keyFaceOf(face.isValid() ? face : QRawFont::fromFont(type),
+                                 p.device() ? p.device()->logicalDpiY() : screenDpi());
+    if (type.pointSizeF() <= 0 || !keyFace.draws(text)) {
+        p.drawText(rect, alignment | Qt::TextHideMnemonic, text);
+        return;
+    }
+    if (onlyMarks(text)) {
+        paintMarks(p, rect, text, keyFace);
+        return;
+    }
+    // Placed as QPainter::drawText places one line: by the width of its
+    // advances and by its ascent and descent.
+    const KeyFace::Run run = keyFace.layout(text, keyFace.pixelsAt(type.pointSizeF()), type.wordSpacing());
+    const QRawFont& sized = keyFace.at(run.pixels);
+    QPointF start = rect.topLeft();
+    if (alignment & Qt::AlignHCenter) start.rx() += (rect.width() - run.width) / 2;
+    if (alignment & Qt::AlignVCenter) start.ry() += (rect.height() - (sized.ascent() + sized.descent())) / 2;
+    drawRun(p, start, sized, run);
 }
 
 const KeyLook& keyLookOf(KeyGroup group)
@@ -421,7 +463,8 @@ const QPixmap& cachedFace(const FaceKey& key)
 
 }  // namespace
 
-void paintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption)
+void paintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption,
+              const QRawFont& face)
 {
     // A copy is exact only on whole device pixels; anything else is drawn in place.
     const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
@@ -436,15 +479,10 @@ void paintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, co
         paintFace(p, rect.size(), look, down);
         p.restore();
     }
-    const QRect face = rect.adjusted(0, down ? look.pressDepth : 0, 0, 0);
+    const QRect keyFace = rect.adjusted(0, down ? look.pressDepth : 0, 0, 0);
     const int bottom = down ? 1 : look.lowerRimWidth;
     p.setPen(look.print);
-    const QRect room = face.adjusted(1, 1, -1, -bottom);
-    if (onlyMarks(caption)) {
-        paintMarks(p, room, caption);
-        return;
-    }
-    p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, caption);
+    printLine(p, keyFace.adjusted(1, 1, -1, -bottom), Qt::AlignCenter, face, caption);
 }
 
 void paintPanel(QPainter& p, const QRect& rect, PanelLook look)
@@ -471,7 +509,7 @@ KeyButton::KeyButton(const QString& caption, KeyGroup group, QWidget* parent)
 void KeyButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    paintKey(p, rect(), m_look, isDown(), text());
+    paintKey(p, rect(), m_look, isDown(), text(), m_printFace);
 }
 
 }  // namespace trellum::shell
