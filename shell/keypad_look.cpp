@@ -134,6 +134,8 @@ public:
 
     KeyFace(const QRawFont& face, int dpi) : m_face(face), m_dpi(dpi), m_facePixels(qRound(face.pixelSize())) {}
 
+    int facePixels() const { return m_facePixels; }
+
     // Whether the face has a glyph of its own for every character of `text`
     // (QPainter would draw any other from a fallback font).
     bool draws(const QString& text) const
@@ -159,14 +161,16 @@ public:
         return m_sizes.back().second;
     }
 
-    // Laid out as Qt's text layout lays out one line: kerned advances, and
-    // the word spacing once after each run of blanks.
+    // Laid out as Qt's text layout lays out one line: the glyphs' advances,
+    // and the word spacing once after each run of blanks. Without kerning:
+    // reading a face's kerning pairs costs some 100 KiB for every size, and the
+    // keypad's print has no kerned pair (printLine leaves text at the face's
+    // own size, such as "SHIFT", to QPainter).
     Run layout(const QString& text, int pixels, qreal wordSpacing)
     {
         const QRawFont& face = at(pixels);
         Run run{pixels, face.glyphIndexesForString(text), {}, 0, {}};
-        const QList<QPointF> advances =
-            face.advancesForGlyphIndexes(run.glyphs, QRawFont::SeparateAdvances | QRawFont::KernedAdvances);
+        const QList<QPointF> advances = face.advancesForGlyphIndexes(run.glyphs, QRawFont::SeparateAdvances);
         qreal x = 0;
         for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
             run.positions.append(QPointF(x, 0));
@@ -376,9 +380,15 @@ void printLine(QPainter& p, const QRect& rect, int alignment, const QRawFont& fa
         paintMarks(p, rect, text, keyFace);
         return;
     }
+    const int pixels = keyFace.pixelsAt(type.pointSizeF());
+    if (pixels == keyFace.facePixels()) {
+        // The type's own size: the face is the type's, and Qt shapes it.
+        p.drawText(rect, alignment | Qt::TextHideMnemonic, text);
+        return;
+    }
     // Placed as QPainter::drawText places one line: by the width of its
     // advances and by its ascent and descent.
-    const KeyFace::Run run = keyFace.layout(text, keyFace.pixelsAt(type.pointSizeF()), type.wordSpacing());
+    const KeyFace::Run run = keyFace.layout(text, pixels, type.wordSpacing());
     const QRawFont& sized = keyFace.at(run.pixels);
     QPointF start = rect.topLeft();
     if (alignment & Qt::AlignHCenter) start.rx() += (rect.width() - run.width) / 2;
