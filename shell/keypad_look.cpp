@@ -122,8 +122,7 @@ int innerBlankRuns(const QString& caption)
 class KeyFace {
 public:
     // Text laid out in the face: its glyphs and their pen positions from the
-    // start of the baseline, and the width of its advances, trailing blanks
-    // left out.
+    // start of the baseline, and the width of its advances.
     struct Run {
         int pixels = 0;
         QList<quint32> glyphs;
@@ -175,9 +174,9 @@ public:
         for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
             run.positions.append(QPointF(x, 0));
             x += advances[i].x();
-            if (!text[i].isSpace()) run.width = x;
             if (text[i].isSpace() && (i + 1 == text.size() || !text[i + 1].isSpace())) x += wordSpacing;
         }
+        run.width = x;
         return run;
     }
 
