@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -101,7 +103,7 @@ QStringList uiLanguages(const QString& lcAll, const QString& lcMessages, const Q
     return result;
 }
 
-QString installTranslators(QCoreApplication& app, const QString& qtFolder)
+QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder)
 {
     const QString qtTranslations = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
     const auto env = [](const char* name) { return qEnvironmentVariable(name); };
@@ -113,8 +115,13 @@ QString installTranslators(QCoreApplication& app, const QString& qtFolder)
         if (const qsizetype underscore = language.indexOf(u'_'); underscore > 0)
             candidates.append(language.left(underscore));
         for (const QString& candidate : candidates) {
+            // Files of their own beside the program, not resources in it: an
+            // English start keeps none of the languages' pages resident. Looked
+            // for first: QTranslator would try shorter names, down to the program.
+            const QString file = QDir(folder).filePath(QStringLiteral("trellum_%1.qm").arg(candidate));
+            if (!QFileInfo(file).isFile()) continue;
             auto* program = new QTranslator(&app);
-            if (!program->load(QStringLiteral(":/i18n/trellum_%1.qm").arg(candidate))) {
+            if (!program->load(file)) {
                 delete program;
                 continue;
             }

@@ -34,12 +34,12 @@ const std::vector<const char*>& libraryTexts();
 QStringList uiLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
                         const QString& language);
 
-// Loads and installs the program's translation for the first language of the
-// user's environment that has one, and Qt's own texts in that language (standard
-// buttons, key names in menus) from `qtFolder` (empty: Qt's translations folder)
-// when the system has them. English and C locales load nothing at all, so they
-// start as fast as before. Returns the language loaded ("de", "pt_BR"), or an
-// empty string for English.
-QString installTranslators(QCoreApplication& app, const QString& qtFolder = {});
+// Loads and installs the program's translation (trellum_LANG.qm in `folder`,
+// beside the program) for the first language of the user's environment that has
+// one, and Qt's own texts in that language (standard buttons, key names in menus)
+// from `qtFolder` (empty: Qt's translations folder) when the system has them.
+// English and C locales load nothing at all, so they start as fast as before.
+// Returns the language loaded ("de", "pt_BR"), or an empty string for English.
+QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder = {});
 
 }  // namespace trellum::shell

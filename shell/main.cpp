@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     qtMessages.started();
     instance.listen();
-    trellum::shell::installTranslators(app);
+    trellum::shell::installTranslators(app, QCoreApplication::applicationDirPath());
     QApplication::setApplicationName(QStringLiteral("trellum"));
     // The menu entry's id: desktops match the window to its entry's name and icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.trellum.Trellum"));

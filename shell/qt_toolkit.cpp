@@ -226,8 +226,7 @@ void QtToolkit::setKeypadCursor()
 
 void QtToolkit::applyKeypadCursors()
 {
-    const QPixmap hand = readPng(QStringLiteral(":/resources/hand.png"));
-    const QCursor cursor = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
+    const QCursor cursor = keypadCursor();
     m_window.keypadFrame()->setCursor(cursor);
     for (QPushButton* key : m_window.keys()) key->setCursor(cursor);
 }

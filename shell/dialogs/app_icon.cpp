@@ -3,23 +3,24 @@
 #include <utility>
 
 #include <QApplication>
+#include <QCursor>
 #include <QDirIterator>
 #include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOption>
+
+#include "shell/embedded_images.h"
 
 namespace trellum::shell {
 
 namespace {
 
-// The sizes a title bar, task bar or tray shows; Qt decodes every size an icon
-// holds for the window manager's icon property, before the first paint.
-constexpr int kIconSizes[] = {16, 32, 48, 64};
+// The sizes a title bar, task bar or tray shows; Qt hands every size an icon
+// holds to the window manager before the first paint.
+constexpr const char* kIconPictures[] = {"trellum-16", "trellum-32", "trellum-48", "trellum-64"};
 
 // Qt's tool-bar extension icon, read from Qt's own PNGs when first drawn: the
 // menu bar asks for it when it is built, and shows it only when its menus do
@@ -88,46 +89,6 @@ public:
     }
 };
 
-// The picture of trellum.svg (a 256-unit canvas), for builds without its resources.
-QPixmap drawIcon(int size)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 256.0, size / 256.0);
-
-    const QColor outline(0x1f, 0x25, 0x2e);
-    QLinearGradient body(0, 10, 0, 246);
-    body.setColorAt(0, QColor(0x55, 0x65, 0x7a));
-    body.setColorAt(1, QColor(0x2e, 0x37, 0x44));
-    p.setPen(QPen(outline, 6));
-    p.setBrush(body);
-    p.drawRoundedRect(QRectF(38, 10, 180, 236), 28, 28);
-
-    QLinearGradient display(0, 32, 0, 86);
-    display.setColorAt(0, QColor(0xd8, 0xec, 0xd0));
-    display.setColorAt(1, QColor(0xb4, 0xd3, 0xa8));
-    p.setPen(QPen(outline, 4));
-    p.setBrush(display);
-    p.drawRoundedRect(QRectF(58, 32, 140, 54), 9, 9);
-
-    p.setPen(Qt::NoPen);
-    const QColor key(0xe8, 0xec, 0xf1);
-    const QColor operatorKey(0xf0, 0x96, 0x3a);
-    for (int row = 0; row < 4; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            p.setBrush(key);
-            p.drawRoundedRect(QRectF(58 + 37 * col, 104 + 35 * row, 29, 25), 6, 6);
-        }
-    }
-    p.setBrush(operatorKey);
-    p.drawRoundedRect(QRectF(169, 104, 29, 25), 6, 6);
-    p.drawRoundedRect(QRectF(169, 139, 29, 25), 6, 6);
-    p.drawRoundedRect(QRectF(169, 174, 29, 60), 6, 6);
-    return pixmap;
-}
-
 }  // namespace
 
 QPixmap readPng(const QString& path)
@@ -148,16 +109,15 @@ QStyle* newAppStyle()
 QIcon appIcon()
 {
     QIcon icon;
-    if (QFile::exists(QStringLiteral(":/resources/trellum-32.png"))) {
-        // PNGs only, read by Qt's built-in PNG reader: the SVG would load an
-        // icon-engine plugin, and a reader left to detect the format loads every
-        // image-format plugin to ask it first, all before the first paint.
-        for (int size : kIconSizes)
-            icon.addPixmap(readPng(QStringLiteral(":/resources/trellum-%1.png").arg(size)));
-        return icon;
-    }
-    for (int size : kIconSizes) icon.addPixmap(drawIcon(size));
+    for (const char* picture : kIconPictures)
+        icon.addPixmap(QPixmap::fromImage(embeddedImage(QLatin1StringView(picture))));
     return icon;
+}
+
+QCursor keypadCursor()
+{
+    // The finger's tip is the hot spot.
+    return QCursor(QPixmap::fromImage(embeddedImage(QLatin1StringView("hand"))), 12, 1);
 }
 
 }  // namespace trellum::shell

@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCursor>
 #include <QDialog>
 #include <QIcon>
 #include <QMargins>
@@ -35,10 +36,11 @@ class QListWidget;
 
 namespace trellum::shell {
 
-// The PNG renders of ":/resources/trellum.svg" when the program's resources are
-// linked in; otherwise the same picture drawn here, so the widget tests (which
-// link only the static library) still get a real icon.
+// The program's icon at the sizes of its PNG renders of trellum.svg.
 QIcon appIcon();
+
+// The hand the keypad shows as its pointer.
+QCursor keypadCursor();
 
 // A PNG through Qt's built-in reader only. A reader left to detect the format
 // asks every image-format plugin first, which loads them all (and libjpeg).

@@ -74,6 +74,11 @@ echo "== installed layout"
 [ "$(readlink /usr/bin/trellum)" = ../lib/trellum/trellum ] || fail "/usr/bin/trellum is not the relative link to the program"
 [ -x /usr/lib/trellum/trellum ] || fail "the program is missing from /usr/lib/trellum"
 cmp -s packaging/constants.txt /usr/lib/trellum/constants.txt || fail "starter constants.txt missing or different"
+# The translations are files beside the program, one for each language it is translated into.
+for ts in shell/i18n/trellum_*.ts; do
+    qm=/usr/lib/trellum/$(basename "${ts%.ts}").qm
+    [ -s "$qm" ] || fail "$qm is missing"
+done
 for file in /usr/bin/trellum-keys /usr/share/applications/io.github.trellum.Trellum.desktop \
             /usr/share/metainfo/io.github.trellum.Trellum.metainfo.xml \
             /usr/share/icons/hicolor/scalable/apps/trellum.svg /usr/share/man/man1/trellum.1.gz \

@@ -23,6 +23,9 @@ using namespace trellum;
 
 namespace {
 
+// The folder of the program built beside this test, which holds its .qm files.
+const QString kProgramFolder = QStringLiteral(TRELLUM_PROGRAM_FOLDER);
+
 // Records every text the library hands to the desktop: messages, dialog
 // captions and the tray tip.
 class TextRecorder : public RecordingToolkit {
@@ -294,7 +297,7 @@ void I18nTest::qtTextsSpeakTheSameLanguage()
 {
     QFETCH(QString, language);
     LocaleScope scope(language.toUtf8() + ".UTF-8");
-    QCOMPARE(shell::installTranslators(*qApp), language);
+    QCOMPARE(shell::installTranslators(*qApp, kProgramFolder), language);
     QCOMPARE(LocaleScope::translators(), 2);
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     const QString cancel = box.button(QDialogButtonBox::Cancel)->text().remove(u'&');
@@ -318,7 +321,7 @@ void I18nTest::withoutQtTranslationsTheTipStillMatchesTheMenu()
     QTemporaryDir empty;
     QVERIFY(empty.isValid());
     LocaleScope scope("de_DE.UTF-8");
-    QCOMPARE(shell::installTranslators(*qApp, empty.path()), QStringLiteral("de"));
+    QCOMPARE(shell::installTranslators(*qApp, kProgramFolder, empty.path()), QStringLiteral("de"));
     QCOMPARE(LocaleScope::translators(), 1);
     SettingsStore settings;
     shell::MainWindow window(settings);
@@ -331,7 +334,7 @@ void I18nTest::withoutQtTranslationsTheTipStillMatchesTheMenu()
 void I18nTest::englishLoadsNoTranslation()
 {
     LocaleScope scope("en_GB.UTF-8");
-    QCOMPARE(shell::installTranslators(*qApp), QString());
+    QCOMPARE(shell::installTranslators(*qApp, kProgramFolder), QString());
     QCOMPARE(LocaleScope::translators(), 0);
 }
 
