@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include <QFontInfo>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -90,15 +92,6 @@ void drawRim(QPainter& p, const QRectF& r, int top, int right, int bottom, int l
     }
 }
 
-// The outline of the glyphs themselves, from the baseline's start: the
-// font's own boxes reach down to the baseline even for marks that sit high.
-QRectF inkOf(const QFont& type, const QString& text)
-{
-    QPainterPath outline;
-    outline.addText(0, 0, type, text);
-    return outline.boundingRect();
-}
-
 // A caption of marks alone, without a letter or digit ("° ' ''").
 bool onlyMarks(const QString& caption)
 {
@@ -121,131 +114,192 @@ int innerBlankRuns(const QString& caption)
     return runs;
 }
 
-// The ink of a caption at any size and word spacing. Qt renders a type at a
-// whole number of pixels, and glyph outlines scale with it, so the ink measured
-// once at the base size predicts every other size; only a prediction too close
-// to the line a decision draws is checked by a real measurement, each of which
-// costs a font engine of that size.
+// One face at any pixel size: the keypad's print is laid out and drawn from a
+// face the window renders anyway, set to the size of each key's own type. A
+// QFont of every size would cost a font match of its own at start-up (a
+// fontconfig query each, as much work as the rest of the first paint), while a
+// face set to another size keeps its hinting and only scales.
+class KeyFace {
+public:
+    // Text laid out in the face: its glyphs and their pen positions from the
+    // start of the baseline, and the width of its advances.
+    struct Run {
+        int pixels = 0;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        qreal width = 0;
+        QRectF ink;   // for marks only: reading outlines costs
+    };
+
+    KeyFace(const QRawFont& face, int dpi) : m_face(face), m_dpi(dpi), m_facePixels(qRound(face.pixelSize())) {}
+
+    int facePixels() const { return m_facePixels; }
+
+    // Whether the face has a glyph of its own for every character of `text`
+    // (QPainter would draw any other from a fallback font).
+    bool draws(const QString& text) const
+    {
+        if (!m_face.isValid()) return false;
+        const QList<quint32> glyphs = m_face.glyphIndexesForString(text);
+        return glyphs.size() == text.size() && !glyphs.contains(0u);
+    }
+
+    // The pixels Qt renders a type of `points` at: whole pixels, from the size
+    // rounded to hundredths.
+    int pixelsAt(qreal points) const { return qRound(std::floor(points * m_dpi / 72 * 100 + 0.5) / 100); }
+
+    const QRawFont& at(int pixels)
+    {
+        if (pixels == m_facePixels) return m_face;
+        for (const auto& [size, face] : m_sizes) {
+            if (size == pixels) return face;
+        }
+        QRawFont face = m_face;
+        face.setPixelSize(pixels);
+        m_sizes.emplace_back(pixels, face);
+        return m_sizes.back().second;
+    }
+
+    // Laid out as Qt's text layout lays out one line: the glyphs' advances,
+    // and the word spacing once after each run of blanks. Without kerning:
+    // reading a face's kerning pairs costs some 100 KiB for every size, and the
+    // keypad's print has no kerned pair (printLine leaves text at the face's
+    // own size, such as "SHIFT", to QPainter).
+    Run layout(const QString& text, int pixels, qreal wordSpacing)
+    {
+        const QRawFont& face = at(pixels);
+        Run run{pixels, face.glyphIndexesForString(text), {}, 0, {}};
+        const QList<QPointF> advances = face.advancesForGlyphIndexes(run.glyphs, QRawFont::SeparateAdvances);
+        qreal x = 0;
+        for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+            run.positions.append(QPointF(x, 0));
+            x += advances[i].x();
+            if (text[i].isSpace() && (i + 1 == text.size() || !text[i + 1].isSpace())) x += wordSpacing;
+        }
+        run.width = x;
+        return run;
+    }
+
+    // The same, with the outline of its ink.
+    Run measure(const QString& text, int pixels, qreal wordSpacing)
+    {
+        Run run = layout(text, pixels, wordSpacing);
+        for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
+            if (!text[i].isSpace()) run.ink |= glyphInk(pixels, run.glyphs[i]).translated(run.positions[i]);
+        }
+        return run;
+    }
+
+    qreal blankWidth(int pixels)
+    {
+        const QRawFont& face = at(pixels);
+        const QList<QPointF> advance = face.advancesForGlyphIndexes(face.glyphIndexesForString(QStringLiteral(" ")));
+        return advance.isEmpty() ? 0 : advance.first().x();
+    }
+
+private:
+    // Each glyph's outline is read once per size: a read runs the glyph's
+    // hinting program, which costs as much as rendering a dozen glyphs.
+    QRectF glyphInk(int pixels, quint32 glyph)
+    {
+        for (const auto& [size, g, ink] : m_inks) {
+            if (size == pixels && g == glyph) return ink;
+        }
+        const QRectF ink = at(pixels).pathForGlyph(glyph).boundingRect();
+        m_inks.push_back({pixels, glyph, ink});
+        return ink;
+    }
+
+    struct GlyphInk {
+        int pixels;
+        quint32 glyph;
+        QRectF ink;
+    };
+    QRawFont m_face;
+    int m_dpi;
+    int m_facePixels;
+    std::vector<std::pair<int, QRawFont>> m_sizes;
+    std::vector<GlyphInk> m_inks;
+};
+
+// The face behind each source face and resolution, kept for the repaints.
+KeyFace& keyFaceOf(const QRawFont& face, int dpi)
+{
+    static std::vector<std::tuple<QRawFont, int, std::unique_ptr<KeyFace>>> faces;
+    for (auto& [f, d, keyFace] : faces) {
+        if (f == face && d == dpi) return *keyFace;
+    }
+    faces.emplace_back(face, dpi, std::make_unique<KeyFace>(face, dpi));
+    return *std::get<2>(faces.back());
+}
+
+// The ink of a caption at any size and word spacing. Glyph outlines scale with
+// the pixel size, so the ink at the key type's size predicts every other size;
+// only a prediction too close to the line a decision draws is checked by
+// measuring the caption at that size.
 class MarksInk {
 public:
     // How far a prediction may stray from the ink: hinted outlines and advances
     // land on 1/64 of a pixel, which over a few glyphs makes up to 0.2 pixels.
     static constexpr qreal kHeightMargin = 0.1, kWidthMargin = 0.5;
 
-    MarksInk(const QFont& base, const QString& caption)
-        : m_base(base), m_caption(caption), m_atBase(inkOf(base, caption)), m_blankRuns(innerBlankRuns(caption))
+    MarksInk(KeyFace& face, const QString& caption, int basePixels, qreal baseSpacing)
+        : m_face(face), m_caption(caption), m_basePixels(basePixels), m_baseSpacing(baseSpacing),
+          m_atBase(face.measure(caption, basePixels, baseSpacing).ink), m_blankRuns(innerBlankRuns(caption))
     {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        m_dpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) ? 96 : screen ? qRound(screen->logicalDotsPerInchY()) : 0;
-        m_basePixels = pixelsAt(base.pointSizeF());
-        // A type of another resolution, or sized in pixels: nothing is predicted.
-        if (m_basePixels != QFontInfo(base).pixelSize()) m_basePixels = 0;
     }
 
     bool lowerThan(qreal points, qreal height)
     {
-        const qreal scale = scaleAt(points);
-        const qreal guess = m_atBase.height() * scale;
-        if (scale > 0 && std::abs(guess - height) > kHeightMargin + 0.01 * height) return guess < height;
-        if (const qreal outline = outlineHeight(points); outline > 0) return outline < height;
-        return measured(points, m_base.wordSpacing()).height() < height;
+        const qreal guess = m_atBase.height() * scaleAt(points);
+        if (std::abs(guess - height) > kHeightMargin + 0.01 * height) return guess < height;
+        return measured(points, m_baseSpacing).ink.height() < height;
     }
 
     bool widerThan(qreal points, qreal spacing, qreal width)
     {
-        const qreal scale = scaleAt(points);
-        const qreal guess = m_atBase.width() * scale + m_blankRuns * (spacing - m_base.wordSpacing());
-        if (scale > 0 && std::abs(guess - width) > kWidthMargin + 0.01 * width) return guess > width;
-        return measured(points, spacing).width() > width;
+        const qreal guess = m_atBase.width() * scaleAt(points) + m_blankRuns * (spacing - m_baseSpacing);
+        if (std::abs(guess - width) > kWidthMargin + 0.01 * width) return guess > width;
+        return measured(points, spacing).ink.width() > width;
     }
 
-    // Sizes that render at the same pixels share one ink, and one measurement.
-    QRectF measured(qreal points, qreal spacing)
+    // Sizes that render at the same pixels share one measurement.
+    KeyFace::Run measured(qreal points, qreal spacing)
     {
-        const auto same = [this](qreal a, qreal b) {
-            return a == b || (m_basePixels > 0 && pixelsAt(a) > 0 && pixelsAt(a) == pixelsAt(b));
-        };
-        if (same(points, m_base.pointSizeF()) && spacing == m_base.wordSpacing()) return m_atBase;
-        for (const auto& [p, s, ink] : m_measured) {
-            if (same(p, points) && s == spacing) return ink;
+        const int pixels = m_face.pixelsAt(points);
+        for (const auto& [run, s] : m_measured) {
+            if (run.pixels == pixels && s == spacing) return run;
         }
-        QFont type = m_base;
-        type.setPointSizeF(points);
-        type.setWordSpacing(spacing);
-        m_measured.push_back({points, spacing, inkOf(type, m_caption)});
-        return m_measured.back().ink;
+        m_measured.emplace_back(m_face.measure(m_caption, pixels, spacing), spacing);
+        return m_measured.back().first;
     }
 
 private:
-    // The height of the caption's glyph outlines at `points`, from the base
-    // type's own face set to that size: the same outlines the type of that
-    // size gives, without matching a new font for it (a new font engine
-    // costs a fontconfig match). 0 where the face lacks a glyph and another
-    // font would be asked.
-    qreal outlineHeight(qreal points)
-    {
-        const int pixels = pixelsAt(points);
-        if (pixels <= 0 || m_basePixels <= 0) return 0;
-        if (!m_face.isValid()) {
-            m_face = QRawFont::fromFont(m_base);
-            m_glyphs = m_face.glyphIndexesForString(m_caption);
-        }
-        if (!m_face.isValid() || m_glyphs.contains(0u)) return 0;
-        m_face.setPixelSize(pixels);
-        QPainterPath outline;
-        for (const quint32 glyph : std::as_const(m_glyphs)) outline.addPath(m_face.pathForGlyph(glyph));
-        return outline.boundingRect().height();
-    }
+    qreal scaleAt(qreal points) const { return qreal(m_face.pixelsAt(points)) / m_basePixels; }
 
-    // The pixels a type of `points` is rendered at, or 0 where that is not
-    // certain (no screen, or too near half a pixel to know how it rounds).
-    int pixelsAt(qreal points) const
-    {
-        const qreal exact = points * m_dpi / 72;
-        if (m_dpi <= 0 || std::abs(exact - std::floor(exact) - 0.5) < 0.02) return 0;
-        return qRound(exact);
-    }
-
-    // How much larger the ink is at `points` than at the base size, or 0 where
-    // that cannot be predicted.
-    qreal scaleAt(qreal points) const
-    {
-        const int pixels = pixelsAt(points);
-        return pixels > 0 && m_basePixels > 0 ? qreal(pixels) / m_basePixels : 0;
-    }
-
-    struct Measure {
-        qreal points, spacing;
-        QRectF ink;
-    };
-    QFont m_base;
+    KeyFace& m_face;
     QString m_caption;
+    int m_basePixels;
+    qreal m_baseSpacing;
     QRectF m_atBase;
     int m_blankRuns;
-    QRawFont m_face;
-    QList<quint32> m_glyphs;
-    int m_dpi = 0;
-    int m_basePixels = 0;
-    std::vector<Measure> m_measured;
+    std::vector<std::pair<KeyFace::Run, qreal>> m_measured;
 };
 
 // Marks sit high in their type and are a few dots at the size of the letters
 // of the other captions: drawn three quarters as tall as those letters (as
 // marks, not as letters: "O I I"), the blanks between them narrowed where the
 // key is too narrow. The sizes go in steps of half a point.
-MarksType fitMarks(const QFont& base, int roomWidth, MarksInk& ink)
+MarksType fitMarks(KeyFace& face, const QFont& base, int roomWidth, MarksInk& ink)
 {
-    const qreal wanted = 0.75 * inkOf(base, QStringLiteral("DEL")).height();
+    const int basePixels = face.pixelsAt(base.pointSizeF());
+    const qreal wanted = 0.75 * face.measure(QStringLiteral("DEL"), basePixels, 0).ink.height();
     qreal points = base.pointSizeF();
     while (ink.lowerThan(points, wanted) && points < 4 * base.pointSizeF()) points += 0.5;
     qreal spacing = base.wordSpacing();
     qreal blank = -1;   // the width of a blank at the size the height asked for
     while (ink.widerThan(points, spacing, roomWidth - 2)) {
-        if (blank < 0) {
-            QFont type = base;
-            type.setPointSizeF(points);
-            blank = QFontMetricsF(type).horizontalAdvance(u' ');
-        }
+        if (blank < 0) blank = face.blankWidth(face.pixelsAt(points));
         if (spacing > -0.85 * blank)
             spacing -= 0.5;
         else if (points > base.pointSizeF())
@@ -256,46 +310,89 @@ MarksType fitMarks(const QFont& base, int roomWidth, MarksInk& ink)
     return {points, spacing};
 }
 
+// Draws a run whose line's top left is `topLeft`. Qt's text layout puts a
+// line on 1/64 of a pixel, cut toward zero, before it is scaled to the
+// device: so does this, so the glyphs land where QPainter::drawText puts them.
+void drawRun(QPainter& p, const QPointF& topLeft, const QRawFont& face, const KeyFace::Run& run)
+{
+    const auto onGrid = [](qreal v) { return std::trunc(v * 64) / 64; };
+    QGlyphRun glyphs;
+    glyphs.setRawFont(face);
+    glyphs.setGlyphIndexes(run.glyphs);
+    glyphs.setPositions(run.positions);
+    p.drawGlyphRun(QPointF(onGrid(topLeft.x()), onGrid(topLeft.y()) + face.ascent()), glyphs);
+}
+
 // Centred on the key by their ink. Keys are repainted as they go down and up:
 // each caption is fitted once per type and width.
-void paintMarks(QPainter& p, const QRect& room, const QString& caption)
+void paintMarks(QPainter& p, const QRect& room, const QString& caption, KeyFace& face)
 {
     struct Fitted {
-        QString base;   // the type's key
-        int dpi;
+        const KeyFace* face;
+        QString type;   // the key type's key
         QString caption;
         int width;
-        MarksType type;
-        QPointF inkCentre;
+        KeyFace::Run run;
     };
     static std::vector<Fitted> fitted;
     const QFont base = p.font();
-    const QString key = base.key();
-    const int dpi = p.device() ? p.device()->logicalDpiY() : 0;
+    const QString type = base.key();
     auto known = std::find_if(fitted.begin(), fitted.end(), [&](const Fitted& f) {
-        return f.width == room.width() && f.dpi == dpi && f.caption == caption && f.base == key;
+        return f.face == &face && f.width == room.width() && f.caption == caption && f.type == type;
     });
     if (known == fitted.end()) {
-        MarksInk ink(base, caption);
-        const MarksType type = fitMarks(base, room.width(), ink);
-        fitted.push_back({key, dpi, caption, room.width(), type, ink.measured(type.points, type.wordSpacing).center()});
+        MarksInk ink(face, caption, face.pixelsAt(base.pointSizeF()), base.wordSpacing());
+        const MarksType marks = fitMarks(face, base, room.width(), ink);
+        fitted.push_back({&face, type, caption, room.width(), ink.measured(marks.points, marks.wordSpacing)});
         known = fitted.end() - 1;
     }
-    QFont type = base;
-    type.setPointSizeF(known->type.points);
-    type.setWordSpacing(known->type.wordSpacing);
-    p.save();
-    p.setFont(type);
-    p.drawText(QRectF(room).center() - known->inkCentre, caption);
-    p.restore();
+    const QRawFont& sized = face.at(known->run.pixels);
+    drawRun(p, QRectF(room).center() - known->run.ink.center() - QPointF(0, sized.ascent()), sized, known->run);
+}
+
+int screenDpi()
+{
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
 }
 
 }  // namespace
 
 MarksType fitMarks(const QFont& base, const QString& caption, int roomWidth)
 {
-    MarksInk ink(base, caption);
-    return fitMarks(base, roomWidth, ink);
+    KeyFace& face = keyFaceOf(QRawFont::fromFont(base), screenDpi());
+    MarksInk ink(face, caption, face.pixelsAt(base.pointSizeF()), base.wordSpacing());
+    return fitMarks(face, base, roomWidth, ink);
+}
+
+void printLine(QPainter& p, const QRect& rect, int alignment, const QRawFont& face, const QString& text)
+{
+    const QFont type = p.font();
+    KeyFace& keyFace = keyFaceOf(face.isValid() ? face : QRawFont::fromFont(type),
+                                 p.device() ? p.device()->logicalDpiY() : screenDpi());
+    if (type.pointSizeF() <= 0 || !keyFace.draws(text)) {
+        p.drawText(rect, alignment | Qt::TextHideMnemonic, text);
+        return;
+    }
+    if (onlyMarks(text)) {
+        paintMarks(p, rect, text, keyFace);
+        return;
+    }
+    const int pixels = keyFace.pixelsAt(type.pointSizeF());
+    if (pixels == keyFace.facePixels()) {
+        // The type's own size: the face is the type's, and Qt shapes it.
+        p.drawText(rect, alignment | Qt::TextHideMnemonic, text);
+        return;
+    }
+    // Placed as QPainter::drawText places one line: by the width of its
+    // advances and by its ascent and descent.
+    const KeyFace::Run run = keyFace.layout(text, pixels, type.wordSpacing());
+    const QRawFont& sized = keyFace.at(run.pixels);
+    QPointF start = rect.topLeft();
+    if (alignment & Qt::AlignHCenter) start.rx() += (rect.width() - run.width) / 2;
+    if (alignment & Qt::AlignVCenter) start.ry() += (rect.height() - (sized.ascent() + sized.descent())) / 2;
+    drawRun(p, start, sized, run);
 }
 
 const KeyLook& keyLookOf(KeyGroup group)
@@ -375,7 +472,8 @@ const QPixmap& cachedFace(const FaceKey& key)
 
 }  // namespace
 
-void paintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption)
+void paintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, const QString& caption,
+              const QRawFont& face)
 {
     // A copy is exact only on whole device pixels; anything else is drawn in place.
     const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
@@ -390,15 +488,10 @@ void paintKey(QPainter& p, const QRect& rect, const KeyLook& look, bool down, co
         paintFace(p, rect.size(), look, down);
         p.restore();
     }
-    const QRect face = rect.adjusted(0, down ? look.pressDepth : 0, 0, 0);
+    const QRect keyFace = rect.adjusted(0, down ? look.pressDepth : 0, 0, 0);
     const int bottom = down ? 1 : look.lowerRimWidth;
     p.setPen(look.print);
-    const QRect room = face.adjusted(1, 1, -1, -bottom);
-    if (onlyMarks(caption)) {
-        paintMarks(p, room, caption);
-        return;
-    }
-    p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, caption);
+    printLine(p, keyFace.adjusted(1, 1, -1, -bottom), Qt::AlignCenter, face, caption);
 }
 
 void paintPanel(QPainter& p, const QRect& rect, PanelLook look)
@@ -425,7 +518,7 @@ KeyButton::KeyButton(const QString& caption, KeyGroup group, QWidget* parent)
 void KeyButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    paintKey(p, rect(), m_look, isDown(), text());
+    paintKey(p, rect(), m_look, isDown(), text(), m_printFace);
 }
 
 }  // namespace trellum::shell

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QPushButton>
+#include <QRawFont>
 
 #include "app/key_table.h"
 
@@ -38,15 +39,30 @@ class KeyButton : public QPushButton {
 public:
     KeyButton(const QString& caption, KeyGroup group, QWidget* parent);
 
+    // The face the caption is printed from, in the key's own size (see printLine).
+    void setPrintFace(const QRawFont& face) { m_printFace = face; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const KeyLook& m_look;
+    QRawFont m_printFace;
 };
 
 // Paints a key face into `rect` (the whole key), held down or not, and its caption.
-void paintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption);
+void paintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption,
+              const QRawFont& face = {});
+
+// Prints one line of `text` into `rect`, placed by `alignment` (left or
+// centred, top or centred) as QPainter::drawText places it, in the size of the
+// painter's type but from `face`: a face of the same family and weight that
+// the window renders anyway. A QFont of each size the keypad prints in would
+// cost a font match of its own at start-up (a fontconfig query each, as much
+// as the rest of the first paint); a face set to another size only scales.
+// Without a face it is the type's own; a text the face has no glyphs for is
+// drawn by QPainter::drawText.
+void printLine(QPainter& painter, const QRect& rect, int alignment, const QRawFont& face, const QString& text);
 
 // The type of a caption of marks alone ("° ' ''"), which keys draw larger than
 // their own type so the marks read at the size of the letters of other keys:

@@ -185,7 +185,7 @@ void Legend::paintEvent(QPaintEvent*)
     p.setPen(palette().color(QPalette::WindowText));
     QString shown = text();
     shown.replace(QChar(0x00AD), QChar(0x207B));
-    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop, shown);
+    printLine(p, rect(), Qt::AlignLeft | Qt::AlignTop, m_printFace, shown);
 }
 
 // ---- EqualKey ----
@@ -363,6 +363,12 @@ void MainWindow::buildKeypad(QWidget* client)
         }
     });
 
+    // The keypad prints from the faces of two types the window renders anyway:
+    // the display's bold and the indicators' regular, the function keys' own.
+    QFont functionFont(QStringLiteral("DejaVu Sans"), 6);
+    const QRawFont boldFace = QRawFont::fromFont(m_lcd->font());
+    const QRawFont regularFace = QRawFont::fromFont(functionFont);
+
     // Legends first: the keys, created later, stack above them.
     QFont legendFont(QStringLiteral("DejaVu Sans"), 5);
     for (const LegendDef& def : kLegends) {
@@ -370,10 +376,10 @@ void MainWindow::buildKeypad(QWidget* client)
         legend->setObjectName(QString::fromLatin1(def.name));
         describeLegend(legend, def.keyBelow);
         legend->setFont(legendFont);
+        legend->setPrintFace(regularFace);
         legend->setGeometry(m_twipsScale.rect(def.left, def.top, kLegendWidth, kLegendHeight));
     }
 
-    QFont functionFont(QStringLiteral("DejaVu Sans"), 6);
     QFont lowerFont(QStringLiteral("DejaVu Sans"), 9);
     lowerFont.setBold(true);
     QFont smallLowerFont(QStringLiteral("DejaVu Sans"), 6);
@@ -382,7 +388,7 @@ void MainWindow::buildKeypad(QWidget* client)
         const bool isFunction =
             def.group == KeyGroup::Function || def.group == KeyGroup::Shift || def.group == KeyGroup::Off;
         const KeyPlace place = keyPlace(def);
-        QPushButton* key = nullptr;
+        KeyButton* key = nullptr;
         if (def.group == KeyGroup::Equal) {
             m_equal = new EqualKey(QString::fromUtf8(def.caption), m_keypad);
             m_equal->setFocusPolicy(Qt::StrongFocus);
@@ -398,6 +404,7 @@ void MainWindow::buildKeypad(QWidget* client)
         key->setAutoDefault(false);
         key->setObjectName(QString::fromLatin1(def.name));
         describeKey(key, def.key);
+        key->setPrintFace(isFunction ? regularFace : boldFace);
         if (isFunction) {
             key->setFont(functionFont);
             key->setGeometry(m_twipsScale.rect(place.left, place.top, kFunctionKeyWidth, kFunctionKeyHeight));

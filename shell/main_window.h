@@ -82,8 +82,14 @@ class Legend : public QLabel {
 public:
     Legend(const QString& text, QWidget* parent);
 
+    // The face the legend is printed from, in its own size (see printLine).
+    void setPrintFace(const QRawFont& face) { m_printFace = face; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRawFont m_printFace;
 };
 
 // The "=" key: holds the keyboard focus and hands on every key typed there.

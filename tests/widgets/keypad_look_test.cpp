@@ -1,6 +1,8 @@
 // A caption of marks alone is sized in one measurement and a prediction: the
 // size and word spacing it comes to must be those that trying every half point
-// and half pixel one by one would find, on every key type and width.
+// and half pixel one by one would find, on every key type and width. And the
+// keypad's print, laid out from a face of another size, must come out pixel
+// for pixel as QPainter::drawText draws it in the key's own type.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -9,6 +11,7 @@
 
 using trellum::shell::fitMarks;
 using trellum::shell::MarksType;
+using trellum::shell::printLine;
 
 namespace {
 
@@ -74,6 +77,77 @@ private slots:
                         << caption << keyType(type.points, type.bold) << width;
                 }
             }
+        }
+    }
+
+    void printedAsDrawText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QFont>("type");
+        QTest::addColumn<QFont>("faceType");   // the type whose face prints it
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<int>("ratio");
+        // The keypad's print as the window has it: one-glyph captions on the
+        // lower keys (marks among them, fitted as from their own type's face),
+        // the other lower captions, the legends, and function key captions,
+        // whose type is the face's own and whose kerning ("SHIFT") only Qt's
+        // shaping applies. The others have no kerned pair in their faces.
+        const QFont display = keyType(12, true), indicator = keyType(6, false);
+        const struct {
+            const char* name;
+            QFont type, faceType;
+            QStringList texts;
+        } types[] = {
+            {"9pt bold from 12pt bold", keyType(9, true), display, {"7", "0", "÷", "•"}},
+            {"6pt bold from 12pt bold", keyType(6, true), display, {"AC", "EXP", "Co"}},
+            {"5pt from 6pt", keyType(5, false), indicator, {"10^x", "e^x", "X!  ", "sin⁻¹"}},
+            {"6pt, the face's own", indicator, indicator, {"SHIFT", "MODE"}},
+        };
+        const struct {
+            const char* name;
+            int flags;
+        } alignments[] = {{"centred", Qt::AlignCenter}, {"top left", Qt::AlignLeft | Qt::AlignTop}};
+        for (const auto& type : types) {
+            for (const QString& text : type.texts) {
+                for (const auto& alignment : alignments) {
+                    for (const int ratio : {1, 2}) {
+                        QTest::addRow("\"%s\" %s %s x%d", qPrintable(text), type.name, alignment.name, ratio)
+                            << text << type.type << type.faceType << alignment.flags << ratio;
+                    }
+                }
+            }
+        }
+    }
+
+    void printedAsDrawText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QFont, type);
+        QFETCH(QFont, faceType);
+        QFETCH(int, alignment);
+        QFETCH(int, ratio);
+        // Rooms of odd and even widths and heights, at whole-pixel offsets, as
+        // keys have them; marks are compared with their print from their own
+        // type's face, which QPainter::drawText has no fitting for.
+        const QRect rooms[] = {QRect(3, 2, 31, 17), QRect(10, 7, 24, 22), QRect(1, 1, 52, 40)};
+        for (const QRect& room : rooms) {
+            QImage expected(64 * ratio, 48 * ratio, QImage::Format_ARGB32_Premultiplied);
+            expected.setDevicePixelRatio(ratio);
+            expected.fill(Qt::white);
+            QImage printed = expected;
+            QPainter byQt(&expected);
+            byQt.setFont(type);
+            if (text.trimmed().front().isLetterOrNumber())
+                byQt.drawText(room, alignment, text);
+            else
+                printLine(byQt, room, alignment, QRawFont::fromFont(type), text);
+            byQt.end();
+            QPainter byFace(&printed);
+            byFace.setFont(type);
+            printLine(byFace, room, alignment, QRawFont::fromFont(faceType), text);
+            byFace.end();
+            QVERIFY2(printed == expected, qPrintable(QStringLiteral("in %1,%2 %3x%4")
+                                                         .arg(room.x()).arg(room.y()).arg(room.width()).arg(room.height())));
         }
     }
 
