@@ -383,9 +383,13 @@ namespace {
 
 std::string userFolder(const char* variable, std::string_view underHome)
 {
-    const passwd* entry = ::getpwuid(::getuid());
-    const std::string base =
-        xdgBaseFolder(std::getenv(variable), std::getenv("HOME"), entry != nullptr ? entry->pw_dir : nullptr, underHome);
+    std::string base = xdgBaseFolder(std::getenv(variable), std::getenv("HOME"), nullptr, underHome);
+    if (base.empty()) {
+        // Asked only when the environment names no folder: the password database
+        // loads the name-service modules and reads their files at every start.
+        const passwd* entry = ::getpwuid(::getuid());
+        if (entry != nullptr) base = xdgBaseFolder(nullptr, nullptr, entry->pw_dir, underHome);
+    }
     return base.empty() ? base : base + "/trellum";
 }
 

@@ -4,17 +4,20 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -235,6 +238,60 @@ TEST(XdgBaseFolderTest, OneRuleForEveryFolder)
     };
     for (const auto& row : rows)
         EXPECT_EQ(xdgBaseFolder(row.xdg, row.home, row.passwd, ".config"), row.expected) << row.name;
+}
+
+// Sets an environment variable (unsets it for null) until the end of the scope.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name)) m_old = old;
+        if (value != nullptr)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedVariable()
+    {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// The program's own folders: the environment's first, the password database's
+// home only when the environment names none.
+TEST(UserFoldersTest, EnvironmentThenPasswordDatabase)
+{
+    const passwd* entry = ::getpwuid(::getuid());
+    ASSERT_NE(entry, nullptr);
+    const std::string passwdHome = entry->pw_dir;
+    const struct {
+        const char* name;
+        const char* xdg;
+        const char* home;
+        std::string config;
+        std::string data;
+    } rows[] = {
+        {"xdg_values", "/cfg", "/home/me", "/cfg/trellum", "/cfg/trellum"},
+        {"home", nullptr, "/home/me", "/home/me/.config/trellum", "/home/me/.local/share/trellum"},
+        {"no_home", nullptr, nullptr, passwdHome + "/.config/trellum", passwdHome + "/.local/share/trellum"},
+        {"relative_home", "cfg", "me", passwdHome + "/.config/trellum", passwdHome + "/.local/share/trellum"},
+    };
+    for (const auto& row : rows) {
+        const ScopedVariable config("XDG_CONFIG_HOME", row.xdg);
+        const ScopedVariable data("XDG_DATA_HOME", row.xdg);
+        const ScopedVariable home("HOME", row.home);
+        EXPECT_EQ(userConfigFolder(), row.config) << row.name;
+        EXPECT_EQ(userDataFolder(), row.data) << row.name;
+    }
 }
 
 }  // namespace
