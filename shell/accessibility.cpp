@@ -339,6 +339,8 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
     // A plain frame would read as a window of its own ("frame"), and a reviewing
     // screen reader would take the keypad for the whole window, without the display.
     if (className == u"trellum::shell::ClickFrame") return new QAccessibleWidget(widget, QAccessible::Grouping);
+    // A plain widget would read as a pane ("filler"); the calculator is a window.
+    if (className == u"trellum::shell::MainWindow") return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QProxyStyle>
+#include <QVBoxLayout>
 
 #include "app/key_table.h"
 #include "shell/accessibility.h"
@@ -259,7 +260,7 @@ void EqualKey::keyReleaseEvent(QKeyEvent* event)
 // ---- MainWindow ----
 
 MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), m_twipsScale(TwipsScale::ofPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, settings)
+    : QWidget(parent), m_twipsScale(TwipsScale::ofPrimaryScreen()), m_toolkit(*this), m_calc(m_toolkit, settings)
 {
     setObjectName("calculator");
     installAccessibility();
@@ -275,7 +276,15 @@ MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
     buildDisplay(client);
     buildKeypad(client);
     m_speech = std::make_unique<DisplaySpeech>(m_lcd, m_equal);
-    setCentralWidget(client);
+    m_client = client;
+    // The bar on top and the client below it, which moves up when compact
+    // mode hides the bar.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(client);
     buildMenus();
 
     // Measured once while the menus show: a bar whose menus are hidden has no height hint.
@@ -554,7 +563,7 @@ void MainWindow::afterFirstPaint(std::function<void()> work)
 
 bool MainWindow::event(QEvent* event)
 {
-    const bool handled = QMainWindow::event(event);
+    const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Paint && !m_painted) {
         // Queued: the painted picture is handed to the window system first.
         m_painted = true;

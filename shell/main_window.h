@@ -14,9 +14,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMargins>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QWidget>
 
 #include "app/calculator.h"
 #include "shell/keyboard.h"
@@ -26,6 +26,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 
 namespace trellum {
 class SettingsStore;
@@ -110,7 +111,10 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 };
 
-class MainWindow : public QMainWindow {
+// A plain widget with the menu bar in its layout: a QMainWindow's docking and
+// tool-bar machinery, which this window never uses, kept about 400 KiB of Qt's
+// code resident in every start.
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(SettingsStore& settings, QWidget* parent = nullptr);
@@ -127,6 +131,9 @@ public:
     void forward(const std::function<void()>& command);
 
     QAction* alwaysOnTopAction() const { return m_alwaysOnTopAction; }
+    QMenuBar* menuBar() const { return m_menuBar; }
+    // Everything below the menu bar: the display and the keypad.
+    QWidget* client() const { return m_client; }
     QMenu* settingsMenu() const { return m_settingsMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     QMenu* trayMenu() const { return m_trayMenu; }
@@ -192,6 +199,8 @@ private:
     EqualKey* m_equal = nullptr;
     std::vector<QPushButton*> m_keys;
 
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_client = nullptr;
     QMenu* m_settingsMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QMenu* m_trayMenu = nullptr;

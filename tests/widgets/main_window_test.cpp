@@ -101,7 +101,7 @@ void MainWindowTest::startUpShowsClearedDisplayInDegrees()
     QCOMPARE(m_window->keys().size(), std::size_t{40});
     // The client area below the menu bar has the design size.
     const auto& tw = m_window->twipsScale();
-    QCOMPARE(m_window->centralWidget()->size(), QSize(tw.toPixels(3135_tw), tw.toPixels(4560_tw)));
+    QCOMPARE(m_window->client()->size(), QSize(tw.toPixels(3135_tw), tw.toPixels(4560_tw)));
     QCOMPARE(key("equals")->geometry().topLeft(), QPoint(tw.toPixels(2040_tw), tw.toPixels(3240_tw)));
 }
 
