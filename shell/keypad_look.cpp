@@ -134,6 +134,7 @@ public:
     KeyFace(const QRawFont& face, int dpi) : m_face(face), m_dpi(dpi), m_facePixels(qRound(face.pixelSize())) {}
 
     int facePixels() const { return m_facePixels; }
+    int dpi() const { return m_dpi; }
 
     // Whether the face has a glyph of its own for every character of `text`
     // (QPainter would draw any other from a fallback font).
@@ -366,6 +367,22 @@ MarksType fitMarks(const QFont& base, const QString& caption, int roomWidth)
     return fitMarks(face, base, roomWidth, ink);
 }
 
+PrintedLine::PrintedLine(const QRawFont& face, const QFont& type, int dpi, const QString& text)
+{
+    KeyFace& keyFace = keyFaceOf(face, dpi);
+    if (type.pointSizeF() <= 0 || !keyFace.draws(text)) return;
+    const KeyFace::Run run = keyFace.layout(text, keyFace.pixelsAt(type.pointSizeF()), type.wordSpacing());
+    m_face = keyFace.at(run.pixels);
+    m_glyphs = run.glyphs;
+    m_positions = run.positions;
+    m_width = run.width;
+}
+
+void PrintedLine::draw(QPainter& p, const QPointF& topLeft) const
+{
+    drawRun(p, topLeft, m_face, {0, m_glyphs, m_positions, m_width, {}});
+}
+
 void printLine(QPainter& p, const QRect& rect, int alignment, const QRawFont& face, const QString& text)
 {
     const QFont type = p.font();
@@ -387,12 +404,11 @@ void printLine(QPainter& p, const QRect& rect, int alignment, const QRawFont& fa
     }
     // Placed as QPainter::drawText places one line: by the width of its
     // advances and by its ascent and descent.
-    const KeyFace::Run run = keyFace.layout(text, pixels, type.wordSpacing());
-    const QRawFont& sized = keyFace.at(run.pixels);
+    const PrintedLine line(keyFace.at(keyFace.facePixels()), type, keyFace.dpi(), text);
     QPointF start = rect.topLeft();
-    if (alignment & Qt::AlignHCenter) start.rx() += (rect.width() - run.width) / 2;
-    if (alignment & Qt::AlignVCenter) start.ry() += (rect.height() - (sized.ascent() + sized.descent())) / 2;
-    drawRun(p, start, sized, run);
+    if (alignment & Qt::AlignHCenter) start.rx() += (rect.width() - line.width()) / 2;
+    if (alignment & Qt::AlignVCenter) start.ry() += (rect.height() - (line.ascent() + line.descent())) / 2;
+    line.draw(p, start);
 }
 
 const KeyLook& keyLookOf(KeyGroup group)

@@ -50,6 +50,29 @@ private:
     QRawFont m_printFace;
 };
 
+// One line of text laid out from `face` (a face of the type's family and
+// weight) in the size of `type` on a device of `dpi`, as Qt's text layout
+// lays it out but without kerning; see printLine for why. Empty when the face
+// lacks a glyph of the text: QPainter then draws it from a fallback font.
+class PrintedLine {
+public:
+    PrintedLine(const QRawFont& face, const QFont& type, int dpi, const QString& text);
+
+    bool isEmpty() const { return m_glyphs.isEmpty(); }
+    qreal width() const { return m_width; }   // of the advances, trailing blanks too
+    qreal ascent() const { return m_face.ascent(); }
+    qreal descent() const { return m_face.descent(); }
+
+    // Draws the line where QPainter::drawText draws a line whose top left is `topLeft`.
+    void draw(QPainter& painter, const QPointF& topLeft) const;
+
+private:
+    QRawFont m_face;
+    QList<quint32> m_glyphs;
+    QList<QPointF> m_positions;
+    qreal m_width = 0;
+};
+
 // Paints a key face into `rect` (the whole key), held down or not, and its caption.
 void paintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption,
               const QRawFont& face = {});

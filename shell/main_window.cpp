@@ -123,17 +123,50 @@ void LcdPanel::paintEvent(QPaintEvent*)
 
     // A long result (sign, 15 digits, point and the two blanks) may not fit the
     // bold type at large font settings: it shrinks rather than being cut off.
+    // The number is printed from the type's face, without Qt's shaping: digits
+    // have no kerning, and shaping would read the bold face's large layout
+    // tables into memory for nothing.
+    p.setPen(QColor(0x1c, 0x24, 0x1a));
+    const int dpi = logicalDpiY();
+    if (!m_face.isValid()) m_face = QRawFont::fromFont(font());
+    QFont type = font();
+    PrintedLine line(m_face, type, dpi, m_text);
+    if (line.isEmpty() && !m_text.isEmpty()) {
+        paintWithType(p);
+        return;
+    }
+    const int room = r.width() - 6;
+    for (int tries = 0; tries < 4 && qRound(line.width()) > room; ++tries) {
+        type.setPointSizeF(type.pointSizeF() * room / qRound(line.width()) - 0.25);
+        line = PrintedLine(m_face, type, dpi, m_text);
+    }
+    // Trailing blanks count: the text's right end, blanks included, meets the
+    // edge. The baseline stays put when the type shrinks.
+    const PrintedLine full(m_face, font(), dpi, m_text);
+    const int height = qRound(full.ascent() + full.descent()), descent = qRound(full.descent());
+    const int baseline = r.bottom() - qMax(2, (r.height() - height) / 4) - descent + 1;
+    line.draw(p, QPointF(r.right() - 2 - qRound(line.width()), baseline - line.ascent()));
+}
+
+void LcdPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) m_face = QRawFont();
+    QFrame::changeEvent(event);
+}
+
+// The same with Qt's text layout, for a text the type's face has no glyphs for.
+void LcdPanel::paintWithType(QPainter& p)
+{
+    const QRect r = rect();
     QFont type = font();
     const int room = r.width() - 6;
     for (int tries = 0; tries < 4 && QFontMetrics(type).horizontalAdvance(m_text) > room; ++tries) {
         type.setPointSizeF(type.pointSizeF() * room / QFontMetrics(type).horizontalAdvance(m_text) - 0.25);
     }
     p.setFont(type);
-    p.setPen(QColor(0x1c, 0x24, 0x1a));
     const QFontMetrics fm(type);
-    // Trailing blanks count: the text's right end, blanks included, meets the edge.
     const int width = fm.horizontalAdvance(m_text);
-    const QFontMetrics full(font());   // the baseline stays put when the type shrinks
+    const QFontMetrics full(font());
     const int baseline = r.bottom() - qMax(2, (r.height() - full.height()) / 4) - full.descent() + 1;
     p.drawText(r.right() - 2 - width, baseline, m_text);
 }

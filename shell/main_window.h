@@ -53,9 +53,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void paintWithType(QPainter& painter);
+
     QString m_text;
+    QRawFont m_face;   // the type's face, read when first painted
 };
 
 // A frame that reports mouse presses on its background (around the display, the keypad).

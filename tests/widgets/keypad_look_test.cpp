@@ -8,8 +8,10 @@
 #include <QtWidgets>
 
 #include "shell/keypad_look.h"
+#include "shell/main_window.h"
 
 using trellum::shell::fitMarks;
+using trellum::shell::LcdPanel;
 using trellum::shell::MarksType;
 using trellum::shell::printLine;
 
@@ -149,6 +151,46 @@ private slots:
             QVERIFY2(printed == expected, qPrintable(QStringLiteral("in %1,%2 %3x%4")
                                                          .arg(room.x()).arg(room.y()).arg(room.width()).arg(room.height())));
         }
+    }
+
+    // The display's number, printed from its type's face, against Qt's own
+    // text drawing on the same panel: right-aligned with its trailing blanks,
+    // on a baseline that stays put while a long number's type shrinks to fit.
+    void displayPrintedAsDrawText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("points");
+        const char* const texts[] = {"0. ", "-1.23456789012345 ", "3.14159265358979"};
+        for (const char* text : texts) {
+            for (const int points : {12, 17, 26}) QTest::addRow("\"%s\" %d pt", text, points) << text << points;
+        }
+    }
+
+    void displayPrintedAsDrawText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, points);
+        LcdPanel panel(nullptr);
+        QFont type = panel.font();
+        type.setPointSize(points);
+        panel.setFont(type);
+        panel.resize(177, 33);
+        QImage expected = panel.grab().toImage();
+        {
+            QPainter p(&expected);
+            const QRect r = panel.rect();
+            QFont fitted = panel.font();
+            const int room = r.width() - 6;
+            for (int tries = 0; tries < 4 && QFontMetrics(fitted).horizontalAdvance(text) > room; ++tries)
+                fitted.setPointSizeF(fitted.pointSizeF() * room / QFontMetrics(fitted).horizontalAdvance(text) - 0.25);
+            p.setFont(fitted);
+            p.setPen(QColor(0x1c, 0x24, 0x1a));
+            const QFontMetrics full(panel.font());
+            const int baseline = r.bottom() - qMax(2, (r.height() - full.height()) / 4) - full.descent() + 1;
+            p.drawText(r.right() - 2 - QFontMetrics(fitted).horizontalAdvance(text), baseline, text);
+        }
+        panel.setText(text);
+        QCOMPARE(panel.grab().toImage(), expected);
     }
 
     void marksFitAsStepByStep()
