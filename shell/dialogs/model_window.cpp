@@ -23,7 +23,9 @@ namespace trellum::shell {
 void placeControl(QWidget* control, Twips left, Twips top, Twips width, Twips height, int yOffset)
 {
     const TwipsScale scale = TwipsScale::of(control);
-    QRect rect(scale.toPixels(left), scale.toPixels(top) + yOffset, scale.toPixels(width), scale.toPixels(height));
+    // Edges converted, not lengths: controls the design puts edge to edge stay
+    // so at any resolution, as on the main window.
+    QRect rect = scale.rect(left, top, width, height).translated(0, yOffset);
     if (qobject_cast<QLabel*>(control)) {
         const QSize hint = control->sizeHint();
         rect.setWidth(std::max(rect.width(), hint.width()));
