@@ -146,8 +146,8 @@ public:
     }
 
     // The pixels Qt renders a type of `points` at: whole pixels, from the size
-    // rounded to hundredths.
-    int pixelsAt(qreal points) const { return qRound(std::floor(points * m_dpi / 72 * 100 + 0.5) / 100); }
+    // rounded to hundredths (sizes are positive: the cast is the floor).
+    int pixelsAt(qreal points) const { return qRound(qint64(points * m_dpi / 72 * 100 + 0.5) / 100.0); }
 
     const QRawFont& at(int pixels)
     {
@@ -313,10 +313,10 @@ MarksType fitMarks(KeyFace& face, const QFont& base, int roomWidth, MarksInk& in
 
 // Draws a run whose line's top left is `topLeft`. Qt's text layout puts a
 // line on 1/64 of a pixel, cut toward zero, before it is scaled to the
-// device: so does this, so the glyphs land where QPainter::drawText puts them.
+// device (by the same cast), so the glyphs land where QPainter::drawText puts them.
 void drawRun(QPainter& p, const QPointF& topLeft, const QRawFont& face, const KeyFace::Run& run)
 {
-    const auto onGrid = [](qreal v) { return std::trunc(v * 64) / 64; };
+    const auto onGrid = [](qreal v) { return int(v * 64) / 64.0; };
     QGlyphRun glyphs;
     glyphs.setRawFont(face);
     glyphs.setGlyphIndexes(run.glyphs);
