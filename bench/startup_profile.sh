@@ -96,6 +96,7 @@ echo "| glyphs rendered | $(incl trellum 'QFontEngineFT::loadGlyph\(QFontEngineF
 echo "| main window built (trellum) / widgets built (floor) | $(incl trellum 'trellum::shell::MainWindow::MainWindow') | - |"
 echo "| keys painted | $(incl trellum '(trellum::shell::KeyButton|QPushButton)::paintEvent') | $(incl floor 'QPushButton::paintEvent') |"
 echo "| of which: captions of marks sized and drawn | $(incl trellum 'trellum::shell::\(anonymous namespace\)::(paintMarks|fitMarks)') | - |"
+echo "| of which: glyph outlines read for the marks' ink | $(incl trellum 'QRawFont::pathForGlyph') | - |"
 echo "| window icon read | $(incl trellum 'trellum::shell::appIcon') | - |"
 echo "| start-up sequence (settings, tray, show, AC) | $(incl trellum 'trellum::Calculator::start\(\)') | - |"
 echo "| work after the first paint (tray icon, pointer) | $(incl trellum 'trellum::shell::QtToolkit::applyKeypadCursors') + $(incl trellum 'trellum::shell::QtToolkit::showTray') | - |"
