@@ -74,8 +74,9 @@ private:
 };
 
 // Paints a key face into `rect` (the whole key), held down or not, and its caption.
+// The caption is printed from `face` (see printLine).
 void paintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool down, const QString& caption,
-              const QRawFont& face = {});
+              const QRawFont& face);
 
 // Prints one line of `text` into `rect`, placed by `alignment` (left or
 // centred, top or centred) as QPainter::drawText places it, in the size of the
@@ -84,7 +85,8 @@ void paintKey(QPainter& painter, const QRect& rect, const KeyLook& look, bool do
 // cost a font match of its own at start-up (a fontconfig query each, as much
 // as the rest of the first paint); a face set to another size only scales.
 // Without a face it is the type's own; a text the face has no glyphs for is
-// drawn by QPainter::drawText.
+// drawn by QPainter::drawText. A caption of marks alone is sized as fitMarks
+// says and centred by its ink.
 void printLine(QPainter& painter, const QRect& rect, int alignment, const QRawFont& face, const QString& text);
 
 // The type of a caption of marks alone ("° ' ''"), which keys draw larger than
