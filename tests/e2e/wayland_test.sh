@@ -37,9 +37,14 @@ catches_sigterm() {
     mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 1
     [ -n "$mask" ] && [ $(( (0x$mask >> 14) & 1 )) -eq 1 ]
 }
+# Gone, or exited and waiting to be reaped.
+ended() {
+    [ ! -e "/proc/$1" ] || grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null
+}
 end_app() {
     wait_for 10 catches_sigterm "$APP_PID" || fail "$1: SIGTERM is not handled"
     kill -s TERM "$APP_PID"
+    wait_for 30 ended "$APP_PID" || fail "$1: still running after SIGTERM"
     local status=0
     wait "$APP_PID" || status=$?
     expect_eq "$status" 0 "$1: exit status"
