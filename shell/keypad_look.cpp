@@ -287,13 +287,19 @@ private:
     std::vector<std::pair<KeyFace::Run, qreal>> m_measured;
 };
 
+struct FittedMarks {
+    MarksType type;
+    KeyFace::Run run;   // laid out and measured at that type
+};
+
 // Marks sit high in their type and are a few dots at the size of the letters
 // of the other captions: drawn three quarters as tall as those letters (as
 // marks, not as letters: "O I I"), the blanks between them narrowed where the
 // key is too narrow. The sizes go in steps of half a point.
-MarksType fitMarks(KeyFace& face, const QFont& base, int roomWidth, MarksInk& ink)
+FittedMarks fitMarksIn(KeyFace& face, const QFont& base, const QString& caption, int roomWidth)
 {
     const int basePixels = face.pixelsAt(base.pointSizeF());
+    MarksInk ink(face, caption, basePixels, base.wordSpacing());
     const qreal wanted = 0.75 * face.measure(QStringLiteral("DEL"), basePixels, 0).ink.height();
     qreal points = base.pointSizeF();
     while (ink.lowerThan(points, wanted) && points < 4 * base.pointSizeF()) points += 0.5;
@@ -308,7 +314,7 @@ MarksType fitMarks(KeyFace& face, const QFont& base, int roomWidth, MarksInk& in
         else
             break;
     }
-    return {points, spacing};
+    return {{points, spacing}, ink.measured(points, spacing)};
 }
 
 // Draws a run whose line's top left is `topLeft`. Qt's text layout puts a
@@ -342,9 +348,7 @@ void paintMarks(QPainter& p, const QRect& room, const QString& caption, KeyFace&
         return f.face == &face && f.width == room.width() && f.caption == caption && f.type == type;
     });
     if (known == fitted.end()) {
-        MarksInk ink(face, caption, face.pixelsAt(base.pointSizeF()), base.wordSpacing());
-        const MarksType marks = fitMarks(face, base, room.width(), ink);
-        fitted.push_back({&face, type, caption, room.width(), ink.measured(marks.points, marks.wordSpacing)});
+        fitted.push_back({&face, type, caption, room.width(), fitMarksIn(face, base, caption, room.width()).run});
         known = fitted.end() - 1;
     }
     const QRawFont& sized = face.at(known->run.pixels);
@@ -363,8 +367,7 @@ int screenDpi()
 MarksType fitMarks(const QFont& base, const QString& caption, int roomWidth)
 {
     KeyFace& face = keyFaceOf(QRawFont::fromFont(base), screenDpi());
-    MarksInk ink(face, caption, face.pixelsAt(base.pointSizeF()), base.wordSpacing());
-    return fitMarks(face, base, roomWidth, ink);
+    return fitMarksIn(face, base, caption, roomWidth).type;
 }
 
 PrintedLine::PrintedLine(const QRawFont& face, const QFont& type, int dpi, const QString& text)

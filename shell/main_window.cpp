@@ -135,14 +135,14 @@ void LcdPanel::paintEvent(QPaintEvent*)
         paintWithType(p);
         return;
     }
+    // The baseline stays put when the type shrinks: it is the full type's.
+    const PrintedLine full = line;
     const int room = r.width() - 6;
     for (int tries = 0; tries < 4 && qRound(line.width()) > room; ++tries) {
         type.setPointSizeF(type.pointSizeF() * room / qRound(line.width()) - 0.25);
         line = PrintedLine(m_face, type, dpi, m_text);
     }
-    // Trailing blanks count: the text's right end, blanks included, meets the
-    // edge. The baseline stays put when the type shrinks.
-    const PrintedLine full(m_face, font(), dpi, m_text);
+    // Trailing blanks count: the text's right end, blanks included, meets the edge.
     const int height = qRound(full.ascent() + full.descent()), descent = qRound(full.descent());
     const int baseline = r.bottom() - qMax(2, (r.height() - height) / 4) - descent + 1;
     line.draw(p, QPointF(r.right() - 2 - qRound(line.width()), baseline - line.ascent()));
