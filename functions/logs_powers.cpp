@@ -12,7 +12,9 @@ namespace {
 
 constexpr double kPowerOfTenLimit = 99;    // 10^99 is the largest power the display shows
 constexpr double kExponentialLimit = 230;  // e^230 is about 7.7E+99
-constexpr double kFactorialLimit = 79;     // 70! and above are refused by the display anyway
+// Above 79 the key refuses x itself; 70! to 79! are computed and then refused
+// by the display (exponent above 99).
+constexpr double kFactorialLimit = 79;
 
 FunctionValue failure(ErrorCode code) { return {0, code}; }
 

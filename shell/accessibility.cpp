@@ -19,7 +19,7 @@
 #include "app/key_table.h"
 #include "shell/keyboard.h"
 #include "shell/main_window.h"
-#include "shell/qt_toolkit.h"
+#include "shell/qt_strings.h"
 
 namespace trellum::shell {
 

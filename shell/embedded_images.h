@@ -6,6 +6,8 @@
 
 #include <span>
 
+#include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QLatin1StringView>
 
@@ -26,5 +28,11 @@ std::span<const EmbeddedImage> embeddedImages();
 // The named picture, the PNG reader's image over the program's copy of its
 // pixels (read-only, not copied); null when there is none of that name.
 QImage embeddedImage(QLatin1StringView name);
+
+// The program's icon at the sizes of its PNG renders of trellum.svg.
+QIcon appIcon();
+
+// The hand the keypad shows as its pointer.
+QCursor keypadCursor();
 
 }  // namespace trellum::shell

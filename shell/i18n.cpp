@@ -8,7 +8,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "shell/qt_toolkit.h"
+#include "shell/qt_strings.h"
 
 namespace trellum::shell {
 

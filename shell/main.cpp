@@ -8,8 +8,8 @@
 #include <QSessionManager>
 
 #include "product.h"
+#include "shell/app_style.h"
 #include "shell/command_line.h"
-#include "shell/dialogs/dialogs.h"
 #include "shell/font_preload.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"

@@ -15,10 +15,12 @@
 
 #include "app/key_table.h"
 #include "shell/accessibility.h"
-#include "shell/dialogs/dialogs.h"
+#include "shell/embedded_images.h"
 #include "shell/keyboard.h"
 #include "shell/keypad_look.h"
 #include "shell/platform.h"
+#include "shell/qt_strings.h"
+#include "shell/window_geometry.h"
 
 namespace trellum::shell {
 

@@ -12,27 +12,19 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QSystemTrayIcon>
 #include <QWindow>
 
 #include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
+#include "shell/embedded_images.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"
+#include "shell/qt_strings.h"
+#include "shell/window_geometry.h"
 
 namespace trellum::shell {
-
-QString toQString(const std::string& text)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    if (!utf8.hasError()) return decoded;
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string toStdString(const QString& text) { return text.toUtf8().toStdString(); }
 
 // A native Wayland window is placed by the compositor, which reports made-up
 // positions for it.

@@ -16,11 +16,6 @@ namespace trellum::shell {
 
 class MainWindow;
 
-// Library texts are UTF-8 where they come from Qt, but constants files and
-// hand-edited settings may hold Latin-1 bytes; neither may turn into garbage.
-QString toQString(const std::string& text);
-std::string toStdString(const QString& text);
-
 // Moves a window, frame included, inside the screen nearest to it (as far as
 // it fits); the frame counts once the window manager has reported it.
 void pullInsideNearestScreen(QWidget* window);

@@ -1,6 +1,6 @@
 #pragma once
 // Where the calculator's settings live in the settings file: two keys, read by
-// Calculator::LoadSettings and written by Calculator::SaveSettings
+// Calculator::loadSettings and written by Calculator::saveSettings
 // (app/settings_keys.cpp) through the typed values of settings_store.h.
 
 #include <cstdint>

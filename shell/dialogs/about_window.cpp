@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "product.h"
+#include "shell/window_geometry.h"
 
 namespace trellum::shell {
 

@@ -10,7 +10,8 @@
 
 #include "app/constants_dialog.h"
 #include "shell/i18n.h"
-#include "shell/qt_toolkit.h"
+#include "shell/qt_strings.h"
+#include "shell/window_geometry.h"
 
 namespace trellum::shell {
 

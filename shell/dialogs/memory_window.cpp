@@ -12,7 +12,8 @@
 #include "app/memory_dialog.h"
 #include "shell/accessibility.h"
 #include "shell/i18n.h"
-#include "shell/qt_toolkit.h"
+#include "shell/qt_strings.h"
+#include "shell/window_geometry.h"
 
 namespace trellum::shell {
 

@@ -7,6 +7,7 @@
 #include "app/constants_dialog.h"
 #include "app/memory_dialog.h"
 #include "shell/dialogs/dialogs.h"
+#include "shell/embedded_images.h"
 #include "shell/session_end.h"
 #include "testing/recording_toolkit.h"
 #include "patience.h"

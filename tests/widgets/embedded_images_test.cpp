@@ -7,7 +7,6 @@
 #include <QImageReader>
 #include <QtTest>
 
-#include "shell/dialogs/dialogs.h"
 #include "shell/embedded_images.h"
 
 using trellum::shell::appIcon;

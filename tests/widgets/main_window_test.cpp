@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "shell/dialogs/dialogs.h"
 #include "shell/main_window.h"
+#include "shell/window_geometry.h"
 #include "storage/settings_store.h"
 #include "patience.h"
 

@@ -1,9 +1,8 @@
-#include "shell/dialogs/dialogs.h"
+#include "shell/app_style.h"
 
 #include <utility>
 
 #include <QApplication>
-#include <QCursor>
 #include <QDirIterator>
 #include <QFile>
 #include <QIconEngine>
@@ -12,15 +11,19 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
-#include "shell/embedded_images.h"
-
 namespace trellum::shell {
 
 namespace {
 
-// The sizes a title bar, task bar or tray shows; Qt hands every size an icon
-// holds to the window manager before the first paint.
-constexpr const char* kIconPictures[] = {"trellum-16", "trellum-32", "trellum-48", "trellum-64"};
+// A PNG through Qt's built-in reader only. A reader left to detect the format
+// asks every image-format plugin first, which loads them all (and libjpeg).
+QPixmap readPng(const QString& path)
+{
+    if (!QFile::exists(path)) return {};  // builds without the program's resources
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 // Qt's tool-bar extension icon, read from Qt's own PNGs when first drawn: the
 // menu bar asks for it when it is built, and shows it only when its menus do
@@ -91,33 +94,11 @@ public:
 
 }  // namespace
 
-QPixmap readPng(const QString& path)
-{
-    if (!QFile::exists(path)) return {};  // builds without the program's resources
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
 QStyle* newAppStyle()
 {
     // Built on the style Qt chose (the desktop's, or the user's -style or
     // QT_STYLE_OVERRIDE), not on a default of our own.
     return new AppStyle(QApplication::style()->name());
-}
-
-QIcon appIcon()
-{
-    QIcon icon;
-    for (const char* picture : kIconPictures)
-        icon.addPixmap(QPixmap::fromImage(embeddedImage(QLatin1StringView(picture))));
-    return icon;
-}
-
-QCursor keypadCursor()
-{
-    // The finger's tip is the hot spot.
-    return QCursor(QPixmap::fromImage(embeddedImage(QLatin1StringView("hand"))), 12, 1);
 }
 
 }  // namespace trellum::shell
