@@ -31,7 +31,8 @@
 //   memory_dialog.h    the memory dialog's model; its outcome is a MemoryChoice
 //   constants_dialog.h the constants and name/value dialogs' models
 //   list_text.h        what a dialog list shows of a long text
-//   messages.h         each message by name, with its exact text and icon
+//   messages.h         each message, caption and tip by name, with its English text
+//   translatable.h     the marker lupdate reads in the library's texts
 
 #include <array>
 #include <cstdint>
@@ -76,7 +77,9 @@ public:
     // library found from the program folder.
     void useConstantsFile(std::string path) { m_constantsFile = std::move(path); }
 
-    // Presses a key of the keypad: what a click on it does.
+    // Presses a key of the keypad: what a click on it does, then the keyboard
+    // focus back to "=". The commands below do not move the focus: called
+    // directly, as tests do, they leave it where it is.
     void press(Key key);
     // A key typed on the keyboard, as the shell names it: the keypad key it
     // presses, or none (a key the calculator has no use for), which beeps.
@@ -149,10 +152,10 @@ private:
     void showValue(double value) { m_display.showValue(value); }
     void showNumberText(const std::string& text) { m_display.showNumberText(text); }
     std::string displayText() const { return m_display.getDisplayText(); }
+    void runCommand(Key key);
     void memoryDialog(bool store);
     void enterCompact();
     void setAlwaysOnTop(bool onTop);
-    void updateTrayTip(const std::string& suffix);
     // Also drops the prefixes and an angle entered part by part.
     void resetEntry();
     Toolkit& toolkit() { return m_toolkit; }
@@ -170,7 +173,6 @@ private:
     Angle m_angleMode = Angle::Degrees;
     MemoryBank m_memory;
     std::string m_constantsFile;       // empty: constants.txt in the program folder
-    std::string m_trayTip;
     bool m_alwaysOnTop = false;
     bool m_compact = false;
     bool m_shutDown = false;

@@ -15,10 +15,6 @@ namespace trellum {
 
 namespace {
 
-const std::string kLoadCaption = "Load a constant";
-const std::string kAddCaption = "Add a new constant";
-const std::string kModifyCaption = "Modify a constant";
-
 bool hasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
 
 }  // namespace
@@ -30,20 +26,20 @@ ConstantEntryDialog::ConstantEntryDialog(Toolkit& toolkit, Purpose purpose, std:
 {
 }
 
-const std::string& ConstantEntryDialog::caption() const
+Caption ConstantEntryDialog::caption() const
 {
-    return m_purpose == Purpose::Add ? kAddCaption : kModifyCaption;
+    return m_purpose == Purpose::Add ? Caption::AddConstant : Caption::ModifyConstant;
 }
 
 void ConstantEntryDialog::accept()
 {
     // Blanks count as content here; they are trimmed only when the caller stores the texts.
-    if (m_name.empty() || m_value.empty()) return showMessage(m_toolkit, Message::ConstantEntryIncomplete);
+    if (m_name.empty() || m_value.empty()) return m_toolkit.showMessage(Message::ConstantEntryIncomplete, {});
     // isNumeric forgives line breaks around a pasted number; a stored value may not hold one.
     const std::string value = numberFromLocale(m_value, m_toolkit.decimalSeparator());
-    if (!isNumeric(value) || hasLineBreak(value)) return showMessage(m_toolkit, Message::ConstantValueNotANumber);
+    if (!isNumeric(value) || hasLineBreak(value)) return m_toolkit.showMessage(Message::ConstantValueNotANumber, {});
     if (m_name.find('=') != std::string::npos || hasLineBreak(m_name))
-        return showMessage(m_toolkit, Message::ConstantNameInvalid);
+        return m_toolkit.showMessage(Message::ConstantNameInvalid, {});
     m_value = value;  // the file and the display read only "."
     m_accepted = true;
     m_closed = true;
@@ -65,7 +61,7 @@ ConstantsDialog::ConstantsDialog(Toolkit& toolkit, std::string filePath)
     load();
 }
 
-const std::string& ConstantsDialog::caption() const { return kLoadCaption; }
+Caption ConstantsDialog::caption() const { return Caption::LoadConstant; }
 
 void ConstantsDialog::load()
 {
@@ -76,9 +72,9 @@ void ConstantsDialog::load()
     m_names = std::move(contents.names);
     m_values = std::move(contents.values);
     if (contents.loadFailed) {
-        showMessage(m_toolkit, Message::ConstantsNotLoaded);
+        m_toolkit.showMessage(Message::ConstantsNotLoaded, {});
     } else if (contents.faultyLines) {
-        showMessage(m_toolkit, Message::ConstantsHaveErrors);
+        m_toolkit.showMessage(Message::ConstantsHaveErrors, {});
     }
 }
 
@@ -90,19 +86,19 @@ bool ConstantsDialog::save()
         // Someone else's edit is kept, not overwritten: beside the file, under a name we tell.
         const std::string keptAs = writeFileBeside(m_filePath, ".changed", now.bytes);
         if (keptAs.empty()) {
-            showMessage(m_toolkit, Message::ConstantsNotSaved);
+            m_toolkit.showMessage(Message::ConstantsNotSaved, {});
             return false;
         }
-        showMessage(m_toolkit, Message::ConstantsChangedMeanwhile, keptAs);
+        m_toolkit.showMessage(Message::ConstantsChangedMeanwhile, {keptAs});
     } else if (now.status == ReadStatus::Read && m_dropsLines) {
         // The user was warned of the faulty lines; their text still survives the save.
         if (writeFileBeside(m_filePath, ".bak", now.bytes).empty()) {
-            showMessage(m_toolkit, Message::ConstantsNotSaved);
+            m_toolkit.showMessage(Message::ConstantsNotSaved, {});
             return false;
         }
     }
     if (writeFileAtomically(m_filePath, text) != WriteStatus::Written) {
-        showMessage(m_toolkit, Message::ConstantsNotSaved);
+        m_toolkit.showMessage(Message::ConstantsNotSaved, {});
         return false;
     }
     m_fileWasRead = true;

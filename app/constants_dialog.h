@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/messages.h"
+
 namespace trellum {
 
 class Toolkit;
@@ -23,7 +25,7 @@ public:
     ConstantEntryDialog(Toolkit& toolkit, Purpose purpose, std::string name = {}, std::string value = {});
 
     Purpose intent() const { return m_purpose; }
-    const std::string& caption() const;  // "Add a new constant" / "Modify a constant"
+    Caption caption() const;  // "Add a new constant" / "Modify a constant"
     const std::string& name() const { return m_name; }
     const std::string& value() const { return m_value; }
     bool accepted() const { return m_accepted; }
@@ -52,7 +54,7 @@ public:
     ConstantsDialog(Toolkit& toolkit, std::string filePath);
 
     // Rendered by the window.
-    const std::string& caption() const;                              // "Load a constant"
+    Caption caption() const;                                         // "Load a constant"
     const std::vector<std::string>& names() const { return m_names; }    // file order
     const std::vector<std::string>& values() const { return m_values; }  // one per name
     // What the list shows for entry `index`: its name, cut short when long.

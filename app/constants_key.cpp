@@ -18,7 +18,6 @@ void Calculator::openConstants()
     toolkit().showConstantsDialog(dialog);
     if (dialog.chosen()) showNumberText(*dialog.chosen());
     m_display.endEntry();
-    toolkit().focusEqualsKey();
 }
 
 }  // namespace trellum

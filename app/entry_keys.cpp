@@ -1,6 +1,6 @@
 // Number entry keys and error reports. The display register does the editing;
 // what belongs to the calculator is the prefixes and the degrees-minutes-seconds
-// step that a new number drops or keeps, and the focus going back to "=".
+// step that a new number drops or keeps.
 
 #include "app/calculator.h"
 
@@ -40,7 +40,6 @@ void Calculator::pressDigit(int digit)
         m_dmsStep = step;
     }
     if (!m_display.typeDigit(static_cast<int16_t>(digit))) m_toolkit.beep();
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressPoint()
@@ -53,7 +52,6 @@ void Calculator::pressPoint()
         return;
     }
     m_display.typePoint();
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressExponent()
@@ -63,20 +61,17 @@ void Calculator::pressExponent()
     } else {
         m_display.startExponent();
     }
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::deleteLast()
 {
     m_display.deleteLast();
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::clearEntry()
 {
     resetEntry();
     m_display.endEntry();
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::allClear()
@@ -94,7 +89,7 @@ void Calculator::reportError(ErrorCode code)
     case ErrorCode::NotPositiveInteger: message = Message::NotPositiveInteger; break;
     case ErrorCode::NotPositiveNumber: message = Message::NotPositiveNumber; break;
     }
-    showMessage(m_toolkit, message);
+    m_toolkit.showMessage(message, {});
     allClear();
 }
 

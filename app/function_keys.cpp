@@ -1,7 +1,7 @@
 // MODE, the SHIFT and hyp prefixes, and the keys that act on the displayed
 // value. A function key clears a prefix it uses by pressing the prefix key
-// again; argument errors go to reportError, whose AC also gives the focus back
-// to "=", so those paths return at once.
+// again; argument errors go to reportError, whose AC leaves the key nothing
+// more to do, so those paths return at once.
 
 #include <cmath>
 
@@ -16,19 +16,16 @@ void Calculator::cycleAngleMode()
     case Angle::Radians: m_angleMode = Angle::Grads; break;
     case Angle::Grads: m_angleMode = Angle::Degrees; break;
     }
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::toggleShift()
 {
     m_shift = !m_shift;
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::toggleHyp()
 {
     m_hyp = !m_hyp;
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressTrig(TrigFunction function)
@@ -44,10 +41,9 @@ void Calculator::pressTrig(TrigFunction function)
     if (const std::optional<double> result = trigonometric(function, inverse, x, m_angleMode)) {
         showValue(*result);
     } else {
-        showMessage(m_toolkit, Message::TrigonometricOutOfRange);
+        m_toolkit.showMessage(Message::TrigonometricOutOfRange, {});
         allClear();
     }
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressLog(LogFunction function)
@@ -59,13 +55,11 @@ void Calculator::pressLog(LogFunction function)
     const FunctionValue f = logarithmic(function, displayValue());
     if (f.error) return reportError(*f.error);
     showValue(f.value);
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::square()
 {
     showValue(trellum::square(displayValue()));
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::squareRoot()
@@ -73,13 +67,11 @@ void Calculator::squareRoot()
     const FunctionValue f = trellum::squareRoot(displayValue());
     if (f.error) return reportError(*f.error);
     showValue(f.value);
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::changeSign()
 {
     m_display.toggleSign();
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::pressReciprocal()
@@ -88,15 +80,12 @@ void Calculator::pressReciprocal()
     if (!m_shift) {
         const FunctionValue f = reciprocal(x);
         if (f.error) return reportError(*f.error);
-        showValue(f.value);
-        m_toolkit.focusEqualsKey();
-        return;
+        return showValue(f.value);
     }
     const FunctionValue f = factorial(x);
     if (f.error) return reportError(*f.error);
     toggleShift();
     showValue(f.value);
-    m_toolkit.focusEqualsKey();
 }
 
 // Degrees, minutes and seconds into decimal degrees, one part per press. The
@@ -115,7 +104,6 @@ void Calculator::pressDegreesMinutesSeconds()
         m_dmsStep = 1;
     }
     m_display.endEntry();
-    m_toolkit.focusEqualsKey();
 }
 
 }  // namespace trellum

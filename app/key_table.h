@@ -28,13 +28,15 @@ struct KeyRow {
     const char* token;                   // runner token, empty for none; MIN, MR and CO
                                          // are followed by ":" and the dialog's answer
 
-    // Spoken texts: English source texts, which the shell translates. A key
-    // without a second function has no variants.
+    // Spoken texts: English source texts of the context "Keys", marked for
+    // lupdate here and translated by the shell. A key without a second
+    // function has neither of the last two.
     const char* accessibleName;          // "square root", not the caption's sign
     const char* note = nullptr;          // what the name leaves unsaid: modes, EXP's pi
-    const char* withShift = nullptr;     // the key after SHIFT
-    const char* withHyp = nullptr;       // the key after hyp
-    const char* withBoth = nullptr;      // the key after SHIFT and hyp
+    const char* withShift = nullptr;     // the key after SHIFT, as its legend names it
+    // What SHIFT, hyp and both make of the key, one whole text for the
+    // translators: "with shift: arc sine; with hyp: hyperbolic sine; ...".
+    const char* secondFunctions = nullptr;
 };
 
 // Row by row from the top of the keypad, left to right: in the order of Key.

@@ -1,11 +1,21 @@
 // One key, one command: what a click on each key of the keypad does, and the
-// keys typed on the keyboard, which press the same keys.
+// keys typed on the keyboard, which press the same keys. Every key gives the
+// keyboard back to "=" when its command is done, so the commands themselves
+// never see the focus.
 
 #include "app/calculator.h"
 
 namespace trellum {
 
 void Calculator::press(Key key)
+{
+    runCommand(key);
+    // The keyboard map listens on "=" (a click or a dialog took the focus away).
+    // OFF has closed the window: there is no keyboard left to give back.
+    if (key != Key::Off) m_toolkit.focusEqualsKey();
+}
+
+void Calculator::runCommand(Key key)
 {
     switch (key) {
     case Key::Shift: return toggleShift();

@@ -4,8 +4,8 @@
 
 namespace trellum {
 
-MemoryDialog::MemoryDialog(std::string caption, const std::array<std::string, kLines>& slots)
-    : m_caption(std::move(caption))
+MemoryDialog::MemoryDialog(Caption caption, const std::array<std::string, kLines>& slots)
+    : m_caption(caption)
 {
     for (std::size_t i = 0; i < kLines; ++i) m_lines[i] = listText(slots[i]);
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "app/messages.h"
+
 namespace trellum {
 
 // What the user chose in the memory dialog.
@@ -22,10 +24,10 @@ public:
     static constexpr std::size_t kLines = 10;
 
     // `slots` are the bank's texts; long ones are shown cut short (listText).
-    MemoryDialog(std::string caption, const std::array<std::string, kLines>& slots);
+    MemoryDialog(Caption caption, const std::array<std::string, kLines>& slots);
 
     // Rendered by the window.
-    const std::string& caption() const { return m_caption; }
+    Caption caption() const { return m_caption; }
     const std::array<std::string, kLines>& lines() const { return m_lines; }
     std::optional<std::size_t> selectedLine() const { return m_selected; }
     bool doneEnabled() const { return m_doneEnabled; }
@@ -42,7 +44,7 @@ public:
     const std::optional<MemoryChoice>& choice() const { return m_choice; }
 
 private:
-    std::string m_caption;
+    Caption m_caption;
     std::array<std::string, kLines> m_lines;
     std::optional<std::size_t> m_selected;
     bool m_doneEnabled = false;

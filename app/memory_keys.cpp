@@ -23,7 +23,7 @@ void Calculator::memoryDialog(bool store)
     // Hand-edited slots are listed and recalled as the number they start with.
     MemoryBank::Slots shown;
     for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = slotNumberText(m_memory.memorySlots()[slot]);
-    MemoryDialog dialog(store ? "Save a number" : "Retrieve a number", shown);
+    MemoryDialog dialog(store ? Caption::SaveNumber : Caption::RetrieveNumber, shown);
     m_toolkit.showMemoryDialog(dialog);
 
     if (const std::optional<MemoryChoice>& choice = dialog.choice()) {
@@ -37,7 +37,6 @@ void Calculator::memoryDialog(bool store)
         }
     }
     m_display.endEntry();
-    m_toolkit.focusEqualsKey();
 }
 
 bool Calculator::memoryIsEmpty() const { return m_memory.isEmpty(); }

@@ -1,6 +1,6 @@
 // Operator, bracket and "=" keys: the evaluator reduces, the calculator adds
 // what a key means beyond that (a fresh entry after "(", the beep of a full
-// bracket count, the focus).
+// bracket count).
 
 #include "app/calculator.h"
 
@@ -9,7 +9,6 @@ namespace trellum {
 void Calculator::pressOperator(Operator op)
 {
     m_evaluator.pushOperator(op);
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::openBracket()
@@ -21,13 +20,11 @@ void Calculator::openBracket()
         m_display.showBracketLevel(m_evaluator.openBrackets());
         m_display.endEntry();
     }
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::closeBracket()
 {
     m_evaluator.closeBracket();
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::equals() { m_evaluator.equal(); }

@@ -19,8 +19,9 @@ class Toolkit {
 public:
     virtual ~Toolkit() = default;
 
-    // Modal message box with one OK button (app/messages.h names the texts).
-    virtual void showMessage(const std::string& text, MessageIcon icon, const std::string& title) = 0;
+    // Modal message box titled with the program's name, with one OK button:
+    // the message by name (app/messages.h), its blanks filled from `arguments`.
+    virtual void showMessage(Message message, const MessageArguments& arguments) = 0;
     virtual void beep() = 0;
     // Keyboard focus to the "=" key, which takes the keys typed on the keyboard.
     virtual void focusEqualsKey() = 0;
@@ -69,8 +70,8 @@ public:
 
     // The notification-area icon, there from start-up to shut-down; its tip says
     // whether the window is hidden.
-    virtual void showTrayIcon(const std::string& tip) = 0;
-    virtual void setTrayTip(const std::string& tip) = 0;
+    virtual void showTrayIcon(TrayTip tip) = 0;
+    virtual void setTrayTip(TrayTip tip) = 0;
     virtual void hideTrayIcon() = 0;
 
     // The folder of the program (holds constants.txt).

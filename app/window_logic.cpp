@@ -12,7 +12,6 @@ namespace {
 // Whole window, frame included.
 constexpr Twips kCompactHeight = 1370_tw;
 constexpr Twips kFullHeight = 5250_tw;
-constexpr std::size_t kTipLength = 64;    // the tray cuts longer tips
 
 }  // namespace
 
@@ -27,10 +26,9 @@ void Calculator::start()
         if (m_toolkit.canPlaceWindow()) m_toolkit.centerWindow();
         m_memory.fill("0");
     }
-    m_trayTip = kWindowCaption;
-    m_toolkit.showTrayIcon(m_trayTip);
+    m_toolkit.showTrayIcon(TrayTip::Shown);
     m_toolkit.showWindow();
-    allClear();
+    press(Key::AllClear);
     m_toolkit.setKeypadCursor();
 }
 
@@ -86,19 +84,12 @@ void Calculator::showFullWindow()
         if (!m_alwaysOnTop) m_toolkit.setStaysOnTop(false);
         m_compact = false;
     }
-    m_toolkit.focusEqualsKey();
 }
 
 void Calculator::hideToTray()
 {
     m_toolkit.hideWindow();
-    updateTrayTip(" (Hide)");
-}
-
-void Calculator::updateTrayTip(const std::string& suffix)
-{
-    m_trayTip = (std::string(kWindowCaption) + suffix).substr(0, kTipLength);
-    m_toolkit.setTrayTip(m_trayTip);
+    m_toolkit.setTrayTip(TrayTip::Hidden);
 }
 
 void Calculator::showFromTray()
@@ -107,7 +98,7 @@ void Calculator::showFromTray()
         m_toolkit.activateWindow();
     } else {
         m_toolkit.showWindow();
-        updateTrayTip("");
+        m_toolkit.setTrayTip(TrayTip::Shown);
     }
 }
 
@@ -121,7 +112,7 @@ void Calculator::paste()
         const std::size_t first = text.find_first_not_of(" \t\r\n");
         showNumberText(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
     } else {
-        showMessage(m_toolkit, Message::PastedTextNotANumber);
+        m_toolkit.showMessage(Message::PastedTextNotANumber, {});
     }
 }
 

@@ -17,6 +17,7 @@
 
 #include "app/calculator.h"
 #include "app/key_table.h"
+#include "shell/i18n.h"
 #include "shell/keyboard.h"
 #include "shell/main_window.h"
 #include "shell/qt_strings.h"
@@ -24,42 +25,6 @@
 namespace trellum::shell {
 
 namespace {
-
-// The spoken texts of the key table (app/key_table.cpp): names, notes and
-// what SHIFT and hyp make of the keys, listed for lupdate because the library
-// cannot use Qt's macros. The accessibility widget test fails on a text of the
-// table that is missing here.
-const char* const kKeyTexts[] = {
-    QT_TRANSLATE_NOOP("Keys", "shift"), QT_TRANSLATE_NOOP("Keys", "delete"),
-    QT_TRANSLATE_NOOP("Keys", "angle mode"), QT_TRANSLATE_NOOP("Keys", "degrees minutes seconds"),
-    QT_TRANSLATE_NOOP("Keys", "off"), QT_TRANSLATE_NOOP("Keys", "square"),
-    QT_TRANSLATE_NOOP("Keys", "square root"), QT_TRANSLATE_NOOP("Keys", "x to the power y"),
-    QT_TRANSLATE_NOOP("Keys", "common logarithm"), QT_TRANSLATE_NOOP("Keys", "natural logarithm"),
-    QT_TRANSLATE_NOOP("Keys", "change sign"), QT_TRANSLATE_NOOP("Keys", "reciprocal"),
-    QT_TRANSLATE_NOOP("Keys", "hyperbolic"), QT_TRANSLATE_NOOP("Keys", "sine"),
-    QT_TRANSLATE_NOOP("Keys", "cosine"), QT_TRANSLATE_NOOP("Keys", "tangent"),
-    QT_TRANSLATE_NOOP("Keys", "open bracket"), QT_TRANSLATE_NOOP("Keys", "close bracket"),
-    QT_TRANSLATE_NOOP("Keys", "memory in"), QT_TRANSLATE_NOOP("Keys", "memory recall"),
-    QT_TRANSLATE_NOOP("Keys", "clear"), QT_TRANSLATE_NOOP("Keys", "all clear"),
-    QT_TRANSLATE_NOOP("Keys", "plus"), QT_TRANSLATE_NOOP("Keys", "minus"),
-    QT_TRANSLATE_NOOP("Keys", "multiply"), QT_TRANSLATE_NOOP("Keys", "divide"),
-    QT_TRANSLATE_NOOP("Keys", "decimal point"), QT_TRANSLATE_NOOP("Keys", "exponent"),
-    QT_TRANSLATE_NOOP("Keys", "equals"), QT_TRANSLATE_NOOP("Keys", "constants"),
-    // Notes.
-    QT_TRANSLATE_NOOP("Keys", "turns the second functions of log, ln, 1/x, sin, cos and tan on or off"),
-    QT_TRANSLATE_NOOP("Keys", "switches between degrees, radians and grads"),
-    QT_TRANSLATE_NOOP("Keys", "turns the hyperbolic forms of sin, cos and tan on or off"),
-    QT_TRANSLATE_NOOP("Keys", "with nothing typed: pi"),
-    // With SHIFT, with hyp, with both.
-    QT_TRANSLATE_NOOP("Keys", "ten to the power x"), QT_TRANSLATE_NOOP("Keys", "e to the power x"),
-    QT_TRANSLATE_NOOP("Keys", "factorial"),
-    QT_TRANSLATE_NOOP("Keys", "arc sine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic sine"),
-    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic sine"),
-    QT_TRANSLATE_NOOP("Keys", "arc cosine"), QT_TRANSLATE_NOOP("Keys", "hyperbolic cosine"),
-    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic cosine"),
-    QT_TRANSLATE_NOOP("Keys", "arc tangent"), QT_TRANSLATE_NOOP("Keys", "hyperbolic tangent"),
-    QT_TRANSLATE_NOOP("Keys", "inverse hyperbolic tangent"),
-};
 
 QString trKeys(const char* text) { return QCoreApplication::translate("Keys", text); }
 
@@ -72,21 +37,60 @@ QString numberTextOf(const DisplayState& shown)
     return text;
 }
 
-// The lit indicators in reading order, as words.
-QStringList litIndicatorsOf(const DisplayState& shown)
+// What is said of each indicator of the display, in reading order: the word
+// while it is lit, and the whole sentence when it goes out.
+struct IndicatorWords {
+    const char* lit;
+    const char* off;
+};
+
+const IndicatorWords kIndicatorWords[kIndicatorCount] = {
+    //: Spoken when the display's "S" indicator lights: the calculator's SHIFT key is armed.
+    {QT_TRANSLATE_NOOP("Display", "shift"),
+     //: Spoken when the display's "S" indicator goes out: the calculator's SHIFT key is no longer armed.
+     QT_TRANSLATE_NOOP("Display", "shift off")},
+    //: Spoken when the display's "hyp" indicator lights: the hyperbolic functions are armed.
+    {QT_TRANSLATE_NOOP("Display", "hyperbolic"),
+     //: Spoken when the display's "hyp" indicator goes out.
+     QT_TRANSLATE_NOOP("Display", "hyperbolic off")},
+    //: Spoken when the display's "M" indicator lights: a number is stored in the memory.
+    {QT_TRANSLATE_NOOP("Display", "memory"),
+     //: Spoken when the display's "M" indicator goes out: the memory is empty.
+     QT_TRANSLATE_NOOP("Display", "memory off")},
+    //: Spoken when the angle mode becomes degrees (the display's "D" indicator).
+    {QT_TRANSLATE_NOOP("Display", "degrees"),
+     //: Spoken when the display's "D" indicator goes out without another lighting.
+     QT_TRANSLATE_NOOP("Display", "degrees off")},
+    //: Spoken when the angle mode becomes radians (the display's "R" indicator).
+    {QT_TRANSLATE_NOOP("Display", "radians"),
+     //: Spoken when the display's "R" indicator goes out without another lighting.
+     QT_TRANSLATE_NOOP("Display", "radians off")},
+    //: Spoken when the angle mode becomes grads (the display's "G" indicator).
+    {QT_TRANSLATE_NOOP("Display", "grads"),
+     //: Spoken when the display's "G" indicator goes out without another lighting.
+     QT_TRANSLATE_NOOP("Display", "grads off")},
+};
+
+// The lit indicators in reading order.
+Indicators litIndicatorsOf(const DisplayState& shown)
 {
-    const std::pair<bool, const char*> indicators[] = {
-        {shown.shiftIndicatorVisible, QT_TRANSLATE_NOOP("Display", "shift")},
-        {shown.hypIndicatorVisible, QT_TRANSLATE_NOOP("Display", "hyperbolic")},
-        {shown.memIndicatorVisible, QT_TRANSLATE_NOOP("Display", "memory")},
-        {shown.modeDisplayVisible[0], QT_TRANSLATE_NOOP("Display", "degrees")},
-        {shown.modeDisplayVisible[1], QT_TRANSLATE_NOOP("Display", "radians")},
-        {shown.modeDisplayVisible[2], QT_TRANSLATE_NOOP("Display", "grads")},
-    };
-    QStringList lit;
-    for (const auto& [on, word] : indicators)
-        if (on) lit.append(QCoreApplication::translate("Display", word));
+    const bool on[kIndicatorCount] = {shown.shiftIndicatorVisible,  shown.hypIndicatorVisible,
+                                      shown.memIndicatorVisible,    shown.modeDisplayVisible[0],
+                                      shown.modeDisplayVisible[1],  shown.modeDisplayVisible[2]};
+    Indicators lit;
+    for (int i = 0; i < kIndicatorCount; ++i)
+        if (on[i]) lit.append(static_cast<Indicator>(i));
     return lit;
+}
+
+QString litWord(Indicator indicator)
+{
+    return QCoreApplication::translate("Display", kIndicatorWords[static_cast<int>(indicator)].lit);
+}
+
+QString offSentence(Indicator indicator)
+{
+    return QCoreApplication::translate("Display", kIndicatorWords[static_cast<int>(indicator)].off);
 }
 
 // The window's DisplaySpeech; none while the window is built or torn down.
@@ -154,9 +158,9 @@ public:
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
+        //: Accessible name of the calculator's display panel, said before its number.
         case QAccessible::Name: return QCoreApplication::translate("Display", "Display");
-        case QAccessible::Description:
-            return speech() ? speech()->litIndicators().join(QStringLiteral(", ")) : QString();
+        case QAccessible::Description: return speech() ? litWords(speech()->litIndicators()) : QString();
         case QAccessible::Value: return plainText();
         default: return QAccessibleWidget::text(t);
         }
@@ -237,7 +241,9 @@ public:
         const DisplaySpeech* speech = speechOf(widget());
         if (t != QAccessible::Description || !speech || speech->spokenNumber().isEmpty()) return text;
         if (!text.isEmpty()) text += QStringLiteral("; ");
-        return text + QCoreApplication::translate("Display", "Display") + u' ' + speech->spokenNumber();
+        //: Said after the "=" key's description: the number on the display, %1, which that key would work on.
+        //: "Display" names the calculator's display panel.
+        return text + QCoreApplication::translate("Display", "Display %1").arg(speech->spokenNumber());
     }
 
     // Replaces the news. Only the insertion is reported: a reader told that
@@ -351,12 +357,10 @@ void describeKey(QWidget* widget, Key key)
     const KeyRow& row = rowOf(key);
     widget->setAccessibleName(trKeys(row.accessibleName));
     QStringList parts;
-    if (const char* keyboard = keyboardNameOf(key)) parts.append(trKeys(keyboard));
+    if (const KeyboardName keyboard = keyboardNameOf(key); keyboard.text)
+        parts.append(QCoreApplication::translate("Keys", keyboard.text, keyboard.disambiguation));
     if (row.note) parts.append(trKeys(row.note));
-    if (row.withShift) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift: %1")).arg(trKeys(row.withShift)));
-    if (row.withHyp) parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with hyp: %1")).arg(trKeys(row.withHyp)));
-    if (row.withBoth)
-        parts.append(trKeys(QT_TRANSLATE_NOOP("Keys", "with shift and hyp: %1")).arg(trKeys(row.withBoth)));
+    if (row.secondFunctions) parts.append(trKeys(row.secondFunctions));
     widget->setAccessibleDescription(parts.join(QStringLiteral("; ")));
 }
 
@@ -375,19 +379,14 @@ void explainUnavailable(QAction* item, const QString& reason)
     item->setProperty(kUnavailableReason, reason);
 }
 
-const std::vector<const char*>& listedKeyTexts()
-{
-    static const std::vector<const char*> texts(std::begin(kKeyTexts), std::end(kKeyTexts));
-    return texts;
-}
-
 QString spokenNumber(const QString& numberText)
 {
     const QString text = numberText.trimmed();
     if (text.startsWith(u'(')) {
         // "(- 2": two brackets open, no number yet.
-        const QString level = text.mid(text.lastIndexOf(u' ') + 1);
-        return QCoreApplication::translate("Display", "open brackets: %1").arg(level);
+        const int level = text.mid(text.lastIndexOf(u' ') + 1).toInt();
+        //: Spoken for the display while brackets are open and no number is typed yet: %n is how many are open.
+        return translatedPlural("Display", QT_TRANSLATE_N_NOOP("Display", "%n open bracket(s)"), nullptr, level);
     }
     const qsizetype e = text.indexOf(u'E', 0, Qt::CaseInsensitive);
     QString mantissa = e < 0 ? text : text.left(e);
@@ -401,18 +400,27 @@ QString spokenNumber(const QString& numberText)
     while (exponent.size() > 1 && exponent.startsWith(u'0')) exponent.remove(0, 1);
     if (exponent.isEmpty()) exponent = QStringLiteral("0");
     if (negative && exponent != u"0") exponent.prepend(u'-');
+    //: Spoken for a number with an exponent, 1.5E-07: %1 the digits before the exponent (1.5), %2 the
+    //: power of ten (-7).
     return QCoreApplication::translate("Display", "%1 times ten to the power %2").arg(mantissa, exponent);
 }
 
-QStringList indicatorChanges(const QStringList& before, const QStringList& after, bool withResult)
+QStringList indicatorChanges(const Indicators& before, const Indicators& after, bool withResult)
 {
     QStringList said;
-    for (const QString& word : after)
-        if (!before.contains(word)) said.append(word);
+    for (const Indicator indicator : after)
+        if (!before.contains(indicator)) said.append(litWord(indicator));
     if (!said.isEmpty() || withResult) return said;
-    for (const QString& word : before)
-        if (!after.contains(word)) said.append(QCoreApplication::translate("Display", "%1 off").arg(word));
+    for (const Indicator indicator : before)
+        if (!after.contains(indicator)) said.append(offSentence(indicator));
     return said;
+}
+
+QString litWords(const Indicators& lit)
+{
+    QStringList words;
+    for (const Indicator indicator : lit) words.append(litWord(indicator));
+    return words.join(QStringLiteral(", "));
 }
 
 void installAccessibility()
@@ -471,8 +479,8 @@ void DisplaySpeech::refresh(const DisplayState& shown)
     // number just typed is not read out again, and typing says nothing.
     const QString text = shell::spokenNumber(numberTextOf(shown));
     const QString before = std::exchange(m_lastText, text);
-    const QStringList lit = litIndicatorsOf(shown);
-    const QStringList litBefore = std::exchange(m_lastLit, lit);
+    const Indicators lit = litIndicatorsOf(shown);
+    const Indicators litBefore = std::exchange(m_lastLit, lit);
     // The first picture of the display is what the window shows, not news.
     if (!std::exchange(m_primed, true) || !listening()) return;
 

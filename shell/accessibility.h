@@ -19,6 +19,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 #include "app/key.h"
@@ -38,10 +39,6 @@ namespace trellum::shell {
 // and hyp make of it.
 void describeKey(QWidget* widget, Key key);
 
-// The key table's spoken texts as listed here for translation (lupdate cannot
-// read the library), for the test that checks the list is complete.
-const std::vector<const char*>& listedKeyTexts();
-
 // Names a legend above a key ("10^x", "sin\u00AD\u00B9") by what SHIFT makes of
 // the key below it, the same words as that key's description. Returns false
 // for a key without a SHIFT variant.
@@ -59,11 +56,18 @@ QString spokenNumber(const QString& numberText);
 // Registers the display's accessibility interface with Qt; cheap and idempotent.
 void installAccessibility();
 
+// The display's indicators in reading order.
+enum class Indicator { Shift, Hyp, Memory, Degrees, Radians, Grads };
+inline constexpr int kIndicatorCount = 6;
+using Indicators = QList<Indicator>;
+
 // What a key's effect on the indicators is worth saying, as words: the
 // indicators it lit ("shift", "radians"); with nothing lit and no new result,
 // those it put out ("shift off"). The indicators a function key clears along
 // with its result go unsaid.
-QStringList indicatorChanges(const QStringList& before, const QStringList& after, bool withResult);
+QStringList indicatorChanges(const Indicators& before, const Indicators& after, bool withResult);
+// The lit indicators as the display's description says them: "shift, degrees".
+QString litWords(const Indicators& lit);
 
 // Sends the display's accessibility events: a text change when a new finished
 // value is shown (a result after "=" or a function key, a recalled value, a
@@ -82,7 +86,7 @@ public:
     // The display as the last refresh left it: the number in words, and the lit
     // indicators in reading order.
     const QString& spokenNumber() const { return m_lastText; }
-    const QStringList& litIndicators() const { return m_lastLit; }
+    const Indicators& litIndicators() const { return m_lastLit; }
 
     // News that is not on the display (the window hidden, compact mode), told
     // through "=" at once. Dropped when "=" lacks the focus: by the time it has
@@ -106,7 +110,7 @@ private:
     QWidget* m_display;
     QWidget* m_focusKey;
     QString m_lastText;          // the display as the previous refresh left it
-    QStringList m_lastLit;
+    Indicators m_lastLit;
     bool m_primed = false;
     QString m_pending;           // news waiting for "=" to hold the focus again
 };

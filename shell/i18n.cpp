@@ -1,7 +1,5 @@
 #include "shell/i18n.h"
 
-#include <string_view>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -12,60 +10,46 @@
 
 namespace trellum::shell {
 
-QString trLibrary(const std::string& text)
+namespace {
+
+// "%1" to "%9" replaced in one pass, so an argument holding "%2" stays as it is.
+QString fillBlanks(const QString& text, const MessageArguments& arguments)
 {
-    const QString translated = QCoreApplication::translate(kLibraryContext, text.c_str());
-    if (translated != QString::fromUtf8(text)) return translated;
-    // A text the library composed around a file name: translate its pattern and
-    // put the name back.
-    for (const char* pattern : libraryTexts()) {
-        const std::string_view p(pattern);
-        const std::size_t at = p.find("%1");
-        if (at == std::string_view::npos) continue;
-        const std::string_view prefix = p.substr(0, at), suffix = p.substr(at + 2);
-        if (text.size() < prefix.size() + suffix.size() || !text.starts_with(prefix) || !text.ends_with(suffix))
-            continue;
-        const std::string inserted = text.substr(prefix.size(), text.size() - prefix.size() - suffix.size());
-        return QCoreApplication::translate(kLibraryContext, pattern).arg(toQString(inserted));
+    QString filled;
+    filled.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar digit = i + 1 < text.size() && text[i] == u'%' ? text[i + 1] : QChar();
+        const int number = digit >= u'1' && digit <= u'9' ? digit.unicode() - u'1' : -1;
+        if (number >= 0 && static_cast<std::size_t>(number) < arguments.size()) {
+            filled += toQString(arguments[static_cast<std::size_t>(number)]);
+            ++i;
+        } else {
+            filled += text[i];
+        }
     }
-    return translated;
+    return filled;
 }
 
-const std::vector<const char*>& libraryTexts()
+QString translatedText(const char* text) { return QCoreApplication::translate(kTextContext, text); }
+
+}  // namespace
+
+QString translated(Message message, const MessageArguments& arguments)
 {
-    // The library cannot use Qt's macros, so its texts are listed here for lupdate.
-    // A library text missing from this list shows in English; the i18n widget test
-    // drives the library and fails on any text it shows that is not listed.
-    static const std::vector<const char*> texts = {
-        // Error report and the trigonometric keys' own message.
-        QT_TRANSLATE_NOOP("Trellum", "Divided by Zero!"),
-        QT_TRANSLATE_NOOP("Trellum", "Out of Range!"),
-        QT_TRANSLATE_NOOP("Trellum", "Not a positive integer!"),
-        QT_TRANSLATE_NOOP("Trellum", "Not a positive number!"),
-        QT_TRANSLATE_NOOP("Trellum", "Out of Range"),
-        // Paste.
-        QT_TRANSLATE_NOOP("Trellum", "Importing data is not a number "),
-        // Memory bank dialog captions.
-        QT_TRANSLATE_NOOP("Trellum", "Save a number"),
-        QT_TRANSLATE_NOOP("Trellum", "Retrieve a number"),
-        // Constants library: captions and messages.
-        QT_TRANSLATE_NOOP("Trellum", "Load a constant"),
-        QT_TRANSLATE_NOOP("Trellum", "Add a new constant"),
-        QT_TRANSLATE_NOOP("Trellum", "Modify a constant"),
-        QT_TRANSLATE_NOOP("Trellum", "Can't load constants Database!"),
-        QT_TRANSLATE_NOOP("Trellum", "Constants Database contains errors!"),
-        QT_TRANSLATE_NOOP("Trellum", "Fill in name and value of the constant."),
-        QT_TRANSLATE_NOOP("Trellum", "Value of the constant is not a number!"),
-        QT_TRANSLATE_NOOP("Trellum", "The name of a constant can't contain \"=\" or a line break."),
-        QT_TRANSLATE_NOOP("Trellum",
-                          "Can't save constants Database! The old file is kept and your changes stay in the list."),
-        // Composed around the name of the copy kept beside the file.
-        QT_TRANSLATE_NOOP("Trellum", "The constants file was changed by another program while this list was open. "
-                                     "That version is kept as %1."),
-        // Tray tip while the window is hidden (the caption itself is a name).
-        QT_TRANSLATE_NOOP("Trellum", "Trellum (Hide)"),
-    };
-    return texts;
+    return fillBlanks(translatedText(messageText(message)), arguments);
+}
+
+QString translated(Caption caption) { return translatedText(captionText(caption)); }
+
+QString translated(TrayTip tip) { return translatedText(trayTipText(tip)); }
+
+QString translatedPlural(const char* context, const char* text, const char* disambiguation, int n)
+{
+    const QString translation = QCoreApplication::translate(context, text, disambiguation, n);
+    QString untranslated = QString::fromUtf8(text);
+    untranslated.replace(QStringLiteral("%n"), QString::number(n));
+    if (translation != untranslated) return translation;
+    return untranslated.replace(QStringLiteral("(s)"), n == 1 ? QString() : QStringLiteral("s"));
 }
 
 namespace {

@@ -1,30 +1,30 @@
 #pragma once
-// Translations. The library keeps producing English texts (messages, dialog
-// captions, the tray tip); the shell translates them where they meet Qt, in the
-// context "Trellum". Shell texts use tr() or QCoreApplication::translate.
+// Translations. The library names the texts it shows (messages, dialog
+// captions, the tray tip) and marks their English texts for lupdate; the shell
+// translates them by name where they meet Qt. Shell texts use tr() or
+// QCoreApplication::translate, each with a `//:` comment for the translators.
 // Number texts never pass through here: they keep "." whatever the language.
-
-#include <string>
-#include <vector>
 
 #include <QString>
 #include <QStringList>
+
+#include "app/messages.h"
 
 class QCoreApplication;
 
 namespace trellum::shell {
 
-// Translation context of the texts that come from the library.
-inline constexpr const char* kLibraryContext = "Trellum";
+// The library's texts in the user's language, by name (app/messages.h), each
+// looked up in the context its table marks it with. A message's blanks are
+// filled after translation, so a file name is never translated.
+QString translated(Message message, const MessageArguments& arguments);
+QString translated(Caption caption);
+QString translated(TrayTip tip);
 
-// A library text in the user's language (unchanged when it has no translation).
-// A text made from a listed pattern with "%1" (a message naming a file) is
-// translated by its pattern, the inserted part kept as it is.
-QString trLibrary(const std::string& text);
-
-// Every text the library shows to the user, in English, as lupdate sees them;
-// a text the library composes is listed as its pattern with "%1".
-const std::vector<const char*>& libraryTexts();
+// A text with a count in it ("%n open brackets"), in its plural form for `n`.
+// English loads no translator, so the English forms come from the source text
+// itself, which writes a plural ending in brackets: "bracket(s)".
+QString translatedPlural(const char* context, const char* text, const char* disambiguation, int n);
 
 // The languages to look for, best first, from the locale variables as gettext
 // reads them: LC_ALL, then LC_MESSAGES, then LANG pick the locale; a C or POSIX

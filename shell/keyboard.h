@@ -41,9 +41,20 @@ struct Typed {
 Typed typedKeyOf(const KeyPress& press);
 Typed typedKeyOf(const QKeyEvent& event);
 
+// A keyboard key's name: an English source text of the "Keys" context and its
+// disambiguation where the same word also names a calculator key ("Shift").
+struct KeyboardName {
+    const char* text = nullptr;
+    const char* disambiguation = nullptr;
+
+    constexpr KeyboardName() = default;
+    constexpr KeyboardName(const char* name) : text(name) {}  // NOLINT: table rows name keys by their text
+    constexpr KeyboardName(const char* name, const char* meaning) : text(name), disambiguation(meaning) {}
+};
+
 // The keyboard key that presses `key`, as a person names it on a US keyboard
-// ("F7", "keypad plus", "left square bracket"): an English source text of the
-// "Keys" context. Null for a key no keyboard key presses.
-const char* keyboardNameOf(Key key);
+// ("F7", "keypad plus", "left square bracket"); no text for a key no keyboard
+// key presses.
+KeyboardName keyboardNameOf(Key key);
 
 }  // namespace trellum::shell

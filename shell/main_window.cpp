@@ -458,33 +458,43 @@ void MainWindow::buildMenus()
     auto* barStyle = new MenuBarStyle;
     barStyle->setParent(menuBar());
     menuBar()->setStyle(barStyle);
+    //: Menu bar: the first menu (copy, paste, compact window, hide, always on top). & marks the Alt key letter.
     m_settingsMenu = menuBar()->addMenu(tr("&Settings"));
     m_settingsMenu->setObjectName("settingsMenu");
+    //: Settings menu: copies the displayed number to the clipboard (Ctrl+C).
     QAction* copy = m_settingsMenu->addAction(tr("&Copy"));
     copy->setObjectName("copyAction");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { forward([this] { m_calc.copy(); }); });
+    //: Settings menu: puts a number from the clipboard on the display (Ctrl+V).
     QAction* paste = m_settingsMenu->addAction(tr("&Paste"));
     paste->setObjectName("pasteAction");
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste, &QAction::triggered, this, [this] { forward([this] { m_calc.paste(); }); });
+    //: Settings menu: shrinks the window to the display alone (compact mode, Ctrl+S). Not "minimise": the
+    //: window stays on screen.
     QAction* shrink = m_settingsMenu->addAction(tr("Shrin&k"));
     shrink->setObjectName("shrinkAction");
     shrink->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     // The tip names the shortcut as the menu shows it, in the same language.
+    //: Tip of the Settings menu's Shrink item. %1 is its shortcut as the menu shows it (Ctrl+S).
     shrink->setToolTip(tr("Only the display; %1 again brings the keypad back")
                            .arg(shrink->shortcut().toString(QKeySequence::NativeText)));
     connect(shrink, &QAction::triggered, this, [this] { forward([this] { m_calc.toggleCompact(); }); });
+    //: Settings menu: hides the window into its notification-area (tray) icon.
     QAction* hide = m_settingsMenu->addAction(tr("&Hide"));
     hide->setObjectName("hideAction");
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(hide, &QAction::triggered, this, [this] { forward([this] { m_calc.hideToTray(); }); });
+    //: Settings menu, a check item: keeps the window above all others.
     m_alwaysOnTopAction = m_settingsMenu->addAction(tr("Always On &Top"));
     m_alwaysOnTopAction->setObjectName("alwaysOnTopAction");
     m_alwaysOnTopAction->setCheckable(true);
     if (isNativeWayland()) {
         // The choice stays as stored, checked or not, for the next run on X11.
         explainUnavailable(m_alwaysOnTopAction,
+                           //: Tip and spoken description of the greyed "Always On Top" item on Wayland.
+                           //: "Wayland" and "X11" are names of display systems: keep them.
                            tr("Not available on Wayland, which keeps no window above others; run on X11 to use it"));
     }
     m_settingsMenu->setToolTipsVisible(true);
@@ -495,18 +505,22 @@ void MainWindow::buildMenus()
     // compact mode, where the menu bar is hidden.
     addActions({copy, paste, shrink, hide});
 
+    //: Menu bar: the second menu, with the About item.
     m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName("helpMenu");
+    //: Help menu and the tray icon's menu: opens the About box.
     QAction* about = m_helpMenu->addAction(tr("&About..."));
     about->setObjectName("aboutAction");
     connect(about, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
 
     m_trayMenu = new QMenu(QStringLiteral("Pop"), this);
     m_trayMenu->setObjectName("trayMenu");
+    //: Help menu and the tray icon's menu: opens the About box.
     QAction* trayAbout = m_trayMenu->addAction(tr("&About..."));
     trayAbout->setObjectName("trayAboutAction");
     connect(trayAbout, &QAction::triggered, this, [this] { forward([this] { m_toolkit.showAboutDialog(); }); });
     m_trayMenu->addSeparator()->setObjectName("traySeparator");
+    //: The tray icon's menu: ends the program.
     QAction* exit = m_trayMenu->addAction(tr("E&xit"));
     exit->setObjectName("exitAction");
     connect(exit, &QAction::triggered, this, [this] { forward([this] { m_calc.switchOff(); }); });

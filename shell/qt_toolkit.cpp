@@ -23,6 +23,7 @@
 #include "shell/platform.h"
 #include "shell/qt_strings.h"
 #include "shell/window_geometry.h"
+#include "product.h"
 
 namespace trellum::shell {
 
@@ -32,12 +33,17 @@ QtToolkit::QtToolkit(MainWindow& window) : m_window(window), m_placeable(!isNati
 
 QtToolkit::~QtToolkit() = default;
 
-void QtToolkit::showMessage(const std::string& text, MessageIcon icon, const std::string& title)
+void QtToolkit::showMessage(Message message, const MessageArguments& arguments)
+{
+    showMessageBox(translated(message, arguments), messageIconOf(message));
+}
+
+void QtToolkit::showMessageBox(const QString& text, MessageIcon icon)
 {
     // The display shows what the command had done up to the message.
     m_window.render();
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                    toQString(title), trLibrary(text), QMessageBox::Ok, &m_window);
+                    QString::fromLatin1(kProductName), text, QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);
     // A short message makes a box so narrow that the window manager cuts its
     // title ("Tre… m"): it is at least as wide as the title beside the frame's buttons.
@@ -193,9 +199,11 @@ void QtToolkit::hideWindow()
     // goes to the task bar instead. Said before the window goes: a screen
     // reader follows the focus away with it.
     if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        //: Spoken when the window hides into its notification-area (tray) icon.
         m_window.displaySpeech().say(QCoreApplication::translate("Display", "hidden in the tray"));
         m_window.hide();
     } else {
+        //: Spoken when the window is minimised instead, for want of a notification area.
         m_window.displaySpeech().say(QCoreApplication::translate("Display", "minimised"));
         m_window.showMinimized();
     }
@@ -227,8 +235,11 @@ void QtToolkit::setMenusShown(bool shown)
 {
     // Compact mode is otherwise unseen by a screen reader.
     if (shown != m_window.settingsMenu()->menuAction()->isVisible()) {
-        m_window.displaySpeech().say(shown ? QCoreApplication::translate("Display", "full window")
-                                           : QCoreApplication::translate("Display", "compact window"));
+        //: Spoken when the window leaves compact mode and shows its keypad again.
+        const QString full = QCoreApplication::translate("Display", "full window");
+        //: Spoken when the window shrinks to the display alone (compact mode).
+        const QString compact = QCoreApplication::translate("Display", "compact window");
+        m_window.displaySpeech().say(shown ? full : compact);
     }
     m_window.settingsMenu()->menuAction()->setVisible(shown);
     m_window.helpMenu()->menuAction()->setVisible(shown);
@@ -250,9 +261,9 @@ void QtToolkit::setStaysOnTop(bool onTop)
     }
 }
 
-void QtToolkit::showTrayIcon(const std::string& tip)
+void QtToolkit::showTrayIcon(TrayTip tip)
 {
-    m_trayTip = trLibrary(tip);
+    m_trayTip = translated(tip);
     m_trayWanted = true;
     if (m_tray || m_window.painted()) {
         placeTrayIcon();
@@ -275,9 +286,9 @@ void QtToolkit::placeTrayIcon()
     m_tray->show();
 }
 
-void QtToolkit::setTrayTip(const std::string& tip)
+void QtToolkit::setTrayTip(TrayTip tip)
 {
-    m_trayTip = trLibrary(tip);
+    m_trayTip = translated(tip);
     if (m_tray) m_tray->setToolTip(m_trayTip);
 }
 

@@ -25,7 +25,9 @@ public:
     explicit QtToolkit(MainWindow& window);
     ~QtToolkit() override;
 
-    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
+    void showMessage(Message message, const MessageArguments& arguments) override;
+    // The message box of showMessage, for a text already in the user's language.
+    void showMessageBox(const QString& text, MessageIcon icon);
     void beep() override;
     void focusEqualsKey() override;
 
@@ -55,8 +57,8 @@ public:
     void setMenusShown(bool shown) override;
     void setStaysOnTop(bool onTop) override;
 
-    void showTrayIcon(const std::string& tip) override;
-    void setTrayTip(const std::string& tip) override;
+    void showTrayIcon(TrayTip tip) override;
+    void setTrayTip(TrayTip tip) override;
     void hideTrayIcon() override;
 
     std::string programFolder() override;

@@ -22,9 +22,10 @@ void runScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog
 
 }  // namespace
 
-void RecordingToolkit::showMessage(const std::string& text, MessageIcon icon, const std::string& /*title*/)
+void RecordingToolkit::showMessage(Message message, const MessageArguments& arguments)
 {
-    events.push_back(std::string(icon == MessageIcon::Information ? "msg:i:" : "msg:!:") + text);
+    const char* kind = messageIconOf(message) == MessageIcon::Information ? "msg:i:" : "msg:!:";
+    events.push_back(kind + messageInEnglish(message, arguments));
 }
 
 void RecordingToolkit::setClipboardText(const std::string& text)

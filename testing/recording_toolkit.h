@@ -31,12 +31,13 @@ public:
     bool windowClosed = false;
     bool trayIconShown = false;
     bool placeable = true;       // false: a windowing system that places windows itself
-    std::string trayTip;
+    std::string trayTip;         // in English
     std::string folder = ".";
     char separator = '.';        // the locale's decimal separator
     int focusCount = 0;
 
-    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override;
+    // Recorded in English with the blanks filled, as "msg:!:TEXT".
+    void showMessage(Message message, const MessageArguments& arguments) override;
     void beep() override { events.push_back("beep"); }
     void focusEqualsKey() override { ++focusCount; }
     void showMemoryDialog(MemoryDialog& dialog) override;
@@ -60,8 +61,8 @@ public:
     void setKeypadCursor() override {}
     void setMenusShown(bool shown) override { menusShown = shown; }
     void setStaysOnTop(bool onTop) override { staysOnTop = onTop; }
-    void showTrayIcon(const std::string& tip) override { trayIconShown = true; trayTip = tip; }
-    void setTrayTip(const std::string& tip) override { trayTip = tip; }
+    void showTrayIcon(TrayTip tip) override { trayIconShown = true; trayTip = trayTipText(tip); }
+    void setTrayTip(TrayTip tip) override { trayTip = trayTipText(tip); }
     void hideTrayIcon() override { trayIconShown = false; }
     std::string programFolder() override { return folder; }
     char decimalSeparator() override { return separator; }

@@ -87,7 +87,7 @@ bool pressStorageToken(Calculator& calc, RecordingToolkit& toolkit, std::string_
         auto script = constScript(answer);
         if (!script) return false;
         toolkit.constScripts.push_back(std::move(*script));
-        calc.openConstants();
+        calc.press(Key::Constants);
         return true;
     }
     return false;

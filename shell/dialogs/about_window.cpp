@@ -16,6 +16,7 @@ std::unique_ptr<ModelWindow> makeAboutWindow(QWidget* parent, const QIcon& icon)
     auto window = std::make_unique<ModelWindow>(parent, "aboutWindow", icon);
     ModelWindow* w = window.get();
     const TwipsScale scale = TwipsScale::of(w);
+    //: Title of the About box. "Trellum" is the program's name: keep it.
     w->setWindowTitle(QCoreApplication::translate("Dialogs", "About Trellum"));
 
     // The dialog and the picture take the desktop's menu background colour.
@@ -28,12 +29,14 @@ std::unique_ptr<ModelWindow> makeAboutWindow(QWidget* parent, const QIcon& icon)
     auto* iconLabel = w->add<QLabel>("icon");
     iconLabel->setAutoFillBackground(true);
     iconLabel->setAlignment(Qt::AlignCenter);
+    //: The About box: the program's name and %1 its version number (2.1.0). Keep "Trellum".
     auto* nameLabel = w->add<QLabel>("productName", QCoreApplication::translate("Dialogs", "Trellum Version %1")
                                                          .arg(QString::fromLatin1(kVersion)));
     QFont font = nameLabel->font();
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
     nameLabel->setFont(font);
+    //: Button of a dialog: accepts it. & marks the Alt key letter.
     auto* okButton = w->add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
     okButton->setDefault(true);
 

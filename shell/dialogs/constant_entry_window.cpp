@@ -21,12 +21,16 @@ std::unique_ptr<ModelWindow> makeConstantEntryWindow(QWidget* parent, ConstantEn
     ModelWindow* w = window.get();
     const TwipsScale scale = TwipsScale::of(w);
 
+    //: Label of the name field in the dialog that adds or modifies a constant.
     auto* nameLabel = w->add<QLabel>("nameLabel", QCoreApplication::translate("Dialogs", "Name:"));
     auto* nameEdit = w->add<QLineEdit>("nameEdit");
+    //: Label of the value field in the dialog that adds or modifies a constant (one number).
     auto* valueLabel = w->add<QLabel>("valueLabel", QCoreApplication::translate("Dialogs", "Values:"));
     auto* valueEdit = w->add<QLineEdit>("valueEdit");
+    //: Button of a dialog: accepts it. & marks the Alt key letter.
     auto* okButton = w->add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
     okButton->setDefault(true);
+    //: Button of a dialog: closes it without a change.
     auto* cancelButton = w->add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
     for (QLineEdit* text : {nameEdit, valueEdit}) text->setMaxLength(std::numeric_limits<int>::max());
     nameLabel->setBuddy(nameEdit);
@@ -50,7 +54,7 @@ std::unique_ptr<ModelWindow> makeConstantEntryWindow(QWidget* parent, ConstantEn
     w->isClosed = [&model] { return model.isClosed(); };
     w->windowClose = [&model] { model.closeWindow(); };
     w->escapeKey = [&model] { model.cancel(); };
-    w->renderModel = [&model, w] { w->setWindowTitle(trLibrary(model.caption())); };
+    w->renderModel = [&model, w] { w->setWindowTitle(translated(model.caption())); };
 
     w->forwardClicks(okButton, [&model, nameEdit, valueEdit] {
         model.setName(toStdString(nameEdit->text()));

@@ -54,17 +54,24 @@ std::unique_ptr<ModelWindow> makeConstantsWindow(QWidget* parent, ConstantsDialo
     const TwipsScale scale = TwipsScale::of(w);
 
     // Created in focus order: OK, list, Cancel, Edit, Delete.
+    //: Button of a dialog: accepts it. & marks the Alt key letter.
     auto* okButton = w->add<QPushButton>("okButton", QCoreApplication::translate("Dialogs", "&OK"));
     okButton->setDefault(true);
+    //: Prompt above the list of constants (the "Co" key's dialog).
     auto* prompt = w->add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a constant:"));
     auto* constantList = w->add<QListWidget>("constantList");
+    //: Accessible name of the list of constants, said by a screen reader.
     constantList->setAccessibleName(QCoreApplication::translate("Dialogs", "Constants"));
     // A long name ends in an ellipsis, its whole text in its tip, rather than
     // pushing the others under a sideways scroll bar.
     constantList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     constantList->setTextElideMode(Qt::ElideRight);
+    //: Button of a dialog: closes it without a change.
     auto* cancelButton = w->add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
+    //: Button of the constants dialog: opens the name and value dialog, which adds a new constant or, with one
+    //: selected, modifies it; say both in one word if your language can.
     auto* editButton = w->add<QPushButton>("editButton", QCoreApplication::translate("Dialogs", "&Edit"));
+    //: Button of the constants dialog: deletes the selected constant.
     auto* deleteButton = w->add<QPushButton>("deleteButton", QCoreApplication::translate("Dialogs", "&Delete"));
 
     placeControl(prompt, 240_tw, 120_tw, 1575_tw, 195_tw);
@@ -85,7 +92,7 @@ std::unique_ptr<ModelWindow> makeConstantsWindow(QWidget* parent, ConstantsDialo
     w->windowClose = [&model] { model.closeWindow(); };
     w->escapeKey = [&model] { model.cancel(); };
     w->renderModel = [&model, w, constantList, okButton, deleteButton] {
-        w->setWindowTitle(trLibrary(model.caption()));
+        w->setWindowTitle(translated(model.caption()));
         const QSignalBlocker blocker(constantList);
         renderNames(constantList, model);
         // Each name is described by its value, which the eye finds in the tip.

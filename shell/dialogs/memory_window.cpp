@@ -25,8 +25,10 @@ std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& mod
 
     auto* menuBar = new QMenuBar(w);
     menuBar->setNativeMenuBar(false);
+    //: Menu of the memory dialog, holding "Flush Memory".
     QMenu* optionMenu = menuBar->addMenu(QCoreApplication::translate("Dialogs", "&Option"));
     optionMenu->setObjectName(QStringLiteral("optionMenu"));
+    //: Item of the memory dialog's Option menu: sets all ten memory slots to 0.
     QAction* flushAction = optionMenu->addAction(QCoreApplication::translate("Dialogs", "&Flush Memory"));
     flushAction->setObjectName(QStringLiteral("flushAction"));
     // Esc out of the menu would leave the bar holding the keyboard, and the
@@ -34,11 +36,15 @@ std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& mod
     menuBar->installEventFilter(w);
     const int menuHeight = menuBar->sizeHint().height();
 
+    //: Prompt above the list of the ten memory slots.
     auto* prompt = w->add<QLabel>("prompt", QCoreApplication::translate("Dialogs", "Select a memory slot:"));
     auto* slotList = w->add<QListWidget>("slotList");
+    //: Accessible name of the list of memory slots, said by a screen reader.
     slotList->setAccessibleName(QCoreApplication::translate("Dialogs", "Memory slots"));
+    //: Button of the memory dialog: stores into or recalls from the selected slot and closes.
     auto* doneButton = w->add<QPushButton>("doneButton", QCoreApplication::translate("Dialogs", "&Done"));
     doneButton->setDefault(true);
+    //: Button of a dialog: closes it without a change.
     auto* cancelButton = w->add<QPushButton>("cancelButton", QCoreApplication::translate("Dialogs", "&Cancel"));
 
     for (const std::string& line : model.lines()) slotList->addItem(toQString(line));
@@ -64,15 +70,16 @@ std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& mod
     w->windowClose = [&model] { model.closeWindow(); };
     w->escapeKey = [&model] { model.cancel(); };
     w->renderModel = [&model, w, slotList, doneButton] {
-        w->setWindowTitle(trLibrary(model.caption()));
+        w->setWindowTitle(translated(model.caption()));
         const QSignalBlocker blocker(slotList);
         for (int row = 0; row < slotList->count() && row < static_cast<int>(model.lines().size()); ++row) {
             const QString slot = toQString(model.lines()[static_cast<std::size_t>(row)]);
             slotList->item(row)->setText(slot);
             // The list shows bare numbers; read aloud, each says which slot it is.
-            slotList->item(row)->setData(Qt::AccessibleTextRole, QCoreApplication::translate("Dialogs", "slot %1: %2")
-                                                                   .arg(row + 1)
-                                                                   .arg(spokenNumber(slot)));
+            //: Spoken for a line of the memory dialog's list: %1 the slot's number (1 to 10), %2 the number
+            //: stored in it, as the screen reader reads numbers.
+            const QString said = QCoreApplication::translate("Dialogs", "slot %1 holds %2");
+            slotList->item(row)->setData(Qt::AccessibleTextRole, said.arg(row + 1).arg(spokenNumber(slot)));
         }
         const std::optional<std::size_t> line = model.selectedLine();
         if (line && *line < static_cast<std::size_t>(slotList->count()))

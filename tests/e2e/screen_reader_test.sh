@@ -80,7 +80,7 @@ expect_said "4 times ten to the power 18" 2 Next 9 F2   # 2E9 squared
 # The memory dialog reads as its lines; the news of the choice ("memory" lit)
 # waits until "=" has the focus back, or Orca would not say it.
 expect_said $'Save a number dialog Select a memory slot:\nMemory slots.\nList with 10 items.' "Insert Insert"
-expect_said "slot 1: 0." Down
+expect_said "slot 1 holds 0." Down
 expect_said $'Trellum frame.\nequals push button.\nEnter; Display 4 times ten to the power 18.\nmemory' Return
 # Where am I (keypad Enter) on "=" tells the number it works on.
 expect_said "equals push button Enter; Display 4 times ten to the power 18." KP_Enter

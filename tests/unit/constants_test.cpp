@@ -71,7 +71,8 @@ protected:
     {
         toolkit.entryScripts.push_back([this, name, value, ok](ConstantEntryDialog& q) {
             const bool adding = q.intent() == ConstantEntryDialog::Purpose::Add;
-            shown.push_back(q.caption() + "|" + (adding ? "add" : "modify") + "|" + q.name() + "|" + q.value());
+            shown.push_back(std::string(captionText(q.caption())) + "|" + (adding ? "add" : "modify") + "|" + q.name() +
+                            "|" + q.value());
             q.setName(name);
             q.setValue(value);
             ok ? q.accept() : q.cancel();
@@ -454,12 +455,12 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     toolkit.folder = folder.string();
     calc.pressDigit(9);  // an entry in progress
     toolkit.constScripts.push_back([](ConstantsDialog& d) {
-        EXPECT_EQ(d.caption(), "Load a constant");
+        EXPECT_EQ(d.caption(), Caption::LoadConstant);
         d.select(1);
         d.accept();
     });
     const int focus = toolkit.focusCount;
-    calc.openConstants();
+    calc.press(Key::Constants);
     EXPECT_EQ(calc.display().lcdText, "1.5  ");
     EXPECT_EQ(calc.display().expText, "-07");
     EXPECT_EQ(toolkit.focusCount, focus + 1);

@@ -129,7 +129,7 @@ TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
         EXPECT_EQ(bank.calc.display().lcdText, "5.  ") << "the next digit must start a new number";
 
         // The same steps on the dialog alone leave the choice the calculator acted on.
-        MemoryDialog dialog("", Slots{});
+        MemoryDialog dialog(Caption::SaveNumber, Slots{});
         for (const Step& step : row.steps) step(dialog);
         EXPECT_EQ(dialog.choice(), row.choice);
     }
@@ -142,7 +142,7 @@ TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
     const Slots before = slots({"1.5E-07", "-2."});
     ASSERT_EQ(bank.memory(), before);
     bank.press(kMR, {[&](MemoryDialog& d) {
-        EXPECT_EQ(d.caption(), "Retrieve a number");
+        EXPECT_EQ(d.caption(), Caption::RetrieveNumber);
         EXPECT_EQ(d.lines(), before);
         d.select(10);
         d.select(-1);
@@ -156,7 +156,7 @@ TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
         d.cancel();
     }});
     EXPECT_EQ(bank.memory(), before);
-    bank.press(kMin, {[](MemoryDialog& d) { EXPECT_EQ(d.caption(), "Save a number"); }});
+    bank.press(kMin, {[](MemoryDialog& d) { EXPECT_EQ(d.caption(), Caption::SaveNumber); }});
 }
 
 TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)

@@ -1,12 +1,34 @@
-# Runs lupdate over the sources into copies of the .ts files and fails when any
-# text is untranslated: a new tr() text, or a library text listed in
-# shell/i18n.cpp, needs its translation in every language before it lands. A .ts
-# file whose language is not in the build's list would never reach the program.
-# -DLUPDATE=... -DGENERATOR=GenerateLUpdateProject.cmake -DPROJECT_IN=... -DWORK=dir -DTS_DIR=shell/i18n
-# -DLANGUAGES=de,fr,... (the build's list)
+# Runs lupdate over the sources into copies of the .ts files, as the
+# update_translations target does, and fails when a copy differs from the
+# committed file (a text, comment or location changed in the sources and the
+# .ts files were not refreshed) or when any text is untranslated: a new tr()
+# text, or a library text marked with TRELLUM_TRANSLATE_NOOP, needs its
+# translation in every language before it lands. A .ts file whose language is
+# not in the build's list would never reach the program.
+# -DLUPDATE=... -DGENERATOR=GenerateLUpdateProject.cmake -DPROJECT_IN=... -DWORK=dir
+# -DSOURCE_DIR=the source tree -DTS_DIR=shell/i18n -DLANGUAGES=de,fr,... (the build's list)
+# -DLUPDATE_OPTIONS=the update_translations target's options, ";"-separated
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${CMAKE_COMMAND} -DIN_FILE=${PROJECT_IN} -DOUT_FILE=${WORK}/project.json -P ${GENERATOR}
+# lupdate writes locations relative to the .ts file: the copies and the sources
+# they are made from stand in a mirror of the source tree, in the same places.
+set(mirror ${WORK}/tree)
+include(${PROJECT_IN})
+set(mirrored_sources)
+foreach(source ${lupdate_sources})
+    file(RELATIVE_PATH relative ${SOURCE_DIR} ${source})
+    get_filename_component(folder ${mirror}/${relative} DIRECTORY)
+    file(COPY ${source} DESTINATION ${folder})
+    list(APPEND mirrored_sources ${mirror}/${relative})
+endforeach()
+file(RELATIVE_PATH ts_folder ${SOURCE_DIR} ${TS_DIR})
+set(mirrored_project ${WORK}/project.cmake)
+file(WRITE ${mirrored_project}
+     "set(lupdate_project_file \"${lupdate_project_file}\")\n"
+     "set(lupdate_include_paths \"${lupdate_include_paths}\")\n"
+     "set(lupdate_sources \"${mirrored_sources}\")\n"
+     "set(lupdate_translations \"\")\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -DIN_FILE=${mirrored_project} -DOUT_FILE=${WORK}/project.json -P ${GENERATOR}
                 RESULT_VARIABLE result)
 if(result)
     message(FATAL_ERROR "could not write the lupdate project")
@@ -31,13 +53,27 @@ endif()
 set(copies)
 foreach(ts ${ts_files})
     get_filename_component(name ${ts} NAME)
-    file(COPY ${ts} DESTINATION ${WORK})
-    list(APPEND copies ${WORK}/${name})
+    file(COPY ${ts} DESTINATION ${mirror}/${ts_folder})
+    list(APPEND copies ${mirror}/${ts_folder}/${name})
 endforeach()
-execute_process(COMMAND ${LUPDATE} -project ${WORK}/project.json -no-obsolete -locations none -ts ${copies}
+string(REPLACE "," ";" options "${LUPDATE_OPTIONS}")
+execute_process(COMMAND ${LUPDATE} -project ${WORK}/project.json ${options} -ts ${copies}
                 RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
 if(result)
     message(FATAL_ERROR "lupdate failed")
+endif()
+set(stale "")
+foreach(ts ${ts_files})
+    get_filename_component(name ${ts} NAME)
+    file(READ ${ts} committed)
+    file(READ ${mirror}/${ts_folder}/${name} refreshed)
+    if(NOT committed STREQUAL refreshed)
+        string(APPEND stale "\n  ${name} (lupdate's copy: ${mirror}/${ts_folder}/${name})")
+    endif()
+endforeach()
+if(stale)
+    message(FATAL_ERROR "the .ts files are not what lupdate makes of the sources; run the update_translations "
+                        "target, translate what it marks unfinished and commit the .ts files:${stale}")
 endif()
 set(missing "")
 foreach(copy ${copies})

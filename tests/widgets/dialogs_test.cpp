@@ -171,7 +171,7 @@ void DialogsTest::memList()
     const QStringList shown{"1.5E-07", "42.", "0", "0", "0", "0", "0", "0", "0", "-3."};
     std::array<std::string, MemoryDialog::kLines> texts;
     for (std::size_t slot = 0; slot < texts.size(); ++slot) texts[slot] = shown[static_cast<int>(slot)].toStdString();
-    MemoryDialog model("Retrieve a number", texts);
+    MemoryDialog model(Caption::RetrieveNumber, texts);
     auto window = makeMemoryWindow(nullptr, model, appIcon());
     window->show();
     auto* list = child<QListWidget>(window.get(), "slotList");

@@ -1,22 +1,22 @@
 // Translations: which language the environment asks for, that every shipped
-// language covers every text the library shows, and that the window speaks the language
-// once its translator is installed.
+// language covers every text the library names, and that the window speaks the
+// language once its translator is installed.
 
-#include <fstream>
 #include <memory>
-#include <set>
+#include <utility>
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include "app/calculator.h"
+#include "app/key_table.h"
 #include "app/constants_dialog.h"
 #include "app/memory_dialog.h"
+#include "shell/accessibility.h"
 #include "shell/dialogs/dialogs.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "storage/settings_store.h"
-#include "testing/key_script.h"
 #include "testing/recording_toolkit.h"
 
 using namespace trellum;
@@ -25,57 +25,6 @@ namespace {
 
 // The folder of the program built beside this test, which holds its .qm files.
 const QString kProgramFolder = QStringLiteral(TRELLUM_PROGRAM_FOLDER);
-
-// Records every text the library hands to the desktop: messages, dialog
-// captions and the tray tip.
-class TextRecorder : public RecordingToolkit {
-public:
-    std::set<std::string> texts;
-
-    void showMessage(const std::string& text, MessageIcon icon, const std::string& title) override
-    {
-        texts.insert(text);
-        texts.insert(title);
-        RecordingToolkit::showMessage(text, icon, title);
-    }
-    void showMemoryDialog(MemoryDialog& dialog) override
-    {
-        texts.insert(dialog.caption());
-        RecordingToolkit::showMemoryDialog(dialog);
-    }
-    void showConstantsDialog(ConstantsDialog& dialog) override
-    {
-        texts.insert(dialog.caption());
-        RecordingToolkit::showConstantsDialog(dialog);
-    }
-    void showConstantEntryDialog(ConstantEntryDialog& dialog) override
-    {
-        texts.insert(dialog.caption());
-        RecordingToolkit::showConstantEntryDialog(dialog);
-    }
-    void showTrayIcon(const std::string& tip) override
-    {
-        texts.insert(tip);
-        RecordingToolkit::showTrayIcon(tip);
-    }
-    void setTrayTip(const std::string& tip) override
-    {
-        texts.insert(tip);
-        RecordingToolkit::setTrayTip(tip);
-    }
-};
-
-// An entry dialog answered with a name and a value, then OK (and Cancel when
-// the dialog refuses them, so the script ends).
-std::function<void(ConstantEntryDialog&)> answer(std::string name, std::string value)
-{
-    return [name, value](ConstantEntryDialog& q) {
-        q.setName(name);
-        q.setValue(value);
-        q.accept();
-        if (!q.isClosed()) q.cancel();
-    };
-}
 
 // The locale variables of one test step, and the translators it installs
 // removed again when it ends.
@@ -99,6 +48,97 @@ private:
     QList<QByteArray> m_saved;
 };
 
+// One message of a .ts file: its source, and its translation or plural forms.
+struct TsMessage {
+    QString context;
+    QString source;
+    QStringList forms;   // one for a plain message, the numerus forms of a plural one
+    bool numerus = false;
+};
+
+QList<TsMessage> readTs(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&file);
+    QList<TsMessage> messages;
+    QString context;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == u"message") messages.append(std::exchange(message, TsMessage{}));
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            message.context = context;
+            message.numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+        } else if (xml.name() == u"source") {
+            message.source = xml.readElementText();
+        } else if (xml.name() == u"translation" && !message.numerus) {
+            message.forms = {xml.readElementText()};
+        } else if (xml.name() == u"numerusform") {
+            message.forms.append(xml.readElementText());
+        }
+    }
+    return messages;
+}
+
+// The placeholders of a text, each once, sorted: "%1", "%2", "%n".
+QStringList placeholdersOf(const QString& text)
+{
+    QStringList found;
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+    for (const auto& match : placeholder.globalMatch(text)) found.append(match.captured());
+    found.removeDuplicates();
+    found.sort();
+    return found;
+}
+
+// The mnemonic marks: "&" before a letter, "&&" being a literal "&".
+int acceleratorsOf(const QString& text)
+{
+    int count = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&') continue;
+        if (text[i + 1] != u'&') ++count;
+        ++i;
+    }
+    return count;
+}
+
+// What a text ends with, the full-width marks of Chinese and Japanese counting
+// as their ASCII ones; a trailing blank is part of some texts.
+QString endingOf(const QString& text)
+{
+    static const QHash<QChar, QChar> fullWidth = {
+        {u'。', u'.'}, {u'！', u'!'}, {u'：', u':'}, {u'？', u'?'}};
+    QString ending;
+    if (text.endsWith(u' ')) ending += u' ';
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) return ending;
+    const QChar last = fullWidth.value(trimmed.back(), trimmed.back());
+    if (QStringLiteral(".!:?").contains(last)) ending.prepend(last);
+    return ending;
+}
+
+// Where a translation does not agree with its source: placeholders, mnemonic,
+// end punctuation, an empty form. Empty when it agrees.
+QString disagreement(const TsMessage& message)
+{
+    if (message.forms.isEmpty()) return QStringLiteral("no translation");
+    for (const QString& form : message.forms) {
+        if (form.isEmpty()) return QStringLiteral("an empty form");
+        if (placeholdersOf(form) != placeholdersOf(message.source))
+            return QStringLiteral("placeholders %1 in \"%2\"").arg(placeholdersOf(form).join(u' '), form);
+        if (acceleratorsOf(message.source) != acceleratorsOf(form))
+            return QStringLiteral("%1 mnemonics in \"%2\"").arg(acceleratorsOf(form)).arg(form);
+        if (endingOf(message.source) != endingOf(form))
+            return QStringLiteral("ends in \"%1\" in \"%2\"").arg(endingOf(form), form);
+    }
+    return {};
+}
+
 QString shrinkShortcut(const shell::MainWindow& window)
 {
     const auto* shrink = window.findChild<QAction*>("shrinkAction");
@@ -112,9 +152,12 @@ class I18nTest : public QObject {
 private slots:
     void uiLanguages_data();
     void uiLanguages();
-    void everyLibraryTextIsListed();
-    void translationsCoverEveryText_data();
-    void translationsCoverEveryText();
+    void translationDisagreementsAreFound_data();
+    void translationDisagreementsAreFound();
+    void translationsAgreeWithTheirSources_data();
+    void translationsAgreeWithTheirSources();
+    void namedTextsAreTranslated_data();
+    void namedTextsAreTranslated();
     void windowSpeaksTheInstalledLanguage();
     void qtTextsSpeakTheSameLanguage_data();
     void qtTextsSpeakTheSameLanguage();
@@ -155,94 +198,95 @@ void I18nTest::uiLanguages()
     QCOMPARE(shell::uiLanguages(lcAll, lcMessages, lang, language), expected);
 }
 
-// Drives the library into every message, caption and tip it has, and checks
-// that each is in the list lupdate sees (and that the list holds nothing else).
-void I18nTest::everyLibraryTextIsListed()
+void I18nTest::translationDisagreementsAreFound_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    TextRecorder toolkit;
-    toolkit.folder = dir.path().toStdString();
-    SettingsStore settings;
-    Calculator calc(toolkit, settings);
-    calc.start();
-    const auto press = [&](const char* tokens) {
-        for (const QString& token : QString::fromLatin1(tokens).split(u' ', Qt::SkipEmptyParts))
-            QVERIFY2(pressToken(calc, toolkit, token.toStdString()), qPrintable(token));
-    };
-    press("1 / 0 = 9 EXP 9 9 * 1 0 0 = 1 . 5 SHIFT INV 5 NEG SQRT 2 SHIFT SIN PASTE:abc MIN:X MR:X");
-    calc.hideToTray();
-
-    // A library that can be neither read nor written (its folder is a file): the
-    // load message, adds refused and accepted, then the failed save.
-    {
-        std::ofstream blocker(dir.filePath("file").toStdString());
-    }
-    calc.useConstantsFile(dir.filePath("file/constants.txt").toStdString());
-    toolkit.constScripts.push_back([&toolkit](ConstantsDialog& d) {
-        toolkit.entryScripts.push_back(answer("", "1"));
-        toolkit.entryScripts.push_back(answer("g", "fast"));
-        toolkit.entryScripts.push_back(answer("a=b", "1"));
-        toolkit.entryScripts.push_back(answer("g", "9.81"));
-        for (int i = 0; i < 4; ++i) d.edit();
-        d.cancel();
-        d.closeWindow();
-    });
-    calc.openConstants();
-    // A faulty line, then a constant modified.
-    {
-        std::ofstream file(dir.filePath("constants.txt").toStdString());
-        file << "head\nhead\ng = 9.81\nbad = x\n";
-    }
-    calc.useConstantsFile(dir.filePath("constants.txt").toStdString());
-    // Another program changes the file while the list is open.
-    toolkit.constScripts.push_back([&toolkit, &dir](ConstantsDialog& d) {
-        d.select(0);
-        toolkit.entryScripts.push_back(answer("g", "9.8"));
-        d.edit();
-        std::ofstream(dir.filePath("constants.txt").toStdString()) << "head\nhead\nc = 299792458\n";
-        d.cancel();
-    });
-    calc.openConstants();
-
-    // A listed text with "%1" stands for the texts made from it.
-    const auto madeFrom = [](const std::string& text, const std::string& listed) {
-        const std::size_t at = listed.find("%1");
-        if (at == std::string::npos) return text == listed;
-        const std::string prefix = listed.substr(0, at), suffix = listed.substr(at + 2);
-        return text.size() > prefix.size() + suffix.size() && text.starts_with(prefix) && text.ends_with(suffix);
-    };
-    toolkit.texts.erase(kProductName);
-    for (const std::string& text : toolkit.texts) {
-        bool found = false;
-        for (const char* listed : shell::libraryTexts()) found = found || madeFrom(text, listed);
-        QVERIFY2(found, qPrintable(QStringLiteral("not listed for translation: \"%1\"").arg(QString::fromStdString(text))));
-    }
-    for (const char* listed : shell::libraryTexts()) {
-        bool shown = false;
-        for (const std::string& text : toolkit.texts) shown = shown || madeFrom(text, listed);
-        QVERIFY2(shown, qPrintable(QStringLiteral("listed but never shown: \"%1\"").arg(QString::fromUtf8(listed))));
-    }
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("forms");
+    QTest::addColumn<bool>("agrees");
+    QTest::newRow("same placeholders") << "kept as %1." << QStringList{"gardée sous %1."} << true;
+    QTest::newRow("placeholder lost") << "kept as %1." << QStringList{"gardée."} << false;
+    QTest::newRow("placeholder renumbered") << "%1 times %2" << QStringList{"%1 mal %1"} << false;
+    QTest::newRow("placeholders reordered") << "%1 times %2" << QStringList{"%2 の %1 倍"} << true;
+    QTest::newRow("one mnemonic") << "&Copy" << QStringList{"复制(&C)"} << true;
+    QTest::newRow("mnemonic lost") << "&Copy" << QStringList{"Kopieren"} << false;
+    QTest::newRow("two mnemonics") << "E&xit" << QStringList{"&Be&enden"} << false;
+    QTest::newRow("literal ampersand is no mnemonic") << "Name" << QStringList{"Name && Wert"} << true;
+    QTest::newRow("full-width stop") << "Fill in the name." << QStringList{"名前を入力してください。"}
+                                     << true;
+    QTest::newRow("full-width colon") << "Name:" << QStringList{"名称："} << true;
+    QTest::newRow("stop lost") << "Fill in the name." << QStringList{"Namen eingeben"} << false;
+    QTest::newRow("exclamation for a stop") << "Out of Range!" << QStringList{"Hors limites."} << false;
+    QTest::newRow("trailing blank kept") << "not a number " << QStringList{"keine Zahl "} << true;
+    QTest::newRow("trailing blank lost") << "not a number " << QStringList{"keine Zahl"} << false;
+    QTest::newRow("every plural form")
+        << "%n open bracket(s)"
+        << QStringList{"%n otevřená závorka", "%n otevřené závorky", "%n otevřených závorek"} << true;
+    QTest::newRow("a plural form empty") << "%n open bracket(s)" << QStringList{"%n offene Klammer", ""} << false;
+    QTest::newRow("a plural form without its count")
+        << "%n open bracket(s)" << QStringList{"eine offene Klammer", "%n offene Klammern"} << false;
 }
 
-void I18nTest::translationsCoverEveryText_data()
+void I18nTest::translationDisagreementsAreFound()
+{
+    QFETCH(QString, source);
+    QFETCH(QStringList, forms);
+    QFETCH(bool, agrees);
+    const QString found = disagreement({QStringLiteral("Test"), source, forms, forms.size() > 1});
+    QVERIFY2(found.isEmpty() == agrees, qPrintable(found));
+}
+
+void I18nTest::translationsAgreeWithTheirSources_data()
 {
     QTest::addColumn<QString>("language");
     for (const QString& language : QStringLiteral(TRELLUM_LANGUAGES).split(u','))
         QTest::newRow(qPrintable(language)) << language;
 }
 
-void I18nTest::translationsCoverEveryText()
+// Every translation keeps its source's placeholders, its one mnemonic and its
+// end punctuation, and a plural message has every form its language needs
+// (lupdate lays them out; translations.complete keeps the files as it does).
+void I18nTest::translationsAgreeWithTheirSources()
+{
+    QFETCH(QString, language);
+    const QList<TsMessage> messages = readTs(QStringLiteral(TRELLUM_TS_DIR "/trellum_%1.ts").arg(language));
+    QVERIFY(!messages.isEmpty());
+    QStringList faults;
+    for (const TsMessage& message : messages) {
+        if (const QString found = disagreement(message); !found.isEmpty())
+            faults.append(QStringLiteral("%1 \"%2\": %3").arg(message.context, message.source, found));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void I18nTest::namedTextsAreTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : QStringLiteral(TRELLUM_LANGUAGES).split(u','))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Every text the library names (messages, captions, the tray tip) and every
+// spoken text of the key table has its translation: a text the library forgot
+// to mark for lupdate has none in any language.
+void I18nTest::namedTextsAreTranslated()
 {
     QFETCH(QString, language);
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/trellum_%1.qm").arg(language)));
-    for (const char* text : shell::libraryTexts()) {
-        const QString translated = translator.translate(shell::kLibraryContext, text);
-        QVERIFY2(!translated.isEmpty() && translated != QString::fromUtf8(text), text);
-        // A trailing blank of the English text is part of it; keep it.
-        QCOMPARE(translated.endsWith(u' '), QByteArray(text).endsWith(' '));
-        QCOMPARE(translated.contains(u"%1"), QByteArray(text).contains("%1"));
+    std::vector<std::pair<const char*, const char*>> texts;   // context, source
+    for (std::size_t i = 0; i < kMessageCount; ++i)
+        texts.emplace_back(kTextContext, messageText(static_cast<Message>(i)));
+    for (std::size_t i = 0; i < kCaptionCount; ++i)
+        texts.emplace_back(kTextContext, captionText(static_cast<Caption>(i)));
+    texts.emplace_back(kTextContext, trayTipText(TrayTip::Hidden));
+    for (const KeyRow& row : keyTable()) {
+        if (row.group == KeyGroup::Digit && row.key != Key::Point) continue;   // a digit is its own name
+        for (const char* text : {row.accessibleName, row.note, row.withShift, row.secondFunctions})
+            if (text) texts.emplace_back("Keys", text);
+    }
+    for (const auto& [context, text] : texts) {
+        const QString translated = translator.translate(context, text);
+        QVERIFY2(!translated.isEmpty(), text);
     }
 }
 
@@ -266,7 +310,7 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     }
     // German captions longer than the design's buttons are not cut.
     {
-        MemoryDialog memory("", {});
+        MemoryDialog memory(Caption::SaveNumber, {});
         auto window = shell::makeMemoryWindow(nullptr, memory, QIcon());
         for (auto* button : window->findChildren<QPushButton*>()) {
             const QString caption = button->text().remove(u'&');
@@ -275,12 +319,17 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
         }
         QCOMPARE(window->findChild<QPushButton*>("cancelButton")->text(), QStringLiteral("&Abbrechen"));
     }
-    // A message composed around a file name keeps the name.
-    QCOMPARE(shell::trLibrary("The constants file was changed by another program while this list was open. "
-                              "That version is kept as /tmp/c.txt.changed."),
+    // A message is translated by its name, and a file name filled in stays as it is.
+    QCOMPARE(shell::translated(Message::ConstantsChangedMeanwhile, {"/tmp/%2.txt.changed"}),
              QStringLiteral("Die Konstantendatei wurde von einem anderen Programm geändert, während diese Liste "
-                            "offen war. Diese Fassung wurde als /tmp/c.txt.changed aufbewahrt."));
-    QCOMPARE(shell::trLibrary("Out of Range!"), QStringLiteral("Außerhalb des Wertebereichs!"));
+                            "offen war. Diese Fassung wurde als /tmp/%2.txt.changed aufbewahrt."));
+    QCOMPARE(shell::translated(Message::OutOfRange, {}), QStringLiteral("Außerhalb des Wertebereichs!"));
+    QCOMPARE(shell::translated(Message::TrigonometricOutOfRange, {}), QStringLiteral("Außerhalb des Wertebereichs"));
+    QCOMPARE(shell::translated(Caption::ModifyConstant), QStringLiteral("Konstante ändern"));
+    QCOMPARE(shell::translated(TrayTip::Hidden), QStringLiteral("Trellum (ausgeblendet)"));
+    // Counts take the language's plural forms.
+    QCOMPARE(shell::spokenNumber(QStringLiteral("(- 1")), QStringLiteral("1 offene Klammer"));
+    QCOMPARE(shell::spokenNumber(QStringLiteral("(- 3")), QStringLiteral("3 offene Klammern"));
     QCoreApplication::removeTranslator(&translator);
 }
 

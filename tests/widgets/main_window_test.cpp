@@ -399,7 +399,7 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
             box->accept();
         }
     });
-    m_window->toolkit().showMessage(text.toStdString(), trellum::MessageIcon::Exclamation, "Trellum");
+    m_window->toolkit().showMessageBox(text, trellum::MessageIcon::Exclamation);
     QVERIFY(least > 0);
     QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
 }

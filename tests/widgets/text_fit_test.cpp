@@ -74,7 +74,7 @@ struct AllDialogs {
     RecordingToolkit toolkit;
     const std::array<std::string, MemoryDialog::kLines> slotTexts{
         "-3.14159265358979", "1.5E-07", "0.", "0.", "0.", "0.", "0.", "0.", "0.", "-42."};
-    MemoryDialog save{"Save a number", slotTexts}, retrieve{"Retrieve a number", slotTexts};
+    MemoryDialog save{Caption::SaveNumber, slotTexts}, retrieve{Caption::RetrieveNumber, slotTexts};
     std::optional<ConstantsDialog> constants;  // once its file is written
     ConstantEntryDialog add{toolkit, ConstantEntryDialog::Purpose::Add};
     ConstantEntryDialog modify{toolkit, ConstantEntryDialog::Purpose::Modify};
