@@ -37,6 +37,8 @@ MessageRow rowOf(Message message)
         return {"The constants file was changed by another program while this list was open. "
                 "That version is kept as %1.",
                 Information};
+    case Message::SettingsNotSaved:
+        return {"Settings could not be saved to %1.", Exclamation};
     }
     return {"", Exclamation};
 }

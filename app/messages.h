@@ -27,6 +27,8 @@ enum class Message {
     ConstantNameInvalid,
     ConstantsNotSaved,
     ConstantsChangedMeanwhile,  // takes the name of the copy kept beside the file
+    // The settings.
+    SettingsNotSaved,           // takes the settings file's path
 };
 
 std::string_view messageText(Message message);

@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "shell/qt_toolkit.h"
+#include "shell/translation_check.h"
 
 namespace trellum::shell {
 
@@ -120,6 +121,7 @@ QString installTranslators(QCoreApplication& app, const QString& folder, const Q
             // for first: QTranslator would try shorter names, down to the program.
             const QString file = QDir(folder).filePath(QStringLiteral("trellum_%1.qm").arg(candidate));
             if (!QFileInfo(file).isFile()) continue;
+            if (!translationIsIntact(file)) return {};
             auto* program = new QTranslator(&app);
             if (!program->load(file)) {
                 delete program;
