@@ -54,12 +54,13 @@ number=${DISPLAY#:}
 long="$E2E_TMP/$(printf 'long%.0s' $(seq 30))"
 mkdir -p "$E2E_TMP/elsewhere" "$long" "$E2E_TMP/folder-in-the-way/trellum-x11:$number"
 touch "$E2E_TMP/a-file"
+launch_settled() { ! kill -0 "$1" 2>/dev/null || [ "$(main_windows)" -gt 1 ]; }
 # Ends when the launch has: 0 when it was answered; fails when it opened a window of its own.
 launch_variant() {
     local status=0
     env "$@" "$TRELLUM" >/dev/null 2>"$E2E_TMP/variant.err" &
     local pid=$!
-    wait_for 60 sh -c "! kill -0 $pid 2>/dev/null || [ \$(xdotool search --name '^Trellum\$' 2>/dev/null | wc -l) -gt 1 ]"
+    wait_for 60 launch_settled "$pid"
     if kill -0 "$pid" 2>/dev/null; then
         kill -s KILL "$pid"
         wait "$pid" 2>/dev/null || true
@@ -100,9 +101,11 @@ expect_eq "$(cat "$XDG_RUNTIME_DIR/trellum-x11:$number" 2>&1)" "mine" "a file wh
 #    unset or shared, and answers every launch: this user's calculator starts.
 kill -s TERM "$APP_PID"
 wait "$APP_PID" || fail "the copy did not end with status 0"
+# Nobody reaches the shared folder and the listener's script, and nothing else here.
+chmod o+x "$E2E_TMP"
 chmod 1777 "$E2E_TMP/elsewhere"
 cat >"$E2E_TMP/stranger.py" <<'PY'
-import os, socket, sys, threading
+import socket, sys, threading
 def serve(address):
     s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
     try:
@@ -117,15 +120,16 @@ def serve(address):
         line.close()
 for address in sys.argv[1:]:
     threading.Thread(target=serve, args=(address.replace("@", "\0", 1),), daemon=True).start()
-open(os.environ["READY"], "w").close()
 threading.Event().wait()
 PY
+chmod o+r "$E2E_TMP/stranger.py"
 uid=$(id -u)
-READY="$E2E_TMP/elsewhere/ready" setpriv --reuid=nobody --regid=nogroup --clear-groups /usr/bin/python3 "$E2E_TMP/stranger.py" \
+setpriv --reuid=nobody --regid=nogroup --clear-groups /usr/bin/python3 "$E2E_TMP/stranger.py" \
     "/tmp/trellum-$uid-x11:$number" "$E2E_TMP/elsewhere/trellum-x11:$number" "@trellum-$uid-x11:$number" &
 STRANGER=$!
 CHILD_PIDS+=("$STRANGER")
-wait_for 20 test -e "$E2E_TMP/elsewhere/ready" || fail "nobody's listener did not start"
+listening() { grep -q "@trellum-$uid-x11:$number\$" /proc/net/unix && [ -S "$E2E_TMP/elsewhere/trellum-x11:$number" ]; }
+wait_for 20 listening || fail "nobody's listener did not start"
 for runtime in unset shared; do
     if [ "$runtime" = unset ]; then unset XDG_RUNTIME_DIR; else export XDG_RUNTIME_DIR="$E2E_TMP/elsewhere"; fi
     "$TRELLUM" 2>"$E2E_TMP/app.err" &
@@ -134,4 +138,7 @@ for runtime in unset shared; do
     kill -s TERM "$APP_PID"
     wait "$APP_PID" || fail "runtime folder $runtime: the copy did not end with status 0"
 done
+kill "$STRANGER"
+wait "$STRANGER" 2>/dev/null || true
+rm -f "/tmp/trellum-$uid-x11:$number"
 echo "ok"
