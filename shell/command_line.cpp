@@ -44,29 +44,6 @@ const QtOption kQtOptions[] = {
     {"sync", nullptr, nullptr},
 };
 
-// "-qwindowgeometry -5000x-5000-99999-99999": Qt takes the word after an option
-// that has a value as its value, even when it begins with a dash; the parser
-// here would read it as an option of its own, so the two are joined with "=".
-QStringList joinDashedValues(const QStringList& arguments)
-{
-    QStringList joined;
-    joined.reserve(arguments.size());
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const QString name = argument.startsWith(QLatin1String("--")) ? argument.mid(2)
-                             : argument.startsWith(u'-')             ? argument.mid(1)
-                                                                      : QString();
-        bool takesValue = false;
-        for (const QtOption& qt : kQtOptions) takesValue = takesValue || (qt.valueName && name == QLatin1String(qt.name));
-        if (i > 0 && takesValue && i + 1 < arguments.size() && arguments[i + 1].startsWith(u'-')) {
-            joined.append(argument + u'=' + arguments[++i]);
-            continue;
-        }
-        joined.append(argument);
-    }
-    return joined;
-}
-
 }  // namespace
 
 QStringList argumentsOf(int argc, char* argv[])
@@ -98,7 +75,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
     CommandLine result;
     const QString program = QStringLiteral("trellum");
-    if (!parser.parse(joinDashedValues(arguments))) {
+    if (!parser.parse(arguments)) {
         result.run = false;
         result.exitStatus = 2;
         result.error = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, parser.errorText());
