@@ -124,11 +124,14 @@ public:
 
     // ---- Settings (settings_keys.cpp) ----
     SettingsFound loadSettings();  // which of the two keys it found
-    void saveSettings();
+    bool saveSettings();           // false when the file could not be written
 
     // ---- Application shell logic (window_logic.cpp) ----
     void start();                // start-up sequence; the shell calls it once
-    void shutdown();             // shut-down sequence; runs at most once
+    // Shut-down sequence; runs at most once. Without a desktop (the display
+    // connection broke) it only saves.
+    enum class Desktop { Present, Gone };
+    void shutdown(Desktop desktop = Desktop::Present);
     void switchOff();            // OFF and tray "Exit"
     void toggleAlwaysOnTop();
     void toggleCompact();        // Ctrl+S: into compact mode and, from there, back

@@ -70,6 +70,10 @@ MessageRow rowOf(Message message)
         return {TRELLUM_TRANSLATE_NOOP("Trellum", "The constants file was changed by another program while this "
                                                   "list was open. That version is kept as %1."),
                 Information};
+    case Message::SettingsNotSaved:
+        //: Message box when the calculator ends and cannot write its settings file (memory slots, window
+        //: place, modes); what the file held before is kept. %1 is the file's path.
+        return {TRELLUM_TRANSLATE_NOOP("Trellum", "Settings could not be saved to %1."), Exclamation};
     }
     return {"", Exclamation};
 }

@@ -33,8 +33,10 @@ enum class Message : uint8_t {
     ConstantNameInvalid,
     ConstantsNotSaved,
     ConstantsChangedMeanwhile,  // %1: the name of the copy kept beside the file
+    // The settings.
+    SettingsNotSaved,           // %1: the settings file's path
 };
-inline constexpr std::size_t kMessageCount = 13;
+inline constexpr std::size_t kMessageCount = 14;
 
 // What fills a message's blanks: "%1" the first, "%2" the second.
 using MessageArguments = std::vector<std::string>;

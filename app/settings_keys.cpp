@@ -106,7 +106,7 @@ SettingsFound Calculator::loadSettings()
     return memoryKey ? SettingsFound::BothKeys : SettingsFound::MainKeyOnly;
 }
 
-void Calculator::saveSettings()
+bool Calculator::saveSettings()
 {
     SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
@@ -122,7 +122,7 @@ void Calculator::saveSettings()
     for (int n = 1; n <= 10; ++n)
         store.set(kMemoryKey, memoryValueName(n), m_memory.memorySlots()[static_cast<std::size_t>(n - 1)]);
     // The whole shut-down reaches the file in one atomic replacement.
-    store.save();
+    return store.save();
 }
 
 }  // namespace trellum

@@ -2,8 +2,10 @@
 // the two window modes, tray tip, clipboard.
 
 #include "app/calculator.h"
+#include "app/messages.h"
 #include "engine/number_text.h"
 #include "storage/settings.h"
+#include "storage/settings_store.h"
 
 namespace trellum {
 
@@ -32,19 +34,23 @@ void Calculator::start()
     m_toolkit.setKeypadCursor();
 }
 
-void Calculator::shutdown()
+void Calculator::shutdown(Desktop desktop)
 {
     if (m_shutDown) return;
     m_shutDown = true;
-    saveSettings();
-    m_toolkit.hideTrayIcon();
+    // Nothing can be shown on a display that is gone, and its tray went with it.
+    if (!saveSettings() && desktop == Desktop::Present)
+        m_toolkit.showMessage(Message::SettingsNotSaved, {settings().path()});
+    if (desktop == Desktop::Present) m_toolkit.hideTrayIcon();
 }
 
 void Calculator::switchOff()
 {
     m_evaluator.clearStack();
-    shutdown();
+    // The window's close is the program's one way out, which shuts down; a
+    // toolkit without one (the key-script runner) is shut down here.
     m_toolkit.closeWindow();
+    shutdown();
 }
 
 void Calculator::toggleAlwaysOnTop() { setAlwaysOnTop(!m_alwaysOnTop); }

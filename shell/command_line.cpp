@@ -106,9 +106,22 @@ CommandLine parseCommandLine(const QStringList& arguments)
                            .arg(program, parser.positionalArguments().first());
         return result;
     }
-    if (parser.isSet(QStringLiteral("stylesheet"))) {
-        const QString problem = styleSheetProblem(parser.value(QStringLiteral("stylesheet")));
-        if (!problem.isEmpty()) {
+    // Files Qt reads whole, or opens before the window shows, that could never
+    // be read to their end.
+    const struct {
+        const char* option;
+        QString (*problemOf)(const QString&);
+    } guardedFiles[] = {
+        {"stylesheet", styleSheetProblem},
+        {"qwindowicon", windowIconProblem},
+        {"icon", windowIconProblem},
+    };
+    for (const auto& guarded : guardedFiles) {
+        const QString option = QString::fromLatin1(guarded.option);
+        if (!parser.isSet(option)) continue;
+        for (const QString& path : parser.values(option)) {
+            const QString problem = guarded.problemOf(path);
+            if (problem.isEmpty()) continue;
             result.run = false;
             result.exitStatus = 2;
             result.error = QStringLiteral("%1: %2\n").arg(program, problem);

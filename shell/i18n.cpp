@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "shell/qt_strings.h"
+#include "shell/translation_check.h"
 
 namespace trellum::shell {
 
@@ -104,6 +105,7 @@ QString installTranslators(QCoreApplication& app, const QString& folder, const Q
             // for first: QTranslator would try shorter names, down to the program.
             const QString file = QDir(folder).filePath(QStringLiteral("trellum_%1.qm").arg(candidate));
             if (!QFileInfo(file).isFile()) continue;
+            if (!translationIsIntact(file)) return {};
             auto* program = new QTranslator(&app);
             if (!program->load(file)) {
                 delete program;

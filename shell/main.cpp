@@ -15,7 +15,6 @@
 #include "shell/main_window.h"
 #include "shell/platform.h"
 #include "shell/qt_message_watch.h"
-#include "shell/session_end.h"
 #include "shell/single_instance.h"
 #include "shell/start_guards.h"
 #include "shell/unix_signals.h"
@@ -34,7 +33,7 @@ int main(int argc, char* argv[])
     trellum::shell::preferX11(commandLine.platformGiven);
     // A second launch on this display brings the running copy forward and ends.
     trellum::shell::SingleInstance instance(
-        trellum::shell::instanceSocketPath(trellum::shell::displayKey(trellum::shell::argumentsOf(argc, argv))));
+        trellum::shell::instanceSocketName(trellum::shell::displayKey(trellum::shell::argumentsOf(argc, argv))));
     if (instance.otherCopyAnswered()) return 0;
     if (instance.otherCopySilent()) {
         std::fputs("trellum: another copy is running on this display but does not answer\n", stderr);
@@ -46,7 +45,6 @@ int main(int argc, char* argv[])
     trellum::shell::FontPreload fontPreload;
     QApplication app(argc, argv);
     qtMessages.started();
-    instance.listen();
     trellum::shell::installTranslators(app, QCoreApplication::applicationDirPath());
     QApplication::setApplicationName(QStringLiteral("trellum"));
     // The menu entry's id: desktops match the window to its entry's name and icon.
@@ -64,39 +62,29 @@ int main(int argc, char* argv[])
     trellum::shell::MainWindow window(settings);
     QObject::connect(&instance, &trellum::shell::SingleInstance::comeForward, &window,
                      [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
+    QObject::connect(&window, &trellum::shell::MainWindow::ending, &instance,
+                     &trellum::shell::SingleInstance::stopAnswering);
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // A session ending without a close event still saves (shutdown runs once).
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.calculator().shutdown(); });
-
-    // SIGTERM (logout, systemd), SIGHUP and SIGINT end the program as OFF does:
-    // settings saved, tray icon removed, exit status 0. Only the first counts.
-    bool ending = false;
-    const auto endLikeOff = [&window, &ending] {
-        if (ending) return;
-        ending = true;
-        trellum::shell::cancelOpenDialogs();
-        window.forward([&window] { window.calculator().switchOff(); });
-    };
-    QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, endLikeOff);
+    // Every way out asks the window for the end (OFF and Exit through its close):
+    // a session ending without a close event, SIGTERM (logout, systemd), SIGHUP
+    // and SIGINT end the program as OFF does, with exit status 0.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.end(); });
+    QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, [&window] { window.end(); });
+    // A display that goes away (the X server or the compositor ends before the
+    // session's TERM comes) saves what needs no display; Qt then ends the
+    // program with status 1.
+    qtMessages.onDisplayLost([&window] { window.end(trellum::shell::MainWindow::Display::Gone); });
     // The session manager asks for the data before the session ends, but the
     // user may still cancel the logout (or it is a checkpoint), so the program
-    // stays; the manager's "die" that follows closes the window, which unloads
-    // it like OFF.
+    // stays; the manager's "die" that follows closes the window.
     QObject::connect(
         &app, &QGuiApplication::commitDataRequest, &window, [&window] { window.calculator().saveSettings(); },
         Qt::DirectConnection);
 
-    // A display that goes away (the X server ends before the session's TERM
-    // comes) unloads as OFF does; Qt then ends the program with status 1.
-    // Everything is written before the tray icon goes, the first request to
-    // the display: one that finds it gone ends the process in Xlib.
-    qtMessages.onDisplayLost([&window] {
-        trellum::shell::cancelOpenDialogModels();
-        window.calculator().shutdown();
-    });
-
     window.calculator().start();
+    // Only now, when the start can no longer block, do later launches get an answer.
+    instance.listen();
     const int status = QApplication::exec();
     qtMessages.onDisplayLost({});
     // Everything is saved by now. Qt 6.4's Wayland client can hang for good in

@@ -21,6 +21,7 @@
 #include "shell/platform.h"
 #include "shell/qt_strings.h"
 #include "shell/window_geometry.h"
+#include "shell/session_end.h"
 
 namespace trellum::shell {
 
@@ -607,11 +608,30 @@ bool MainWindow::event(QEvent* event)
     return handled;
 }
 
+void MainWindow::end(Display display)
+{
+    if (m_ending) return;
+    m_ending = true;
+    const bool present = display == Display::Present;
+    // 1. A launch from now on waits until this copy is gone, then reads what it saved.
+    emit ending();
+    // 2. The open dialogs end as their Cancel ends them (OFF is never pressed
+    //    behind one); on a lost display only their models are told.
+    if (present) cancelOpenDialogs();
+    else cancelOpenDialogModels();
+    // 3. Settings and memory bank saved (a failure told), then the tray icon removed.
+    m_calc.shutdown(present ? Calculator::Desktop::Present : Calculator::Desktop::Gone);
+    // Any request to a lost display would end the process in Xlib or Qt.
+    if (!present) return;
+    // 4. The window goes (its close event finds the end begun) and the event loop ends.
+    close();
+    emit closed();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_calc.shutdown();
+    end();
     event->accept();
-    emit closed();
 }
 
 }  // namespace trellum::shell

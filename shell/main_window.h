@@ -153,6 +153,14 @@ public:
     int firstKeyRowTop() const;
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+
+    // The program's one way out. OFF and the tray's Exit (through the window's
+    // close), the close button, the session's end, a signal and the display
+    // going away all ask here; the first request ends the program, the rest
+    // find it ending. Gone: the display connection broke, so only what needs
+    // no display is done, and Qt ends the process right after.
+    enum class Display { Present, Gone };
+    void end(Display display = Display::Present);
     // Runs `work` right after the window's first paint has reached the screen
     // (at the next turn of the event loop once it has): start-up work that the
     // first picture does not need waits for it.
@@ -166,6 +174,8 @@ public:
     void pullInsideWhenFramed() { m_pullInsidePending = true; }
 
 signals:
+    // The end has begun: nothing may answer later launches any more.
+    void ending();
     // The window has closed and the calculator has shut down: the program ends.
     void closed();
 
@@ -209,6 +219,7 @@ private:
     bool m_pullInsidePending = false;
     QMargins m_placedExtents;   // the frame extents at the last placement
     bool m_painted = false;
+    bool m_ending = false;
     std::vector<std::function<void()>> m_afterFirstPaint;
     std::unique_ptr<DisplaySpeech> m_speech;   // the display's accessibility events
 };

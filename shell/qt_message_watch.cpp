@@ -1,7 +1,10 @@
 #include "shell/qt_message_watch.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -26,9 +29,38 @@ bool isConnectionBroken(const QString& message)
            message.startsWith(QLatin1String("The Wayland connection broke"));
 }
 
+// How long a thread that saw the connection break keeps the process alive
+// for the unload: a save takes milliseconds, a stuck user-interface thread forever.
+constexpr auto kUnloadWait = std::chrono::seconds(10);
+
 }  // namespace
 
-QtMessageWatch::QtMessageWatch()
+struct QtMessageWatch::Unload {
+    enum class State { Waiting, Running, Done };
+    std::mutex mutex;
+    std::condition_variable finished;
+    State state = State::Waiting;
+    std::function<void()> work;
+
+    // On the user-interface thread: runs the work unless it ran or is running
+    // (the unload itself may make Qt complain about the dead connection again).
+    void run()
+    {
+        std::function<void()> taken;
+        {
+            const std::lock_guard lock(mutex);
+            if (state != State::Waiting || !work) return;
+            state = State::Running;
+            taken = std::move(work);
+        }
+        taken();
+        const std::lock_guard lock(mutex);
+        state = State::Done;
+        finished.notify_all();
+    }
+};
+
+QtMessageWatch::QtMessageWatch() : m_unload(std::make_shared<Unload>())
 {
     if (g_watch != nullptr) return;
     g_watch = this;
@@ -80,15 +112,36 @@ void QtMessageWatch::take(QtMsgType type, const QMessageLogContext& context, con
         return;
     }
     passOn(type, context, message);
-    // Only the user-interface thread may unload; other threads' messages just pass.
-    const QCoreApplication* app = QCoreApplication::instance();
-    if (app == nullptr || QThread::currentThread() != app->thread()) return;
-    // The unload may itself make Qt complain about the dead connection.
-    if (m_unloading || !m_displayLost || !isConnectionBroken(message)) return;
-    m_unloading = true;
-    const std::function<void()> unload = std::move(m_displayLost);
-    m_displayLost = nullptr;
-    unload();
+    if (isConnectionBroken(message)) unloadFromAnyThread();
+}
+
+void QtMessageWatch::onDisplayLost(std::function<void()> unload)
+{
+    const std::lock_guard lock(m_unload->mutex);
+    if (m_unload->state == Unload::State::Waiting) m_unload->work = std::move(unload);
+}
+
+void QtMessageWatch::unloadFromAnyThread()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) return;
+    // Only the user-interface thread may unload.
+    if (QThread::currentThread() == app->thread()) {
+        m_unload->run();
+        return;
+    }
+    // Another thread (Qt's Wayland event thread): Qt ends the process as soon
+    // as this returns, so the user-interface thread is handed the unload and
+    // this thread waits for it to finish. Should that thread meet the broken
+    // connection first, it runs the unload itself and this wait still holds.
+    const std::shared_ptr<Unload> unload = m_unload;
+    {
+        const std::lock_guard lock(unload->mutex);
+        if (unload->state == Unload::State::Waiting && !unload->work) return;
+    }
+    QMetaObject::invokeMethod(app, [unload] { unload->run(); }, Qt::QueuedConnection);
+    std::unique_lock lock(unload->mutex);
+    unload->finished.wait_for(lock, kUnloadWait, [&unload] { return unload->state == Unload::State::Done; });
 }
 
 QString QtMessageWatch::startFailureLine(const QStringList& messages)

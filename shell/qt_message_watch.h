@@ -6,10 +6,13 @@
 //     program prints one line saying what is missing and exits with status 1;
 //   - the display connection breaking (the X server or compositor gone, as at
 //     a logout): Qt ends the program at once. Here the unload runs first, since
-//     saving the settings needs no display.
+//     saving the settings needs no display. Qt's Wayland client says so on its
+//     event thread and ends the process when the handler returns: the handler
+//     then hands the unload to the user-interface thread and waits for it.
 // Everything else goes on to Qt's own output unchanged.
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QByteArray>
@@ -31,8 +34,8 @@ public:
     void started();
 
     // Runs once, on the user-interface thread, when the display connection has
-    // broken, before Qt ends the program with status 1.
-    void onDisplayLost(std::function<void()> unload) { m_displayLost = std::move(unload); }
+    // broken, before Qt ends the program with status 1. Empty: nothing runs.
+    void onDisplayLost(std::function<void()> unload);
 
     // The line printed when the windowing system could not start, from the
     // messages Qt gave before giving up (the last one is its fatal error).
@@ -49,10 +52,12 @@ private:
     };
     void passOn(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
+    struct Unload;   // shared with the user-interface thread's turn at it
+    void unloadFromAnyThread();
+
     QtMessageHandler m_previous = nullptr;
     bool m_started = false;
-    bool m_unloading = false;
-    std::function<void()> m_displayLost;
+    std::shared_ptr<Unload> m_unload;
     std::vector<Held> m_held;   // while Qt starts
 };
 

@@ -2,18 +2,19 @@
 
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
+#include <thread>
 #include <vector>
 
-#include <QDir>
+#include <QCryptographicHash>
 #include <QFile>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QtGlobal>
 
@@ -21,11 +22,15 @@ namespace trellum::shell {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr char kRequest[] = "show\n";
 constexpr char kAnswer[] = "shown\n";
-// Generous: the running copy may be busy starting or drawing under load, and
-// only a second launch ever waits this long.
+// Generous: the running copy may be busy starting, drawing or saving under
+// load, and only a second launch ever waits this long.
 constexpr int kAnswerMilliseconds = 10000;
+// How often a launch looks again for a copy that is starting or ending.
+constexpr auto kRetry = std::chrono::milliseconds(20);
 
 QString optionValue(const QStringList& arguments, const QString& name)
 {
@@ -35,38 +40,61 @@ QString optionValue(const QStringList& arguments, const QString& name)
     return {};
 }
 
-// Plain Unix sockets rather than Qt's network module, whose libraries (and
-// theirs: Kerberos, libproxy, brotli) would all be loaded at every start.
-sockaddr_un socketAddress(const QString& path, bool* fits)
+bool isDigits(QStringView text)
 {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray native = QFile::encodeName(path);
-    *fits = native.size() < static_cast<qsizetype>(sizeof address.sun_path);
-    if (*fits) std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
-    return address;
+    if (text.isEmpty()) return false;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9') return false;
+    }
+    return true;
+}
+
+// "host:N.S" as Xlib reads it: "unix" and no host both mean this machine's
+// local socket, ":03" is display 3, and the screen is part of the same desktop.
+QString x11Display(const QString& display)
+{
+    const qsizetype colon = display.lastIndexOf(u':');
+    if (colon < 0) return display;
+    QString host = display.left(colon);
+    if (host.endsWith(u':')) host.chop(1);   // "host::N", a DECnet spelling, is still host N
+    if (host == u"unix") host.clear();
+    QString number = display.mid(colon + 1);
+    const qsizetype dot = number.indexOf(u'.');
+    if (dot >= 0 && isDigits(QStringView(number).mid(dot + 1))) number.truncate(dot);
+    if (!isDigits(number)) return display;
+    bool ok = false;
+    const qulonglong value = number.toULongLong(&ok);
+    return host + u':' + (ok ? QString::number(value) : number);
+}
+
+// The abstract namespace: a leading NUL, and the length says where the name ends.
+socklen_t abstractAddress(const QByteArray& name, sockaddr_un* address)
+{
+    *address = sockaddr_un{};
+    address->sun_family = AF_UNIX;
+    const std::size_t length = std::min(static_cast<std::size_t>(name.size()), sizeof address->sun_path - 1);
+    std::memcpy(address->sun_path + 1, name.constData(), length);
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+}
+
+bool peerIsThisUser(int fd)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
 }
 
 // Waits for `events` on `fd` until `deadline`; false on time-out or error.
-bool waitFor(int fd, short events, std::chrono::steady_clock::time_point deadline)
+bool waitFor(int fd, short events, Clock::time_point deadline)
 {
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) return false;
         pollfd p{fd, events, 0};
         const int ready = ::poll(&p, 1, static_cast<int>(left.count()));
         if (ready > 0) return true;
         if (ready < 0 && errno != EINTR) return false;
     }
-}
-
-bool isDigits(QStringView text)
-{
-    if (text.isEmpty()) return false;
-    for (QChar c : text) {
-        if (!c.isDigit()) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -84,54 +112,93 @@ QString displayKey(const QStringList& arguments)
     if (!platform.isEmpty() && platform != u"xcb") return platform;
     QString display = optionValue(arguments, QStringLiteral("display"));
     if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
-    // ":0" and ":0.0" are one display; the screen does not make another desktop.
-    const qsizetype colon = display.lastIndexOf(u':'), dot = display.lastIndexOf(u'.');
-    if (colon >= 0 && dot > colon && isDigits(QStringView(display).mid(dot + 1))) display.truncate(dot);
-    return QStringLiteral("x11") + display;
+    return QStringLiteral("x11") + x11Display(display);
 }
 
-QString instanceSocketPath(const QString& displayKey)
+QString instanceSocketName(const QString& displayKey)
 {
-    QString name = displayKey;
-    for (QChar& c : name) {
+    QString key = displayKey;
+    for (QChar& c : key) {
         const bool safe = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
                           c == u'_' || c == u'.' || c == u':' || c == u'-';
         if (!safe) c = u'_';
     }
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) return runtime + QStringLiteral("/trellum-") + name;
-    return QDir::tempPath() + QStringLiteral("/trellum-%1-").arg(::getuid()) + name;
+    // A long host name or socket path would not fit the address: its digest does.
+    if (key.size() > 64)
+        key = QString::fromLatin1(QCryptographicHash::hash(displayKey.toUtf8(), QCryptographicHash::Sha256).toHex());
+    return QStringLiteral("trellum-%1-").arg(::getuid()) + key;
 }
 
-SingleInstance::SingleInstance(const QString& socketPath) : m_path(socketPath)
+SingleInstance::SingleInstance(const QString& socketName) : m_name(QFile::encodeName(socketName))
 {
-    // Two launches at once must not both find nobody and both start: the one
-    // that waited here finds the other listening.
-    m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
-    if (!m_lock->tryLock(kAnswerMilliseconds)) m_lock.reset();
-    ask();
+    // Binding is the lock: of two launches at once exactly one gets the name,
+    // and the other then waits for it to listen.
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kAnswerMilliseconds);
+    for (;;) {
+        if (claim()) return;
+        switch (ask(static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count()))) {
+        case Asked::Answered: m_answered = true; return;
+        case Asked::Silent: m_silent = true; return;
+        // Another user's socket under this user's name, or no name to be had:
+        // this copy runs without meeting later launches rather than not at all.
+        case Asked::Stranger:
+            std::fputs("trellum: the single-copy socket is held by another user; starting without it\n", stderr);
+            return;
+        case Asked::NoOne: return;
+        // A copy that is still starting, or ending (saving after OFF): asked
+        // again until it listens, or until it is gone and the name is free.
+        case Asked::Starting:
+        case Asked::HungUp: break;
+        }
+        if (Clock::now() >= deadline) {
+            std::fputs("trellum: another copy on this display neither starts nor ends; starting anyway\n", stderr);
+            return;
+        }
+        std::this_thread::sleep_for(kRetry);
+    }
 }
 
 SingleInstance::~SingleInstance()
 {
     for (const auto& client : m_clients) ::close(client->fd);
+    m_server.reset();
     if (m_serverFd >= 0) ::close(m_serverFd);
 }
 
-void SingleInstance::ask()
+bool SingleInstance::claim()
 {
-    bool fits = false;
-    const sockaddr_un address = socketAddress(m_path, &fits);
-    if (!fits) return;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return;
-    // A socket nobody listens on (a crashed copy's) refuses at once.
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    sockaddr_un address;
+    const socklen_t length = abstractAddress(m_name, &address);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
         ::close(fd);
-        return;
+        return false;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAnswerMilliseconds);
-    bool sent = ::send(fd, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof kRequest - 1);
+    m_serverFd = fd;
+    return true;
+}
+
+SingleInstance::Asked SingleInstance::ask(int deadlineMs)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return Asked::NoOne;
+    sockaddr_un address;
+    const socklen_t length = abstractAddress(m_name, &address);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
+        const int error = errno;
+        ::close(fd);
+        // Bound but not listening yet: a copy on its way up. Gone just now: free again.
+        return error == ECONNREFUSED || error == EAGAIN || error == ENOENT ? Asked::Starting : Asked::NoOne;
+    }
+    if (!peerIsThisUser(fd)) {
+        ::close(fd);
+        return Asked::Stranger;
+    }
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(deadlineMs, 0));
+    const bool sent =
+        ::send(fd, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof kRequest - 1);
     QByteArray answer;
     bool hungUp = !sent;
     while (sent && !answer.endsWith('\n')) {
@@ -146,40 +213,25 @@ void SingleInstance::ask()
         answer.append(buffer, got);
     }
     ::close(fd);
-    m_answered = answer == kAnswer;
-    // A copy that hangs up without a word is ending (saving, after OFF): this
-    // launch starts instead. One that keeps the line and says nothing is stuck.
-    m_silent = !m_answered && !hungUp;
+    if (answer == kAnswer) return Asked::Answered;
+    // A copy that hangs up without a word is ending; one that keeps the line
+    // and says nothing is stuck.
+    return hungUp ? Asked::HungUp : Asked::Silent;
 }
 
 bool SingleInstance::listen()
 {
-    bool fits = false;
-    const sockaddr_un address = socketAddress(m_path, &fits);
-    const int fd = fits ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) : -1;
-    const auto bindTo = [&] {
-        // Only the user may connect: the socket is made without group or other rights.
-        const mode_t mask = ::umask(077);
-        const int bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-        ::umask(mask);
-        return bound == 0;
-    };
-    bool listening = fd >= 0 && bindTo();
-    if (fd >= 0 && !listening && errno == EADDRINUSE) {
-        // Nobody answered on it: a crashed copy's socket, left behind.
-        QFile::remove(m_path);
-        listening = bindTo();
-    }
-    listening = listening && ::listen(fd, 8) == 0;
-    m_lock.reset();
-    if (!listening) {
-        if (fd >= 0) ::close(fd);
-        return false;
-    }
-    m_serverFd = fd;
-    m_server = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    if (m_serverFd < 0 || m_server) return m_server != nullptr;
+    if (::listen(m_serverFd, 8) != 0) return false;
+    m_server = std::make_unique<QSocketNotifier>(m_serverFd, QSocketNotifier::Read);
     connect(m_server.get(), &QSocketNotifier::activated, this, &SingleInstance::serve);
     return true;
+}
+
+void SingleInstance::stopAnswering()
+{
+    m_ending = true;
+    while (!m_clients.empty()) drop(m_clients.back().get());
 }
 
 void SingleInstance::serve()
@@ -187,6 +239,11 @@ void SingleInstance::serve()
     for (;;) {
         const int fd = ::accept4(m_serverFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) return;
+        // Another user may reach the abstract namespace too, but never this window.
+        if (m_ending || !peerIsThisUser(fd)) {
+            ::close(fd);
+            continue;
+        }
         auto client = std::make_unique<Client>();
         client->fd = fd;
         client->notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
@@ -208,8 +265,13 @@ void SingleInstance::readFrom(Client* client)
         ::send(client->fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
     }
     // One request a connection: answered (or not understood), the line is closed.
+    drop(client);
+}
+
+void SingleInstance::drop(Client* client)
+{
     client->notifier->setEnabled(false);
-    client->notifier->deleteLater();   // its signal is still being delivered
+    client->notifier->deleteLater();   // its signal may still be being delivered
     ::close(client->fd);
     std::erase_if(m_clients, [client](const std::unique_ptr<Client>& c) { return c.get() == client; });
 }

@@ -1,10 +1,14 @@
 #pragma once
-// One running copy per user and display. The first copy listens on a local
-// socket in XDG_RUNTIME_DIR named after the display; a later launch finds it,
-// asks it to come forward and ends, so two copies never share one memory bank.
+// One running copy per user and display. The first copy holds a socket in the
+// abstract Unix namespace named after the user and the display, so it needs no
+// folder (XDG_RUNTIME_DIR may be unset, shared or full) and leaves nothing
+// behind when it dies. A later launch finds it, asks it to come forward and
+// ends, so two copies never share one memory bank. Only a peer of the same user
+// is ever asked or answered.
 //
-//   main(): SingleInstance(key) before QApplication -> a copy answered: exit 0
-//           otherwise QApplication, listen() -> comeForward() on each later launch
+//   main(): SingleInstance(name) before QApplication -> a copy answered: exit 0
+//           otherwise the window starts, listen() -> comeForward() on each later launch
+//           the end: stopAnswering(); a later launch waits until this copy is gone
 
 #include <memory>
 #include <vector>
@@ -14,36 +18,42 @@
 #include <QString>
 #include <QStringList>
 
-class QLockFile;
 class QSocketNotifier;
 
 namespace trellum::shell {
 
 // The display a launch with these arguments (main()'s, the program first) and
-// the environment would open: "-display" or DISPLAY for X11 (screen number
-// dropped), WAYLAND_DISPLAY on a Wayland platform, else the platform's name.
+// the environment would open, in one spelling for all the ways of naming it:
+// for X11 ("-display" or DISPLAY) the host ("unix" and none are this machine)
+// and the display number as a number, the screen dropped; on a Wayland
+// platform WAYLAND_DISPLAY's socket name; else the platform's name.
 QString displayKey(const QStringList& arguments);
 
-// The socket of the copy on that display: in XDG_RUNTIME_DIR, else in the
-// temporary folder under the user's id.
-QString instanceSocketPath(const QString& displayKey);
+// The abstract socket name of this user's copy on that display.
+QString instanceSocketName(const QString& displayKey);
 
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // Asks a running copy on the socket to come forward. Needs no QApplication,
-    // so a second launch ends without connecting to the display.
-    explicit SingleInstance(const QString& socketPath);
+    // Takes the name, or asks the copy that has it to come forward. Needs no
+    // QApplication, so a second launch ends without connecting to the display.
+    explicit SingleInstance(const QString& socketName);
     ~SingleInstance() override;
 
     // A running copy has been asked to come forward and said so: this one ends.
     bool otherCopyAnswered() const { return m_answered; }
     // A running copy took the request but never confirmed it.
     bool otherCopySilent() const { return m_silent; }
+    // This launch holds the name: later launches on the display will reach it.
+    bool ownsName() const { return m_serverFd >= 0; }
 
-    // Once QApplication exists: takes the socket over (a stale one left by a
-    // crashed copy is replaced). False when it cannot; the program runs anyway.
+    // Once the start can no longer block: answers later launches from now on.
+    // False when this launch does not hold the name; the program runs anyway.
     bool listen();
+
+    // The program is ending: later launches are hung up on, and start once
+    // this copy is gone, after it has saved.
+    void stopAnswering();
 
 signals:
     // A later launch asked for the window.
@@ -56,14 +66,17 @@ private:
         QSocketNotifier* notifier = nullptr;
         QByteArray received;
     };
+    enum class Asked { NoOne, Starting, Answered, HungUp, Silent, Stranger };
 
-    void ask();
+    bool claim();
+    Asked ask(int deadlineMs);
     void serve();
     void readFrom(Client* client);
+    void drop(Client* client);
 
-    QString m_path;
-    std::unique_ptr<QLockFile> m_lock;   // held from the question to listen()
+    QByteArray m_name;   // without the leading NUL of the abstract namespace
     int m_serverFd = -1;
+    bool m_ending = false;
     std::unique_ptr<QSocketNotifier> m_server;
     std::vector<std::unique_ptr<Client>> m_clients;
     bool m_answered = false;

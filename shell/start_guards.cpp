@@ -12,16 +12,29 @@
 
 namespace trellum::shell {
 
-QString styleSheetProblem(const QString& path)
+namespace {
+
+QString fileProblem(const QString& what, const QString& path, qint64 maxBytes)
 {
     const QByteArray local = path.toLocal8Bit();
     struct stat info {};
     // A missing file is Qt's to ignore, as it always has.
     if (::stat(local.constData(), &info) != 0) return {};
-    if (!S_ISREG(info.st_mode)) return QStringLiteral("the style sheet '%1' is not a regular file").arg(path);
-    if (info.st_size > kMaxStyleSheetBytes)
-        return QStringLiteral("the style sheet '%1' is larger than %2 bytes").arg(path).arg(kMaxStyleSheetBytes);
+    if (!S_ISREG(info.st_mode)) return QStringLiteral("the %1 '%2' is not a regular file").arg(what, path);
+    if (info.st_size > maxBytes) return QStringLiteral("the %1 '%2' is larger than %3 bytes").arg(what, path).arg(maxBytes);
     return {};
+}
+
+}  // namespace
+
+QString styleSheetProblem(const QString& path)
+{
+    return fileProblem(QStringLiteral("style sheet"), path, kMaxStyleSheetBytes);
+}
+
+QString windowIconProblem(const QString& path)
+{
+    return fileProblem(QStringLiteral("window icon"), path, kMaxWindowIconBytes);
 }
 
 void ignoreUnusableScaleFactor()

@@ -8,8 +8,9 @@
 
 namespace trellum::shell {
 
-// Larger style sheets are refused: Qt would read any file whole.
+// Larger style sheets and window icons are refused: Qt would read any file whole.
 inline constexpr qint64 kMaxStyleSheetBytes = qint64{1} << 20;
+inline constexpr qint64 kMaxWindowIconBytes = qint64{16} << 20;
 // A scale factor outside these bounds gives no usable window.
 inline constexpr double kMinScaleFactor = 0.5;
 inline constexpr double kMaxScaleFactor = 8;
@@ -17,6 +18,9 @@ inline constexpr double kMaxScaleFactor = 8;
 // Why the file given with -stylesheet must not be read (a FIFO would never
 // end, a device never stops, a huge file fills the memory), or empty.
 QString styleSheetProblem(const QString& path);
+// The same for the image given with -qwindowicon (or -icon), opened as the
+// window is made: a FIFO there would hold the start for good.
+QString windowIconProblem(const QString& path);
 
 // Drops a QT_SCALE_FACTOR that is not a number within the bounds above, with
 // one warning line on standard error, so the window keeps its design size.

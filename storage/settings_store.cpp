@@ -542,25 +542,50 @@ SettingsFileState SettingsStore::fileState() const { return m_doc->state; }
 
 std::string SettingsStore::fileText() const { return m_doc->text(); }
 
-bool SettingsStore::mergeChangedFile()
+bool SettingsStore::takeInFileAsItIsNow()
 {
+    Document& doc = *m_doc;
+    const bool notUnderstood = doc.state == SettingsFileState::Damaged || doc.setAside;
     const FileRead now = readRegularFile(m_path);
-    if (now.status != ReadStatus::Read || now.bytes == m_doc->readBytes) return true;
-    // Changed since it was read (an editor, another copy of the program): what
-    // the program does not own is kept from the file as it is now, and the
-    // program's own values, written again over it, win as the last writer's do.
+    switch (now.status) {
+    case ReadStatus::Absent:
+        return true;
+    case ReadStatus::NotRegular:
+        return false;
+    case ReadStatus::Directory:
+    case ReadStatus::Unreadable:
+        // A folder put in the way, or a file grown too large to read or made
+        // unreadable: kept aside as the start-up keeps such a file, never lost.
+        m_setAside = setAside(m_path);
+        return !m_setAside.empty();
+    case ReadStatus::Read:
+        break;
+    }
+    if (now.bytes == doc.readBytes) {
+        if (!notUnderstood) return true;
+        m_setAside = setAside(m_path);
+        return !m_setAside.empty();
+    }
+    // Changed since it was read (an editor, a repair of a damaged file, another
+    // copy of the program): what the program does not own is kept from the file
+    // as it is now, and the program's own values, written again over it, win as
+    // the last writer's do.
     auto merged = std::make_unique<Document>();
     if (!merged->parse(now.bytes)) {
         // A hand edit left half done is kept aside, never lost unseen.
+        if (notUnderstood) {
+            m_setAside = setAside(m_path);
+            return !m_setAside.empty();
+        }
         return !writeFileBeside(m_path, ".changed", now.bytes).empty();
     }
-    for (const Document::Change& change : m_doc->changes) {
+    for (const Document::Change& change : doc.changes) {
         if (change.value) merged->set(change.key, change.name, *change.value);
         else merged->createKey(change.key);
     }
     merged->state = SettingsFileState::Read;
     merged->readBytes = now.bytes;
-    merged->changes = std::move(m_doc->changes);
+    merged->changes = std::move(doc.changes);
     m_doc = std::move(merged);
     return true;
 }
@@ -570,34 +595,9 @@ bool SettingsStore::save()
     if (m_path.empty()) return true;
     if (m_saved && fileText() == m_doc->readBytes) return true;
     if (m_doc->state == SettingsFileState::LeftAlone) return false;
-    if (m_doc->state != SettingsFileState::Damaged && !m_doc->setAside && !mergeChangedFile()) return false;
+    if (!takeInFileAsItIsNow()) return false;
     Document& doc = *m_doc;
     std::string text = fileText();
-    if (doc.state == SettingsFileState::Damaged || doc.setAside) {
-        const FileRead now = readRegularFile(m_path);
-        bool keepAside = false;
-        switch (now.status) {
-        case ReadStatus::Absent:
-            break;
-        case ReadStatus::NotRegular:
-            return false;
-        case ReadStatus::Directory:
-        case ReadStatus::Unreadable:
-            keepAside = true;
-            break;
-        case ReadStatus::Read: {
-            // Another copy of the program may have replaced the file meanwhile; a
-            // good file of its own is simply replaced, as the last copy to end wins.
-            Document other;
-            keepAside = now.bytes == doc.readBytes || !other.parse(now.bytes);
-            break;
-        }
-        }
-        if (keepAside) {
-            m_setAside = setAside(m_path);
-            if (m_setAside.empty()) return false;
-        }
-    }
     if (writeFileAtomically(m_path, text) != WriteStatus::Written) return false;
     doc.state = SettingsFileState::Read;
     doc.setAside = false;

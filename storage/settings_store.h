@@ -80,9 +80,11 @@ public:
 
     // Writes the whole store to the file in one atomic replacement, after
     // setting a damaged file aside. A file changed by someone else since it was
-    // read keeps what the program does not own, and the program's own values
-    // are written over it; one that no longer reads as a settings file is kept
-    // beside as NAME.changed first. False when nothing could be written. A save
+    // read (a repair of a damaged one too) keeps what the program does not own,
+    // and the program's own values are written over it; one that no longer
+    // reads as a settings file is kept beside as NAME.changed first, and a
+    // folder or an unreadable file in the way is set aside. False when nothing
+    // could be written. A save
     // with nothing changed since this store's last one writes nothing: a logout
     // saves when asked to and again when the program ends.
     bool save();
@@ -97,10 +99,11 @@ public:
 
 private:
     struct Document;
-    // Before a save over a file that someone changed since it was read: takes
-    // that file in, or keeps it aside as NAME.changed when it no longer reads
-    // as a settings file. False when the changed file could not be kept.
-    bool mergeChangedFile();
+    // Before a save: takes in the file as it is now. One changed since it was
+    // read is merged, or kept beside as NAME.changed when it no longer reads
+    // as a settings file; one not understood, a folder in the way or a file
+    // that cannot be read is set aside. False when it could not be kept.
+    bool takeInFileAsItIsNow();
 
     std::string m_path;
     std::string m_setAside;

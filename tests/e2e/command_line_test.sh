@@ -53,7 +53,8 @@ grep -q 'nosuchplatform' <<<"$ERR" || fail "-platform did not reach Qt: $ERR"
 start_desktop
 display=$DISPLAY
 unset DISPLAY
-TRELLUM_ARGS=(-display "$display" -style nosuchstyle)
+# A value that begins with a dash is still the option's value, as Qt takes it.
+TRELLUM_ARGS=(-display "$display" -style nosuchstyle -qwindowgeometry -5000x-5000-99999-99999)
 "$TRELLUM" "${TRELLUM_ARGS[@]}" 2>"$E2E_TMP/app.err" &
 APP_PID=$!
 export DISPLAY=$display

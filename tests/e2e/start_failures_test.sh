@@ -1,6 +1,7 @@
 # What cannot start ends at once with one clear line: no display, an unknown
-# windowing system or display (status 1, no core dump), a style sheet that is
-# no regular file or too large to read (status 2, nothing read), and help or
+# windowing system or display (status 1, no core dump), a style sheet or
+# window icon that is no regular file or too large to read (status 2, nothing
+# read, so no start that hangs before its window), and help or
 # version text that could not be written (not status 0).
 source "$E2E_DIR/own_env.sh"
 source "$E2E_DIR/lib.sh"
@@ -27,6 +28,8 @@ display that is not there|-u DISPLAY|-display :987|1|:987
 style sheet that is a FIFO|-u DISPLAY|-stylesheet $E2E_TMP/fifo|2|is not a regular file
 style sheet that is a device|-u DISPLAY|-stylesheet /dev/zero|2|is not a regular file
 style sheet too large to read|-u DISPLAY|--stylesheet=$E2E_TMP/huge.qss|2|is larger than
+window icon that is a FIFO|-u DISPLAY|-qwindowicon $E2E_TMP/fifo|2|is not a regular file
+window icon as -icon, a device|-u DISPLAY|-icon /dev/zero|2|is not a regular file
 ROWS
 
 # Help and version written to a full disk: the failure shows in the status.

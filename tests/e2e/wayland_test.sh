@@ -134,4 +134,23 @@ grep -q '^"OnTop"="True"$' "$hive" || fail "Wayland run: the stored always-on-to
 for line in $stored_place; do
     grep -qx "$line" "$hive" || fail "Wayland run changed the stored place ($line): $(cat "$hive")"
 done
+
+# 5. The compositor dies under a native Wayland run: Qt's Wayland client says so
+#    from its event thread and ends the process, but the settings are saved first.
+write_hive
+# The event loop runs: the main thread waits in poll.
+in_event_loop() {
+    grep -q libqwayland "/proc/$1/maps" 2>/dev/null &&
+        case "$(cut -d' ' -f1 "/proc/$1/syscall" 2>/dev/null)" in 7 | 271) true ;; *) false ;; esac
+}
+QT_QPA_PLATFORM=wayland "$TRELLUM" 2>"$E2E_TMP/app.err" &
+APP_PID=$!
+wait_for 30 in_event_loop "$APP_PID" || fail "compositor lost: the program did not start on Wayland: $(cat "$E2E_TMP/app.err")"
+weston_pid=${CHILD_PIDS[-1]}
+kill -s KILL "$weston_pid"
+wait_for 30 ended "$APP_PID" || fail "compositor lost: the program is still running"
+status=0
+wait "$APP_PID" || status=$?
+expect_eq "$status" 1 "compositor lost: exit status"
+grep -q '^"Mem 10"="0"$' "$hive" || fail "compositor lost: settings not saved: $(cat "$hive" "$E2E_TMP/app.err")"
 echo "ok"

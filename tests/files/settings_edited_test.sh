@@ -11,11 +11,12 @@ reading_keys() { [ "$(cut -d' ' -f1,2 "/proc/$1/syscall" 2>/dev/null)" = "0 0x0"
 # An editor's save: the whole new text written beside, then renamed over the file.
 editor_save() { cat >"$hive.edit~" && mv "$hive.edit~" "$hive"; }
 
-# Starts the runner on the settings file; the keys follow when `finish` runs.
+# Starts the runner on the settings file (typical.reg, or the file given); the
+# keys follow when `finish` runs.
 start() {
     rm -rf "$TMP/case" && mkdir "$TMP/case"
     hive="$TMP/case/system.reg"
-    cp "$DATA/typical.reg" "$hive"
+    cp "${2:-$DATA/typical.reg}" "$hive"
     mkfifo "$TMP/case/keys"
     "$RUNNER" --hive "$hive" <"$TMP/case/keys" >/dev/null &
     RUNNING=$!
@@ -69,6 +70,33 @@ rm "$hive"
 finish "file deleted"
 expect_own_values "file deleted"
 [ -z "$(aside)" ] || fail "file deleted: files set aside: $(aside)"
+
+# A value edited to one of the same length ("red" to "tan"): still an edit.
+{ cat "$DATA/typical.reg"; printf '\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n"Colour"="red"\n'; } >"$TMP/red.reg"
+start "same-length edit" "$TMP/red.reg"
+sed 's/"Colour"="red"/"Colour"="tan"/' "$hive" | editor_save
+finish "same-length edit"
+expect_own_values "same-length edit"
+grep -qx '"Colour"="tan"' "$hive" || fail "same-length edit: the edit is gone: $(cat "$hive")"
+
+# A damaged file (set aside before the save) repaired in an editor while the
+# program runs, with a key of the user's own: the repair is what is saved over.
+printf 'REGEDIT4\ngarbage line\n' >"$TMP/damaged.reg"
+start "damaged file repaired" "$TMP/damaged.reg"
+{ cat "$DATA/typical.reg"; printf '\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n"Todo"="buy milk"\n'; } | editor_save
+finish "damaged file repaired"
+# Started from nothing usable, MODE went from degrees to radians.
+grep -q '^"Mode"=dword:00000001$' "$hive" || fail "damaged file repaired: the angle mode was not saved: $(cat "$hive")"
+grep -q '^"Mem 2"="3\."$' "$hive" || fail "damaged file repaired: slot 2 was not saved: $(cat "$hive")"
+grep -qx '"Todo"="buy milk"' "$hive" || fail "damaged file repaired: the repair was undone: $(cat "$hive")"
+
+# The file swapped for a folder while the program runs: the folder is set aside whole.
+start "swapped for a folder"
+rm "$hive" && mkdir "$hive" && echo "kept" >"$hive/inside"
+finish "swapped for a folder"
+expect_own_values "swapped for a folder"
+kept=$(aside)
+[ "$(cat "$TMP/case/${kept% }/inside" 2>/dev/null)" = kept ] || fail "swapped for a folder: the folder was not kept: '$kept'"
 
 # Nothing edited: nothing set aside, the file exactly as the program writes it.
 start "untouched"

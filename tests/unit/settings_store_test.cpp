@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "app/calculator.h"
+#include "storage/file_io.h"
 #include "storage/settings.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
@@ -406,29 +408,38 @@ TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
 
 // The file changed by someone else between start and save: what the program
 // does not own stays, the program's own values win, and an edit that no longer
-// reads as a settings file is kept beside it.
+// reads as a settings file is kept beside it. A damaged file repaired while
+// the program runs counts as such an edit.
 TEST_F(SettingsStoreTest, AFileChangedSinceItWasReadKeepsWhatTheProgramDoesNotOwn)
 {
     const std::string notes = "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n\"Todo\"=\"buy milk\"\n";
     const std::string halfDone = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes\n\"Todo\"=\"buy";
+    const std::string damaged = "REGEDIT4\ngarbage line\n";
+    const auto todo = [](const char* text) {
+        return kValid + "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n\"Todo\"=\"" + text + "\"\n";
+    };
     struct Row {
         const char* name;
+        std::string start;                // the file the program read
         std::optional<std::string> edit;  // nothing: the file deleted
         std::optional<std::string> todo;  // the foreign value after the save
         std::vector<std::string> folder;
     };
     const Row rows[] = {
-        {"key_added", kValid + notes, "buy milk", {"system.reg"}},
-        {"own_value_changed", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Top\"=dword:00000001\n" + notes,
-         "buy milk", {"system.reg"}},
-        {"edit_left_half_done", halfDone, std::nullopt, {"system.reg", "system.reg.changed"}},
-        {"file_deleted", std::nullopt, std::nullopt, {"system.reg"}},
+        {"key_added", kValid, kValid + notes, "buy milk", {"system.reg"}},
+        {"own_value_changed", kValid,
+         "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Top\"=dword:00000001\n" + notes, "buy milk",
+         {"system.reg"}},
+        {"same_length_edit", todo("red"), todo("tan"), "tan", {"system.reg"}},
+        {"edit_left_half_done", kValid, halfDone, std::nullopt, {"system.reg", "system.reg.changed"}},
+        {"file_deleted", kValid, std::nullopt, std::nullopt, {"system.reg"}},
+        {"damaged_file_repaired", damaged, kValid + notes, "buy milk", {"system.reg"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove_all(m_dir);
         fs::create_directory(m_dir);
-        writeAll(m_file, kValid);
+        writeAll(m_file, row.start);
         SettingsStore store(m_file);
         if (row.edit) writeAll(m_file, *row.edit);
         else fs::remove(m_file);
@@ -444,6 +455,58 @@ TEST_F(SettingsStoreTest, AFileChangedSinceItWasReadKeepsWhatTheProgramDoesNotOw
             EXPECT_EQ(readAll(m_dir / "system.reg.changed"), halfDone);
         }
     }
+}
+
+// Something the save cannot read put where the file was during the run: kept
+// aside whole, and the program's file written in its place.
+TEST_F(SettingsStoreTest, WhatTakesTheFilesPlaceDuringARunIsSetAside)
+{
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> replace;
+        std::function<bool(const fs::path&)> keptAside;
+    } rows[] = {
+        {"folder", [](const fs::path& file) {
+             fs::remove(file);
+             fs::create_directory(file);
+             writeAll(file / "inside", "kept");
+         },
+         [](const fs::path& aside) { return readAll(aside / "inside") == "kept"; }},
+        {"grown_past_the_size_limit", [](const fs::path& file) {
+             // Sparse: the size is what counts, not the blocks.
+             fs::resize_file(file, kMaxFileBytes + 1);
+         },
+         [](const fs::path& aside) { return fs::file_size(aside) == kMaxFileBytes + 1; }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(m_dir);
+        fs::create_directory(m_dir);
+        writeAll(m_file, kValid);
+        SettingsStore store(m_file);
+        row.replace(m_file);
+        store.createKey(kSettingsKey);
+        store.set(kSettingsKey, "Top", int32_t{7});
+        ASSERT_TRUE(store.save());
+        ASSERT_FALSE(store.setAsidePath().empty());
+        EXPECT_TRUE(row.keptAside(store.setAsidePath()));
+        EXPECT_EQ(SettingsStore(m_file).number(kSettingsKey, "Top"), 7);
+        fs::remove_all(store.setAsidePath());
+    }
+}
+
+TEST_F(SettingsStoreTest, ASaveThatFailsIsShownWithTheFilesPath)
+{
+    writeAll(m_file, kValid);
+    SettingsStore store(m_file);
+    RecordingToolkit toolkit;
+    Calculator calc(toolkit, store);
+    calc.start();
+    // A FIFO is never written through.
+    fs::remove(m_file);
+    ASSERT_EQ(::mkfifo(m_file.c_str(), 0600), 0);
+    calc.shutdown();
+    EXPECT_EQ(toolkit.events, std::vector<std::string>{"msg:!:Settings could not be saved to " + m_file.string() + "."});
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // One running copy per user and display: which launches meet on one socket, a
-// second launch answered by the first, and a crashed copy's socket replaced.
+// second launch answered by the first, a copy that is ending, and other users.
 
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
+#include <poll.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstring>
 #include <future>
 
@@ -14,33 +17,67 @@
 #include "patience.h"
 
 using trellum::shell::displayKey;
-using trellum::shell::instanceSocketPath;
+using trellum::shell::instanceSocketName;
 using trellum::shell::SingleInstance;
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// A copy's name as an address of the abstract namespace, made before any fork.
+struct Address {
+    sockaddr_un address{};
+    socklen_t length = 0;
+    const sockaddr* get() const { return reinterpret_cast<const sockaddr*>(&address); }
+};
+
+Address addressOf(const QString& name)
+{
+    Address a;
+    a.address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(name);
+    std::memcpy(a.address.sun_path + 1, native.constData(), static_cast<std::size_t>(native.size()));
+    a.length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + native.size());
+    return a;
+}
+
+// A socket of the test's own at a copy's name, as another program would hold it.
+int listenAt(const Address& address)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0 || ::bind(fd, address.get(), address.length) != 0 || ::listen(fd, 8) != 0) return -1;
+    return fd;
+}
+
+bool readable(int fd)
+{
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, kPatienceMs) == 1;
+}
+
+// A unique display for each test, so that runs side by side never meet.
+QString uniqueKey(const char* what)
+{
+    return QStringLiteral("x11:%1-%2").arg(QLatin1String(what)).arg(QCoreApplication::applicationPid());
+}
+
+}  // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void cleanup();
     void launchesMeetOnOneDisplayOnly_data();
     void launchesMeetOnOneDisplayOnly();
     void secondLaunchBringsTheFirstForward();
-    void crashedCopysSocketDoesNotBlock();
-    void launchWithoutRuntimeFolderStillMeets();
-
-private:
-    QTemporaryDir m_runtime;
+    void copyThatIsEndingLetsTheNextOneStart();
+    void anotherUsersSocketNeverAnswers();
+    void anotherUserIsNeverAnswered();
 };
-
-void SingleInstanceTest::init()
-{
-    QVERIFY(m_runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-}
 
 void SingleInstanceTest::cleanup()
 {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) qunsetenv(name);
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) qunsetenv(name);
 }
 
 // Each side: "VARIABLE=value ..." for the environment, then "|" and the arguments.
@@ -51,9 +88,18 @@ void SingleInstanceTest::launchesMeetOnOneDisplayOnly_data()
     QTest::addColumn<bool>("meet");
     QTest::newRow("same X display") << "DISPLAY=:3|" << "DISPLAY=:3|" << true;
     QTest::newRow("screen number is the same display") << "DISPLAY=:3|" << "DISPLAY=:3.0|" << true;
+    QTest::newRow("unix: is the local display") << "DISPLAY=:3|" << "DISPLAY=unix:3|" << true;
+    QTest::newRow("a leading zero is the same number") << "DISPLAY=:3|" << "DISPLAY=:03|" << true;
+    QTest::newRow("all of it at once") << "DISPLAY=:3|" << "DISPLAY=unix:003.1|" << true;
+    QTest::newRow("a display over TCP is another") << "DISPLAY=:3|" << "DISPLAY=localhost:3|" << false;
     QTest::newRow("two X displays") << "DISPLAY=:3|" << "DISPLAY=:4|" << false;
+    QTest::newRow("30 is not 3") << "DISPLAY=:3|" << "DISPLAY=:30|" << false;
     QTest::newRow("-display chooses the display") << "DISPLAY=:3|-display :4" << "DISPLAY=:4|" << true;
     QTest::newRow("--display too") << "DISPLAY=:3|--display :4" << "DISPLAY=:3|" << false;
+    QTest::newRow("runtime folder unset (su, cron)")
+        << "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|" << "DISPLAY=:3|" << true;
+    QTest::newRow("another runtime folder") << "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|"
+                                            << "DISPLAY=:3 XDG_RUNTIME_DIR=/tmp/elsewhere|" << true;
     QTest::newRow("X11 and native Wayland") << "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=xcb|"
                                             << "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|"
                                             << false;
@@ -76,67 +122,123 @@ void SingleInstanceTest::launchesMeetOnOneDisplayOnly()
             qputenv(assignment.section(u'=', 0, 0).toLatin1().constData(), assignment.section(u'=', 1).toLocal8Bit());
         QStringList arguments{QStringLiteral("trellum")};
         arguments += launch.section(u'|', 1).split(u' ', Qt::SkipEmptyParts);
-        const QString path = instanceSocketPath(displayKey(arguments));
-        if (!path.startsWith(m_runtime.path() + u'/')) qWarning("socket outside the runtime folder: %s", qPrintable(path));
-        return path;
+        return instanceSocketName(displayKey(arguments));
     };
     QCOMPARE(socketOf(first) == socketOf(second), meet);
 }
 
 void SingleInstanceTest::secondLaunchBringsTheFirstForward()
 {
-    const QString path = instanceSocketPath(QStringLiteral("x11:7"));
-    SingleInstance first(path);
+    const QString name = instanceSocketName(uniqueKey("forward"));
+    SingleInstance first(name);
     QVERIFY(!first.otherCopyAnswered());
+    QVERIFY(first.ownsName());
     QVERIFY(first.listen());
     int calls = 0;
     connect(&first, &SingleInstance::comeForward, this, [&calls] { ++calls; });
 
     // The second launch waits for its answer, which the first gives from its event loop.
-    auto second = std::async(std::launch::async, [path] {
-        SingleInstance later(path);
-        return later.otherCopyAnswered();
+    auto second = std::async(std::launch::async, [name] {
+        SingleInstance later(name);
+        return later.otherCopyAnswered() && !later.ownsName();
     });
     QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
     QVERIFY(second.get());
     QCOMPARE(calls, 1);
 }
 
-void SingleInstanceTest::crashedCopysSocketDoesNotBlock()
+// A launch while the running copy ends (saving after OFF): hung up on, it
+// waits for that copy to be gone and then starts as the one copy, never
+// giving up with "does not answer".
+void SingleInstanceTest::copyThatIsEndingLetsTheNextOneStart()
 {
-    // What a killed copy leaves: a socket file nobody listens on.
-    const QString path = instanceSocketPath(QStringLiteral("x11:8"));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    QVERIFY(fd >= 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray native = QFile::encodeName(path);
-    std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
-    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-    QVERIFY(QFileInfo::exists(path));
-
-    SingleInstance next(path);
-    QVERIFY(!next.otherCopyAnswered());
-    QVERIFY(!next.otherCopySilent());
-    QVERIFY(next.listen());
-    // And it is the one a later launch now reaches.
-    auto later = std::async(std::launch::async, [path] { return SingleInstance(path).otherCopyAnswered(); });
-    QTRY_VERIFY_WITH_TIMEOUT(later.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
-    QVERIFY(later.get());
+    const QString name = instanceSocketName(uniqueKey("ending"));
+    const int ending = listenAt(addressOf(name));
+    QVERIFY(ending >= 0);
+    auto next = std::async(std::launch::async, [name] {
+        SingleInstance later(name);
+        return !later.otherCopyAnswered() && !later.otherCopySilent() && later.ownsName();
+    });
+    // Hung up on twice while the ending copy still holds the name, then it goes.
+    for (int hangUps = 0; hangUps < 2; ++hangUps) {
+        QVERIFY(readable(ending));
+        const int line = ::accept(ending, nullptr, nullptr);
+        QVERIFY(line >= 0);
+        ::close(line);
+    }
+    ::close(ending);
+    QVERIFY(next.wait_for(std::chrono::milliseconds(kPatienceMs)) == std::future_status::ready);
+    QVERIFY(next.get());
 }
 
-void SingleInstanceTest::launchWithoutRuntimeFolderStillMeets()
+// Another user holding this user's name answers as a running copy would: the
+// launch starts anyway and does not end.
+void SingleInstanceTest::anotherUsersSocketNeverAnswers()
 {
-    qunsetenv("XDG_RUNTIME_DIR");
-    const QString path = instanceSocketPath(QStringLiteral("x11:9-%1").arg(QCoreApplication::applicationPid()));
-    QVERIFY(path.startsWith(QDir::tempPath()));
-    QVERIFY(path.contains(QString::number(::getuid())));
-    SingleInstance first(path);
-    QVERIFY(first.listen());
-    auto second = std::async(std::launch::async, [path] { return SingleInstance(path).otherCopyAnswered(); });
-    QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
-    QVERIFY(second.get());
+    if (::getuid() != 0) QSKIP("needs root to act as another user");
+    const QString name = instanceSocketName(uniqueKey("stranger"));
+    const Address address = addressOf(name);
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t stranger = ::fork();
+    if (stranger == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+        const int fd = listenAt(address);
+        if (fd < 0) ::_exit(3);
+        [[maybe_unused]] const ssize_t said = ::write(ready[1], "x", 1);
+        for (;;) {
+            const int line = ::accept(fd, nullptr, nullptr);
+            char request[16];
+            [[maybe_unused]] const ssize_t got = ::recv(line, request, sizeof request, 0);
+            [[maybe_unused]] const ssize_t sent = ::send(line, "shown\n", 6, MSG_NOSIGNAL);
+            ::close(line);
+        }
+    }
+    char byte = 0;
+    QCOMPARE(::read(ready[0], &byte, 1), ssize_t{1});
+    SingleInstance launch(name);
+    const bool answered = launch.otherCopyAnswered(), silent = launch.otherCopySilent();
+    ::kill(stranger, SIGKILL);
+    ::waitpid(stranger, nullptr, 0);
+    QVERIFY(!answered);
+    QVERIFY(!silent);
+}
+
+// Another user's launch reaching this user's copy is not answered and does not
+// bring the window forward.
+void SingleInstanceTest::anotherUserIsNeverAnswered()
+{
+    if (::getuid() != 0) QSKIP("needs root to act as another user");
+    const QString name = instanceSocketName(uniqueKey("victim"));
+    SingleInstance copy(name);
+    QVERIFY(copy.listen());
+    int calls = 0;
+    connect(&copy, &SingleInstance::comeForward, this, [&calls] { ++calls; });
+    const Address address = addressOf(name);
+    int result[2];
+    QCOMPARE(::pipe(result), 0);
+    const pid_t stranger = ::fork();
+    if (stranger == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(fd, address.get(), address.length) != 0) ::_exit(3);
+        [[maybe_unused]] const ssize_t sent = ::send(fd, "show\n", 5, MSG_NOSIGNAL);
+        char answer[16] = {};
+        const ssize_t got = ::recv(fd, answer, sizeof answer - 1, 0);
+        [[maybe_unused]] const ssize_t said = ::write(result[1], got > 0 ? "a" : "h", 1);
+        ::_exit(0);
+    }
+    // The copy answers from its event loop, which runs while the stranger's word is awaited.
+    const auto told = [&result] {
+        pollfd p{result[0], POLLIN, 0};
+        return ::poll(&p, 1, 0) == 1;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(told(), kPatienceMs);
+    char byte = 0;
+    QCOMPARE(::read(result[0], &byte, 1), ssize_t{1});
+    ::waitpid(stranger, nullptr, 0);
+    QCOMPARE(byte, 'h');
+    QCOMPARE(calls, 0);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

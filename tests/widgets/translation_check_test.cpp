@@ -1,0 +1,83 @@
+// A translation file damaged on the disk is never loaded: the program stays
+// English instead of crashing in Qt's lookup of its texts.
+
+#include <random>
+
+#include <QtTest>
+
+#include "shell/i18n.h"
+
+namespace {
+
+const QString kProgramFolder = QStringLiteral(TRELLUM_PROGRAM_FOLDER);
+
+int translators() { return static_cast<int>(qApp->findChildren<QTranslator*>().size()); }
+
+}  // namespace
+
+class TranslationCheckTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void translationsLoad_data();
+    void translationsLoad();
+
+private:
+    QTemporaryDir m_folder;
+    QTemporaryDir m_noQtTranslations;
+};
+
+void TranslationCheckTest::init()
+{
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    QVERIFY(m_folder.isValid() && m_noQtTranslations.isValid());
+}
+
+void TranslationCheckTest::cleanup()
+{
+    qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    qputenv("LC_ALL", "C");
+}
+
+// Bit flips at places drawn with a fixed seed: many of them crashed the start
+// in QCoreApplication::translate when such a file was loaded.
+void TranslationCheckTest::translationsLoad_data()
+{
+    QTest::addColumn<int>("flips");   // 0: the file as built
+    QTest::addColumn<QString>("language");
+    QTest::newRow("as built") << 0 << QStringLiteral("de");
+    QTest::newRow("one bit flipped, 128 times") << 128 << QString();
+}
+
+void TranslationCheckTest::translationsLoad()
+{
+    QFETCH(int, flips);
+    QFETCH(QString, language);
+    QFile built(kProgramFolder + QStringLiteral("/trellum_de.qm"));
+    QVERIFY(built.open(QIODevice::ReadOnly));
+    const QByteArray original = built.readAll();
+    QVERIFY(!original.isEmpty());
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<qsizetype> place(0, original.size() * 8 - 1);
+    for (int copy = 0; copy < qMax(flips, 1); ++copy) {
+        QByteArray bytes = original;
+        if (flips > 0) {
+            const qsizetype bit = place(random);
+            bytes[bit / 8] = static_cast<char>(bytes[bit / 8] ^ (1 << (bit % 8)));
+        }
+        QFile file(m_folder.filePath(QStringLiteral("trellum_de.qm")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+        const QString loaded = trellum::shell::installTranslators(*qApp, m_folder.path(), m_noQtTranslations.path());
+        // Every text is looked up, as the window's start would.
+        QCoreApplication::translate("Trellum", "Can't load constants Database!");
+        QVERIFY2(loaded == language, qPrintable(QStringLiteral("copy %1: %2").arg(copy).arg(loaded)));
+        QCOMPARE(translators(), language.isEmpty() ? 0 : 1);
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    }
+}
+
+QTEST_GUILESS_MAIN(TranslationCheckTest)
+#include "translation_check_test.moc"
