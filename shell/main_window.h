@@ -153,6 +153,9 @@ public:
     int firstKeyRowTop() const;
 
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    // `trellum --toggle` from a desktop shortcut: hides the window to the tray
+    // while it shows, else shows it.
+    void toggleShown();
     // Runs `work` right after the window's first paint has reached the screen
     // (at the next turn of the event loop once it has): start-up work that the
     // first picture does not need waits for it.

@@ -21,8 +21,24 @@ namespace trellum::shell {
 
 namespace {
 
-constexpr char kRequest[] = "show\n";
-constexpr char kAnswer[] = "shown\n";
+// One line each way. A copy that does not know a request closes the line
+// without an answer, as one that is ending does.
+struct Exchange {
+    LaunchRequest request;
+    const char* asked;
+    const char* answer;
+};
+constexpr Exchange kExchanges[] = {
+    {LaunchRequest::Show, "show\n", "shown\n"},
+    {LaunchRequest::Toggle, "toggle\n", "toggled\n"},
+};
+
+const Exchange& exchangeOf(LaunchRequest request)
+{
+    for (const Exchange& exchange : kExchanges)
+        if (exchange.request == request) return exchange;
+    return kExchanges[0];
+}
 // Generous: the running copy may be busy starting or drawing under load, and
 // only a second launch ever waits this long.
 constexpr int kAnswerMilliseconds = 10000;
@@ -103,13 +119,13 @@ QString instanceSocketPath(const QString& displayKey)
     return QDir::tempPath() + QStringLiteral("/trellum-%1-").arg(::getuid()) + name;
 }
 
-SingleInstance::SingleInstance(const QString& socketPath) : m_path(socketPath)
+SingleInstance::SingleInstance(const QString& socketPath, LaunchRequest request) : m_path(socketPath)
 {
     // Two launches at once must not both find nobody and both start: the one
     // that waited here finds the other listening.
     m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
     if (!m_lock->tryLock(kAnswerMilliseconds)) m_lock.reset();
-    ask();
+    ask(request);
 }
 
 SingleInstance::~SingleInstance()
@@ -118,8 +134,10 @@ SingleInstance::~SingleInstance()
     if (m_serverFd >= 0) ::close(m_serverFd);
 }
 
-void SingleInstance::ask()
+void SingleInstance::ask(LaunchRequest request)
 {
+    const Exchange& exchange = exchangeOf(request);
+    const std::size_t length = std::strlen(exchange.asked);
     bool fits = false;
     const sockaddr_un address = socketAddress(m_path, &fits);
     if (!fits) return;
@@ -131,7 +149,7 @@ void SingleInstance::ask()
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAnswerMilliseconds);
-    bool sent = ::send(fd, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof kRequest - 1);
+    bool sent = ::send(fd, exchange.asked, length, MSG_NOSIGNAL) == static_cast<ssize_t>(length);
     QByteArray answer;
     bool hungUp = !sent;
     while (sent && !answer.endsWith('\n')) {
@@ -146,7 +164,7 @@ void SingleInstance::ask()
         answer.append(buffer, got);
     }
     ::close(fd);
-    m_answered = answer == kAnswer;
+    m_answered = answer == exchange.answer;
     // A copy that hangs up without a word is ending (saving, after OFF): this
     // launch starts instead. One that keeps the line and says nothing is stuck.
     m_silent = !m_answered && !hungUp;
@@ -203,9 +221,14 @@ void SingleInstance::readFrom(Client* client)
     if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
     if (got > 0) client->received.append(buffer, got);
     if (got > 0 && !client->received.contains('\n')) return;
-    if (client->received == kRequest) {
-        emit comeForward();
-        ::send(client->fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
+    for (const Exchange& exchange : kExchanges) {
+        if (client->received != exchange.asked) continue;
+        if (exchange.request == LaunchRequest::Toggle) {
+            emit toggle();
+        } else {
+            emit comeForward();
+        }
+        ::send(client->fd, exchange.answer, std::strlen(exchange.answer), MSG_NOSIGNAL);
     }
     // One request a connection: answered (or not understood), the line is closed.
     client->notifier->setEnabled(false);

@@ -1,10 +1,11 @@
 #pragma once
 // One running copy per user and display. The first copy listens on a local
 // socket in XDG_RUNTIME_DIR named after the display; a later launch finds it,
-// asks it to come forward and ends, so two copies never share one memory bank.
+// asks it to come forward (or, with --toggle, to hide or show) and ends, so
+// two copies never share one memory bank.
 //
-//   main(): SingleInstance(key) before QApplication -> a copy answered: exit 0
-//           otherwise QApplication, listen() -> comeForward() on each later launch
+//   main(): SingleInstance(key, request) before QApplication -> a copy answered: exit 0
+//           otherwise QApplication, listen() -> comeForward() or toggle() on each later launch
 
 #include <memory>
 #include <vector>
@@ -28,15 +29,18 @@ QString displayKey(const QStringList& arguments);
 // temporary folder under the user's id.
 QString instanceSocketPath(const QString& displayKey);
 
+// What a later launch asks of the running copy.
+enum class LaunchRequest { Show, Toggle };
+
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // Asks a running copy on the socket to come forward. Needs no QApplication,
+    // Asks a running copy on the socket for `request`. Needs no QApplication,
     // so a second launch ends without connecting to the display.
-    explicit SingleInstance(const QString& socketPath);
+    explicit SingleInstance(const QString& socketPath, LaunchRequest request = LaunchRequest::Show);
     ~SingleInstance() override;
 
-    // A running copy has been asked to come forward and said so: this one ends.
+    // A running copy has been asked and said it did so: this one ends.
     bool otherCopyAnswered() const { return m_answered; }
     // A running copy took the request but never confirmed it.
     bool otherCopySilent() const { return m_silent; }
@@ -48,6 +52,8 @@ public:
 signals:
     // A later launch asked for the window.
     void comeForward();
+    // A later launch (--toggle) asked to hide the window when it shows, else to show it.
+    void toggle();
 
 private:
     // A later launch on the line: its request is read as it arrives.
@@ -57,7 +63,7 @@ private:
         QByteArray received;
     };
 
-    void ask();
+    void ask(LaunchRequest request);
     void serve();
     void readFrom(Client* client);
 

@@ -15,7 +15,10 @@
 
 using trellum::shell::displayKey;
 using trellum::shell::instanceSocketPath;
+using trellum::shell::LaunchRequest;
 using trellum::shell::SingleInstance;
+
+Q_DECLARE_METATYPE(trellum::shell::LaunchRequest)
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
@@ -24,7 +27,8 @@ private slots:
     void cleanup();
     void launchesMeetOnOneDisplayOnly_data();
     void launchesMeetOnOneDisplayOnly();
-    void secondLaunchBringsTheFirstForward();
+    void secondLaunchIsAnsweredWithItsRequest_data();
+    void secondLaunchIsAnsweredWithItsRequest();
     void crashedCopysSocketDoesNotBlock();
     void launchWithoutRuntimeFolderStillMeets();
 
@@ -83,23 +87,37 @@ void SingleInstanceTest::launchesMeetOnOneDisplayOnly()
     QCOMPARE(socketOf(first) == socketOf(second), meet);
 }
 
-void SingleInstanceTest::secondLaunchBringsTheFirstForward()
+void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest_data()
 {
+    QTest::addColumn<LaunchRequest>("request");
+    QTest::addColumn<int>("forward");   // comeForward() signals the first copy gets
+    QTest::addColumn<int>("toggles");   // toggle() signals
+    QTest::newRow("plain launch brings it forward") << LaunchRequest::Show << 1 << 0;
+    QTest::newRow("--toggle toggles it") << LaunchRequest::Toggle << 0 << 1;
+}
+
+void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest()
+{
+    QFETCH(LaunchRequest, request);
+    QFETCH(int, forward);
+    QFETCH(int, toggles);
     const QString path = instanceSocketPath(QStringLiteral("x11:7"));
     SingleInstance first(path);
     QVERIFY(!first.otherCopyAnswered());
     QVERIFY(first.listen());
-    int calls = 0;
-    connect(&first, &SingleInstance::comeForward, this, [&calls] { ++calls; });
+    int forwardCalls = 0, toggleCalls = 0;
+    connect(&first, &SingleInstance::comeForward, this, [&forwardCalls] { ++forwardCalls; });
+    connect(&first, &SingleInstance::toggle, this, [&toggleCalls] { ++toggleCalls; });
 
     // The second launch waits for its answer, which the first gives from its event loop.
-    auto second = std::async(std::launch::async, [path] {
-        SingleInstance later(path);
+    auto second = std::async(std::launch::async, [path, request] {
+        SingleInstance later(path, request);
         return later.otherCopyAnswered();
     });
     QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
     QVERIFY(second.get());
-    QCOMPARE(calls, 1);
+    QCOMPARE(forwardCalls, forward);
+    QCOMPARE(toggleCalls, toggles);
 }
 
 void SingleInstanceTest::crashedCopysSocketDoesNotBlock()
