@@ -140,6 +140,7 @@ public:
     void copy();
     void paste();
     void showFromTray();         // a click on the tray icon: shows or raises the window
+    void toggleShown();          // `trellum --toggle`: hides the window while it shows, else shows it
 
     // The window modes. Always on top is the user's choice, kept in the settings
     // (the menu's check mark shows it); compact mode starts off in every run and

@@ -1,17 +1,19 @@
 #include "app/memory_bank.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/number_text.h"
 
 namespace trellum {
 
-std::string slotNumberText(const std::string& slot)
+std::string slotDisplayText(const std::string& slot)
 {
-    if (!isNumeric(slot)) return numberText(valueOfText(slot));
-    // As for a paste: blanks and line ends around the number are not part of it.
-    const std::size_t first = slot.find_first_not_of(" \t\r\n");
-    return slot.substr(first, slot.find_last_not_of(" \t\r\n") - first + 1);
+    const auto control = std::find_if(slot.begin(), slot.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f;
+    });
+    return std::string(slot.begin(), control);
 }
 
 void MemoryBank::set(std::size_t slot, std::string text)

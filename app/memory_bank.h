@@ -8,12 +8,13 @@ namespace trellum {
 
 // The ten memory slot texts. Whether the bank counts as empty (the "M"
 // indicator) is worked out whenever a slot changes, here and nowhere else.
-// What a slot text stands for, as a number text: the text itself when it is
-// numeric (every text a key stores), without blanks or line ends around it,
-// else the number it starts with, as the sum rule reads it. A hand-edited
-// "4\n2" or "4\"2" so never reaches the display, the list or the clipboard as
-// written; the bank keeps the text unchanged.
-std::string slotNumberText(const std::string& slot);
+// What a slot puts on the display and in the memory list: its text as stored,
+// which the display then shows by its own rule (cut to 15 characters, a "."
+// added), so "(- 1" stored from an open bracket comes back as "(- 1.". Only a
+// hand edit of the settings file can put a control character into a slot; the
+// text ends before the first one, so "4\n2" shows "4." on one line. The bank
+// keeps the text unchanged.
+std::string slotDisplayText(const std::string& slot);
 
 class MemoryBank {
 public:

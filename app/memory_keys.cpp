@@ -4,7 +4,6 @@
 
 #include "app/calculator.h"
 #include "app/memory_dialog.h"
-#include "engine/number_text.h"
 
 namespace trellum {
 
@@ -20,9 +19,9 @@ void Calculator::memoryRecall() { memoryDialog(false); }
 
 void Calculator::memoryDialog(bool store)
 {
-    // Hand-edited slots are listed and recalled as the number they start with.
+    // Listed and recalled as stored, a hand-edited line end aside.
     MemoryBank::Slots shown;
-    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = slotNumberText(m_memory.memorySlots()[slot]);
+    for (std::size_t slot = 0; slot < shown.size(); ++slot) shown[slot] = slotDisplayText(m_memory.memorySlots()[slot]);
     MemoryDialog dialog(store ? Caption::SaveNumber : Caption::RetrieveNumber, shown);
     m_toolkit.showMemoryDialog(dialog);
 
@@ -32,7 +31,7 @@ void Calculator::memoryDialog(bool store)
             if (store) {
                 m_memory.set(*choice->slot, displayText());
             } else {
-                showNumberText(slotNumberText(m_memory.memorySlots()[*choice->slot]));
+                showNumberText(slotDisplayText(m_memory.memorySlots()[*choice->slot]));
             }
         }
     }

@@ -108,6 +108,15 @@ void Calculator::showFromTray()
     }
 }
 
+void Calculator::toggleShown()
+{
+    if (m_toolkit.isWindowVisible()) {
+        hideToTray();
+    } else {
+        showFromTray();
+    }
+}
+
 void Calculator::copy() { m_toolkit.setClipboardText(displayText()); }
 
 void Calculator::paste()

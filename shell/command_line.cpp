@@ -64,8 +64,14 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
+    // For a desktop's keyboard shortcut: a hot-key that needs no keyboard grab,
+    // on X11 and Wayland alike.
+    const QCommandLineOption toggle(QStringLiteral("toggle"),
+                                    QStringLiteral("Hide the running calculator to the tray when it is shown, "
+                                                   "else show it; start it when none runs."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(toggle);
     for (const QtOption& qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString::fromLatin1(qt.help ? qt.help : ""),
                                   QString::fromLatin1(qt.valueName ? qt.valueName : ""));
@@ -129,6 +135,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
     }
     result.platformGiven = parser.isSet(QStringLiteral("platform"));
+    result.toggle = parser.isSet(toggle);
     return result;
 }
 

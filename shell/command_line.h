@@ -15,6 +15,7 @@ struct CommandLine {
     QString output;             // for standard output
     QString error;              // for standard error
     bool platformGiven = false; // -platform on the command line chooses the windowing system
+    bool toggle = false;        // --toggle: hide the running copy when it shows, else show it
 };
 
 // `arguments` as given to main(), the program's name first.

@@ -192,8 +192,11 @@ Typed typedKeyOf(const KeyPress& press)
 
 Typed typedKeyOf(const QKeyEvent& event)
 {
+    // The offscreen platform makes no native codes of its own: those an event
+    // there carries were given as X11's (by a test typing as X11 would).
     static const bool xkb = QGuiApplication::platformName() == QLatin1String("xcb") ||
-                            QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+                            QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+                            QGuiApplication::platformName() == QLatin1String("offscreen");
     KeyPress press;
     press.key = event.key();
     press.modifiers = event.modifiers();

@@ -31,9 +31,11 @@ int main(int argc, char* argv[])
     trellum::shell::UnixSignals::installHandlers();
     trellum::shell::ignoreUnusableScaleFactor();
     trellum::shell::preferX11(commandLine.platformGiven);
-    // A second launch on this display brings the running copy forward and ends.
+    // A second launch on this display brings the running copy forward (or with
+    // --toggle hides or shows it) and ends; --toggle with none running starts it.
     trellum::shell::SingleInstance instance(
-        trellum::shell::instanceSocketName(trellum::shell::displayKey(trellum::shell::argumentsOf(argc, argv))));
+        trellum::shell::instanceSocketName(trellum::shell::displayKey(trellum::shell::argumentsOf(argc, argv))),
+        commandLine.toggle ? trellum::shell::LaunchRequest::Toggle : trellum::shell::LaunchRequest::Show);
     if (instance.otherCopyAnswered()) return 0;
     if (instance.otherCopySilent()) {
         std::fputs("trellum: another copy is running on this display but does not answer\n", stderr);
@@ -64,6 +66,7 @@ int main(int argc, char* argv[])
                      [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
     QObject::connect(&window, &trellum::shell::MainWindow::ending, &instance,
                      &trellum::shell::SingleInstance::stopAnswering);
+    QObject::connect(&instance, &trellum::shell::SingleInstance::toggle, &window, [&window] { window.toggleShown(); });
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // Every way out asks the window for the end (OFF and Exit through its close):

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -197,6 +199,11 @@ void ClickFrame::paintEvent(QPaintEvent*)
 void ClickFrame::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+    // A key passes on the buttons it does not take (the right one): such a
+    // press is on a key, not between the keys, and means nothing.
+    for (QWidget* under = childAt(event->position().toPoint()); under && under != this; under = under->parentWidget()) {
+        if (qobject_cast<QAbstractButton*>(under)) return;
+    }
     emit pressed(event->button(), event->globalPosition().toPoint());
 }
 
@@ -567,6 +574,16 @@ void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
     case QSystemTrayIcon::Context: m_trayMenu->popup(QCursor::pos()); break;
     default: break;   // double and middle clicks mean nothing here
     }
+}
+
+void MainWindow::toggleShown()
+{
+    // A dialog waiting for its answer keeps the window it belongs to on screen.
+    if (QApplication::activeModalWidget()) {
+        trayActivated(QSystemTrayIcon::Trigger);
+        return;
+    }
+    forward([this] { m_calc.toggleShown(); });
 }
 
 void MainWindow::afterFirstPaint(std::function<void()> work)

@@ -161,6 +161,9 @@ public:
     // no display is done, and Qt ends the process right after.
     enum class Display { Present, Gone };
     void end(Display display = Display::Present);
+    // `trellum --toggle` from a desktop shortcut: hides the window to the tray
+    // while it shows, else shows it.
+    void toggleShown();
     // Runs `work` right after the window's first paint has reached the screen
     // (at the next turn of the event loop once it has): start-up work that the
     // first picture does not need waits for it.

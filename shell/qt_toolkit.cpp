@@ -1,12 +1,17 @@
 #include "shell/qt_toolkit.h"
 
+#include <xcb/xcb.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QLocale>
 #include <QMenuBar>
@@ -26,6 +31,49 @@
 #include "product.h"
 
 namespace trellum::shell {
+
+namespace {
+
+// Asks the X11 window manager to keep the window above others, or no longer,
+// with the window-manager spec's _NET_WM_STATE message; false where there is no
+// X11. Changing Qt::WindowStaysOnTopHint on the QWindow would do it too, but
+// Qt's xcb plugin then destroys the X window and makes a new one at its next
+// show, and whatever held the old id (a window-manager rule, a screen reader)
+// loses the window. The manager acts on mapped windows only.
+bool askWindowManagerAbove(QWindow& window, bool above)
+{
+    // The offscreen platform answers for X11 too, without a connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window.handle()) return false;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return false;
+    const auto xWindow = static_cast<xcb_window_t>(window.winId());
+    const auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    };
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, xWindow), nullptr);
+    if (!tree) return false;
+    const xcb_window_t root = tree->root;
+    std::free(tree);
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xWindow;
+    message.type = atom("_NET_WM_STATE");
+    message.data.data32[0] = above ? 1 : 0;   // _NET_WM_STATE_ADD or _REMOVE
+    message.data.data32[1] = atom("_NET_WM_STATE_ABOVE");
+    message.data.data32[3] = 1;               // asked by an application
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    return true;
+}
+
+}  // namespace
 
 // A native Wayland window is placed by the compositor, which reports made-up
 // positions for it.
@@ -188,6 +236,7 @@ void QtToolkit::showWindow()
     } else {
         m_window.show();
     }
+    askStaysOnTopAgain();
     m_window.activateWindow();
 }
 
@@ -211,7 +260,10 @@ void QtToolkit::hideWindow()
 
 void QtToolkit::activateWindow()
 {
-    if (m_window.isMinimized()) m_window.showNormal();
+    if (m_window.isMinimized()) {
+        m_window.showNormal();
+        askStaysOnTopAgain();
+    }
     m_window.raise();
     m_window.activateWindow();
 }
@@ -251,14 +303,24 @@ void QtToolkit::setStaysOnTop(bool onTop)
 {
     Qt::WindowFlags flags = m_window.windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (QWindow* handle = m_window.windowHandle()) {
-        // Changing the QWindow's flags updates the window manager's "above" state on
-        // the same native window; QWidget::setWindowFlags would re-create it.
-        handle->setFlags(flags);
-        m_window.overrideWindowFlags(flags);
-    } else {
+    QWindow* handle = m_window.windowHandle();
+    if (!handle) {
+        // No native window yet: it is made with the choice.
         m_window.setWindowFlags(flags);
+        return;
     }
+    // The native window stays the one it is (QWidget::setWindowFlags would make a
+    // new one); the widget's flags keep the choice, which showWindow() asks for again.
+    m_window.overrideWindowFlags(flags);
+    if (!askWindowManagerAbove(*handle, onTop)) handle->setFlags(flags);
+}
+
+void QtToolkit::askStaysOnTopAgain()
+{
+    // A window manager forgets a hidden window's state; the X window's own
+    // flags may still be those it was made with.
+    if (QWindow* handle = m_window.windowHandle())
+        askWindowManagerAbove(*handle, m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 void QtToolkit::showTrayIcon(TrayTip tip)

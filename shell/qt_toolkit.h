@@ -71,6 +71,7 @@ public:
 private:
     void placeTrayIcon();
     void applyKeypadCursors();
+    void askStaysOnTopAgain();
 
     MainWindow& m_window;
     std::unique_ptr<QSystemTrayIcon> m_tray;

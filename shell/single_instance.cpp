@@ -24,8 +24,24 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr char kRequest[] = "show\n";
-constexpr char kAnswer[] = "shown\n";
+// One line each way. A copy that does not know a request closes the line
+// without an answer, as one that is ending does.
+struct Exchange {
+    LaunchRequest request;
+    const char* asked;
+    const char* answer;
+};
+constexpr Exchange kExchanges[] = {
+    {LaunchRequest::Show, "show\n", "shown\n"},
+    {LaunchRequest::Toggle, "toggle\n", "toggled\n"},
+};
+
+const Exchange& exchangeOf(LaunchRequest request)
+{
+    for (const Exchange& exchange : kExchanges)
+        if (exchange.request == request) return exchange;
+    return kExchanges[0];
+}
 // Generous: the running copy may be busy starting, drawing or saving under
 // load, and only a second launch ever waits this long.
 constexpr int kAnswerMilliseconds = 10000;
@@ -129,7 +145,8 @@ QString instanceSocketName(const QString& displayKey)
     return QStringLiteral("trellum-%1-").arg(::getuid()) + key;
 }
 
-SingleInstance::SingleInstance(const QString& socketName) : m_name(QFile::encodeName(socketName))
+SingleInstance::SingleInstance(const QString& socketName, LaunchRequest request)
+    : m_name(QFile::encodeName(socketName)), m_request(request)
 {
     // Binding is the lock: of two launches at once exactly one gets the name,
     // and the other then waits for it to listen.
@@ -182,6 +199,7 @@ bool SingleInstance::claim()
 
 SingleInstance::Asked SingleInstance::ask(int deadlineMs)
 {
+    const Exchange& exchange = exchangeOf(m_request);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return Asked::NoOne;
     sockaddr_un address;
@@ -198,7 +216,7 @@ SingleInstance::Asked SingleInstance::ask(int deadlineMs)
     }
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(deadlineMs, 0));
     const bool sent =
-        ::send(fd, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof kRequest - 1);
+        ::send(fd, exchange.asked, std::strlen(exchange.asked), MSG_NOSIGNAL) == static_cast<ssize_t>(std::strlen(exchange.asked));
     QByteArray answer;
     bool hungUp = !sent;
     while (sent && !answer.endsWith('\n')) {
@@ -213,7 +231,7 @@ SingleInstance::Asked SingleInstance::ask(int deadlineMs)
         answer.append(buffer, got);
     }
     ::close(fd);
-    if (answer == kAnswer) return Asked::Answered;
+    if (answer == exchange.answer) return Asked::Answered;
     // A copy that hangs up without a word is ending; one that keeps the line
     // and says nothing is stuck.
     return hungUp ? Asked::HungUp : Asked::Silent;
@@ -260,9 +278,14 @@ void SingleInstance::readFrom(Client* client)
     if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
     if (got > 0) client->received.append(buffer, got);
     if (got > 0 && !client->received.contains('\n')) return;
-    if (client->received == kRequest) {
-        emit comeForward();
-        ::send(client->fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
+    for (const Exchange& exchange : kExchanges) {
+        if (client->received != exchange.asked) continue;
+        if (exchange.request == LaunchRequest::Toggle) {
+            emit toggle();
+        } else {
+            emit comeForward();
+        }
+        ::send(client->fd, exchange.answer, std::strlen(exchange.answer), MSG_NOSIGNAL);
     }
     // One request a connection: answered (or not understood), the line is closed.
     drop(client);

@@ -6,8 +6,11 @@
 // ends, so two copies never share one memory bank. Only a peer of the same user
 // is ever asked or answered.
 //
-//   main(): SingleInstance(name) before QApplication -> a copy answered: exit 0
-//           otherwise the window starts, listen() -> comeForward() on each later launch
+// With --toggle the later launch asks it to hide to the tray, or to show
+// itself when hidden, instead.
+//
+//   main(): SingleInstance(name, request) before QApplication -> a copy answered: exit 0
+//           otherwise the window starts, listen() -> comeForward() or toggle() on each later launch
 //           the end: stopAnswering(); a later launch waits until this copy is gone
 
 #include <memory>
@@ -32,12 +35,15 @@ QString displayKey(const QStringList& arguments);
 // The abstract socket name of this user's copy on that display.
 QString instanceSocketName(const QString& displayKey);
 
+// What a later launch asks of the running copy.
+enum class LaunchRequest { Show, Toggle };
+
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
     // Takes the name, or asks the copy that has it to come forward. Needs no
     // QApplication, so a second launch ends without connecting to the display.
-    explicit SingleInstance(const QString& socketName);
+    explicit SingleInstance(const QString& socketName, LaunchRequest request = LaunchRequest::Show);
     ~SingleInstance() override;
 
     // A running copy has been asked to come forward and said so: this one ends.
@@ -58,6 +64,8 @@ public:
 signals:
     // A later launch asked for the window.
     void comeForward();
+    // A later launch (--toggle) asked to hide the window when it shows, else to show it.
+    void toggle();
 
 private:
     // A later launch on the line: its request is read as it arrives.
@@ -75,6 +83,7 @@ private:
     void drop(Client* client);
 
     QByteArray m_name;   // without the leading NUL of the abstract namespace
+    LaunchRequest m_request = LaunchRequest::Show;
     int m_serverFd = -1;
     bool m_ending = false;
     std::unique_ptr<QSocketNotifier> m_server;

@@ -2,7 +2,7 @@
 """Presses the same random keys through two key-script runners and compares
 what they print, byte for byte, and the settings files they leave.
 
-    tools/compare_runners.py OLD_RUNNER NEW_RUNNER [KEYS] [SEED]
+    tools/compare_runners.py [--list] OLD_RUNNER NEW_RUNNER [KEYS] [SEED]
 
 KEYS (default 1000000) are split into runs of 10000 tokens, each a fresh
 process with --state and --memory, a constants library, and a settings file
@@ -10,8 +10,15 @@ that the run before it left (so loads and saves take part). Every token the
 runner knows occurs: keypad tokens, KEY:0..255, MIN:/MR:/CO: answers, COPY and
 PASTE: texts. Exit status 0 when both agree everywhere, 1 at the first
 difference (the run's script is kept for a look).
+
+With --list, a deliberate change is surveyed instead: each run that differs
+prints its first differing line from each runner, with the keys that led to
+it since the last AC, and the next run starts again from the old runner's
+files; a count of the differing lines by token ends the list (exit status 1
+when anything differed).
 """
 
+import collections
 import filecmp
 import os
 import random
@@ -56,12 +63,29 @@ def run(runner, script, hive, constants):
     return result.returncode, result.stdout, result.stderr
 
 
+def first_difference(tokens, old_out, new_out):
+    """The index of the first differing line, the keys since the AC before it,
+    and the two lines."""
+    old_lines, new_lines = old_out.split(b"\n"), new_out.split(b"\n")
+    for i, (a, b) in enumerate(zip(old_lines, new_lines)):
+        if a != b:
+            start = max((j for j in range(i) if tokens[j] in ("AC", "KEY:36")), default=-1) + 1
+            return i, " ".join(tokens[max(start, i - 30):i + 1]), a, b
+    i = min(len(old_lines), len(new_lines))
+    return i, "", b"(end)", b"(end)"
+
+
 def main():
-    if len(sys.argv) < 3:
+    args = sys.argv[1:]
+    listing = bool(args) and args[0] == "--list"
+    if listing:
+        args = args[1:]
+    if len(args) < 2:
         sys.exit(__doc__)
-    old, new = sys.argv[1], sys.argv[2]
-    total = int(sys.argv[3]) if len(sys.argv) > 3 else 1_000_000
-    rng = random.Random(int(sys.argv[4]) if len(sys.argv) > 4 else 20261207)
+    old, new = args[0], args[1]
+    total = int(args[2]) if len(args) > 2 else 1_000_000
+    rng = random.Random(int(args[3]) if len(args) > 3 else 20261207)
+    changed = collections.Counter()
     work = tempfile.mkdtemp(prefix="compare-runners-")
     sides = {name: os.path.join(work, name) for name in ("old", "new")}
     for folder in sides.values():
@@ -81,6 +105,18 @@ def main():
             folder = sides[name]
             printed[name] = run(runner, script, os.path.join(folder, "settings.reg"),
                                 os.path.join(folder, "constants.txt"))
+        if listing and printed["old"] != printed["new"]:
+            line, keys, a, b = first_difference(tokens, printed["old"][1], printed["new"][1])
+            changed[tokens[line] if line < len(tokens) else "(end)"] += 1
+            print(f"run {runs + 1}, key {line + 1}: {keys}\n  old: {a.decode(errors='replace')}\n"
+                  f"  new: {b.decode(errors='replace')}")
+            for file in ("settings.reg", "constants.txt"):
+                source = os.path.join(sides["old"], file)
+                if os.path.exists(source):
+                    shutil.copy(source, os.path.join(sides["new"], file))
+            pressed += count
+            runs += 1
+            continue
         if printed["old"] != printed["new"]:
             print(f"run {runs + 1}: the runners differ; script kept in {script}", file=sys.stderr)
             for name in ("old", "new"):
@@ -97,6 +133,10 @@ def main():
         pressed += count
         runs += 1
     shutil.rmtree(work)
+    if changed:
+        print(f"{pressed} keys in {runs} runs; runs that differ, by their first differing key: "
+              + ", ".join(f"{token} {n}" for token, n in changed.most_common()))
+        return 1
     print(f"{pressed} keys in {runs} runs: output and files identical")
     return 0
 

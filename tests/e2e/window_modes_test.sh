@@ -24,4 +24,21 @@ xdotool key alt+s t
 wait_for 5 is_above || fail "Always On Top did not raise the window above"
 xdotool key alt+s t
 wait_for 5 sh -c '! xprop -id '"$WIN"' _NET_WM_STATE | grep -q ABOVE' || fail "second Always On Top did not drop the state"
+
+# Hidden to the tray and shown again, the window is the X window it was, in
+# the state it was: window-manager rules and screen readers hold on to its id.
+wait_for 10 find_tray_icon || fail "no tray icon"
+ICON=$(find_tray_icon)
+for state in above ordinary; do
+    xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+    xdotool key alt+s t
+    if [ "$state" = above ]; then wait_for 5 is_above; else wait_for 5 not is_above; fi ||
+        fail "Always On Top did not make the window $state"
+    xdotool key ctrl+h
+    wait_for 5 not is_mapped "$WIN" || fail "Ctrl+H did not hide the window"
+    xdotool mousemove --window "$ICON" 5 5 click 1
+    wait_for 5 is_mapped "$WIN" ||
+        fail "$state: the window came back as another X window: $(find_main_window || echo none) for $WIN"
+    if [ "$state" = above ]; then is_above; else not is_above; fi || fail "the window came back not $state"
+done
 echo "ok"

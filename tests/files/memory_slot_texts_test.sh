@@ -1,7 +1,8 @@
 # Memory slots edited by hand in the settings file, through the key-script
-# runner's --hive: a slot text that is not a number reaches the display and
-# the clipboard as the number it starts with, never as written; the file
-# keeps the text as it was.
+# runner's --hive: MR shows a slot as stored, by the display's rule (cut to 15
+# characters, a "." added when it has none), and COPY copies what it shows; a
+# control character ends what is shown, so the display keeps to one line. The
+# file keeps the text as it was.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 tab=$'\t'
 
@@ -19,11 +20,14 @@ while IFS='|' read -r name stored display copied; do
     grep -qF "\"Mem 3\"=$stored" "$TMP/system.reg" || fail "$name: the slot text was not kept: $(grep 'Mem 3' "$TMP/system.reg")"
 done <<ROWS
 line break|hex(1):34,0a,32,00|4.  ${tab}|4.
-quote inside|"4\\"2"|4.  ${tab}|4.
+tab|hex(1):34,09,32,00|4.  ${tab}|4.
+line break first|hex(1):0a,34,32,00|.  ${tab}|.
+quote inside|"4\\"2"|4"2.  ${tab}|4"2.
 carriage return after a number with exponent|hex(1):31,2e,35,45,2d,30,37,0d,00|1.5  ${tab}-07|1.5E-07
-no number at all|"abc"|0.  ${tab}|0.
-empty|""|0.  ${tab}|0.
-blanks around a number|"  7  "|7.  ${tab}|7.
+no number at all|"abc"|abc.  ${tab}|abc.
+empty|""|.  ${tab}|.
+blanks around a number|"  7  "|  7  .  ${tab}|  7  .
+bracket level stored with a bracket open|"(- 1"|(- 1.  ${tab}|(- 1.
 a number as the program writes it|"1.5E-07"|1.5  ${tab}-07|1.5E-07
 ROWS
 echo ok

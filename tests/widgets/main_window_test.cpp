@@ -27,7 +27,8 @@ private slots:
     void inputReachesTheCalculator_data();
     void inputReachesTheCalculator();
     void clicksOnDisplayReturnFocusToEqual();
-    void rightClickOnKeypadOpensSettingsMenu();
+    void rightClickOpensSettingsMenuBetweenKeysOnly_data();
+    void rightClickOpensSettingsMenuBetweenKeysOnly();
     void pasteAndCopy_data();
     void pasteAndCopy();
     void windowModes_data();
@@ -148,11 +149,31 @@ void MainWindowTest::clicksOnDisplayReturnFocusToEqual()
     }
 }
 
-void MainWindowTest::rightClickOnKeypadOpensSettingsMenu()
+// The menu belongs to the keypad between the keys; a key takes no right click.
+void MainWindowTest::rightClickOpensSettingsMenuBetweenKeysOnly_data()
 {
-    QTest::mouseClick(m_window->keypadFrame(), Qt::RightButton, {}, QPoint(3, 3));
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->settingsMenu()->isVisible(), kPatienceMs);
-    m_window->settingsMenu()->hide();
+    QTest::addColumn<QString>("target");   // a key's object name, or "keypad" for its frame's corner
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("keypad between the keys") << "keypad" << true;
+    QTest::newRow("digit key") << "digit7" << false;
+    QTest::newRow("equals key with the focus") << "equals" << false;
+    QTest::newRow("function key") << "sin" << false;
+}
+
+void MainWindowTest::rightClickOpensSettingsMenuBetweenKeysOnly()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, opens);
+    QSignalSpy shown(m_window->settingsMenu(), &QMenu::aboutToShow);
+    if (target == u"keypad") {
+        QTest::mouseClick(m_window->keypadFrame(), Qt::RightButton, {}, QPoint(3, 3));
+    } else {
+        QTest::mouseClick(key(target), Qt::RightButton);
+    }
+    if (opens) QTRY_VERIFY_WITH_TIMEOUT(m_window->settingsMenu()->isVisible(), kPatienceMs);
+    m_window->settingsMenu()->close();
+    QCOMPARE(shown.count(), opens ? 1 : 0);
+    QCOMPARE(m_window->lcd()->text(), QStringLiteral("0.  "));
 }
 
 void MainWindowTest::pasteAndCopy_data()

@@ -18,7 +18,10 @@
 
 using trellum::shell::displayKey;
 using trellum::shell::instanceSocketName;
+using trellum::shell::LaunchRequest;
 using trellum::shell::SingleInstance;
+
+Q_DECLARE_METATYPE(trellum::shell::LaunchRequest)
 
 namespace {
 
@@ -69,7 +72,8 @@ private slots:
     void cleanup();
     void launchesMeetOnOneDisplayOnly_data();
     void launchesMeetOnOneDisplayOnly();
-    void secondLaunchBringsTheFirstForward();
+    void secondLaunchIsAnsweredWithItsRequest_data();
+    void secondLaunchIsAnsweredWithItsRequest();
     void copyThatIsEndingLetsTheNextOneStart();
     void anotherUsersSocketNeverAnswers();
     void anotherUserIsNeverAnswered();
@@ -127,24 +131,38 @@ void SingleInstanceTest::launchesMeetOnOneDisplayOnly()
     QCOMPARE(socketOf(first) == socketOf(second), meet);
 }
 
-void SingleInstanceTest::secondLaunchBringsTheFirstForward()
+void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest_data()
 {
+    QTest::addColumn<LaunchRequest>("request");
+    QTest::addColumn<int>("forward");   // comeForward() signals the first copy gets
+    QTest::addColumn<int>("toggles");   // toggle() signals
+    QTest::newRow("plain launch brings it forward") << LaunchRequest::Show << 1 << 0;
+    QTest::newRow("--toggle toggles it") << LaunchRequest::Toggle << 0 << 1;
+}
+
+void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest()
+{
+    QFETCH(LaunchRequest, request);
+    QFETCH(int, forward);
+    QFETCH(int, toggles);
     const QString name = instanceSocketName(uniqueKey("forward"));
     SingleInstance first(name);
     QVERIFY(!first.otherCopyAnswered());
     QVERIFY(first.ownsName());
     QVERIFY(first.listen());
-    int calls = 0;
-    connect(&first, &SingleInstance::comeForward, this, [&calls] { ++calls; });
+    int forwardCalls = 0, toggleCalls = 0;
+    connect(&first, &SingleInstance::comeForward, this, [&forwardCalls] { ++forwardCalls; });
+    connect(&first, &SingleInstance::toggle, this, [&toggleCalls] { ++toggleCalls; });
 
     // The second launch waits for its answer, which the first gives from its event loop.
-    auto second = std::async(std::launch::async, [name] {
-        SingleInstance later(name);
+    auto second = std::async(std::launch::async, [name, request] {
+        SingleInstance later(name, request);
         return later.otherCopyAnswered() && !later.ownsName();
     });
     QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
     QVERIFY(second.get());
-    QCOMPARE(calls, 1);
+    QCOMPARE(forwardCalls, forward);
+    QCOMPARE(toggleCalls, toggles);
 }
 
 // A launch while the running copy ends (saving after OFF): hung up on, it

@@ -1,4 +1,6 @@
-// Every mapped key code must do exactly what its on-screen key does.
+// The runner's own keyboard table (its KEY:n virtual-key codes, not the
+// window's keys, which tests/widgets/keyboard_test.cpp types): every mapped code
+// must do exactly what its on-screen key does.
 
 #include <gtest/gtest.h>
 
