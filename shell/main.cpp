@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QFile>
 #include <QSessionManager>
 
 #include "product.h"
@@ -18,6 +19,7 @@
 #include "shell/single_instance.h"
 #include "shell/start_guards.h"
 #include "shell/unix_signals.h"
+#include "storage/constants_location.h"
 #include "storage/settings_store.h"
 
 int main(int argc, char* argv[])
@@ -47,7 +49,10 @@ int main(int argc, char* argv[])
     trellum::shell::FontPreload fontPreload;
     QApplication app(argc, argv);
     qtMessages.started();
-    trellum::shell::installTranslators(app, QCoreApplication::applicationDirPath());
+    // Beside the program in a build, in the data folder once installed.
+    const std::string dataFolder =
+        trellum::programDataFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    trellum::shell::installTranslators(app, QFile::decodeName(dataFolder.c_str()));
     QApplication::setApplicationName(QStringLiteral("trellum"));
     // The menu entry's id: desktops match the window to its entry's name and icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.trellum.Trellum"));

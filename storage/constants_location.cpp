@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "product.h"
 #include "storage/file_io.h"
 
 namespace trellum {
@@ -30,6 +31,19 @@ std::string userDataFolder(const char* xdgDataHome, const char* home)
 {
     const std::string base = xdgBaseFolder(xdgDataHome, home, nullptr, ".local/share");
     return base.empty() ? base : base + "/trellum";
+}
+
+std::string programDataFolder(const std::string& programFolder, const std::string& installedProgramFolder,
+                              const std::string& installedDataFolder)
+{
+    std::error_code error;
+    const bool installed = !programFolder.empty() && fs::equivalent(programFolder, installedProgramFolder, error);
+    return installed ? installedDataFolder : programFolder;
+}
+
+std::string programDataFolder(const std::string& programFolder)
+{
+    return programDataFolder(programFolder, kInstalledProgramFolder, kInstalledDataFolder);
 }
 
 std::string constantsFilePath(const std::string& programFolder, const std::string& userFolder,
@@ -58,7 +72,7 @@ std::string constantsFilePath(const std::string& programFolder, const std::strin
 std::string constantsFilePath(const std::string& programFolder)
 {
     // A file without write bits is read-only for root too, whom access() lets write anything.
-    return constantsFilePath(programFolder, userDataFolder(), [](const std::string& path) {
+    return constantsFilePath(programDataFolder(programFolder), userDataFolder(), [](const std::string& path) {
         struct stat info {};
         if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0) return false;
         return ::access(path.c_str(), W_OK) == 0;

@@ -1,8 +1,9 @@
 #pragma once
-// Where this user's constants library lives. A copy run from its build or
-// unpacked folder keeps constants.txt beside the program. An installed copy's
-// folder belongs to root, so each user gets an own library under the XDG data
-// folder, seeded once from the starter file shipped beside the program.
+// Where the program's data and this user's constants library live. A copy run
+// from its build or unpacked folder keeps its data (constants.txt, the
+// translations) beside the program; an installed copy keeps it in the data
+// folder it was installed with. That folder belongs to root, so each user gets
+// an own library under the XDG data folder, seeded once from the starter file.
 
 #include <functional>
 #include <string>
@@ -15,15 +16,25 @@ namespace trellum {
 // Either argument may be null. Empty when no home folder is known either.
 std::string userDataFolder(const char* xdgDataHome, const char* home);
 
-// The constants file to read and write. The program folder's constants.txt
+// The folder of the program's read-only data: installedDataFolder for a program
+// running from installedProgramFolder (however that folder is reached: /bin is
+// /usr/bin on Debian), else programFolder itself.
+std::string programDataFolder(const std::string& programFolder, const std::string& installedProgramFolder,
+                              const std::string& installedDataFolder);
+
+// The same with the folders this build installs to.
+std::string programDataFolder(const std::string& programFolder);
+
+// The constants file to read and write. programFolder is the folder of the
+// program's data (programDataFolder). Its constants.txt
 // when the program may replace it there; otherwise userFolder/constants.txt,
 // which is created from the program folder's file the first time (folders
 // included) and never overwritten afterwards.
 std::string constantsFilePath(const std::string& programFolder, const std::string& userFolder,
                               const std::function<bool(const std::string&)>& canWrite);
 
-// The same for the running user: the user folder from the environment, and
-// write permission as the system grants it.
+// The same for the running user: the program's data folder, the user folder
+// from the environment, and write permission as the system grants it.
 std::string constantsFilePath(const std::string& programFolder);
 
 }  // namespace trellum

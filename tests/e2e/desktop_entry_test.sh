@@ -6,8 +6,9 @@
 # application id.)
 source "$E2E_DIR/lib.sh"
 start_desktop
-entry=$(ls "$E2E_DIR"/../../packaging/*.desktop)
-id=$(basename "$entry" .desktop)
+# The template of the entry: the keys checked here are not translated.
+entry=$(ls "$E2E_DIR"/../../packaging/*.desktop.in)
+id=$(basename "$entry" .desktop.in)
 grep -qx 'StartupNotify=true' "$entry" || fail "$id.desktop does not promise StartupNotify=true"
 
 /usr/bin/python3 "$E2E_DIR/startup_notify.py" >"$E2E_TMP/startup.log" 2>&1 &

@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
-# The desktop entry and the AppStream metadata as desktops and software
-# centres read them: both validate cleanly, each names the other, every
-# language the program speaks has its name, summary and keywords in both, and
-# each screenshot the metadata lists is in the repository at the size it states.
+# The desktop entry and the AppStream metadata that the build generates from
+# their templates and packaging/po/, as desktops and software centres read
+# them: both validate cleanly, each names the other, every language the
+# program speaks has every text of both, and each screenshot the metadata
+# lists is in the repository at the size it states.
 #
-#   tests/packaging/metadata_test.sh SOURCE_DIR [LANGUAGE...]
-# The languages are the program's translations (de fr ...), from CMake.
+#   tests/packaging/metadata_test.sh SOURCE_DIR GENERATED_DIR [LANGUAGE...]
+# GENERATED_DIR is build/packaging; the languages are the program's
+# translations (de fr ...), from CMake.
 set -euo pipefail
 packaging=$1/packaging
-shift
+generated=$2
+shift 2
 languages="$*"
 id=io.github.trellum.Trellum
-desktop=$packaging/$id.desktop
-metainfo=$packaging/$id.metainfo.xml
+desktop=$generated/$id.desktop
+metainfo=$generated/$id.metainfo.xml
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
-[ -f "$desktop" ] || { echo "FAIL: no desktop entry named after the component id ($id.desktop)" >&2; exit 1; }
+[ -f "$packaging/$id.desktop.in" ] || { echo "FAIL: no desktop entry named after the component id ($id.desktop.in)" >&2; exit 1; }
+for file in "$desktop" "$metainfo"; do
+    [ -f "$file" ] || { echo "FAIL: $file was not generated (build the project first)" >&2; exit 1; }
+done
 
 report=$(desktop-file-validate "$desktop" 2>&1) || true
 [ -z "$report" ] || fail "desktop-file-validate: $report"
@@ -31,16 +37,21 @@ issues=$(grep -E '^[EWIP]: ' <<<"$report" | grep -v ': cid-contains-uppercase-le
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 [ "$launchable" = "$id.desktop" ] || fail "the metadata launches '$launchable', the entry is $id.desktop"
 
-# Keys of the entry's [Desktop Entry] group, and elements of the metadata, for one language.
+grep -q '<translation type="qt">trellum</translation>' "$metainfo" ||
+    fail "the metadata does not name the program's Qt translations (trellum_LANG.qm)"
+
+# Every text of the metadata (name, summary, paragraphs, list items, captions,
+# keywords, release notes) once in English and once in each language.
+texts='name|summary|developer_name|p|li|caption|keyword'
+english=$(grep -cE "<($texts)>" "$metainfo" || true)
+[ "$english" -ge 20 ] || fail "the metadata holds only $english texts in English"
 entry() { sed -n "s/^$1\[$2\]=//p" "$desktop"; }
-element() { grep -c "<$1 xml:lang=\"$2\">[^<]" "$metainfo" || true; }
 for lang in $languages; do
     for key in Name GenericName Comment Keywords; do
         [ -n "$(entry "$key" "$lang")" ] || fail "the desktop entry has no $key[$lang]"
     done
-    [ "$(element name "$lang")" -eq 1 ] || fail "the metadata has no name in $lang"
-    [ "$(element summary "$lang")" -eq 1 ] || fail "the metadata has no summary in $lang"
-    [ "$(element keyword "$lang")" -ge 3 ] || fail "the metadata has fewer than three keywords in $lang"
+    found=$(grep -cE "<($texts) xml:lang=\"$lang\">[^<]" "$metainfo" || true)
+    [ "$found" -eq "$english" ] || fail "the metadata has $found of its $english texts in $lang"
     # A translation copied from English is a translation missed.
     [ "$(entry Comment "$lang")" != "$(sed -n 's/^Comment=//p' "$desktop")" ] || fail "Comment[$lang] is the English text"
 done

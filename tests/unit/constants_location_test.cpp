@@ -143,6 +143,35 @@ TEST(UserDataFolderTest, FollowsTheXdgRules)
     for (const auto& row : rows) EXPECT_EQ(userDataFolder(row.xdgDataHome, row.home), row.expected) << row.name;
 }
 
+// An installed program (reached through a merged-/usr link too) reads its data
+// from the data folder; a build's program must never pick up an installed copy's.
+TEST(ProgramDataFolderTest, OnlyTheInstalledFolderUsesTheDataFolder)
+{
+    std::string pattern = (fs::temp_directory_path() / "trellum-data-XXXXXX").string();
+    const fs::path temp = ::mkdtemp(pattern.data());
+    const fs::path bin = temp / "usr" / "bin";
+    const fs::path data = temp / "usr" / "share" / "trellum";
+    fs::create_directories(bin);
+    fs::create_directories(data);
+    fs::create_directories(temp / "build" / "shell");
+    fs::create_directory_symlink("usr/bin", temp / "bin");
+    const struct {
+        const char* name;
+        fs::path program;
+        fs::path expected;
+    } rows[] = {{"InstalledFolder", bin, data},
+                {"InstalledFolderThroughLink", temp / "bin", data},
+                {"InstalledFolderWithTrailingSlash", bin.string() + "/", data},
+                {"BuildFolder", temp / "build" / "shell", temp / "build" / "shell"},
+                {"ParentOfInstalledFolder", temp / "usr", temp / "usr"},
+                {"MissingFolder", temp / "gone", temp / "gone"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(programDataFolder(row.program.string(), bin.string(), data.string()), row.expected.string())
+            << row.name;
+    }
+    fs::remove_all(temp);
+}
+
 #ifdef TRELLUM_STARTER_CONSTANTS
 // The starter library shipped with the package must load without the "contains errors"
 // message and be byte for byte what the program would write back: exact header, CR LF

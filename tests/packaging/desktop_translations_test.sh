@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The translations of the menu entry and the AppStream metadata in
+# packaging/po/: the template is what xgettext extracts from the templates now,
+# every language of LINGUAS has its .po file with every text translated (none
+# missing, empty or fuzzy), every language the program speaks is among them,
+# and the entry names the tray with the program's own word for it.
+#
+#   tests/packaging/desktop_translations_test.sh SOURCE_DIR [LANGUAGE...]
+# The languages are the program's translations (de fr ...), from CMake.
+set -euo pipefail
+source_dir=$1
+shift
+po=$source_dir/packaging/po
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A text changed in a template without `update_desktop_translations` reaches
+# no translator: the committed template must be what extraction gives now.
+"$po/update.sh" --pot "$work/fresh.pot"
+if ! diff -u <(grep -v '^"POT-Creation-Date:' "$po/trellum-desktop.pot") \
+             <(grep -v '^"POT-Creation-Date:' "$work/fresh.pot") > "$work/pot.diff"; then
+    fail "packaging/po/trellum-desktop.pot is stale; run: cmake --build build --target update_desktop_translations"
+    cat "$work/pot.diff" >&2
+fi
+
+linguas=$(grep -v '^#' "$po/LINGUAS" | xargs)
+for lang in "$@"; do
+    grep -qx "$lang" <<<"${linguas// /$'\n'}" || fail "the program speaks $lang, packaging/po/LINGUAS lacks it"
+done
+for file in "$po"/*.po; do
+    lang=$(basename "$file" .po)
+    grep -qx "$lang" <<<"${linguas// /$'\n'}" || fail "$lang.po is not in packaging/po/LINGUAS, so the build ignores it"
+done
+
+# The one line of a translation (the files are written without wrapping).
+translation() { awk -v id="msgid \"$2\"" '$0 == id { getline; sub(/^msgstr "/, ""); sub(/"$/, ""); print }' "$1"; }
+
+for lang in $linguas; do
+    file=$po/$lang.po
+    [ -f "$file" ] || { fail "LINGUAS names $lang, packaging/po/$lang.po is missing"; continue; }
+    # msgfmt -c checks the header and the format of every translation; its
+    # statistics name fuzzy and untranslated texts, msgcmp texts missing altogether.
+    if ! stats=$(LC_ALL=C msgfmt -c --statistics -o /dev/null "$file" 2>&1); then
+        fail "msgfmt -c rejects $lang.po: $stats"
+    elif ! grep -qE '^[0-9]+ translated messages?\.$' <<<"$stats"; then
+        fail "$lang.po is incomplete: $stats"
+    fi
+    report=$(msgcmp --use-untranslated --use-fuzzy "$file" "$po/trellum-desktop.pot" 2>&1) || fail "$lang.po lacks texts of the template: $report"
+    # A list of search words without its closing semicolon breaks the entry's Keywords.
+    keywords=$(translation "$file" "calculator;scientific;trigonometry;logarithm;constants;memory;")
+    [[ $keywords == *\; ]] || fail "$lang.po: the Keywords translation does not end in a semicolon"
+done
+
+# The word for the tray, as the program says "hidden in the tray" and as the
+# entry's Comment and the metadata's feature list say it.
+comment="Scientific calculator with memory bank, constants library and tray icon"
+feature="Clipboard copy and paste, a compact always-on-top mode and a tray icon"
+while read -r lang term; do
+    file=$po/$lang.po
+    [ -f "$file" ] || continue
+    for text in "$comment" "$feature"; do
+        [[ $(translation "$file" "$text") == *"$term"* ]] || fail "$lang.po: \"$text\" does not name the tray \"$term\""
+    done
+    ts=$source_dir/shell/i18n/trellum_$lang.ts
+    [ -f "$ts" ] || continue
+    program=$(grep -A3 '<source>hidden in the tray</source>' "$ts" | sed -n 's:.*<translation>\(.*\)</translation>.*:\1:p')
+    [[ $program == *"$term"* ]] || fail "the program says \"$program\" for the tray in $lang, the entry \"$term\""
+done <<'TERMS'
+ar منطقة الإشعارات
+cs oznamovací oblasti
+de Infobereich
+es bandeja
+fr zone de notification
+he מגש המערכת
+it area di notifica
+ja 通知領域
+ko 알림 영역
+nl systeemvak
+pl zasobniku
+pt_BR bandeja
+pt_PT área de notificação
+ru области уведомлений
+sv systemfältet
+tr sistem tepsisi
+uk області сповіщень
+zh_CN 托盘
+zh_TW 系統匣
+TERMS
+
+[ $status -eq 0 ] && echo "PASS: $(wc -w <<<"$linguas") languages translated in full, the template current, the tray named as in the program"
+exit $status
