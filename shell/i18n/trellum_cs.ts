@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
-        <translation>Soubor konstant změnil jiný program, zatímco byl tento seznam otevřený. Tato verze souboru je uschována jako %1.</translation>
+        <translation>Soubor konstant změnil jiný program, zatímco byl tento seznam otevřený. Verze uložená tím programem je uschována jako %1.</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Pouze displej; další %1 vrátí klávesy zpět</translation>
+        <translation>Pouze displej; dalším stisknutím %1 se klávesy vrátí</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

@@ -565,11 +565,11 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Nur die Anzeige; %1 holt das Tastenfeld wieder zurück</translation>
+        <translation>Nur die Anzeige; erneutes %1 blendet das Tastenfeld wieder ein</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
-        <translation>Unter Wayland nicht verfügbar: Dort bleibt kein Fenster über den anderen. Zum Nutzen unter X11 starten</translation>
+        <translation>Unter Wayland nicht verfügbar: Dort bleibt kein Fenster über den anderen. Starten Sie das Programm unter X11, um diese Funktion zu nutzen</translation>
     </message>
 </context>
 </TS>

@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>hidden in the tray</source>
-        <translation>oculta en la bandeja</translation>
+        <translation>oculta en la bandeja del sistema</translation>
     </message>
     <message>
         <source>minimised</source>

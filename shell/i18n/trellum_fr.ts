@@ -565,11 +565,11 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Affichage seul&#xa0;; %1 à nouveau ramène les touches</translation>
+        <translation>Affichage seul ; appuyez de nouveau sur %1 pour retrouver les touches</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
-        <translation>Indisponible sous Wayland, qui ne garde aucune fenêtre au-dessus des autres&#xa0;; lancez sous X11 pour l’utiliser</translation>
+        <translation>Indisponible sous Wayland, qui ne garde aucune fenêtre au-dessus des autres ; lancez le programme sous X11 pour l’utiliser</translation>
     </message>
 </context>
 </TS>

@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>hidden in the tray</source>
-        <translation>nascosta nell&apos;area di notifica</translation>
+        <translation>nascosta nell’area di notifica</translation>
     </message>
     <message>
         <source>minimised</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
-        <translation>Non disponibile su Wayland, che non tiene alcuna finestra sopra le altre; avviarlo su X11 per usarlo</translation>
+        <translation>Non disponibile su Wayland, che non tiene alcuna finestra sopra le altre; avviare il programma su X11 per usare questa funzione</translation>
     </message>
 </context>
 </TS>

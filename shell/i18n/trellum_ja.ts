@@ -450,19 +450,19 @@
     <name>Trellum</name>
     <message>
         <source>Divided by Zero!</source>
-        <translation>0 で割ることはできません！</translation>
+        <translation>0 で割ることはできません。</translation>
     </message>
     <message>
         <source>Out of Range!</source>
-        <translation>範囲外です！</translation>
+        <translation>範囲外です。</translation>
     </message>
     <message>
         <source>Not a positive integer!</source>
-        <translation>正の整数ではありません！</translation>
+        <translation>正の整数ではありません。</translation>
     </message>
     <message>
         <source>Not a positive number!</source>
-        <translation>正の数ではありません！</translation>
+        <translation>正の数ではありません。</translation>
     </message>
     <message>
         <source>Out of Range</source>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>Can&apos;t load constants Database!</source>
-        <translation>定数データベースを読み込めません！</translation>
+        <translation>定数データベースを読み込めません。</translation>
     </message>
     <message>
         <source>Constants Database contains errors!</source>
-        <translation>定数データベースにエラーがあります！</translation>
+        <translation>定数データベースにエラーがあります。</translation>
     </message>
     <message>
         <source>Fill in name and value of the constant.</source>
@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>Value of the constant is not a number!</source>
-        <translation>定数の値が数値ではありません！</translation>
+        <translation>定数の値が数値ではありません。</translation>
     </message>
     <message>
         <source>The name of a constant can&apos;t contain &quot;=&quot; or a line break.</source>
@@ -514,15 +514,15 @@
     </message>
     <message>
         <source>Can&apos;t save constants Database! The old file is kept and your changes stay in the list.</source>
-        <translation>定数データベースを保存できません！ 元のファイルはそのまま残り、変更内容は一覧に残っています。</translation>
+        <translation>定数データベースを保存できません。元のファイルはそのまま残り、変更内容は一覧に残っています。</translation>
     </message>
     <message>
         <source>Trellum (Hide)</source>
-        <translation>Trellum (非表示)</translation>
+        <translation>Trellum（非表示）</translation>
     </message>
     <message>
         <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
-        <translation>この一覧を開いている間に、定数ファイルが別のプログラムによって変更されました。そのファイルは %1 として保存されています。</translation>
+        <translation>この一覧を開いている間に、定数ファイルが別のプログラムによって変更されました。変更後のファイルは %1 として保存されています。</translation>
     </message>
 </context>
 <context>

@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>&amp;Flush Memory</source>
-        <translation>Geheugens &amp;wissen</translation>
+        <translation>Geheugen &amp;wissen</translation>
     </message>
     <message>
         <source>Select a memory slot:</source>
-        <translation>Kies een geheugen:</translation>
+        <translation>Kies een geheugenplaats:</translation>
     </message>
     <message>
         <source>&amp;Done</source>
@@ -57,11 +57,11 @@
     </message>
     <message>
         <source>Memory slots</source>
-        <translation>Geheugens</translation>
+        <translation>Geheugenplaatsen</translation>
     </message>
     <message>
         <source>slot %1: %2</source>
-        <translation>geheugen %1: %2</translation>
+        <translation>geheugenplaats %1: %2</translation>
     </message>
     <message>
         <source>Trellum Version %1</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>left square bracket</source>
-        <translation>linker vierkante haak</translation>
+        <translation>vierkante haak openen</translation>
     </message>
     <message>
         <source>close bracket</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>right square bracket</source>
-        <translation>rechter vierkante haak</translation>
+        <translation>vierkante haak sluiten</translation>
     </message>
     <message>
         <source>memory in</source>
-        <translation>in geheugen</translation>
+        <translation>in geheugen opslaan</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>memory recall</source>
-        <translation>uit geheugen</translation>
+        <translation>uit geheugen ophalen</translation>
     </message>
     <message>
         <source>Page Up</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>keypad plus</source>
-        <translation>plus van het numerieke toetsenblok</translation>
+        <translation>plus op het numerieke toetsenblok</translation>
     </message>
     <message>
         <source>minus</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>keypad minus</source>
-        <translation>min van het numerieke toetsenblok</translation>
+        <translation>min op het numerieke toetsenblok</translation>
     </message>
     <message>
         <source>multiply</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>keypad multiply</source>
-        <translation>maal van het numerieke toetsenblok</translation>
+        <translation>maalteken op het numerieke toetsenblok</translation>
     </message>
     <message>
         <source>divide</source>
@@ -395,7 +395,7 @@
     </message>
     <message>
         <source>keypad divide</source>
-        <translation>gedeeld door van het numerieke toetsenblok</translation>
+        <translation>deelteken op het numerieke toetsenblok</translation>
     </message>
     <message>
         <source>decimal point</source>
@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>keypad decimal point</source>
-        <translation>decimaalteken van het numerieke toetsenblok</translation>
+        <translation>decimaalteken op het numerieke toetsenblok</translation>
     </message>
     <message>
         <source>exponent</source>
@@ -565,11 +565,11 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Alleen het display; nogmaals %1 brengt de toetsen terug</translation>
+        <translation>Alleen het display; met nog eens %1 komen de toetsen terug</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
-        <translation>Niet beschikbaar onder Wayland, dat geen venster boven andere houdt; start onder X11 om dit te gebruiken</translation>
+        <translation>Niet beschikbaar onder Wayland, dat geen venster boven andere houdt; start het programma onder X11 om dit te gebruiken</translation>
     </message>
 </context>
 </TS>

@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>hidden in the tray</source>
-        <translation>ukryte w zasobniku</translation>
+        <translation>ukryte w zasobniku systemowym</translation>
     </message>
     <message>
         <source>minimised</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>delete</source>
-        <translation>usuń ostatnią cyfrę</translation>
+        <translation>usuwanie ostatniej cyfry</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>off</source>
-        <translation>wyłącz</translation>
+        <translation>wyłączenie</translation>
     </message>
     <message>
         <source>End</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>clear</source>
-        <translation>wyczyść wpis</translation>
+        <translation>kasowanie wpisu</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>all clear</source>
-        <translation>wyczyść wszystko</translation>
+        <translation>kasowanie wszystkiego</translation>
     </message>
     <message>
         <source>Home</source>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>multiply</source>
-        <translation>razy</translation>
+        <translation>mnożenie</translation>
     </message>
     <message>
         <source>keypad multiply</source>
@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>divide</source>
-        <translation>podzielić przez</translation>
+        <translation>dzielenie</translation>
     </message>
     <message>
         <source>keypad divide</source>
@@ -435,7 +435,7 @@
     </message>
     <message>
         <source>with shift: %1</source>
-        <translation>z shift: %1</translation>
+        <translation>z shiftem: %1</translation>
     </message>
     <message>
         <source>with hyp: %1</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>with shift and hyp: %1</source>
-        <translation>z shift i hyp: %1</translation>
+        <translation>z shiftem i hyp: %1</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Tylko wyświetlacz; ponowne %1 przywraca klawisze</translation>
+        <translation>Tylko wyświetlacz; ponowne naciśnięcie %1 przywraca klawisze</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

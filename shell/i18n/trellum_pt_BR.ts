@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>hidden in the tray</source>
-        <translation>oculta na bandeja</translation>
+        <translation>oculta na bandeja do sistema</translation>
     </message>
     <message>
         <source>minimised</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>&amp;Hide</source>
-        <translation>&amp;Esconder</translation>
+        <translation>Ocu&amp;ltar</translation>
     </message>
     <message>
         <source>Always On &amp;Top</source>

@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>%1 off</source>
-        <translation>%1: выкл.</translation>
+        <translation>%1: выключено</translation>
     </message>
     <message>
         <source>hidden in the tray</source>

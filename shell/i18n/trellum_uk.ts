@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Select a memory slot:</source>
-        <translation>Виберіть комірку:</translation>
+        <translation>Виберіть комірку пам’яті:</translation>
     </message>
     <message>
         <source>&amp;Done</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>Load a constant</source>
-        <translation>Вибрати константу</translation>
+        <translation>Завантажити константу</translation>
     </message>
     <message>
         <source>Add a new constant</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>Лише дисплей; повторне %1 повертає клавіші</translation>
+        <translation>Лише дисплей; натисніть %1 ще раз, щоб повернути клавіші</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>

@@ -470,15 +470,15 @@
     </message>
     <message>
         <source>Importing data is not a number </source>
-        <translation>粘贴的数据不是数字 </translation>
+        <translation>粘贴的数据不是数值 </translation>
     </message>
     <message>
         <source>Save a number</source>
-        <translation>保存数字</translation>
+        <translation>保存数值</translation>
     </message>
     <message>
         <source>Retrieve a number</source>
-        <translation>调用数字</translation>
+        <translation>调用数值</translation>
     </message>
     <message>
         <source>Load a constant</source>
@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>Value of the constant is not a number!</source>
-        <translation>常数的数值不是数字！</translation>
+        <translation>常数的值不是有效数值！</translation>
     </message>
     <message>
         <source>The name of a constant can&apos;t contain &quot;=&quot; or a line break.</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Only the display; %1 again brings the keypad back</source>
-        <translation>只显示显示屏；再按 %1 恢复按键</translation>
+        <translation>仅显示显示屏；再按一次 %1 即可恢复按键</translation>
     </message>
     <message>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
