@@ -55,6 +55,12 @@ QString translatedPlural(const char* context, const char* text, const char* disa
 
 namespace {
 
+// Qt lays the whole application out right to left when the installed
+// translation answers "RTL" here; a language read left to right leaves it
+// untranslated. Listed so that lupdate offers it to every language.
+//: "RTL" in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.
+[[maybe_unused]] constexpr const char* kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 // "de_DE.UTF-8@euro" -> "de_DE"
 QString stripCodeset(QString locale)
 {

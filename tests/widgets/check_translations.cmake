@@ -78,6 +78,10 @@ endif()
 set(missing "")
 foreach(copy ${copies})
     file(READ ${copy} text)
+    # Qt's layout direction needs an answer only where the language reads
+    # right to left: left untranslated, the application stays left to right.
+    string(REGEX REPLACE "<source>QT_LAYOUT_DIRECTION</source>[^<]*(<extracomment>[^<]*</extracomment>[^<]*)?<translation type=\"unfinished\"" ""
+           text "${text}")
     string(REGEX MATCHALL "<translation type=\"unfinished\"|<translation></translation>" open "${text}")
     list(LENGTH open count)
     if(count GREATER 0)
