@@ -35,7 +35,7 @@ namespace trellum::shell {
 namespace {
 
 // Asks the X11 window manager to keep the window above others, or no longer,
-// with the window-manager spec's _NET_WM_STATE message; false where there is no
+// with the EWMH _NET_WM_STATE message to the root window; false where there is no
 // X11. Changing Qt::WindowStaysOnTopHint on the QWindow would do it too, but
 // Qt's xcb plugin then destroys the X window and makes a new one at its next
 // show, and whatever held the old id (a window-manager rule, a screen reader)
