@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>hidden in the tray</source>
-        <translation>im Infobereich verborgen</translation>
+        <translation>in den Infobereich ausgeblendet</translation>
     </message>
     <message>
         <source>minimised</source>

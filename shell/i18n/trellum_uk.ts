@@ -518,7 +518,7 @@
     </message>
     <message>
         <source>Trellum (Hide)</source>
-        <translation>Trellum (приховано)</translation>
+        <translation>Trellum (сховано)</translation>
     </message>
     <message>
         <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
