@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>keypad decimal point</source>
-        <translation>Dezimaltaste des Ziffernblocks</translation>
+        <translation>Ziffernblock Dezimaltaste</translation>
     </message>
     <message>
         <source>exponent</source>
