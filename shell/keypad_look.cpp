@@ -537,6 +537,9 @@ KeyButton::KeyButton(const QString& caption, KeyGroup group, QWidget* parent)
 void KeyButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // A painter takes the application's direction, not the widget's: without
+    // this, "1/x" would print as "x/1" in Arabic and Hebrew.
+    p.setLayoutDirection(layoutDirection());
     paintKey(p, rect(), m_look, isDown(), text(), m_printFace);
 }
 

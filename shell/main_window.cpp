@@ -113,6 +113,7 @@ void LcdPanel::setText(const QString& text)
 void LcdPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    p.setLayoutDirection(layoutDirection());   // the panel's, not the application's
     const QRect r = rect();
     p.fillRect(r, QColor(0xb7, 0xc4, 0xa4));
     // Sunken bevel: shadow along the top and left, light along the bottom and right.
@@ -224,6 +225,7 @@ Legend::Legend(const QString& text, QWidget* parent) : QLabel(text, parent)
 void Legend::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    p.setLayoutDirection(layoutDirection());   // the keypad's, not the application's
     p.setFont(font());
     p.setPen(palette().color(QPalette::WindowText));
     QString shown = text();
@@ -326,6 +328,9 @@ void MainWindow::buildDisplay(QWidget* client)
 {
     m_display = new ClickFrame(PanelLook::Display, client);
     m_display->setObjectName("displayFrame");
+    // A right-to-left language mirrors menus and dialogs, not the calculator:
+    // the display reads as on a hand-held one sold there, number left to right.
+    m_display->setLayoutDirection(Qt::LeftToRight);
     m_display->setGeometry(m_twipsScale.rect(0_tw, 0_tw, kClientWidth, 975_tw));
     connect(m_display, &ClickFrame::pressed, this, [this] { m_toolkit.focusEqualsKey(); });
 
@@ -397,6 +402,8 @@ void MainWindow::buildKeypad(QWidget* client)
     // Created after the display frame, so it lies above the display's lower edge.
     m_keypad = new ClickFrame(PanelLook::Keypad, client);
     m_keypad->setObjectName("keypad");
+    // Keys stay where they are printed, and "1/x" reads "1/x", in every language.
+    m_keypad->setLayoutDirection(Qt::LeftToRight);
     m_keypad->setGeometry(m_twipsScale.rect(0_tw, 840_tw, kClientWidth, 3735_tw));
     connect(m_keypad, &ClickFrame::pressed, this, [this](Qt::MouseButton button, QPoint at) {
         if (button == Qt::RightButton) {

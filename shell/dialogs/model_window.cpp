@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QStyledItemDelegate>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -30,6 +31,33 @@ void forget(ModelWindow* window)
 {
     std::vector<ModelWindow*>& windows = shownWindows();
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+}
+
+// A list line is a number or "name = number": in a mirrored window it stands
+// at the right but reads as written, sign first ("-1.5", never "1.5-").
+class LeftToRightLines : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->direction != Qt::RightToLeft) return;
+        option->direction = Qt::LeftToRight;
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    }
+};
+
+// Right to left, the design's places are mirrored: what stood at the left
+// edge stands at the right, the lists keeping their lines' own order.
+void mirrorForRightToLeft(QWidget* window)
+{
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isWindow()) continue;
+        control->move(window->width() - control->x() - control->width(), control->y());
+        if (auto* list = qobject_cast<QListWidget*>(control)) list->setItemDelegate(new LeftToRightLines(list));
+    }
 }
 
 }  // namespace
@@ -139,6 +167,7 @@ void ModelWindow::showEvent(QShowEvent* event)
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         m_centrePending = true;
+        if (isRightToLeft()) mirrorForRightToLeft(this);
         centerOnScreen(this);
     }
     QDialog::showEvent(event);

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>slot %1: %2</source>
-        <translation>الخانة %1: ⁦%2⁩</translation>
+        <translation>الخانة %1: %2</translation>
     </message>
     <message>
         <source>Trellum Version %1</source>

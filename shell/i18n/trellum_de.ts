@@ -208,7 +208,7 @@
         <location filename="../qt_toolkit.cpp" line="+211" />
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
-        <translation>im Infobereich verborgen</translation>
+        <translation>in den Infobereich ausgeblendet</translation>
     </message>
     <message>
         <location line="+4" />
@@ -645,7 +645,7 @@
         <location filename="../keyboard.cpp" line="+2" />
         <source>keypad decimal point</source>
         <extracomment>Keyboard key "keypad decimal point", in the spoken description of the calculator key it presses.</extracomment>
-        <translation>Dezimaltaste des Ziffernblocks</translation>
+        <translation>Ziffernblock Dezimaltaste</translation>
     </message>
     <message>
         <location filename="../../app/key_table.cpp" line="+4" />

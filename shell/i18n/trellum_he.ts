@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>slot %1: %2</source>
-        <translation>תא %1: ⁦%2⁩</translation>
+        <translation>תא %1: %2</translation>
     </message>
     <message>
         <source>Trellum Version %1</source>

@@ -799,7 +799,7 @@
         <location line="+70" />
         <source>Trellum (Hide)</source>
         <extracomment>Tip of the notification-area (tray) icon while the calculator's window is hidden in it. "Trellum" is the program's name: keep it.</extracomment>
-        <translation>Trellum (приховано)</translation>
+        <translation>Trellum (сховано)</translation>
     </message>
     <message>
         <location line="-63" />
