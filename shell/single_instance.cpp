@@ -125,6 +125,8 @@ QString displayKey(const QStringList& arguments)
         const QString socket = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
         return QStringLiteral("wayland-") + socket.section(u'/', -1);
     }
+    // These show nothing on a screen anyone shares: each run is a display of its own.
+    if (platform == u"offscreen" || platform == u"minimal") return {};
     if (!platform.isEmpty() && platform != u"xcb") return platform;
     QString display = optionValue(arguments, QStringLiteral("display"));
     if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
@@ -133,6 +135,7 @@ QString displayKey(const QStringList& arguments)
 
 QString instanceSocketName(const QString& displayKey)
 {
+    if (displayKey.isEmpty()) return {};
     QString key = displayKey;
     for (QChar& c : key) {
         const bool safe = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
@@ -150,6 +153,7 @@ SingleInstance::SingleInstance(const QString& socketName, LaunchRequest request)
 {
     // Binding is the lock: of two launches at once exactly one gets the name,
     // and the other then waits for it to listen.
+    if (m_name.isEmpty()) return;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kAnswerMilliseconds);
     for (;;) {
         if (claim()) return;

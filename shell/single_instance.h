@@ -29,10 +29,12 @@ namespace trellum::shell {
 // the environment would open, in one spelling for all the ways of naming it:
 // for X11 ("-display" or DISPLAY) the host ("unix" and none are this machine)
 // and the display number as a number, the screen dropped; on a Wayland
-// platform WAYLAND_DISPLAY's socket name; else the platform's name.
+// platform WAYLAND_DISPLAY's socket name; empty for offscreen and minimal,
+// which share no screen; else the platform's name.
 QString displayKey(const QStringList& arguments);
 
-// The abstract socket name of this user's copy on that display.
+// The abstract socket name of this user's copy on that display; empty (no
+// single copy) for an empty key.
 QString instanceSocketName(const QString& displayKey);
 
 // What a later launch asks of the running copy.
@@ -41,7 +43,8 @@ enum class LaunchRequest { Show, Toggle };
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // Takes the name, or asks the copy that has it to come forward. Needs no
+    // Takes the name, or asks the copy that has it to come forward; an empty
+    // name does neither, and the copy runs on its own. Needs no
     // QApplication, so a second launch ends without connecting to the display.
     explicit SingleInstance(const QString& socketName, LaunchRequest request = LaunchRequest::Show);
     ~SingleInstance() override;
