@@ -4,7 +4,7 @@
 // a second thread as soon as the program knows it will show a window, so it
 // runs beside Qt's connection to the display; wait() returns once it is done.
 
-#include <pthread.h>
+#include <thread>
 
 namespace trellum::shell {
 
@@ -20,9 +20,7 @@ public:
     void wait();
 
 private:
-    pthread_t m_thread{};
-    bool m_started = false;
-    void* m_stack = nullptr;
+    std::thread m_thread;
 };
 
 }  // namespace trellum::shell

@@ -1,6 +1,8 @@
 // Trellum: reads the command line, starts the one window, runs its start-up
 // sequence and the event loop.
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -45,6 +47,10 @@ int main(int argc, char* argv[])
     }
 
     trellum::shell::QtMessageWatch qtMessages;
+    // One malloc arena for the whole program: the font preload's thread would
+    // otherwise keep an arena of its own with fontconfig's data for the rest of
+    // the run, 150-250 KiB of RSS (bench/RESULTS.md, start-up memory).
+    mallopt(M_ARENA_MAX, 1);
     // fontconfig's reading of its files runs beside the connection to the display.
     trellum::shell::FontPreload fontPreload;
     QApplication app(argc, argv);

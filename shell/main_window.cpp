@@ -107,7 +107,34 @@ void LcdPanel::setText(const QString& text)
 {
     if (text == m_text) return;
     m_text = text;
+    fitType();
     update();
+}
+
+// A long result (sign, 15 digits, point and the two blanks) may not fit the
+// bold type at large font settings: it shrinks rather than being cut off.
+void LcdPanel::fitType()
+{
+    m_shownType = font();
+    const qreal room = width() - 6;
+    if (room <= 0) return;
+    for (int tries = 0; tries < 4; ++tries) {
+        const qreal needed = QFontMetricsF(m_shownType).horizontalAdvance(m_text);
+        if (needed <= room) break;
+        m_shownType.setPointSizeF(m_shownType.pointSizeF() * room / needed - 0.25);
+    }
+}
+
+void LcdPanel::resizeEvent(QResizeEvent* event)
+{
+    fitType();
+    QFrame::resizeEvent(event);
+}
+
+void LcdPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) fitType();
+    QFrame::changeEvent(event);
 }
 
 void LcdPanel::paintEvent(QPaintEvent*)
@@ -127,54 +154,14 @@ void LcdPanel::paintEvent(QPaintEvent*)
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
-    // A long result (sign, 15 digits, point and the two blanks) may not fit the
-    // bold type at large font settings: it shrinks rather than being cut off.
-    // The number is printed from the type's face, without Qt's shaping: digits
-    // have no kerning, and shaping would read the bold face's large layout
-    // tables into memory for nothing.
+    // The baseline is the full type's, so a shrunk number keeps its line. The
+    // text's right end, trailing blanks included, meets the right edge.
     p.setPen(QColor(0x1c, 0x24, 0x1a));
-    const int dpi = logicalDpiY();
-    if (!m_face.isValid()) m_face = QRawFont::fromFont(font());
-    QFont type = font();
-    PrintedLine line(m_face, type, dpi, m_text);
-    if (line.isEmpty() && !m_text.isEmpty()) {
-        paintWithType(p);
-        return;
-    }
-    // The baseline stays put when the type shrinks: it is the full type's.
-    const PrintedLine full = line;
-    const int room = r.width() - 6;
-    for (int tries = 0; tries < 4 && qRound(line.width()) > room; ++tries) {
-        type.setPointSizeF(type.pointSizeF() * room / qRound(line.width()) - 0.25);
-        line = PrintedLine(m_face, type, dpi, m_text);
-    }
-    // Trailing blanks count: the text's right end, blanks included, meets the edge.
-    const int height = qRound(full.ascent() + full.descent()), descent = qRound(full.descent());
-    const int baseline = r.bottom() - qMax(2, (r.height() - height) / 4) - descent + 1;
-    line.draw(p, QPointF(r.right() - 2 - qRound(line.width()), baseline - line.ascent()));
-}
-
-void LcdPanel::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange) m_face = QRawFont();
-    QFrame::changeEvent(event);
-}
-
-// The same with Qt's text layout, for a text the type's face has no glyphs for.
-void LcdPanel::paintWithType(QPainter& p)
-{
-    const QRect r = rect();
-    QFont type = font();
-    const int room = r.width() - 6;
-    for (int tries = 0; tries < 4 && QFontMetrics(type).horizontalAdvance(m_text) > room; ++tries) {
-        type.setPointSizeF(type.pointSizeF() * room / QFontMetrics(type).horizontalAdvance(m_text) - 0.25);
-    }
-    p.setFont(type);
-    const QFontMetrics fm(type);
-    const int width = fm.horizontalAdvance(m_text);
+    p.setFont(m_shownType);
     const QFontMetrics full(font());
     const int baseline = r.bottom() - qMax(2, (r.height() - full.height()) / 4) - full.descent() + 1;
-    p.drawText(r.right() - 2 - width, baseline, m_text);
+    const qreal width = QFontMetricsF(m_shownType).horizontalAdvance(m_text);
+    p.drawText(QPointF(r.right() - 2 - qRound(width), baseline), m_text);
 }
 
 void LcdPanel::mousePressEvent(QMouseEvent* event)
@@ -230,7 +217,7 @@ void Legend::paintEvent(QPaintEvent*)
     p.setPen(palette().color(QPalette::WindowText));
     QString shown = text();
     shown.replace(QChar(0x00AD), QChar(0x207B));
-    printLine(p, rect(), Qt::AlignLeft | Qt::AlignTop, m_printFace, shown);
+    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextHideMnemonic, shown);
 }
 
 // ---- EqualKey ----
@@ -413,12 +400,7 @@ void MainWindow::buildKeypad(QWidget* client)
         }
     });
 
-    // The keypad prints from the faces of two types the window renders anyway:
-    // the display's bold and the indicators' regular, the function keys' own.
     QFont functionFont(QStringLiteral("DejaVu Sans"), 6);
-    const QRawFont boldFace = QRawFont::fromFont(m_lcd->font());
-    const QRawFont regularFace = QRawFont::fromFont(functionFont);
-
     // Legends first: the keys, created later, stack above them.
     QFont legendFont(QStringLiteral("DejaVu Sans"), 5);
     for (const LegendDef& def : kLegends) {
@@ -426,7 +408,6 @@ void MainWindow::buildKeypad(QWidget* client)
         legend->setObjectName(QString::fromLatin1(def.name));
         describeLegend(legend, def.keyBelow);
         legend->setFont(legendFont);
-        legend->setPrintFace(regularFace);
         legend->setGeometry(m_twipsScale.rect(def.left, def.top, kLegendWidth, kLegendHeight));
     }
 
@@ -440,21 +421,20 @@ void MainWindow::buildKeypad(QWidget* client)
         const KeyPlace place = keyPlace(def);
         KeyButton* key = nullptr;
         if (def.group == KeyGroup::Equal) {
-            m_equal = new EqualKey(QString::fromUtf8(def.caption), m_keypad);
+            m_equal = new EqualKey(def, m_keyFaces, m_keypad);
             m_equal->setFocusPolicy(Qt::StrongFocus);
             connect(m_equal, &EqualKey::typed, this, [this](const Typed& typed) {
                 forward([this, typed] { typed.escape ? m_calc.typeEscape() : m_calc.typeKey(typed.key); });
             });
             key = m_equal;
         } else {
-            key = new KeyButton(QString::fromUtf8(def.caption), def.group, m_keypad);
+            key = new KeyButton(def, m_keyFaces, m_keypad);
             // Clicks leave the keyboard with "=", where the keyboard map listens.
             key->setFocusPolicy(Qt::NoFocus);
         }
         key->setAutoDefault(false);
         key->setObjectName(QString::fromLatin1(def.name));
         describeKey(key, def.key);
-        key->setPrintFace(isFunction ? regularFace : boldFace);
         if (isFunction) {
             key->setFont(functionFont);
             key->setGeometry(m_twipsScale.rect(place.left, place.top, kFunctionKeyWidth, kFunctionKeyHeight));

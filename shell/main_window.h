@@ -53,13 +53,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void paintWithType(QPainter& painter);
+    void fitType();
 
     QString m_text;
-    QRawFont m_face;   // the type's face, read when first painted
+    QFont m_shownType;   // the panel's type, smaller where the text would not fit
 };
 
 // A frame that reports mouse presses on its background (around the display, the keypad).
@@ -86,21 +87,15 @@ class Legend : public QLabel {
 public:
     Legend(const QString& text, QWidget* parent);
 
-    // The face the legend is printed from, in its own size (see printLine).
-    void setPrintFace(const QRawFont& face) { m_printFace = face; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    QRawFont m_printFace;
 };
 
 // The "=" key: holds the keyboard focus and hands on every key typed there.
 class EqualKey : public KeyButton {
     Q_OBJECT
 public:
-    EqualKey(const QString& caption, QWidget* parent) : KeyButton(caption, KeyGroup::Equal, parent) {}
+    EqualKey(const KeyRow& row, KeyFaces& faces, QWidget* parent) : KeyButton(row, faces, parent) {}
 
 signals:
     void typed(const trellum::shell::Typed& typed);
@@ -209,6 +204,7 @@ private:
     bool m_expLabelFitted = false;
     QRect m_expRect;   // its place for the engine's own exponents, up to "-99"
     ClickFrame* m_keypad = nullptr;
+    KeyFaces m_keyFaces;
     EqualKey* m_equal = nullptr;
     std::vector<QPushButton*> m_keys;
 
