@@ -437,8 +437,7 @@ void I18nTest::fileNamesInARightToLeftMessageReadLeftToRight()
     QVERIFY(translator.load(QStringLiteral(":/i18n/trellum_%1.qm").arg(language)));
     QCoreApplication::installTranslator(&translator);
     const QString name = QStringLiteral("/tmp/c.txt.changed");
-    const QString line = shell::trLibrary("The constants file was changed by another program while this list was "
-                                          "open. That version is kept as /tmp/c.txt.changed.");
+    const QString line = shell::translated(Message::ConstantsChangedMeanwhile, {"/tmp/c.txt.changed"});
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(!line.startsWith(u"The"), qPrintable(line));
     QTextLayout layout(line, QFont(QStringLiteral("DejaVu Sans"), 9));
@@ -485,7 +484,7 @@ MemoryLook memoryLook()
     std::array<std::string, MemoryDialog::kLines> slotTexts;
     slotTexts.fill("0.");
     slotTexts[0] = "-1.5";
-    MemoryDialog memory("Save a number", slotTexts);
+    MemoryDialog memory(Caption::SaveNumber, slotTexts);
     auto window = shell::makeMemoryWindow(nullptr, memory, QIcon());
     window->show();
     auto* list = window->findChild<QListWidget*>("slotList");
