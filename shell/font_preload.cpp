@@ -1,10 +1,20 @@
 #include "shell/font_preload.h"
 
+#include <system_error>
+
 #include <fontconfig/fontconfig.h>
 
 namespace trellum::shell {
 
-FontPreload::FontPreload() : m_thread([] { FcInit(); }) {}
+FontPreload::FontPreload()
+{
+    // Without a second thread (a process limit reached) Qt reads the same files
+    // itself when the first font is used: slower, never fatal.
+    try {
+        m_thread = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+    }
+}
 
 FontPreload::~FontPreload() { wait(); }
 

@@ -1,6 +1,7 @@
 #include "shell/keypad_look.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include <QEvent>
@@ -108,16 +109,28 @@ QRectF inkOf(const QFont& type, const QString& text)
 }
 
 // The marks are a few dots at the size of the other captions' letters: they
-// print twice as large in bold, shrinking by half points only where the key
-// is too narrow for them with three pixels to spare on either side.
-QFont marksType(const QFont& keyType, const QString& printed, int roomWidth)
+// print at twice the key's type in bold, scaled down where the key is too
+// narrow for them with three pixels to spare on either side. Outlines scale
+// with the type, so one measurement gives both the size and the ink.
+struct Marks {
+    QFont type;
+    QRectF ink;
+};
+Marks fitMarks(const QFont& keyType, const QString& printed, int roomWidth)
 {
     QFont type = keyType;
     type.setBold(true);
     type.setPointSizeF(2 * keyType.pointSizeF());
-    while (inkOf(type, printed).width() > roomWidth - 6 && type.pointSizeF() > keyType.pointSizeF())
-        type.setPointSizeF(type.pointSizeF() - 0.5);
-    return type;
+    QRectF ink = inkOf(type, printed);
+    const qreal room = roomWidth - 6;
+    if (ink.width() > room) {
+        const qreal points =
+            std::max(keyType.pointSizeF(), std::floor(2 * type.pointSizeF() * room / ink.width()) / 2);
+        const qreal scale = points / type.pointSizeF();
+        ink = QRectF(ink.topLeft() * scale, ink.size() * scale);
+        type.setPointSizeF(points);
+    }
+    return {type, ink};
 }
 
 }  // namespace
@@ -232,26 +245,34 @@ QRect KeyButton::printRoom(bool down) const
     return rect().adjusted(1, 1 + (down ? m_look.pressDepth : 0), -1, -(down ? 1 : m_look.lowerRimWidth));
 }
 
+// Fitted when first painted after a change: a key is resized and given its
+// font before it is shown.
 void KeyButton::fitPrint()
 {
-    m_printType = m_marks ? marksType(font(), m_print, printRoom(false).width()) : font();
-    if (m_marks) m_marksInk = inkOf(m_printType, m_print);
+    m_printType = font();
+    if (m_marks) {
+        const Marks marks = fitMarks(font(), m_print, printRoom(false).width());
+        m_printType = marks.type;
+        m_marksInk = marks.ink;
+    }
+    m_printFitted = true;
 }
 
 void KeyButton::resizeEvent(QResizeEvent* event)
 {
-    fitPrint();
+    m_printFitted = false;
     QPushButton::resizeEvent(event);
 }
 
 void KeyButton::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange) fitPrint();
+    if (event->type() == QEvent::FontChange) m_printFitted = false;
     QPushButton::changeEvent(event);
 }
 
 void KeyButton::paintEvent(QPaintEvent*)
 {
+    if (!m_printFitted) fitPrint();
     QPainter p(this);
     // A painter takes the application's direction, not the widget's: without
     // this, "1/x" would print as "x/1" in Arabic and Hebrew.

@@ -79,6 +79,7 @@ private:
     QFont m_printType;
     bool m_marks;      // the degrees-minutes-seconds marks
     QRectF m_marksInk; // their outline's box, from the baseline's start
+    bool m_printFitted = false;
 };
 
 // The background of the display frame (a slate gradient) or of the keypad
