@@ -37,6 +37,8 @@ private slots:
     void nextRunShowsTheStoredChoice();
     void hideWithoutTrayMinimisesAndTrayClickRestores();
     void offUnloadsOnceAndRemovesTrayIcon();
+    void everyWayOutEndsOnce_data();
+    void everyWayOutEndsOnce();
     void keypadShowsHandCursorDisplayDoesNot();
     void workLeftForAfterTheFirstPaintRunsOnceAfterIt();
     void legendsAndIndicatorsShowTheArrow_data();
@@ -323,6 +325,36 @@ void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_window->toolkit().trayIcon() == nullptr);
+}
+
+void MainWindowTest::everyWayOutEndsOnce_data()
+{
+    QTest::addColumn<QString>("ways");     // in order: off, close (the close button), end (a signal), lost
+    QTest::addColumn<bool>("closed");      // the window closed and the event loop told to end
+    QTest::newRow("OFF, then a signal") << "off end" << true;
+    QTest::newRow("the close button, then a signal") << "close end" << true;
+    QTest::newRow("a signal, then the close button") << "end close" << true;
+    QTest::newRow("a signal twice") << "end end" << true;
+    // Nothing may touch a lost display: the window and its tray icon stay as they were.
+    QTest::newRow("the display lost, then a signal") << "lost end" << false;
+}
+
+void MainWindowTest::everyWayOutEndsOnce()
+{
+    QFETCH(QString, ways);
+    QFETCH(bool, closed);
+    QSignalSpy ending(m_window.get(), &MainWindow::ending);
+    QSignalSpy closing(m_window.get(), &MainWindow::closed);
+    for (const QString& way : ways.split(u' ')) {
+        if (way == u"off") play("off");
+        if (way == u"close") m_window->close();
+        if (way == u"end") m_window->end();
+        if (way == u"lost") m_window->end(MainWindow::Display::Gone);
+    }
+    QCOMPARE(ending.count(), 1);
+    QCOMPARE(closing.count(), closed ? 1 : 0);
+    QCOMPARE(m_window->isVisible(), !closed);
+    QCOMPARE(m_window->toolkit().trayIcon() == nullptr, closed);
 }
 
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()

@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstring>
 #include <future>
@@ -74,6 +75,7 @@ private slots:
     void launchesMeetOnOneDisplayOnly();
     void secondLaunchIsAnsweredWithItsRequest_data();
     void secondLaunchIsAnsweredWithItsRequest();
+    void launchWhileTheFirstStartsWaitsForIt();
     void copyThatIsEndingLetsTheNextOneStart();
     void anotherUsersSocketNeverAnswers();
     void anotherUserIsNeverAnswered();
@@ -166,6 +168,34 @@ void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest()
     QVERIFY(second.get());
     QCOMPARE(forwardCalls, forward);
     QCOMPARE(toggleCalls, toggles);
+}
+
+// A launch while the first copy is still starting (it holds the name but
+// answers only once its window is up) waits for it, and is answered by it.
+void SingleInstanceTest::launchWhileTheFirstStartsWaitsForIt()
+{
+    const QString name = instanceSocketName(uniqueKey("starting"));
+    SingleInstance first(name);
+    QVERIFY(first.ownsName());
+    int calls = 0;
+    connect(&first, &SingleInstance::comeForward, this, [&calls] { ++calls; });
+    std::atomic<pid_t> thread{0};
+    auto second = std::async(std::launch::async, [name, &thread] {
+        thread = ::gettid();
+        SingleInstance later(name);
+        return later.otherCopyAnswered();
+    });
+    // The launch has been refused once and waits to ask again: it sleeps.
+    const auto waitingToAskAgain = [&thread] {
+        QFile syscall(QStringLiteral("/proc/self/task/%1/syscall").arg(thread.load()));
+        const QByteArray call = thread != 0 && syscall.open(QIODevice::ReadOnly) ? syscall.readAll() : QByteArray();
+        return call.startsWith("230 ") || call.startsWith("35 ");   // clock_nanosleep, nanosleep
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(waitingToAskAgain(), kPatienceMs);
+    QVERIFY(first.listen());
+    QTRY_VERIFY_WITH_TIMEOUT(second.wait_for(std::chrono::seconds(0)) == std::future_status::ready, kPatienceMs);
+    QVERIFY(second.get());
+    QCOMPARE(calls, 1);
 }
 
 // A launch while the running copy ends (saving after OFF): hung up on, it
