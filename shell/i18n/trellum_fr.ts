@@ -406,19 +406,19 @@
         <location line="+14"/>
         <source>with shift: arc sine; with hyp: hyperbolic sine; with shift and hyp: inverse hyperbolic sine</source>
         <extracomment>Spoken part of the sin key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>avec shift&#xa0;: arc sinus; avec hyp&#xa0;: sinus hyperbolique; avec shift et hyp&#xa0;: argument sinus hyperbolique</translation>
+        <translation>avec shift&#xa0;: arc sinus&#xa0;; avec hyp&#xa0;: sinus hyperbolique&#xa0;; avec shift et hyp&#xa0;: argument sinus hyperbolique</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc cosine; with hyp: hyperbolic cosine; with shift and hyp: inverse hyperbolic cosine</source>
         <extracomment>Spoken part of the cos key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>avec shift&#xa0;: arc cosinus; avec hyp&#xa0;: cosinus hyperbolique; avec shift et hyp&#xa0;: argument cosinus hyperbolique</translation>
+        <translation>avec shift&#xa0;: arc cosinus&#xa0;; avec hyp&#xa0;: cosinus hyperbolique&#xa0;; avec shift et hyp&#xa0;: argument cosinus hyperbolique</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc tangent; with hyp: hyperbolic tangent; with shift and hyp: inverse hyperbolic tangent</source>
         <extracomment>Spoken part of the tan key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>avec shift&#xa0;: arc tangente; avec hyp&#xa0;: tangente hyperbolique; avec shift et hyp&#xa0;: argument tangente hyperbolique</translation>
+        <translation>avec shift&#xa0;: arc tangente&#xa0;; avec hyp&#xa0;: tangente hyperbolique&#xa0;; avec shift et hyp&#xa0;: argument tangente hyperbolique</translation>
     </message>
     <message>
         <location line="+5"/>
