@@ -107,9 +107,9 @@
 <context>
     <name>Display</name>
     <message>
-        <location filename="../accessibility.cpp" line="+49"/>
+        <location filename="../accessibility.cpp" line="+50"/>
         <source>shift</source>
-        <extracomment>Spoken when the display&apos;s &quot;S&quot; indicator lights: the calculator&apos;s SHIFT key is armed.</extracomment>
+        <extracomment>The display&apos;s &quot;S&quot; indicator (the calculator&apos;s SHIFT key armed): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>Shift</translation>
     </message>
     <message>
@@ -119,9 +119,9 @@
         <translation>Shift オフ</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>hyperbolic</source>
-        <extracomment>Spoken when the display&apos;s &quot;hyp&quot; indicator lights: the hyperbolic functions are armed.</extracomment>
+        <extracomment>The display&apos;s &quot;hyp&quot; indicator (the hyperbolic functions armed): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>双曲線関数</translation>
     </message>
     <message>
@@ -131,9 +131,9 @@
         <translation>双曲線関数 オフ</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>memory</source>
-        <extracomment>Spoken when the display&apos;s &quot;M&quot; indicator lights: a number is stored in the memory.</extracomment>
+        <extracomment>The display&apos;s &quot;M&quot; indicator (a number stored in the memory): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>メモリー</translation>
     </message>
     <message>
@@ -143,9 +143,9 @@
         <translation>メモリーは空</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>degrees</source>
-        <extracomment>Spoken when the angle mode becomes degrees (the display&apos;s &quot;D&quot; indicator).</extracomment>
+        <extracomment>The display&apos;s &quot;D&quot; indicator (angles in degrees): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>度</translation>
     </message>
     <message>
@@ -155,9 +155,9 @@
         <translation>度 オフ</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>radians</source>
-        <extracomment>Spoken when the angle mode becomes radians (the display&apos;s &quot;R&quot; indicator).</extracomment>
+        <extracomment>The display&apos;s &quot;R&quot; indicator (angles in radians): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>ラジアン</translation>
     </message>
     <message>
@@ -167,9 +167,9 @@
         <translation>ラジアン オフ</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>grads</source>
-        <extracomment>Spoken when the angle mode becomes grads (the display&apos;s &quot;G&quot; indicator).</extracomment>
+        <extracomment>The display&apos;s &quot;G&quot; indicator (angles in grads): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>グラジアン</translation>
     </message>
     <message>
