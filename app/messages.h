@@ -36,7 +36,9 @@ enum class Message : uint8_t {
     // The settings.
     SettingsNotSaved,           // %1: the settings file's path
 };
-inline constexpr std::size_t kMessageCount = 14;
+// How many there are: a new message goes last, and this counts it, so that
+// the translation test sees it.
+inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(Message::SettingsNotSaved) + 1;
 
 // What fills a message's blanks: "%1" the first, "%2" the second.
 using MessageArguments = std::vector<std::string>;
@@ -51,7 +53,7 @@ std::string fillBlanks(std::string_view text, const MessageArguments& arguments)
 
 // The captions of the memory and constants dialogs.
 enum class Caption : uint8_t { SaveNumber, RetrieveNumber, LoadConstant, AddConstant, ModifyConstant };
-inline constexpr std::size_t kCaptionCount = 5;
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(Caption::ModifyConstant) + 1;
 const char* captionText(Caption caption);
 
 // The tray icon's tip: the window's caption, which is a name and stays as it

@@ -23,7 +23,8 @@ public:
     // the message by name (app/messages.h), its blanks filled from `arguments`.
     virtual void showMessage(Message message, const MessageArguments& arguments) = 0;
     virtual void beep() = 0;
-    // Keyboard focus to the "=" key, which takes the keys typed on the keyboard.
+    // Keyboard focus to the "=" key, which takes the keys typed on the keyboard;
+    // Calculator::press gives it back so after every key.
     virtual void focusEqualsKey() = 0;
 
     // Modal dialogs. Each returns when the dialog has closed (Done/Cancel/OK

@@ -45,27 +45,33 @@ struct IndicatorWords {
 };
 
 const IndicatorWords kIndicatorWords[kIndicatorCount] = {
-    //: Spoken when the display's "S" indicator lights: the calculator's SHIFT key is armed.
+    //: The display's "S" indicator (the calculator's SHIFT key armed): spoken when it lights, listed in the
+    //: display's description while lit.
     {QT_TRANSLATE_NOOP("Display", "shift"),
      //: Spoken when the display's "S" indicator goes out: the calculator's SHIFT key is no longer armed.
      QT_TRANSLATE_NOOP("Display", "shift off")},
-    //: Spoken when the display's "hyp" indicator lights: the hyperbolic functions are armed.
+    //: The display's "hyp" indicator (the hyperbolic functions armed): spoken when it lights, listed in the
+    //: display's description while lit.
     {QT_TRANSLATE_NOOP("Display", "hyperbolic"),
      //: Spoken when the display's "hyp" indicator goes out.
      QT_TRANSLATE_NOOP("Display", "hyperbolic off")},
-    //: Spoken when the display's "M" indicator lights: a number is stored in the memory.
+    //: The display's "M" indicator (a number stored in the memory): spoken when it lights, listed in the
+    //: display's description while lit.
     {QT_TRANSLATE_NOOP("Display", "memory"),
      //: Spoken when the display's "M" indicator goes out: the memory is empty.
      QT_TRANSLATE_NOOP("Display", "memory off")},
-    //: Spoken when the angle mode becomes degrees (the display's "D" indicator).
+    //: The display's "D" indicator (angles in degrees): spoken when it lights, listed in the display's
+    //: description while lit.
     {QT_TRANSLATE_NOOP("Display", "degrees"),
      //: Spoken when the display's "D" indicator goes out without another lighting.
      QT_TRANSLATE_NOOP("Display", "degrees off")},
-    //: Spoken when the angle mode becomes radians (the display's "R" indicator).
+    //: The display's "R" indicator (angles in radians): spoken when it lights, listed in the display's
+    //: description while lit.
     {QT_TRANSLATE_NOOP("Display", "radians"),
      //: Spoken when the display's "R" indicator goes out without another lighting.
      QT_TRANSLATE_NOOP("Display", "radians off")},
-    //: Spoken when the angle mode becomes grads (the display's "G" indicator).
+    //: The display's "G" indicator (angles in grads): spoken when it lights, listed in the display's
+    //: description while lit.
     {QT_TRANSLATE_NOOP("Display", "grads"),
      //: Spoken when the display's "G" indicator goes out without another lighting.
      QT_TRANSLATE_NOOP("Display", "grads off")},

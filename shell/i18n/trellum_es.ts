@@ -106,9 +106,9 @@
 <context>
     <name>Display</name>
     <message>
-        <location filename="../accessibility.cpp" line="+49" />
+        <location filename="../accessibility.cpp" line="+50" />
         <source>shift</source>
-        <extracomment>Spoken when the display's "S" indicator lights: the calculator's SHIFT key is armed.</extracomment>
+        <extracomment>The display's "S" indicator (the calculator's SHIFT key armed): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>shift</translation>
     </message>
     <message>
@@ -118,9 +118,9 @@
         <translation>shift desactivado</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>hyperbolic</source>
-        <extracomment>Spoken when the display's "hyp" indicator lights: the hyperbolic functions are armed.</extracomment>
+        <extracomment>The display's "hyp" indicator (the hyperbolic functions armed): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>hiperbólico</translation>
     </message>
     <message>
@@ -130,9 +130,9 @@
         <translation>hiperbólico desactivado</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>memory</source>
-        <extracomment>Spoken when the display's "M" indicator lights: a number is stored in the memory.</extracomment>
+        <extracomment>The display's "M" indicator (a number stored in the memory): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>memoria</translation>
     </message>
     <message>
@@ -142,9 +142,9 @@
         <translation>memoria vacía</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>degrees</source>
-        <extracomment>Spoken when the angle mode becomes degrees (the display's "D" indicator).</extracomment>
+        <extracomment>The display's "D" indicator (angles in degrees): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>grados</translation>
     </message>
     <message>
@@ -154,9 +154,9 @@
         <translation>grados desactivados</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>radians</source>
-        <extracomment>Spoken when the angle mode becomes radians (the display's "R" indicator).</extracomment>
+        <extracomment>The display's "R" indicator (angles in radians): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>radianes</translation>
     </message>
     <message>
@@ -166,9 +166,9 @@
         <translation>radianes desactivados</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>grads</source>
-        <extracomment>Spoken when the angle mode becomes grads (the display's "G" indicator).</extracomment>
+        <extracomment>The display's "G" indicator (angles in grads): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>gradianes</translation>
     </message>
     <message>

@@ -106,9 +106,9 @@
 <context>
     <name>Display</name>
     <message>
-        <location filename="../accessibility.cpp" line="+49" />
+        <location filename="../accessibility.cpp" line="+50" />
         <source>shift</source>
-        <extracomment>Spoken when the display's "S" indicator lights: the calculator's SHIFT key is armed.</extracomment>
+        <extracomment>The display's "S" indicator (the calculator's SHIFT key armed): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>shift</translation>
     </message>
     <message>
@@ -118,9 +118,9 @@
         <translation>shift désactivé</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>hyperbolic</source>
-        <extracomment>Spoken when the display's "hyp" indicator lights: the hyperbolic functions are armed.</extracomment>
+        <extracomment>The display's "hyp" indicator (the hyperbolic functions armed): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>hyperbolique</translation>
     </message>
     <message>
@@ -130,9 +130,9 @@
         <translation>hyperbolique désactivé</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>memory</source>
-        <extracomment>Spoken when the display's "M" indicator lights: a number is stored in the memory.</extracomment>
+        <extracomment>The display's "M" indicator (a number stored in the memory): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>mémoire</translation>
     </message>
     <message>
@@ -142,9 +142,9 @@
         <translation>mémoire vide</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>degrees</source>
-        <extracomment>Spoken when the angle mode becomes degrees (the display's "D" indicator).</extracomment>
+        <extracomment>The display's "D" indicator (angles in degrees): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>degrés</translation>
     </message>
     <message>
@@ -154,9 +154,9 @@
         <translation>degrés désactivés</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>radians</source>
-        <extracomment>Spoken when the angle mode becomes radians (the display's "R" indicator).</extracomment>
+        <extracomment>The display's "R" indicator (angles in radians): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>radians</translation>
     </message>
     <message>
@@ -166,9 +166,9 @@
         <translation>radians désactivés</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>grads</source>
-        <extracomment>Spoken when the angle mode becomes grads (the display's "G" indicator).</extracomment>
+        <extracomment>The display's "G" indicator (angles in grads): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>grades</translation>
     </message>
     <message>
@@ -405,19 +405,19 @@
         <location line="+14" />
         <source>with shift: arc sine; with hyp: hyperbolic sine; with shift and hyp: inverse hyperbolic sine</source>
         <extracomment>Spoken part of the sin key's description: what SHIFT, hyp and both together make of the key. "shift" and "hyp" name the calculator's SHIFT and hyp keys.</extracomment>
-        <translation>avec shift : arc sinus; avec hyp : sinus hyperbolique; avec shift et hyp : argument sinus hyperbolique</translation>
+        <translation>avec shift : arc sinus ; avec hyp : sinus hyperbolique ; avec shift et hyp : argument sinus hyperbolique</translation>
     </message>
     <message>
         <location line="+10" />
         <source>with shift: arc cosine; with hyp: hyperbolic cosine; with shift and hyp: inverse hyperbolic cosine</source>
         <extracomment>Spoken part of the cos key's description: what SHIFT, hyp and both together make of the key. "shift" and "hyp" name the calculator's SHIFT and hyp keys.</extracomment>
-        <translation>avec shift : arc cosinus; avec hyp : cosinus hyperbolique; avec shift et hyp : argument cosinus hyperbolique</translation>
+        <translation>avec shift : arc cosinus ; avec hyp : cosinus hyperbolique ; avec shift et hyp : argument cosinus hyperbolique</translation>
     </message>
     <message>
         <location line="+10" />
         <source>with shift: arc tangent; with hyp: hyperbolic tangent; with shift and hyp: inverse hyperbolic tangent</source>
         <extracomment>Spoken part of the tan key's description: what SHIFT, hyp and both together make of the key. "shift" and "hyp" name the calculator's SHIFT and hyp keys.</extracomment>
-        <translation>avec shift : arc tangente; avec hyp : tangente hyperbolique; avec shift et hyp : argument tangente hyperbolique</translation>
+        <translation>avec shift : arc tangente ; avec hyp : tangente hyperbolique ; avec shift et hyp : argument tangente hyperbolique</translation>
     </message>
     <message>
         <location line="+5" />

@@ -106,9 +106,9 @@
 <context>
     <name>Display</name>
     <message>
-        <location filename="../accessibility.cpp" line="+49" />
+        <location filename="../accessibility.cpp" line="+50" />
         <source>shift</source>
-        <extracomment>Spoken when the display's "S" indicator lights: the calculator's SHIFT key is armed.</extracomment>
+        <extracomment>The display's "S" indicator (the calculator's SHIFT key armed): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>Shift</translation>
     </message>
     <message>
@@ -118,9 +118,9 @@
         <translation>Shift オフ</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>hyperbolic</source>
-        <extracomment>Spoken when the display's "hyp" indicator lights: the hyperbolic functions are armed.</extracomment>
+        <extracomment>The display's "hyp" indicator (the hyperbolic functions armed): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>双曲線関数</translation>
     </message>
     <message>
@@ -130,9 +130,9 @@
         <translation>双曲線関数 オフ</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>memory</source>
-        <extracomment>Spoken when the display's "M" indicator lights: a number is stored in the memory.</extracomment>
+        <extracomment>The display's "M" indicator (a number stored in the memory): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>メモリー</translation>
     </message>
     <message>
@@ -142,9 +142,9 @@
         <translation>メモリーは空</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>degrees</source>
-        <extracomment>Spoken when the angle mode becomes degrees (the display's "D" indicator).</extracomment>
+        <extracomment>The display's "D" indicator (angles in degrees): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>度</translation>
     </message>
     <message>
@@ -154,9 +154,9 @@
         <translation>度 オフ</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>radians</source>
-        <extracomment>Spoken when the angle mode becomes radians (the display's "R" indicator).</extracomment>
+        <extracomment>The display's "R" indicator (angles in radians): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>ラジアン</translation>
     </message>
     <message>
@@ -166,9 +166,9 @@
         <translation>ラジアン オフ</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+3" />
         <source>grads</source>
-        <extracomment>Spoken when the angle mode becomes grads (the display's "G" indicator).</extracomment>
+        <extracomment>The display's "G" indicator (angles in grads): spoken when it lights, listed in the display's description while lit.</extracomment>
         <translation>グラジアン</translation>
     </message>
     <message>
