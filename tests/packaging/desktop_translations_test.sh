@@ -73,7 +73,7 @@ cs oznamovací oblasti
 de Infobereich
 es bandeja
 fr zone de notification
-he מגש המערכת
+he אזור ההודעות
 it area di notifica
 ja 通知領域
 ko 알림 영역
@@ -82,8 +82,8 @@ pl zasobniku
 pt_BR bandeja
 pt_PT área de notificação
 ru области уведомлений
-sv systemfältet
-tr sistem tepsisi
+sv meddelandefältet
+tr bildirim alanı
 uk області сповіщень
 zh_CN 托盘
 zh_TW 系統匣

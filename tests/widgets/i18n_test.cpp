@@ -270,6 +270,8 @@ void I18nTest::translationsAgreeWithTheirSources()
     QVERIFY(!messages.isEmpty());
     QStringList faults;
     for (const TsMessage& message : messages) {
+        // Qt's switch to right to left is no text: left-to-right languages leave it empty.
+        if (message.source == u"QT_LAYOUT_DIRECTION") continue;
         if (const QString found = disagreement(message); !found.isEmpty())
             faults.append(QStringLiteral("%1 \"%2\": %3").arg(message.context, message.source, found));
     }
