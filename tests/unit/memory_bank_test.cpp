@@ -205,30 +205,26 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
     }
 }
 
-// A slot from a hand-edited settings file is recalled as written: the exponent
-// keeps its digits, and a whole number too long to cut shows as its value.
+// Slots from a hand-edited settings file, which no key would store: recalled as
+// written (the exponent keeps its digits, a whole number too long to cut shows
+// as its value), and a huge text is shortened in the dialog but kept whole.
 TEST(MemoryDialog, RecallShowsForeignSlotTextsAsWritten)
 {
     Bank bank;
-    CalculatorProbe::setMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890"}));
-    bank.press(kMR, {select(0), done});
-    EXPECT_EQ(std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText), "1.  E-5");
-    bank.press(kMR, {select(1), done});
-    EXPECT_EQ(std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText), "1.2345678901234  E19");
-}
-
-TEST(MemoryBankTest, LongSlotTextsAreShortenedInTheDialogAndKeptWhole)
-{
-    Bank bank;
     const std::string huge = "1" + std::string(10 << 20, '0');
-    Slots stored = slots({});
-    stored[0] = huge;  // a hand-edited settings file; no key stores such a text
-    CalculatorProbe::setMemorySlots(bank.calc, stored);
-    std::string shown;
-    bank.press(kMR, {[&shown](MemoryDialog& d) { shown = d.lines()[0]; }, select(0), done});
-    EXPECT_LE(shown.size(), 64u);
-    EXPECT_TRUE(shown.starts_with("1000"));
-    EXPECT_EQ(bank.memory()[0], huge);
+    CalculatorProbe::setMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890", huge.c_str()}));
+    const auto shown = [&bank] {
+        return std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText);
+    };
+    bank.press(kMR, {select(0), done});
+    EXPECT_EQ(shown(), "1.  E-5");
+    bank.press(kMR, {select(1), done});
+    EXPECT_EQ(shown(), "1.2345678901234  E19");
+    std::string line;
+    bank.press(kMR, {[&line](MemoryDialog& d) { line = d.lines()[2]; }, select(2), done});
+    EXPECT_LE(line.size(), 64u);
+    EXPECT_TRUE(line.starts_with("1000"));
+    EXPECT_EQ(bank.memory()[2], huge);
 }
 
 }  // namespace
