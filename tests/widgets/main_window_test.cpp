@@ -189,12 +189,7 @@ void MainWindowTest::pasteAndCopy_data()
     QTest::newRow("number with exponent") << "1.5E-07" << "1.5  " << "-07" << "" << "1.5E-07" << "";
     QTest::newRow("not a number warns and keeps the display") << "abc" << "7.  " << "" << notANumber << "7." << "";
     QTest::newRow("decimal comma in German") << "1,5" << "1.5  " << "" << "" << "1.5" << "de_DE";
-    QTest::newRow("decimal comma in French, with exponent") << "-2,5e-3" << "-2.5  " << "-3" << "" << "-2.5E-3"
-                                                            << "fr_FR";
     QTest::newRow("decimal comma in English") << "1,5" << "7.  " << "" << notANumber << "7." << "en_US";
-    QTest::newRow("decimal comma in C") << "1,5" << "7.  " << "" << notANumber << "7." << "";
-    QTest::newRow("typographic minus in English") << QString::fromUtf8("\u22125") << "-5.  " << "" << "" << "-5."
-                                                  << "en_US";
 }
 
 void MainWindowTest::pasteAndCopy()
