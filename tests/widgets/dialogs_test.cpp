@@ -48,28 +48,26 @@ QStringList lines(const QListWidget* list)
 void play(QDialog* window, const QString& script)
 {
     auto* list = window->findChild<QListWidget*>();
+    // As a user meets the window: active, and the list focused for a list key.
+    const auto activate = [window](QWidget* focus) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
+        if (focus) focus->setFocus();
+    };
     for (const QString& step : script.split(u',', Qt::SkipEmptyParts)) {
         if (step.startsWith(u"row")) clickRow(list, step.mid(3).toInt());
         else if (step.endsWith(u"Button")) click(window, step);
         else if (step == u"enter") QTest::keyClick(window->focusWidget(), Qt::Key_Return);
         else if (step == u"down") {
-            // As a user meets the list: the window active and the list focused.
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
-            list->setFocus();
+            activate(list);
             QCOMPARE(list->currentRow(), -1);   // nothing drawn highlighted before a choice
             QTest::keyClick(list, Qt::Key_Down);
-        }
-        else if (step == u"home" || step == u"end") {
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
-            list->setFocus();
+        } else if (step == u"home" || step == u"end") {
+            activate(list);
             QTest::keyClick(list, step == u"home" ? Qt::Key_Home : Qt::Key_End);
-        }
-        else if (step == u"alt+o") {
+        } else if (step == u"alt+o") {
             // The Option menu opened from the keyboard, then closed with Esc.
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window, kPatienceMs));
+            activate(nullptr);
             QTest::keyClick(window->focusWidget(), Qt::Key_O, Qt::AltModifier);
             auto* menu = child<QMenu>(window, "optionMenu");
             QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kPatienceMs);
