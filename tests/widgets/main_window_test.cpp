@@ -34,7 +34,6 @@ private slots:
     void windowModes_data();
     void windowModes();
     void hideWithoutTrayMinimisesAndTrayClickRestores();
-    void offUnloadsOnceAndRemovesTrayIcon();
     void keypadShowsHandCursorDisplayDoesNot();
     void workLeftForAfterTheFirstPaintRunsOnceAfterIt();
     void legendsAndIndicatorsShowTheArrow_data();
@@ -290,15 +289,6 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
     m_window->trayActivated(QSystemTrayIcon::Trigger);
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->isMinimized(), kPatienceMs);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
-}
-
-void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
-{
-    QSignalSpy closed(m_window.get(), &MainWindow::closed);
-    play("digit3 add off");
-    QCOMPARE(closed.count(), 1);
-    QVERIFY(!m_window->isVisible());
-    QVERIFY(m_window->toolkit().trayIcon() == nullptr);
 }
 
 void MainWindowTest::keypadShowsHandCursorDisplayDoesNot()
