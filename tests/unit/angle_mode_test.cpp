@@ -50,16 +50,14 @@ INSTANTIATE_TEST_SUITE_P(Sequences, PrefixKeys, ::testing::ValuesIn(kPrefixCases
 
 // ---- Bit-exact: conversions form the product before the division ----
 
-double toPlaces0(double x)
+template <int places>
+double toPlaces(double x)
 {
-    roundToPlaces(x, 0);
+    roundToPlaces(x, places);
     return x;
 }
-double toPlaces9(double x)
-{
-    roundToPlaces(x, 9);
-    return x;
-}
+constexpr auto toPlaces0 = toPlaces<0>;
+constexpr auto toPlaces9 = toPlaces<9>;
 
 struct ExactCase {
     const char* name;

@@ -1,13 +1,10 @@
 #include "storage/constants_location.h"
 #include "testing/row_name.h"
 
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
@@ -16,21 +13,17 @@
 #include <gtest/gtest.h>
 
 #include "storage/constants_file.h"
+#include "tests/unit/file_bytes.h"
+#include "tests/unit/temp_folder.h"
 
 namespace trellum {
 namespace {
 
 using testing_support::PrintTo;
+using testing_support::readBytes;
+using testing_support::writeBytes;
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // Judges write permission by the owner's mode bits, so the read-only cases mean
 // the same when the tests run as root, whom the system lets write anywhere.
@@ -56,40 +49,24 @@ struct LocationCase {
     std::optional<std::string> expectUserContent;
 };
 
-class ConstantsLocationTest : public testing::TestWithParam<LocationCase> {
-protected:
-    ConstantsLocationTest()
-    {
-        std::string pattern = (fs::temp_directory_path() / "trellum-location-XXXXXX").string();
-        temp = ::mkdtemp(pattern.data());
-    }
-    ~ConstantsLocationTest() override
-    {
-        std::error_code error;
-        for (const auto& entry : fs::recursive_directory_iterator(temp, error)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::remove_all(temp, error);
-    }
-
-    fs::path temp;
-};
+class ConstantsLocationTest : public testing_support::TempFolderTest,
+                              public testing::WithParamInterface<LocationCase> {};
 
 TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
 {
     const LocationCase& row = GetParam();
-    const fs::path program = temp / "program";
+    const fs::path program = m_dir / "program";
     const fs::path programFile = program / "constants.txt";
     // Two levels that do not exist yet, as on a first run in a fresh account.
-    const fs::path user = temp / "data" / "trellum";
+    const fs::path user = m_dir / "data" / "trellum";
     fs::create_directories(program);
-    if (row.programFile) writeFile(programFile, *row.programFile);
+    if (row.programFile) writeBytes(programFile, *row.programFile);
     if (row.programFile && !row.programFileWritable) {
         fs::permissions(programFile, fs::perms::owner_read | fs::perms::group_read);
     }
     if (row.userFile) {
         fs::create_directories(user);
-        writeFile(user / "constants.txt", *row.userFile);
+        writeBytes(user / "constants.txt", *row.userFile);
     }
     if (!row.programFolderWritable) fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
 
@@ -97,9 +74,9 @@ TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
         constantsFilePath(program.string(), row.userFolderKnown ? user.string() : std::string(), ownerMayWrite);
 
     EXPECT_EQ(chosen, ((row.expectProgramFile ? program : user) / "constants.txt").string());
-    EXPECT_EQ(readFile(programFile), row.programFile.value_or("")) << "starter changed";
+    EXPECT_EQ(readBytes(programFile), row.programFile.value_or("")) << "starter changed";
     if (row.expectUserContent) {
-        EXPECT_EQ(readFile(user / "constants.txt"), *row.expectUserContent);
+        EXPECT_EQ(readBytes(user / "constants.txt"), *row.expectUserContent);
         std::vector<std::string> leftovers;
         for (const auto& entry : fs::directory_iterator(user)) leftovers.push_back(entry.path().filename());
         EXPECT_EQ(leftovers, std::vector<std::string>{"constants.txt"}) << "temporary file left behind";
@@ -127,28 +104,22 @@ INSTANTIATE_TEST_SUITE_P(
         LocationCase{"NoHomeFallsBackToTheProgramFolder", false, kStarter, false, kMissing, false, true, kMissing}),
     testing_support::RowName());
 
-TEST(UserDataFolderTest, FollowsTheXdgRules)
+// The base folder's rules are xdgBaseFolder's (file_io_test); this adds the
+// program's own folder, and only to a folder that was found.
+TEST(UserDataFolderTest, AddsTheProgramFolderToAFoundBase)
 {
-    const struct {
-        const char* name;
-        const char* xdgDataHome;
-        const char* home;
-        const char* expected;
-    } rows[] = {{"XdgDataHomeWins", "/data/me", "/home/me", "/data/me/trellum"},
-                {"UnsetUsesHome", nullptr, "/home/me", "/home/me/.local/share/trellum"},
-                {"EmptyUsesHome", "", "/home/me", "/home/me/.local/share/trellum"},
-                {"RelativeIsIgnored", "data", "/home/me", "/home/me/.local/share/trellum"},
-                {"RelativeHomeIsIgnored", nullptr, "me", ""},
-                {"NoHomeAtAll", nullptr, nullptr, ""}};
-    for (const auto& row : rows) EXPECT_EQ(userDataFolder(row.xdgDataHome, row.home), row.expected) << row.name;
+    EXPECT_EQ(userDataFolder("/data/me", "/home/me"), "/data/me/trellum");
+    EXPECT_EQ(userDataFolder(nullptr, "/home/me"), "/home/me/.local/share/trellum");
+    EXPECT_EQ(userDataFolder(nullptr, "me"), "");
 }
 
 // An installed program (reached through a merged-/usr link too) reads its data
 // from the data folder; a build's program must never pick up an installed copy's.
-TEST(ProgramDataFolderTest, OnlyTheInstalledFolderUsesTheDataFolder)
+using ProgramDataFolderTest = testing_support::TempFolderTest;
+
+TEST_F(ProgramDataFolderTest, OnlyTheInstalledFolderUsesTheDataFolder)
 {
-    std::string pattern = (fs::temp_directory_path() / "trellum-data-XXXXXX").string();
-    const fs::path temp = ::mkdtemp(pattern.data());
+    const fs::path& temp = m_dir;
     const fs::path bin = temp / "usr" / "bin";
     const fs::path data = temp / "usr" / "share" / "trellum";
     fs::create_directories(bin);
@@ -169,7 +140,6 @@ TEST(ProgramDataFolderTest, OnlyTheInstalledFolderUsesTheDataFolder)
         EXPECT_EQ(programDataFolder(row.program.string(), bin.string(), data.string()), row.expected.string())
             << row.name;
     }
-    fs::remove_all(temp);
 }
 
 #ifdef TRELLUM_STARTER_CONSTANTS
@@ -178,7 +148,7 @@ TEST(ProgramDataFolderTest, OnlyTheInstalledFolderUsesTheDataFolder)
 // lines, "name = value" with trimmed names and numeric values.
 TEST(StarterConstants, ReadsCleanly)
 {
-    const std::string text = readFile(TRELLUM_STARTER_CONSTANTS);
+    const std::string text = readBytes(TRELLUM_STARTER_CONSTANTS);
     EXPECT_EQ(text.rfind("This file constains constants for Trellum:\r\n" + std::string(48, '=') + "\r\n", 0), 0u);
     const ConstantsFileContents contents = readConstantsFile(TRELLUM_STARTER_CONSTANTS);
     EXPECT_FALSE(contents.loadFailed);

@@ -1,15 +1,10 @@
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <algorithm>
-
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +16,8 @@
 #include "app/constants_dialog.h"
 #include "storage/settings_store.h"
 #include "testing/row_name.h"
+#include "tests/unit/file_bytes.h"
+#include "tests/unit/temp_folder.h"
 
 namespace trellum {
 namespace {
@@ -37,26 +34,19 @@ const std::string kFillIn = "msg:i:Fill in name and value of the constant.";
 const std::string kNotNumber = "msg:i:Value of the constant is not a number!";
 const std::string kBadName = "msg:i:The name of a constant can't contain";
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+constexpr auto readFile = testing_support::readBytes;
+constexpr auto writeFile = testing_support::writeBytes;
 
 // Names each test of a table after the row's `name`.
 const testing_support::RowName kRowName;
 
-class ConstantsTest : public testing::Test {
+class ConstantsTest : public testing_support::TempFolderTest {
 protected:
-    ConstantsTest()
+    void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "trellum-constants-XXXXXX").string();
-        folder = ::mkdtemp(pattern.data());
-        file = folder / "constants.txt";
+        TempFolderTest::SetUp();
+        file = m_dir / "constants.txt";
     }
-    ~ConstantsTest() override { std::error_code error; fs::remove_all(folder, error); }
 
     // Opens the dialog on the test file as the "Co" key does; none leaves the folder as it is.
     void open(const std::optional<std::string>& bytes)
@@ -79,15 +69,6 @@ protected:
         });
     }
 
-    Names folderEntries() const
-    {
-        Names names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path folder;
     fs::path file;
     RecordingToolkit toolkit;
     std::optional<ConstantsDialog> dialog;  // opened by open()
@@ -96,19 +77,26 @@ protected:
 
 // ---- Reading ----
 
-// bytes none: no file.
-struct ReadCase { const char* name; std::optional<std::string> bytes; Names names, values, events; };
+// bytes none: no file, or a folder in its place when `folder`.
+struct ReadCase {
+    const char* name;
+    std::optional<std::string> bytes;
+    Names names, values, events;
+    bool folder = false;
+};
 
 class ConstantsRead : public ConstantsTest, public testing::WithParamInterface<ReadCase> {};
 
 TEST_P(ConstantsRead, KeepsGoodLinesAndReportsOnce)
 {
     const ReadCase& row = GetParam();
+    if (row.folder) fs::create_directory(file);
     open(row.bytes);
     EXPECT_EQ(dialog->names(), row.names);
     EXPECT_EQ(dialog->values(), row.values);
     EXPECT_EQ(toolkit.events, row.events);
-    EXPECT_EQ(readFile(file), row.bytes.value_or("")) << "reading must not touch the file";
+    if (row.folder) EXPECT_TRUE(fs::is_directory(file));
+    else EXPECT_EQ(readFile(file), row.bytes.value_or("")) << "reading must not touch the file";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                  kHeader + "a = 1\r\nbad = x\r\n\r\nsplit = 1 = 2\r\nnoequals\r\nb = 2\r\nc = 1,5\r\n", {"a", "b"},
                  {"1", "2"}, {kHasErrors}},
         ReadCase{"MissingFile", std::nullopt, {}, {}, {kCantLoad}},
+        ReadCase{"FolderInPlaceOfFile", std::nullopt, {}, {}, {kCantLoad}, true},
         ReadCase{"EmptyFile", std::string(), {}, {}, {kCantLoad}},
         ReadCase{"OneLineOnly", "This file constains constants for Trellum:\r\n", {}, {}, {kCantLoad}},
         ReadCase{"NumberWithoutEqualsStopsReading", kHeader + "a = 1\r\nbad = x\r\n42\r\nb = 2\r\n", {"a"}, {"1"},
@@ -136,14 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NulBytes", kHeader + std::string("a\0b = 1\r\nc = 2\0\r\n", 17), {std::string("a\0b", 3)}, {"1"},
                  {kHasErrors}}),
     kRowName);
-
-TEST_F(ConstantsTest, FolderInPlaceOfFileCannotBeLoaded)
-{
-    fs::create_directory(file);
-    open(std::nullopt);
-    EXPECT_TRUE(dialog->names().empty());
-    EXPECT_EQ(toolkit.events, Names{kCantLoad});
-}
 
 TEST_F(ConstantsTest, GoodLinesSurviveGarbageAndLength)
 {
@@ -203,9 +184,9 @@ TEST_P(ConstantsClose, WritesOnlyAfterAnEditThroughOkOrCancel)
     EXPECT_EQ(readFile(file), row.written ? kHeader + "a = 1\r\nb = 3\r\n" : original);
     // The faulty line is not written back, but the file that held it is kept as a backup.
     const Names expected = row.written ? Names{"constants.txt", "constants.txt.bak"} : Names{"constants.txt"};
-    EXPECT_EQ(folderEntries(), expected);
+    EXPECT_EQ(folder(), expected);
     if (row.written) {
-        EXPECT_EQ(readFile(folder / "constants.txt.bak"), original);
+        EXPECT_EQ(readFile(m_dir / "constants.txt.bak"), original);
     }
     EXPECT_TRUE(toolkit.events.empty());
 }
@@ -269,13 +250,7 @@ class ConstantsDelete : public ConstantsTest, public testing::WithParamInterface
 TEST_P(ConstantsDelete, ReselectsTheSamePlaceOrTheOneBefore)
 {
     const DeleteCase& row = GetParam();
-    // The library is reached through a link and has its own mode; the rewrite keeps both.
-    const fs::path real = folder / "real.txt";
-    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    writeFile(real, kHeader + row.before);
-    fs::permissions(real, mode);
-    fs::create_symlink(real, file);
-    open(std::nullopt);
+    open(kHeader + row.before);
     dialog->select(row.selected);
     dialog->deleteSelected();
     EXPECT_EQ(dialog->selected(), row.reselected < 0 ? std::nullopt : std::optional<std::size_t>(row.reselected));
@@ -285,9 +260,7 @@ TEST_P(ConstantsDelete, ReselectsTheSamePlaceOrTheOneBefore)
     ASSERT_EQ(dialog->values().size(), dialog->names().size());
     // Names and values stay paired, and the deletion counts as an edit.
     dialog->cancel();
-    EXPECT_TRUE(fs::is_symlink(file));
-    EXPECT_EQ(readFile(real), kHeader + row.after);
-    EXPECT_EQ(fs::status(real).permissions(), mode);
+    EXPECT_EQ(readFile(file), kHeader + row.after);
 }
 
 const std::string kThree = "a = 1\r\nb = 2\r\nc = 3\r\n";
@@ -326,7 +299,7 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     EXPECT_FALSE(dialog->isClosed()) << "the edits must stay on screen";
     EXPECT_EQ(dialog->chosen(), std::nullopt);
     EXPECT_EQ(readFile(file), original);
-    EXPECT_EQ(folderEntries(), Names{"constants.txt"}) << "temporary file left behind";
+    EXPECT_EQ(folder(), Names{"constants.txt"}) << "temporary file left behind";
 
     // Once the disk has room, OK writes the kept list.
     dialog->accept();
@@ -335,8 +308,9 @@ TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\na long name that makes the library larger than the limit = 2\r\n");
 }
 
-// A file that is not regular, cannot be read or was made read-only is never
-// replaced: Add + Cancel reports the failure and keeps the list.
+// A file the writer refuses is never replaced: Add + Cancel reports the failure
+// and keeps the list. Which files are refused is file_io_test's; here one row
+// for each refusal that is not the failed write above.
 TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
 {
     const std::string original = kHeader + "a = 1\r\n";
@@ -345,19 +319,17 @@ TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
         std::function<void()> make;
     } rows[] = {
         {"fifo", [&] { ::mkfifo(file.c_str(), 0644); }},
-        {"link_to_a_device", [&] { fs::create_symlink("/dev/zero", file); }},
         {"unreadable", [&] { writeFile(file, original); fs::permissions(file, fs::perms::owner_write); }},
-        {"read_only", [&] { writeFile(file, original); fs::permissions(file, fs::perms::owner_read); }},
         {"read_only_behind_a_link", [&] {
-             writeFile(folder / "real", original);
-             fs::permissions(folder / "real", fs::perms::owner_read | fs::perms::group_read);
+             writeFile(m_dir / "real", original);
+             fs::permissions(m_dir / "real", fs::perms::owner_read | fs::perms::group_read);
              fs::create_symlink("real", file);
          }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         std::error_code error;
-        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path(), error);
+        for (const auto& entry : fs::directory_iterator(m_dir)) fs::remove(entry.path(), error);
         row.make();
         const auto type = fs::symlink_status(file).type();
         ConstantsDialog fresh(toolkit, file.string());
@@ -370,13 +342,12 @@ TEST_F(ConstantsTest, FilesTheUserProtectedAreNeverReplaced)
         EXPECT_FALSE(fresh.isClosed()) << "the list must stay on screen";
         EXPECT_EQ(fresh.names().back(), "b");
         EXPECT_EQ(fs::symlink_status(file).type(), type);
-        fs::permissions(fs::is_symlink(file) ? folder / "real" : file, fs::perms::owner_read, fs::perm_options::add,
+        fs::permissions(fs::is_symlink(file) ? m_dir / "real" : file, fs::perms::owner_read, fs::perm_options::add,
                         error);
         if (fs::is_regular_file(file)) {
             EXPECT_EQ(readFile(file), original);
         }
     }
-    EXPECT_TRUE(fs::is_character_file("/dev/zero"));
 }
 
 TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
@@ -390,8 +361,8 @@ TEST_F(ConstantsTest, AChangeMadeBehindTheDialogIsKeptBesideTheFile)
     dialog->cancel();
     EXPECT_TRUE(dialog->isClosed());
     EXPECT_EQ(readFile(file), kHeader + "a = 1\r\nb = 2\r\n");
-    EXPECT_EQ(readFile(folder / "constants.txt.changed"), theirs);
-    const std::string kept = (folder / "constants.txt.changed").string();
+    EXPECT_EQ(readFile(m_dir / "constants.txt.changed"), theirs);
+    const std::string kept = (m_dir / "constants.txt.changed").string();
     ASSERT_EQ(toolkit.events.size(), 1u);
     EXPECT_EQ(toolkit.events[0].rfind("msg:i:", 0), 0u);
     EXPECT_NE(toolkit.events[0].find(kept), std::string::npos) << "the message names the kept version";
@@ -437,9 +408,6 @@ INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
                                          QueryCase{"BlankValueIsNoNumber", "x", " ", kNotNumber},
                                          QueryCase{"CommaDecimal", "x", "1,5", kNotNumber},
                                          QueryCase{"CommaDecimalUnderCommaLocale", "x", "1,5", "", ',', "1.5"},
-                                         QueryCase{"TypographicMinusStoredAsHyphen", "x",
-                                                   "\xE2\x88\x92" "2.5E\xE2\x88\x92" "3", "", '.', "-2.5E-3"},
-                                         QueryCase{"GroupedNumberUnderCommaLocale", "x", "1.234,5", kNotNumber, ','},
                                          QueryCase{"ValueWithLineBreak", "x", "5\n", kNotNumber},
                                          QueryCase{"NameWithEquals", "a=b", "1", kBadName},
                                          QueryCase{"NameWithLineBreak", "a\r\nb", "1", kBadName}),
@@ -449,10 +417,11 @@ INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
 
 TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
 {
-    writeFile(file, kHeader + "pi = 3.14159265358979\r\nsmall = 1.5E-07\r\n");
+    // The value shows as written, as a pasted text does: its exponent keeps its digits.
+    writeFile(file, kHeader + "pi = 3.14159265358979\r\nbig = 1E+007\r\n");
     SettingsStore settings;
     Calculator calc(toolkit, settings);
-    toolkit.folder = folder.string();
+    toolkit.folder = m_dir.string();
     calc.pressDigit(9);  // an entry in progress
     toolkit.constScripts.push_back([](ConstantsDialog& d) {
         EXPECT_EQ(d.caption(), Caption::LoadConstant);
@@ -461,54 +430,20 @@ TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
     });
     const int focus = toolkit.focusCount;
     calc.press(Key::Constants);
-    EXPECT_EQ(calc.display().lcdText, "1.5  ");
-    EXPECT_EQ(calc.display().expText, "-07");
+    EXPECT_EQ(calc.display().lcdText, "1.  ");
+    EXPECT_EQ(calc.display().expText, "007");
     EXPECT_EQ(toolkit.focusCount, focus + 1);
     calc.pressDigit(4);  // the chosen value ended the entry: 4 starts a new number
     EXPECT_EQ(calc.display().lcdText, "4.  ");
 
     // Cancel and a closed window leave the display alone; an explicit path wins over the folder.
-    calc.useConstantsFile((folder / "missing.txt").string());
+    calc.useConstantsFile((m_dir / "missing.txt").string());
     toolkit.constScripts.push_back([](ConstantsDialog& d) { d.cancel(); });
     calc.openConstants();
     calc.openConstants();
     EXPECT_EQ(calc.display().lcdText, "4.  ");
     EXPECT_EQ(toolkit.events, (Names{kCantLoad, kCantLoad}));
-    EXPECT_FALSE(fs::exists(folder / "missing.txt"));
-}
-
-// A chosen constant reaches the display as showNumberText shows a written number:
-// its exponent as written, and a long whole number as its value.
-TEST_F(ConstantsTest, CoKeyShowsTheValueAsWritten)
-{
-    struct Row {
-        const char* name;
-        const char* value;
-        const char* lcd;
-        const char* exponent;   // empty: hidden
-    };
-    const Row rows[] = {
-        {"exponent_keeps_its_digits", "1E+007", "1.  ", "007"},
-        {"negative_one_digit_exponent", "-2.5E-3", "-2.5  ", "-3"},
-        {"minus_zero_exponent", "87193e-0", "87193.  ", "-0"},
-        {"long_whole_number", "602214076000000000000000", "6.02214076  ", "23"},
-        {"long_negative_whole_number", "-123456789012345", "-1.234567890123  ", "14"},
-        {"point_within_fifteen_is_cut", "3.14159265358979323846", "3.1415926535897  ", ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        writeFile(file, kHeader + "c = " + row.value + "\r\n");
-        SettingsStore settings;
-        Calculator calc(toolkit, settings);
-        toolkit.folder = folder.string();
-        toolkit.constScripts.push_back([](ConstantsDialog& d) {
-            d.select(0);
-            d.accept();
-        });
-        calc.openConstants();
-        EXPECT_EQ(calc.display().lcdText, row.lcd);
-        EXPECT_EQ(calc.display().expVisible ? std::string(calc.display().expText) : std::string(), row.exponent);
-    }
+    EXPECT_FALSE(fs::exists(m_dir / "missing.txt"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "storage/file_io.h"
 
+#include "tests/unit/file_bytes.h"
 #include "tests/unit/temp_folder.h"
 
 #include <fcntl.h>
@@ -15,8 +16,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,13 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeAll(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+constexpr auto readAll = testing_support::readBytes;
+constexpr auto writeAll = testing_support::writeBytes;
 
 mode_t modeOf(const fs::path& path)
 {
@@ -91,6 +85,10 @@ TEST_F(FileIoTest, LinksAreWrittenThroughAndStay)
     EXPECT_TRUE(fs::is_symlink(m_dir / "hop"));
     EXPECT_EQ(readAll(m_dir / "real" / "target"), "new");
     EXPECT_EQ(readRegularFile(m_dir / "link").bytes, "new");
+    // A read-only target is judged as itself, not as the writable link.
+    fs::permissions(m_dir / "real" / "target", fs::perms::owner_read);
+    EXPECT_EQ(writeFileAtomically(m_dir / "link", "newer"), WriteStatus::ReadOnly);
+    EXPECT_EQ(readAll(m_dir / "real" / "target"), "new");
 }
 
 TEST_F(FileIoTest, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode)

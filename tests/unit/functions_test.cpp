@@ -189,7 +189,6 @@ TEST(Keys, GiveTheFocusBackOnce)
         {"reciprocal", "2", "INV"},
         {"dms", "2", "DMS"},
         {"all_clear", "2", "AC"},
-        {"memory_dialog_cancelled", "2", "MIN:X"},
         {"constants_dialog_cancelled", "", "CO:X"},
     };
     for (const Row& row : rows) {

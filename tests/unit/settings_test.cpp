@@ -6,8 +6,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +13,7 @@
 #include "app/calculator.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
+#include "tests/unit/file_bytes.h"
 #include "tests/unit/temp_folder.h"
 
 namespace trellum {
@@ -88,7 +87,7 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove(m_hive);
-        if (row.hive) std::ofstream(m_hive, std::ios::binary) << *row.hive;
+        if (row.hive) testing_support::writeBytes(m_hive, *row.hive);
         ProgramRun program(m_hive);
         Calculator& calc = program.calculator;
         EXPECT_EQ(calc.loadSettings(), row.result);
@@ -195,7 +194,7 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove(m_hive);
-        if (!row.stored.empty()) std::ofstream(m_hive, std::ios::binary) << hive(row.stored);
+        if (!row.stored.empty()) testing_support::writeBytes(m_hive, hive(row.stored));
         ProgramRun program(m_hive);
         program.toolkit.placeable = false;
         program.toolkit.top = Twips(-45);
@@ -206,8 +205,7 @@ TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
         program.calculator.cycleAngleMode();
         program.calculator.shutdown();
 
-        std::ifstream in(m_hive, std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string text = testing_support::readBytes(m_hive);
         EXPECT_NE(text.find("\"Mode\"=dword:00000001"), std::string::npos) << text;
         if (row.topAfter) {
             EXPECT_NE(text.find(std::string("\"Top\"=") + row.topAfter), std::string::npos) << text;

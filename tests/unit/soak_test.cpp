@@ -13,10 +13,8 @@
 #include <iterator>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +26,7 @@
 #include "storage/settings_store.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
+#include "tests/unit/file_bytes.h"
 
 namespace trellum {
 namespace {
@@ -79,7 +78,7 @@ public:
                 ("trellum-soak-" + std::to_string(seed) + "-" + std::to_string(::getpid()));
         std::filesystem::create_directories(m_dir);
         m_constants = (m_dir / "constants.txt").string();
-        std::ofstream(m_constants, std::ios::binary) << kConstantsFile;
+        testing_support::writeBytes(m_constants, kConstantsFile);
         m_toolkit.folder = m_dir.string();
         start();
     }
@@ -120,13 +119,7 @@ public:
         return out;
     }
 
-    std::string constantsText() const
-    {
-        std::ifstream in(m_constants, std::ios::binary);
-        std::stringstream all;
-        all << in.rdbuf();
-        return all.str();
-    }
+    std::string constantsText() const { return testing_support::readBytes(m_constants); }
 
 private:
     void start()

@@ -33,10 +33,7 @@ private slots:
     void pasteAndCopy();
     void windowModes_data();
     void windowModes();
-    void nextRunShowsTheStoredChoice_data();
-    void nextRunShowsTheStoredChoice();
     void hideWithoutTrayMinimisesAndTrayClickRestores();
-    void offUnloadsOnceAndRemovesTrayIcon();
     void everyWayOutEndsOnce_data();
     void everyWayOutEndsOnce();
     void keypadShowsHandCursorDisplayDoesNot();
@@ -70,6 +67,7 @@ private:
             QTest::keyClick(m_window->equalKey(), stroke.key(), stroke.keyboardModifiers());
         }
     }
+    void openWindow();   // on the settings of the run before, if any
     bool onTop() const { return m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); }
 
     std::unique_ptr<SettingsStore> m_settings;
@@ -79,6 +77,11 @@ private:
 void MainWindowTest::init()
 {
     m_settings = std::make_unique<SettingsStore>();   // in memory: a first run
+    openWindow();
+}
+
+void MainWindowTest::openWindow()
+{
     m_window = std::make_unique<MainWindow>(*m_settings);
     m_window->calculator().start();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
@@ -118,10 +121,7 @@ void MainWindowTest::inputReachesTheCalculator_data()
         << "digit2 add digit3 multiply digit4 equals" << "14.  " << "" << 0;
     QTest::newRow("clicked entry with an exponent")
         << "digit1 point digit5 exponent changeSign digit7" << "1.5  " << "-07" << 0;
-    QTest::newRow("keypad 1 + 2 Enter") << "Num+1 Num++ Num+2 Num+Enter" << "3.  " << "" << 0;
-    QTest::newRow("main row 2 F4 3 Return is 2^3") << "2 F4 3 Return" << "8.  " << "" << 0;
     QTest::newRow("space presses =") << "6 Num+* 7 Space" << "42.  " << "" << 0;
-    QTest::newRow("keypad with NumLock off still types a number") << "Num+Left Num+Del Num+End" << "4.1  " << "" << 0;
     QTest::newRow("unmapped keys beep and change nothing") << "5 A F12" << "5.  " << "" << 2;
 }
 
@@ -190,12 +190,7 @@ void MainWindowTest::pasteAndCopy_data()
     QTest::newRow("number with exponent") << "1.5E-07" << "1.5  " << "-07" << "" << "1.5E-07" << "";
     QTest::newRow("not a number warns and keeps the display") << "abc" << "7.  " << "" << notANumber << "7." << "";
     QTest::newRow("decimal comma in German") << "1,5" << "1.5  " << "" << "" << "1.5" << "de_DE";
-    QTest::newRow("decimal comma in French, with exponent") << "-2,5e-3" << "-2.5  " << "-3" << "" << "-2.5E-3"
-                                                            << "fr_FR";
     QTest::newRow("decimal comma in English") << "1,5" << "7.  " << "" << notANumber << "7." << "en_US";
-    QTest::newRow("decimal comma in C") << "1,5" << "7.  " << "" << notANumber << "7." << "";
-    QTest::newRow("typographic minus in English") << QString::fromUtf8("\u22125") << "-5.  " << "" << "" << "-5."
-                                                  << "en_US";
 }
 
 void MainWindowTest::pasteAndCopy()
@@ -230,6 +225,9 @@ void MainWindowTest::pasteAndCopy()
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }
 
+// "restart" closes the window and opens the next run's on the same settings:
+// only the always-on-top choice is stored, not the top-most state compact mode
+// forces, and every run starts full.
 void MainWindowTest::windowModes_data()
 {
     QTest::addColumn<QString>("actions");
@@ -245,6 +243,8 @@ void MainWindowTest::windowModes_data()
     QTest::newRow("Ctrl+S shrinks") << "Ctrl+S" << true << false << true;
     QTest::newRow("Ctrl+S in compact mode: full and ordinary again") << "shrink Ctrl+S" << false << false << false;
     QTest::newRow("on top, Ctrl+S twice: still top-most") << "float Ctrl+S Ctrl+S" << false << true << true;
+    QTest::newRow("on top, compact, next run: on top and full") << "float Ctrl+S restart" << false << true << true;
+    QTest::newRow("compact, next run: full and ordinary") << "Ctrl+S restart" << false << false << false;
 }
 
 void MainWindowTest::windowModes()
@@ -253,12 +253,16 @@ void MainWindowTest::windowModes()
     QFETCH(bool, compact);
     QFETCH(bool, checked);
     QFETCH(bool, topMost);
-    const WId nativeWindow = m_window->windowHandle()->winId();
+    WId nativeWindow = m_window->windowHandle()->winId();
     for (const QString& action : actions.split(u' ')) {
         if (action == u"float") m_window->alwaysOnTopAction()->trigger();
         else if (action == u"shrink") m_window->findChild<QAction*>("shrinkAction")->trigger();
         else if (action == u"restore") QTest::mouseDClick(m_window->lcd(), Qt::LeftButton);
-        else play(action);
+        else if (action == u"restart") {
+            m_window->close();
+            openWindow();
+            nativeWindow = m_window->windowHandle()->winId();
+        } else play(action);
     }
     const int frame = m_window->frameGeometry().height() - m_window->height();
     QCOMPARE(m_window->settingsMenu()->menuAction()->isVisible(), !compact);
@@ -275,35 +279,6 @@ void MainWindowTest::windowModes()
     QVERIFY(m_window->equalKey()->hasFocus());
 }
 
-// Only the always-on-top choice is stored, not the top-most state compact mode
-// forces; the next run draws the check mark from it and starts full.
-void MainWindowTest::nextRunShowsTheStoredChoice_data()
-{
-    QTest::addColumn<QString>("actions");
-    QTest::addColumn<bool>("checked");
-    QTest::newRow("always on top") << "float" << true;
-    QTest::newRow("always on top, compact") << "float Ctrl+S" << true;
-    QTest::newRow("compact") << "Ctrl+S" << false;
-    QTest::newRow("always on top twice") << "float float" << false;
-}
-
-void MainWindowTest::nextRunShowsTheStoredChoice()
-{
-    QFETCH(QString, actions);
-    QFETCH(bool, checked);
-    for (const QString& action : actions.split(u' ')) {
-        if (action == u"float") m_window->alwaysOnTopAction()->trigger();
-        else play(action);
-    }
-    m_window->close();
-    m_window = std::make_unique<MainWindow>(*m_settings);
-    m_window->calculator().start();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get(), kPatienceMs));
-    QCOMPARE(m_window->alwaysOnTopAction()->isChecked(), checked);
-    QCOMPARE(onTop(), checked);
-    QVERIFY(m_window->menuBar()->isVisible());
-}
-
 void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) QSKIP("a notification area is present");
@@ -316,15 +291,6 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
     m_window->trayActivated(QSystemTrayIcon::Trigger);
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->isMinimized(), kPatienceMs);
     QCOMPARE(tray->toolTip(), QStringLiteral("Trellum"));
-}
-
-void MainWindowTest::offUnloadsOnceAndRemovesTrayIcon()
-{
-    QSignalSpy closed(m_window.get(), &MainWindow::closed);
-    play("digit3 add off");
-    QCOMPARE(closed.count(), 1);
-    QVERIFY(!m_window->isVisible());
-    QVERIFY(m_window->toolkit().trayIcon() == nullptr);
 }
 
 void MainWindowTest::everyWayOutEndsOnce_data()
