@@ -743,7 +743,7 @@
         <location line="+36"/>
         <source>Settings could not be saved to %1.</source>
         <extracomment>Message box when the calculator ends and cannot write its settings file (memory slots, window place, modes); what the file held before is kept. %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać ustawień w pliku %1.</translation>
     </message>
     <message>
         <location line="+39"/>

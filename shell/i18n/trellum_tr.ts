@@ -71,7 +71,7 @@
         <location line="+36"/>
         <source>slot %1 holds %2</source>
         <extracomment>Spoken for a line of the memory dialog&apos;s list: %1 the slot&apos;s number (1 to 10), %2 the number stored in it, as the screen reader reads numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. gözde %2 var</translation>
     </message>
     <message>
         <location filename="../dialogs/constant_entry_window.cpp" line="-9"/>
@@ -116,7 +116,7 @@
         <location line="+2"/>
         <source>shift off</source>
         <extracomment>Spoken when the display&apos;s &quot;S&quot; indicator goes out: the calculator&apos;s SHIFT key is no longer armed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shift kapalı</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -128,7 +128,7 @@
         <location line="+2"/>
         <source>hyperbolic off</source>
         <extracomment>Spoken when the display&apos;s &quot;hyp&quot; indicator goes out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hiperbolik kapalı</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -140,7 +140,7 @@
         <location line="+2"/>
         <source>memory off</source>
         <extracomment>Spoken when the display&apos;s &quot;M&quot; indicator goes out: the memory is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bellek boş</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -152,7 +152,7 @@
         <location line="+2"/>
         <source>degrees off</source>
         <extracomment>Spoken when the display&apos;s &quot;D&quot; indicator goes out without another lighting.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>derece kapalı</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -164,7 +164,7 @@
         <location line="+2"/>
         <source>radians off</source>
         <extracomment>Spoken when the display&apos;s &quot;R&quot; indicator goes out without another lighting.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>radyan kapalı</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -176,7 +176,7 @@
         <location line="+2"/>
         <source>grads off</source>
         <extracomment>Spoken when the display&apos;s &quot;G&quot; indicator goes out without another lighting.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>grad kapalı</translation>
     </message>
     <message>
         <location line="+91"/>
@@ -188,14 +188,14 @@
         <location line="+84"/>
         <source>Display %1</source>
         <extracomment>Said after the &quot;=&quot; key&apos;s description: the number on the display, %1, which that key would work on. &quot;Display&quot; names the calculator&apos;s display panel.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ekran %1</translation>
     </message>
     <message numerus="yes">
         <location line="+143"/>
         <source>%n open bracket(s)</source>
         <extracomment>Spoken for the display while brackets are open and no number is typed yet: %n is how many are open.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n açık parantez</numerusform>
         </translation>
     </message>
     <message>
@@ -254,7 +254,7 @@
         <source>Shift</source>
         <comment>keyboard key</comment>
         <extracomment>The computer keyboard&apos;s Shift key, in the spoken description of the calculator key it presses; not the calculator&apos;s &quot;shift&quot; key. Use the name printed on keyboards in your language.</extracomment>
-        <translation type="unfinished">Shift</translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -267,7 +267,7 @@
         <source>Delete</source>
         <comment>keyboard key</comment>
         <extracomment>The computer keyboard&apos;s Delete key, in the spoken description of the calculator key it presses; not the calculator&apos;s &quot;delete&quot; key. Use the name printed on keyboards in your language.</extracomment>
-        <translation type="unfinished">Delete</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <location filename="../../app/key_table.cpp" line="+3"/>
@@ -369,7 +369,7 @@
         <location line="+3"/>
         <source>with shift: ten to the power x</source>
         <extracomment>Spoken part of the log key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shift ile: on üzeri x</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -393,31 +393,31 @@
         <location line="+3"/>
         <source>with shift: e to the power x</source>
         <extracomment>Spoken part of the ln key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shift ile: e üzeri x</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>with shift: factorial</source>
         <extracomment>Spoken part of the reciprocal key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shift ile: faktöriyel</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>with shift: arc sine; with hyp: hyperbolic sine; with shift and hyp: inverse hyperbolic sine</source>
         <extracomment>Spoken part of the sin key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shift ile: ark sinüs; hyp ile: hiperbolik sinüs; shift ve hyp ile: ters hiperbolik sinüs</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc cosine; with hyp: hyperbolic cosine; with shift and hyp: inverse hyperbolic cosine</source>
         <extracomment>Spoken part of the cos key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shift ile: ark kosinüs; hyp ile: hiperbolik kosinüs; shift ve hyp ile: ters hiperbolik kosinüs</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc tangent; with hyp: hyperbolic tangent; with shift and hyp: inverse hyperbolic tangent</source>
         <extracomment>Spoken part of the tan key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>shift ile: ark tanjant; hyp ile: hiperbolik tanjant; shift ve hyp ile: ters hiperbolik tanjant</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -741,7 +741,7 @@
         <location line="+36"/>
         <source>Settings could not be saved to %1.</source>
         <extracomment>Message box when the calculator ends and cannot write its settings file (memory slots, window place, modes); what the file held before is kept. %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar %1 konumuna kaydedilemedi.</translation>
     </message>
     <message>
         <location line="+39"/>
