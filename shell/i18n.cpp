@@ -13,31 +13,14 @@ namespace trellum::shell {
 
 namespace {
 
-// "%1" to "%9" replaced in one pass, so an argument holding "%2" stays as it is.
-QString fillBlanks(const QString& text, const MessageArguments& arguments)
-{
-    QString filled;
-    filled.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar digit = i + 1 < text.size() && text[i] == u'%' ? text[i + 1] : QChar();
-        const int number = digit >= u'1' && digit <= u'9' ? digit.unicode() - u'1' : -1;
-        if (number >= 0 && static_cast<std::size_t>(number) < arguments.size()) {
-            filled += toQString(arguments[static_cast<std::size_t>(number)]);
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
-}
-
 QString translatedText(const char* text) { return QCoreApplication::translate(kTextContext, text); }
 
 }  // namespace
 
 QString translated(Message message, const MessageArguments& arguments)
 {
-    return fillBlanks(translatedText(messageText(message)), arguments);
+    // Filled after translation, in one pass, so a file name is never translated.
+    return toQString(fillBlanks(toStdString(translatedText(messageText(message))), arguments));
 }
 
 QString translated(Caption caption) { return translatedText(captionText(caption)); }

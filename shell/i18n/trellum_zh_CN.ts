@@ -693,7 +693,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../i18n.cpp" line="+62"/>
+        <location filename="../i18n.cpp" line="+45"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.</extracomment>
         <translation type="unfinished"></translation>
