@@ -11,7 +11,7 @@ namespace {
 
 const QString kProgramFolder = QStringLiteral(TRELLUM_PROGRAM_FOLDER);
 
-int translators() { return static_cast<int>(qApp->findChildren<QTranslator*>().size()); }
+int translators() { return static_cast<int>(QCoreApplication::instance()->findChildren<QTranslator*>().size()); }
 
 }  // namespace
 
@@ -36,7 +36,7 @@ void TranslationCheckTest::init()
 
 void TranslationCheckTest::cleanup()
 {
-    qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
     qputenv("LC_ALL", "C");
 }
 
@@ -70,12 +70,12 @@ void TranslationCheckTest::translationsLoad()
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QCOMPARE(file.write(bytes), bytes.size());
         file.close();
-        const QString loaded = trellum::shell::installTranslators(*qApp, m_folder.path(), m_noQtTranslations.path());
+        const QString loaded = trellum::shell::installTranslators(*QCoreApplication::instance(), m_folder.path(), m_noQtTranslations.path());
         // Every text is looked up, as the window's start would.
         QCoreApplication::translate("Trellum", "Can't load constants Database!");
         QVERIFY2(loaded == language, qPrintable(QStringLiteral("copy %1: %2").arg(copy).arg(loaded)));
         QCOMPARE(translators(), language.isEmpty() ? 0 : 1);
-        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
     }
 }
 
