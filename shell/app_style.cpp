@@ -3,8 +3,8 @@
 #include <utility>
 
 #include <QApplication>
+#include <QCursor>
 #include <QDirIterator>
-#include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPixmap>
@@ -19,7 +19,6 @@ namespace {
 // asks every image-format plugin first, which loads them all (and libjpeg).
 QPixmap readPng(const QString& path)
 {
-    if (!QFile::exists(path)) return {};  // builds without the program's resources
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
@@ -99,6 +98,23 @@ QStyle* newAppStyle()
     // Built on the style Qt chose (the desktop's, or the user's -style or
     // QT_STYLE_OVERRIDE), not on a default of our own.
     return new AppStyle(QApplication::style()->name());
+}
+
+QIcon appIcon()
+{
+    // Qt hands every size an icon holds to the window manager before the first
+    // paint, so it holds only those shown; the menu entry's theme icons cover
+    // the large ones.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(readPng(QStringLiteral(":/resources/trellum-%1.png").arg(size)));
+    return icon;
+}
+
+QCursor keypadCursor()
+{
+    // The finger's tip is the hot spot.
+    return QCursor(readPng(QStringLiteral(":/resources/hand.png")), 12, 1);
 }
 
 }  // namespace trellum::shell

@@ -17,7 +17,7 @@
 
 #include "app/key_table.h"
 #include "shell/accessibility.h"
-#include "shell/embedded_images.h"
+#include "shell/app_style.h"
 #include "shell/keyboard.h"
 #include "shell/keypad_look.h"
 #include "shell/platform.h"

@@ -21,8 +21,8 @@
 #include <QWindow>
 
 #include "shell/accessibility.h"
+#include "shell/app_style.h"
 #include "shell/dialogs/dialogs.h"
-#include "shell/embedded_images.h"
 #include "shell/i18n.h"
 #include "shell/main_window.h"
 #include "shell/platform.h"

@@ -6,8 +6,8 @@
 
 #include "app/constants_dialog.h"
 #include "app/memory_dialog.h"
+#include "shell/app_style.h"
 #include "shell/dialogs/dialogs.h"
-#include "shell/embedded_images.h"
 #include "shell/session_end.h"
 #include "testing/recording_toolkit.h"
 #include "patience.h"

@@ -15,8 +15,8 @@
 
 #include "app/constants_dialog.h"
 #include "app/memory_dialog.h"
+#include "shell/app_style.h"
 #include "shell/dialogs/dialogs.h"
-#include "shell/embedded_images.h"
 #include "shell/main_window.h"
 #include "shell/window_geometry.h"
 #include "storage/settings_store.h"
