@@ -1,11 +1,9 @@
 #include "shell/app_style.h"
 
-#include <utility>
-
 #include <QApplication>
 #include <QCursor>
 #include <QDirIterator>
-#include <QIconEngine>
+#include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -24,56 +22,20 @@ QPixmap readPng(const QString& path)
     return QPixmap::fromImage(reader.read());
 }
 
-// Qt's tool-bar extension icon, read from Qt's own PNGs when first drawn: the
-// menu bar asks for it when it is built, and shows it only when its menus do
-// not fit. Read by the built-in PNG reader: a reader left to detect the format
-// loads every image-format plugin to ask it first.
-class ExtensionIconEngine : public QIconEngine {
-public:
-    explicit ExtensionIconEngine(QString prefix) : m_prefix(std::move(prefix)) {}
+// Qt's tool-bar extension icon, which the menu bar asks for when it is built
+// (and shows only when its menus do not fit), read from Qt's own PNGs by the
+// built-in reader: Qt's own look-up sniffs the format with every image-format
+// plugin, which loads them all before the first paint.
+QIcon extensionIcon(const QString& prefix)
+{
+    QIcon icon;
+    QDirIterator files(QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
+                       {prefix + QStringLiteral("[0-9]*.png")}, QDir::Files);
+    while (files.hasNext()) icon.addPixmap(readPng(files.next()));
+    return icon;
+}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        return icon().pixmap(size, scale, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().availableSizes(mode, state);
-    }
-    bool isNull() override { return icon().isNull(); }
-    QIconEngine* clone() const override { return new ExtensionIconEngine(m_prefix); }
-    QString key() const override { return QStringLiteral("trellum-extension"); }
-
-private:
-    const QIcon& icon()
-    {
-        if (!m_loaded) {
-            m_loaded = true;
-            QDirIterator files(QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
-                               {m_prefix + QStringLiteral("[0-9]*.png")}, QDir::Files);
-            while (files.hasNext()) m_icon.addPixmap(readPng(files.next()));
-        }
-        return m_icon;
-    }
-
-    QString m_prefix;
-    bool m_loaded = false;
-    QIcon m_icon;
-};
-
-// The application style, less the start-up cost of the extension icon above.
+// The application style, with the extension icon above.
 class AppStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -82,11 +44,10 @@ public:
     {
         if (pixmap == SP_ToolBarHorizontalExtensionButton) {
             const bool rtl = (option ? option->direction : QApplication::layoutDirection()) == Qt::RightToLeft;
-            return QIcon(new ExtensionIconEngine(rtl ? QStringLiteral("toolbar-ext-h-rtl-")
-                                                     : QStringLiteral("toolbar-ext-h-")));
+            return extensionIcon(rtl ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-"));
         }
         if (pixmap == SP_ToolBarVerticalExtensionButton)
-            return QIcon(new ExtensionIconEngine(QStringLiteral("toolbar-ext-v-")));
+            return extensionIcon(QStringLiteral("toolbar-ext-v-"));
         return QProxyStyle::standardIcon(pixmap, option, widget);
     }
 };
