@@ -7,8 +7,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +16,7 @@
 #include "storage/settings.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
+#include "tests/unit/file_bytes.h"
 #include "tests/unit/temp_folder.h"
 
 namespace trellum {
@@ -26,13 +25,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeAll(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+constexpr auto readAll = testing_support::readBytes;
+constexpr auto writeAll = testing_support::writeBytes;
 
 const std::string kValid = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"
                            "\"Top\"=dword:00000d20\n\"OnTop\"=\"True\"\n\"Mem 1\"=hex(1):41,00\n";
@@ -79,36 +73,31 @@ TEST_F(SettingsStoreTest, FilesOfThePreviousVersionLoadAndComeBackByteForByte)
         const std::string original = readAll(std::string(TRELLUM_TEST_DATA "/settings/") + row.name + ".reg");
         ASSERT_FALSE(original.empty());
         writeAll(m_file, original);
+        const int watch = ::inotify_init1(IN_NONBLOCK);
+        ASSERT_GE(watch, 0);
+        ASSERT_GE(::inotify_add_watch(watch, m_dir.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
         runProgram(m_file, [&](Calculator& calc) {
             EXPECT_EQ(CalculatorProbe::memorySlots(calc), row.slots);
             EXPECT_EQ(static_cast<int16_t>(CalculatorProbe::angleMode(calc)), row.mode);
         });
+        // One shut-down replaces the file exactly once, from one temporary file.
+        int renames = 0, writes = 0;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t got = 0;
+        while ((got = ::read(watch, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                if ((event->mask & IN_MOVED_TO) && std::string(event->name) == "system.reg") ++renames;
+                if (event->mask & IN_CLOSE_WRITE) ++writes;
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        ::close(watch);
+        EXPECT_EQ(renames, 1);
+        EXPECT_EQ(writes, 1) << "one temporary file written";
         EXPECT_EQ(readAll(m_file), original);
         EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
     }
-}
-
-TEST_F(SettingsStoreTest, OneShutDownReplacesTheFileExactlyOnce)
-{
-    writeAll(m_file, readAll(TRELLUM_TEST_DATA "/settings/typical.reg"));
-    const int watch = ::inotify_init1(IN_NONBLOCK);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(::inotify_add_watch(watch, m_dir.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
-    runProgram(m_file);
-    int renames = 0, writes = 0;
-    alignas(inotify_event) char buffer[4096];
-    ssize_t got = 0;
-    while ((got = ::read(watch, buffer, sizeof buffer)) > 0) {
-        for (char* p = buffer; p < buffer + got;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(p);
-            if ((event->mask & IN_MOVED_TO) && std::string(event->name) == "system.reg") ++renames;
-            if (event->mask & IN_CLOSE_WRITE) ++writes;
-            p += sizeof(inotify_event) + event->len;
-        }
-    }
-    ::close(watch);
-    EXPECT_EQ(renames, 1);
-    EXPECT_EQ(writes, 1) << "one temporary file written";
 }
 
 TEST_F(SettingsStoreTest, NewFileIsWrittenInTheExportFormat)
@@ -306,9 +295,6 @@ TEST_F(SettingsStoreTest, FileThatCannotBeReadIsSetAsideUnchangedBeforeItIsRepla
         {"truncated_in_dword", kValid.substr(0, kValid.find("d20"))},
         {"truncated_in_hex_byte", kValid.substr(0, kValid.find(",00") + 2)},
         // Read as the format, but not as the program writes it: a hand edit.
-        {"memory_slot_as_number", kValid + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum\\Memory]\n"
-                                           "\"Mem 1\"=dword:0000002a\n"},
-        {"place_as_bytes", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Left\"=hex:01,02\n"},
         {"mode_out_of_range", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Mode\"=dword:00000007\n"},
     };
     for (const auto& row : rows) {
@@ -406,93 +392,20 @@ TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
     }
 }
 
-// The file changed by someone else between start and save: what the program
-// does not own stays, the program's own values win, and an edit that no longer
-// reads as a settings file is kept beside it. A damaged file repaired while
-// the program runs counts as such an edit.
-TEST_F(SettingsStoreTest, AFileChangedSinceItWasReadKeepsWhatTheProgramDoesNotOwn)
+// A file grown past the size limit during the run cannot be read to merge:
+// it is kept aside whole, and the program's file written in its place.
+TEST_F(SettingsStoreTest, AFileGrownPastTheLimitDuringARunIsSetAside)
 {
-    const std::string notes = "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n\"Todo\"=\"buy milk\"\n";
-    const std::string halfDone = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes\n\"Todo\"=\"buy";
-    const std::string damaged = "REGEDIT4\ngarbage line\n";
-    const auto todo = [](const char* text) {
-        return kValid + "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n\"Todo\"=\"" + text + "\"\n";
-    };
-    struct Row {
-        const char* name;
-        std::string start;                // the file the program read
-        std::optional<std::string> edit;  // nothing: the file deleted
-        std::optional<std::string> todo;  // the foreign value after the save
-        std::vector<std::string> folder;
-    };
-    const Row rows[] = {
-        {"key_added", kValid, kValid + notes, "buy milk", {"system.reg"}},
-        {"own_value_changed", kValid,
-         "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Top\"=dword:00000001\n" + notes, "buy milk",
-         {"system.reg"}},
-        {"same_length_edit", todo("red"), todo("tan"), "tan", {"system.reg"}},
-        {"edit_left_half_done", kValid, halfDone, std::nullopt, {"system.reg", "system.reg.changed"}},
-        {"file_deleted", kValid, std::nullopt, std::nullopt, {"system.reg"}},
-        {"damaged_file_repaired", damaged, kValid + notes, "buy milk", {"system.reg"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        fs::remove_all(m_dir);
-        fs::create_directory(m_dir);
-        writeAll(m_file, row.start);
-        SettingsStore store(m_file);
-        if (row.edit) writeAll(m_file, *row.edit);
-        else fs::remove(m_file);
-        store.createKey(kSettingsKey);
-        store.set(kSettingsKey, "Top", int32_t{7});
-        ASSERT_TRUE(store.save());
-        const SettingsStore saved(m_file);
-        EXPECT_EQ(saved.fileState(), SettingsFileState::Read);
-        EXPECT_EQ(saved.number(kSettingsKey, "Top"), 7) << "the program's own value wins";
-        EXPECT_EQ(saved.text("SOFTWARE\\Notes", "Todo"), row.todo);
-        EXPECT_EQ(folder(), row.folder);
-        if (row.edit == halfDone) {
-            EXPECT_EQ(readAll(m_dir / "system.reg.changed"), halfDone);
-        }
-    }
-}
-
-// Something the save cannot read put where the file was during the run: kept
-// aside whole, and the program's file written in its place.
-TEST_F(SettingsStoreTest, WhatTakesTheFilesPlaceDuringARunIsSetAside)
-{
-    const struct {
-        const char* name;
-        std::function<void(const fs::path&)> replace;
-        std::function<bool(const fs::path&)> keptAside;
-    } rows[] = {
-        {"folder", [](const fs::path& file) {
-             fs::remove(file);
-             fs::create_directory(file);
-             writeAll(file / "inside", "kept");
-         },
-         [](const fs::path& aside) { return readAll(aside / "inside") == "kept"; }},
-        {"grown_past_the_size_limit", [](const fs::path& file) {
-             // Sparse: the size is what counts, not the blocks.
-             fs::resize_file(file, kMaxFileBytes + 1);
-         },
-         [](const fs::path& aside) { return fs::file_size(aside) == kMaxFileBytes + 1; }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        fs::remove_all(m_dir);
-        fs::create_directory(m_dir);
-        writeAll(m_file, kValid);
-        SettingsStore store(m_file);
-        row.replace(m_file);
-        store.createKey(kSettingsKey);
-        store.set(kSettingsKey, "Top", int32_t{7});
-        ASSERT_TRUE(store.save());
-        ASSERT_FALSE(store.setAsidePath().empty());
-        EXPECT_TRUE(row.keptAside(store.setAsidePath()));
-        EXPECT_EQ(SettingsStore(m_file).number(kSettingsKey, "Top"), 7);
-        fs::remove_all(store.setAsidePath());
-    }
+    writeAll(m_file, kValid);
+    SettingsStore store(m_file);
+    // Sparse: the size is what counts, not the blocks.
+    fs::resize_file(m_file, kMaxFileBytes + 1);
+    store.createKey(kSettingsKey);
+    store.set(kSettingsKey, "Top", int32_t{7});
+    ASSERT_TRUE(store.save());
+    ASSERT_FALSE(store.setAsidePath().empty());
+    EXPECT_EQ(fs::file_size(store.setAsidePath()), kMaxFileBytes + 1);
+    EXPECT_EQ(SettingsStore(m_file).number(kSettingsKey, "Top"), 7);
 }
 
 TEST_F(SettingsStoreTest, ASaveThatFailsIsShownWithTheFilesPath)
