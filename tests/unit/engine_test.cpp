@@ -78,26 +78,22 @@ const SequenceCase kEvaluator[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Evaluator, KeySequenceTest, testing::ValuesIn(kEvaluator), testing_support::RowName());
 
-// Every pair of operator levels, each with operands for which the wrong order of
-// reduction shows another number; then chains, and brackets that stop a reduction.
+// Every pair of operator levels the golden walk leaves out, each with operands for
+// which the wrong order of reduction shows another number; then chains, and
+// brackets that stop a reduction.
 const SequenceCase kPrecedence[] = {
-    {"PlusThenTimes", "8 + 4 * 2 =", "16.  "},
     {"PlusThenOver", "8 + 4 / 2 =", "10.  "},
-    {"PlusThenPower", "2 + 3 ^ 2 =", "11.  "},
     {"MinusThenPlus", "8 - 4 + 2 =", "6.  "},
-    {"MinusThenTimes", "5 - 2 * 3 =", "-1.  "},
     {"MinusThenOver", "8 - 4 / 2 =", "6.  "},
     {"MinusThenPower", "2 - 3 ^ 2 =", "-7.  "},
     {"TimesThenPlus", "8 * 4 + 2 =", "34.  "},
     {"TimesThenMinus", "8 * 4 - 2 =", "30.  "},
     {"OverThenPlus", "8 / 4 + 2 =", "4.  "},
-    {"OverThenMinus", "8 / 4 - 2 =", "0.  "},
     {"OverThenTimes", "8 / 4 * 2 =", "4.  "},
     {"OverThenOver", "8 / 4 / 2 =", "1.  "},
     {"OverThenPower", "2 / 3 ^ 2 =", "0.2222222222222  "},
     {"PowerThenPlus", "2 ^ 3 + 2 =", "10.  "},
     {"PowerThenMinus", "2 ^ 3 - 2 =", "6.  "},
-    {"PowerThenTimes", "2 ^ 3 * 2 =", "16.  "},
     {"PowerThenOver", "2 ^ 3 / 2 =", "4.  "},
     {"ProductsBeforeTheSumAround", "1 + 2 * 3 - 4 / 2 =", "5.  "},
     {"PowerBeforeTimesBeforePlus", "2 + 3 * 2 ^ 2 =", "14.  "},
@@ -107,7 +103,6 @@ const SequenceCase kPrecedence[] = {
     {"PendingMinusWaitsForTheProductChain", "9 - 2 * 3 * 4 =", "-15.  "},
     {"BracketedMinusUnderMinus", "8 - ( 4 - 2 ) =", "6.  "},
     {"BracketedTimesUnderOver", "8 / ( 4 * 2 ) =", "1.  "},
-    {"BracketedMinusTimes", "( 8 - 4 ) * 2 =", "8.  "},
     {"BracketStopsAMinusReduction", "8 - ( 4 * 2 - 1 ) =", "1.  "},
     {"NestedBracketsInAProduct", "2 * ( 3 + ( 4 - 1 ) * 2 ) =", "18.  "},
     {"CloseReducesOnlyItsBracket", "8 - 2 * ( 3 - 1 ) + 1 =", "5.  "},
