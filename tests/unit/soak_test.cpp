@@ -72,7 +72,8 @@ bool isForeignExponent(const std::string& e)
 // One soak run with its constants file in `dir`.
 class SoakRun {
 public:
-    SoakRun(uint64_t seed, const std::filesystem::path& dir) : m_rng(seed), m_constants((dir / "constants.txt").string())
+    SoakRun(uint64_t seed, const std::filesystem::path& dir)
+        : m_rng(seed), m_constants((dir / "constants.txt").string())
     {
         testing_support::writeBytes(m_constants, kConstantsFile);
         m_toolkit.folder = dir.string();
