@@ -486,42 +486,6 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
     }
 }
 
-TEST_F(SettingsTest, ShutDownWritesEachValueWithItsTypeAndRestartsKeepThem)
-{
-    const Slots slots{"1.5E-07", "-1.23456789012345E+100", "  7  ", "caf\xe9", "a=b", "\"q\"", "C:\\x", "0", "",
-                      "3.14159265358979"};
-    ProgramRun first(m_file);
-    first.toolkit.top = Twips(-45);
-    first.toolkit.left = Twips(32767);
-    first.calculator.toggleAlwaysOnTop();
-    first.calculator.cycleAngleMode();
-    first.calculator.cycleAngleMode();  // grads
-    CalculatorProbe::setMemorySlots(first.calculator, slots);
-    first.calculator.saveSettings();
-
-    const SettingsStore stored(m_file);
-    EXPECT_EQ(stored.number(kSettingsKey, "Top"), -45);
-    EXPECT_EQ(stored.number(kSettingsKey, "Left"), 32767);
-    EXPECT_EQ(stored.number(kSettingsKey, "Mode"), 2);
-    EXPECT_EQ(stored.text(kSettingsKey, "OnTop"), "True");
-    for (std::size_t n = 1; n <= 10; ++n) {
-        EXPECT_EQ(stored.value(kMemoryKey, "Mem " + std::to_string(n)), SettingValue(slots[n - 1]));
-    }
-
-    for (int restart = 0; restart < 8; ++restart) {
-        SCOPED_TRACE(restart);
-        ProgramRun program(m_file);
-        ASSERT_EQ(program.calculator.loadSettings(), SettingsFound::BothKeys);
-        EXPECT_EQ(CalculatorProbe::memorySlots(program.calculator), slots);
-        EXPECT_EQ(CalculatorProbe::angleMode(program.calculator), Angle::Grads);
-        EXPECT_EQ(program.toolkit.top.value, -45);
-        EXPECT_EQ(program.toolkit.left.value, 32767);
-        EXPECT_TRUE(program.calculator.alwaysOnTop());
-        EXPECT_TRUE(program.toolkit.staysOnTop);
-        program.calculator.saveSettings();
-    }
-}
-
 // Compact mode keeps the window on top without it being the user's choice:
 // only the choice is stored, and every run starts with the full window.
 TEST_F(SettingsTest, NextRunHasTheAlwaysOnTopChoiceAndTheFullWindow)
