@@ -262,8 +262,7 @@ TEST_P(ConstantsDelete, ReselectsTheSamePlaceOrTheOneBefore)
 const std::string kThree = "a = 1\r\nb = 2\r\nc = 3\r\n";
 
 INSTANTIATE_TEST_SUITE_P(Table, ConstantsDelete,
-                         testing::Values(DeleteCase{"First", kThree, 0, 0, "2", "b = 2\r\nc = 3\r\n"},
-                                         DeleteCase{"Middle", kThree, 1, 1, "3", "a = 1\r\nc = 3\r\n"},
+                         testing::Values(DeleteCase{"Middle", kThree, 1, 1, "3", "a = 1\r\nc = 3\r\n"},
                                          DeleteCase{"Last", kThree, 2, 1, "2", "a = 1\r\nb = 2\r\n"},
                                          DeleteCase{"Only", "only = 7\r\n", 0, -1, "", ""}),
                          kRowName);

@@ -205,7 +205,6 @@ TEST(Forward, ShownValueNearLibraryResult)
         {"SinTwoHundredGrads", "MODE MODE 2 0 0 SIN", 3.2310891488651735e-15, 1e-6},
         {"SinhOfNegativeLimit", "2 3 0 NEG HYP SIN", -3.8610092499919e+99, 1e-11},
         {"TanhOfOne", "1 HYP TAN", 0.7615941559557649, 1e-11},
-        {"TanhOfMinusOne", "1 NEG HYP TAN", -0.7615941559557649, 1e-11},
         {"SinJustInsideReductionRange", "MODE 9 EXP 1 8 SIN", std::sin(9e18), 1e-11},
         {"EToLimit", "2 3 0 SHIFT LN", 7.72201849998443e+99, 1e-11},
     };
