@@ -372,9 +372,7 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
-                         testing::Values(QueryCase{"BlanksAroundAccepted", "  g  ", " 9.81 ", ""},
-                                         QueryCase{"BlankNameCounts", " ", "1", ""},
-                                         QueryCase{"EmptyName", "", "1", kFillIn},
+                         testing::Values(QueryCase{"EmptyName", "", "1", kFillIn},
                                          QueryCase{"EmptyValue", "x", "", kFillIn},
                                          QueryCase{"BlankValueIsNoNumber", "x", " ", kNotNumber},
                                          QueryCase{"CommaDecimal", "x", "1,5", kNotNumber},

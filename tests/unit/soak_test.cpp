@@ -111,8 +111,6 @@ public:
         return out;
     }
 
-    std::string constantsText() const { return testing_support::readBytes(m_constants); }
-
 private:
     void start()
     {
@@ -225,7 +223,6 @@ private:
 void runSoak(uint64_t seed, uint64_t keys, const std::filesystem::path& dir)
 {
     SoakRun soak(seed, dir);
-    const std::string constantsBefore = soak.constantsText();
     for (uint64_t i = 0; i < keys; ++i) {
         const std::string broken = soak.step();
         if (!broken.empty()) {
@@ -234,8 +231,6 @@ void runSoak(uint64_t seed, uint64_t keys, const std::filesystem::path& dir)
                    << "\n  last tokens: " << soak.recent();
         }
     }
-    // The soak never edits constants, so the file must come through untouched.
-    EXPECT_EQ(soak.constantsText(), constantsBefore) << "seed " << seed;
 }
 
 using Soak = testing_support::TempFolderTest;
