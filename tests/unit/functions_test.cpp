@@ -59,7 +59,6 @@ const Row kTrig[] = {
     {"AsinTinyRadiansRoundsToZero", "MODE 1 EXP 1 0 NEG SHIFT SIN", "0.  ", "", "R"},
     {"AsinOneGrads", "MODE MODE 1 SHIFT SIN", "100.  ", "", "G"},
     {"TanFortyFiveIsNotOne", "4 5 TAN", "0.9999999999999  "},
-    {"DigitAfterResultStartsNew", "3 0 SIN 5", "5.  "},
     {"CoshOneClearsHyp", "1 HYP COS", "1.5430806348152  "},
     {"SinhBeyondNegativeLimitFails", "2 3 0 . 0 0 0 1 NEG HYP SIN", "0.  ", kTrigFailure},
     {"CoshBeyondLimitFails", "2 3 0 . 0 0 0 1 HYP COS", "0.  ", kTrigFailure},
