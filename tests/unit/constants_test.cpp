@@ -194,7 +194,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ConstantsClose,
     testing::Values(CloseCase{"OkWithoutEdit", false, &ConstantsDialog::accept, false, "2"},
                     CloseCase{"CancelWithoutEdit", false, &ConstantsDialog::cancel, false, std::nullopt},
-                    CloseCase{"WindowClosedWithoutEdit", false, &ConstantsDialog::closeWindow, false, std::nullopt},
                     CloseCase{"OkAfterEdit", true, &ConstantsDialog::accept, true, "3"},
                     CloseCase{"CancelAfterEdit", true, &ConstantsDialog::cancel, true, std::nullopt},
                     CloseCase{"WindowClosedAfterEdit", true, &ConstantsDialog::closeWindow, false, std::nullopt}),
