@@ -104,15 +104,6 @@ INSTANTIATE_TEST_SUITE_P(
         LocationCase{"NoHomeFallsBackToTheProgramFolder", false, kStarter, false, kMissing, false, true, kMissing}),
     testing_support::RowName());
 
-// The base folder's rules are xdgBaseFolder's (file_io_test); this adds the
-// program's own folder, and only to a folder that was found.
-TEST(UserDataFolderTest, AddsTheProgramFolderToAFoundBase)
-{
-    EXPECT_EQ(userDataFolder("/data/me", "/home/me"), "/data/me/trellum");
-    EXPECT_EQ(userDataFolder(nullptr, "/home/me"), "/home/me/.local/share/trellum");
-    EXPECT_EQ(userDataFolder(nullptr, "me"), "");
-}
-
 // An installed program (reached through a merged-/usr link too) reads its data
 // from the data folder; a build's program must never pick up an installed copy's.
 using ProgramDataFolderTest = testing_support::TempFolderTest;

@@ -8,15 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/calculator.h"
 #include "app/memory_bank.h"
 #include "app/memory_dialog.h"
-#include "storage/settings_store.h"
 #include "testing/calculator_probe.h"
-#include "testing/key_script.h"
-#include "testing/recording_toolkit.h"
+#include "testing/key_sequence.h"
 #include "testing/storage_tokens.h"
 
 namespace trellum {
@@ -28,10 +23,9 @@ using Step = std::function<void(MemoryDialog&)>;
 constexpr Key kMin = Key::MemoryIn;
 constexpr Key kMR = Key::MemoryRecall;
 
-struct Bank {
-    RecordingToolkit toolkit;
-    SettingsStore settings;
-    Calculator calc{toolkit, settings};
+// A calculator on a first run whose "Min"/"MR" presses can answer their dialog.
+struct Bank : testing_support::KeySequence {
+    using testing_support::KeySequence::press;
 
     // One "Min"/"MR" press whose dialog gets `steps`; a path that leaves the window open ends by closing it.
     void press(Key key, std::vector<Step> steps)
@@ -41,13 +35,6 @@ struct Bank {
             if (!d.isClosed()) d.closeWindow();
         });
         calc.press(key);
-    }
-
-    // Presses blank-separated key tokens.
-    void keys(const std::string& tokens)
-    {
-        std::istringstream in(tokens);
-        for (std::string token; in >> token;) ASSERT_TRUE(pressToken(calc, toolkit, token)) << token;
     }
 
     const Slots& memory() const { return CalculatorProbe::memorySlots(calc); }
@@ -76,12 +63,8 @@ Slots with(Slots base, std::size_t slot, const char* text)
 
 // The paths walked in tests/golden/memory.keys (cancel, flush, flush and store,
 // recall, the M going out on a zero sum) are not repeated here.
-TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
+TEST(MemoryDialog, EachPathLeavesItsSlotsDisplayAndIndicator)
 {
-    const std::optional<MemoryChoice> cancelled;
-    const auto slot = [](std::size_t n) { return std::optional(MemoryChoice{false, n}); };
-    const auto flushedAnd = [](std::size_t n) { return std::optional(MemoryChoice{true, n}); };
-    const std::optional<MemoryChoice> flushed = MemoryChoice{true, std::nullopt};
     // The bank starts with 3 in slot 1, so "M" is lit.
     const Slots start = slots({"3."});
     const Slots cleared = slots({}, "0.");
@@ -89,28 +72,27 @@ TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
         const char* name;
         Key key;
         std::vector<Step> steps;
-        std::optional<MemoryChoice> choice;
         Slots slots;
         std::string lcd = "7.  ";
         bool indicator = true;
     };
     const Row rows[] = {
-        {"store_last_line", kMin, {select(9), done}, slot(9), with(start, 9, "7.")},
-        {"store_reselected", kMin, {select(4), select(1), done}, slot(1), with(start, 1, "7.")},
-        {"store_window_closed", kMin, {select(2), closeWindow}, cancelled, start},
-        {"store_done_while_disabled", kMin, {done}, cancelled, start},
-        {"store_flush_window_closed", kMin, {flush, closeWindow}, flushed, cleared, "7.  ", false},
-        {"store_flush_twice", kMin, {flush, flush, select(1), done}, flushedAnd(1), with(cleared, 1, "7.")},
-        {"recall_zero_slot_keeps_indicator", kMR, {select(6), done}, slot(6), start, "0.  "},
-        {"recall_flush_cancel", kMR, {flush, select(0), cancel}, cancelled, start},
-        {"recall_flush_fifth_line", kMR, {flush, select(4), done}, flushedAnd(4), cleared, "0.  ", false},
+        {"store_last_line", kMin, {select(9), done}, with(start, 9, "7.")},
+        {"store_reselected", kMin, {select(4), select(1), done}, with(start, 1, "7.")},
+        {"store_window_closed", kMin, {select(2), closeWindow}, start},
+        {"store_done_while_disabled", kMin, {done}, start},
+        {"store_flush_window_closed", kMin, {flush, closeWindow}, cleared, "7.  ", false},
+        {"store_flush_twice", kMin, {flush, flush, select(1), done}, with(cleared, 1, "7.")},
+        {"recall_zero_slot_keeps_indicator", kMR, {select(6), done}, start, "0.  "},
+        {"recall_flush_cancel", kMR, {flush, select(0), cancel}, start},
+        {"recall_flush_fifth_line", kMR, {flush, select(4), done}, cleared, "0.  ", false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Bank bank;
-        bank.keys("3 MIN:1");
+        bank.press("3 MIN:1");
         ASSERT_EQ(bank.memory(), start);
-        bank.keys("7");
+        bank.press("7");
         const int focus = bank.toolkit.focusCount;
         bank.press(row.key, row.steps);
         EXPECT_EQ(bank.memory(), row.slots);
@@ -118,20 +100,16 @@ TEST(MemoryDialog, EachPathLeavesItsChoiceSlotsDisplayAndIndicator)
         EXPECT_EQ(bank.calc.display().memIndicatorVisible, row.indicator);
         EXPECT_EQ(bank.toolkit.focusCount, focus + 1);
         EXPECT_TRUE(bank.toolkit.events.empty());
-        bank.keys("5");
+        bank.press("5");
         EXPECT_EQ(bank.calc.display().lcdText, "5.  ") << "the next digit must start a new number";
 
-        // The same steps on the dialog alone leave the choice the calculator acted on.
-        MemoryDialog dialog(Caption::SaveNumber, Slots{});
-        for (const Step& step : row.steps) step(dialog);
-        EXPECT_EQ(dialog.choice(), row.choice);
     }
 }
 
 TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
 {
     Bank bank;
-    bank.keys("1 . 5 EXP 7 NEG MIN:1 2 NEG MIN:2");
+    bank.press("1 . 5 EXP 7 NEG MIN:1 2 NEG MIN:2");
     const Slots before = slots({"1.5E-07", "-2."});
     ASSERT_EQ(bank.memory(), before);
     bank.press(kMR, {[&](MemoryDialog& d) {
@@ -148,7 +126,6 @@ TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
         EXPECT_EQ(d.selectedLine(), std::nullopt);
         d.cancel();
     }});
-    EXPECT_EQ(bank.memory(), before);
     bank.press(kMin, {[](MemoryDialog& d) { EXPECT_EQ(d.caption(), Caption::SaveNumber); }});
 }
 
@@ -160,10 +137,8 @@ TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)
         bool empty;
     };
     const Row rows[] = {
-        {"first_run_zeros", slots({}), true},
         {"flushed_zeros", slots({}, "0."), true},
         {"one_number_in_the_last_slot", with(slots({}), 9, "-0.001"), false},
-        {"five_and_minus_five_cancel", slots({"5.", "-5."}), true},
         {"texts_without_number_count_zero", slots({"abc", "", "E5"}), true},
         {"leading_number_counts", slots({"4x"}), false},
         {"sum_overflows_to_infinity", slots({"1E+308", "1E+308"}), false},
@@ -190,29 +165,24 @@ TEST(StorageTokens, AcceptsOnlyWellFormedTokens)
         SCOPED_TRACE(token);
         Bank bank;
         bank.toolkit.folder = "/nonexistent-trellum-folder";
+        const int focus = bank.toolkit.focusCount;
         EXPECT_EQ(pressStorageToken(bank.calc, bank.toolkit, token), known);
         // A refused token opens nothing; an accepted one consumed its script.
-        EXPECT_EQ(bank.toolkit.focusCount, known ? 1 : 0);
+        EXPECT_EQ(bank.toolkit.focusCount, focus + (known ? 1 : 0));
         EXPECT_TRUE(bank.toolkit.memScripts.empty());
         EXPECT_TRUE(bank.toolkit.constScripts.empty());
     }
 }
 
-// Slots from a hand-edited settings file, which no key would store: recalled as
-// written (the exponent keeps its digits, a whole number too long to cut shows
-// as its value), and a huge text is shortened in the dialog but kept whole.
+// A huge slot text from a hand-edited settings file, which no key would store:
+// shortened in the dialog's list, kept whole in the bank. How recalled texts
+// show is showNumberText's, walked in tests/golden/paste.keys, after the
+// control-character cut of tests/files/memory_slot_texts_test.sh.
 TEST(MemoryDialog, RecallShowsForeignSlotTextsAsWritten)
 {
     Bank bank;
     const std::string huge = "1" + std::string(10 << 20, '0');
-    CalculatorProbe::setMemorySlots(bank.calc, slots({"1E-5", "12345678901234567890", huge.c_str()}));
-    const auto shown = [&bank] {
-        return std::string(bank.calc.display().lcdText) + "E" + std::string(bank.calc.display().expText);
-    };
-    bank.press(kMR, {select(0), done});
-    EXPECT_EQ(shown(), "1.  E-5");
-    bank.press(kMR, {select(1), done});
-    EXPECT_EQ(shown(), "1.2345678901234  E19");
+    CalculatorProbe::setMemorySlots(bank.calc, slots({"0", "0", huge.c_str()}));
     std::string line;
     bank.press(kMR, {[&line](MemoryDialog& d) { line = d.lines()[2]; }, select(2), done});
     EXPECT_LE(line.size(), 64u);

@@ -93,13 +93,5 @@ TEST(KeyboardMapTest, EndSwitchesOffAndSavesOnce)
     EXPECT_TRUE(seq.settings.hasKey("SOFTWARE\\Quorbel\\Trellum\\Memory"));
 }
 
-TEST(KeyboardMapTest, ShiftWithDigitTogglesThenTypes)
-{
-    KeySequence seq;
-    seq.press("5 = KEY:16 KEY:56");
-    EXPECT_EQ(seq.calc.display().lcdText, "8.  ");
-    EXPECT_FALSE(seq.calc.display().shiftIndicatorVisible);  // the new number resets the prefix
-}
-
 }  // namespace
 }  // namespace trellum

@@ -7,8 +7,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +16,7 @@
 #include "storage/settings.h"
 #include "testing/calculator_probe.h"
 #include "testing/recording_toolkit.h"
+#include "tests/unit/file_bytes.h"
 #include "tests/unit/temp_folder.h"
 
 namespace trellum {
@@ -26,13 +25,19 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-std::string readAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+constexpr auto readAll = testing_support::readBytes;
+constexpr auto writeAll = testing_support::writeBytes;
+using Slots = std::array<std::string, 10>;
 
-void writeAll(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+const std::string kPlace = "\"Top\"=dword:00000d20\n\"Left\"=dword:000012c0\n";
+
+// A hive with `main` under the settings key and `memory` (null: no such key) under its Memory key.
+std::string hive(const std::string& main, const char* memory = "")
+{
+    std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n" + main;
+    if (memory) text += "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum\\Memory]\n" + std::string(memory);
+    return text;
+}
 
 const std::string kValid = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"
                            "\"Top\"=dword:00000d20\n\"OnTop\"=\"True\"\n\"Mem 1\"=hex(1):41,00\n";
@@ -48,24 +53,33 @@ protected:
     fs::path m_file;
 };
 
+// The calculator's own values in that file: what it loads, saves and keeps.
+using SettingsTest = SettingsStoreTest;
+
+// One run of the program: a fresh store, desktop and calculator on the same hive.
+struct ProgramRun {
+    explicit ProgramRun(const fs::path& path) : store(path), calculator(toolkit, store) {}
+    SettingsStore store;
+    RecordingToolkit toolkit;
+    Calculator calculator;
+};
+
 // One start and one shut-down of the program on the same file.
 void runProgram(const fs::path& file, const std::function<void(Calculator&)>& between = {})
 {
-    SettingsStore store(file);
-    RecordingToolkit toolkit;
-    Calculator calc(toolkit, store);
-    calc.start();
-    if (between) between(calc);
-    calc.shutdown();
+    ProgramRun program(file);
+    program.calculator.start();
+    if (between) between(program.calculator);
+    program.calculator.shutdown();
 }
 
 TEST_F(SettingsStoreTest, FilesOfThePreviousVersionLoadAndComeBackByteForByte)
 {
-    const std::array<std::string, 10> exoticSlots{"1.5E-07", "caf\xe9 \"q\" C:\\x", "5.", "1\t2\n", std::string(40, '\xe9'),
-                                                  "", "  7  ", "0", "0", "0.3333333333333"};
+    const Slots exoticSlots{"1.5E-07", "caf\xe9 \"q\" C:\\x", "5.", "1\t2\n", std::string(40, '\xe9'),
+                            "", "  7  ", "0", "0", "0.3333333333333"};
     struct Row {
         const char* name;
-        std::array<std::string, 10> slots;
+        Slots slots;
         int16_t mode;
     };
     const Row rows[] = {
@@ -79,43 +93,37 @@ TEST_F(SettingsStoreTest, FilesOfThePreviousVersionLoadAndComeBackByteForByte)
         const std::string original = readAll(std::string(TRELLUM_TEST_DATA "/settings/") + row.name + ".reg");
         ASSERT_FALSE(original.empty());
         writeAll(m_file, original);
+        const int watch = ::inotify_init1(IN_NONBLOCK);
+        ASSERT_GE(watch, 0);
+        ASSERT_GE(::inotify_add_watch(watch, m_dir.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
         runProgram(m_file, [&](Calculator& calc) {
             EXPECT_EQ(CalculatorProbe::memorySlots(calc), row.slots);
             EXPECT_EQ(static_cast<int16_t>(CalculatorProbe::angleMode(calc)), row.mode);
         });
+        // One shut-down replaces the file exactly once, from one temporary file.
+        int renames = 0, writes = 0;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t got = 0;
+        while ((got = ::read(watch, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                if ((event->mask & IN_MOVED_TO) && std::string(event->name) == "system.reg") ++renames;
+                if (event->mask & IN_CLOSE_WRITE) ++writes;
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        ::close(watch);
+        EXPECT_EQ(renames, 1);
+        EXPECT_EQ(writes, 1) << "one temporary file written";
         EXPECT_EQ(readAll(m_file), original);
         EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"});
     }
-}
-
-TEST_F(SettingsStoreTest, OneShutDownReplacesTheFileExactlyOnce)
-{
-    writeAll(m_file, readAll(TRELLUM_TEST_DATA "/settings/typical.reg"));
-    const int watch = ::inotify_init1(IN_NONBLOCK);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(::inotify_add_watch(watch, m_dir.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
-    runProgram(m_file);
-    int renames = 0, writes = 0;
-    alignas(inotify_event) char buffer[4096];
-    ssize_t got = 0;
-    while ((got = ::read(watch, buffer, sizeof buffer)) > 0) {
-        for (char* p = buffer; p < buffer + got;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(p);
-            if ((event->mask & IN_MOVED_TO) && std::string(event->name) == "system.reg") ++renames;
-            if (event->mask & IN_CLOSE_WRITE) ++writes;
-            p += sizeof(inotify_event) + event->len;
-        }
-    }
-    ::close(watch);
-    EXPECT_EQ(renames, 1);
-    EXPECT_EQ(writes, 1) << "one temporary file written";
 }
 
 TEST_F(SettingsStoreTest, NewFileIsWrittenInTheExportFormat)
 {
     SettingsStore store(m_file);
     EXPECT_EQ(store.fileState(), SettingsFileState::Absent);
-    EXPECT_EQ(store.set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{1}), SettingsError::NoSuchKey);
     ASSERT_EQ(store.createKey("SOFTWARE\\Quorbel\\Trellum"), std::nullopt);
     store.set("SOFTWARE\\Quorbel\\Trellum", "Top", int32_t{3360});
     store.set("software\\quorbel\\TRELLUM", "OnTop", "True"s);
@@ -163,10 +171,6 @@ TEST_F(SettingsStoreTest, WhatTheProgramDoesNotKnowIsWrittenBackAsItWasRead)
     EXPECT_EQ(again.value("SOFTWARE\\Other", "Blob"), SettingValue(SettingBytes{"\x01\x02\x03"}));
     EXPECT_EQ(again.number(kSettingsKey, "Mode"), 1);
     EXPECT_EQ(again.text(kMemoryKey, "Mem 10"), "0");
-    // Saved again unchanged, the file stays the same size.
-    const std::string once = readAll(m_file);
-    runProgram(m_file);
-    EXPECT_EQ(readAll(m_file), once);
 }
 
 TEST_F(SettingsStoreTest, EachDataFormIsReadAsItsTypedValue)
@@ -260,12 +264,9 @@ TEST_F(SettingsStoreTest, TextBytesSurviveManySavesAndLoads)
         const char* name;
         std::string text;
     } rows[] = {
-        {"exponent_text", "-1.23456789012345E+100"},
-        {"blanks_around", "  3.25  "},
         {"latin1_high_bytes", latin1},
         {"quotes_backslashes_equals", "\"a\\b\"=\\\\\"[x]\"="},
         {"control_characters", controls + "\x7f"},
-        {"empty_text", ""},
         {"nul_inside", "a\0b"s},
         {"long_text_wrapped", std::string(300, '\xe9')},
     };
@@ -294,7 +295,6 @@ TEST_F(SettingsStoreTest, FileThatCannotBeReadIsSetAsideUnchangedBeforeItIsRepla
         std::string text;
     } rows[] = {
         {"wrong_header", "REGEDIT5\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n"},
-        {"unicode_export_header", "Windows Registry Editor Version 5.00\n"},
         {"empty_file", ""},
         {"binary_junk", std::string("\x00\xff\x12REGEDIT4", 11)},
         {"value_before_any_key", "REGEDIT4\n\"Top\"=dword:00000001\n"},
@@ -306,9 +306,6 @@ TEST_F(SettingsStoreTest, FileThatCannotBeReadIsSetAsideUnchangedBeforeItIsRepla
         {"truncated_in_dword", kValid.substr(0, kValid.find("d20"))},
         {"truncated_in_hex_byte", kValid.substr(0, kValid.find(",00") + 2)},
         // Read as the format, but not as the program writes it: a hand edit.
-        {"memory_slot_as_number", kValid + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum\\Memory]\n"
-                                           "\"Mem 1\"=dword:0000002a\n"},
-        {"place_as_bytes", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Left\"=hex:01,02\n"},
         {"mode_out_of_range", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Mode\"=dword:00000007\n"},
     };
     for (const auto& row : rows) {
@@ -406,93 +403,20 @@ TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
     }
 }
 
-// The file changed by someone else between start and save: what the program
-// does not own stays, the program's own values win, and an edit that no longer
-// reads as a settings file is kept beside it. A damaged file repaired while
-// the program runs counts as such an edit.
-TEST_F(SettingsStoreTest, AFileChangedSinceItWasReadKeepsWhatTheProgramDoesNotOwn)
+// A file grown past the size limit during the run cannot be read to merge:
+// it is kept aside whole, and the program's file written in its place.
+TEST_F(SettingsStoreTest, AFileGrownPastTheLimitDuringARunIsSetAside)
 {
-    const std::string notes = "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n\"Todo\"=\"buy milk\"\n";
-    const std::string halfDone = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes\n\"Todo\"=\"buy";
-    const std::string damaged = "REGEDIT4\ngarbage line\n";
-    const auto todo = [](const char* text) {
-        return kValid + "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Notes]\n\"Todo\"=\"" + text + "\"\n";
-    };
-    struct Row {
-        const char* name;
-        std::string start;                // the file the program read
-        std::optional<std::string> edit;  // nothing: the file deleted
-        std::optional<std::string> todo;  // the foreign value after the save
-        std::vector<std::string> folder;
-    };
-    const Row rows[] = {
-        {"key_added", kValid, kValid + notes, "buy milk", {"system.reg"}},
-        {"own_value_changed", kValid,
-         "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quorbel\\Trellum]\n\"Top\"=dword:00000001\n" + notes, "buy milk",
-         {"system.reg"}},
-        {"same_length_edit", todo("red"), todo("tan"), "tan", {"system.reg"}},
-        {"edit_left_half_done", kValid, halfDone, std::nullopt, {"system.reg", "system.reg.changed"}},
-        {"file_deleted", kValid, std::nullopt, std::nullopt, {"system.reg"}},
-        {"damaged_file_repaired", damaged, kValid + notes, "buy milk", {"system.reg"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        fs::remove_all(m_dir);
-        fs::create_directory(m_dir);
-        writeAll(m_file, row.start);
-        SettingsStore store(m_file);
-        if (row.edit) writeAll(m_file, *row.edit);
-        else fs::remove(m_file);
-        store.createKey(kSettingsKey);
-        store.set(kSettingsKey, "Top", int32_t{7});
-        ASSERT_TRUE(store.save());
-        const SettingsStore saved(m_file);
-        EXPECT_EQ(saved.fileState(), SettingsFileState::Read);
-        EXPECT_EQ(saved.number(kSettingsKey, "Top"), 7) << "the program's own value wins";
-        EXPECT_EQ(saved.text("SOFTWARE\\Notes", "Todo"), row.todo);
-        EXPECT_EQ(folder(), row.folder);
-        if (row.edit == halfDone) {
-            EXPECT_EQ(readAll(m_dir / "system.reg.changed"), halfDone);
-        }
-    }
-}
-
-// Something the save cannot read put where the file was during the run: kept
-// aside whole, and the program's file written in its place.
-TEST_F(SettingsStoreTest, WhatTakesTheFilesPlaceDuringARunIsSetAside)
-{
-    const struct {
-        const char* name;
-        std::function<void(const fs::path&)> replace;
-        std::function<bool(const fs::path&)> keptAside;
-    } rows[] = {
-        {"folder", [](const fs::path& file) {
-             fs::remove(file);
-             fs::create_directory(file);
-             writeAll(file / "inside", "kept");
-         },
-         [](const fs::path& aside) { return readAll(aside / "inside") == "kept"; }},
-        {"grown_past_the_size_limit", [](const fs::path& file) {
-             // Sparse: the size is what counts, not the blocks.
-             fs::resize_file(file, kMaxFileBytes + 1);
-         },
-         [](const fs::path& aside) { return fs::file_size(aside) == kMaxFileBytes + 1; }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        fs::remove_all(m_dir);
-        fs::create_directory(m_dir);
-        writeAll(m_file, kValid);
-        SettingsStore store(m_file);
-        row.replace(m_file);
-        store.createKey(kSettingsKey);
-        store.set(kSettingsKey, "Top", int32_t{7});
-        ASSERT_TRUE(store.save());
-        ASSERT_FALSE(store.setAsidePath().empty());
-        EXPECT_TRUE(row.keptAside(store.setAsidePath()));
-        EXPECT_EQ(SettingsStore(m_file).number(kSettingsKey, "Top"), 7);
-        fs::remove_all(store.setAsidePath());
-    }
+    writeAll(m_file, kValid);
+    SettingsStore store(m_file);
+    // Sparse: the size is what counts, not the blocks.
+    fs::resize_file(m_file, kMaxFileBytes + 1);
+    store.createKey(kSettingsKey);
+    store.set(kSettingsKey, "Top", int32_t{7});
+    ASSERT_TRUE(store.save());
+    ASSERT_FALSE(store.setAsidePath().empty());
+    EXPECT_EQ(fs::file_size(store.setAsidePath()), kMaxFileBytes + 1);
+    EXPECT_EQ(SettingsStore(m_file).number(kSettingsKey, "Top"), 7);
 }
 
 TEST_F(SettingsStoreTest, ASaveThatFailsIsShownWithTheFilesPath)
@@ -507,6 +431,136 @@ TEST_F(SettingsStoreTest, ASaveThatFailsIsShownWithTheFilesPath)
     ASSERT_EQ(::mkfifo(m_file.c_str(), 0600), 0);
     calc.shutdown();
     EXPECT_EQ(toolkit.events, std::vector<std::string>{"msg:!:Settings could not be saved to " + m_file.string() + "."});
+}
+
+TEST_F(SettingsTest, LoadAppliesEachStoredState)
+{
+    std::string tenSlots;
+    for (int n = 1; n <= 10; ++n)
+        tenSlots += "\"Mem " + std::to_string(n) + "\"=\"" + (n == 2 ? "2.5E+20" : "0") + "\"\n";
+    struct Row {
+        const char* name;
+        std::optional<std::string> hive;  // none: no file at all
+        SettingsFound result = SettingsFound::BothKeys;
+        int32_t top = 3360, left = 4800;  // RecordingToolkit centres at 4000, 8000
+        int16_t mode = 0;
+        bool onTop = false;
+        Slots slots = {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
+        bool memIndicator = false;
+    };
+    const Row rows[] = {
+        {.name = "first_run_no_file", .hive = std::nullopt, .result = SettingsFound::Nothing},
+        {.name = "full", .hive = hive(kPlace + "\"Mode\"=dword:00000001\n\"OnTop\"=\"False\"\n", tenSlots.c_str()),
+         .mode = 1, .slots = {"0", "2.5E+20", "0", "0", "0", "0", "0", "0", "0", "0"}, .memIndicator = true},
+        {.name = "mode_7_falls_back_to_degrees", .hive = hive(kPlace + "\"Mode\"=dword:00000007\n")},
+        {.name = "mode_as_text_is_ignored", .hive = hive(kPlace + "\"Mode\"=\"2\"\n")},
+        // A shared holder would hand Left's 2 on to the missing Mode.
+        {.name = "missing_mode_is_not_the_previous_read",
+         .hive = hive("\"Top\"=dword:00000001\n\"Left\"=dword:00000002\n"), .top = 1, .left = 2},
+        {.name = "on_top_in_any_case_with_blanks", .hive = hive(kPlace + "\"OnTop\"=\" tRUE \"\n"), .onTop = true},
+        {.name = "memory_key_missing", .hive = hive(kPlace + "\"Mode\"=dword:00000002\n\"OnTop\"=\"True\"\n", nullptr),
+         .result = SettingsFound::MainKeyOnly, .mode = 2, .onTop = true},
+        // Top 70000 does not fit the window's coordinates: centred, and the in-range Left still applies.
+        {.name = "top_out_of_range_negative_left_in_range",
+         .hive = hive("\"Top\"=dword:00011170\n\"Left\"=dword:ffffff38\n"), .top = 4000, .left = -200},
+        {.name = "slots_5_and_minus_5_keep_m_dark", .hive = hive(kPlace, "\"Mem 1\"=\"5\"\n\"Mem 2\"=\"-5\"\n"),
+         .slots = {"5", "-5", "0", "0", "0", "0", "0", "0", "0", "0"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_file);
+        if (row.hive) writeAll(m_file, *row.hive);
+        ProgramRun program(m_file);
+        Calculator& calc = program.calculator;
+        EXPECT_EQ(calc.loadSettings(), row.result);
+        if (!row.hive) continue;  // nothing applied: the start-up applies the first-run state
+        EXPECT_EQ(program.toolkit.top.value, row.top);
+        EXPECT_EQ(program.toolkit.left.value, row.left);
+        EXPECT_EQ(calc.display().modeDisplayVisible,
+                  (std::array<bool, 3>{row.mode == 0, row.mode == 1, row.mode == 2}));
+        EXPECT_EQ(calc.alwaysOnTop(), row.onTop);
+        EXPECT_EQ(program.toolkit.staysOnTop, row.onTop);
+        EXPECT_EQ(CalculatorProbe::memorySlots(calc), row.slots);
+        EXPECT_EQ(calc.display().memIndicatorVisible, row.memIndicator);
+    }
+}
+
+// Compact mode keeps the window on top without it being the user's choice:
+// only the choice is stored, and every run starts with the full window.
+TEST_F(SettingsTest, NextRunHasTheAlwaysOnTopChoiceAndTheFullWindow)
+{
+    struct Row {
+        const char* name;
+        std::vector<void (Calculator::*)()> commands;
+        const char* stored;
+    };
+    const Row rows[] = {
+        {"compact", {&Calculator::toggleCompact}, "False"},
+        {"on_top_then_compact", {&Calculator::toggleAlwaysOnTop, &Calculator::toggleCompact}, "True"},
+        {"compact_and_back", {&Calculator::toggleCompact, &Calculator::showFullWindow}, "False"},
+        {"on_top_twice", {&Calculator::toggleAlwaysOnTop, &Calculator::toggleAlwaysOnTop}, "False"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_file);
+        {
+            ProgramRun first(m_file);
+            first.calculator.start();
+            for (auto command : row.commands) (first.calculator.*command)();
+            first.calculator.shutdown();
+        }
+        EXPECT_EQ(SettingsStore(m_file).text(kSettingsKey, "OnTop"), row.stored);
+
+        ProgramRun next(m_file);
+        next.calculator.start();
+        const bool onTop = std::string(row.stored) == "True";
+        EXPECT_EQ(next.calculator.alwaysOnTop(), onTop);
+        EXPECT_EQ(next.toolkit.staysOnTop, onTop);
+        EXPECT_FALSE(next.calculator.isCompact());
+        EXPECT_TRUE(next.toolkit.menusShown);
+        // Ctrl+S in the new run shrinks rather than leaving a compact mode it never entered.
+        next.calculator.toggleCompact();
+        EXPECT_FALSE(next.toolkit.menusShown);
+        EXPECT_TRUE(next.toolkit.staysOnTop);
+    }
+}
+
+// A native Wayland window: the compositor places it and reports a made-up place.
+TEST_F(SettingsTest, WindowThatCannotBePlacedKeepsTheStoredPlace)
+{
+    struct Row {
+        const char* name;
+        std::string stored;        // the settings key's values before the run
+        const char* topAfter;      // the stored "Top" after the run; null: none
+    };
+    const Row rows[] = {
+        {"stored_place_kept", kPlace + "\"Mode\"=dword:00000000\n", "dword:00000d20"},
+        {"first_run_stores_no_place", "", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_file);
+        if (!row.stored.empty()) writeAll(m_file, hive(row.stored));
+        ProgramRun program(m_file);
+        program.toolkit.placeable = false;
+        program.toolkit.top = Twips(-45);
+        program.toolkit.left = Twips(-450);
+        program.calculator.start();
+        EXPECT_EQ(program.toolkit.top.value, -45) << "no place applied, not even a centring";
+        EXPECT_EQ(program.toolkit.left.value, -450);
+        program.calculator.cycleAngleMode();
+        program.calculator.shutdown();
+
+        const std::string text = readAll(m_file);
+        EXPECT_NE(text.find("\"Mode\"=dword:00000001"), std::string::npos) << text;
+        if (row.topAfter) {
+            EXPECT_NE(text.find(std::string("\"Top\"=") + row.topAfter), std::string::npos) << text;
+            EXPECT_NE(text.find("\"Left\"=dword:000012c0"), std::string::npos) << text;
+        } else {
+            EXPECT_EQ(text.find("\"Top\""), std::string::npos) << text;
+            EXPECT_EQ(text.find("\"Left\""), std::string::npos) << text;
+        }
+    }
 }
 
 }  // namespace
