@@ -1,8 +1,9 @@
 #include "shell/app_style.h"
 
+#include <initializer_list>
+
 #include <QApplication>
 #include <QCursor>
-#include <QDirIterator>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -25,13 +26,14 @@ QPixmap readPng(const QString& path)
 // Qt's tool-bar extension icon, which the menu bar asks for when it is built
 // (and shows only when its menus do not fit), read from Qt's own PNGs by the
 // built-in reader: Qt's own look-up sniffs the format with every image-format
-// plugin, which loads them all before the first paint.
-QIcon extensionIcon(const QString& prefix)
+// plugin, which loads them all before the first paint. The names are listed,
+// not matched: a name filter compiles a regular expression, half a MiB of
+// PCRE's code and tables resident for good.
+QIcon extensionIcon(const QString& name, std::initializer_list<int> sizes)
 {
     QIcon icon;
-    QDirIterator files(QStringLiteral(":/qt-project.org/styles/commonstyle/images"),
-                       {prefix + QStringLiteral("[0-9]*.png")}, QDir::Files);
-    while (files.hasNext()) icon.addPixmap(readPng(files.next()));
+    for (int size : sizes)
+        icon.addPixmap(readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(name).arg(size)));
     return icon;
 }
 
@@ -44,10 +46,10 @@ public:
     {
         if (pixmap == SP_ToolBarHorizontalExtensionButton) {
             const bool rtl = (option ? option->direction : QApplication::layoutDirection()) == Qt::RightToLeft;
-            return extensionIcon(rtl ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-"));
+            return extensionIcon(rtl ? QStringLiteral("toolbar-ext-h-rtl") : QStringLiteral("toolbar-ext-h"), {8, 16, 32});
         }
         if (pixmap == SP_ToolBarVerticalExtensionButton)
-            return extensionIcon(QStringLiteral("toolbar-ext-v-"));
+            return extensionIcon(QStringLiteral("toolbar-ext-v"), {5, 10, 20});
         return QProxyStyle::standardIcon(pixmap, option, widget);
     }
 };
