@@ -189,7 +189,6 @@ void AccessibilityTest::whatIsSaid_data()
     row("shift spent by its function: the result alone", {"digit1", "shift", "log"}, {"10"},
         {"shift", "10"});
     row("angle modes", {"mode", "mode", "mode"}, {}, {"radians", "grads", "degrees"});
-    row("hyp", {"hyp"}, {}, {"hyperbolic"});
     // The window modes change nothing on the display, yet a screen reader user
     // must hear them: the window gone from under the focus, the keypad gone.
     row("compact and back", {"Ctrl+S", "Ctrl+S"}, {}, {"compact window", "full window"});
