@@ -49,6 +49,15 @@ QChar mnemonicOf(const QString& text)
     return {};
 }
 
+// A fault for a text whose mnemonic another text of the same window or menu took.
+void claimMnemonic(std::map<QChar, QString>& taken, const QString& text, QStringList& faults)
+{
+    const QChar key = mnemonicOf(text);
+    if (key.isNull()) return;
+    if (taken.count(key)) faults << QStringLiteral("\"%1\" and \"%2\" share Alt+%3").arg(taken[key], text, key);
+    taken[key] = text;
+}
+
 // Every dialog the program shows, once with each caption its model can carry.
 // The models outlive their windows, which refer to them.
 struct AllDialogs {
@@ -92,12 +101,6 @@ QStringList misfitsOf(QWidget* window)
                       .arg(titleWidth(window))
                       .arg(titleRoom(window));
     std::map<QChar, QString> mnemonics;
-    const auto claim = [&](const QString& text) {
-        const QChar key = mnemonicOf(text);
-        if (key.isNull()) return;
-        if (mnemonics.count(key)) faults << QStringLiteral("\"%1\" and \"%2\" share Alt+%3").arg(mnemonics[key], text, key);
-        mnemonics[key] = text;
-    };
 
     QList<QWidget*> controls;
     for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -114,7 +117,7 @@ QStringList misfitsOf(QWidget* window)
             const QString text = withoutMnemonic(button->text());
             if (metrics.horizontalAdvance(text) > room)
                 faults << QStringLiteral("button \"%1\" needs %2 px, has %3").arg(text).arg(metrics.horizontalAdvance(text)).arg(room);
-            claim(button->text());
+            claimMnemonic(mnemonics, button->text(), faults);
         } else if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
             if (metrics.horizontalAdvance(label->text()) > label->contentsRect().width())
                 faults << QStringLiteral("label \"%1\" is cut").arg(label->text());
@@ -128,7 +131,7 @@ QStringList misfitsOf(QWidget* window)
                 const QRect place = bar->actionGeometry(action);
                 if (place.isEmpty() || !bar->rect().contains(place))
                     faults << QStringLiteral("menu \"%1\" does not fit the menu bar").arg(action->text());
-                claim(action->text());
+                claimMnemonic(mnemonics, action->text(), faults);
             }
         }
     }
@@ -158,11 +161,7 @@ QStringList misfitsOf(QMenu* menu)
         // The room the entry is drawn in, as far as the menu shows it.
         const int room = menu->actionGeometry(action).intersected(menu->rect()).width();
         if (needed > room) faults << QStringLiteral("menu entry \"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(room);
-        const QChar key = mnemonicOf(action->text());
-        if (key.isNull()) continue;
-        if (mnemonics.count(key))
-            faults << QStringLiteral("\"%1\" and \"%2\" share %3").arg(mnemonics[key], action->text(), key);
-        mnemonics[key] = action->text();
+        claimMnemonic(mnemonics, action->text(), faults);
     }
     return faults;
 }
