@@ -31,9 +31,9 @@ QPixmap readPng(const QString& path)
 // PCRE's code and tables resident for good.
 QIcon extensionIcon(const QString& name, std::initializer_list<int> sizes)
 {
+    const QString path = QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png");
     QIcon icon;
-    for (int size : sizes)
-        icon.addPixmap(readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(name).arg(size)));
+    for (int size : sizes) icon.addPixmap(readPng(path.arg(name).arg(size)));
     return icon;
 }
 
@@ -46,7 +46,8 @@ public:
     {
         if (pixmap == SP_ToolBarHorizontalExtensionButton) {
             const bool rtl = (option ? option->direction : QApplication::layoutDirection()) == Qt::RightToLeft;
-            return extensionIcon(rtl ? QStringLiteral("toolbar-ext-h-rtl") : QStringLiteral("toolbar-ext-h"), {8, 16, 32});
+            const QString name = rtl ? QStringLiteral("toolbar-ext-h-rtl") : QStringLiteral("toolbar-ext-h");
+            return extensionIcon(name, {8, 16, 32});
         }
         if (pixmap == SP_ToolBarVerticalExtensionButton)
             return extensionIcon(QStringLiteral("toolbar-ext-v"), {5, 10, 20});
