@@ -80,15 +80,20 @@ start_app() {
     APP_PID=$!
     wait_for 20 find_main_window || fail "main window did not appear"
     WIN=$(find_main_window)
-    xdotool windowactivate --sync "$WIN" 2>/dev/null || true
-    # The window manager may call the window active before Qt has taken the
-    # keyboard, and a first key sent then is lost: wait until a shortcut works.
-    local tries
+    [ "$(activate_and_copy)" != "(nothing copied)" ] || fail "the program never took the keyboard"
+}
+
+# Activates the main window and copies its display (see copy_display). The
+# window manager may call the window active before Qt has taken the keyboard,
+# and a key sent then is lost: it tries until a copy lands, three times.
+activate_and_copy() {
+    local tries text
     for tries in 1 2 3; do
-        [ "$(copy_display)" = "(nothing copied)" ] || return 0
         xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+        text=$(copy_display)
+        [ "$text" = "(nothing copied)" ] || break
     done
-    fail "the program never took the keyboard"
+    echo "$text"
 }
 
 # The main window: titled exactly "Trellum" (the tray icon's window is named
@@ -198,16 +203,22 @@ click_key() {
     # The press goes out once the pointer is there: a press sent in the same
     # breath as the move has been seen to miss on a loaded machine. (--sync
     # waits long when the pointer is already on the key, as in "7 7".)
-    xdotool mousemove --window "$WIN" "$x" "$y"
-    wait_for 2 pointer_at "$x" "$y"
-    xdotool click 1
+    click_at "$WIN" "$x" "$y" 1
 }
 
-# The pointer is at ($1, $2) inside the main window.
+# Moves the pointer to ($2, $3) inside window $1, then presses and releases
+# button $4 once it is there.
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3"
+    wait_for 2 pointer_at "$1" "$2" "$3"
+    xdotool click "$4"
+}
+
+# The pointer is at ($2, $3) inside window $1.
 pointer_at() {
     local wx wy
-    read -r wx wy < <(xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
-    [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')" = "$((wx + $1)) $((wy + $2)) " ]
+    read -r wx wy < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+    [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')" = "$((wx + $2)) $((wy + $3)) " ]
 }
 
 # Keys by caption, at their places on the keypad.

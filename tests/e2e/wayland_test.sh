@@ -138,14 +138,17 @@ done
 # 5. The compositor dies under a native Wayland run: Qt's Wayland client says so
 #    from its event thread and ends the process, but the settings are saved first.
 write_hive
-# The event loop runs: the main thread waits in poll.
-in_event_loop() {
-    grep -q libqwayland "/proc/$1/maps" 2>/dev/null &&
-        case "$(cut -d' ' -f1 "/proc/$1/syscall" 2>/dev/null)" in 7 | 271) true ;; *) false ;; esac
+# The start is over: the program listens for later launches (a listening
+# socket in the abstract namespace), which it does only once its settings are
+# loaded and its window shown. Before that there is nothing to save.
+listening() {
+    local inodes
+    inodes=" $(find "/proc/$1/fd" -lname 'socket:*' -printf '%l ' 2>/dev/null | tr -dc '0-9 ') "
+    awk -v inodes="$inodes" '$4 == "00010000" && $8 ~ /^@/ && index(inodes, " " $7 " ") { found = 1 } END { exit !found }' /proc/net/unix
 }
 QT_QPA_PLATFORM=wayland "$TRELLUM" 2>"$E2E_TMP/app.err" &
 APP_PID=$!
-wait_for 30 in_event_loop "$APP_PID" || fail "compositor lost: the program did not start on Wayland: $(cat "$E2E_TMP/app.err")"
+wait_for 30 listening "$APP_PID" || fail "compositor lost: the program did not start on Wayland: $(cat "$E2E_TMP/app.err")"
 weston_pid=${CHILD_PIDS[-1]}
 kill -s KILL "$weston_pid"
 wait_for 30 ended "$APP_PID" || fail "compositor lost: the program is still running"

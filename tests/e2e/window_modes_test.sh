@@ -39,9 +39,12 @@ for state in above ordinary; do
     # Two clicks on the icon within the double-click interval (400 ms) are one
     # double click, which does not show the window: the second round waits it out.
     [ "$state" = above ] || sleep 0.5
-    xdotool mousemove --window "$ICON" 5 5 click 1
+    click_at "$ICON" 5 5 1
     wait_for 5 is_mapped "$WIN" ||
         fail "$state: the window came back as another X window: $(find_main_window || echo none) for $WIN"
-    if [ "$state" = above ]; then is_above; else not is_above; fi || fail "the window came back not $state"
+    # The program asks the window manager for the state again once the window
+    # is mapped, so the state settles a moment after the map.
+    if [ "$state" = above ]; then wait_for 5 is_above; else wait_for 5 not is_above; fi ||
+        fail "the window came back not $state"
 done
 echo "ok"
