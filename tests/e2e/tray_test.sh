@@ -17,14 +17,23 @@ expect_eq "$(activate_and_copy)" "42." "display kept while hidden"
 xdotool key Escape
 wait_for 5 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Esc did not hide the window"
 
-click_at "$ICON" 5 5 3
-wait_for 5 menu_open || fail "right click on the icon did not open its menu"
-# The menu takes the keyboard a moment after it is mapped, and a key sent
-# before is lost: x goes again while the menu stays open.
-for tries in 1 2 3; do
+# A loaded window manager may move the focus for the click on the tray after
+# the menu has opened, and Qt closes a menu that loses the focus; the menu also
+# takes the keyboard a moment after it is mapped, and a key sent before is
+# lost. So the menu is opened again if it closed, and x sent again, until the
+# program ends.
+menu_seen=no
+for tries in 1 2 3 4 5; do
+    app_running || break
+    if ! menu_open; then
+        click_at "$ICON" 5 5 3
+        wait_for 3 menu_open || continue
+    fi
+    menu_seen=yes
     xdotool key x
-    wait_for 2 not menu_open && break
+    wait_for 3 not app_running && break
 done
+[ "$menu_seen" = yes ] || fail "right click on the icon did not open its menu"
 wait_for 10 not app_running || fail "Exit did not end the program"
 grep -q '"OnTop"="False"' "$XDG_CONFIG_HOME/trellum/system.reg" || fail "Exit did not save the settings"
 find_tray_icon && fail "the tray icon outlived the program"
