@@ -210,7 +210,7 @@ click_key() {
 # button $4 once it is there.
 click_at() {
     xdotool mousemove --window "$1" "$2" "$3"
-    wait_for 2 pointer_at "$1" "$2" "$3"
+    wait_for 2 pointer_at "$1" "$2" "$3" || fail "the pointer did not reach ($2, $3) in window $1"
     xdotool click "$4"
 }
 
