@@ -116,12 +116,11 @@ void LcdPanel::setText(const QString& text)
 void LcdPanel::fitType()
 {
     m_shownType = font();
+    m_textWidth = QFontMetricsF(m_shownType).horizontalAdvance(m_text);
     const qreal room = width() - 6;
-    if (room <= 0) return;
-    for (int tries = 0; tries < 4; ++tries) {
-        const qreal needed = QFontMetricsF(m_shownType).horizontalAdvance(m_text);
-        if (needed <= room) break;
-        m_shownType.setPointSizeF(m_shownType.pointSizeF() * room / needed - 0.25);
+    for (int tries = 0; room > 0 && m_textWidth > room && tries < 4; ++tries) {
+        m_shownType.setPointSizeF(m_shownType.pointSizeF() * room / m_textWidth - 0.25);
+        m_textWidth = QFontMetricsF(m_shownType).horizontalAdvance(m_text);
     }
 }
 
@@ -160,8 +159,7 @@ void LcdPanel::paintEvent(QPaintEvent*)
     p.setFont(m_shownType);
     const QFontMetrics full(font());
     const int baseline = r.bottom() - qMax(2, (r.height() - full.height()) / 4) - full.descent() + 1;
-    const qreal width = QFontMetricsF(m_shownType).horizontalAdvance(m_text);
-    p.drawText(QPointF(r.right() - 2 - qRound(width), baseline), m_text);
+    p.drawText(QPointF(r.right() - 2 - qRound(m_textWidth), baseline), m_text);
 }
 
 void LcdPanel::mousePressEvent(QMouseEvent* event)

@@ -61,6 +61,7 @@ private:
 
     QString m_text;
     QFont m_shownType;   // the panel's type, smaller where the text would not fit
+    qreal m_textWidth = 0;   // the text's advance in m_shownType: shaping it is much of a key's cost
 };
 
 // A frame that reports mouse presses on its background (around the display, the keypad).
