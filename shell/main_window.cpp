@@ -91,6 +91,14 @@ public:
     }
 };
 
+// The width a label needs for `text`: its advance, or further where a glyph's
+// ink reaches past it (the exponent's bold digits).
+int neededWidth(const QFont& font, const QString& text)
+{
+    const QFontMetricsF metrics(font);
+    return qCeil(qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1));
+}
+
 }  // namespace
 
 // ---- LcdPanel ----
@@ -348,11 +356,8 @@ void MainWindow::fitExponentLabel()
     // The widest exponent, "-99", is wider than the label's 195 twips in this
     // type: the label grows to the left so that its last digit keeps clear of
     // the panel's right bevel instead of being cut by it.
-    const QFontMetricsF metrics(m_expLabel->font());
-    const QString widest = QStringLiteral("-99");
-    const int textWidth = qCeil(qMax(metrics.horizontalAdvance(widest), metrics.boundingRect(widest).right() + 1));
     QRect expRect = m_expLabel->geometry();
-    expRect.setWidth(qMax(expRect.width(), textWidth));
+    expRect.setWidth(qMax(expRect.width(), neededWidth(m_expLabel->font(), QStringLiteral("-99"))));
     const int rightLimit = m_lcd->width() - 3;   // the 1-pixel bevel and a pixel of room
     if (expRect.right() > rightLimit) expRect.moveRight(rightLimit);
     m_expLabel->setGeometry(expRect);
@@ -370,15 +375,11 @@ void MainWindow::fitExponent(const QString& text)
     type.setPointSizeF(kExponentPoints);
     const int right = m_expRect.right();
     const int left = m_modeDisplay[2]->geometry().right() + 2;
-    const auto needed = [&text](const QFont& font) {
-        const QFontMetricsF metrics(font);
-        return qCeil(qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1));
-    };
-    while (needed(type) > right - left && type.pointSizeF() > kSmallestExponentPoints)
+    while (neededWidth(type, text) > right - left && type.pointSizeF() > kSmallestExponentPoints)
         type.setPointSizeF(type.pointSizeF() - 0.5);
     m_expLabel->setFont(type);
     QRect place = m_expRect;
-    place.setLeft(std::max(1, std::min(place.left(), right - needed(type))));
+    place.setLeft(std::max(1, std::min(place.left(), right - neededWidth(type, text))));
     m_expLabel->setGeometry(place);
 }
 
