@@ -2,9 +2,10 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
 
+#include "app/start_guards.h"
 #include "product.h"
-#include "shell/start_guards.h"
 
 namespace trellum::shell {
 
@@ -116,7 +117,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     // be read to their end.
     const struct {
         const char* option;
-        QString (*problemOf)(const QString&);
+        std::string (*problemOf)(const std::string&);
     } guardedFiles[] = {
         {"stylesheet", styleSheetProblem},
         {"qwindowicon", windowIconProblem},
@@ -126,7 +127,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         const QString option = QString::fromLatin1(guarded.option);
         if (!parser.isSet(option)) continue;
         for (const QString& path : parser.values(option)) {
-            const QString problem = guarded.problemOf(path);
+            const QString problem = QString::fromLocal8Bit(guarded.problemOf(QFile::encodeName(path).toStdString()));
             if (problem.isEmpty()) continue;
             result.run = false;
             result.exitStatus = 2;

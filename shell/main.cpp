@@ -5,11 +5,16 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QFile>
 #include <QSessionManager>
+#include <QSocketNotifier>
 
+#include "app/start_guards.h"
+#include "app/stop_signals.h"
 #include "product.h"
 #include "shell/app_style.h"
 #include "shell/command_line.h"
@@ -19,8 +24,6 @@
 #include "shell/platform.h"
 #include "shell/qt_message_watch.h"
 #include "shell/single_instance.h"
-#include "shell/start_guards.h"
-#include "shell/unix_signals.h"
 #include "storage/constants_location.h"
 #include "storage/settings_store.h"
 
@@ -30,16 +33,17 @@ int main(int argc, char* argv[])
     // of windowing system must be made before Qt connects to one.
     const trellum::shell::CommandLine commandLine = trellum::shell::parseCommandLine(trellum::shell::argumentsOf(argc, argv));
     if (!commandLine.run)
-        return trellum::shell::printAndExitStatus(commandLine.output, commandLine.error, commandLine.exitStatus);
+        return trellum::printAndExitStatus(commandLine.output.toLocal8Bit().toStdString(),
+                                           commandLine.error.toLocal8Bit().toStdString(), commandLine.exitStatus);
     // From here on a TERM ends the program like OFF, even while Qt starts.
-    trellum::shell::UnixSignals::installHandlers();
-    trellum::shell::ignoreUnusableScaleFactor();
+    trellum::StopSignals::installHandlers();
+    trellum::ignoreUnusableScaleFactor();
     trellum::shell::preferX11(commandLine.platformGiven);
     // A second launch on this display brings the running copy forward (or with
     // --toggle hides or shows it) and ends; --toggle with none running starts it.
     trellum::shell::SingleInstance instance(
-        trellum::shell::instanceSocketName(trellum::shell::displayKey(trellum::shell::argumentsOf(argc, argv))),
-        commandLine.toggle ? trellum::shell::LaunchRequest::Toggle : trellum::shell::LaunchRequest::Show);
+        trellum::singleCopyName(trellum::displayKey(std::vector<std::string>(argv, argv + argc))),
+        commandLine.toggle ? trellum::LaunchRequest::Toggle : trellum::LaunchRequest::Show);
     if (instance.otherCopyAnswered()) return 0;
     if (instance.otherCopySilent()) {
         std::fputs("trellum: another copy is running on this display but does not answer\n", stderr);
@@ -68,7 +72,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(trellum::shell::newAppStyle());
     // Outlives the window, so a signal during its teardown is still only queued.
-    trellum::shell::UnixSignals unixSignals;
+    trellum::StopSignals stopSignals;
 
     fontPreload.wait();
     trellum::SettingsStore settings(trellum::defaultSettingsPath());
@@ -84,7 +88,12 @@ int main(int argc, char* argv[])
     // a session ending without a close event, SIGTERM (logout, systemd), SIGHUP
     // and SIGINT end the program as OFF does, with exit status 0.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.end(); });
-    QObject::connect(&unixSignals, &trellum::shell::UnixSignals::received, &window, [&window] { window.end(); });
+    if (stopSignals.socket() >= 0) {
+        auto* watch = new QSocketNotifier(stopSignals.socket(), QSocketNotifier::Read, &window);
+        QObject::connect(watch, &QSocketNotifier::activated, &window, [&window, &stopSignals] {
+            if (stopSignals.takePending()) window.end();
+        });
+    }
     // A display that goes away (the X server or the compositor ends before the
     // session's TERM comes) saves what needs no display; Qt then ends the
     // program with status 1.

@@ -1,5 +1,6 @@
-// One running copy per user and display: which launches meet on one socket, a
-// second launch answered by the first, a copy that is ending, and other users.
+// One running copy per user and display, on the event loop: a second launch
+// answered by the first, a copy that is ending, and other users. Which
+// launches meet on one socket is tested with the names (unit/start_up_test.cpp).
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -17,12 +18,10 @@
 #include "shell/single_instance.h"
 #include "patience.h"
 
-using trellum::shell::displayKey;
-using trellum::shell::instanceSocketName;
-using trellum::shell::LaunchRequest;
+using trellum::LaunchRequest;
 using trellum::shell::SingleInstance;
 
-Q_DECLARE_METATYPE(trellum::shell::LaunchRequest)
+Q_DECLARE_METATYPE(trellum::LaunchRequest)
 
 namespace {
 
@@ -35,13 +34,12 @@ struct Address {
     const sockaddr* get() const { return reinterpret_cast<const sockaddr*>(&address); }
 };
 
-Address addressOf(const QString& name)
+Address addressOf(const std::string& name)
 {
     Address a;
     a.address.sun_family = AF_UNIX;
-    const QByteArray native = QFile::encodeName(name);
-    std::memcpy(a.address.sun_path + 1, native.constData(), static_cast<std::size_t>(native.size()));
-    a.length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + native.size());
+    std::memcpy(a.address.sun_path + 1, name.data(), name.size());
+    a.length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
     return a;
 }
 
@@ -60,9 +58,9 @@ bool readable(int fd)
 }
 
 // A unique display for each test, so that runs side by side never meet.
-QString uniqueKey(const char* what)
+std::string uniqueName(const char* what)
 {
-    return QStringLiteral("x11:%1-%2").arg(QLatin1String(what)).arg(QCoreApplication::applicationPid());
+    return trellum::singleCopyName(std::string("x11:") + what + '-' + std::to_string(::getpid()));
 }
 
 }  // namespace
@@ -70,70 +68,12 @@ QString uniqueKey(const char* what)
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void launchesMeetOnOneDisplayOnly_data();
-    void launchesMeetOnOneDisplayOnly();
     void secondLaunchIsAnsweredWithItsRequest_data();
     void secondLaunchIsAnsweredWithItsRequest();
     void copyThatIsEndingLetsTheNextOneStart();
     void anotherUsersSocketNeverAnswers();
     void anotherUserIsNeverAnswered();
 };
-
-void SingleInstanceTest::cleanup()
-{
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) qunsetenv(name);
-}
-
-// Each side: "VARIABLE=value ..." for the environment, then "|" and the arguments.
-void SingleInstanceTest::launchesMeetOnOneDisplayOnly_data()
-{
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<bool>("meet");
-    QTest::newRow("same X display") << "DISPLAY=:3|" << "DISPLAY=:3|" << true;
-    QTest::newRow("screen number is the same display") << "DISPLAY=:3|" << "DISPLAY=:3.0|" << true;
-    QTest::newRow("unix: is the local display") << "DISPLAY=:3|" << "DISPLAY=unix:3|" << true;
-    QTest::newRow("a leading zero is the same number") << "DISPLAY=:3|" << "DISPLAY=:03|" << true;
-    QTest::newRow("all of it at once") << "DISPLAY=:3|" << "DISPLAY=unix:003.1|" << true;
-    QTest::newRow("a display over TCP is another") << "DISPLAY=:3|" << "DISPLAY=localhost:3|" << false;
-    QTest::newRow("two X displays") << "DISPLAY=:3|" << "DISPLAY=:4|" << false;
-    QTest::newRow("30 is not 3") << "DISPLAY=:3|" << "DISPLAY=:30|" << false;
-    QTest::newRow("-display chooses the display") << "DISPLAY=:3|-display :4" << "DISPLAY=:4|" << true;
-    QTest::newRow("--display too") << "DISPLAY=:3|--display :4" << "DISPLAY=:3|" << false;
-    QTest::newRow("runtime folder unset (su, cron)")
-        << "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|" << "DISPLAY=:3|" << true;
-    QTest::newRow("another runtime folder") << "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|"
-                                            << "DISPLAY=:3 XDG_RUNTIME_DIR=/tmp/elsewhere|" << true;
-    QTest::newRow("X11 and native Wayland") << "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=xcb|"
-                                            << "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|"
-                                            << false;
-    QTest::newRow("-platform wayland is Wayland") << "WAYLAND_DISPLAY=wayland-1|-platform wayland"
-                                                  << "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|" << true;
-    QTest::newRow("two Wayland compositors") << "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|"
-                                             << "WAYLAND_DISPLAY=wayland-2 QT_QPA_PLATFORM=wayland|" << false;
-    QTest::newRow("offscreen runs share no screen") << "QT_QPA_PLATFORM=offscreen|" << "QT_QPA_PLATFORM=offscreen|"
-                                                    << false;
-    QTest::newRow("X11 tried first on a Wayland session") << "DISPLAY=:0 QT_QPA_PLATFORM=xcb;wayland|"
-                                                          << "DISPLAY=:0|" << true;
-}
-
-void SingleInstanceTest::launchesMeetOnOneDisplayOnly()
-{
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    QFETCH(bool, meet);
-    const auto socketOf = [this](const QString& launch) {
-        cleanup();
-        for (const QString& assignment : launch.section(u'|', 0, 0).split(u' ', Qt::SkipEmptyParts))
-            qputenv(assignment.section(u'=', 0, 0).toLatin1().constData(), assignment.section(u'=', 1).toLocal8Bit());
-        QStringList arguments{QStringLiteral("trellum")};
-        arguments += launch.section(u'|', 1).split(u' ', Qt::SkipEmptyParts);
-        return instanceSocketName(displayKey(arguments));
-    };
-    const QString one = socketOf(first), other = socketOf(second);
-    QCOMPARE(!one.isEmpty() && one == other, meet);
-}
 
 void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest_data()
 {
@@ -152,7 +92,7 @@ void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest()
     QFETCH(bool, starting);
     QFETCH(int, forward);
     QFETCH(int, toggles);
-    const QString name = instanceSocketName(uniqueKey("forward"));
+    const std::string name = uniqueName("forward");
     SingleInstance first(name);
     QVERIFY(!first.otherCopyAnswered());
     QVERIFY(first.ownsName());
@@ -189,7 +129,7 @@ void SingleInstanceTest::secondLaunchIsAnsweredWithItsRequest()
 // giving up with "does not answer".
 void SingleInstanceTest::copyThatIsEndingLetsTheNextOneStart()
 {
-    const QString name = instanceSocketName(uniqueKey("ending"));
+    const std::string name = uniqueName("ending");
     const int ending = listenAt(addressOf(name));
     QVERIFY(ending >= 0);
     auto next = std::async(std::launch::async, [name] {
@@ -213,7 +153,7 @@ void SingleInstanceTest::copyThatIsEndingLetsTheNextOneStart()
 void SingleInstanceTest::anotherUsersSocketNeverAnswers()
 {
     if (::getuid() != 0) QSKIP("needs root to act as another user");
-    const QString name = instanceSocketName(uniqueKey("stranger"));
+    const std::string name = uniqueName("stranger");
     const Address address = addressOf(name);
     int ready[2];
     QCOMPARE(::pipe(ready), 0);
@@ -246,7 +186,7 @@ void SingleInstanceTest::anotherUsersSocketNeverAnswers()
 void SingleInstanceTest::anotherUserIsNeverAnswered()
 {
     if (::getuid() != 0) QSKIP("needs root to act as another user");
-    const QString name = instanceSocketName(uniqueKey("victim"));
+    const std::string name = uniqueName("victim");
     SingleInstance copy(name);
     QVERIFY(copy.listen());
     int calls = 0;

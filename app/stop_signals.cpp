@@ -1,4 +1,4 @@
-#include "shell/unix_signals.h"
+#include "app/stop_signals.h"
 
 #include <cerrno>
 #include <csignal>
@@ -6,9 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QSocketNotifier>
-
-namespace trellum::shell {
+namespace trellum {
 
 namespace {
 
@@ -18,7 +16,7 @@ const int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 // end of the socket pair, set from installHandlers() until the object goes.
 volatile sig_atomic_t g_writeFd = -1;
 int g_readFd = -1;
-bool g_attached = false;  // a UnixSignals object reads the socket
+bool g_attached = false;  // a StopSignals object reads the socket
 
 extern "C" void onSignal(int signalNumber)
 {
@@ -34,7 +32,7 @@ extern "C" void onSignal(int signalNumber)
 
 }  // namespace
 
-void UnixSignals::installHandlers()
+void StopSignals::installHandlers()
 {
     if (g_writeFd >= 0) return;
     // A write to a display server that has just ended fails with EPIPE, which
@@ -59,19 +57,17 @@ void UnixSignals::installHandlers()
     }
 }
 
-UnixSignals::UnixSignals(QObject* parent) : QObject(parent)
+StopSignals::StopSignals()
 {
     installHandlers();
     if (g_writeFd < 0 || g_attached) return;
     g_attached = true;
     m_fds[0] = g_writeFd;
     m_fds[1] = g_readFd;
-    m_notifier = new QSocketNotifier(m_fds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignals::readPending);
     // Signals that came before the event loop ran are waiting in the socket already.
 }
 
-UnixSignals::~UnixSignals()
+StopSignals::~StopSignals()
 {
     if (m_fds[0] < 0) return;
     struct sigaction action = {};
@@ -89,14 +85,12 @@ UnixSignals::~UnixSignals()
     ::close(m_fds[1]);
 }
 
-void UnixSignals::readPending()
+bool StopSignals::takePending()
 {
+    bool any = false;
     unsigned char bytes[64];
-    for (;;) {
-        const ssize_t count = ::read(m_fds[1], bytes, sizeof bytes);
-        if (count <= 0) break;
-        for (ssize_t i = 0; i < count; ++i) emit received(bytes[i]);
-    }
+    while (m_fds[1] >= 0 && ::read(m_fds[1], bytes, sizeof bytes) > 0) any = true;
+    return any;
 }
 
-}  // namespace trellum::shell
+}  // namespace trellum

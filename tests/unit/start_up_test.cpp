@@ -1,0 +1,192 @@
+// What the program settles before its window system starts: which launches
+// meet as one copy, the files and scale factor it refuses, and the signals
+// that end it as OFF does.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/single_copy.h"
+#include "app/start_guards.h"
+#include "app/stop_signals.h"
+#include "temp_folder.h"
+
+namespace trellum {
+namespace {
+
+// Sets the variables named for one launch and clears the others it reads.
+class LaunchEnvironment {
+public:
+    explicit LaunchEnvironment(const std::string& assignments)
+    {
+        for (const char* name : kRead) ::unsetenv(name);
+        std::istringstream words(assignments);
+        for (std::string word; words >> word;) {
+            const std::size_t equals = word.find('=');
+            ::setenv(word.substr(0, equals).c_str(), word.substr(equals + 1).c_str(), 1);
+        }
+    }
+    ~LaunchEnvironment()
+    {
+        for (const char* name : kRead) ::unsetenv(name);
+    }
+
+private:
+    static constexpr const char* kRead[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"};
+};
+
+// Each side: "VARIABLE=value ..." for the environment, then "|" and the arguments.
+std::string copyNameOf(const std::string& launch)
+{
+    const std::size_t bar = launch.find('|');
+    const LaunchEnvironment environment(launch.substr(0, bar));
+    std::vector<std::string> arguments{"trellum"};
+    std::istringstream words(launch.substr(bar + 1));
+    for (std::string word; words >> word;) arguments.push_back(word);
+    return singleCopyName(displayKey(arguments));
+}
+
+struct MeetingRow {
+    const char* name;
+    const char* first;
+    const char* second;
+    bool meet;
+};
+
+TEST(SingleCopy, LaunchesMeetOnOneDisplayOnly)
+{
+    const MeetingRow rows[] = {
+        {"same X display", "DISPLAY=:3|", "DISPLAY=:3|", true},
+        {"screen number is the same display", "DISPLAY=:3|", "DISPLAY=:3.0|", true},
+        {"unix: is the local display", "DISPLAY=:3|", "DISPLAY=unix:3|", true},
+        {"a leading zero is the same number", "DISPLAY=:3|", "DISPLAY=:03|", true},
+        {"all of it at once", "DISPLAY=:3|", "DISPLAY=unix:003.1|", true},
+        {"display 0 written 00", "DISPLAY=:0|", "DISPLAY=:00|", true},
+        {"a display over TCP is another", "DISPLAY=:3|", "DISPLAY=localhost:3|", false},
+        {"two X displays", "DISPLAY=:3|", "DISPLAY=:4|", false},
+        {"30 is not 3", "DISPLAY=:3|", "DISPLAY=:30|", false},
+        {"-display chooses the display", "DISPLAY=:3|-display :4", "DISPLAY=:4|", true},
+        {"--display too", "DISPLAY=:3|--display :4", "DISPLAY=:3|", false},
+        {"runtime folder unset (su, cron)", "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|", "DISPLAY=:3|", true},
+        {"another runtime folder", "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|",
+         "DISPLAY=:3 XDG_RUNTIME_DIR=/tmp/elsewhere|", true},
+        {"X11 and native Wayland", "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=xcb|",
+         "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|", false},
+        {"-platform wayland is Wayland", "WAYLAND_DISPLAY=wayland-1|-platform wayland",
+         "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|", true},
+        {"a compositor named by its path", "WAYLAND_DISPLAY=/run/user/7/wayland-1 QT_QPA_PLATFORM=wayland|",
+         "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|", true},
+        {"two Wayland compositors", "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|",
+         "WAYLAND_DISPLAY=wayland-2 QT_QPA_PLATFORM=wayland|", false},
+        {"offscreen runs share no screen", "QT_QPA_PLATFORM=offscreen|", "QT_QPA_PLATFORM=offscreen|", false},
+        {"X11 tried first on a Wayland session", "DISPLAY=:0 QT_QPA_PLATFORM=xcb;wayland|", "DISPLAY=:0|", true},
+    };
+    for (const MeetingRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string one = copyNameOf(row.first), other = copyNameOf(row.second);
+        EXPECT_EQ(!one.empty() && one == other, row.meet) << one << " / " << other;
+    }
+}
+
+// A name must fit an abstract socket address, with its leading NUL: a long one
+// is cut to a digest, which still tells two displays apart.
+TEST(SingleCopy, LongDisplayNamesFitTheAddressAndStayApart)
+{
+    const std::string host(300, 'h');
+    const std::string one = copyNameOf("DISPLAY=" + host + "a:0|"), other = copyNameOf("DISPLAY=" + host + "b:0|");
+    EXPECT_LT(one.size(), 107U);
+    EXPECT_NE(one, other);
+    EXPECT_EQ(one, copyNameOf("DISPLAY=" + host + "a:0.1|"));
+}
+
+class StartGuards : public testing_support::TempFolderTest {};
+
+// Qt reads these files whole, or opens them before the window shows.
+TEST_F(StartGuards, RefuseFilesThatCouldNeverBeReadToTheirEnd)
+{
+    const std::string folder = m_dir.string();
+    const std::string small = folder + "/small.qss", big = folder + "/big.png", fifo = folder + "/fifo";
+    std::ofstream(small) << "QWidget {}";
+    std::ofstream{big};
+    ASSERT_EQ(::truncate(big.c_str(), kMaxWindowIconBytes + 1), 0);   // sparse: no disk is filled
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Row {
+        std::string path;
+        const char* styleSheet;   // what the refusal says, or empty
+        const char* icon;
+    };
+    const Row rows[] = {
+        {small, "", ""},
+        {folder + "/missing", "", ""},
+        {fifo, "is not a regular file", "is not a regular file"},
+        {folder, "is not a regular file", "is not a regular file"},
+        {"/dev/zero", "is not a regular file", "is not a regular file"},
+        {big, "is larger than 1048576 bytes", "is larger than 16777216 bytes"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        const std::string styleSheet = styleSheetProblem(row.path), icon = windowIconProblem(row.path);
+        EXPECT_NE(styleSheet.find(row.styleSheet), std::string::npos) << styleSheet;
+        EXPECT_EQ(styleSheet.empty(), *row.styleSheet == '\0');
+        EXPECT_NE(icon.find(row.icon), std::string::npos) << icon;
+        EXPECT_EQ(icon.empty(), *row.icon == '\0');
+        if (!icon.empty()) {
+            EXPECT_NE(icon.find("'" + row.path + "'"), std::string::npos) << icon;
+        }
+    }
+}
+
+TEST(StartGuardsScale, KeepsOnlyAFactorTheWindowCanUse)
+{
+    struct Row {
+        const char* value;
+        bool kept;
+    };
+    const Row rows[] = {{"1.5", true},  {" 2 ", true},     {"0.5", true},  {"8", true},    {"", true},
+                        {"0.49", false}, {"8.01", false},  {"0", false},   {"-1", false},  {"nan", false},
+                        {"inf", false}, {"1.5x", false},   {"0x2", false}, {"1,5", false}, {"1e400", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value);
+        ::setenv("QT_SCALE_FACTOR", row.value, 1);
+        testing::internal::CaptureStderr();
+        ignoreUnusableScaleFactor();
+        const std::string warning = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::getenv("QT_SCALE_FACTOR") != nullptr, row.kept);
+        EXPECT_EQ(warning.empty(), row.kept) << warning;
+    }
+    ::unsetenv("QT_SCALE_FACTOR");
+}
+
+// A TERM waits in the socket for the event loop; a hang-up that whoever
+// started the program ignores (nohup) stays ignored.
+TEST(StopSignals, WaitForTheEventLoopAndRespectAnIgnoredHangUp)
+{
+    ::signal(SIGHUP, SIG_IGN);
+    {
+        StopSignals stops;
+        ASSERT_GE(stops.socket(), 0);
+        EXPECT_FALSE(stops.takePending());
+        ::raise(SIGHUP);
+        EXPECT_FALSE(stops.takePending());
+        ::raise(SIGTERM);
+        ::raise(SIGINT);
+        EXPECT_TRUE(stops.takePending());
+        EXPECT_FALSE(stops.takePending());
+    }
+    // Given back: the next TERM would end this process, as it does any other.
+    struct sigaction term = {};
+    ::sigaction(SIGTERM, nullptr, &term);
+    EXPECT_EQ(term.sa_handler, SIG_DFL);
+    ::signal(SIGHUP, SIG_DFL);
+}
+
+}  // namespace
+}  // namespace trellum
