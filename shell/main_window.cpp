@@ -572,28 +572,9 @@ void MainWindow::toggleShown()
     forward([this] { m_calc.toggleShown(); });
 }
 
-void MainWindow::afterFirstPaint(std::function<void()> work)
-{
-    if (m_painted) {
-        QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
-        return;
-    }
-    m_afterFirstPaint.push_back(std::move(work));
-}
-
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::Paint && !m_painted) {
-        // Queued: the painted picture is handed to the window system first.
-        m_painted = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                for (auto& work : std::exchange(m_afterFirstPaint, {})) work();
-            },
-            Qt::QueuedConnection);
-    }
     if ((m_centrePending || m_pullInsidePending) && isVisible()) {
         // Right after framing Qt may still split the frame wrongly between its
         // sides; placed again until the extents hold still and nothing moves.

@@ -160,11 +160,6 @@ public:
     // `trellum --toggle` from a desktop shortcut: hides the window to the tray
     // while it shows, else shows it.
     void toggleShown();
-    // Runs `work` right after the window's first paint has reached the screen
-    // (at the next turn of the event loop once it has): start-up work that the
-    // first picture does not need waits for it.
-    void afterFirstPaint(std::function<void()> work);
-    bool painted() const { return m_painted; }
     // Centres the window again once the window manager has framed it: before the
     // first showing the frame's size is unknown and the centring is off by it.
     void centreWhenFramed() { m_centrePending = true; }
@@ -218,9 +213,7 @@ private:
     bool m_centrePending = false;
     bool m_pullInsidePending = false;
     QMargins m_placedExtents;   // the frame extents at the last placement
-    bool m_painted = false;
     bool m_ending = false;
-    std::vector<std::function<void()>> m_afterFirstPaint;
     std::unique_ptr<DisplaySpeech> m_speech;   // the display's accessibility events
 };
 

@@ -242,8 +242,6 @@ void QtToolkit::showWindow()
 
 void QtToolkit::hideWindow()
 {
-    // An icon still waiting for the first paint is needed now.
-    if (m_trayWanted && !m_tray) placeTrayIcon();
     // Without a notification area a hidden window could never come back, so it
     // goes to the task bar instead. Said before the window goes: a screen
     // reader follows the focus away with it.
@@ -271,12 +269,6 @@ void QtToolkit::activateWindow()
 void QtToolkit::closeWindow() { m_window.close(); }
 
 void QtToolkit::setKeypadCursor()
-{
-    // The pointer matters once the window is there to point at.
-    m_window.afterFirstPaint([this] { applyKeypadCursors(); });
-}
-
-void QtToolkit::applyKeypadCursors()
 {
     const QCursor cursor = keypadCursor();
     m_window.keypadFrame()->setCursor(cursor);
@@ -325,47 +317,24 @@ void QtToolkit::askStaysOnTopAgain()
 
 void QtToolkit::showTrayIcon(TrayTip tip)
 {
-    m_trayTip = translated(tip);
-    m_trayWanted = true;
-    if (m_tray || m_window.painted()) {
-        placeTrayIcon();
-        return;
-    }
-    // Finding the notification area takes round trips to the X server and the
-    // session bus: the window is painted first, and the icon follows at once.
-    m_window.afterFirstPaint([this] {
-        if (m_trayWanted) placeTrayIcon();
-    });
-}
-
-void QtToolkit::placeTrayIcon()
-{
     if (!m_tray) {
         m_tray = std::make_unique<QSystemTrayIcon>(m_window.windowIcon());
         QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, &m_window, &MainWindow::trayActivated);
     }
-    m_tray->setToolTip(m_trayTip);
+    m_tray->setToolTip(translated(tip));
     m_tray->show();
 }
 
 void QtToolkit::setTrayTip(TrayTip tip)
 {
-    m_trayTip = translated(tip);
-    if (m_tray) m_tray->setToolTip(m_trayTip);
+    if (m_tray) m_tray->setToolTip(translated(tip));
 }
 
 void QtToolkit::hideTrayIcon()
 {
-    m_trayWanted = false;
     if (!m_tray) return;
     m_tray->hide();
     m_tray.reset();
-}
-
-QSystemTrayIcon* QtToolkit::trayIcon()
-{
-    if (m_trayWanted && !m_tray) placeTrayIcon();
-    return m_tray.get();
 }
 
 std::string QtToolkit::programFolder()

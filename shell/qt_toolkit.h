@@ -66,17 +66,13 @@ public:
 
     // For tests: what a user would hear or see in the tray.
     int beepCount() const { return m_beeps; }
-    QSystemTrayIcon* trayIcon();
+    QSystemTrayIcon* trayIcon() const { return m_tray.get(); }
 
 private:
-    void placeTrayIcon();
-    void applyKeypadCursors();
     void askStaysOnTopAgain();
 
     MainWindow& m_window;
     std::unique_ptr<QSystemTrayIcon> m_tray;
-    bool m_trayWanted = false;   // shown and not hidden since, though perhaps not created yet
-    QString m_trayTip;
     int m_beeps = 0;
     bool m_placeable = true;
 };

@@ -33,7 +33,6 @@ private slots:
     void hideWithoutTrayMinimisesAndTrayClickRestores();
     void everyWayOutEndsOnce_data();
     void everyWayOutEndsOnce();
-    void workLeftForAfterTheFirstPaintRunsOnceAfterIt();
     void exponentStaysInsideThePanel_data();
     void exponentStaysInsideThePanel();
     void shortMessagesKeepTheTitleWhole_data();
@@ -266,24 +265,6 @@ void MainWindowTest::everyWayOutEndsOnce()
     QCOMPARE(closing.count(), closed ? 1 : 0);
     QCOMPARE(m_window->isVisible(), !closed);
     QCOMPARE(m_window->toolkit().trayIcon() == nullptr, closed);
-}
-
-void MainWindowTest::workLeftForAfterTheFirstPaintRunsOnceAfterIt()
-{
-    SettingsStore settings;
-    MainWindow window(settings);
-    QList<bool> paintedWhenRun;
-    window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });
-    QCoreApplication::processEvents();
-    QVERIFY(paintedWhenRun.isEmpty());
-    window.calculator().start();
-    QTRY_COMPARE_WITH_TIMEOUT(paintedWhenRun, QList<bool>{true}, kPatienceMs);
-    // Once painted, new work runs at the next turn of the event loop.
-    window.afterFirstPaint([&] { paintedWhenRun << window.painted(); });
-    QTRY_COMPARE_WITH_TIMEOUT(paintedWhenRun.size(), 2, kPatienceMs);
-    window.repaint();
-    QCoreApplication::processEvents();
-    QCOMPARE(paintedWhenRun.size(), 2);
 }
 
 // The exponent's last digit keeps clear of the panel's right bevel: no ink in
