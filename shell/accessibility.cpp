@@ -28,76 +28,7 @@ namespace {
 
 QString trKeys(const char* text) { return QCoreApplication::translate("Keys", text); }
 
-// The number on the display as the calculator shows it: the panel's text and
-// the exponent while it is shown.
-QString numberTextOf(const DisplayState& shown)
-{
-    QString text = toQString(std::string(shown.lcdText)).trimmed();
-    if (shown.expVisible) text += u'E' + toQString(std::string(shown.expText));
-    return text;
-}
-
-// What is said of each indicator of the display, in reading order: the word
-// while it is lit, and the whole sentence when it goes out.
-struct IndicatorWords {
-    const char* lit;
-    const char* off;
-};
-
-const IndicatorWords kIndicatorWords[kIndicatorCount] = {
-    //: The display's "S" indicator (the calculator's SHIFT key armed): spoken when it lights, listed in the
-    //: display's description while lit.
-    {QT_TRANSLATE_NOOP("Display", "shift"),
-     //: Spoken when the display's "S" indicator goes out: the calculator's SHIFT key is no longer armed.
-     QT_TRANSLATE_NOOP("Display", "shift off")},
-    //: The display's "hyp" indicator (the hyperbolic functions armed): spoken when it lights, listed in the
-    //: display's description while lit.
-    {QT_TRANSLATE_NOOP("Display", "hyperbolic"),
-     //: Spoken when the display's "hyp" indicator goes out.
-     QT_TRANSLATE_NOOP("Display", "hyperbolic off")},
-    //: The display's "M" indicator (a number stored in the memory): spoken when it lights, listed in the
-    //: display's description while lit.
-    {QT_TRANSLATE_NOOP("Display", "memory"),
-     //: Spoken when the display's "M" indicator goes out: the memory is empty.
-     QT_TRANSLATE_NOOP("Display", "memory off")},
-    //: The display's "D" indicator (angles in degrees): spoken when it lights, listed in the display's
-    //: description while lit.
-    {QT_TRANSLATE_NOOP("Display", "degrees"),
-     //: Spoken when the display's "D" indicator goes out without another lighting.
-     QT_TRANSLATE_NOOP("Display", "degrees off")},
-    //: The display's "R" indicator (angles in radians): spoken when it lights, listed in the display's
-    //: description while lit.
-    {QT_TRANSLATE_NOOP("Display", "radians"),
-     //: Spoken when the display's "R" indicator goes out without another lighting.
-     QT_TRANSLATE_NOOP("Display", "radians off")},
-    //: The display's "G" indicator (angles in grads): spoken when it lights, listed in the display's
-    //: description while lit.
-    {QT_TRANSLATE_NOOP("Display", "grads"),
-     //: Spoken when the display's "G" indicator goes out without another lighting.
-     QT_TRANSLATE_NOOP("Display", "grads off")},
-};
-
-// The lit indicators in reading order.
-Indicators litIndicatorsOf(const DisplayState& shown)
-{
-    const bool on[kIndicatorCount] = {shown.shiftIndicatorVisible,  shown.hypIndicatorVisible,
-                                      shown.memIndicatorVisible,    shown.modeDisplayVisible[0],
-                                      shown.modeDisplayVisible[1],  shown.modeDisplayVisible[2]};
-    Indicators lit;
-    for (int i = 0; i < kIndicatorCount; ++i)
-        if (on[i]) lit.append(static_cast<Indicator>(i));
-    return lit;
-}
-
-QString litWord(Indicator indicator)
-{
-    return QCoreApplication::translate("Display", kIndicatorWords[static_cast<int>(indicator)].lit);
-}
-
-QString offSentence(Indicator indicator)
-{
-    return QCoreApplication::translate("Display", kIndicatorWords[static_cast<int>(indicator)].off);
-}
+QString trSpeech(const char* text) { return QCoreApplication::translate(kSpeechContext, text); }
 
 // The window's DisplaySpeech; none while the window is built or torn down.
 const DisplaySpeech* speechOf(const QWidget* widget)
@@ -385,47 +316,25 @@ void explainUnavailable(QAction* item, const QString& reason)
     item->setProperty(kUnavailableReason, reason);
 }
 
-QString spokenNumber(const QString& numberText)
+QString spokenNumber(const SpokenNumber& number)
 {
-    const QString text = numberText.trimmed();
-    if (text.startsWith(u'(')) {
-        // "(- 2": two brackets open, no number yet.
-        const int level = text.mid(text.lastIndexOf(u' ') + 1).toInt();
+    if (number.bracketLevel) {
         //: Spoken for the display while brackets are open and no number is typed yet: %n is how many are open.
-        return translatedPlural("Display", QT_TRANSLATE_N_NOOP("Display", "%n open bracket(s)"), nullptr, level);
+        return translatedPlural("Display", QT_TRANSLATE_N_NOOP("Display", "%n open bracket(s)"), nullptr,
+                                number.openBrackets);
     }
-    const qsizetype e = text.indexOf(u'E', 0, Qt::CaseInsensitive);
-    QString mantissa = e < 0 ? text : text.left(e);
-    if (mantissa.endsWith(u'.')) mantissa.chop(1);
-    if (mantissa.isEmpty() || mantissa == u"-") mantissa += u'0';
-    if (e < 0) return mantissa;
-    // "-07" reads as -7 and "+15" as 15; the digits stay digits.
-    QString exponent = text.mid(e + 1);
-    bool negative = exponent.startsWith(u'-');
-    if (negative || exponent.startsWith(u'+')) exponent.remove(0, 1);
-    while (exponent.size() > 1 && exponent.startsWith(u'0')) exponent.remove(0, 1);
-    if (exponent.isEmpty()) exponent = QStringLiteral("0");
-    if (negative && exponent != u"0") exponent.prepend(u'-');
+    const QString digits = QString::fromLatin1(number.digits);
+    if (number.powerOfTen.empty()) return digits;
     //: Spoken for a number with an exponent, 1.5E-07: %1 the digits before the exponent (1.5), %2 the
     //: power of ten (-7).
-    return QCoreApplication::translate("Display", "%1 times ten to the power %2").arg(mantissa, exponent);
-}
-
-QStringList indicatorChanges(const Indicators& before, const Indicators& after, bool withResult)
-{
-    QStringList said;
-    for (const Indicator indicator : after)
-        if (!before.contains(indicator)) said.append(litWord(indicator));
-    if (!said.isEmpty() || withResult) return said;
-    for (const Indicator indicator : before)
-        if (!after.contains(indicator)) said.append(offSentence(indicator));
-    return said;
+    return QCoreApplication::translate("Display", "%1 times ten to the power %2")
+        .arg(digits, QString::fromLatin1(number.powerOfTen));
 }
 
 QString litWords(const Indicators& lit)
 {
     QStringList words;
-    for (const Indicator indicator : lit) words.append(litWord(indicator));
+    for (const Indicator indicator : lit) words.append(trSpeech(litWord(indicator)));
     return words.join(QStringLiteral(", "));
 }
 
@@ -483,7 +392,7 @@ void DisplaySpeech::refresh(const DisplayState& shown)
 {
     // Compared with what the previous key left, so a result equal to the
     // number just typed is not read out again, and typing says nothing.
-    const QString text = shell::spokenNumber(numberTextOf(shown));
+    const QString text = shell::spokenNumber(spokenNumberOf(shown));
     const QString before = std::exchange(m_lastText, text);
     const Indicators lit = litIndicatorsOf(shown);
     const Indicators litBefore = std::exchange(m_lastLit, lit);
@@ -500,7 +409,7 @@ void DisplaySpeech::refresh(const DisplayState& shown)
     if (lit != litBefore) {
         QAccessibleEvent event(m_display, QAccessible::DescriptionChanged);
         send(event);
-        announcement += indicatorChanges(litBefore, lit, newResult);
+        for (const char* news : indicatorNews(litBefore, lit, newResult)) announcement.append(trSpeech(news));
     }
     if (announcement.isEmpty()) return;
     // Only the latest news is worth telling when the focus comes back.

@@ -8,6 +8,7 @@
 //   MainWindow::buildKeypad -> describeKey (the key table's name, keyboard key,
 //                              note and SHIFT/hyp variants), describeLegend
 //   MainWindow::render      -> DisplaySpeech::refresh(the calculator's DisplayState)
+//                              -> what is worth saying (app/display_speech.h)
 //                              -> the display's events, and an announcement
 //                              through the focused "=" key
 //   AT-SPI client           -> DisplayAccessible (the display's interface), which
@@ -22,6 +23,7 @@
 #include <QList>
 #include <QStringList>
 
+#include "app/display_speech.h"
 #include "app/key.h"
 
 class QAccessibleEvent;
@@ -48,24 +50,13 @@ bool describeLegend(QWidget* legend, Key keyBelow);
 // its accessible description, which Qt's own menu items lack.
 void explainUnavailable(QAction* item, const QString& reason);
 
-// A number text ("42.", "1.5E-07", "-2.5") as it is read out: the digits as
-// shown, without the trailing point of a whole number, and an exponent in words.
-// The bracket-level text ("(- 2") reads as the open bracket count.
-QString spokenNumber(const QString& numberText);
+// A number as it is read out, in the user's language: "1.5 times ten to the
+// power -7", "2 open brackets".
+QString spokenNumber(const SpokenNumber& number);
 
 // Registers the display's accessibility interface with Qt; cheap and idempotent.
 void installAccessibility();
 
-// The display's indicators in reading order.
-enum class Indicator { Shift, Hyp, Memory, Degrees, Radians, Grads };
-inline constexpr int kIndicatorCount = 6;
-using Indicators = QList<Indicator>;
-
-// What a key's effect on the indicators is worth saying, as words: the
-// indicators it lit ("shift", "radians"); with nothing lit and no new result,
-// those it put out ("shift off"). The indicators a function key clears along
-// with its result go unsaid.
-QStringList indicatorChanges(const Indicators& before, const Indicators& after, bool withResult);
 // The lit indicators as the display's description says them: "shift, degrees".
 QString litWords(const Indicators& lit);
 

@@ -73,13 +73,13 @@ std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& mod
         w->setWindowTitle(translated(model.caption()));
         const QSignalBlocker blocker(slotList);
         for (int row = 0; row < slotList->count() && row < static_cast<int>(model.lines().size()); ++row) {
-            const QString slot = toQString(model.lines()[static_cast<std::size_t>(row)]);
-            slotList->item(row)->setText(slot);
+            const std::string& line = model.lines()[static_cast<std::size_t>(row)];
+            slotList->item(row)->setText(toQString(line));
             // The list shows bare numbers; read aloud, each says which slot it is.
             //: Spoken for a line of the memory dialog's list: %1 the slot's number (1 to 10), %2 the number
             //: stored in it, as the screen reader reads numbers.
             const QString said = QCoreApplication::translate("Dialogs", "slot %1 holds %2");
-            slotList->item(row)->setData(Qt::AccessibleTextRole, said.arg(row + 1).arg(spokenNumber(slot)));
+            slotList->item(row)->setData(Qt::AccessibleTextRole, said.arg(row + 1).arg(spokenNumber(spokenNumberOf(line))));
         }
         const std::optional<std::size_t> line = model.selectedLine();
         if (line && *line < static_cast<std::size_t>(slotList->count()))

@@ -107,7 +107,7 @@
 <context>
     <name>Display</name>
     <message>
-        <location filename="../accessibility.cpp" line="+50"/>
+        <location filename="../../app/display_speech.cpp" line="+21"/>
         <source>shift</source>
         <extracomment>The display&apos;s &quot;S&quot; indicator (the calculator&apos;s SHIFT key armed): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>Shift</translation>
@@ -179,7 +179,7 @@
         <translation>グラジアン オフ</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location filename="../accessibility.cpp" line="+99"/>
         <source>Display</source>
         <extracomment>Accessible name of the calculator&apos;s display panel, said before its number.</extracomment>
         <translation>ディスプレイ</translation>
@@ -191,7 +191,7 @@
         <translation>ディスプレイ %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+143"/>
+        <location line="+140"/>
         <source>%n open bracket(s)</source>
         <extracomment>Spoken for the display while brackets are open and no number is typed yet: %n is how many are open.</extracomment>
         <translation>
@@ -199,13 +199,13 @@
         </translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+7"/>
         <source>%1 times ten to the power %2</source>
         <extracomment>Spoken for a number with an exponent, 1.5E-07: %1 the digits before the exponent (1.5), %2 the power of ten (-7).</extracomment>
         <translation>%1 掛ける 10 の %2 乗</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+252"/>
+        <location filename="../qt_toolkit.cpp" line="+250"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>通知領域に隠しました</translation>
@@ -217,7 +217,7 @@
         <translation>最小化しました</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+31"/>
         <source>compact window</source>
         <extracomment>Spoken when the window shrinks to the display alone (compact mode).</extracomment>
         <translation>コンパクト表示</translation>

@@ -28,8 +28,6 @@ using trellum::shell::MainWindow;
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
-    void spokenNumber_data();
-    void spokenNumber();
     void keysHaveSpokenNames();
     void displayIsATextInWords();
     void displayReadsTheStateItWasGiven_data();
@@ -40,27 +38,6 @@ private slots:
     void unavailableMenuItemSaysWhy();
     void dialogListsAreNamed();
 };
-
-// Numbers the display reads through the window (displayReadsTheStateItWasGiven,
-// whatIsSaid) are not repeated here.
-void AccessibilityTest::spokenNumber_data()
-{
-    QTest::addColumn<QString>("numberText");
-    QTest::addColumn<QString>("spoken");
-    QTest::newRow("whole number loses its point") << "42." << "42";
-    QTest::newRow("plus sign dropped") << "1E+100" << "1 times ten to the power 100";
-    QTest::newRow("exponent being typed") << "5.E00" << "5 times ten to the power 0";
-    QTest::newRow("minus zero exponent") << "5.E-00" << "5 times ten to the power 0";
-    QTest::newRow("one bracket open") << "(- 1" << "1 open bracket";
-    QTest::newRow("only a sign left") << "-." << "-0";
-}
-
-void AccessibilityTest::spokenNumber()
-{
-    QFETCH(QString, numberText);
-    QFETCH(QString, spoken);
-    QCOMPARE(trellum::shell::spokenNumber(numberText), spoken);
-}
 
 void AccessibilityTest::keysHaveSpokenNames()
 {

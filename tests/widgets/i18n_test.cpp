@@ -323,8 +323,8 @@ void I18nTest::windowSpeaksTheInstalledLanguage()
     QCOMPARE(shell::translated(Caption::ModifyConstant), QStringLiteral("Konstante ändern"));
     QCOMPARE(shell::translated(TrayTip::Hidden), QStringLiteral("Trellum (ausgeblendet)"));
     // Counts take the language's plural forms.
-    QCOMPARE(shell::spokenNumber(QStringLiteral("(- 1")), QStringLiteral("1 offene Klammer"));
-    QCOMPARE(shell::spokenNumber(QStringLiteral("(- 3")), QStringLiteral("3 offene Klammern"));
+    QCOMPARE(shell::spokenNumber(spokenNumberOf("(- 1")), QStringLiteral("1 offene Klammer"));
+    QCOMPARE(shell::spokenNumber(spokenNumberOf("(- 3")), QStringLiteral("3 offene Klammern"));
     QCoreApplication::removeTranslator(&translator);
 }
 
