@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <locale>
+#include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace trellum {
 
@@ -37,6 +39,22 @@ bool parseNumber(const std::string& text, double* value)
     return in.eof();
 }
 
+std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+// What follows `prefix` on the first line of `text`, or nothing when `text` does not start with it.
+std::optional<std::string> after(const std::string& text, std::string_view prefix)
+{
+    if (!text.starts_with(prefix)) return std::nullopt;
+    return firstLine(text.substr(prefix.size()));
+}
+
+std::string trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\n\r");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\n\r") - first + 1);
+}
+
 }  // namespace
 
 std::string styleSheetProblem(const std::string& path) { return fileProblem("style sheet", path, kMaxStyleSheetBytes); }
@@ -55,6 +73,39 @@ void ignoreUnusableScaleFactor()
     std::fprintf(stderr, "trellum: ignoring QT_SCALE_FACTOR=%s (a number from %g to %g is used)\n", text,
                  kMinScaleFactor, kMaxScaleFactor);
     ::unsetenv("QT_SCALE_FACTOR");
+}
+
+std::string startFailureLine(const std::vector<std::string>& messages)
+{
+    const std::string program = "trellum: ";
+    const std::string fatal = messages.empty() ? std::string() : messages.back();
+    // Qt's fatal error ends with the plugins it has: "... are: wayland, xcb."
+    std::string choices;
+    constexpr std::string_view available = "Available platform plugins are: ";
+    if (const std::size_t at = fatal.rfind(available); at != std::string::npos) {
+        choices = trimmed(fatal.substr(at + available.size()));
+        if (choices.ends_with('.')) choices.pop_back();
+        if (choices.find('\n') != std::string::npos) choices.clear();
+    }
+    for (const std::string& message : messages) {
+        const std::optional<std::string> rest = after(message, "Could not find the Qt platform plugin \"");
+        if (!rest || rest->find('"') == std::string::npos) continue;
+        return program + "no windowing system \"" + rest->substr(0, rest->find('"')) + "\" (there are: " +
+               (choices.empty() ? "none" : choices) + ")";
+    }
+    for (const std::string& message : messages) {
+        const std::optional<std::string> rest = after(message, "could not connect to display");
+        if (!rest) continue;
+        const std::string name = trimmed(*rest);
+        if (name.empty()) return program + "no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset)";
+        return program + "cannot open the display " + name;
+    }
+    for (const std::string& message : messages) {
+        if (!message.starts_with("Failed to create wl_display")) continue;
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        return program + "cannot connect to the Wayland display " + (wayland ? wayland : "wayland-0");
+    }
+    return program + "the windowing system could not start: " + firstLine(fatal);
 }
 
 int printAndExitStatus(const std::string& output, const std::string& error, int status)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace trellum {
 
@@ -27,6 +28,11 @@ std::string windowIconProblem(const std::string& path);
 // Drops a QT_SCALE_FACTOR that is not a number within the bounds above, with
 // one warning line on standard error, so the window keeps its design size.
 void ignoreUnusableScaleFactor();
+
+// The one line printed when the window system could not start, from the
+// messages the toolkit gave before it gave up (the last one is its fatal error):
+// what is missing, said plainly.
+std::string startFailureLine(const std::vector<std::string>& messages);
 
 // Writes the texts to standard output and standard error. The exit status is
 // `status`, or 1 (after a message) when standard output could not take its text.

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/languages.h"
 #include "shell/qt_strings.h"
 #include "shell/translation_check.h"
 
@@ -44,46 +45,14 @@ namespace {
 //: "RTL" in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.
 [[maybe_unused]] constexpr const char* kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
-// "de_DE.UTF-8@euro" -> "de_DE"
-QString stripCodeset(QString locale)
-{
-    for (qsizetype i = 0; i < locale.size(); ++i) {
-        if (locale[i] == u'.' || locale[i] == u'@') {
-            locale.truncate(i);
-            break;
-        }
-    }
-    return locale;
-}
-
-bool isEnglish(const QString& language) { return language == u"en" || language.startsWith(u"en_"); }
-
 }  // namespace
-
-QStringList uiLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
-                        const QString& language)
-{
-    const QString locale = stripCodeset(!lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang);
-    if (locale.isEmpty() || locale == u"C" || locale == u"POSIX") return {};
-    QStringList wanted = language.split(u':', Qt::SkipEmptyParts);
-    wanted.append(locale);
-    QStringList result;
-    for (const QString& entry : wanted) {
-        const QString name = stripCodeset(entry);
-        if (name.isEmpty() || name == u"C" || name == u"POSIX") continue;
-        if (isEnglish(name)) break;
-        if (!result.contains(name)) result.append(name);
-    }
-    return result;
-}
 
 QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder)
 {
     const QString qtTranslations = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
-    const auto env = [](const char* name) { return qEnvironmentVariable(name); };
-    const QStringList languages =
-        uiLanguages(env("LC_ALL"), env("LC_MESSAGES"), env("LANG"), env("LANGUAGE"));
-    for (const QString& language : languages) {
+    const auto env = [](const char* name) { return qEnvironmentVariable(name).toStdString(); };
+    for (const std::string& wanted : uiLanguages(env("LC_ALL"), env("LC_MESSAGES"), env("LANG"), env("LANGUAGE"))) {
+        const QString language = QString::fromStdString(wanted);
         // "de_AT" falls back to "de"; the program ships one file per language.
         QStringList candidates{language};
         if (const qsizetype underscore = language.indexOf(u'_'); underscore > 0)

@@ -26,16 +26,9 @@ QString translated(TrayTip tip);
 // itself, which writes a plural ending in brackets: "bracket(s)".
 QString translatedPlural(const char* context, const char* text, const char* disambiguation, int n);
 
-// The languages to look for, best first, from the locale variables as gettext
-// reads them: LC_ALL, then LC_MESSAGES, then LANG pick the locale; a C or POSIX
-// locale means English whatever LANGUAGE says; otherwise LANGUAGE (a colon list)
-// comes before the locale. English anywhere in the list ends it: nothing after
-// it is wanted. Each entry is "de_DE" or "de" (codeset and modifier removed).
-QStringList uiLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
-                        const QString& language);
-
 // Loads and installs the program's translation (trellum_LANG.qm in `folder`,
-// beside the program) for the first language of the user's environment that has
+// beside the program) for the first language of the user's environment
+// (app/languages.h) that has
 // one, and Qt's own texts in that language (standard buttons, key names in menus)
 // from `qtFolder` (empty: Qt's translations folder) when the system has them.
 // English and C locales load nothing at all, so they start as fast as before.

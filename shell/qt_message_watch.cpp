@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <string>
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QThread>
+
+#include "app/start_guards.h"
 
 namespace trellum::shell {
 
@@ -100,10 +102,10 @@ void QtMessageWatch::take(QtMsgType type, const QMessageLogContext& context, con
 {
     if (!m_started) {
         if (type == QtFatalMsg) {
-            QStringList texts;
-            for (const Held& held : m_held) texts.append(held.text);
-            texts.append(message);
-            std::fprintf(stderr, "%s\n", qPrintable(startFailureLine(texts)));
+            std::vector<std::string> texts;
+            for (const Held& held : m_held) texts.push_back(held.text.toStdString());
+            texts.push_back(message.toStdString());
+            std::fprintf(stderr, "%s\n", startFailureLine(texts).c_str());
             std::fflush(stdout);
             // Qt is half started: no destructor is worth running now.
             std::_Exit(1);
@@ -142,37 +144,6 @@ void QtMessageWatch::unloadFromAnyThread()
     QMetaObject::invokeMethod(app, [unload] { unload->run(); }, Qt::QueuedConnection);
     std::unique_lock lock(unload->mutex);
     unload->finished.wait_for(lock, kUnloadWait, [&unload] { return unload->state == Unload::State::Done; });
-}
-
-QString QtMessageWatch::startFailureLine(const QStringList& messages)
-{
-    static const QRegularExpression display(QStringLiteral("^could not connect to display ?(.*)$"));
-    static const QRegularExpression platform(QStringLiteral("^Could not find the Qt platform plugin \"([^\"]*)\""));
-    static const QRegularExpression available(QStringLiteral("Available platform plugins are: ([^\\n]*?)\\.?\\s*$"));
-    const QString program = QStringLiteral("trellum: ");
-    const QString fatal = messages.isEmpty() ? QString() : messages.last();
-    QString choices;
-    if (const QRegularExpressionMatch m = available.match(fatal); m.hasMatch()) choices = m.captured(1);
-    for (const QString& message : messages) {
-        if (const QRegularExpressionMatch m = platform.match(message); m.hasMatch()) {
-            return program + QStringLiteral("no windowing system \"%1\" (there are: %2)")
-                                 .arg(m.captured(1), choices.isEmpty() ? QStringLiteral("none") : choices);
-        }
-    }
-    for (const QString& message : messages) {
-        if (const QRegularExpressionMatch m = display.match(message); m.hasMatch()) {
-            const QString name = m.captured(1).trimmed();
-            if (name.isEmpty())
-                return program + QStringLiteral("no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset)");
-            return program + QStringLiteral("cannot open the display %1").arg(name);
-        }
-    }
-    for (const QString& message : messages) {
-        if (message.startsWith(QLatin1String("Failed to create wl_display")))
-            return program + QStringLiteral("cannot connect to the Wayland display %1")
-                                 .arg(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
-    }
-    return program + QStringLiteral("the windowing system could not start: %1").arg(fatal.section(u'\n', 0, 0));
 }
 
 }  // namespace trellum::shell

@@ -17,7 +17,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 namespace trellum::shell {
 
@@ -36,10 +35,6 @@ public:
     // Runs once, on the user-interface thread, when the display connection has
     // broken, before Qt ends the program with status 1. Empty: nothing runs.
     void onDisplayLost(std::function<void()> unload);
-
-    // The line printed when the windowing system could not start, from the
-    // messages Qt gave before giving up (the last one is its fatal error).
-    static QString startFailureLine(const QStringList& messages);
 
     // For the message handler only.
     void take(QtMsgType type, const QMessageLogContext& context, const QString& message);

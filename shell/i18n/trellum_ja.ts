@@ -693,7 +693,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../i18n.cpp" line="+45"/>
+        <location filename="../i18n.cpp" line="+46"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.</extracomment>
         <translation type="unfinished"></translation>

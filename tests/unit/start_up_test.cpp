@@ -1,6 +1,6 @@
-// What the program settles before its window system starts: which launches
-// meet as one copy, the files and scale factor it refuses, and the signals
-// that end it as OFF does.
+// What the program settles as it starts: which launches meet as one copy, the
+// files and scale factor it refuses, the signals that end it as OFF does, and
+// the language it speaks.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/languages.h"
 #include "app/single_copy.h"
 #include "app/start_guards.h"
 #include "app/stop_signals.h"
@@ -107,10 +108,10 @@ TEST(SingleCopy, LongDisplayNamesFitTheAddressAndStayApart)
     EXPECT_EQ(one, copyNameOf("DISPLAY=" + host + "a:0.1|"));
 }
 
-class StartGuards : public testing_support::TempFolderTest {};
+class GuardedFiles : public testing_support::TempFolderTest {};
 
 // Qt reads these files whole, or opens them before the window shows.
-TEST_F(StartGuards, RefuseFilesThatCouldNeverBeReadToTheirEnd)
+TEST_F(GuardedFiles, AreRefusedWhenTheyCouldNeverBeReadToTheirEnd)
 {
     const std::string folder = m_dir.string();
     const std::string small = folder + "/small.qss", big = folder + "/big.png", fifo = folder + "/fifo";
@@ -144,7 +145,34 @@ TEST_F(StartGuards, RefuseFilesThatCouldNeverBeReadToTheirEnd)
     }
 }
 
-TEST(StartGuardsScale, KeepsOnlyAFactorTheWindowCanUse)
+// Qt's own words before it gives up, turned into the one line the program prints.
+TEST(StartGuards, SayWhatTheWindowSystemLacksInOneLine)
+{
+    const std::string fatal =
+        "This application failed to start because no Qt platform plugin could be initialized. Reinstalling the "
+        "application may fix this problem.\n\nAvailable platform plugins are: minimal, offscreen, wayland, xcb.\n";
+    struct Row {
+        std::vector<std::string> messages;
+        const char* line;
+    };
+    const Row rows[] = {
+        {{"could not connect to display ", fatal},
+         "trellum: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset)"},
+        {{"could not connect to display :987", fatal}, "trellum: cannot open the display :987"},
+        {{"Could not find the Qt platform plugin \"nonexistent\" in \"\"", fatal},
+         "trellum: no windowing system \"nonexistent\" (there are: minimal, offscreen, wayland, xcb)"},
+        {{"Could not find the Qt platform plugin \"none\" in \"\"", "no plugins at all"},
+         "trellum: no windowing system \"none\" (there are: none)"},
+        {{"Failed to create wl_display (No such file or directory)", fatal},
+         "trellum: cannot connect to the Wayland display wayland-9"},
+        {{"something else\nand more"}, "trellum: the windowing system could not start: something else"},
+    };
+    ::setenv("WAYLAND_DISPLAY", "wayland-9", 1);
+    for (const Row& row : rows) EXPECT_EQ(startFailureLine(row.messages), row.line);
+    ::unsetenv("WAYLAND_DISPLAY");
+}
+
+TEST(StartGuards, KeepOnlyAScaleFactorTheWindowCanUse)
 {
     struct Row {
         const char* value;
@@ -186,6 +214,37 @@ TEST(StopSignals, WaitForTheEventLoopAndRespectAnIgnoredHangUp)
     ::sigaction(SIGTERM, nullptr, &term);
     EXPECT_EQ(term.sa_handler, SIG_DFL);
     ::signal(SIGHUP, SIG_DFL);
+}
+
+// LC_ALL, LC_MESSAGES, LANG and LANGUAGE as gettext reads them.
+TEST(Languages, AreTakenFromTheLocaleVariablesAsGettextReadsThem)
+{
+    using List = std::vector<std::string>;
+    struct Row {
+        const char* name;
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        const char* language;
+        List wanted;
+    };
+    const Row rows[] = {
+        {"nothing set", "", "", "", "", {}},
+        {"POSIX", "POSIX", "", "de_DE.UTF-8", "", {}},
+        {"C.UTF-8 ignores LANGUAGE", "", "", "C.UTF-8", "de", {}},
+        {"LC_ALL=C beats a German LANG", "C", "", "de_DE.UTF-8", "", {}},
+        {"German LANG", "", "", "de_DE.UTF-8", "", {"de_DE"}},
+        {"modifier removed", "", "", "de_AT.UTF-8@euro", "", {"de_AT"}},
+        {"LC_MESSAGES beats LANG", "", "fr_FR.UTF-8", "de_DE.UTF-8", "", {"fr_FR"}},
+        {"LC_ALL beats LC_MESSAGES", "de_CH.UTF-8", "fr_FR.UTF-8", "", "", {"de_CH"}},
+        {"LANGUAGE comes first", "", "", "de_DE.UTF-8", "fr:de", {"fr", "de", "de_DE"}},
+        {"empty entries in LANGUAGE", "", "", "de_DE.UTF-8", ":fr::", {"fr", "de_DE"}},
+        {"English locale", "", "", "en_GB.UTF-8", "", {}},
+        {"English first in LANGUAGE", "", "", "de_DE.UTF-8", "en_US:de", {}},
+        {"English after French", "", "", "en_US.UTF-8", "fr:en", {"fr"}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(uiLanguages(row.lcAll, row.lcMessages, row.lang, row.language), row.wanted) << row.name;
 }
 
 }  // namespace

@@ -155,8 +155,6 @@ QString disagreement(const TsMessage& message, const QString& language = {})
 class I18nTest : public QObject {
     Q_OBJECT
 private slots:
-    void uiLanguages_data();
-    void uiLanguages();
     void translationDisagreementsAreFound_data();
     void translationDisagreementsAreFound();
     void everyLanguageIsWhole_data();
@@ -170,38 +168,6 @@ private slots:
     void mirroredMemoryListKeepsNumbersInOrder();
     void rightToLeftMirrorsTheMenusButNotTheCalculator();
 };
-
-void I18nTest::uiLanguages_data()
-{
-    QTest::addColumn<QString>("lcAll");
-    QTest::addColumn<QString>("lcMessages");
-    QTest::addColumn<QString>("lang");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("nothing set") << "" << "" << "" << "" << QStringList{};
-    QTest::newRow("POSIX") << "POSIX" << "" << "de_DE.UTF-8" << "" << QStringList{};
-    QTest::newRow("C.UTF-8 ignores LANGUAGE") << "" << "" << "C.UTF-8" << "de" << QStringList{};
-    QTest::newRow("LC_ALL=C beats a German LANG") << "C" << "" << "de_DE.UTF-8" << "" << QStringList{};
-    QTest::newRow("German LANG") << "" << "" << "de_DE.UTF-8" << "" << QStringList{"de_DE"};
-    QTest::newRow("modifier removed") << "" << "" << "de_AT.UTF-8@euro" << "" << QStringList{"de_AT"};
-    QTest::newRow("LC_MESSAGES beats LANG") << "" << "fr_FR.UTF-8" << "de_DE.UTF-8" << "" << QStringList{"fr_FR"};
-    QTest::newRow("LC_ALL beats LC_MESSAGES") << "de_CH.UTF-8" << "fr_FR.UTF-8" << "" << "" << QStringList{"de_CH"};
-    QTest::newRow("LANGUAGE comes first") << "" << "" << "de_DE.UTF-8" << "fr:de" << QStringList{"fr", "de", "de_DE"};
-    QTest::newRow("English locale") << "" << "" << "en_GB.UTF-8" << "" << QStringList{};
-    QTest::newRow("English first in LANGUAGE") << "" << "" << "de_DE.UTF-8" << "en_US:de" << QStringList{};
-    QTest::newRow("English after French") << "" << "" << "en_US.UTF-8" << "fr:en" << QStringList{"fr"};
-}
-
-void I18nTest::uiLanguages()
-{
-    QFETCH(QString, lcAll);
-    QFETCH(QString, lcMessages);
-    QFETCH(QString, lang);
-    QFETCH(QString, language);
-    QFETCH(QStringList, expected);
-    QCOMPARE(shell::uiLanguages(lcAll, lcMessages, lang, language), expected);
-}
 
 // The agreeing cases the shipped files hold (full-width marks, mnemonics in
 // brackets, plural forms in words, a Japanese full stop for "!") are met by
