@@ -572,23 +572,18 @@ void MainWindow::toggleShown()
     forward([this] { m_calc.toggleShown(); });
 }
 
+void MainWindow::centreWhenFramed() { m_placeWhenFramed.ask([this] { centerOnScreen(this); }); }
+
+void MainWindow::pullInsideWhenFramed()
+{
+    // A centred window is inside its screen already.
+    if (!m_placeWhenFramed.pending()) m_placeWhenFramed.ask([this] { pullInsideNearestScreen(this); });
+}
+
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
-    if ((m_centrePending || m_pullInsidePending) && isVisible()) {
-        // Right after framing Qt may still split the frame wrongly between its
-        // sides; placed again until the extents hold still and nothing moves.
-        const QMargins extents = reportedFrameExtents(this);
-        if (!extents.isNull()) {
-            const QRect before = geometry();
-            if (m_centrePending)
-                centerOnScreen(this);
-            else
-                pullInsideNearestScreen(this);
-            if (geometry() == before && extents == m_placedExtents) m_centrePending = m_pullInsidePending = false;
-            m_placedExtents = extents;
-        }
-    }
+    m_placeWhenFramed.settle(this);
     return handled;
 }
 

@@ -23,6 +23,7 @@
 #include "shell/keypad_look.h"
 #include "shell/qt_toolkit.h"
 #include "shell/twips_scale.h"
+#include "shell/window_geometry.h"
 
 class QAction;
 class QMenu;
@@ -162,10 +163,10 @@ public:
     void toggleShown();
     // Centres the window again once the window manager has framed it: before the
     // first showing the frame's size is unknown and the centring is off by it.
-    void centreWhenFramed() { m_centrePending = true; }
+    void centreWhenFramed();
     // Likewise pulls the window inside its screen again once framed, after a
     // stored place off every screen was corrected without the frame.
-    void pullInsideWhenFramed() { m_pullInsidePending = true; }
+    void pullInsideWhenFramed();
 
 signals:
     // The end has begun: nothing may answer later launches any more.
@@ -210,9 +211,7 @@ private:
     QMenu* m_helpMenu = nullptr;
     QMenu* m_trayMenu = nullptr;
     QAction* m_alwaysOnTopAction = nullptr;
-    bool m_centrePending = false;
-    bool m_pullInsidePending = false;
-    QMargins m_placedExtents;   // the frame extents at the last placement
+    PlaceWhenFramed m_placeWhenFramed;
     bool m_ending = false;
     std::unique_ptr<DisplaySpeech> m_speech;   // the display's accessibility events
 };

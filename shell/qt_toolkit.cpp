@@ -114,22 +114,22 @@ void QtToolkit::focusEqualsKey() { m_window.equalKey()->setFocus(Qt::OtherFocusR
 void QtToolkit::showMemoryDialog(MemoryDialog& dialog)
 {
     m_window.render();
-    runMemoryWindow(&m_window, dialog, m_window.windowIcon());
+    makeMemoryWindow(&m_window, dialog, m_window.windowIcon())->exec();
 }
 
 void QtToolkit::showConstantsDialog(ConstantsDialog& dialog)
 {
     m_window.render();
-    runConstantsWindow(&m_window, dialog, m_window.windowIcon());
+    makeConstantsWindow(&m_window, dialog, m_window.windowIcon())->exec();
 }
 
 void QtToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 {
     m_window.render();
-    runConstantEntryWindow(&m_window, dialog, m_window.windowIcon());
+    makeConstantEntryWindow(&m_window, dialog, m_window.windowIcon())->exec();
 }
 
-void QtToolkit::showAboutDialog() { runAboutWindow(&m_window, m_window.windowIcon()); }
+void QtToolkit::showAboutDialog() { makeAboutWindow(&m_window, m_window.windowIcon())->exec(); }
 
 std::string QtToolkit::clipboardText()
 {

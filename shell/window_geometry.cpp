@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QWindow>
+#include <utility>
 
 namespace trellum::shell {
 
@@ -83,6 +84,19 @@ QMargins reportedFrameExtents(const QWidget* window)
     // at 1x1 and report negative extents: those count as not known yet.
     const QMargins m = handle->frameMargins();
     return m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 ? m : QMargins();
+}
+
+bool PlaceWhenFramed::settle(QWidget* window)
+{
+    if (!m_place || !window->isVisible()) return false;
+    const QMargins extents = reportedFrameExtents(window);
+    if (extents.isNull()) return false;
+    const QRect before = window->geometry();
+    m_place();
+    const bool settled = window->geometry() == before && extents == m_extents;
+    m_extents = extents;
+    if (settled) m_place = nullptr;
+    return settled;
 }
 
 void centerOnScreen(QWidget* window)

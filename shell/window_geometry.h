@@ -3,6 +3,7 @@
 // manager reports, controls placed by the layout's twips, and the widening a
 // translation longer than the English design asks for.
 
+#include <functional>
 #include <initializer_list>
 
 #include <QMargins>
@@ -21,6 +22,23 @@ void centerOnScreen(QWidget* window);
 // The frame extents the window manager reports for a shown window; empty while
 // they are not known (before the window is framed).
 QMargins reportedFrameExtents(const QWidget* window);
+
+// Places a window again once the window manager has framed it: before, the
+// frame's size is unknown and the place is off by it, and right after, Qt may
+// still split the frame wrongly between its sides. Placed again at each event
+// of the window until the extents hold still and nothing moves.
+class PlaceWhenFramed {
+public:
+    // `place` puts the window where it belongs; it replaces one still waiting.
+    void ask(std::function<void()> place) { m_place = std::move(place); }
+    bool pending() const { return static_cast<bool>(m_place); }
+    // From the window's event(): true when this event settled the place.
+    bool settle(QWidget* window);
+
+private:
+    std::function<void()> m_place;
+    QMargins m_extents;   // the frame extents at the last placement
+};
 
 // Places a control at its place in the layout, `yOffset` pixels lower (a menu
 // bar above the client area). Labels grow to their text so a large font never

@@ -58,9 +58,4 @@ std::unique_ptr<ModelWindow> makeAboutWindow(QWidget* parent, const QIcon& icon)
     return window;
 }
 
-void runAboutWindow(QWidget* parent, const QIcon& icon)
-{
-    makeAboutWindow(parent, icon)->exec();
-}
-
 }  // namespace trellum::shell

@@ -82,9 +82,4 @@ std::unique_ptr<ModelWindow> makeConstantEntryWindow(QWidget* parent, ConstantEn
     return window;
 }
 
-void runConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon)
-{
-    makeConstantEntryWindow(parent, model, icon)->exec();
-}
-
 }  // namespace trellum::shell

@@ -130,9 +130,4 @@ std::unique_ptr<ModelWindow> makeConstantsWindow(QWidget* parent, ConstantsDialo
     return window;
 }
 
-void runConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon)
-{
-    makeConstantsWindow(parent, model, icon)->exec();
-}
-
 }  // namespace trellum::shell

@@ -17,7 +17,7 @@
 #include <QDialog>
 #include <QIcon>
 
-#include <QMargins>
+#include "shell/window_geometry.h"
 
 namespace trellum {
 class MemoryDialog;
@@ -75,21 +75,15 @@ private:
     // The cancel button's handler where there is one, else the title-bar close.
     const std::function<void()>& cancelHandler() const;
     bool m_centred = false;
-    bool m_centrePending = false;
-    QMargins m_centredExtents;
+    PlaceWhenFramed m_placeWhenFramed;
 };
 
-// Builders: the window ready to exec(), rendered from the model. Tests drive them
-// without a modal loop; the run*Window functions below exec them.
+// Each builds the window ready to exec(), rendered from the model: the
+// toolkit runs it modally until the model closes it, tests drive it without
+// a modal loop.
 std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
 std::unique_ptr<ModelWindow> makeConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
 std::unique_ptr<ModelWindow> makeConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
 std::unique_ptr<ModelWindow> makeAboutWindow(QWidget* parent, const QIcon& icon);
-
-// Each shows a freshly built window modally and returns when the model has closed it.
-void runMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon);
-void runConstantsWindow(QWidget* parent, ConstantsDialog& model, const QIcon& icon);
-void runConstantEntryWindow(QWidget* parent, ConstantEntryDialog& model, const QIcon& icon);
-void runAboutWindow(QWidget* parent, const QIcon& icon);
 
 }  // namespace trellum::shell

@@ -79,7 +79,8 @@ std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& mod
             //: Spoken for a line of the memory dialog's list: %1 the slot's number (1 to 10), %2 the number
             //: stored in it, as the screen reader reads numbers.
             const QString said = QCoreApplication::translate("Dialogs", "slot %1 holds %2");
-            slotList->item(row)->setData(Qt::AccessibleTextRole, said.arg(row + 1).arg(spokenNumber(spokenNumberOf(line))));
+            const QString number = spokenNumber(spokenNumberOf(line));
+            slotList->item(row)->setData(Qt::AccessibleTextRole, said.arg(row + 1).arg(number));
         }
         const std::optional<std::size_t> line = model.selectedLine();
         if (line && *line < static_cast<std::size_t>(slotList->count()))
@@ -108,11 +109,6 @@ std::unique_ptr<ModelWindow> makeMemoryWindow(QWidget* parent, MemoryDialog& mod
                           rightShortfall(w, prompt, rightMargin), titleShortfall(w)}),
                 {slotList, menuBar}, {cancelButton});
     return window;
-}
-
-void runMemoryWindow(QWidget* parent, MemoryDialog& model, const QIcon& icon)
-{
-    makeMemoryWindow(parent, model, icon)->exec();
 }
 
 }  // namespace trellum::shell

@@ -166,9 +166,11 @@ void ModelWindow::showEvent(QShowEvent* event)
     }
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
-        m_centrePending = true;
         if (isRightToLeft()) mirrorForRightToLeft(this);
         centerOnScreen(this);
+        // The whole window is centred, frame included: once the window manager
+        // has framed it, its reported extents replace the estimate used now.
+        m_placeWhenFramed.ask([this] { centerOnScreen(this); });
     }
     QDialog::showEvent(event);
 }
@@ -176,25 +178,12 @@ void ModelWindow::showEvent(QShowEvent* event)
 bool ModelWindow::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
-    // The whole window is centred, frame included: once the window manager has
-    // framed it, its reported extents replace the estimate used before showing.
-    if (m_centrePending && isVisible()) {
-        // Right after framing Qt may still split the frame wrongly between its
-        // sides; centred again until the extents hold still and nothing moves.
-        const QMargins extents = reportedFrameExtents(this);
-        if (!extents.isNull()) {
-            const QRect before = geometry();
-            centerOnScreen(this);
-            if (geometry() == before && extents == m_centredExtents) {
-                m_centrePending = false;
-                // A window manager busy under load may still apply a configure
-                // it queued while framing; one late look puts the window back.
-                QTimer::singleShot(300, this, [this] {
-                    if (isVisible()) centerOnScreen(this);
-                });
-            }
-            m_centredExtents = extents;
-        }
+    if (m_placeWhenFramed.settle(this)) {
+        // A window manager busy under load may still apply a configure it
+        // queued while framing; one late look puts the window back.
+        QTimer::singleShot(300, this, [this] {
+            if (isVisible()) centerOnScreen(this);
+        });
     }
     return handled;
 }

@@ -92,7 +92,10 @@ void play(QDialog* window, const QString& script)
 // A toolkit whose entry dialog is the real window, as in the program.
 class WindowedToolkit : public RecordingToolkit {
 public:
-    void showConstantEntryDialog(ConstantEntryDialog& dialog) override { runConstantEntryWindow(nullptr, dialog, appIcon()); }
+    void showConstantEntryDialog(ConstantEntryDialog& dialog) override
+    {
+        makeConstantEntryWindow(nullptr, dialog, appIcon())->exec();
+    }
 };
 
 // The constants window, shown, over a library file holding `lines`.
