@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <thread>
 #include <utility>
 
@@ -292,11 +293,12 @@ bool SingleCopy::hear(int line, const std::function<void(LaunchRequest)>& act)
     if (got < 0 && (errno == EAGAIN || errno == EINTR)) return false;
     if (got > 0) received.append(buffer, static_cast<std::size_t>(got));
     if (got > 0 && received.find('\n') == std::string::npos) return false;
-    for (const Exchange& exchange : kExchanges) {
-        if (received != exchange.asked) continue;
-        act(exchange.request);
+    const auto* exchange = std::find_if(std::begin(kExchanges), std::end(kExchanges),
+                                        [&received](const Exchange& e) { return received == e.asked; });
+    if (exchange != std::end(kExchanges)) {
+        act(exchange->request);
         // The end may have begun inside `act`, and the line closed with it.
-        if (m_lines.contains(line)) sendAll(line, exchange.answer);
+        if (m_lines.contains(line)) sendAll(line, exchange->answer);
     }
     // One request a connection: answered (or not understood), the line is closed.
     return true;
