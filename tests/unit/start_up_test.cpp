@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstddef>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -106,6 +111,73 @@ TEST(SingleCopy, LongDisplayNamesFitTheAddressAndStayApart)
     EXPECT_LT(one.size(), 107U);
     EXPECT_NE(one, other);
     EXPECT_EQ(one, copyNameOf("DISPLAY=" + host + "a:0.1|"));
+}
+
+bool readable(int fd)
+{
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, 10000) == 1;
+}
+
+// A launch of its own at the running copy's name: connects and sends `request`.
+int launchAsking(const std::string& name, const char* request)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) return -1;
+    ::send(fd, request, std::strlen(request), MSG_NOSIGNAL);
+    return fd;
+}
+
+// The running copy's side of a later launch: the request is acted on before it
+// is answered, and an end begun meanwhile hangs up instead of answering.
+TEST(SingleCopy, AnswersARequestOnceItIsActedOn)
+{
+    struct Row {
+        const char* request;
+        bool endWhileActing;
+        int acted;            // requests handed on
+        const char* answer;   // what the launch reads before the line closes
+    };
+    const Row rows[] = {
+        {"show\n", false, 1, "shown\n"},
+        {"toggle\n", false, 1, "toggled\n"},
+        {"show\n", true, 1, ""},
+        {"paint\n", false, 0, ""},   // not understood: hung up on
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.request + std::string(row.endWhileActing ? " ending" : ""));
+        const std::string name = singleCopyName("x11:answers-" + std::to_string(::getpid()));
+        SingleCopy running(name);
+        const int server = running.listen();
+        ASSERT_GE(server, 0);
+        const int launch = launchAsking(name, row.request);
+        ASSERT_GE(launch, 0);
+        ASSERT_TRUE(readable(server));
+        const int line = running.acceptLaunch();
+        ASSERT_GE(line, 0);
+        int acted = 0;
+        bool finished = false;
+        while (!finished && readable(line)) {
+            finished = running.hear(line, [&](LaunchRequest request) {
+                ++acted;
+                EXPECT_EQ(request, *row.request == 't' ? LaunchRequest::Toggle : LaunchRequest::Show);
+                if (row.endWhileActing) running.stopAnswering();
+            });
+        }
+        EXPECT_TRUE(finished);
+        running.hangUp(line);
+        EXPECT_EQ(acted, row.acted);
+        std::string answer;
+        char buffer[16];
+        for (ssize_t got; readable(launch) && (got = ::recv(launch, buffer, sizeof buffer, 0)) > 0;)
+            answer.append(buffer, static_cast<std::size_t>(got));
+        EXPECT_EQ(answer, row.answer);
+        ::close(launch);
+    }
 }
 
 class GuardedFiles : public testing_support::TempFolderTest {};
