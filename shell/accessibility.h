@@ -14,14 +14,10 @@
 //   AT-SPI client           -> DisplayAccessible (the display's interface), which
 //                              reads the state the DisplaySpeech last took
 
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 #include <QObject>
 #include <QString>
-#include <QList>
-#include <QStringList>
 
 #include "app/display_speech.h"
 #include "app/key.h"
