@@ -5,6 +5,7 @@
 
 #include "app/calculator.h"
 #include "app/translatable.h"
+#include "engine/number_text.h"
 
 namespace trellum {
 
@@ -53,13 +54,6 @@ bool contains(const Indicators& indicators, Indicator indicator)
     return std::find(indicators.begin(), indicators.end(), indicator) != indicators.end();
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 Indicators litIndicatorsOf(const DisplayState& shown)
@@ -89,7 +83,7 @@ std::vector<const char*> indicatorNews(const Indicators& before, const Indicator
 
 SpokenNumber spokenNumberOf(std::string_view numberText)
 {
-    const std::string_view text = trimmed(numberText);
+    const std::string_view text = trimBlanks(numberText);
     SpokenNumber spoken;
     if (text.starts_with('(')) {
         // "(- 2": two brackets open, no number yet.
@@ -115,7 +109,7 @@ SpokenNumber spokenNumberOf(std::string_view numberText)
 
 SpokenNumber spokenNumberOf(const DisplayState& shown)
 {
-    std::string text(trimmed(shown.lcdText));
+    std::string text(trimBlanks(shown.lcdText));
     if (shown.expVisible) text.append("E").append(shown.expText);
     return spokenNumberOf(text);
 }

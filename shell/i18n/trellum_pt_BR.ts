@@ -107,7 +107,7 @@
 <context>
     <name>Display</name>
     <message>
-        <location filename="../../app/display_speech.cpp" line="+21"/>
+        <location filename="../../app/display_speech.cpp" line="+22"/>
         <source>shift</source>
         <extracomment>The display&apos;s &quot;S&quot; indicator (the calculator&apos;s SHIFT key armed): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>shift</translation>
