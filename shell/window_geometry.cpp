@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QWindow>
-#include <utility>
 
 namespace trellum::shell {
 

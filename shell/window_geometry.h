@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 #include <QMargins>
 
