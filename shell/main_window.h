@@ -19,8 +19,11 @@
 #include <QWidget>
 
 #include "app/calculator.h"
+#include "shell/click_frame.h"
+#include "shell/equal_key.h"
 #include "shell/keyboard.h"
 #include "shell/keypad_look.h"
+#include "shell/lcd_panel.h"
 #include "shell/qt_toolkit.h"
 #include "shell/twips_scale.h"
 #include "shell/window_geometry.h"
@@ -36,77 +39,6 @@ class SettingsStore;
 namespace trellum::shell {
 
 class DisplaySpeech;
-
-// The display: paints its text right-aligned with the trailing blanks counted, so
-// "14.  " keeps its two-space margin as on the original display.
-class LcdPanel : public QFrame {
-    Q_OBJECT
-public:
-    explicit LcdPanel(QWidget* parent);
-    QString text() const { return m_text; }
-    void setText(const QString& text);
-
-signals:
-    void clicked();
-    void doubleClicked();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    void fitType();
-
-    QString m_text;
-    QFont m_shownType;   // the panel's type, smaller where the text would not fit
-    qreal m_textWidth = 0;   // the text's advance in m_shownType: shaping it is much of a key's cost
-};
-
-// A frame that reports mouse presses on its background (around the display, the keypad).
-class ClickFrame : public QFrame {
-    Q_OBJECT
-public:
-    ClickFrame(PanelLook look, QWidget* parent) : QFrame(parent), m_look(look) {}
-
-signals:
-    void pressed(Qt::MouseButton button, QPoint globalPos);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    PanelLook m_look;
-};
-
-// A legend above a key. The soft hyphen of "sin\u00AD\u00B9" is drawn as a raised
-// minus, so the inverse legends read as sin⁻¹ while the text stays as given.
-class Legend : public QLabel {
-    Q_OBJECT
-public:
-    Legend(const QString& text, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// The "=" key: holds the keyboard focus and hands on every key typed there.
-class EqualKey : public KeyButton {
-    Q_OBJECT
-public:
-    EqualKey(const KeyRow& row, KeyFaces& faces, QWidget* parent) : KeyButton(row, faces, parent) {}
-
-signals:
-    void typed(const trellum::shell::Typed& typed);
-
-protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-};
 
 // A plain widget with the menu bar in its layout: a QMainWindow's docking and
 // tool-bar machinery, which this window never uses, kept about 400 KiB of Qt's

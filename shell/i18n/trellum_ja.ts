@@ -825,7 +825,7 @@
 <context>
     <name>trellum::shell::MainWindow</name>
     <message>
-        <location filename="../main_window.cpp" line="+456"/>
+        <location filename="../main_window.cpp" line="+296"/>
         <source>&amp;Settings</source>
         <extracomment>Menu bar: the first menu (copy, paste, compact window, hide, always on top). &amp; marks the Alt key letter.</extracomment>
         <translation>設定(&amp;S)</translation>
