@@ -3,11 +3,14 @@
 # Does nothing when they are all present. Needs root (or sudo) to install.
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev libfontconfig-dev libxcb1-dev gettext appstream libgtest-dev libgmock-dev libbenchmark-dev)
+# build: what scripts/run.sh and scripts/package.sh need (debian/control's
+# Build-Depends, with its test tools, and dpkg-buildpackage's build-essential).
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev libfontconfig-dev libxcb1-dev gettext appstream
+                libgtest-dev libgmock-dev libbenchmark-dev build-essential debhelper desktop-file-utils)
 test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils x11-xkb-utils numlockx xclip imagemagick
                libsm-dev libxtst-dev clang libclang-rt-14-dev lintian dpkg-dev file
                weston qt6-wayland at-spi2-core python3-pyatspi python3-xlib orca dbus dbus-daemon strace locales
-               qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk debhelper desktop-file-utils appstream)
+               qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk)
 
 case "${1:-all}" in
     build) wanted=("${build_packages[@]}") ;;

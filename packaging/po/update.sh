@@ -12,6 +12,8 @@ pot=$po/trellum-desktop.pot
 
 # Run from packaging/ so the references name the templates without a path.
 cd "$po/.."
+# The metadata's rules of its/, for a host without appstream's (same result).
+export GETTEXTDATADIRS=$PWD
 xgettext --from-code=UTF-8 --add-comments=TRANSLATORS: --no-wrap \
     --copyright-holder="The Trellum developers" --package-name=trellum --msgid-bugs-address=https://github.com/trellum/trellum/issues \
     -o "$pot" io.github.trellum.Trellum.desktop.in io.github.trellum.Trellum.metainfo.xml.in

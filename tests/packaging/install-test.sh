@@ -98,7 +98,10 @@ done
 # The test tool is a package of its own: the calculator neither needs nor ships it.
 [ "$(dpkg -S /usr/bin/trellum-keys | cut -d: -f1)" = trellum-tools ] || fail "trellum-keys is not in trellum-tools"
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate /usr/share/applications/io.github.trellum.Trellum.desktop || fail "the desktop entry does not validate"
+    # Debian 12's validator predates the entry's SingleMainWindow key (see metadata_test.sh).
+    report=$(desktop-file-validate /usr/share/applications/io.github.trellum.Trellum.desktop 2>&1 |
+             grep -v 'contains key "SingleMainWindow"' || true)
+    [ -z "$report" ] || fail "the desktop entry does not validate: $report"
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net /usr/share/metainfo/io.github.trellum.Trellum.metainfo.xml >/dev/null ||
@@ -116,7 +119,8 @@ for section in OPTIONS SIGNALS WAYLAND ENVIRONMENT FILES; do
 done
 version=$(env -i PATH=/usr/bin:/bin /usr/bin/trellum --version) || fail "trellum --version failed without a display"
 expected=$(dpkg-query -W -f='${Version}' trellum)
-[ "$version" = "trellum $expected" ] || fail "trellum --version printed '$version', the package is $expected"
+# The program knows the upstream version; the package's adds the Debian revision.
+[ "$version" = "trellum ${expected%-*}" ] || fail "trellum --version printed '$version', the package is $expected"
 # dpkg-shlibdeps found the program's libraries, Qt among them.
 dpkg-query -W -f='${Depends}\n' trellum | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt Widgets"
 result=$(echo '2 + 3 * 4 =' | trellum-keys | tail -n 1 | cut -f 2)

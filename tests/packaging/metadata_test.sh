@@ -24,7 +24,9 @@ for file in "$desktop" "$metainfo"; do
     [ -f "$file" ] || { echo "FAIL: $file was not generated (build the project first)" >&2; exit 1; }
 done
 
-report=$(desktop-file-validate "$desktop" 2>&1) || true
+# desktop-file-validate 0.26, Debian 12's, predates SingleMainWindow (version
+# 1.5 of the format), which the entry sets for the docks that read it.
+report=$(desktop-file-validate "$desktop" 2>&1 | grep -v 'contains key "SingleMainWindow" in group "Desktop Entry"' || true)
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 
 # --pedantic also hints that the component id holds a capital letter: the id

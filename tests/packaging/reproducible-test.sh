@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Two builds of the same sources give byte-identical Debian packages: the
-# packages are built twice, in folders of different names (so no build path
+# Two builds of the same sources give byte-identical Debian packages and
+# source package: they are built twice, in folders of different names (so no build path
 # may reach them), and compared byte for byte. On a difference, the files
 # inside that differ are named.
 #
@@ -22,14 +22,18 @@ build "$second"
 
 status=0
 count=0
-for deb in "$first"/*.deb; do
-    name=$(basename "$deb")
-    count=$((count + 1))
+# The source package too: its upstream tarball is made anew by each build.
+for file in "$first"/*.deb "$first"/*.orig.tar.gz "$first"/*.debian.tar.* "$first"/*.dsc; do
+    name=$(basename "$file")
+    [[ $name == *.deb ]] && count=$((count + 1))
     if [ ! -f "$second/$name" ]; then
         echo "FAIL: the second build made no $name" >&2
         status=1
-    elif cmp -s "$deb" "$second/$name"; then
-        echo "same: $name ($(stat -c %s "$deb") bytes)"
+    elif cmp -s "$file" "$second/$name"; then
+        echo "same: $name ($(stat -c %s "$file") bytes)"
+    elif [[ $name != *.deb ]]; then
+        echo "FAIL: $name differs between the two builds" >&2
+        status=1
     else
         echo "FAIL: $name differs between the two builds" >&2
         for part in "$first" "$second"; do

@@ -23,7 +23,7 @@ expect() {   # expect WHAT FILE PATTERN: the file's first line matching the patt
 expect "manual page header" "$packaging/trellum.1" '"Trellum [0-9.]+"' "\"Trellum $version\""
 expect "manual page version line" "$packaging/trellum.1" '^\.B trellum [0-9.]+$' ".B trellum $version"
 expect "manual page header" "$packaging/trellum-keys.1" '"Trellum [0-9.]+"' "\"Trellum $version\""
-expect "newest changelog entry" "$2/debian/changelog" '^trellum \([0-9.]+\)' "trellum ($version)"
+expect "newest changelog entry" "$2/debian/changelog" '^trellum \([0-9.]+-' "trellum ($version-"
 expect "newest AppStream release" "$packaging/io.github.trellum.Trellum.metainfo.xml.in" \
     '<release version="[0-9.]+"' "<release version=\"$version\""
 [ $status -eq 0 ] && echo "PASS: every shipped file names version $version"

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Makes the upstream tarball DIR/trellum_VERSION.orig.tar.gz (DIR defaults to
+# the parent folder, where dpkg-buildpackage looks for it), VERSION being the
+# upstream part of the newest debian/changelog entry. Prints its path.
+#   scripts/orig-tarball.sh [DIR]
+# It is `git archive` of HEAD: the same commit gives the same bytes in any
+# clone, every time stamp being the commit's date, and no tag is needed; a
+# release checks out its tag vVERSION first. debian/ is left out
+# (.gitattributes). Changes not yet committed, new files git does not ignore
+# included, go in as a commit of their own with HEAD's date, so a package
+# built before committing holds what the commit will.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${1:-..}
+version=$(dpkg-parsechangelog -S Version)
+upstream=${version%-*}
+out=$dir/trellum_$upstream.orig.tar.gz
+
+commit=HEAD
+if [ -n "$(git status --porcelain --untracked-files=normal -- . ':!debian')" ]; then
+    index=$(mktemp)
+    trap 'rm -f "$index"' EXIT
+    cp "$(git rev-parse --git-path index)" "$index"
+    GIT_INDEX_FILE=$index git add -A -- . ':!debian'
+    tree=$(GIT_INDEX_FILE=$index git write-tree)
+    date=$(git log -1 --format=%cI HEAD)
+    commit=$(GIT_AUTHOR_NAME='The Trellum developers' GIT_AUTHOR_EMAIL=developers@trellum.org \
+             GIT_COMMITTER_NAME='The Trellum developers' GIT_COMMITTER_EMAIL=developers@trellum.org \
+             GIT_AUTHOR_DATE=$date GIT_COMMITTER_DATE=$date \
+             git commit-tree -p HEAD -m "Uncommitted changes" "$tree")
+fi
+mkdir -p "$dir"
+git archive --format=tar.gz --prefix="trellum-$upstream/" -o "$out" "$commit"
+echo "$out"
