@@ -36,6 +36,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <optional>
 #include <string_view>
@@ -48,10 +49,10 @@
 #include "engine/error_code.h"
 #include "engine/evaluator.h"
 #include "functions/functions.h"
+#include "storage/settings_store.h"
 
 namespace trellum {
 
-class SettingsStore;
 enum class SettingsFound : int8_t;
 
 
@@ -180,6 +181,10 @@ private:
     bool m_alwaysOnTop = false;
     bool m_compact = false;
     bool m_shutDown = false;
+    // Each saved value as this copy last read or saved it (a missing one as
+    // its first-run default): one still the same at a save is not this copy's
+    // change, and the file keeps what another copy saved meanwhile.
+    std::map<std::string, SettingValue> m_settingsAsRead;
 };
 
 }  // namespace trellum

@@ -7,8 +7,10 @@
 
 #include <cctype>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "app/calculator.h"
 #include "engine/number_text.h"
@@ -45,6 +47,24 @@ std::optional<Twips> readPlace(const SettingsStore& store, const char* name, boo
     return Twips(*number);
 }
 
+// Each value saveSettings writes, under its key, with the value a copy takes
+// it to have while the file has none (the first-run state; none for the place).
+struct SavedValue {
+    const char* key;
+    std::string name;
+    std::optional<SettingValue> whenMissing;
+};
+
+std::vector<SavedValue> savedValues()
+{
+    std::vector<SavedValue> values = {{kSettingsKey, "Top", std::nullopt},
+                                      {kSettingsKey, "Left", std::nullopt},
+                                      {kSettingsKey, "Mode", int32_t{0}},
+                                      {kSettingsKey, "OnTop", std::string("False")}};
+    for (int n = 1; n <= 10; ++n) values.push_back({kMemoryKey, memoryValueName(n), std::string("0")});
+    return values;
+}
+
 std::optional<bool> storedBoolean(const std::string& text)
 {
     const std::string_view trimmed = trimBlanks(text);
@@ -65,6 +85,13 @@ SettingsFound Calculator::loadSettings()
 {
     const SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
+    m_settingsAsRead.clear();
+    for (const SavedValue& saved : savedValues()) {
+        if (std::optional<SettingValue> value = store.value(saved.key, saved.name))
+            m_settingsAsRead.emplace(saved.name, std::move(*value));
+        else if (saved.whenMissing)
+            m_settingsAsRead.emplace(saved.name, *saved.whenMissing);
+    }
     if (!store.hasKey(kSettingsKey)) return SettingsFound::Nothing;
     // Whatever the program would not write itself is applied as best it can be,
     // and the file is kept aside before the next save replaces it.
@@ -111,18 +138,30 @@ bool Calculator::saveSettings()
     SettingsStore& store = settings();
     Toolkit& desktop = toolkit();
     store.createKey(kMemoryKey);
+    // Another copy of the program may have saved since this one read the file:
+    // only what this copy changed is written over the file as it is then.
+    std::map<std::string, SettingValue> saved;
+    auto save = [&](const char* key, const std::string& name, SettingValue value) {
+        const auto asRead = m_settingsAsRead.find(name);
+        if (asRead != m_settingsAsRead.end() && asRead->second == value) store.setIfMissing(key, name, value);
+        else store.set(key, name, value);
+        saved.emplace(name, std::move(value));
+    };
     // Where the window cannot be placed its place means nothing; the stored one
     // stays for the next session that can place it.
     if (desktop.canPlaceWindow()) {
-        store.set(kSettingsKey, "Top", desktop.windowTop().value);
-        store.set(kSettingsKey, "Left", desktop.windowLeft().value);
+        save(kSettingsKey, "Top", desktop.windowTop().value);
+        save(kSettingsKey, "Left", desktop.windowLeft().value);
     }
-    store.set(kSettingsKey, "Mode", static_cast<int32_t>(m_angleMode));
-    store.set(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));
+    save(kSettingsKey, "Mode", static_cast<int32_t>(m_angleMode));
+    save(kSettingsKey, "OnTop", std::string(m_alwaysOnTop ? "True" : "False"));
     for (int n = 1; n <= 10; ++n)
-        store.set(kMemoryKey, memoryValueName(n), m_memory.memorySlots()[static_cast<std::size_t>(n - 1)]);
+        save(kMemoryKey, memoryValueName(n), m_memory.memorySlots()[static_cast<std::size_t>(n - 1)]);
     // The whole shut-down reaches the file in one atomic replacement.
-    return store.save();
+    if (!store.save()) return false;
+    saved.merge(m_settingsAsRead);
+    m_settingsAsRead = std::move(saved);
+    return true;
 }
 
 }  // namespace trellum

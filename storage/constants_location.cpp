@@ -66,6 +66,10 @@ std::string constantsFilePath(const std::string& programFolder, const std::strin
     fs::create_directories(userFolder, error);
     // Without a starter the user folder still exists, so the first save works.
     if (!error && programFileExists) seedUserCopy(programFile, userFile);
+    // Where no copy can be made (a home folder that does not exist, a full
+    // disk) the starter is still shown; a save of an edit then fails with its
+    // message, the edit kept in the dialog.
+    if (programFileExists && !fs::exists(userFile, error)) return programFile.string();
     return userFile.string();
 }
 

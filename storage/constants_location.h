@@ -29,7 +29,8 @@ std::string programDataFolder(const std::string& programFolder);
 // program's data (programDataFolder). Its constants.txt
 // when the program may replace it there; otherwise userFolder/constants.txt,
 // which is created from the program folder's file the first time (folders
-// included) and never overwritten afterwards.
+// included) and never overwritten afterwards; the program folder's file when
+// that copy cannot be made.
 std::string constantsFilePath(const std::string& programFolder, const std::string& userFolder,
                               const std::function<bool(const std::string&)>& canWrite);
 

@@ -263,6 +263,7 @@ struct SettingsStore::Document {
         std::string key;
         std::string name;
         std::optional<StoredValue> value;
+        bool ifMissing = false;  // a value this copy did not change: the file's own one wins
     };
     std::vector<Change> changes;
 
@@ -396,16 +397,18 @@ struct SettingsStore::Document {
             const std::string lower = lowerAscii(level);
             if (!hasKey(lower) || (end == std::string_view::npos && keys.count(lower) == 0)) addSection(lower, level);
         }
-        changes.push_back(Change{std::string(key), {}, std::nullopt});
+        changes.push_back(Change{std::string(key), {}, std::nullopt, true});
     }
 
-    std::optional<SettingsError> set(std::string_view key, std::string_view name, StoredValue value)
+    std::optional<SettingsError> set(std::string_view key, std::string_view name, StoredValue value,
+                                     bool ifMissing = false)
     {
         const std::optional<std::string> lower = lowerKeyPath(key);
         if (!lower || !isValidName(name)) return SettingsError::InvalidName;
         if (!hasKey(*lower)) return SettingsError::NoSuchKey;
-        changes.push_back(Change{std::string(key), std::string(name), value});
+        changes.push_back(Change{std::string(key), std::string(name), value, ifMissing});
         if (const auto at = locate(key, name)) {
+            if (ifMissing) return std::nullopt;
             // The name keeps the spelling it was first written with.
             Item& item = sections[at->first].items[at->second];
             item.raw = formatValue(item.name, value);
@@ -443,6 +446,14 @@ struct SettingsStore::Document {
             for (const Item& item : section.items) out.append(item.raw).push_back('\n');
         }
         return out;
+    }
+
+    // A value set as changed since the last save; keys and kept values alone are not worth a write.
+    bool hasOwnChanges() const
+    {
+        for (const Change& change : changes)
+            if (!change.ifMissing) return true;
+        return false;
     }
 };
 
@@ -519,8 +530,9 @@ std::optional<int32_t> SettingsStore::number(std::string_view key, std::string_v
     return std::get<int32_t>(*stored);
 }
 
-std::optional<SettingsError> SettingsStore::set(std::string_view key, std::string_view name,
-                                                const SettingValue& value)
+namespace {
+
+StoredValue storedValue(const SettingValue& value)
 {
     StoredValue stored;
     if (const std::string* text = std::get_if<std::string>(&value)) {
@@ -533,7 +545,21 @@ std::optional<SettingsError> SettingsStore::set(std::string_view key, std::strin
     } else {
         stored = {kBinaryTag, std::get<SettingBytes>(value).bytes};
     }
-    return m_doc->set(key, name, std::move(stored));
+    return stored;
+}
+
+}  // namespace
+
+std::optional<SettingsError> SettingsStore::set(std::string_view key, std::string_view name,
+                                                const SettingValue& value)
+{
+    return m_doc->set(key, name, storedValue(value));
+}
+
+std::optional<SettingsError> SettingsStore::setIfMissing(std::string_view key, std::string_view name,
+                                                         const SettingValue& value)
+{
+    return m_doc->set(key, name, storedValue(value), true);
 }
 
 void SettingsStore::setAsideBeforeSave() { m_doc->setAside = true; }
@@ -567,9 +593,9 @@ bool SettingsStore::takeInFileAsItIsNow()
         return !m_setAside.empty();
     }
     // Changed since it was read (an editor, a repair of a damaged file, another
-    // copy of the program): what the program does not own is kept from the file
-    // as it is now, and the program's own values, written again over it, win as
-    // the last writer's do.
+    // copy of the program): the file as it is now is taken in, and only what
+    // this copy changed since its last save is written over it, so two copies
+    // never undo each other's changes.
     auto merged = std::make_unique<Document>();
     if (!merged->parse(now.bytes)) {
         // A hand edit left half done is kept aside, never lost unseen.
@@ -580,7 +606,7 @@ bool SettingsStore::takeInFileAsItIsNow()
         return !writeFileBeside(m_path, ".changed", now.bytes).empty();
     }
     for (const Document::Change& change : doc.changes) {
-        if (change.value) merged->set(change.key, change.name, *change.value);
+        if (change.value) merged->set(change.key, change.name, *change.value, change.ifMissing);
         else merged->createKey(change.key);
     }
     merged->state = SettingsFileState::Read;
@@ -593,7 +619,7 @@ bool SettingsStore::takeInFileAsItIsNow()
 bool SettingsStore::save()
 {
     if (m_path.empty()) return true;
-    if (m_saved && fileText() == m_doc->readBytes) return true;
+    if (m_saved && !m_doc->hasOwnChanges()) return true;
     if (m_doc->state == SettingsFileState::LeftAlone) return false;
     if (!takeInFileAsItIsNow()) return false;
     Document& doc = *m_doc;
@@ -602,6 +628,7 @@ bool SettingsStore::save()
     doc.state = SettingsFileState::Read;
     doc.setAside = false;
     doc.readBytes = std::move(text);
+    doc.changes.clear();
     m_saved = true;
     return true;
 }

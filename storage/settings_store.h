@@ -71,8 +71,14 @@ public:
     std::optional<std::string> text(std::string_view key, std::string_view name) const;
     std::optional<int32_t> number(std::string_view key, std::string_view name) const;
 
-    // Sets a value of an existing key; nothing when it was set.
+    // Sets a value of an existing key that this copy changed: the next save
+    // writes it over whatever the file holds then. Nothing when it was set.
     std::optional<SettingsError> set(std::string_view key, std::string_view name, const SettingValue& value);
+    // A value this copy has not changed since it read it: the file's own value
+    // at the next save wins (another copy or an editor may have changed it
+    // meanwhile), and this one is written only where the file has none.
+    std::optional<SettingsError> setIfMissing(std::string_view key, std::string_view name,
+                                              const SettingValue& value);
 
     // The file holds something the program could not take in as it expects:
     // keep it aside before save() replaces it, so a hand edit is never lost unseen.
@@ -80,13 +86,13 @@ public:
 
     // Writes the whole store to the file in one atomic replacement, after
     // setting a damaged file aside. A file changed by someone else since it was
-    // read (a repair of a damaged one too) keeps what the program does not own,
-    // and the program's own values are written over it; one that no longer
-    // reads as a settings file is kept beside as NAME.changed first, and a
-    // folder or an unreadable file in the way is set aside. False when nothing
-    // could be written. A save
-    // with nothing changed since this store's last one writes nothing: a logout
-    // saves when asked to and again when the program ends.
+    // read (a repair of a damaged one too) keeps all it holds but the values
+    // set since this store's last save, which are written over it; one that no
+    // longer reads as a settings file is kept beside as NAME.changed first, and
+    // a folder or an unreadable file in the way is set aside. False when
+    // nothing could be written. A save with no value set since this store's
+    // last one writes nothing: a logout saves when asked to and again when the
+    // program ends.
     bool save();
 
     SettingsFileState fileState() const;

@@ -47,6 +47,7 @@ struct LocationCase {
     bool userFolderKnown;
     bool expectProgramFile;
     std::optional<std::string> expectUserContent;
+    bool userFolderCannotBeMade = false;  // a file stands where its parent should be
 };
 
 class ConstantsLocationTest : public testing_support::TempFolderTest,
@@ -64,6 +65,7 @@ TEST_P(ConstantsLocationTest, ChoosesAndSeedsTheFile)
     if (row.programFile && !row.programFileWritable) {
         fs::permissions(programFile, fs::perms::owner_read | fs::perms::group_read);
     }
+    if (row.userFolderCannotBeMade) writeBytes(m_dir / "data", "");
     if (row.userFile) {
         fs::create_directories(user);
         writeBytes(user / "constants.txt", *row.userFile);
@@ -101,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
                      kMissing},
         LocationCase{"ReadOnlyFileInWritableFolderSeedsTheUserCopy", true, kStarter, false, kMissing, true, false,
                      kStarter},
-        LocationCase{"NoHomeFallsBackToTheProgramFolder", false, kStarter, false, kMissing, false, true, kMissing}),
+        LocationCase{"NoHomeFallsBackToTheProgramFolder", false, kStarter, false, kMissing, false, true, kMissing},
+        LocationCase{"UserCopyThatCannotBeMadeShowsTheStarter", false, kStarter, false, kMissing, true, true, kMissing,
+                     true}),
     testing_support::RowName());
 
 // An installed program (reached through a merged-/usr link too) reads its data

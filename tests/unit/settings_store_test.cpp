@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -366,40 +367,23 @@ TEST_F(SettingsStoreTest, KeysAreFoundThroughTheirChildren)
     EXPECT_EQ(again.number(kSettingsKey, "Mode"), 0);
 }
 
-TEST_F(SettingsStoreTest, OfTwoProgramsTheOneThatEndsLastWins)
-{
-    SettingsStore first(m_file), second(m_file);
-    first.createKey(kSettingsKey);
-    second.createKey(kSettingsKey);
-    first.set(kSettingsKey, "Top", int32_t{1});
-    second.set(kSettingsKey, "Top", int32_t{2});
-    ASSERT_TRUE(first.save());
-    ASSERT_TRUE(second.save());
-    EXPECT_EQ(SettingsStore(m_file).number(kSettingsKey, "Top"), 2);
-    EXPECT_EQ(folder(), std::vector<std::string>{"system.reg"}) << "a temporary file was left behind";
-}
-
 // A logout saves when the session asks and again when the program ends: the
 // second save writes only what changed in between. A hand edit made between
 // the two shows whether the file was written.
 TEST_F(SettingsStoreTest, ASaveWithNothingChangedWritesNothing)
 {
-    struct Row {
-        const char* name;
-        int32_t topBeforeSecondSave;
-        bool written;
-    };
-    for (const Row& row : {Row{"same value set again", 1, false}, Row{"value changed", 2, true}}) {
-        SCOPED_TRACE(row.name);
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed ? "value changed" : "value kept");
         fs::remove(m_file);
         SettingsStore store(m_file);
         store.createKey(kSettingsKey);
         store.set(kSettingsKey, "Top", int32_t{1});
         ASSERT_TRUE(store.save());
         writeAll(m_file, "edited by hand\n");
-        store.set(kSettingsKey, "Top", row.topBeforeSecondSave);
+        if (changed) store.set(kSettingsKey, "Top", int32_t{2});
+        else store.setIfMissing(kSettingsKey, "Top", int32_t{1});
         ASSERT_TRUE(store.save());
-        EXPECT_EQ(readAll(m_file) == "edited by hand\n", !row.written);
+        EXPECT_EQ(readAll(m_file) == "edited by hand\n", !changed);
     }
 }
 
@@ -482,6 +466,59 @@ TEST_F(SettingsTest, LoadAppliesEachStoredState)
         EXPECT_EQ(program.toolkit.staysOnTop, row.onTop);
         EXPECT_EQ(CalculatorProbe::memorySlots(calc), row.slots);
         EXPECT_EQ(calc.display().memIndicatorVisible, row.memIndicator);
+    }
+}
+
+// Two copies of the program on one file, each started before the other ended
+// (on two displays, in a sandbox, across an upgrade): whichever ends first,
+// neither undoes what the other changed, and of one value both changed the
+// copy that ends last wins.
+TEST_F(SettingsTest, TwoCopiesKeepEachOthersChanges)
+{
+    using Change = std::function<void(Calculator&)>;
+    auto storeIn = [](std::size_t slot, const char* text) -> Change {
+        return [=](Calculator& calc) {
+            Slots slots = CalculatorProbe::memorySlots(calc);
+            slots[slot] = text;
+            CalculatorProbe::setMemorySlots(calc, slots);
+        };
+    };
+    struct Row {
+        const char* name;
+        bool firstRun;           // no file before the two start
+        Change first, second;    // the first copy ends first
+        bool savesBetween;       // the first saves (a logout) before the second changes and ends
+        Slots slots = {"0", "0", "7", "0", "9", "0", "0", "0", "0", "0"};
+        int32_t mode = 0;
+        const char* onTop = "False";
+    };
+    const Slots lastWins = {"0", "0", "9", "0", "0", "0", "0", "0", "0", "0"};
+    const Row rows[] = {
+        {"slots_on_a_first_run", true, storeIn(2, "7"), storeIn(4, "9"), false},
+        {"slots_with_a_file", false, storeIn(2, "7"), storeIn(4, "9"), false},
+        {"one_slot_changed_by_both_first_saved_twice", false, storeIn(2, "7"), storeIn(2, "9"), true, lastWins},
+        {"one_slot_changed_by_both", false, storeIn(2, "7"), storeIn(2, "9"), false, lastWins},
+        {"mode_and_on_top", false, &Calculator::cycleAngleMode, &Calculator::toggleAlwaysOnTop, false,
+         Slots{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, 1, "True"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_file);
+        if (!row.firstRun) runProgram(m_file);
+        ProgramRun first(m_file), second(m_file);
+        first.calculator.start();
+        second.calculator.start();
+        row.first(first.calculator);
+        if (row.savesBetween) first.calculator.saveSettings();
+        row.second(second.calculator);
+        if (row.savesBetween) second.calculator.shutdown();
+        first.calculator.shutdown();
+        second.calculator.shutdown();
+        ProgramRun next(m_file);
+        next.calculator.start();
+        EXPECT_EQ(CalculatorProbe::memorySlots(next.calculator), row.slots);
+        EXPECT_EQ(next.store.number(kSettingsKey, "Mode"), row.mode);
+        EXPECT_EQ(next.store.text(kSettingsKey, "OnTop"), row.onTop);
     }
 }
 
