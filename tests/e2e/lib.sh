@@ -34,6 +34,10 @@ cleanup() {
     # A service the session bus started on its own (the accessibility bus) is
     # no child of the test and may still write into the folder as it ends: the
     # removal is tried again, and a leftover is never the test's verdict.
+    if [ -n "${E2E_KEEP:-}" ]; then
+        echo "the desktop as the test failed: $E2E_TMP/failure.png" >&2
+        return 0
+    fi
     local tries
     for tries in 1 2 3 4 5; do
         rm -rf "$E2E_TMP" 2>/dev/null && return 0
@@ -46,7 +50,7 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
-        import -window root "$E2E_TMP/failure.png" 2>/dev/null && cp "$E2E_TMP/failure.png" "/tmp/e2e-failure-$(basename "$0" .sh).png" || true
+        import -window root "$E2E_TMP/failure.png" 2>/dev/null && E2E_KEEP=1 || true
     fi
     exit 1
 }
@@ -158,32 +162,6 @@ window_open() { window_id "$1" >/dev/null; }
 # beneath, which the dialog blocks: the key is lost.
 window_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
 
-# The program runs from a folder of its own, whose constants.txt (CONSTANTS)
-# holds pi alone: a copy of the program keeps its library beside it.
-program_in_own_folder() {
-    mkdir "$E2E_TMP/program"
-    cp "$TRELLUM" "$E2E_TMP/program/trellum"
-    TRELLUM="$E2E_TMP/program/trellum"
-    CONSTANTS="$E2E_TMP/program/constants.txt"
-    printf 'This file constains constants for Trellum:\r\n================================================\r\npi = 3.14159265358979\r\n' >"$CONSTANTS"
-}
-# The constants in CONSTANTS after its two heading lines, as "name = value;...".
-constants_listed() { tr -d '\r' <"$CONSTANTS" | tail -n +3 | tr '\n' ';'; }
-
-# In the open constants dialog: Edit (Alt+E) on no selection opens the entry
-# dialog, where the name $1 and the value $2 are typed, then OK pressed (Enter)
-# unless $3 is "unconfirmed", which leaves the entry dialog open.
-enter_constant() {
-    xdotool key alt+e
-    wait_for 10 window_active "Add a new constant" || fail "no entry dialog for $1"
-    xdotool type "$1"
-    xdotool key Tab
-    xdotool type "$2"
-    [ "${3:-}" != unconfirmed ] || return 0
-    xdotool key Return
-    wait_for 10 not window_open "Add a new constant" || fail "the entry dialog stayed open"
-    wait_for 10 window_active "Load a constant" || fail "the constants dialog did not get the keyboard back"
-}
 # The main window holds the keyboard again: after a dialog closes, the window
 # manager gives the focus back a moment later, and a key sent before goes astray.
 main_window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$WIN" ]; }

@@ -37,8 +37,6 @@ private slots:
     void exponentStaysInsideThePanel();
     void shortMessagesKeepTheTitleWhole_data();
     void shortMessagesKeepTheTitleWhole();
-    void functionKeyCaptionsAreLegible_data();
-    void functionKeyCaptionsAreLegible();
     void pointerAndRightClick_data();
     void pointerAndRightClick();
 
@@ -179,14 +177,9 @@ void MainWindowTest::windowModes_data()
     QTest::addColumn<bool>("checked");
     QTest::addColumn<bool>("topMost");
     QTest::newRow("always on top") << "float" << false << true << true;
-    QTest::newRow("always on top twice") << "float float" << false << false << false;
     QTest::newRow("shrink forces top-most") << "shrink" << true << false << true;
-    QTest::newRow("shrink, restore: ordinary again") << "shrink restore" << false << false << false;
     QTest::newRow("on top, shrink, restore: still top-most") << "float shrink restore" << false << true << true;
-    QTest::newRow("restore in full mode changes nothing") << "restore" << false << false << false;
-    QTest::newRow("Ctrl+S shrinks") << "Ctrl+S" << true << false << true;
     QTest::newRow("Ctrl+S in compact mode: full and ordinary again") << "shrink Ctrl+S" << false << false << false;
-    QTest::newRow("on top, Ctrl+S twice: still top-most") << "float Ctrl+S Ctrl+S" << false << true << true;
     QTest::newRow("on top, compact, next run: on top and full") << "float Ctrl+S restart" << false << true << true;
     QTest::newRow("compact, next run: full and ordinary") << "Ctrl+S restart" << false << false << false;
 }
@@ -275,8 +268,6 @@ void MainWindowTest::exponentStaysInsideThePanel_data()
     QTest::addColumn<QString>("pasted");     // put on the clipboard before the keys
     QTest::addColumn<QString>("shown");      // the whole exponent text
     QTest::newRow("-99") << "digit1 exponent digit9 digit9 changeSign" << "" << "-99";
-    QTest::newRow("88") << "digit1 exponent digit8 digit8" << "" << "88";
-    QTest::newRow("pasted -0005") << "Ctrl+V" << "1E-0005" << "-0005";
     QTest::newRow("pasted thirteen digits") << "Ctrl+V" << "2E+0000000000099" << "0000000000099";
     QTest::newRow("pasted long, then two digits again") << "Ctrl+V digit1 exponent digit4" << "1E-0005" << "04";
 }
@@ -316,7 +307,6 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("out of range") << "Out of Range!";
-    QTest::newRow("empty") << "";
 }
 
 // A window manager cuts a title its frame cannot hold beside its buttons.
@@ -337,45 +327,6 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
     QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
 }
 
-// The rows and columns of a key's light caption on its dark face, in pixels
-// of the device, found in a picture of the key.
-QRect captionInk(QPushButton* key)
-{
-    const QImage image = key->grab().toImage();
-    QRect ink;
-    // The key's rounded border and bevel lie within two device pixels of its edge.
-    const int edge = qCeil(2 * image.devicePixelRatio());
-    for (int y = edge; y < image.height() - edge; ++y)
-        for (int x = edge; x < image.width() - edge; ++x)
-            if (qGray(image.pixel(x, y)) > 150) ink |= QRect(x, y, 1, 1);
-    return ink;
-}
-
-void MainWindowTest::functionKeyCaptionsAreLegible_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::newRow("degrees minutes seconds") << "degreesMinutesSeconds";
-    QTest::newRow("mode") << "mode";
-}
-
-// A caption nearly as tall as the letters beside it, and centred on its key as they are.
-void MainWindowTest::functionKeyCaptionsAreLegible()
-{
-    QFETCH(QString, key);
-    const QRect letters = captionInk(this->key("delete"));
-    const QImage face = this->key(key)->grab().toImage();
-    const QRect ink = captionInk(this->key(key));
-    QVERIFY(!ink.isEmpty());
-    // Marks need not be letters' height, but no mere dots either.
-    QVERIFY2(4 * ink.height() >= 3 * letters.height() - 2,
-             qPrintable(QStringLiteral("%1 for %2").arg(ink.height()).arg(letters.height())));
-    const qreal middle = face.height() / 2.0;
-    const qreal tolerance = 1.5 * face.devicePixelRatio();
-    QVERIFY2(qAbs(ink.center().y() + 0.5 - middle) <= tolerance + qAbs(letters.center().y() + 0.5 - middle),
-             qPrintable(QStringLiteral("ink rows %1..%2 on a face of %3").arg(ink.top()).arg(ink.bottom()).arg(face.height())));
-    QVERIFY(qAbs(ink.center().x() + 0.5 - face.width() / 2.0) <= tolerance);
-}
-
 // The pointer a user sees is that of the widget the mouse would reach there:
 // the keypad's hand over the keypad and its keys, the arrow over the display
 // and over a legend or an indicator. The right button opens Settings on the
@@ -387,15 +338,10 @@ void MainWindowTest::pointerAndRightClick_data()
     QTest::addColumn<bool>("opens");
     QTest::newRow("keypad between the keys") << "keypad" << true << true;
     QTest::newRow("digit key") << "digit7" << true << false;
-    QTest::newRow("equals key with the focus") << "equals" << true << false;
     QTest::newRow("function key") << "sin" << true << false;
     QTest::newRow("display") << "display" << false << false;
-    QTest::newRow("display frame") << "displayFrame" << false << false;
-    for (const char* name : {"powerOfTenLegend", "exponentialLegend", "arcSineLegend", "arcCosineLegend",
-                             "arcTangentLegend", "factorialLegend"})
-        QTest::newRow(name) << QString::fromLatin1(name) << false << true;
-    for (const char* name : {"shiftIndicator", "hypIndicator", "memoryIndicator", "degreesIndicator", "exponent"})
-        QTest::newRow(name) << QString::fromLatin1(name) << false << false;
+    QTest::newRow("legend") << "arcSineLegend" << false << true;
+    QTest::newRow("indicator") << "degreesIndicator" << false << false;
 }
 
 void MainWindowTest::pointerAndRightClick()

@@ -1,5 +1,5 @@
 #pragma once
 // How long a widget test waits for a condition before it fails: a ceiling for
-// a machine busy with builds, never a measure. Qt Test's own default (5 s) has
-// run out on such machines while the awaited event was still on its way.
-constexpr int kPatienceMs = 60000;
+// a machine busy with builds, never a measure, yet short enough that a wait for
+// something that never comes fails within seconds.
+constexpr int kPatienceMs = 15000;

@@ -1,7 +1,6 @@
 // Every text of the dialogs and menus fits its control in every shipped
 // language (buttons, labels, list lines, window titles, menu entries), no two
-// controls overlap, mnemonics stay unique, and the English layout stays the
-// design's. Fixed font and style, so the widths are the same on every machine.
+// controls overlap and mnemonics stay unique. Fixed font and style, so the widths are the same on every machine.
 
 #include <array>
 #include <map>
@@ -198,9 +197,6 @@ private slots:
     void initTestCase();
     void everyTextFits_data();
     void everyTextFits();
-    void englishKeepsTheDesign_data();
-    void englishKeepsTheDesign();
-    void oneCaptionTooLongForItsButtonIsFound();
 };
 
 void TextFitTest::initTestCase()
@@ -244,76 +240,6 @@ void TextFitTest::everyTextFits()
     for (QMenu* menu : {main.settingsMenu(), main.helpMenu(), main.trayMenu()})
         for (const QString& fault : misfitsOf(menu)) faults << menu->objectName() + ": " + fault;
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-}
-
-void TextFitTest::englishKeepsTheDesign_data()
-{
-    // Left edge and width in twips, as the design places them (a window's own
-    // row gives its width).
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("width");
-    const struct {
-        const char* dialog;
-        const char* control;
-        int left, width;
-    } design[] = {
-        {"save", "", 0, 3450},
-        {"save", "slotList", 360, 2655},
-        {"save", "doneButton", 360, 855},
-        {"save", "cancelButton", 2160, 855},
-        {"constants", "", 0, 4560},
-        {"constants", "constantList", 240, 2415},
-        {"constants", "okButton", 3000, 1215},
-        {"constants", "editButton", 3000, 1215},
-        {"constants", "deleteButton", 3000, 1215},
-        {"constants", "cancelButton", 3000, 1215},
-        {"add", "", 0, 4035},
-        {"add", "nameEdit", 1200, 2175},
-        {"add", "valueEdit", 1200, 2175},
-        {"add", "okButton", 480, 1215},
-        {"add", "cancelButton", 2400, 1215},
-        {"about", "", 0, 4485},
-        {"about", "icon", 360, 480},
-        {"about", "okButton", 3000, 1095},
-    };
-    for (const auto& row : design)
-        QTest::addRow("%s %s", row.dialog, *row.control ? row.control : "window")
-            << row.dialog << row.control << row.left << row.width;
-}
-
-void TextFitTest::englishKeepsTheDesign()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QString, control);
-    QFETCH(int, left);
-    QFETCH(int, width);
-    AllDialogs dialogs;
-    for (auto& [name, window] : dialogs.windows) {
-        if (name != dialog) continue;
-        const QWidget* widget = control.isEmpty() ? window.get() : window->findChild<QWidget*>(control);
-        QVERIFY(widget);
-        const TwipsScale scale = TwipsScale::of(window.get());
-        QCOMPARE(widget->width(), scale.toPixels(Twips(width)));
-        if (!control.isEmpty()) QCOMPARE(widget->x(), scale.toPixels(Twips(left)));
-        return;
-    }
-    QFAIL("no such dialog");
-}
-
-// The check itself: a caption wider than its button is reported, by name.
-void TextFitTest::oneCaptionTooLongForItsButtonIsFound()
-{
-    AllDialogs dialogs;
-    QWidget* window = dialogs.windows.front().second.get();
-    auto* done = window->findChild<QPushButton*>("doneButton");
-    QVERIFY(misfitsOf(window).isEmpty());
-    done->setText(QStringLiteral("&Done with a caption far too long"));
-    const QStringList faults = misfitsOf(window);
-    QVERIFY2(!faults.isEmpty() && faults.front().contains(u"Done with"), qPrintable(faults.join(u'\n')));
-    window->setWindowTitle(QStringLiteral("A title so long that no title bar of this width could show it whole"));
-    QVERIFY(misfitsOf(window).join(u'\n').contains(u"title"));
 }
 
 QTEST_MAIN(TextFitTest)
