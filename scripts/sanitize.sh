@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # AddressSanitizer + UndefinedBehaviorSanitizer build: the whole test suite, then
-# the long random-key soak.
+# the long random-key soak (the sanitized key-script runner on random keys).
 #   scripts/sanitize.sh                  (SOAK_KEYS=1000000, SANITIZE_SHELL=ON by default)
 # SANITIZE_SHELL=OFF leaves the Qt window and its tests out of this build.
 set -euo pipefail
@@ -25,5 +25,5 @@ ctest --test-dir "$BUILD" --output-on-failure -j"$(nproc)" ${EXCLUDE:+-E "$EXCLU
 
 echo "== soak: $SOAK_KEYS random keys under the sanitizers"
 start=$(date +%s)
-TRELLUM_SOAK_KEYS=$SOAK_KEYS "$BUILD/tests/soak_test" --gtest_brief=1
+python3 tools/compare_runners.py "$BUILD/tools/trellum-keys" "$BUILD/tools/trellum-keys" "$SOAK_KEYS"
 echo "soak took $(( $(date +%s) - start )) s"

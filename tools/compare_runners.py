@@ -105,6 +105,11 @@ def main():
             folder = sides[name]
             printed[name] = run(runner, script, os.path.join(folder, "settings.reg"),
                                 os.path.join(folder, "constants.txt"))
+        if printed["old"][0] != 0 or printed["new"][0] != 0:
+            print(f"run {runs + 1}: a runner failed; script kept in {script}", file=sys.stderr)
+            for name in ("old", "new"):
+                print(f"  {name}: exit {printed[name][0]}, {printed[name][2].decode(errors='replace')}", file=sys.stderr)
+            return 1
         if listing and printed["old"] != printed["new"]:
             line, keys, a, b = first_difference(tokens, printed["old"][1], printed["new"][1])
             changed[tokens[line] if line < len(tokens) else "(end)"] += 1

@@ -98,9 +98,4 @@ expect_own_values "swapped for a folder"
 kept=$(aside)
 [ "$(cat "$TMP/case/${kept% }/inside" 2>/dev/null)" = kept ] || fail "swapped for a folder: the folder was not kept: '$kept'"
 
-# Nothing edited: nothing set aside, the file exactly as the program writes it.
-start "untouched"
-finish "untouched"
-expect_own_values "untouched"
-[ -z "$(aside)" ] || fail "untouched: files set aside: $(aside)"
 echo ok

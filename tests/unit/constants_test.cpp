@@ -1,5 +1,3 @@
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -10,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/calculator.h"
 #include "testing/recording_toolkit.h"
 #include "app/constants_dialog.h"
-#include "storage/settings_store.h"
 #include "testing/row_name.h"
 #include "tests/unit/file_bytes.h"
 #include "tests/unit/temp_folder.h"
@@ -76,12 +72,11 @@ protected:
 
 // ---- Reading ----
 
-// bytes none: no file, or a folder in its place when `folder`.
+// bytes none: no file.
 struct ReadCase {
     const char* name;
     std::optional<std::string> bytes;
     Names names, values, events;
-    bool folder = false;
 };
 
 class ConstantsRead : public ConstantsTest, public testing::WithParamInterface<ReadCase> {};
@@ -89,13 +84,11 @@ class ConstantsRead : public ConstantsTest, public testing::WithParamInterface<R
 TEST_P(ConstantsRead, KeepsGoodLinesAndReportsOnce)
 {
     const ReadCase& row = GetParam();
-    if (row.folder) fs::create_directory(file);
     open(row.bytes);
     EXPECT_EQ(dialog->names(), row.names);
     EXPECT_EQ(dialog->values(), row.values);
     EXPECT_EQ(toolkit.events, row.events);
-    if (row.folder) EXPECT_TRUE(fs::is_directory(file));
-    else EXPECT_EQ(readFile(file), row.bytes.value_or("")) << "reading must not touch the file";
+    EXPECT_EQ(readFile(file), row.bytes.value_or("")) << "reading must not touch the file";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,49 +99,19 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"EmptyNameAndDuplicates", kHeader + " = 1\r\na = 2\r\na = 3E-5\r\n", {"", "a", "a"},
                  {"1", "2", "3E-5"}, {}},
         ReadCase{"HeaderTextIgnored", "x = 1\r\ny = 2\r\nz = 3\r\n", {"z"}, {"3"}, {}},
-        ReadCase{"HeadersWithoutFinalLineEnd", "h1\r\nh2", {}, {}, {}},
-        ReadCase{"LastLineWithoutLineEnd", kHeader + "a = 1\r\nb = 2", {"a", "b"}, {"1", "2"}, {}},
         ReadCase{"LoneLineFeedsAndCarriageReturns", "h1\nh2\ra = 1\nb = -2.5e3\r", {"a", "b"}, {"1", "-2.5e3"}, {}},
         ReadCase{"FaultyLinesDroppedOneMessage",
                  kHeader + "a = 1\r\nbad = x\r\n\r\nsplit = 1 = 2\r\nnoequals\r\nb = 2\r\nc = 1,5\r\n", {"a", "b"},
                  {"1", "2"}, {kHasErrors}},
         ReadCase{"MissingFile", std::nullopt, {}, {}, {kCantLoad}},
-        ReadCase{"FolderInPlaceOfFile", std::nullopt, {}, {}, {kCantLoad}, true},
-        ReadCase{"EmptyFile", std::string(), {}, {}, {kCantLoad}},
         ReadCase{"OneLineOnly", "This file constains constants for Trellum:\r\n", {}, {}, {kCantLoad}},
         ReadCase{"NumberWithoutEqualsStopsReading", kHeader + "a = 1\r\nbad = x\r\n42\r\nb = 2\r\n", {"a"}, {"1"},
                  {kCantLoad}},
         ReadCase{"Latin1NameConverted", kHeader + "caf\xe9 \xb0 = 1\r\n", {"caf\xc3\xa9 \xc2\xb0"}, {"1"}, {}},
-        ReadCase{"OverlongUtf8IsLatin1", kHeader + "\xe0\x80\x80 = 3\r\n", {"\xc3\xa0\xc2\x80\xc2\x80"}, {"3"}, {}},
         ReadCase{"Utf8NameKept", kHeader + "\xc3\xa9\xe2\x82\xac = 2\r\n", {"\xc3\xa9\xe2\x82\xac"}, {"2"}, {}},
         ReadCase{"NulBytes", kHeader + std::string("a\0b = 1\r\nc = 2\0\r\n", 17), {std::string("a\0b", 3)}, {"1"},
                  {kHasErrors}}),
     kRowName);
-
-TEST_F(ConstantsTest, GoodLinesSurviveGarbageAndLength)
-{
-    // Every byte value and pseudo-random bytes (this seed makes no bare number line), then 100000 lines.
-    std::string bytes = kHeader + "first = 1\r\n";
-    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
-    uint32_t state = 12345;
-    for (int i = 0; i < 200000; ++i) {
-        state = state * 1103515245u + 12345u;
-        bytes += static_cast<char>((state >> 16) & 0xFF);
-    }
-    bytes += "\r\n";
-    for (int i = 0; i < 100000; ++i) {
-        bytes += i % 1000 == 999 ? "broken = ?\r\n" : "c" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
-    }
-    open(bytes);
-    const std::size_t count = dialog->names().size();
-    ASSERT_GE(count, 99901u);
-    EXPECT_EQ(dialog->names().front(), "first");
-    EXPECT_EQ(dialog->names()[count - 99900], "c0") << "the long part must give exactly its 99900 good lines";
-    EXPECT_EQ(dialog->names().back(), "c99998");
-    ASSERT_EQ(dialog->values().size(), count);
-    EXPECT_EQ(dialog->values()[count - 1], "99998");
-    EXPECT_EQ(toolkit.events, Names{kHasErrors});
-}
 
 // ---- Editing, closing and writing ----
 
@@ -194,7 +157,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ConstantsClose,
     testing::Values(CloseCase{"OkWithoutEdit", false, &ConstantsDialog::accept, false, "2"},
                     CloseCase{"CancelWithoutEdit", false, &ConstantsDialog::cancel, false, std::nullopt},
-                    CloseCase{"OkAfterEdit", true, &ConstantsDialog::accept, true, "3"},
                     CloseCase{"CancelAfterEdit", true, &ConstantsDialog::cancel, true, std::nullopt},
                     CloseCase{"WindowClosedAfterEdit", true, &ConstantsDialog::closeWindow, false, std::nullopt}),
     kRowName);
@@ -262,45 +224,8 @@ const std::string kThree = "a = 1\r\nb = 2\r\nc = 3\r\n";
 
 INSTANTIATE_TEST_SUITE_P(Table, ConstantsDelete,
                          testing::Values(DeleteCase{"Middle", kThree, 1, 1, "3", "a = 1\r\nc = 3\r\n"},
-                                         DeleteCase{"Last", kThree, 2, 1, "2", "a = 1\r\nb = 2\r\n"},
                                          DeleteCase{"Only", "only = 7\r\n", 0, -1, "", ""}),
                          kRowName);
-
-TEST_F(ConstantsTest, FailedWriteKeepsOldFileAndList)
-{
-    const std::string original = kHeader + "a = 1\r\n";
-    open(original);
-    answer("a long name that makes the library larger than the limit", "2");
-    dialog->edit();
-    dialog->select(0);
-
-    // A file size limit below the new library's size makes the write fail as a full disk would.
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = original.size() + 10;
-    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    dialog->cancel();
-    dialog->accept();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, previousHandler);
-
-    ASSERT_EQ(toolkit.events.size(), 2u) << "Cancel and OK each report the failure";
-    for (const std::string& event : toolkit.events) {
-        EXPECT_EQ(event.rfind("msg:!:Can't save constants Database!", 0), 0u) << event;
-    }
-    EXPECT_FALSE(dialog->isClosed()) << "the edits must stay on screen";
-    EXPECT_EQ(dialog->chosen(), std::nullopt);
-    EXPECT_EQ(readFile(file), original);
-    EXPECT_EQ(folder(), Names{"constants.txt"}) << "temporary file left behind";
-
-    // Once the disk has room, OK writes the kept list.
-    dialog->accept();
-    EXPECT_TRUE(dialog->isClosed());
-    EXPECT_EQ(dialog->chosen(), "1");
-    EXPECT_EQ(readFile(file), kHeader + "a = 1\r\na long name that makes the library larger than the limit = 2\r\n");
-}
 
 // A file the writer refuses is never replaced: Add + Cancel reports the failure
 // and keeps the list. Which files are refused is file_io_test's; a FIFO is also
@@ -372,38 +297,12 @@ TEST_P(QueryChecks, AcceptsOnlyANameAndANumber)
 
 INSTANTIATE_TEST_SUITE_P(Table, QueryChecks,
                          testing::Values(QueryCase{"EmptyName", "", "1", kFillIn},
-                                         QueryCase{"EmptyValue", "x", "", kFillIn},
                                          QueryCase{"BlankValueIsNoNumber", "x", " ", kNotNumber},
                                          QueryCase{"CommaDecimal", "x", "1,5", kNotNumber},
                                          QueryCase{"CommaDecimalUnderCommaLocale", "x", "1,5", "", ',', "1.5"},
-                                         QueryCase{"ValueWithLineBreak", "x", "5\n", kNotNumber},
                                          QueryCase{"NameWithEquals", "a=b", "1", kBadName},
                                          QueryCase{"NameWithLineBreak", "a\r\nb", "1", kBadName}),
                          kRowName);
-
-// ---- The "Co" key ----
-
-TEST_F(ConstantsTest, CoKeyPutsTheChosenValueOnTheDisplay)
-{
-    // The value shows as written, as a pasted text does: its exponent keeps its digits.
-    writeFile(file, kHeader + "pi = 3.14159265358979\r\nbig = 1E+007\r\n");
-    SettingsStore settings;
-    Calculator calc(toolkit, settings);
-    toolkit.folder = m_dir.string();
-    calc.pressDigit(9);  // an entry in progress
-    toolkit.constScripts.push_back([](ConstantsDialog& d) {
-        EXPECT_EQ(d.caption(), Caption::LoadConstant);
-        d.select(1);
-        d.accept();
-    });
-    const int focus = toolkit.focusCount;
-    calc.press(Key::Constants);
-    EXPECT_EQ(calc.display().lcdText, "1.  ");
-    EXPECT_EQ(calc.display().expText, "007");
-    EXPECT_EQ(toolkit.focusCount, focus + 1);
-    calc.pressDigit(4);  // the chosen value ended the entry: 4 starts a new number
-    EXPECT_EQ(calc.display().lcdText, "4.  ");
-}
 
 }  // namespace
 }  // namespace trellum

@@ -5,18 +5,15 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,7 +68,6 @@ TEST_F(FileIoTest, OnlyRegularFilesAreReplaced)
         if (fs::is_regular_file(fs::symlink_status(file))) fs::permissions(file, fs::perms::owner_all, fs::perm_options::add, error);
         EXPECT_EQ(folder(), Names{"f"}) << "a temporary file was left";
     }
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(FileIoTest, LinksAreWrittenThroughAndStay)
@@ -158,7 +154,7 @@ TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
 {
     const std::string unknownPid = "4194999";  // above any pid_max: a writer in another PID namespace
     const std::string ownPid = std::to_string(::getpid());
-    enum class Kind { File, Folder, Link };
+    enum class Kind { File, Folder };
     const struct {
         const char* name;
         std::string entry;
@@ -168,18 +164,12 @@ TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
         Kind kind = Kind::File;
     } rows[] = {
         {"users_backup", "system.reg.tmp-backup", std::chrono::hours(48), false, false},
-        {"our_form_without_the_dot", "system.reg.tmp-" + unknownPid + "-0", std::chrono::hours(48), false, false},
-        {"leading_zero_in_pid", ".system.reg.tmp-0" + unknownPid + "-0", std::chrono::hours(48), false, false},
-        {"text_after_the_number", ".system.reg.tmp-" + unknownPid + "-0.bak", std::chrono::hours(48), false, false},
         {"another_files_leftover", ".other.reg.tmp-" + unknownPid + "-0", std::chrono::hours(48), false, false},
-        {"older_constants_form", ".system.reg.tmp" + unknownPid + "-0", std::chrono::hours(48), false, false},
         {"writer_in_another_pid_namespace", ".system.reg.tmp-" + unknownPid + "-1", std::chrono::seconds(4), false,
          false},
         {"live_writer_held_up_for_long", ".system.reg.tmp-" + unknownPid + "-2", std::chrono::hours(48), true, false},
-        {"dated_in_the_future", ".system.reg.tmp-" + unknownPid + "-3", -std::chrono::hours(1), false, false},
         {"folder_of_our_form", ".system.reg.tmp-" + unknownPid + "-4", std::chrono::hours(48), false, false,
          Kind::Folder},
-        {"link_of_our_form", ".system.reg.tmp-" + unknownPid + "-5", std::chrono::hours(48), false, false, Kind::Link},
         {"leftover_of_an_earlier_process_with_our_pid", ".system.reg.tmp-" + ownPid + "-7", std::chrono::minutes(11),
          false, true},
     };
@@ -190,10 +180,9 @@ TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
     for (const auto& row : rows) {
         const fs::path path = m_dir / row.entry;
         if (row.kind == Kind::Folder) fs::create_directory(path);
-        else if (row.kind == Kind::Link) fs::create_symlink("elsewhere", path);
         else writeAll(path, "half a save");
         const auto when = fs::file_time_type::clock::now() - row.age;
-        if (row.kind != Kind::Link) fs::last_write_time(path, when);
+        fs::last_write_time(path, when);
         if (row.locked) {
             // A lock of another open file conflicts as one of another process would.
             auto fd = std::make_unique<int>(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -207,12 +196,7 @@ TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
     }
     std::sort(expected.begin(), expected.end());
     removeStaleTemporaryFiles(m_dir / "system.reg");
-    const Names left = folder();
-    for (const auto& row : rows) {
-        const bool gone = std::find(left.begin(), left.end(), row.entry) == left.end();
-        EXPECT_EQ(gone, row.removed) << row.name;
-    }
-    EXPECT_EQ(left, expected);
+    EXPECT_EQ(folder(), expected);
 }
 
 TEST(XdgBaseFolderTest, OneRuleForEveryFolder)
@@ -227,66 +211,11 @@ TEST(XdgBaseFolderTest, OneRuleForEveryFolder)
         {"xdg_value_wins", "/cfg", "/home/me", "/pw", "/cfg"},
         {"unset_uses_home", nullptr, "/home/me", "/pw", "/home/me/.config"},
         {"relative_xdg_is_ignored", "cfg", "/home/me/", "/pw", "/home/me/.config"},
-        {"relative_home_is_ignored", nullptr, "me", "/pw", "/pw/.config"},
         {"empty_home_uses_passwd", "", "", "/pw", "/pw/.config"},
         {"nothing_absolute", "cfg", "me", nullptr, ""},
     };
     for (const auto& row : rows)
         EXPECT_EQ(xdgBaseFolder(row.xdg, row.home, row.passwd, ".config"), row.expected) << row.name;
-}
-
-// Sets an environment variable (unsets it for null) until the end of the scope.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name)) m_old = old;
-        if (value != nullptr)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedVariable()
-    {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
-// The program's own folders: the environment's first, the password database's
-// home only when the environment names none.
-TEST(UserFoldersTest, EnvironmentThenPasswordDatabase)
-{
-    const passwd* entry = ::getpwuid(::getuid());
-    ASSERT_NE(entry, nullptr);
-    const std::string passwdHome = entry->pw_dir;
-    const struct {
-        const char* name;
-        const char* xdg;
-        const char* home;
-        std::string config;
-        std::string data;
-    } rows[] = {
-        {"xdg_values", "/cfg", "/home/me", "/cfg/trellum", "/cfg/trellum"},
-        {"home", nullptr, "/home/me", "/home/me/.config/trellum", "/home/me/.local/share/trellum"},
-        {"no_home", nullptr, nullptr, passwdHome + "/.config/trellum", passwdHome + "/.local/share/trellum"},
-        {"relative_home", "cfg", "me", passwdHome + "/.config/trellum", passwdHome + "/.local/share/trellum"},
-    };
-    for (const auto& row : rows) {
-        const ScopedVariable config("XDG_CONFIG_HOME", row.xdg);
-        const ScopedVariable data("XDG_DATA_HOME", row.xdg);
-        const ScopedVariable home("HOME", row.home);
-        EXPECT_EQ(userConfigFolder(), row.config) << row.name;
-        EXPECT_EQ(userDataFolder(), row.data) << row.name;
-    }
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
-// The key table against what the keys do: one row per key, each reachable by
-// its own place and token, and its spoken SHIFT and hyp
-// variants naming exactly what those prefixes change.
+// The key table's spoken SHIFT and hyp variants name exactly what those prefixes change.
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
-#include <utility>
 
 #include "app/key_table.h"
 #include "testing/key_sequence.h"
@@ -15,29 +11,6 @@ namespace trellum {
 namespace {
 
 using testing_support::KeySequence;
-
-// One key table drives the keypad, the spoken names and the runner: a row out
-// of the keys' order, or a repeated name, token or place, would leave a key
-// unreachable, hidden or pressing another.
-TEST(KeyTable, EveryKeyHasItsOwnRowPlaceTokenAndName)
-{
-    std::set<std::pair<int, int>> places;
-    std::set<std::string> widgetNames, tokens, names;
-    for (std::size_t i = 0; i < keyTable().size(); ++i) {
-        const KeyRow& row = keyTable()[i];
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(static_cast<std::size_t>(row.key), i);
-        EXPECT_EQ(&rowOf(row.key), &row);
-        EXPECT_TRUE(widgetNames.insert(row.name).second);
-        EXPECT_TRUE(places.emplace(row.row, row.column).second);
-        EXPECT_TRUE(row.row >= 0 && row.row < 8 && row.column >= 0 && row.column < 5);
-        if (*row.token != '\0') {
-            EXPECT_TRUE(tokens.insert(row.token).second) << row.token;
-            EXPECT_EQ(keyOfToken(row.token), row.key);
-        }
-        EXPECT_TRUE(names.insert(row.accessibleName).second) << row.accessibleName;
-    }
-}
 
 // A variant is described where the prefix makes the key give another result
 // (display and messages) than the key alone, and nowhere else; the SHIFT-and-hyp
