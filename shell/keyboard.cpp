@@ -1,5 +1,6 @@
 #include "shell/keyboard.h"
 
+#include <QChar>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,11 +14,14 @@ enum class By {
     Place,    // the XKB key code where known, else (a synthesised event) the Qt key
     Keypad,   // the keypad's X keysym, or the Qt key with Qt::KeypadModifier
     QtKey,    // the Qt key, whatever the modifiers
+    Letter,   // the Qt key of a Latin letter; on a layout of another script, where
+              // the key gives a letter of that script, the XKB key code of the
+              // letter's place on a US layout
 };
 
 struct KeyboardKey {
     By by;
-    quint32 native;     // Place: XKB key code; Keypad: X keysym; QtKey: unused
+    quint32 native;     // Place, Letter: XKB key code; Keypad: X keysym; QtKey: unused
     int qtKey;          // Qt::Key
     Key key;
     KeyboardName name;  // what the key is called; none where an earlier row names the key
@@ -86,10 +90,10 @@ constexpr KeyboardKey kKeyboard[] = {
     {By::QtKey, 0, Qt::Key_Backspace,  Key::Delete,       QT_TRANSLATE_NOOP("Keys", "Backspace")},
     //: Keyboard key M, the letter key, in the spoken description of the calculator key it presses. Keep the
     //: letter M: it is the key to press.
-    {By::QtKey, 0, Qt::Key_M,          Key::Mode,         QT_TRANSLATE_NOOP("Keys", "M")},
+    {By::Letter, 58, Qt::Key_M,        Key::Mode,         QT_TRANSLATE_NOOP("Keys", "M")},
     //: Keyboard key D, the letter key, in the spoken description of the calculator key it presses. Keep the
     //: letter D: it is the key to press.
-    {By::QtKey, 0, Qt::Key_D,          Key::DegreesMinutesSeconds, QT_TRANSLATE_NOOP("Keys", "D")},
+    {By::Letter, 40, Qt::Key_D,        Key::DegreesMinutesSeconds, QT_TRANSLATE_NOOP("Keys", "D")},
     //: Keyboard key End, in the spoken description of the calculator key it presses. Use the name printed on
     //: keyboards in your language.
     {By::QtKey, 0, Qt::Key_End,        Key::Off,          QT_TRANSLATE_NOOP("Keys", "End")},
@@ -113,7 +117,7 @@ constexpr KeyboardKey kKeyboard[] = {
     {By::QtKey, 0, Qt::Key_F11,        Key::Reciprocal,   QT_TRANSLATE_NOOP("Keys", "F11")},
     //: Keyboard key H, the letter key, in the spoken description of the calculator key it presses. Keep the
     //: letter H: it is the key to press.
-    {By::QtKey, 0, Qt::Key_H,          Key::Hyp,          QT_TRANSLATE_NOOP("Keys", "H")},
+    {By::Letter, 43, Qt::Key_H,        Key::Hyp,          QT_TRANSLATE_NOOP("Keys", "H")},
     //: Keyboard key F7, a function key, in the spoken description of the calculator key it presses. Keep "F7" as
     //: printed on keyboards.
     {By::QtKey, 0, Qt::Key_F7,         Key::Sin,          QT_TRANSLATE_NOOP("Keys", "F7")},
@@ -149,13 +153,22 @@ constexpr KeyboardKey kKeyboard[] = {
     {By::QtKey, 0, Qt::Key_Enter,      Key::Equals,       {}},
     //: Keyboard key N, the letter key, in the spoken description of the calculator key it presses. Keep the
     //: letter N: it is the key to press.
-    {By::QtKey, 0, Qt::Key_N,          Key::Constants,    QT_TRANSLATE_NOOP("Keys", "N")},
+    {By::Letter, 57, Qt::Key_N,        Key::Constants,    QT_TRANSLATE_NOOP("Keys", "N")},
 };
 // clang-format on
 
 // The keypad's keysyms (X11/keysymdef.h), so keypad keys are known even where
 // a platform plugin drops the keypad modifier.
 constexpr quint32 kFirstKeypadKeysym = 0xff80, kLastKeypadKeysym = 0xffbd;
+
+// A letter of a script other than Latin (Cyrillic, Hebrew, Arabic, Greek): its
+// layout has no Latin M, D, H or N, so those keys are found by their place.
+// Latin layouts keep the letter where they print it (M right of L on French).
+bool isOtherScriptLetter(int qtKey)
+{
+    const auto c = static_cast<char32_t>(qtKey);
+    return c <= QChar::LastValidCodePoint && QChar::isLetter(c) && QChar::script(c) != QChar::Script_Latin;
+}
 
 template <class Matches>
 std::optional<Key> find(Matches matches)
@@ -182,6 +195,12 @@ Typed typedKeyOf(const KeyPress& press)
     if (press.xkb) {
         const auto key = find([&](const KeyboardKey& row) {
             return row.by == By::Place && row.native == press.nativeScanCode;
+        });
+        if (key) return {key};
+    }
+    if (press.xkb && isOtherScriptLetter(press.key)) {
+        const auto key = find([&](const KeyboardKey& row) {
+            return row.by == By::Letter && row.native == press.nativeScanCode;
         });
         if (key) return {key};
     }

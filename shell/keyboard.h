@@ -7,7 +7,9 @@
 //     and "[" "]" work on German "ü" "+" and French "^" "$" alike;
 //   - keypad keys as the keypad (its keysyms, or Qt::KeypadModifier), NumLock
 //     on or off;
-//   - every other key by the Qt key it gives (F7, Home, M, ...).
+//   - the letters M, D, H, N by the letter a Latin layout prints, and on a
+//     layout of another script (Russian, Hebrew, ...) by their US place;
+//   - every other key by the Qt key it gives (F7, Home, ...).
 // Modifiers play no part: Shift is itself the SHIFT key.
 
 #include <optional>

@@ -92,6 +92,13 @@ void KeyboardTest::typedKey_data()
     row("N", Qt::Key_N, none, 57, 0x6e, is(Key::Constants));
     row("D", Qt::Key_D, none, 40, 0x64, is(Key::DegreesMinutesSeconds));
     row("shift+H", Qt::Key_H, shift, 43, 0x48, is(Key::Hyp));
+    // On a layout of another script, the letters' US places.
+    row("fr M right of L", Qt::Key_M, none, 47, 0x6d, is(Key::Mode));
+    row("fr comma at the US place of M", Qt::Key_Comma, none, 58, 0x2c, beep);
+    row("ru soft sign at the place of M", 0x42c, none, 58, 0x6d8, is(Key::Mode));
+    row("he gimel at the place of D", 0x5d2, none, 40, 0xce2, is(Key::DegreesMinutesSeconds));
+    row("ar alef at the place of H", 0x627, none, 43, 0x5c7, is(Key::Hyp));
+    row("el nu at the place of N", 0x39d, none, 57, 0x7ed, is(Key::Constants));
     row("Shift", Qt::Key_Shift, shift, 50, 0xffe1, is(Key::Shift));
     row("Escape", Qt::Key_Escape, none, 9, 0xff1b, Typed{std::nullopt, true});
 }
