@@ -45,6 +45,35 @@ namespace {
 //: "RTL" in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.
 [[maybe_unused]] constexpr const char* kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+// Qt gives a plain label, a message box's text and a tip the direction of
+// their first strong character, so "Trellum الإصدار 2.1" would read left to
+// right. A right-to-left translation starts each of its texts with a
+// right-to-left mark, which also holds when a Latin file name fills a blank.
+constexpr char16_t kRightToLeftMark = 0x200F;
+
+class InterfaceTranslator : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool loadFile(const QString& file)
+    {
+        if (!load(file)) return false;
+        m_rightToLeft = QTranslator::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == u"RTL";
+        return true;
+    }
+
+    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override
+    {
+        QString text = QTranslator::translate(context, source, disambiguation, n);
+        if (m_rightToLeft && !text.isEmpty() && qstrcmp(source, "QT_LAYOUT_DIRECTION") != 0)
+            text.prepend(QChar(kRightToLeftMark));
+        return text;
+    }
+
+private:
+    bool m_rightToLeft = false;
+};
+
 }  // namespace
 
 QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder)
@@ -64,8 +93,8 @@ QString installTranslators(QCoreApplication& app, const QString& folder, const Q
             const QString file = QDir(folder).filePath(QStringLiteral("trellum_%1.qm").arg(candidate));
             if (!QFileInfo(file).isFile()) continue;
             if (!translationIsIntact(file)) return {};
-            auto* program = new QTranslator(&app);
-            if (!program->load(file)) {
+            auto* program = new InterfaceTranslator(&app);
+            if (!program->loadFile(file)) {
                 delete program;
                 continue;
             }

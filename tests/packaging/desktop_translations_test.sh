@@ -53,6 +53,14 @@ for lang in $linguas; do
     [[ $keywords == *\; ]] || fail "$lang.po: the Keywords translation does not end in a semicolon"
 done
 
+# A right-to-left paragraph whose first strong letter is Latin ("Trellum is ...")
+# reads left to right unless a right-to-left mark leads it.
+for lang in ar he; do
+    if found=$(LC_ALL=C.UTF-8 grep -P '^msgstr "[^"A-Za-z\x{0590}-\x{08FF}\x{200F}]*[A-Za-z][^"]*[\x{0590}-\x{08FF}]' "$po/$lang.po"); then
+        fail "$lang.po: a paragraph begins with a Latin word without a right-to-left mark: $found"
+    fi
+done
+
 # The word for the tray, as the program says "hidden in the tray" and as the
 # entry's Comment and the metadata's feature list say it.
 comment="Scientific calculator with memory bank, constants library and tray icon"
