@@ -90,6 +90,7 @@ public:
     // no display is done, and Qt ends the process right after.
     enum class Display { Present, Gone };
     void end(Display display = Display::Present);
+    bool isEnding() const { return m_ending; }
     // `trellum --toggle` from a desktop shortcut: hides the window to the tray
     // while it shows, else shows it.
     void toggleShown();

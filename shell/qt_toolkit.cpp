@@ -90,8 +90,13 @@ void QtToolkit::showMessageBox(const QString& text, MessageIcon icon)
 {
     // The display shows what the command had done up to the message.
     m_window.render();
+    // Over the window the user is working in: a dialog that raised it (the
+    // constant entry), else the calculator while it shows. A window hidden or
+    // ending is no place: the box then stands in the middle of the screen.
+    QWidget* over = QApplication::activeModalWidget();
+    if (!over && m_window.isVisible() && !m_window.isMinimized() && !m_window.isEnding()) over = &m_window;
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                    QString::fromLatin1(kProductName), text, QMessageBox::Ok, &m_window);
+                    QString::fromLatin1(kProductName), text, QMessageBox::Ok, over);
     box.setTextFormat(Qt::PlainText);
     // A short message makes a box so narrow that the window manager cuts its
     // title ("Tre… m"): it is at least as wide as the title beside the frame's buttons.
@@ -99,6 +104,15 @@ void QtToolkit::showMessageBox(const QString& text, MessageIcon icon)
         const int least = titleWidth(&box) + TwipsScale::of(&box).toPixels(1500_tw);
         grid->addItem(new QSpacerItem(least, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
+    }
+    if (!over) {
+        // Qt would centre a box without a parent on the focused window all the
+        // same, and push it to the screen's edge when that stands in a corner.
+        box.setWindowIcon(m_window.windowIcon());
+        box.adjustSize();
+        QRect place(QPoint(), box.size());
+        place.moveCenter(m_window.screen()->availableGeometry().center());
+        box.move(place.topLeft());
     }
     box.exec();
 }

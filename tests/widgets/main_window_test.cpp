@@ -306,25 +306,43 @@ void MainWindowTest::exponentStaysInsideThePanel()
 void MainWindowTest::shortMessagesKeepTheTitleWhole_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("out of range") << "Out of Range!";
+    QTest::addColumn<QString>("raisedIn");   // the window the box belongs over, or "hidden": none shows
+    QTest::newRow("out of range") << "Out of Range!" << "window";
+    QTest::newRow("raised in a dialog") << "Fill in name and value of the constant." << "dialog";
+    QTest::newRow("window hidden in a corner") << "Settings could not be saved." << "hidden";
 }
 
-// A window manager cuts a title its frame cannot hold beside its buttons.
+// A window manager cuts a title its frame cannot hold beside its buttons. The
+// box opens over the window that raised it, or in the middle of the screen.
 void MainWindowTest::shortMessagesKeepTheTitleWhole()
 {
     QFETCH(QString, text);
+    QFETCH(QString, raisedIn);
+    QDialog dialog(m_window.get());
+    if (raisedIn == u"dialog") dialog.open();
+    if (raisedIn == u"hidden") {
+        m_window->move(0, 0);
+        m_window->hide();
+    }
     int width = 0, least = 0;
+    QWidget* over = nullptr;
+    QPoint centre;
     QObject context;
     QTimer::singleShot(0, &context, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             width = box->width();
             least = trellum::shell::titleWidth(box) + trellum::shell::TwipsScale::of(box).toPixels(1500_tw);
+            over = box->parentWidget();
+            centre = box->geometry().center();
             box->accept();
         }
     });
     m_window->toolkit().showMessageBox(text, trellum::MessageIcon::Exclamation);
     QVERIFY(least > 0);
     QVERIFY2(width >= least, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(least)));
+    QWidget* const wanted = raisedIn == u"dialog" ? &dialog : nullptr;
+    QCOMPARE(over, raisedIn == u"window" ? m_window.get() : wanted);
+    if (!over) QVERIFY((centre - m_window->screen()->availableGeometry().center()).manhattanLength() < 60);
 }
 
 // The pointer a user sees is that of the widget the mouse would reach there:
