@@ -207,7 +207,7 @@
         <translation>%1 razy dziesięć do potęgi %2</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+250"/>
+        <location filename="../qt_toolkit.cpp" line="+264"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>ukryte w zasobniku systemowym</translation>
@@ -252,7 +252,7 @@
         <translation>usuwanie ostatniej cyfry</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+83"/>
+        <location filename="../keyboard.cpp" line="+87"/>
         <source>Shift</source>
         <comment>keyboard key</comment>
         <extracomment>The computer keyboard&apos;s Shift key, in the spoken description of the calculator key it presses; not the calculator&apos;s &quot;shift&quot; key. Use the name printed on keyboards in your language.</extracomment>
@@ -696,6 +696,7 @@
     <name>QGuiApplication</name>
     <message>
         <location filename="../i18n.cpp" line="+46"/>
+        <location line="+15"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.</extracomment>
         <translation type="unfinished"></translation>

@@ -205,7 +205,7 @@
         <translation>%1 乘以 10 的 %2 次方</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+250"/>
+        <location filename="../qt_toolkit.cpp" line="+264"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>已隱藏到系統匣</translation>
@@ -250,7 +250,7 @@
         <translation>刪除最後一位數</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+83"/>
+        <location filename="../keyboard.cpp" line="+87"/>
         <source>Shift</source>
         <comment>keyboard key</comment>
         <extracomment>The computer keyboard&apos;s Shift key, in the spoken description of the calculator key it presses; not the calculator&apos;s &quot;shift&quot; key. Use the name printed on keyboards in your language.</extracomment>
@@ -694,6 +694,7 @@
     <name>QGuiApplication</name>
     <message>
         <location filename="../i18n.cpp" line="+46"/>
+        <location line="+15"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.</extracomment>
         <translation>LTR</translation>
