@@ -100,6 +100,15 @@ int neededWidth(const QFont& font, const QString& text)
     return qCeil(qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1));
 }
 
+// A pasted exponent may carry leading zeros ("-00000000000007"): shown with
+// two digits as the engine writes its own, so it never crowds the indicators.
+QString shownExponent(QString text)
+{
+    const qsizetype first = text.startsWith(u'-') ? 1 : 0;
+    while (text.size() - first > 2 && text[first] == u'0') text.remove(first, 1);
+    return text;
+}
+
 }  // namespace
 
 // ---- MainWindow ----
@@ -373,7 +382,7 @@ void MainWindow::render()
     const DisplayState shown = m_calc.display();
     m_lcd->setText(toQString(std::string(shown.lcdText)));
     if (shown.expVisible) fitExponentLabel();
-    const QString exponent = toQString(std::string(shown.expText));
+    const QString exponent = shownExponent(toQString(std::string(shown.expText)));
     if (exponent != m_expLabel->text()) {
         m_expLabel->setText(exponent);
         fitExponent(exponent);

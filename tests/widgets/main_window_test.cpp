@@ -268,7 +268,8 @@ void MainWindowTest::exponentStaysInsideThePanel_data()
     QTest::addColumn<QString>("pasted");     // put on the clipboard before the keys
     QTest::addColumn<QString>("shown");      // the whole exponent text
     QTest::newRow("-99") << "digit1 exponent digit9 digit9 changeSign" << "" << "-99";
-    QTest::newRow("pasted thirteen digits") << "Ctrl+V" << "2E+0000000000099" << "0000000000099";
+    QTest::newRow("pasted thirteen digits") << "Ctrl+V" << "2E+0000000000099" << "99";
+    QTest::newRow("pasted fourteen in grads") << "mode mode Ctrl+V" << "-1.23456789012345E-00000000000007" << "-07";
     QTest::newRow("pasted long, then two digits again") << "Ctrl+V digit1 exponent digit4" << "1E-0005" << "04";
 }
 
@@ -282,8 +283,9 @@ void MainWindowTest::exponentStaysInsideThePanel()
     QLabel* exponent = m_window->expLabel();
     QVERIFY(exponent->isVisible());
     QCOMPARE(exponent->text(), shown);
-    // Nor does it cover the angle mode's letter while it has room beside it.
-    if (shown.size() <= 5) QVERIFY(exponent->x() > m_window->findChild<QLabel*>("gradsIndicator")->geometry().right());
+    // Nor does it cover the angle mode's letter, nor shrink.
+    QVERIFY(exponent->x() > m_window->findChild<QLabel*>("gradsIndicator")->geometry().right());
+    QCOMPARE(exponent->font().pointSizeF(), 7.0);
     LcdPanel* panel = m_window->lcd();
     QVERIFY(panel->rect().contains(exponent->geometry()));
     const QImage image = panel->grab().toImage();
