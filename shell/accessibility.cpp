@@ -294,8 +294,16 @@ void describeKey(QWidget* widget, Key key)
     const KeyRow& row = rowOf(key);
     widget->setAccessibleName(trKeys(row.accessibleName));
     QStringList parts;
-    if (const KeyboardName keyboard = keyboardNameOf(key); keyboard.text)
+    if (const KeyboardName keyboard = keyboardNameOf(key); keyboard.text) {
         parts.append(QCoreApplication::translate("Keys", keyboard.text, keyboard.disambiguation));
+        // The tip tells a mouse user which keyboard key does the same; a digit's is itself.
+        if (qstrcmp(keyboard.text, row.accessibleName) != 0) {
+            //: Tool tip of a calculator key: %1 is what the key does, as its spoken name ("sine"), %2 the
+            //: keyboard key that presses it ("F7"), both translated elsewhere.
+            const QString tip = QCoreApplication::translate("Keys", "%1 (%2)");
+            widget->setToolTip(tip.arg(widget->accessibleName(), parts.back()));
+        }
+    }
     if (row.note) parts.append(trKeys(row.note));
     if (row.secondFunctions) parts.append(trKeys(row.secondFunctions));
     widget->setAccessibleDescription(parts.join(QStringLiteral("; ")));

@@ -191,7 +191,7 @@
         <translation>Anzeige %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+140"/>
+        <location line="+148"/>
         <source>%n open bracket(s)</source>
         <extracomment>Spoken for the display while brackets are open and no number is typed yet: %n is how many are open.</extracomment>
         <translation>
@@ -690,6 +690,12 @@
         <extracomment>Keyboard key N, the letter key, in the spoken description of the calculator key it presses. Keep the letter N: it is the key to press.</extracomment>
         <translation>N</translation>
     </message>
+    <message>
+        <location filename="../accessibility.cpp" line="-35"/>
+        <source>%1 (%2)</source>
+        <extracomment>Tool tip of a calculator key: %1 is what the key does, as its spoken name (&quot;sine&quot;), %2 the keyboard key that presses it (&quot;F7&quot;), both translated elsewhere.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -827,7 +833,7 @@
 <context>
     <name>trellum::shell::MainWindow</name>
     <message>
-        <location filename="../main_window.cpp" line="+296"/>
+        <location filename="../main_window.cpp" line="+305"/>
         <source>&amp;Settings</source>
         <extracomment>Menu bar: the first menu (copy, paste, compact window, hide, always on top). &amp; marks the Alt key letter.</extracomment>
         <translation>&amp;Einstellungen</translation>

@@ -45,12 +45,14 @@ void AccessibilityTest::keysHaveSpokenNames()
     for (QPushButton* key : window.keys()) {
         QVERIFY2(!key->accessibleName().isEmpty(), qPrintable(key->objectName()));
         QVERIFY2(!key->accessibleDescription().isEmpty(), qPrintable(key->objectName()));
+        QVERIFY2(!key->toolTip().isEmpty() || key->objectName().startsWith(u"digit"), qPrintable(key->objectName()));
         names.insert(key->accessibleName());
     }
     QCOMPARE(names.size(), static_cast<qsizetype>(window.keys().size()));
     // Each key's name is its own, and the legends read as the second functions they print.
     QCOMPARE(window.findChild<QPushButton*>("ln")->accessibleName(), QStringLiteral("natural logarithm"));
     QCOMPARE(window.findChild<QLabel*>("arcSineLegend")->accessibleName(), QStringLiteral("arc sine"));
+    QCOMPARE(window.findChild<QPushButton*>("sin")->toolTip(), QStringLiteral("sine (F7)"));
     QCOMPARE(window.findChild<QPushButton*>("sin")->accessibleDescription(),
              QStringLiteral("F7; with shift: arc sine; with hyp: hyperbolic sine; "
                             "with shift and hyp: inverse hyperbolic sine"));

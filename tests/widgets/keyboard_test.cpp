@@ -1,9 +1,13 @@
 // The keyboard as X11 delivers it, mapped to calculator keys: the physical key
 // decides wherever its place counts (the digit row, the two keys right of P,
-// the keypad with NumLock on or off), every other key by what Qt makes of it.
+// the keypad with NumLock on or off), every other key by what Qt makes of it;
+// and the README and the manual page naming each key as the table does.
+
+#include <algorithm>
 
 #include <QtTest>
 
+#include "app/key_table.h"
 #include "shell/keyboard.h"
 
 using trellum::Key;
@@ -19,6 +23,7 @@ class KeyboardTest : public QObject {
 private slots:
     void typedKey_data();
     void typedKey();
+    void readmeAndManualNameEveryKey();
 };
 
 void KeyboardTest::typedKey_data()
@@ -111,6 +116,30 @@ void KeyboardTest::typedKey()
     QCOMPARE(typed.escape, expected.escape);
     QCOMPARE(typed.key.has_value(), expected.key.has_value());
     if (expected.key) QCOMPARE(static_cast<int>(*typed.key), static_cast<int>(*expected.key));
+}
+
+void KeyboardTest::readmeAndManualNameEveryKey()
+{
+    const auto read = [](const char* path) {
+        QFile file(QStringLiteral(TRELLUM_SOURCE_DIR "/%1").arg(QLatin1String(path)));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QStringList readme = read("README.md").split(u'\n');
+    const QString manual = read("packaging/trellum.1").replace(QStringLiteral("\\-"), QStringLiteral("-"))
+                               .replace(QStringLiteral("\\(aq"), QStringLiteral("'"));
+    QVERIFY(!readme.isEmpty() && !manual.isEmpty());
+    for (const trellum::KeyRow& row : trellum::keyTable()) {
+        const QString name = QString::fromUtf8(trellum::shell::keyboardNameOf(row.key).text);
+        const QString caption = QString::fromUtf8(row.caption);
+        if (name.isEmpty() || name == caption) continue;   // a digit
+        const bool inReadme = std::any_of(readme.begin(), readme.end(), [&](const QString& line) {
+            return line.startsWith(QStringLiteral("| %1 ").arg(name)) &&
+                   line.endsWith(QStringLiteral("| %1 |").arg(caption));
+        });
+        QVERIFY2(inReadme, qPrintable(QStringLiteral("README: | %1 | %2 |").arg(name, caption)));
+        QVERIFY2(manual.contains(QStringLiteral(".B %1\n%2\n").arg(name, caption)),
+                 qPrintable(QStringLiteral("trellum.1: %1 %2").arg(name, caption)));
+    }
 }
 
 QTEST_MAIN(KeyboardTest)
