@@ -129,8 +129,8 @@ public:
 
     // ---- Application shell logic (window_logic.cpp) ----
     void start();                // start-up sequence; the shell calls it once
-    // Shut-down sequence; runs at most once. Without a desktop (the display
-    // connection broke) it only saves.
+    // Shut-down sequence, run once by whoever ends the program (the window, the
+    // runner). Without a desktop (the display connection broke) it only saves.
     enum class Desktop { Present, Gone };
     void shutdown(Desktop desktop = Desktop::Present);
     void switchOff();            // OFF and tray "Exit"
@@ -180,7 +180,6 @@ private:
     std::string m_constantsFile;       // empty: constants.txt in the program folder
     bool m_alwaysOnTop = false;
     bool m_compact = false;
-    bool m_shutDown = false;
     // Each saved value as this copy last read or saved it (a missing one as
     // its first-run default): one still the same at a save is not this copy's
     // change, and the file keeps what another copy saved meanwhile.

@@ -58,7 +58,7 @@ public:
     virtual void showWindow() = 0;
     virtual void hideWindow() = 0;
     virtual void activateWindow() = 0;     // bring to the front with the focus
-    virtual void closeWindow() = 0;        // runs the calculator's shutdown once
+    virtual void closeWindow() = 0;        // ends the program, which shuts the calculator down once
     // The hand-shaped pointer over the keypad and its keys.
     virtual void setKeypadCursor() = 0;
 

@@ -36,8 +36,6 @@ void Calculator::start()
 
 void Calculator::shutdown(Desktop desktop)
 {
-    if (m_shutDown) return;
-    m_shutDown = true;
     // Nothing can be shown on a display that is gone, and its tray went with it.
     if (!saveSettings() && desktop == Desktop::Present)
         m_toolkit.showMessage(Message::SettingsNotSaved, {settings().path()});
@@ -47,10 +45,8 @@ void Calculator::shutdown(Desktop desktop)
 void Calculator::switchOff()
 {
     m_evaluator.clearStack();
-    // The window's close is the program's one way out, which shuts down; a
-    // toolkit without one (the key-script runner) is shut down here.
+    // The window's close is the program's one way out: it shuts down, once.
     m_toolkit.closeWindow();
-    shutdown();
 }
 
 void Calculator::toggleAlwaysOnTop() { setAlwaysOnTop(!m_alwaysOnTop); }

@@ -4,7 +4,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 
-#include "app/start_guards.h"
+#include "process/start_guards.h"
 #include "product.h"
 
 namespace trellum::shell {

@@ -6,7 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/languages.h"
+#include "process/languages.h"
 #include "shell/qt_strings.h"
 #include "shell/translation_check.h"
 

@@ -28,7 +28,7 @@ QString translatedPlural(const char* context, const char* text, const char* disa
 
 // Loads and installs the program's translation (trellum_LANG.qm in `folder`,
 // beside the program) for the first language of the user's environment
-// (app/languages.h) that has
+// (process/languages.h) that has
 // one, and Qt's own texts in that language (standard buttons, key names in menus)
 // from `qtFolder` (empty: Qt's translations folder) when the system has them.
 // English and C locales load nothing at all, so they start as fast as before.

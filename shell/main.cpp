@@ -13,8 +13,9 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
-#include "app/start_guards.h"
-#include "app/stop_signals.h"
+#include "process/single_copy.h"
+#include "process/start_guards.h"
+#include "process/stop_signals.h"
 #include "product.h"
 #include "shell/app_style.h"
 #include "shell/command_line.h"
@@ -23,7 +24,6 @@
 #include "shell/main_window.h"
 #include "shell/platform.h"
 #include "shell/qt_message_watch.h"
-#include "shell/single_instance.h"
 #include "storage/constants_location.h"
 #include "storage/settings_store.h"
 
@@ -35,20 +35,20 @@ int main(int argc, char* argv[])
     if (!commandLine.run)
         return trellum::printAndExitStatus(commandLine.output.toLocal8Bit().toStdString(),
                                            commandLine.error.toLocal8Bit().toStdString(), commandLine.exitStatus);
-    // From here on a TERM ends the program like OFF, even while Qt starts.
-    trellum::StopSignals::installHandlers();
     trellum::ignoreUnusableScaleFactor();
     trellum::shell::preferX11(commandLine.platformGiven);
     // A second launch on this display brings the running copy forward (or with
     // --toggle hides or shows it) and ends; --toggle with none running starts it.
-    trellum::shell::SingleInstance instance(
-        trellum::singleCopyName(trellum::displayKey(std::vector<std::string>(argv, argv + argc))),
-        commandLine.toggle ? trellum::LaunchRequest::Toggle : trellum::LaunchRequest::Show);
-    if (instance.otherCopyAnswered()) return 0;
-    if (instance.otherCopySilent()) {
+    // A TERM while it waits for the running copy ends it at once: it has nothing to save.
+    trellum::SingleCopy singleCopy(trellum::displayKey(std::vector<std::string>(argv, argv + argc)),
+                                   commandLine.toggle ? trellum::LaunchRequest::Toggle : trellum::LaunchRequest::Show);
+    if (singleCopy.otherCopyAnswered()) return 0;
+    if (singleCopy.otherCopySilent()) {
         std::fputs("trellum: another copy is running on this display but does not answer\n", stderr);
         return 1;
     }
+    // From here on a TERM ends the program like OFF, even while Qt starts.
+    trellum::StopSignals::installHandlers();
 
     trellum::shell::QtMessageWatch qtMessages;
     // One malloc arena for the whole program: the font preload's thread would
@@ -77,21 +77,26 @@ int main(int argc, char* argv[])
     fontPreload.wait();
     trellum::SettingsStore settings(trellum::defaultSettingsPath());
     trellum::shell::MainWindow window(settings);
-    QObject::connect(&instance, &trellum::shell::SingleInstance::comeForward, &window,
-                     [&window] { window.trayActivated(QSystemTrayIcon::Trigger); });
-    QObject::connect(&window, &trellum::shell::MainWindow::ending, &instance,
-                     &trellum::shell::SingleInstance::stopAnswering);
-    QObject::connect(&instance, &trellum::shell::SingleInstance::toggle, &window, [&window] { window.toggleShown(); });
+    QObject::connect(&singleCopy, &trellum::SingleCopy::requested, &window,
+                     [&window, &singleCopy](trellum::LaunchRequest request) {
+                         if (request == trellum::LaunchRequest::Toggle)
+                             window.toggleShown();
+                         else
+                             window.trayActivated(QSystemTrayIcon::Trigger);
+                         singleCopy.done();
+                     });
+    QObject::connect(&window, &trellum::shell::MainWindow::ending, &singleCopy, &trellum::SingleCopy::stopAnswering);
     QObject::connect(&window, &trellum::shell::MainWindow::closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // Every way out asks the window for the end (OFF and Exit through its close):
     // a session ending without a close event, SIGTERM (logout, systemd), SIGHUP
     // and SIGINT end the program as OFF does, with exit status 0.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.end(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.end(trellum::shell::MainWindow::Display::Unattended); });
     if (stopSignals.socket() >= 0) {
         auto* watch = new QSocketNotifier(stopSignals.socket(), QSocketNotifier::Read, &window);
         QObject::connect(watch, &QSocketNotifier::activated, &window, [&window, &stopSignals] {
-            if (stopSignals.takePending()) window.end();
+            if (stopSignals.takePending()) window.end(trellum::shell::MainWindow::Display::Unattended);
         });
     }
     // A display that goes away (the X server or the compositor ends before the
@@ -107,7 +112,7 @@ int main(int argc, char* argv[])
 
     window.calculator().start();
     // Only now, when the start can no longer block, do later launches get an answer.
-    instance.listen();
+    singleCopy.listen();
     const int status = QApplication::exec();
     qtMessages.onDisplayLost({});
     // Everything is saved by now. Qt 6.4's Wayland client can hang for good in

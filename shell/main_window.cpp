@@ -438,9 +438,10 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::end(Display display)
 {
+    if (display == Display::Unattended) m_toolkit.answerNoMore();
     if (m_ending) return;
     m_ending = true;
-    const bool present = display == Display::Present;
+    const bool present = display != Display::Gone;
     // 1. A launch from now on waits until this copy is gone, then reads what it saved.
     emit ending();
     // 2. The open dialogs end as their Cancel ends them (OFF is never pressed

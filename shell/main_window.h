@@ -86,9 +86,11 @@ public:
     // The program's one way out. OFF and the tray's Exit (through the window's
     // close), the close button, the session's end, a signal and the display
     // going away all ask here; the first request ends the program, the rest
-    // find it ending. Gone: the display connection broke, so only what needs
-    // no display is done, and Qt ends the process right after.
-    enum class Display { Present, Gone };
+    // find it ending. Unattended: the session ends or a signal asked, so a
+    // failure to save goes to standard error, never to a box no one answers
+    // (asked so while a box is up, the box goes). Gone: the display connection
+    // broke, so only what needs no display is done, and Qt ends the process right after.
+    enum class Display { Present, Unattended, Gone };
     void end(Display display = Display::Present);
     bool isEnding() const { return m_ending; }
     // `trellum --toggle` from a desktop shortcut: hides the window to the tray

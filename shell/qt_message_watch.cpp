@@ -10,7 +10,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include "app/start_guards.h"
+#include "process/start_guards.h"
 
 namespace trellum::shell {
 

@@ -1,5 +1,7 @@
 #include "shell/qt_toolkit.h"
 
+#include <cstdio>
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -88,6 +90,10 @@ void QtToolkit::showMessage(Message message, const MessageArguments& arguments)
 
 void QtToolkit::showMessageBox(const QString& text, MessageIcon icon)
 {
+    if (m_unattended) {
+        std::fprintf(stderr, "trellum: %s\n", text.toLocal8Bit().constData());
+        return;
+    }
     // The display shows what the command had done up to the message.
     m_window.render();
     // Over the window the user is working in: a dialog that raised it (the
@@ -114,7 +120,17 @@ void QtToolkit::showMessageBox(const QString& text, MessageIcon icon)
         place.moveCenter(m_window.screen()->availableGeometry().center());
         box.move(place.topLeft());
     }
+    m_box = &box;
     box.exec();
+    m_box = nullptr;
+}
+
+void QtToolkit::answerNoMore()
+{
+    m_unattended = true;
+    if (m_box == nullptr) return;
+    std::fprintf(stderr, "trellum: %s\n", m_box->text().toLocal8Bit().constData());
+    m_box->reject();
 }
 
 void QtToolkit::beep()

@@ -9,6 +9,7 @@
 
 #include "app/toolkit.h"
 
+class QMessageBox;
 class QSystemTrayIcon;
 class QWidget;
 
@@ -28,6 +29,9 @@ public:
     void showMessage(Message message, const MessageArguments& arguments) override;
     // The message box of showMessage, for a text already in the user's language.
     void showMessageBox(const QString& text, MessageIcon icon);
+    // No one is there to answer (the session ends, a signal came): messages go
+    // to standard error from now on, the one on screen too, which closes.
+    void answerNoMore();
     void beep() override;
     void focusEqualsKey() override;
 
@@ -75,6 +79,8 @@ private:
     std::unique_ptr<QSystemTrayIcon> m_tray;
     int m_beeps = 0;
     bool m_placeable = true;
+    bool m_unattended = false;
+    QMessageBox* m_box = nullptr;   // the message box waiting for its OK
 };
 
 }  // namespace trellum::shell

@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <poll.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -19,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/languages.h"
-#include "app/single_copy.h"
-#include "app/start_guards.h"
-#include "app/stop_signals.h"
+#include "process/languages.h"
+#include "process/single_copy.h"
+#include "process/start_guards.h"
+#include "process/stop_signals.h"
 #include "temp_folder.h"
 
 namespace trellum {
@@ -50,14 +47,14 @@ private:
 };
 
 // Each side: "VARIABLE=value ..." for the environment, then "|" and the arguments.
-std::string copyNameOf(const std::string& launch)
+std::string displayKeyOf(const std::string& launch)
 {
     const std::size_t bar = launch.find('|');
     const LaunchEnvironment environment(launch.substr(0, bar));
     std::vector<std::string> arguments{"trellum"};
     std::istringstream words(launch.substr(bar + 1));
     for (std::string word; words >> word;) arguments.push_back(word);
-    return singleCopyName(displayKey(arguments));
+    return displayKey(arguments);
 }
 
 struct MeetingRow {
@@ -71,112 +68,53 @@ TEST(SingleCopy, LaunchesMeetOnOneDisplayOnly)
 {
     const MeetingRow rows[] = {
         {"same X display", "DISPLAY=:3|", "DISPLAY=:3|", true},
-        {"screen number is the same display", "DISPLAY=:3|", "DISPLAY=:3.0|", true},
-        {"unix: is the local display", "DISPLAY=:3|", "DISPLAY=unix:3|", true},
-        {"a leading zero is the same number", "DISPLAY=:3|", "DISPLAY=:03|", true},
-        {"all of it at once", "DISPLAY=:3|", "DISPLAY=unix:003.1|", true},
+        {"all spellings of one display", "DISPLAY=:3|", "DISPLAY=unix:003.1|", true},
         {"display 0 written 00", "DISPLAY=:0|", "DISPLAY=:00|", true},
         {"a display over TCP is another", "DISPLAY=:3|", "DISPLAY=localhost:3|", false},
         {"two X displays", "DISPLAY=:3|", "DISPLAY=:4|", false},
         {"30 is not 3", "DISPLAY=:3|", "DISPLAY=:30|", false},
         {"-display chooses the display", "DISPLAY=:3|-display :4", "DISPLAY=:4|", true},
-        {"--display too", "DISPLAY=:3|--display :4", "DISPLAY=:3|", false},
-        {"runtime folder unset (su, cron)", "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|", "DISPLAY=:3|", true},
-        {"another runtime folder", "DISPLAY=:3 XDG_RUNTIME_DIR=/run/user/0|",
-         "DISPLAY=:3 XDG_RUNTIME_DIR=/tmp/elsewhere|", true},
+        {"--display= too", "DISPLAY=:3|--display=:4", "DISPLAY=:4|", true},
         {"X11 and native Wayland", "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=xcb|",
          "DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|", false},
+        {"the platform in any case", "DISPLAY=:0 QT_QPA_PLATFORM=XCB|", "DISPLAY=:0|", true},
         {"-platform wayland is Wayland", "WAYLAND_DISPLAY=wayland-1|-platform wayland",
          "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|", true},
-        {"a compositor named by its path", "WAYLAND_DISPLAY=/run/user/7/wayland-1 QT_QPA_PLATFORM=wayland|",
-         "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|", true},
-        {"two Wayland compositors", "WAYLAND_DISPLAY=wayland-1 QT_QPA_PLATFORM=wayland|",
-         "WAYLAND_DISPLAY=wayland-2 QT_QPA_PLATFORM=wayland|", false},
+        {"two compositors, no platform named", "WAYLAND_DISPLAY=wl-a|", "WAYLAND_DISPLAY=wl-b|", false},
+        {"no display at all meets no one", "|", "WAYLAND_DISPLAY=wl-a|", false},
         {"offscreen runs share no screen", "QT_QPA_PLATFORM=offscreen|", "QT_QPA_PLATFORM=offscreen|", false},
         {"X11 tried first on a Wayland session", "DISPLAY=:0 QT_QPA_PLATFORM=xcb;wayland|", "DISPLAY=:0|", true},
     };
     for (const MeetingRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string one = copyNameOf(row.first), other = copyNameOf(row.second);
+        const std::string one = displayKeyOf(row.first), other = displayKeyOf(row.second);
         EXPECT_EQ(!one.empty() && one == other, row.meet) << one << " / " << other;
     }
 }
 
-// A name must fit an abstract socket address, with its leading NUL: a long one
-// is cut to a digest, which still tells two displays apart.
-TEST(SingleCopy, LongDisplayNamesFitTheAddressAndStayApart)
-{
-    const std::string host(300, 'h');
-    const std::string one = copyNameOf("DISPLAY=" + host + "a:0|"), other = copyNameOf("DISPLAY=" + host + "b:0|");
-    EXPECT_LT(one.size(), 107U);
-    EXPECT_NE(one, other);
-    EXPECT_EQ(one, copyNameOf("DISPLAY=" + host + "a:0.1|"));
-}
+class MeetingPoint : public testing_support::TempFolderTest {};
 
-bool readable(int fd)
+// Only a runtime folder no one else can enter holds the socket; anywhere else
+// the abstract namespace, where the peer's user is checked, is left.
+TEST_F(MeetingPoint, IsInTheRuntimeFolderOnlyWhenItIsPrivate)
 {
-    pollfd p{fd, POLLIN, 0};
-    return ::poll(&p, 1, 10000) == 1;
-}
-
-// A launch of its own at the running copy's name: connects and sends `request`.
-int launchAsking(const std::string& name, const char* request)
-{
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path + 1, name.data(), name.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) return -1;
-    ::send(fd, request, std::strlen(request), MSG_NOSIGNAL);
-    return fd;
-}
-
-// The running copy's side of a later launch: the request is acted on before it
-// is answered, and an end begun meanwhile hangs up instead of answering.
-TEST(SingleCopy, AnswersARequestOnceItIsActedOn)
-{
-    struct Row {
-        const char* request;
-        bool endWhileActing;
-        int acted;            // requests handed on
-        const char* answer;   // what the launch reads before the line closes
-    };
-    const Row rows[] = {
-        {"show\n", false, 1, "shown\n"},
-        {"toggle\n", false, 1, "toggled\n"},
-        {"show\n", true, 1, ""},
-        {"paint\n", false, 0, ""},   // not understood: hung up on
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.request + std::string(row.endWhileActing ? " ending" : ""));
-        const std::string name = singleCopyName("x11:answers-" + std::to_string(::getpid()));
-        SingleCopy running(name);
-        const int server = running.listen();
-        ASSERT_GE(server, 0);
-        const int launch = launchAsking(name, row.request);
-        ASSERT_GE(launch, 0);
-        ASSERT_TRUE(readable(server));
-        const int line = running.acceptLaunch();
-        ASSERT_GE(line, 0);
-        int acted = 0;
-        bool finished = false;
-        while (!finished && readable(line)) {
-            finished = running.hear(line, [&](LaunchRequest request) {
-                ++acted;
-                EXPECT_EQ(request, *row.request == 't' ? LaunchRequest::Toggle : LaunchRequest::Show);
-                if (row.endWhileActing) running.stopAnswering();
-            });
-        }
-        EXPECT_TRUE(finished);
-        running.hangUp(line);
-        EXPECT_EQ(acted, row.acted);
-        std::string answer;
-        char buffer[16];
-        for (ssize_t got; readable(launch) && (got = ::recv(launch, buffer, sizeof buffer, 0)) > 0;)
-            answer.append(buffer, static_cast<std::size_t>(got));
-        EXPECT_EQ(answer, row.answer);
-        ::close(launch);
+    const std::string folder = m_dir.string(), open = folder + "/open", link = folder + "/link";
+    const std::string owned = folder + "/owned", longer = owned + "/" + std::string(90, 'x');
+    ::mkdir(open.c_str(), 0755);
+    ::mkdir(owned.c_str(), 0700);
+    ::mkdir(longer.c_str(), 0700);
+    ::symlink(owned.c_str(), link.c_str());
+    const struct {
+        std::string runtime;
+        bool inFolder;
+    } rows[] = {{owned, true}, {open, false}, {link, false}, {longer, false}, {"", false}, {"relative", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.runtime);
+        const LaunchEnvironment environment("XDG_RUNTIME_DIR=" + row.runtime);
+        const SingleCopy copy("x11:meeting-" + std::to_string(::getpid()));
+        EXPECT_TRUE(copy.ownsName());
+        EXPECT_EQ(copy.meetingPoint().starts_with(row.runtime + "/trellum-"), row.inFolder) << copy.meetingPoint();
+        EXPECT_EQ(copy.meetingPoint().starts_with("@"), !row.inFolder) << copy.meetingPoint();
     }
 }
 

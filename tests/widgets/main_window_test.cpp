@@ -232,28 +232,61 @@ void MainWindowTest::hideWithoutTrayMinimisesAndTrayClickRestores()
 
 void MainWindowTest::everyWayOutEndsOnce_data()
 {
-    QTest::addColumn<QString>("ways");     // in order: off, close (the close button), end (a signal), lost
+    QTest::addColumn<QString>("ways");     // in order: off, close (the close button), end (End), signal, lost
+    QTest::addColumn<bool>("unsaved");     // the settings cannot be saved
     QTest::addColumn<bool>("closed");      // the window closed and the event loop told to end
-    QTest::newRow("OFF, then a signal") << "off end" << true;
-    QTest::newRow("the close button, then a signal") << "close end" << true;
-    QTest::newRow("a signal, then the close button") << "end close" << true;
-    QTest::newRow("a signal twice") << "end end" << true;
+    QTest::addColumn<int>("boxes");        // message boxes shown
+    QTest::newRow("OFF, then a signal") << "off signal" << false << true << 0;
+    QTest::newRow("the close button, then a signal") << "close signal" << false << true << 0;
+    QTest::newRow("a signal, then the close button") << "signal close" << false << true << 0;
+    QTest::newRow("a signal twice") << "signal signal" << false << true << 0;
     // Nothing may touch a lost display: the window and its tray icon stay as they were.
-    QTest::newRow("the display lost, then a signal") << "lost end" << false;
+    QTest::newRow("the display lost, then a signal") << "lost signal" << false << false << 0;
+    // No one may be there to answer a box after a signal: the failure goes to standard error.
+    QTest::newRow("unsaved: End shows why") << "end" << true << true << 1;
+    QTest::newRow("unsaved: a signal waits for no one") << "signal" << true << true << 0;
+    QTest::newRow("unsaved: a signal while End's box is up") << "end signal" << true << true << 1;
 }
 
 void MainWindowTest::everyWayOutEndsOnce()
 {
     QFETCH(QString, ways);
+    QFETCH(bool, unsaved);
     QFETCH(bool, closed);
+    QFETCH(int, boxes);
+    if (unsaved) {
+        m_window.reset();
+        m_settings = std::make_unique<SettingsStore>("/proc/trellum-nowhere/settings");
+        openWindow();
+    }
     QSignalSpy ending(m_window.get(), &MainWindow::ending);
     QSignalSpy closing(m_window.get(), &MainWindow::closed);
-    for (const QString& way : ways.split(u' ')) {
+    QStringList steps = ways.split(u' ');
+    int step = 0, shown = 0;
+    // A box is answered by the user, or by the signal that comes next while it is up.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->property("seen").toBool()) return;
+        box->setProperty("seen", true);
+        ++shown;
+        if (step + 1 < steps.size() && steps[step + 1] == u"signal") {
+            steps[step + 1].clear();
+            m_window->end(MainWindow::Display::Unattended);
+        } else {
+            box->accept();
+        }
+    });
+    answer.start(10);
+    for (; step < steps.size(); ++step) {
+        const QString& way = steps[step];
         if (way == u"off") play("off");
         if (way == u"close") m_window->close();
         if (way == u"end") m_window->end();
+        if (way == u"signal") m_window->end(MainWindow::Display::Unattended);
         if (way == u"lost") m_window->end(MainWindow::Display::Gone);
     }
+    QCOMPARE(shown, boxes);
     QCOMPARE(ending.count(), 1);
     QCOMPARE(closing.count(), closed ? 1 : 0);
     QCOMPARE(m_window->isVisible(), !closed);

@@ -1,4 +1,4 @@
-#include "app/stop_signals.h"
+#include "process/stop_signals.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "app/start_guards.h"
+#include "process/start_guards.h"
 
 #include <sys/stat.h>
 

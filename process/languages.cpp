@@ -1,4 +1,4 @@
-#include "app/languages.h"
+#include "process/languages.h"
 
 #include <algorithm>
 
