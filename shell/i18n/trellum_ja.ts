@@ -205,7 +205,7 @@
         <translation>%1 掛ける 10 の %2 乗</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+264"/>
+        <location filename="../qt_toolkit.cpp" line="+280"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>通知領域に隠しました</translation>

@@ -205,7 +205,7 @@
         <translation>%1 곱하기 10의 %2제곱</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+264"/>
+        <location filename="../qt_toolkit.cpp" line="+280"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>알림 영역에 숨김</translation>

@@ -207,7 +207,7 @@
         <translation>%1 помножити на десять у степені %2</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+264"/>
+        <location filename="../qt_toolkit.cpp" line="+280"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>сховано в області сповіщень</translation>

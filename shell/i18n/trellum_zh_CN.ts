@@ -205,7 +205,7 @@
         <translation>%1 乘以 10 的 %2 次方</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+264"/>
+        <location filename="../qt_toolkit.cpp" line="+280"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>已隐藏到系统托盘</translation>
