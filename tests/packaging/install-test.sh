@@ -85,7 +85,7 @@ for file in /usr/bin/trellum-keys /usr/share/applications/io.github.trellum.Trel
             /usr/share/metainfo/io.github.trellum.Trellum.metainfo.xml \
             /usr/share/icons/hicolor/scalable/apps/trellum.svg /usr/share/man/man1/trellum.1.gz \
             /usr/share/man/man1/trellum-keys.1.gz /usr/share/doc/trellum/copyright \
-            /usr/share/doc/trellum/changelog.gz /usr/share/doc/trellum-tools/copyright; do
+            /usr/share/doc/trellum/changelog.Debian.gz /usr/share/doc/trellum-tools/copyright; do
     [ -f "$file" ] || fail "$file is missing"
 done
 for size in 16 32 48 64 128 256; do
