@@ -23,6 +23,8 @@ tar -xzf "$tarball" -C "$build_dir"
 git ls-files -z --cached --others --exclude-standard -- debian |
     while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
     tar --null -T - -cf - | tar -xf - -C "$source_dir"
+# The folders the copy made carry the changelog's date, as the tarball's files do.
+find "$source_dir/debian" -type d -exec touch -d "@$(dpkg-parsechangelog -S Timestamp)" {} +
 
 (cd "$source_dir" && dpkg-buildpackage -us -uc >../dpkg-buildpackage.log 2>&1) || {
     tail -n 40 "$build_dir/dpkg-buildpackage.log" >&2
