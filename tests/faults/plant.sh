@@ -77,7 +77,8 @@ for fault in "${faults[@]}"; do
         fi
         rm -f "$log"
     fi
-    cp -p "$backup" "$path"; rm -f "$backup"
+    # Put back byte for byte but newer than the faulty build, so it is rebuilt.
+    cp "$backup" "$path"; rm -f "$backup"
     echo "$verdict"
     case $verdict in CAUGHT*) ;; *) missed=$((missed + 1)) ;; esac
 done

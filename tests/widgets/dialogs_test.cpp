@@ -62,6 +62,9 @@ void play(QDialog* window, const QString& script)
             activate(list);
             QCOMPARE(list->currentRow(), -1);   // nothing drawn highlighted before a choice
             QTest::keyClick(list, Qt::Key_Down);
+        } else if (step == u"end") {
+            activate(list);
+            QTest::keyClick(list, Qt::Key_End);
         } else if (step == u"alt+o") {
             // The Option menu opened from the keyboard, then closed with Esc.
             activate(nullptr);
@@ -149,6 +152,7 @@ void DialogsTest::memList_data()
     QTest::addColumn<QString>("choice");
     QTest::newRow("line 3, Done") << "row2,doneButton" << "line 3";
     QTest::newRow("Down, Enter chooses line 1") << "down,enter" << "line 1";
+    QTest::newRow("End before any choice chooses line 10") << "end,enter" << "line 10";
     QTest::newRow("Esc cancels") << "esc" << "nothing";
     QTest::newRow("Alt+O, Esc closes the menu, one Esc cancels") << "alt+o,esc" << "nothing";
     QTest::newRow("Flush, Done without a line") << "flushAction,doneButton" << "flush";

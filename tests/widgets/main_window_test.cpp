@@ -23,7 +23,6 @@ private slots:
     void init();
     void cleanup();
 
-    void startUpShowsClearedDisplayInDegrees();
     void inputReachesTheCalculator_data();
     void inputReachesTheCalculator();
     void pasteAndCopy_data();
@@ -85,16 +84,6 @@ void MainWindowTest::cleanup()
     QLocale::setDefault(QLocale::system());
     m_window.reset();
     m_settings.reset();
-}
-
-void MainWindowTest::startUpShowsClearedDisplayInDegrees()
-{
-    // The display and its indicators as they start are window_look_test's picture.
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Trellum"));
-    QVERIFY(!m_window->alwaysOnTopAction()->isChecked());
-    QVERIFY(!onTop());
-    QVERIFY(m_window->equalKey()->hasFocus());
-    QCOMPARE(m_window->keys().size(), std::size_t{40});
 }
 
 void MainWindowTest::inputReachesTheCalculator_data()
