@@ -181,17 +181,6 @@ is_above() { xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 # Client-area y of the keypad: whatever the menu bar takes above the 304-pixel body.
 menu_offset() { echo $(( $(window_height) - 4560 / 15 )); }
 
-# Clicks the key whose top-left corner is at (left, top) twips in the keypad frame.
-# Lower keys are 375 twips square, function keys 495 x 255.
-click_key() {
-    local left=$1 top=$2 w=${3:-375} h=${4:-375}
-    local x=$(( (left + w / 2) / 15 )) y=$(( (840 + top + h / 2) / 15 + $(menu_offset) ))
-    # The press goes out once the pointer is there: a press sent in the same
-    # breath as the move has been seen to miss on a loaded machine. (--sync
-    # waits long when the pointer is already on the key, as in "7 7".)
-    click_at "$WIN" "$x" "$y" 1
-}
-
 # Moves the pointer to ($2, $3) inside window $1, then presses and releases
 # button $4 once it is there.
 click_at() {
@@ -207,21 +196,13 @@ pointer_at() {
     [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | tr '\n' ' ')" = "$((wx + $2)) $((wy + $3)) " ]
 }
 
-# Keys by caption, at their places on the keypad.
+# Keys by caption, typed on their keyboard keys (the keypad's for the operators).
 press() {
     local key
     for key in "$@"; do
         case "$key" in
-            7) click_key 120 1800 ;; 8) click_key 720 1800 ;; 9) click_key 1320 1800 ;;
-            4) click_key 120 2280 ;; 5) click_key 720 2280 ;; 6) click_key 1320 2280 ;;
-            1) click_key 120 2760 ;; 2) click_key 720 2760 ;; 3) click_key 1320 2760 ;;
-            0) click_key 120 3240 ;; .) click_key 720 3240 ;; EXP) click_key 1320 3240 ;;
-            C) click_key 2040 1800 ;; AC) click_key 2640 1800 ;;
-            '*') click_key 2040 2280 ;; /) click_key 2640 2280 ;;
-            +) click_key 2040 2760 ;; -) click_key 2640 2760 ;;
-            =) click_key 2040 3240 ;; Co) click_key 2640 3240 ;;
-            OFF) click_key 2520 240 495 255 ;;
-            *) fail "no such key: $key" ;;
+            /) xdotool key 106 ;; '*') xdotool key 63 ;; +) xdotool key 86 ;; -) xdotool key 82 ;;
+            =) xdotool key Return ;; [0-9]) xdotool key "$key" ;; *) fail "no such key: $key" ;;
         esac
     done
 }
