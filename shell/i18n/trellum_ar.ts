@@ -15,7 +15,7 @@
         <location filename="../dialogs/constant_entry_window.cpp" line="+31"/>
         <source>&amp;OK</source>
         <extracomment>Button of a dialog: accepts it. &amp; marks the Alt key letter.</extracomment>
-        <translation>&amp;موافق</translation>
+        <translation>&amp;حسنًا</translation>
     </message>
     <message>
         <location filename="../dialogs/constants_window.cpp" line="+3"/>
@@ -59,7 +59,7 @@
         <location line="+8"/>
         <source>Select a memory slot:</source>
         <extracomment>Prompt above the list of the ten memory slots.</extracomment>
-        <translation>اختر خانة في الذاكرة:</translation>
+        <translation>اختر خانة ذاكرة:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -116,7 +116,7 @@
         <location line="+2"/>
         <source>shift off</source>
         <extracomment>Spoken when the display&apos;s &quot;S&quot; indicator goes out: the calculator&apos;s SHIFT key is no longer armed.</extracomment>
-        <translation>إيقاف shift</translation>
+        <translation>shift غير مفعّل</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -128,7 +128,7 @@
         <location line="+2"/>
         <source>hyperbolic off</source>
         <extracomment>Spoken when the display&apos;s &quot;hyp&quot; indicator goes out.</extracomment>
-        <translation>إيقاف الوضع الزائدي</translation>
+        <translation>الوضع الزائدي غير مفعّل</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -152,7 +152,7 @@
         <location line="+2"/>
         <source>degrees off</source>
         <extracomment>Spoken when the display&apos;s &quot;D&quot; indicator goes out without another lighting.</extracomment>
-        <translation>إيقاف الدرجات</translation>
+        <translation>الدرجات غير مفعّلة</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -164,7 +164,7 @@
         <location line="+2"/>
         <source>radians off</source>
         <extracomment>Spoken when the display&apos;s &quot;R&quot; indicator goes out without another lighting.</extracomment>
-        <translation>إيقاف الراديان</translation>
+        <translation>الراديان غير مفعّل</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -176,7 +176,7 @@
         <location line="+2"/>
         <source>grads off</source>
         <extracomment>Spoken when the display&apos;s &quot;G&quot; indicator goes out without another lighting.</extracomment>
-        <translation>إيقاف الغراد</translation>
+        <translation>الغراد غير مفعّل</translation>
     </message>
     <message>
         <location filename="../accessibility.cpp" line="+99"/>

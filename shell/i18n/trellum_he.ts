@@ -21,7 +21,7 @@
         <location filename="../dialogs/constants_window.cpp" line="+3"/>
         <source>Select a constant:</source>
         <extracomment>Prompt above the list of constants (the &quot;Co&quot; key&apos;s dialog).</extracomment>
-        <translation>בחר קבוע:</translation>
+        <translation>בחירת קבוע:</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -59,7 +59,7 @@
         <location line="+8"/>
         <source>Select a memory slot:</source>
         <extracomment>Prompt above the list of the ten memory slots.</extracomment>
-        <translation>בחר תא זיכרון:</translation>
+        <translation>בחירת תא זיכרון:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -842,13 +842,13 @@
         <location line="+3"/>
         <source>&amp;Copy</source>
         <extracomment>Settings menu: copies the displayed number to the clipboard (Ctrl+C).</extracomment>
-        <translation>&amp;העתק</translation>
+        <translation>&amp;העתקה</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Paste</source>
         <extracomment>Settings menu: puts a number from the clipboard on the display (Ctrl+V).</extracomment>
-        <translation>ה&amp;דבק</translation>
+        <translation>ה&amp;דבקה</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -860,7 +860,7 @@
         <location line="+9"/>
         <source>&amp;Hide</source>
         <extracomment>Settings menu: hides the window into its notification-area (tray) icon.</extracomment>
-        <translation>ה&amp;סתר</translation>
+        <translation>ה&amp;סתרה</translation>
     </message>
     <message>
         <location line="+5"/>

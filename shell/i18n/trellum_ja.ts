@@ -182,13 +182,13 @@
         <location filename="../accessibility.cpp" line="+99"/>
         <source>Display</source>
         <extracomment>Accessible name of the calculator&apos;s display panel, said before its number.</extracomment>
-        <translation>ディスプレイ</translation>
+        <translation>表示部</translation>
     </message>
     <message>
         <location line="+84"/>
         <source>Display %1</source>
         <extracomment>Said after the &quot;=&quot; key&apos;s description: the number on the display, %1, which that key would work on. &quot;Display&quot; names the calculator&apos;s display panel.</extracomment>
-        <translation>ディスプレイ %1</translation>
+        <translation>表示部 %1</translation>
     </message>
     <message numerus="yes">
         <location line="+148"/>
@@ -208,7 +208,7 @@
         <location filename="../qt_toolkit.cpp" line="+280"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
-        <translation>通知領域に隠しました</translation>
+        <translation>通知領域に非表示</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -890,7 +890,7 @@
         <location line="-43"/>
         <source>Only the display; %1 again brings the keypad back</source>
         <extracomment>Tip of the Settings menu&apos;s Shrink item. %1 is its shortcut as the menu shows it (Ctrl+S).</extracomment>
-        <translation>ディスプレイのみ。もう一度 %1 を押すとキーが戻ります</translation>
+        <translation>表示部のみ。もう一度 %1 を押すとキーが戻ります</translation>
     </message>
     <message>
         <location line="+17"/>

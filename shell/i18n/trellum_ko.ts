@@ -122,13 +122,13 @@
         <location line="+3"/>
         <source>hyperbolic</source>
         <extracomment>The display&apos;s &quot;hyp&quot; indicator (the hyperbolic functions armed): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
-        <translation>쌍곡</translation>
+        <translation>쌍곡선 함수</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>hyperbolic off</source>
         <extracomment>Spoken when the display&apos;s &quot;hyp&quot; indicator goes out.</extracomment>
-        <translation>쌍곡 끔</translation>
+        <translation>쌍곡선 함수 끔</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -247,7 +247,7 @@
         <location line="+3"/>
         <source>delete</source>
         <extracomment>Spoken name of the DEL key, which removes the last typed digit. A screen reader reads it.</extracomment>
-        <translation>마지막 숫자 지우기</translation>
+        <translation>마지막 자리 지우기</translation>
     </message>
     <message>
         <location filename="../keyboard.cpp" line="+87"/>
@@ -369,7 +369,7 @@
         <location line="+3"/>
         <source>with shift: ten to the power x</source>
         <extracomment>Spoken part of the log key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>Shift와 함께: 10의 x제곱</translation>
+        <translation>Shift를 누르면: 10의 x제곱</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -393,31 +393,31 @@
         <location line="+3"/>
         <source>with shift: e to the power x</source>
         <extracomment>Spoken part of the ln key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>Shift와 함께: e의 x제곱</translation>
+        <translation>Shift를 누르면: e의 x제곱</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>with shift: factorial</source>
         <extracomment>Spoken part of the reciprocal key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>Shift와 함께: 계승</translation>
+        <translation>Shift를 누르면: 계승</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>with shift: arc sine; with hyp: hyperbolic sine; with shift and hyp: inverse hyperbolic sine</source>
         <extracomment>Spoken part of the sin key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>Shift와 함께: 아크사인; hyp와 함께: 쌍곡사인; Shift 및 hyp와 함께: 역쌍곡사인</translation>
+        <translation>Shift를 누르면: 아크사인; hyp를 누르면: 쌍곡사인; Shift와 hyp를 누르면: 역쌍곡사인</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc cosine; with hyp: hyperbolic cosine; with shift and hyp: inverse hyperbolic cosine</source>
         <extracomment>Spoken part of the cos key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>Shift와 함께: 아크코사인; hyp와 함께: 쌍곡코사인; Shift 및 hyp와 함께: 역쌍곡코사인</translation>
+        <translation>Shift를 누르면: 아크코사인; hyp를 누르면: 쌍곡코사인; Shift와 hyp를 누르면: 역쌍곡코사인</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc tangent; with hyp: hyperbolic tangent; with shift and hyp: inverse hyperbolic tangent</source>
         <extracomment>Spoken part of the tan key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>Shift와 함께: 아크탄젠트; hyp와 함께: 쌍곡탄젠트; Shift 및 hyp와 함께: 역쌍곡탄젠트</translation>
+        <translation>Shift를 누르면: 아크탄젠트; hyp를 누르면: 쌍곡탄젠트; Shift와 hyp를 누르면: 역쌍곡탄젠트</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -453,7 +453,7 @@
         <location line="+6"/>
         <source>hyperbolic</source>
         <extracomment>Spoken name of the hyp key, which arms the hyperbolic functions. A screen reader reads it.</extracomment>
-        <translation>쌍곡</translation>
+        <translation>쌍곡선 함수</translation>
     </message>
     <message>
         <location filename="../keyboard.cpp" line="+3"/>

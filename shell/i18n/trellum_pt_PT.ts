@@ -562,7 +562,7 @@
         <location filename="../../app/key_table.cpp" line="+3"/>
         <source>memory recall</source>
         <extracomment>Spoken name of the MR key, which puts a stored number on the display. A screen reader reads it.</extracomment>
-        <translation>obter da memória</translation>
+        <translation>recuperar da memória</translation>
     </message>
     <message>
         <location filename="../keyboard.cpp" line="+3"/>
@@ -761,7 +761,7 @@
         <location line="+3"/>
         <source>Retrieve a number</source>
         <extracomment>Title of the memory dialog opened by the &quot;MR&quot; key, which puts a stored number on the display.</extracomment>
-        <translation>Obter um número</translation>
+        <translation>Recuperar um número</translation>
     </message>
     <message>
         <location line="+3"/>

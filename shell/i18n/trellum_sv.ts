@@ -719,7 +719,7 @@
         <location line="+4"/>
         <source>Out of Range!</source>
         <extracomment>Message box when a result or an argument lies outside what the calculator can hold (an exponent beyond 99, a power too large).</extracomment>
-        <translation>Utanför intervallet!</translation>
+        <translation>Utanför tillåtet område!</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -737,7 +737,7 @@
         <location line="+4"/>
         <source>Out of Range</source>
         <extracomment>Message box of the sin, cos and tan keys when their argument is outside the function&apos;s range (arc sine of 2). Unlike the general message it has no &quot;!&quot;: keep the two apart.</extracomment>
-        <translation>Utanför intervallet</translation>
+        <translation>Utanför tillåtet område</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -891,7 +891,7 @@
         <location line="-43"/>
         <source>Only the display; %1 again brings the keypad back</source>
         <extracomment>Tip of the Settings menu&apos;s Shrink item. %1 is its shortcut as the menu shows it (Ctrl+S).</extracomment>
-        <translation>Bara teckenfönstret; %1 igen tar tillbaka knappsatsen</translation>
+        <translation>Visar bara teckenfönstret; tryck %1 igen för att få tillbaka knappsatsen</translation>
     </message>
     <message>
         <location line="+17"/>

@@ -29,7 +29,7 @@
         <location filename="../dialogs/constant_entry_window.cpp" line="+3"/>
         <source>&amp;Cancel</source>
         <extracomment>Button of a dialog: closes it without a change.</extracomment>
-        <translation>&amp;İptal</translation>
+        <translation>İ&amp;ptal</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -101,7 +101,7 @@
         <location filename="../dialogs/about_window.cpp" line="-7"/>
         <source>Trellum Version %1</source>
         <extracomment>The About box: the program&apos;s name and %1 its version number (2.1.0). Keep &quot;Trellum&quot;.</extracomment>
-        <translation>Trellum Sürüm %1</translation>
+        <translation>Trellum sürüm %1</translation>
     </message>
 </context>
 <context>
@@ -220,7 +220,7 @@
         <location line="+31"/>
         <source>compact window</source>
         <extracomment>Spoken when the window shrinks to the display alone (compact mode).</extracomment>
-        <translation>kompakt pencere</translation>
+        <translation>kompakt görünüm</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -405,19 +405,19 @@
         <location line="+14"/>
         <source>with shift: arc sine; with hyp: hyperbolic sine; with shift and hyp: inverse hyperbolic sine</source>
         <extracomment>Spoken part of the sin key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>shift ile: ark sinüs; hyp ile: hiperbolik sinüs; shift ve hyp ile: ters hiperbolik sinüs</translation>
+        <translation>shift ile: arksinüs; hyp ile: hiperbolik sinüs; shift ve hyp ile: ters hiperbolik sinüs</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc cosine; with hyp: hyperbolic cosine; with shift and hyp: inverse hyperbolic cosine</source>
         <extracomment>Spoken part of the cos key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>shift ile: ark kosinüs; hyp ile: hiperbolik kosinüs; shift ve hyp ile: ters hiperbolik kosinüs</translation>
+        <translation>shift ile: arkkosinüs; hyp ile: hiperbolik kosinüs; shift ve hyp ile: ters hiperbolik kosinüs</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>with shift: arc tangent; with hyp: hyperbolic tangent; with shift and hyp: inverse hyperbolic tangent</source>
         <extracomment>Spoken part of the tan key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
-        <translation>shift ile: ark tanjant; hyp ile: hiperbolik tanjant; shift ve hyp ile: ters hiperbolik tanjant</translation>
+        <translation>shift ile: arktanjant; hyp ile: hiperbolik tanjant; shift ve hyp ile: ters hiperbolik tanjant</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -435,7 +435,7 @@
         <location filename="../../app/key_table.cpp" line="-45"/>
         <source>reciprocal</source>
         <extracomment>Spoken name of the 1/x key. A screen reader reads it.</extracomment>
-        <translation>çarpmaya göre ters</translation>
+        <translation>çarpmaya göre tersi</translation>
     </message>
     <message>
         <location filename="../keyboard.cpp" line="-15"/>
@@ -483,7 +483,7 @@
         <location filename="../../app/key_table.cpp" line="+3"/>
         <source>arc sine</source>
         <extracomment>Spoken name of the second function printed above the sin key, which SHIFT selects.</extracomment>
-        <translation>ark sinüs</translation>
+        <translation>arksinüs</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -501,7 +501,7 @@
         <location filename="../../app/key_table.cpp" line="+3"/>
         <source>arc cosine</source>
         <extracomment>Spoken name of the second function printed above the cos key, which SHIFT selects.</extracomment>
-        <translation>ark kosinüs</translation>
+        <translation>arkkosinüs</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -519,7 +519,7 @@
         <location filename="../../app/key_table.cpp" line="+3"/>
         <source>arc tangent</source>
         <extracomment>Spoken name of the second function printed above the tan key, which SHIFT selects.</extracomment>
-        <translation>ark tanjant</translation>
+        <translation>arktanjant</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -808,7 +808,7 @@
         <location line="+6"/>
         <source>The name of a constant can&apos;t contain &quot;=&quot; or a line break.</source>
         <extracomment>Message box of the dialog that adds or modifies a constant. The &quot;=&quot; is the character itself: keep it, in the quotation marks of your language.</extracomment>
-        <translation>Bir sabitin adı &quot;=&quot; veya satır sonu içeremez.</translation>
+        <translation>Bir sabitin adı “=” veya satır sonu içeremez.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -890,7 +890,7 @@
         <location line="-43"/>
         <source>Only the display; %1 again brings the keypad back</source>
         <extracomment>Tip of the Settings menu&apos;s Shrink item. %1 is its shortcut as the menu shows it (Ctrl+S).</extracomment>
-        <translation>Yalnızca ekran; tekrar %1 tuş takımını geri getirir</translation>
+        <translation>Yalnızca ekranı gösterir; tuş takımı için %1 tuşlarına yeniden basın</translation>
     </message>
     <message>
         <location line="+17"/>

@@ -561,7 +561,7 @@
         <location filename="../../app/key_table.cpp" line="+3"/>
         <source>memory recall</source>
         <extracomment>Spoken name of the MR key, which puts a stored number on the display. A screen reader reads it.</extracomment>
-        <translation>讀取記憶體</translation>
+        <translation>叫出記憶</translation>
     </message>
     <message>
         <location filename="../keyboard.cpp" line="+3"/>
@@ -760,7 +760,7 @@
         <location line="+3"/>
         <source>Retrieve a number</source>
         <extracomment>Title of the memory dialog opened by the &quot;MR&quot; key, which puts a stored number on the display.</extracomment>
-        <translation>取回數值</translation>
+        <translation>叫出數值</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -826,7 +826,7 @@
         <location line="-67"/>
         <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
         <extracomment>Message box when another program changed the file of constants while its list was open; the list was saved and the other program&apos;s version kept in a copy. %1 is the copy&apos;s file name (a path).</extracomment>
-        <translation>此清單開啟期間，常數檔案已被其他程式修改。該版本已保存為 %1。</translation>
+        <translation>此清單開啟期間，常數檔案已被其他程式修改。該版本已另存為 %1。</translation>
     </message>
 </context>
 <context>
@@ -890,7 +890,7 @@
         <location line="-43"/>
         <source>Only the display; %1 again brings the keypad back</source>
         <extracomment>Tip of the Settings menu&apos;s Shrink item. %1 is its shortcut as the menu shows it (Ctrl+S).</extracomment>
-        <translation>只顯示顯示幕；再按 %1 即可恢復按鍵</translation>
+        <translation>僅保留顯示幕；再按一次 %1 即可恢復按鍵區</translation>
     </message>
     <message>
         <location line="+17"/>
