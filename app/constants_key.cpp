@@ -13,7 +13,11 @@ void Calculator::openConstants()
 {
     // An installed copy cannot write beside the program: the library then lives
     // in the user's data folder, seeded from the starter file.
-    const std::string path = m_constantsFile.empty() ? constantsFilePath(toolkit().programFolder()) : m_constantsFile;
+    const std::string path =
+        m_constantsFile.empty()
+            ? constantsFilePath(toolkit().programFolder(),
+                                [this](const std::string& name) { return toolkit().starterConstantName(name); })
+            : m_constantsFile;
     ConstantsDialog dialog(toolkit(), path);
     toolkit().showConstantsDialog(dialog);
     if (dialog.chosen()) showNumberText(*dialog.chosen());

@@ -77,6 +77,9 @@ public:
 
     // The folder of the program (holds constants.txt).
     virtual std::string programFolder() = 0;
+    // A starter constant's name in the user's language, for the library a
+    // user starts with when none of their own exists yet.
+    virtual std::string starterConstantName(const std::string& name) { return name; }
 };
 
 }  // namespace trellum

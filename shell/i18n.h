@@ -5,6 +5,8 @@
 // QCoreApplication::translate, each with a `//:` comment for the translators.
 // Number texts never pass through here: they keep "." whatever the language.
 
+#include <string>
+
 #include <QString>
 #include <QStringList>
 
@@ -21,16 +23,21 @@ QString translated(Message message, const MessageArguments& arguments);
 QString translated(Caption caption);
 QString translated(TrayTip tip);
 
+// A starter constant's name (packaging/constants.txt) in the user's language;
+// any other name as it is.
+QString translatedConstantName(const std::string& name);
+
 // A text with a count in it ("%n open brackets"), in its plural form for `n`.
 // English loads no translator, so the English forms come from the source text
 // itself, which writes a plural ending in brackets: "bracket(s)".
 QString translatedPlural(const char* context, const char* text, const char* disambiguation, int n);
 
 // Loads and installs the program's translation (trellum_LANG.qm in `folder`,
-// beside the program) for the first language of the user's environment
-// (process/languages.h) that has
-// one, and Qt's own texts in that language (standard buttons, key names in menus)
-// from `qtFolder` (empty: Qt's translations folder) when the system has them.
+// beside the program, when it is the one this build made) for the first
+// language of the user's environment (process/languages.h) that has one, and Qt's
+// own texts in that language (qtbase_LANG, else qt_LANG) from `qtFolder`
+// (empty: Qt's translations folder) when the system has them. A .qm file named
+// by TRELLUM_TRANSLATION is loaded instead, unchecked: a translator's own.
 // English and C locales load nothing at all, so they start as fast as before.
 // Returns the language loaded ("de", "pt_BR"), or an empty string for English.
 QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder = {});

@@ -372,4 +372,9 @@ std::string QtToolkit::programFolder()
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
 
+std::string QtToolkit::starterConstantName(const std::string& name)
+{
+    return translatedConstantName(name).toStdString();
+}
+
 }  // namespace trellum::shell

@@ -66,6 +66,7 @@ public:
     void hideTrayIcon() override;
 
     std::string programFolder() override;
+    std::string starterConstantName(const std::string& name) override;
     char decimalSeparator() override;
 
     // For tests: what a user would hear or see in the tray.

@@ -25,17 +25,21 @@ std::string programDataFolder(const std::string& programFolder, const std::strin
 // The same with the folders this build installs to.
 std::string programDataFolder(const std::string& programFolder);
 
+// A starter constant's name in the user's language.
+using StarterNameOf = std::function<std::string(const std::string&)>;
+
 // The constants file to read and write. programFolder is the folder of the
 // program's data (programDataFolder). Its constants.txt
 // when the program may replace it there; otherwise userFolder/constants.txt,
 // which is created from the program folder's file the first time (folders
-// included) and never overwritten afterwards; the program folder's file when
-// that copy cannot be made.
+// included), its names passed through `nameOf`, and never overwritten
+// afterwards; the program folder's file when that copy cannot be made.
 std::string constantsFilePath(const std::string& programFolder, const std::string& userFolder,
-                              const std::function<bool(const std::string&)>& canWrite);
+                              const std::function<bool(const std::string&)>& canWrite,
+                              const StarterNameOf& nameOf = {});
 
 // The same for the running user: the program's data folder, the user folder
 // from the environment, and write permission as the system grants it.
-std::string constantsFilePath(const std::string& programFolder);
+std::string constantsFilePath(const std::string& programFolder, const StarterNameOf& nameOf = {});
 
 }  // namespace trellum

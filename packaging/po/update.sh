@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Extracts the translatable texts of the menu entry and the AppStream metadata
 # templates into trellum-desktop.pot, then merges that template into every
-# language's .po file: a new text comes out untranslated, a changed one fuzzy.
+# language's .po file: a new text comes out untranslated, a changed one fuzzy,
+# and a language new to LINGUAS gets its .po file started.
 #
 #   packaging/po/update.sh              refresh trellum-desktop.pot and LANG.po
 #   packaging/po/update.sh --pot FILE   only write the template to FILE
@@ -21,5 +22,10 @@ xgettext --from-code=UTF-8 --add-comments=TRANSLATORS: --no-wrap \
 
 while read -r lang; do
     case $lang in ''|'#'*) continue ;; esac
-    msgmerge --quiet --update --backup=none --no-wrap "$po/$lang.po" "$pot"
+    if [ -f "$po/$lang.po" ]; then
+        msgmerge --quiet --update --backup=none --no-wrap "$po/$lang.po" "$pot"
+    else
+        # A language new to LINGUAS starts with every text untranslated.
+        msginit --no-translator --no-wrap --locale="$lang" --input="$pot" --output-file="$po/$lang.po"
+    fi
 done < "$po/LINGUAS"

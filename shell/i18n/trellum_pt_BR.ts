@@ -2,103 +2,186 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Constants</name>
+    <message>
+        <source>c speed of light</source>
+        <extracomment>The speed of light in vacuum (symbol c).</extracomment>
+        <translation>c velocidade da luz</translation>
+    </message>
+    <message>
+        <source>h Planck</source>
+        <extracomment>The Planck constant (symbol h).</extracomment>
+        <translation>h Planck</translation>
+    </message>
+    <message>
+        <source>hbar Planck/(2 pi)</source>
+        <extracomment>The reduced Planck constant; keep &quot;/(2 pi)&quot; (symbol hbar).</extracomment>
+        <translation>hbar Planck/(2 pi)</translation>
+    </message>
+    <message>
+        <source>e elementary charge</source>
+        <extracomment>The elementary charge (symbol e).</extracomment>
+        <translation>e carga elementar</translation>
+    </message>
+    <message>
+        <source>NA Avogadro</source>
+        <extracomment>The Avogadro constant (symbol NA).</extracomment>
+        <translation>NA Avogadro</translation>
+    </message>
+    <message>
+        <source>k Boltzmann</source>
+        <extracomment>The Boltzmann constant (symbol k).</extracomment>
+        <translation>k Boltzmann</translation>
+    </message>
+    <message>
+        <source>R molar gas</source>
+        <extracomment>The molar gas constant (symbol R).</extracomment>
+        <translation>R constante dos gases</translation>
+    </message>
+    <message>
+        <source>F Faraday</source>
+        <extracomment>The Faraday constant (symbol F).</extracomment>
+        <translation>F Faraday</translation>
+    </message>
+    <message>
+        <source>G gravitation</source>
+        <extracomment>The Newtonian constant of gravitation (symbol G).</extracomment>
+        <translation>G gravitação</translation>
+    </message>
+    <message>
+        <source>g standard gravity</source>
+        <extracomment>The standard acceleration of gravity (symbol g).</extracomment>
+        <translation>g gravidade padrão</translation>
+    </message>
+    <message>
+        <source>me electron mass</source>
+        <extracomment>The electron mass (symbol me).</extracomment>
+        <translation>me massa do elétron</translation>
+    </message>
+    <message>
+        <source>mp proton mass</source>
+        <extracomment>The proton mass (symbol mp).</extracomment>
+        <translation>mp massa do próton</translation>
+    </message>
+    <message>
+        <source>mn neutron mass</source>
+        <extracomment>The neutron mass (symbol mn).</extracomment>
+        <translation>mn massa do nêutron</translation>
+    </message>
+    <message>
+        <source>u atomic mass unit</source>
+        <extracomment>The atomic mass unit (symbol u).</extracomment>
+        <translation>u unidade de massa atômica</translation>
+    </message>
+    <message>
+        <source>eps0 electric const</source>
+        <extracomment>The vacuum electric permittivity (symbol eps0).</extracomment>
+        <translation>eps0 constante elétrica</translation>
+    </message>
+    <message>
+        <source>mu0 magnetic const</source>
+        <extracomment>The vacuum magnetic permeability (symbol mu0).</extracomment>
+        <translation>mu0 constante magnética</translation>
+    </message>
+    <message>
+        <source>alpha fine-structure</source>
+        <extracomment>The fine-structure constant (symbol alpha).</extracomment>
+        <translation>alpha estrutura fina</translation>
+    </message>
+    <message>
+        <source>a0 Bohr radius</source>
+        <extracomment>The Bohr radius (symbol a0).</extracomment>
+        <translation>a0 raio de Bohr</translation>
+    </message>
+    <message>
+        <source>sigma Stefan-Boltzmann</source>
+        <extracomment>The Stefan-Boltzmann constant (symbol sigma).</extracomment>
+        <translation>sigma Stefan-Boltzmann</translation>
+    </message>
+    <message>
+        <source>atm standard pressure</source>
+        <extracomment>The standard atmosphere (symbol atm).</extracomment>
+        <translation>atm pressão padrão</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
-        <location filename="../dialogs/about_window.cpp" line="+20"/>
         <source>About Trellum</source>
         <extracomment>Title of the About box. &quot;Trellum&quot; is the program&apos;s name: keep it.</extracomment>
         <translation>Sobre o Trellum</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../dialogs/constants_window.cpp" line="+58"/>
-        <location filename="../dialogs/constant_entry_window.cpp" line="+31"/>
         <source>&amp;OK</source>
         <extracomment>Button of a dialog: accepts it. &amp; marks the Alt key letter.</extracomment>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../dialogs/constants_window.cpp" line="+3"/>
         <source>Select a constant:</source>
         <extracomment>Prompt above the list of constants (the &quot;Co&quot; key&apos;s dialog).</extracomment>
         <translation>Escolha uma constante:</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location filename="../dialogs/memory_window.cpp" line="+48"/>
-        <location filename="../dialogs/constant_entry_window.cpp" line="+3"/>
         <source>&amp;Cancel</source>
         <extracomment>Button of a dialog: closes it without a change.</extracomment>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Edit</source>
         <extracomment>Button of the constants dialog: opens the name and value dialog, which adds a new constant or, with one selected, modifies it; say both in one word if your language can.</extracomment>
         <translation>&amp;Adicionar/alterar</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Delete</source>
         <extracomment>Button of the constants dialog: deletes the selected constant.</extracomment>
         <translation>&amp;Excluir</translation>
     </message>
     <message>
-        <location filename="../dialogs/memory_window.cpp" line="-19"/>
         <source>&amp;Option</source>
         <extracomment>Menu of the memory dialog, holding &quot;Flush Memory&quot;.</extracomment>
         <translation>&amp;Opções</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Flush Memory</source>
         <extracomment>Item of the memory dialog&apos;s Option menu: sets all ten memory slots to 0.</extracomment>
         <translation>&amp;Limpar memória</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Select a memory slot:</source>
         <extracomment>Prompt above the list of the ten memory slots.</extracomment>
         <translation>Escolha uma posição de memória:</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Done</source>
         <extracomment>Button of the memory dialog: stores into or recalls from the selected slot and closes.</extracomment>
         <translation>&amp;Pronto</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>slot %1 holds %2</source>
         <extracomment>Spoken for a line of the memory dialog&apos;s list: %1 the slot&apos;s number (1 to 10), %2 the number stored in it, as the screen reader reads numbers.</extracomment>
         <translation>a posição %1 contém %2</translation>
     </message>
     <message>
-        <location filename="../dialogs/constant_entry_window.cpp" line="-9"/>
         <source>Name:</source>
         <extracomment>Label of the name field in the dialog that adds or modifies a constant.</extracomment>
         <translation>Nome:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Values:</source>
         <extracomment>Label of the value field in the dialog that adds or modifies a constant (one number).</extracomment>
         <translation>Valor:</translation>
     </message>
     <message>
-        <location filename="../dialogs/constants_window.cpp" line="-11"/>
         <source>Constants</source>
         <extracomment>Accessible name of the list of constants, said by a screen reader.</extracomment>
         <translation>Constantes</translation>
     </message>
     <message>
-        <location filename="../dialogs/memory_window.cpp" line="-38"/>
         <source>Memory slots</source>
         <extracomment>Accessible name of the list of memory slots, said by a screen reader.</extracomment>
         <translation>Posições de memória</translation>
     </message>
     <message>
-        <location filename="../dialogs/about_window.cpp" line="-7"/>
         <source>Trellum Version %1</source>
         <extracomment>The About box: the program&apos;s name and %1 its version number (2.1.0). Keep &quot;Trellum&quot;.</extracomment>
         <translation>Trellum versão %1</translation>
@@ -107,91 +190,76 @@
 <context>
     <name>Display</name>
     <message>
-        <location filename="../../app/display_speech.cpp" line="+22"/>
         <source>shift</source>
         <extracomment>The display&apos;s &quot;S&quot; indicator (the calculator&apos;s SHIFT key armed): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>shift</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>shift off</source>
         <extracomment>Spoken when the display&apos;s &quot;S&quot; indicator goes out: the calculator&apos;s SHIFT key is no longer armed.</extracomment>
         <translation>shift desativado</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>hyperbolic</source>
         <extracomment>The display&apos;s &quot;hyp&quot; indicator (the hyperbolic functions armed): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>hiperbólico</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>hyperbolic off</source>
         <extracomment>Spoken when the display&apos;s &quot;hyp&quot; indicator goes out.</extracomment>
         <translation>hiperbólico desativado</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>memory</source>
         <extracomment>The display&apos;s &quot;M&quot; indicator (a number stored in the memory): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>memória</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>memory off</source>
         <extracomment>Spoken when the display&apos;s &quot;M&quot; indicator goes out: the memory is empty.</extracomment>
         <translation>memória vazia</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>degrees</source>
         <extracomment>The display&apos;s &quot;D&quot; indicator (angles in degrees): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>graus</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>degrees off</source>
         <extracomment>Spoken when the display&apos;s &quot;D&quot; indicator goes out without another lighting.</extracomment>
         <translation>graus desativados</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>radians</source>
         <extracomment>The display&apos;s &quot;R&quot; indicator (angles in radians): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>radianos</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>radians off</source>
         <extracomment>Spoken when the display&apos;s &quot;R&quot; indicator goes out without another lighting.</extracomment>
         <translation>radianos desativados</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>grads</source>
         <extracomment>The display&apos;s &quot;G&quot; indicator (angles in grads): spoken when it lights, listed in the display&apos;s description while lit.</extracomment>
         <translation>grados</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>grads off</source>
         <extracomment>Spoken when the display&apos;s &quot;G&quot; indicator goes out without another lighting.</extracomment>
         <translation>grados desativados</translation>
     </message>
     <message>
-        <location filename="../accessibility.cpp" line="+99"/>
         <source>Display</source>
         <extracomment>Accessible name of the calculator&apos;s display panel, said before its number.</extracomment>
         <translation>Visor</translation>
     </message>
     <message>
-        <location line="+84"/>
         <source>Display %1</source>
         <extracomment>Said after the &quot;=&quot; key&apos;s description: the number on the display, %1, which that key would work on. &quot;Display&quot; names the calculator&apos;s display panel.</extracomment>
         <translation>Visor %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+148"/>
         <source>%n open bracket(s)</source>
         <extracomment>Spoken for the display while brackets are open and no number is typed yet: %n is how many are open.</extracomment>
         <translation>
@@ -200,31 +268,26 @@
         </translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>%1 times ten to the power %2</source>
         <extracomment>Spoken for a number with an exponent, 1.5E-07: %1 the digits before the exponent (1.5), %2 the power of ten (-7).</extracomment>
         <translation>%1 vezes dez elevado a %2</translation>
     </message>
     <message>
-        <location filename="../qt_toolkit.cpp" line="+280"/>
         <source>hidden in the tray</source>
         <extracomment>Spoken when the window hides into its notification-area (tray) icon.</extracomment>
         <translation>oculta na bandeja do sistema</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>minimised</source>
         <extracomment>Spoken when the window is minimised instead, for want of a notification area.</extracomment>
         <translation>minimizada</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>compact window</source>
         <extracomment>Spoken when the window shrinks to the display alone (compact mode).</extracomment>
         <translation>janela compacta</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>full window</source>
         <extracomment>Spoken when the window leaves compact mode and shows its keypad again.</extracomment>
         <translation>janela completa</translation>
@@ -233,598 +296,494 @@
 <context>
     <name>Keys</name>
     <message>
-        <location filename="../../app/key_table.cpp" line="+35"/>
         <source>shift</source>
         <extracomment>Spoken name of the calculator&apos;s own SHIFT key on the keypad, which arms the second functions; not the keyboard&apos;s Shift key. A screen reader reads it.</extracomment>
         <translation>shift</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>turns the second functions of log, ln, 1/x, sin, cos and tan on or off</source>
         <extracomment>Spoken note on the SHIFT key. log, ln, 1/x, sin, cos and tan are the keys&apos; captions: keep them.</extracomment>
         <translation>ativa ou desativa as segundas funções de log, ln, 1/x, sin, cos e tan</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>delete</source>
         <extracomment>Spoken name of the DEL key, which removes the last typed digit. A screen reader reads it.</extracomment>
         <translation>apagar o último dígito</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+87"/>
         <source>Shift</source>
         <comment>keyboard key</comment>
         <extracomment>The computer keyboard&apos;s Shift key, in the spoken description of the calculator key it presses; not the calculator&apos;s &quot;shift&quot; key. Use the name printed on keyboards in your language.</extracomment>
         <translation>Shift</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Backspace</source>
         <extracomment>Keyboard key Backspace, in the spoken description of the calculator key it presses. Use the name printed on keyboards in your language.</extracomment>
         <translation>Backspace</translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Delete</source>
         <comment>keyboard key</comment>
         <extracomment>The computer keyboard&apos;s Delete key, in the spoken description of the calculator key it presses; not the calculator&apos;s &quot;delete&quot; key. Use the name printed on keyboards in your language.</extracomment>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>angle mode</source>
         <extracomment>Spoken name of the MODE key, which picks degrees, radians or grads. A screen reader reads it.</extracomment>
         <translation>modo angular</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="-50"/>
         <source>M</source>
         <extracomment>Keyboard key M, the letter key, in the spoken description of the calculator key it presses. Keep the letter M: it is the key to press.</extracomment>
         <translation>M</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+2"/>
         <source>switches between degrees, radians and grads</source>
         <extracomment>Spoken note on the MODE key: the three angle units it cycles through.</extracomment>
         <translation>alterna entre graus, radianos e grados</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>degrees minutes seconds</source>
         <extracomment>Spoken name of the key that turns degrees, minutes and seconds into decimal degrees. A screen reader reads it.</extracomment>
         <translation>graus minutos segundos</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>D</source>
         <extracomment>Keyboard key D, the letter key, in the spoken description of the calculator key it presses. Keep the letter D: it is the key to press.</extracomment>
         <translation>D</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>off</source>
         <extracomment>Spoken name of the OFF key, which ends the program. A screen reader reads it.</extracomment>
         <translation>desligar</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>End</source>
         <extracomment>Keyboard key End, in the spoken description of the calculator key it presses. Use the name printed on keyboards in your language.</extracomment>
         <translation>End</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+4"/>
         <source>square</source>
         <extracomment>Spoken name of the x squared key. A screen reader reads it.</extracomment>
         <translation>quadrado</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>F2</source>
         <extracomment>Keyboard key F2, a function key, in the spoken description of the calculator key it presses. Keep &quot;F2&quot; as printed on keyboards.</extracomment>
         <translation>F2</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>square root</source>
         <extracomment>Spoken name of the square root key. A screen reader reads it.</extracomment>
         <translation>raiz quadrada</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>F3</source>
         <extracomment>Keyboard key F3, a function key, in the spoken description of the calculator key it presses. Keep &quot;F3&quot; as printed on keyboards.</extracomment>
         <translation>F3</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+22"/>
         <source>x to the power y</source>
         <extracomment>Spoken name of the x to the power y key; x and y are the names of the two numbers. A screen reader reads it.</extracomment>
         <translation>x elevado a y</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+9"/>
         <source>F4</source>
         <extracomment>Keyboard key F4, a function key, in the spoken description of the calculator key it presses. Keep &quot;F4&quot; as printed on keyboards.</extracomment>
         <translation>F4</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="-19"/>
         <source>common logarithm</source>
         <extracomment>Spoken name of the log key (logarithm to base 10). A screen reader reads it.</extracomment>
         <translation>logaritmo decimal</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="-6"/>
         <source>F5</source>
         <extracomment>Keyboard key F5, a function key, in the spoken description of the calculator key it presses. Keep &quot;F5&quot; as printed on keyboards.</extracomment>
         <translation>F5</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>ten to the power x</source>
         <extracomment>Spoken name of the second function printed above the log key, which SHIFT selects.</extracomment>
         <translation>dez elevado a x</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>with shift: ten to the power x</source>
         <extracomment>Spoken part of the log key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
         <translation>com shift: dez elevado a x</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>natural logarithm</source>
         <extracomment>Spoken name of the ln key (logarithm to base e). A screen reader reads it.</extracomment>
         <translation>logaritmo natural</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>F6</source>
         <extracomment>Keyboard key F6, a function key, in the spoken description of the calculator key it presses. Keep &quot;F6&quot; as printed on keyboards.</extracomment>
         <translation>F6</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>e to the power x</source>
         <extracomment>Spoken name of the second function printed above the ln key, which SHIFT selects.</extracomment>
         <translation>e elevado a x</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>with shift: e to the power x</source>
         <extracomment>Spoken part of the ln key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
         <translation>com shift: e elevado a x</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>with shift: factorial</source>
         <extracomment>Spoken part of the reciprocal key&apos;s description: what SHIFT makes of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
         <translation>com shift: fatorial</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>with shift: arc sine; with hyp: hyperbolic sine; with shift and hyp: inverse hyperbolic sine</source>
         <extracomment>Spoken part of the sin key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
         <translation>com shift: arco seno; com hyp: seno hiperbólico; com shift e hyp: arco seno hiperbólico</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>with shift: arc cosine; with hyp: hyperbolic cosine; with shift and hyp: inverse hyperbolic cosine</source>
         <extracomment>Spoken part of the cos key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
         <translation>com shift: arco cosseno; com hyp: cosseno hiperbólico; com shift e hyp: arco cosseno hiperbólico</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>with shift: arc tangent; with hyp: hyperbolic tangent; with shift and hyp: inverse hyperbolic tangent</source>
         <extracomment>Spoken part of the tan key&apos;s description: what SHIFT, hyp and both together make of the key. &quot;shift&quot; and &quot;hyp&quot; name the calculator&apos;s SHIFT and hyp keys.</extracomment>
         <translation>com shift: arco tangente; com hyp: tangente hiperbólica; com shift e hyp: arco tangente hiperbólica</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>change sign</source>
         <extracomment>Spoken name of the +/- key. A screen reader reads it.</extracomment>
         <translation>inverter sinal</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+21"/>
         <source>F1</source>
         <extracomment>Keyboard key F1, a function key, in the spoken description of the calculator key it presses. Keep &quot;F1&quot; as printed on keyboards.</extracomment>
         <translation>F1</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="-45"/>
         <source>reciprocal</source>
         <extracomment>Spoken name of the 1/x key. A screen reader reads it.</extracomment>
         <translation>recíproco</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="-15"/>
         <source>F11</source>
         <extracomment>Keyboard key F11, a function key, in the spoken description of the calculator key it presses. Keep &quot;F11&quot; as printed on keyboards.</extracomment>
         <translation>F11</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>factorial</source>
         <extracomment>Spoken name of the second function printed above the reciprocal key, which SHIFT selects.</extracomment>
         <translation>fatorial</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>hyperbolic</source>
         <extracomment>Spoken name of the hyp key, which arms the hyperbolic functions. A screen reader reads it.</extracomment>
         <translation>hiperbólico</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>H</source>
         <extracomment>Keyboard key H, the letter key, in the spoken description of the calculator key it presses. Keep the letter H: it is the key to press.</extracomment>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+2"/>
         <source>turns the hyperbolic forms of sin, cos and tan on or off</source>
         <extracomment>Spoken note on the hyp key. sin, cos and tan are the keys&apos; captions: keep them.</extracomment>
         <translation>ativa ou desativa as formas hiperbólicas de sin, cos e tan</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>sine</source>
         <extracomment>Spoken name of the sin key. A screen reader reads it.</extracomment>
         <translation>seno</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>F7</source>
         <extracomment>Keyboard key F7, a function key, in the spoken description of the calculator key it presses. Keep &quot;F7&quot; as printed on keyboards.</extracomment>
         <translation>F7</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>arc sine</source>
         <extracomment>Spoken name of the second function printed above the sin key, which SHIFT selects.</extracomment>
         <translation>arco seno</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>cosine</source>
         <extracomment>Spoken name of the cos key. A screen reader reads it.</extracomment>
         <translation>cosseno</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>F8</source>
         <extracomment>Keyboard key F8, a function key, in the spoken description of the calculator key it presses. Keep &quot;F8&quot; as printed on keyboards.</extracomment>
         <translation>F8</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>arc cosine</source>
         <extracomment>Spoken name of the second function printed above the cos key, which SHIFT selects.</extracomment>
         <translation>arco cosseno</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>tangent</source>
         <extracomment>Spoken name of the tan key. A screen reader reads it.</extracomment>
         <translation>tangente</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>F9</source>
         <extracomment>Keyboard key F9, a function key, in the spoken description of the calculator key it presses. Keep &quot;F9&quot; as printed on keyboards.</extracomment>
         <translation>F9</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>arc tangent</source>
         <extracomment>Spoken name of the second function printed above the tan key, which SHIFT selects.</extracomment>
         <translation>arco tangente</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>open bracket</source>
         <extracomment>Spoken name of the key that opens a bracket in the calculation. A screen reader reads it.</extracomment>
         <translation>abre parênteses</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="-81"/>
         <source>left square bracket</source>
         <extracomment>Keyboard key &quot;left square bracket&quot;, in the spoken description of the calculator key it presses.</extracomment>
         <translation>abre colchete</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>close bracket</source>
         <extracomment>Spoken name of the key that closes a bracket in the calculation. A screen reader reads it.</extracomment>
         <translation>fecha parênteses</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+2"/>
         <source>right square bracket</source>
         <extracomment>Keyboard key &quot;right square bracket&quot;, in the spoken description of the calculator key it presses.</extracomment>
         <translation>fecha colchete</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+4"/>
         <source>memory in</source>
         <extracomment>Spoken name of the Min key, which stores the displayed number in a memory slot. A screen reader reads it.</extracomment>
         <translation>armazenar na memória</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+87"/>
         <source>Insert</source>
         <extracomment>Keyboard key Insert, in the spoken description of the calculator key it presses. Use the name printed on keyboards in your language.</extracomment>
         <translation>Insert</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>memory recall</source>
         <extracomment>Spoken name of the MR key, which puts a stored number on the display. A screen reader reads it.</extracomment>
         <translation>recuperar da memória</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>Page Up</source>
         <extracomment>Keyboard key Page Up, in the spoken description of the calculator key it presses. Use the name printed on keyboards in your language.</extracomment>
         <translation>Page Up</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+8"/>
         <source>clear</source>
         <extracomment>Spoken name of the C key, which clears the number being typed and keeps the calculation. A screen reader reads it.</extracomment>
         <translation>limpar entrada</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>all clear</source>
         <extracomment>Spoken name of the AC key, which clears everything. A screen reader reads it.</extracomment>
         <translation>limpar tudo</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+6"/>
         <source>Home</source>
         <extracomment>Keyboard key Home, in the spoken description of the calculator key it presses. Use the name printed on keyboards in your language.</extracomment>
         <translation>Home</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+17"/>
         <source>plus</source>
         <extracomment>Spoken name of the addition key. A screen reader reads it.</extracomment>
         <translation>mais</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="-83"/>
         <source>keypad plus</source>
         <extracomment>Keyboard key &quot;keypad plus&quot;, in the spoken description of the calculator key it presses.</extracomment>
         <translation>mais do teclado numérico</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>minus</source>
         <extracomment>Spoken name of the subtraction key. A screen reader reads it.</extracomment>
         <translation>menos</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+2"/>
         <source>keypad minus</source>
         <extracomment>Keyboard key &quot;keypad minus&quot;, in the spoken description of the calculator key it presses.</extracomment>
         <translation>menos do teclado numérico</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="-13"/>
         <source>multiply</source>
         <extracomment>Spoken name of the multiplication key. A screen reader reads it.</extracomment>
         <translation>vezes</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+2"/>
         <source>keypad multiply</source>
         <extracomment>Keyboard key &quot;keypad multiply&quot;, in the spoken description of the calculator key it presses.</extracomment>
         <translation>multiplicação do teclado numérico</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>divide</source>
         <extracomment>Spoken name of the division key. A screen reader reads it.</extracomment>
         <translation>dividido por</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+2"/>
         <source>keypad divide</source>
         <extracomment>Keyboard key &quot;keypad divide&quot;, in the spoken description of the calculator key it presses.</extracomment>
         <translation>divisão do teclado numérico</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+15"/>
         <source>decimal point</source>
         <extracomment>Spoken name of the decimal point key. A screen reader reads it.</extracomment>
         <translation>ponto decimal</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+2"/>
         <source>keypad decimal point</source>
         <extracomment>Keyboard key &quot;keypad decimal point&quot;, in the spoken description of the calculator key it presses.</extracomment>
         <translation>tecla decimal do teclado numérico</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+4"/>
         <source>exponent</source>
         <extracomment>Spoken name of the EXP key, which starts the power of ten of the number being typed. A screen reader reads it.</extracomment>
         <translation>expoente</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+78"/>
         <source>Page Down</source>
         <extracomment>Keyboard key Page Down, in the spoken description of the calculator key it presses. Use the name printed on keyboards in your language.</extracomment>
         <translation>Page Down</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+2"/>
         <source>with nothing typed: pi</source>
         <extracomment>Spoken note on the EXP key: pressed before any digit it puts pi on the display.</extracomment>
         <translation>sem nada digitado: pi</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>equals</source>
         <extracomment>Spoken name of the = key. A screen reader reads it.</extracomment>
         <translation>igual</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+3"/>
         <source>Enter</source>
         <extracomment>Keyboard key Enter, in the spoken description of the calculator key it presses. Use the name printed on keyboards in your language.</extracomment>
         <translation>Enter</translation>
     </message>
     <message>
-        <location filename="../../app/key_table.cpp" line="+3"/>
         <source>constants</source>
         <extracomment>Spoken name of the Co key, which opens the list of constants. A screen reader reads it.</extracomment>
         <translation>constantes</translation>
     </message>
     <message>
-        <location filename="../keyboard.cpp" line="+4"/>
         <source>N</source>
         <extracomment>Keyboard key N, the letter key, in the spoken description of the calculator key it presses. Keep the letter N: it is the key to press.</extracomment>
         <translation>N</translation>
-    </message>
-    <message>
-        <location filename="../accessibility.cpp" line="-35"/>
-        <source>%1 (%2)</source>
-        <extracomment>Tool tip of a calculator key: %1 is what the key does, as its spoken name (&quot;sine&quot;), %2 the keyboard key that presses it (&quot;F7&quot;), both translated elsewhere.</extracomment>
-        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../i18n.cpp" line="+46"/>
-        <location line="+15"/>
         <source>QT_LAYOUT_DIRECTION</source>
-        <extracomment>&quot;RTL&quot; in a language written right to left (Arabic, Hebrew); leave it untranslated otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>&quot;RTL&quot; in a language written right to left (Arabic, Hebrew), &quot;LTR&quot; in every other.</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Trellum</name>
     <message>
-        <location filename="../../app/messages.cpp" line="+21"/>
         <source>Divided by Zero!</source>
         <extracomment>Message box after a division by zero; it then clears the calculator.</extracomment>
         <translation>Divisão por zero!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Out of Range!</source>
         <extracomment>Message box when a result or an argument lies outside what the calculator can hold (an exponent beyond 99, a power too large).</extracomment>
         <translation>Fora do intervalo!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Not a positive integer!</source>
         <extracomment>Message box when the factorial key (SHIFT 1/x) is pressed on a number that is not a whole number from 0 up.</extracomment>
         <translation>Não é um inteiro positivo!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Not a positive number!</source>
         <extracomment>Message box when log, ln or the square root is pressed on a number that is zero or negative.</extracomment>
         <translation>Não é um número positivo!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Out of Range</source>
         <extracomment>Message box of the sin, cos and tan keys when their argument is outside the function&apos;s range (arc sine of 2). Unlike the general message it has no &quot;!&quot;: keep the two apart.</extracomment>
         <translation>Fora do intervalo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Importing data is not a number </source>
         <extracomment>Message box after Settings &gt; Paste when the clipboard holds no number. Keep the blank at the end.</extracomment>
         <translation>Os dados colados não são um número </translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Settings could not be saved to %1.</source>
         <extracomment>Message box when the calculator ends and cannot write its settings file (memory slots, window place, modes); what the file held before is kept. %1 is the file&apos;s path.</extracomment>
         <translation>Não foi possível salvar as configurações em %1.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>Save a number</source>
         <extracomment>Title of the memory dialog opened by the &quot;Min&quot; key, which stores the displayed number in a slot.</extracomment>
         <translation>Armazenar um número</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Retrieve a number</source>
         <extracomment>Title of the memory dialog opened by the &quot;MR&quot; key, which puts a stored number on the display.</extracomment>
         <translation>Recuperar um número</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Load a constant</source>
         <extracomment>Title of the list of constants opened by the &quot;Co&quot; key.</extracomment>
         <translation>Carregar uma constante</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Add a new constant</source>
         <extracomment>Title of the name and value dialog when it adds a constant to the list.</extracomment>
         <translation>Adicionar uma nova constante</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Modify a constant</source>
         <extracomment>Title of the name and value dialog when it changes the selected constant.</extracomment>
         <translation>Alterar uma constante</translation>
     </message>
     <message>
-        <location line="-83"/>
         <source>Can&apos;t load constants Database!</source>
         <extracomment>Message box when the file of constants (the &quot;Co&quot; key&apos;s list) cannot be read. &quot;Database&quot; means that file.</extracomment>
         <translation>Não é possível carregar o banco de constantes!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Constants Database contains errors!</source>
         <extracomment>Message box when some lines of the file of constants could not be read; the others are listed.</extracomment>
         <translation>O banco de constantes contém erros!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Fill in name and value of the constant.</source>
         <extracomment>Message box of the dialog that adds or modifies a constant, when OK is pressed with a field empty.</extracomment>
         <translation>Preencha o nome e o valor da constante.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Value of the constant is not a number!</source>
         <extracomment>Message box of the dialog that adds or modifies a constant, when its value is not a number.</extracomment>
         <translation>O valor da constante não é um número!</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>The name of a constant can&apos;t contain &quot;=&quot; or a line break.</source>
         <extracomment>Message box of the dialog that adds or modifies a constant. The &quot;=&quot; is the character itself: keep it, in the quotation marks of your language.</extracomment>
         <translation>O nome de uma constante não pode conter “=” nem quebra de linha.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Can&apos;t save constants Database! The old file is kept and your changes stay in the list.</source>
         <extracomment>Message box when the file of constants cannot be written; nothing is lost, the list keeps the changes.</extracomment>
         <translation>Não é possível salvar o banco de constantes! O arquivo anterior foi mantido e suas alterações continuam na lista.</translation>
     </message>
     <message>
-        <location line="+74"/>
         <source>Trellum (Hide)</source>
         <extracomment>Tip of the notification-area (tray) icon while the calculator&apos;s window is hidden in it. &quot;Trellum&quot; is the program&apos;s name: keep it.</extracomment>
         <translation>Trellum (oculto)</translation>
     </message>
     <message>
-        <location line="-67"/>
         <source>The constants file was changed by another program while this list was open. That version is kept as %1.</source>
         <extracomment>Message box when another program changed the file of constants while its list was open; the list was saved and the other program&apos;s version kept in a copy. %1 is the copy&apos;s file name (a path).</extracomment>
         <translation>O arquivo de constantes foi alterado por outro programa enquanto esta lista estava aberta. Essa versão foi mantida como %1.</translation>
@@ -833,68 +792,56 @@
 <context>
     <name>trellum::shell::MainWindow</name>
     <message>
-        <location filename="../main_window.cpp" line="+305"/>
         <source>&amp;Settings</source>
         <extracomment>Menu bar: the first menu (copy, paste, compact window, hide, always on top). &amp; marks the Alt key letter.</extracomment>
         <translation>&amp;Configurações</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Copy</source>
         <extracomment>Settings menu: copies the displayed number to the clipboard (Ctrl+C).</extracomment>
         <translation>&amp;Copiar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Paste</source>
         <extracomment>Settings menu: puts a number from the clipboard on the display (Ctrl+V).</extracomment>
         <translation>C&amp;olar</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Shrin&amp;k</source>
         <extracomment>Settings menu: shrinks the window to the display alone (compact mode, Ctrl+S). Not &quot;minimise&quot;: the window stays on screen.</extracomment>
         <translation>Modo co&amp;mpacto</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&amp;Hide</source>
         <extracomment>Settings menu: hides the window into its notification-area (tray) icon.</extracomment>
         <translation>Ocu&amp;ltar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Always On &amp;Top</source>
         <extracomment>Settings menu, a check item: keeps the window above all others.</extracomment>
         <translation>Sempre &amp;visível</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>&amp;Help</source>
         <extracomment>Menu bar: the second menu, with the About item.</extracomment>
         <translation>&amp;Ajuda</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+7"/>
         <source>&amp;About...</source>
         <extracomment>Help menu and the tray icon&apos;s menu: opens the About box.</extracomment>
         <translation>&amp;Sobre...</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>E&amp;xit</source>
         <extracomment>The tray icon&apos;s menu: ends the program.</extracomment>
         <translation>Sai&amp;r</translation>
     </message>
     <message>
-        <location line="-43"/>
         <source>Only the display; %1 again brings the keypad back</source>
         <extracomment>Tip of the Settings menu&apos;s Shrink item. %1 is its shortcut as the menu shows it (Ctrl+S).</extracomment>
         <translation>Só o visor; pressione %1 de novo para trazer as teclas de volta</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Not available on Wayland, which keeps no window above others; run on X11 to use it</source>
         <extracomment>Tip and spoken description of the greyed &quot;Always On Top&quot; item on Wayland. &quot;Wayland&quot; and &quot;X11&quot; are names of display systems: keep them.</extracomment>
         <translation>Indisponível no Wayland, que não mantém nenhuma janela acima das outras; execute no X11 para usar</translation>

@@ -107,6 +107,25 @@ INSTANTIATE_TEST_SUITE_P(
                      true}),
     testing_support::RowName());
 
+// A user's first library names the starter's constants in the user's
+// language, values unchanged; a name the file could not hold stays English.
+using StarterLanguageTest = testing_support::TempFolderTest;
+
+TEST_F(StarterLanguageTest, SeedsTheUserCopyWithTranslatedNames)
+{
+    const fs::path program = m_dir / "program";
+    const fs::path user = m_dir / "user";
+    const std::vector<std::string> values{"299792458", "6.62607015E-34"};
+    fs::create_directories(program);
+    writeBytes(program / "constants.txt", constantsFileText({"c speed of light", "h Planck"}, values));
+    const auto german = [](const std::string& name) {
+        return name == "c speed of light" ? std::string("c Lichtgeschwindigkeit") : "h = Planck";
+    };
+    const std::string chosen = constantsFilePath(program.string(), user.string(), [](const std::string&) { return false; }, german);
+    EXPECT_EQ(chosen, (user / "constants.txt").string());
+    EXPECT_EQ(readBytes(chosen), constantsFileText({"c Lichtgeschwindigkeit", "h Planck"}, values));
+}
+
 // An installed program (reached through a merged-/usr link too) reads its data
 // from the data folder; a build's program must never pick up an installed copy's.
 using ProgramDataFolderTest = testing_support::TempFolderTest;

@@ -174,7 +174,9 @@ public:
         if (!m_program.load(QStringLiteral(":/i18n/trellum_%1.qm").arg(language)))
             qFatal("no translation for %s", qPrintable(language));
         QCoreApplication::installTranslator(&m_program);
-        if (m_qt.load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (m_qt.load(QStringLiteral("qtbase_%1").arg(language), qtFolder) ||
+            m_qt.load(QStringLiteral("qt_%1").arg(language), qtFolder))
             QCoreApplication::installTranslator(&m_qt);
         else
             qWarning("Qt's own translation for %s is not installed (qt6-translations-l10n)", qPrintable(language));
