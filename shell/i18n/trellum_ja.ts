@@ -813,7 +813,7 @@
     <message>
         <source>&amp;Hide</source>
         <extracomment>Settings menu: hides the window into its notification-area (tray) icon.</extracomment>
-        <translation>隠す(&amp;H)</translation>
+        <translation>非表示(&amp;H)</translation>
     </message>
     <message>
         <source>Always On &amp;Top</source>
