@@ -21,11 +21,16 @@ struct QtOption {
 // here only so that the parser lets them through; the common ones are listed in
 // the help.
 const QtOption kQtOptions[] = {
-    {"platform", "name", "Qt: the windowing system (xcb, wayland, offscreen, ...)."},
-    {"display", "display", "Qt: the X display to use (on xcb)."},
-    {"style", "style", "Qt: the widget style (Fusion, Windows, ...)."},
-    {"stylesheet", "file", "Qt: a style sheet to apply."},
-    {"reverse", nullptr, "Qt: lay the window out right to left."},
+    //: Help of the -platform option, printed by "trellum --help"; keep "Qt:" and the names in brackets.
+    {"platform", "name", QT_TRANSLATE_NOOP("CommandLine", "Qt: the windowing system (xcb, wayland, offscreen, ...).")},
+    //: Help of the -display option: the X server's display, not the calculator's.
+    {"display", "display", QT_TRANSLATE_NOOP("CommandLine", "Qt: the X display to use (on xcb).")},
+    //: Help of the -style option; keep the style names in brackets.
+    {"style", "style", QT_TRANSLATE_NOOP("CommandLine", "Qt: the widget style (Fusion, Windows, ...).")},
+    //: Help of the -stylesheet option.
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("CommandLine", "Qt: a style sheet to apply.")},
+    //: Help of the -reverse option.
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Qt: lay the window out right to left.")},
     {"qwindowgeometry", "geometry", nullptr},
     {"geometry", "geometry", nullptr},
     {"platformpluginpath", "path", nullptr},
@@ -45,6 +50,56 @@ const QtOption kQtOptions[] = {
     {"sync", nullptr, nullptr},
 };
 
+// The help's own texts, marked for lupdate.
+//: Printed by "trellum --help" below its first line.
+constexpr const char* kDescription =
+    QT_TRANSLATE_NOOP("CommandLine", "Trellum, a scientific calculator drawn like a hand-held one.");
+//: Help of the -h, --help option.
+constexpr const char* kHelpHelp = QT_TRANSLATE_NOOP("CommandLine", "Print this help and exit.");
+//: Help of the -v, --version option.
+constexpr const char* kVersionHelp = QT_TRANSLATE_NOOP("CommandLine", "Print the version and exit.");
+//: Help of the --toggle option, for a desktop's keyboard shortcut.
+constexpr const char* kToggleHelp = QT_TRANSLATE_NOOP(
+    "CommandLine", "Hide the running calculator to the tray when it is shown, else show it; start it when none runs.");
+//: First line of "trellum --help"; %1 is the program's name, "trellum". Keep "[ ]".
+constexpr const char* kUsage = QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [options]");
+//: Heading of the option list of "trellum --help".
+constexpr const char* kOptions = QT_TRANSLATE_NOOP("CommandLine", "Options:");
+
+QString english(const char* text) { return QString::fromUtf8(text); }
+
+// Every option the program takes, its help in the language `tr` gives.
+void addOptions(QCommandLineParser& parser, const HelpTranslation& tr)
+{
+    // Qt's own options are single-dash words ("-platform xcb"), so every
+    // single-dash word is one option; -h and -v are then simply short names.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(tr(kDescription));
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, tr(kHelpHelp)});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, tr(kVersionHelp)});
+    // For a desktop's keyboard shortcut: a hot-key that needs no keyboard grab,
+    // on X11 and Wayland alike.
+    parser.addOption({QStringLiteral("toggle"), tr(kToggleHelp)});
+    for (const QtOption& qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name), qt.help ? tr(qt.help) : QString(),
+                                  QString::fromLatin1(qt.valueName ? qt.valueName : ""));
+        if (!qt.help) option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// Qt's layout of the help, with its English headings replaced by ours: Qt's
+// own translations need an application, which does not exist yet.
+QString helpText(const QString& program, const HelpTranslation& tr)
+{
+    QCommandLineParser parser;
+    addOptions(parser, tr);
+    QString text = parser.helpText();
+    text = tr(kUsage).arg(program) + text.mid(text.indexOf(u'\n'));
+    text.replace(QStringLiteral("\nOptions:\n"), u'\n' + tr(kOptions) + u'\n');
+    return text;
+}
+
 }  // namespace
 
 QStringList argumentsOf(int argc, char* argv[])
@@ -55,31 +110,10 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-CommandLine parseCommandLine(const QStringList& arguments)
+CommandLine parseCommandLine(const QStringList& arguments, const HelpTranslation& translate)
 {
     QCommandLineParser parser;
-    // Qt's own options are single-dash words ("-platform xcb"), so every
-    // single-dash word is one option; -h and -v are then simply short names.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Trellum, a scientific calculator drawn like a hand-held one."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    // For a desktop's keyboard shortcut: a hot-key that needs no keyboard grab,
-    // on X11 and Wayland alike.
-    const QCommandLineOption toggle(QStringLiteral("toggle"),
-                                    QStringLiteral("Hide the running calculator to the tray when it is shown, "
-                                                   "else show it; start it when none runs."));
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addOption(toggle);
-    for (const QtOption& qt : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name), QString::fromLatin1(qt.help ? qt.help : ""),
-                                  QString::fromLatin1(qt.valueName ? qt.valueName : ""));
-        if (!qt.help) option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-
+    addOptions(parser, english);
     CommandLine result;
     const QString program = QStringLiteral("trellum");
     if (!parser.parse(arguments)) {
@@ -88,20 +122,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.error = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, parser.errorText());
         return result;
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(QStringLiteral("help"))) {
         result.run = false;
-        // Without a QCoreApplication the parser does not know the program's name.
-        QString text = parser.helpText();
-        const qsizetype start = text.indexOf(QStringLiteral("Usage: "));
-        if (start >= 0) {
-            const qsizetype name = start + 7;
-            const qsizetype end = text.indexOf(QLatin1Char(' '), name);
-            text.replace(name, (end < 0 ? text.size() : end) - name, program);
-        }
-        result.output = text;
+        result.output = helpText(program, translate ? translate : english);
         return result;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         result.run = false;
         result.output = QStringLiteral("%1 %2\n").arg(program, QString::fromLatin1(kVersion));
         return result;
@@ -136,7 +162,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
     }
     result.platformGiven = parser.isSet(QStringLiteral("platform"));
-    result.toggle = parser.isSet(toggle);
+    result.toggle = parser.isSet(QStringLiteral("toggle"));
     return result;
 }
 

@@ -4,6 +4,8 @@
 // Qt's own options (-platform, -style, -display, ...) are let through for
 // QApplication to take.
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +20,12 @@ struct CommandLine {
     bool toggle = false;        // --toggle: hide the running copy when it shows, else show it
 };
 
-// `arguments` as given to main(), the program's name first.
-CommandLine parseCommandLine(const QStringList& arguments);
+// A text of the help (context "CommandLine") in the user's language.
+using HelpTranslation = std::function<QString(const char* text)>;
+
+// `arguments` as given to main(), the program's name first. `translate` is
+// asked only when the help is printed (empty: English).
+CommandLine parseCommandLine(const QStringList& arguments, const HelpTranslation& translate = {});
 
 // The arguments of main() as text, without needing a QCoreApplication.
 QStringList argumentsOf(int argc, char* argv[]);

@@ -1,5 +1,7 @@
 #include "shell/i18n.h"
 
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include <QCoreApplication>
@@ -136,39 +138,13 @@ private:
     bool m_rightToLeft = false;
 };
 
-// Installs `bytes` as the program's translation and Qt's own texts (standard
-// buttons, key names, the line edit's menu) in its language. Returns that
-// language, empty when the bytes are no translation.
-QString installProgramTranslation(QCoreApplication& app, QByteArray bytes, const QString& qtFolder)
+// The bytes of the program's translation: the file TRELLUM_TRANSLATION names,
+// unchecked as a translator asked, else the checked file of the first language
+// of the user's environment that has one. Empty for English.
+QByteArray translationBytes(const QString& folder)
 {
-    auto* program = new InterfaceTranslator(std::move(bytes), &app);
-    if (!program->loadBytes()) {
-        delete program;
-        return {};
-    }
-    QCoreApplication::installTranslator(program);
-    const QString language = program->language();
-    // Debian ships some languages of Qt (Swedish, Portugal's Portuguese) only
-    // as the older whole catalogue qt_LANG.
-    auto* qt = new QTranslator(&app);
-    if (!language.isEmpty() && (qt->load(QStringLiteral("qtbase_%1").arg(language), qtFolder) ||
-                                qt->load(QStringLiteral("qt_%1").arg(language), qtFolder)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
-    return language;
-}
-
-}  // namespace
-
-QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder)
-{
-    const QString qtTranslations = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
-    // A translator trying a translation of their own names its .qm file: it is
-    // asked for, so it is loaded unchecked, in place of the installed ones.
     if (const QString named = qEnvironmentVariable("TRELLUM_TRANSLATION"); !named.isEmpty()) {
-        const QString language = installProgramTranslation(app, namedTranslation(named), qtTranslations);
-        if (!language.isEmpty()) return language;
+        if (QByteArray bytes = namedTranslation(named); !bytes.isEmpty()) return bytes;
     }
     const auto env = [](const char* name) { return qEnvironmentVariable(name).toStdString(); };
     for (const std::string& wanted : uiLanguages(env("LC_ALL"), env("LC_MESSAGES"), env("LANG"), env("LANGUAGE"))) {
@@ -181,12 +157,51 @@ QString installTranslators(QCoreApplication& app, const QString& folder, const Q
             // Files of their own beside the program, not resources in it: an
             // English start keeps none of the languages' pages resident.
             const QString file = QDir(folder).filePath(QStringLiteral("trellum_%1.qm").arg(candidate));
-            if (!QFileInfo(file).isFile()) continue;
-            // The file's own language: "de_AT" may have loaded trellum_de.qm.
-            return installProgramTranslation(app, checkedTranslation(file), qtTranslations);
+            if (QFileInfo(file).isFile()) return checkedTranslation(file);
         }
     }
     return {};
+}
+
+std::unique_ptr<QTranslator> programTranslation(const QString& folder)
+{
+    auto translator = std::make_unique<InterfaceTranslator>(translationBytes(folder), nullptr);
+    return translator->loadBytes() ? std::move(translator) : nullptr;
+}
+
+}  // namespace
+
+std::function<QString(const char*)> commandLineTranslation(const QString& folder)
+{
+    // Read on the first text asked for: a start without --help never reads it.
+    auto translator = std::make_shared<std::optional<std::unique_ptr<QTranslator>>>();
+    return [translator, folder](const char* text) {
+        if (!translator->has_value()) *translator = programTranslation(folder);
+        const QTranslator* loaded = translator->value().get();
+        const QString translation = loaded ? loaded->translate("CommandLine", text) : QString();
+        return translation.isEmpty() ? QString::fromUtf8(text) : translation;
+    };
+}
+
+QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder)
+{
+    std::unique_ptr<QTranslator> program = programTranslation(folder);
+    if (!program) return {};
+    // The file's own language: "de_AT" may have loaded trellum_de.qm.
+    const QString language = program->language();
+    program->setParent(&app);
+    QCoreApplication::installTranslator(program.release());
+    // Qt's own texts (standard buttons, key names, the line edit's menu).
+    // Debian ships some languages of Qt (Swedish, Portugal's Portuguese) only
+    // as the older whole catalogue qt_LANG.
+    const QString qtTranslations = qtFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : qtFolder;
+    auto* qt = new QTranslator(&app);
+    if (!language.isEmpty() && (qt->load(QStringLiteral("qtbase_%1").arg(language), qtTranslations) ||
+                                qt->load(QStringLiteral("qt_%1").arg(language), qtTranslations)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return language;
 }
 
 }  // namespace trellum::shell

@@ -5,6 +5,7 @@
 // QCoreApplication::translate, each with a `//:` comment for the translators.
 // Number texts never pass through here: they keep "." whatever the language.
 
+#include <functional>
 #include <string>
 
 #include <QString>
@@ -41,5 +42,10 @@ QString translatedPlural(const char* context, const char* text, const char* disa
 // English and C locales load nothing at all, so they start as fast as before.
 // Returns the language loaded ("de", "pt_BR"), or an empty string for English.
 QString installTranslators(QCoreApplication& app, const QString& folder, const QString& qtFolder = {});
+
+// The help's texts ("trellum --help", context "CommandLine") in the language
+// installTranslators would choose, before any application exists; the
+// translation is read only when a text is first asked for.
+std::function<QString(const char*)> commandLineTranslation(const QString& folder);
 
 }  // namespace trellum::shell

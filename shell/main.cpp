@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSessionManager>
 #include <QSocketNotifier>
 
@@ -31,7 +32,13 @@ int main(int argc, char* argv[])
 {
     // Before QApplication: --help and --version need no display, and the choice
     // of windowing system must be made before Qt connects to one.
-    const trellum::shell::CommandLine commandLine = trellum::shell::parseCommandLine(trellum::shell::argumentsOf(argc, argv));
+    // The help speaks the user's language; the program's folder is known
+    // before any application from the link the kernel keeps to it.
+    const QString helpFolder = QFile::decodeName(
+        trellum::programDataFolder(QFile::encodeName(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()).toStdString())
+            .c_str());
+    const trellum::shell::CommandLine commandLine = trellum::shell::parseCommandLine(
+        trellum::shell::argumentsOf(argc, argv), trellum::shell::commandLineTranslation(helpFolder));
     if (!commandLine.run)
         return trellum::printAndExitStatus(commandLine.output.toLocal8Bit().toStdString(),
                                            commandLine.error.toLocal8Bit().toStdString(), commandLine.exitStatus);

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Qt: the windowing system (xcb, wayland, offscreen, ...).</source>
+        <extracomment>Help of the -platform option, printed by &quot;trellum --help&quot;; keep &quot;Qt:&quot; and the names in brackets.</extracomment>
+        <translation>Qt: نظام النوافذ (xcb، wayland، offscreen، ...).</translation>
+    </message>
+    <message>
+        <source>Qt: the X display to use (on xcb).</source>
+        <extracomment>Help of the -display option: the X server&apos;s display, not the calculator&apos;s.</extracomment>
+        <translation>Qt: شاشة X المستخدمة (مع xcb).</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style (Fusion, Windows, ...).</source>
+        <extracomment>Help of the -style option; keep the style names in brackets.</extracomment>
+        <translation>Qt: نمط عناصر الواجهة (Fusion، Windows، ...).</translation>
+    </message>
+    <message>
+        <source>Qt: a style sheet to apply.</source>
+        <extracomment>Help of the -stylesheet option.</extracomment>
+        <translation>Qt: صفحة أنماط لتطبيقها.</translation>
+    </message>
+    <message>
+        <source>Qt: lay the window out right to left.</source>
+        <extracomment>Help of the -reverse option.</extracomment>
+        <translation>Qt: ترتيب النافذة من اليمين إلى اليسار.</translation>
+    </message>
+    <message>
+        <source>Trellum, a scientific calculator drawn like a hand-held one.</source>
+        <extracomment>Printed by &quot;trellum --help&quot; below its first line.</extracomment>
+        <translation>Trellum، آلة حاسبة علمية بمظهر الآلة الحاسبة اليدوية.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <extracomment>Help of the -h, --help option.</extracomment>
+        <translation>اطبع هذه المساعدة واخرج.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <extracomment>Help of the -v, --version option.</extracomment>
+        <translation>اطبع الإصدار واخرج.</translation>
+    </message>
+    <message>
+        <source>Hide the running calculator to the tray when it is shown, else show it; start it when none runs.</source>
+        <extracomment>Help of the --toggle option, for a desktop&apos;s keyboard shortcut.</extracomment>
+        <translation>إخفاء الآلة الحاسبة العاملة في منطقة الإشعارات إن كانت ظاهرة، وإلا إظهارها؛ وتشغيلها إن لم تكن تعمل.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>First line of &quot;trellum --help&quot;; %1 is the program&apos;s name, &quot;trellum&quot;. Keep &quot;[ ]&quot;.</extracomment>
+        <translation>الاستخدام: %1 [خيارات]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <extracomment>Heading of the option list of &quot;trellum --help&quot;.</extracomment>
+        <translation>الخيارات:</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>c speed of light</source>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Qt: the windowing system (xcb, wayland, offscreen, ...).</source>
+        <extracomment>Help of the -platform option, printed by &quot;trellum --help&quot;; keep &quot;Qt:&quot; and the names in brackets.</extracomment>
+        <translation>Qt: el sistema de ventanas (xcb, wayland, offscreen, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: the X display to use (on xcb).</source>
+        <extracomment>Help of the -display option: the X server&apos;s display, not the calculator&apos;s.</extracomment>
+        <translation>Qt: la pantalla X que usar (con xcb).</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style (Fusion, Windows, ...).</source>
+        <extracomment>Help of the -style option; keep the style names in brackets.</extracomment>
+        <translation>Qt: el estilo de los widgets (Fusion, Windows, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: a style sheet to apply.</source>
+        <extracomment>Help of the -stylesheet option.</extracomment>
+        <translation>Qt: una hoja de estilo que aplicar.</translation>
+    </message>
+    <message>
+        <source>Qt: lay the window out right to left.</source>
+        <extracomment>Help of the -reverse option.</extracomment>
+        <translation>Qt: disponer la ventana de derecha a izquierda.</translation>
+    </message>
+    <message>
+        <source>Trellum, a scientific calculator drawn like a hand-held one.</source>
+        <extracomment>Printed by &quot;trellum --help&quot; below its first line.</extracomment>
+        <translation>Trellum, una calculadora científica dibujada como una de bolsillo.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <extracomment>Help of the -h, --help option.</extracomment>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <extracomment>Help of the -v, --version option.</extracomment>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Hide the running calculator to the tray when it is shown, else show it; start it when none runs.</source>
+        <extracomment>Help of the --toggle option, for a desktop&apos;s keyboard shortcut.</extracomment>
+        <translation>Ocultar la calculadora en ejecución en la bandeja del sistema si está visible, o mostrarla si no; iniciarla si no hay ninguna.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>First line of &quot;trellum --help&quot;; %1 is the program&apos;s name, &quot;trellum&quot;. Keep &quot;[ ]&quot;.</extracomment>
+        <translation>Uso: %1 [opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <extracomment>Heading of the option list of &quot;trellum --help&quot;.</extracomment>
+        <translation>Opciones:</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>c speed of light</source>

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Qt: the windowing system (xcb, wayland, offscreen, ...).</source>
+        <extracomment>Help of the -platform option, printed by &quot;trellum --help&quot;; keep &quot;Qt:&quot; and the names in brackets.</extracomment>
+        <translation>Qt: il sistema a finestre (xcb, wayland, offscreen, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: the X display to use (on xcb).</source>
+        <extracomment>Help of the -display option: the X server&apos;s display, not the calculator&apos;s.</extracomment>
+        <translation>Qt: il display X da usare (con xcb).</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style (Fusion, Windows, ...).</source>
+        <extracomment>Help of the -style option; keep the style names in brackets.</extracomment>
+        <translation>Qt: lo stile dei widget (Fusion, Windows, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: a style sheet to apply.</source>
+        <extracomment>Help of the -stylesheet option.</extracomment>
+        <translation>Qt: un foglio di stile da applicare.</translation>
+    </message>
+    <message>
+        <source>Qt: lay the window out right to left.</source>
+        <extracomment>Help of the -reverse option.</extracomment>
+        <translation>Qt: disporre la finestra da destra a sinistra.</translation>
+    </message>
+    <message>
+        <source>Trellum, a scientific calculator drawn like a hand-held one.</source>
+        <extracomment>Printed by &quot;trellum --help&quot; below its first line.</extracomment>
+        <translation>Trellum, una calcolatrice scientifica disegnata come una tascabile.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <extracomment>Help of the -h, --help option.</extracomment>
+        <translation>Stampa questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <extracomment>Help of the -v, --version option.</extracomment>
+        <translation>Stampa la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Hide the running calculator to the tray when it is shown, else show it; start it when none runs.</source>
+        <extracomment>Help of the --toggle option, for a desktop&apos;s keyboard shortcut.</extracomment>
+        <translation>Nascondi la calcolatrice in esecuzione nell’area di notifica se è visibile, altrimenti mostrala; avviala se non ce n’è una.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>First line of &quot;trellum --help&quot;; %1 is the program&apos;s name, &quot;trellum&quot;. Keep &quot;[ ]&quot;.</extracomment>
+        <translation>Uso: %1 [opzioni]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <extracomment>Heading of the option list of &quot;trellum --help&quot;.</extracomment>
+        <translation>Opzioni:</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>c speed of light</source>

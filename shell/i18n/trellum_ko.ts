@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Qt: the windowing system (xcb, wayland, offscreen, ...).</source>
+        <extracomment>Help of the -platform option, printed by &quot;trellum --help&quot;; keep &quot;Qt:&quot; and the names in brackets.</extracomment>
+        <translation>Qt: 창 시스템 (xcb, wayland, offscreen, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: the X display to use (on xcb).</source>
+        <extracomment>Help of the -display option: the X server&apos;s display, not the calculator&apos;s.</extracomment>
+        <translation>Qt: 사용할 X 디스플레이 (xcb에서).</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style (Fusion, Windows, ...).</source>
+        <extracomment>Help of the -style option; keep the style names in brackets.</extracomment>
+        <translation>Qt: 위젯 스타일 (Fusion, Windows, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: a style sheet to apply.</source>
+        <extracomment>Help of the -stylesheet option.</extracomment>
+        <translation>Qt: 적용할 스타일 시트.</translation>
+    </message>
+    <message>
+        <source>Qt: lay the window out right to left.</source>
+        <extracomment>Help of the -reverse option.</extracomment>
+        <translation>Qt: 창을 오른쪽에서 왼쪽으로 배치합니다.</translation>
+    </message>
+    <message>
+        <source>Trellum, a scientific calculator drawn like a hand-held one.</source>
+        <extracomment>Printed by &quot;trellum --help&quot; below its first line.</extracomment>
+        <translation>Trellum, 휴대용 계산기처럼 그려진 공학용 계산기.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <extracomment>Help of the -h, --help option.</extracomment>
+        <translation>이 도움말을 출력하고 끝냅니다.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <extracomment>Help of the -v, --version option.</extracomment>
+        <translation>버전을 출력하고 끝냅니다.</translation>
+    </message>
+    <message>
+        <source>Hide the running calculator to the tray when it is shown, else show it; start it when none runs.</source>
+        <extracomment>Help of the --toggle option, for a desktop&apos;s keyboard shortcut.</extracomment>
+        <translation>실행 중인 계산기가 보이면 알림 영역으로 숨기기를, 아니면 표시를 합니다. 실행 중인 계산기가 없으면 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>First line of &quot;trellum --help&quot;; %1 is the program&apos;s name, &quot;trellum&quot;. Keep &quot;[ ]&quot;.</extracomment>
+        <translation>사용법: %1 [옵션]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <extracomment>Heading of the option list of &quot;trellum --help&quot;.</extracomment>
+        <translation>옵션:</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>c speed of light</source>

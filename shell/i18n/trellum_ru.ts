@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Qt: the windowing system (xcb, wayland, offscreen, ...).</source>
+        <extracomment>Help of the -platform option, printed by &quot;trellum --help&quot;; keep &quot;Qt:&quot; and the names in brackets.</extracomment>
+        <translation>Qt: оконная система (xcb, wayland, offscreen, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: the X display to use (on xcb).</source>
+        <extracomment>Help of the -display option: the X server&apos;s display, not the calculator&apos;s.</extracomment>
+        <translation>Qt: используемый X-дисплей (для xcb).</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style (Fusion, Windows, ...).</source>
+        <extracomment>Help of the -style option; keep the style names in brackets.</extracomment>
+        <translation>Qt: стиль виджетов (Fusion, Windows, ...).</translation>
+    </message>
+    <message>
+        <source>Qt: a style sheet to apply.</source>
+        <extracomment>Help of the -stylesheet option.</extracomment>
+        <translation>Qt: применяемая таблица стилей.</translation>
+    </message>
+    <message>
+        <source>Qt: lay the window out right to left.</source>
+        <extracomment>Help of the -reverse option.</extracomment>
+        <translation>Qt: расположить окно справа налево.</translation>
+    </message>
+    <message>
+        <source>Trellum, a scientific calculator drawn like a hand-held one.</source>
+        <extracomment>Printed by &quot;trellum --help&quot; below its first line.</extracomment>
+        <translation>Trellum, инженерный калькулятор, нарисованный как карманный.</translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <extracomment>Help of the -h, --help option.</extracomment>
+        <translation>Вывести эту справку и выйти.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <extracomment>Help of the -v, --version option.</extracomment>
+        <translation>Вывести версию и выйти.</translation>
+    </message>
+    <message>
+        <source>Hide the running calculator to the tray when it is shown, else show it; start it when none runs.</source>
+        <extracomment>Help of the --toggle option, for a desktop&apos;s keyboard shortcut.</extracomment>
+        <translation>Скрыть работающий калькулятор в область уведомлений, если он показан, иначе показать его; запустить, если ни один не запущен.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>First line of &quot;trellum --help&quot;; %1 is the program&apos;s name, &quot;trellum&quot;. Keep &quot;[ ]&quot;.</extracomment>
+        <translation>Использование: %1 [параметры]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <extracomment>Heading of the option list of &quot;trellum --help&quot;.</extracomment>
+        <translation>Параметры:</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>c speed of light</source>

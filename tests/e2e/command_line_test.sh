@@ -26,6 +26,10 @@ for option in --help -h; do
     expect_eq "$ERR" "" "$option: standard error"
 done
 
+# The help speaks the locale's language, read from the translation beside the program.
+LC_ALL=de_DE.UTF-8 run --help
+grep -q '^Aufruf: trellum \[Optionen\]' <<<"$OUT" || fail "--help in German: no German usage line in: $OUT"
+
 for option in --version -v; do
     run "$option"
     expect_eq "$STATUS" 0 "$option: exit status"
