@@ -734,6 +734,11 @@
         <extracomment>Keyboard key N, the letter key, in the spoken description of the calculator key it presses. Keep the letter N: it is the key to press.</extracomment>
         <translation>N</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>Tool tip of a calculator key: %1 is what the key does, as its spoken name (&quot;sine&quot;), %2 the keyboard key that presses it (&quot;F7&quot;), both translated elsewhere.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
