@@ -48,8 +48,10 @@ const Exchange& exchangeOf(LaunchRequest request)
         if (exchange.request == request) return exchange;
     return kExchanges[0];
 }
-// Longer than any request or answer: a peer that sends more is not this program.
-constexpr std::size_t kMaxLine = 64;
+// Longer than any request or answer, the launcher's startup id and activation
+// token included: a peer that sends more is not this program.
+constexpr std::size_t kMaxLine = 256;
+constexpr std::size_t kMaxToken = 100;
 // Generous: the running copy may be busy starting, drawing or saving under
 // load, and only a second launch ever waits this long. The running copy gives
 // each launch as long, then hangs up.
@@ -186,6 +188,45 @@ bool waitFor(int fd, short events, Clock::time_point deadline)
         if (ready > 0) return true;
         if (ready < 0 && errno != EINTR) return false;
     }
+}
+
+// A launcher's id or token goes on the line as one word: printable, no blank
+// or quote, not too long. Any other is left out, and its feedback times out.
+std::string feedbackWord(const char* key, const char* variable)
+{
+    const std::string value = environment(variable);
+    const bool usable = !value.empty() && value.size() <= kMaxToken &&
+                        std::all_of(value.begin(), value.end(), [](char c) {
+                            return c > ' ' && c < 127 && c != '"' && c != '\\';
+                        });
+    return usable ? std::string(" ") + key + "=" + value : std::string();
+}
+
+// "show startup=ID token=T": the request, then the launcher's feedback.
+bool parseRequest(std::string line, LaunchRequest* request, QByteArray* startupId, QByteArray* token)
+{
+    if (line.empty() || line.back() != '\n') return false;
+    line.pop_back();
+    std::size_t start = 0;
+    bool first = true;
+    while (start <= line.size()) {
+        const std::size_t blank = std::min(line.find(' ', start), line.size());
+        const std::string word = line.substr(start, blank - start);
+        start = blank + 1;
+        if (first) {
+            const auto* exchange = std::find_if(std::begin(kExchanges), std::end(kExchanges), [&word](const Exchange& e) {
+                return word + "\n" == e.asked;
+            });
+            if (exchange == std::end(kExchanges)) return false;
+            *request = exchange->request;
+            first = false;
+        } else if (word.starts_with("startup=")) {
+            *startupId = QByteArray::fromStdString(word.substr(8));
+        } else if (word.starts_with("token=")) {
+            *token = QByteArray::fromStdString(word.substr(6));
+        }
+    }
+    return true;
 }
 
 void sendAll(int fd, const char* text)
@@ -337,8 +378,10 @@ SingleCopy::Asked SingleCopy::ask(std::int64_t deadlineMs)
         return Asked::Stranger;
     }
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max<std::int64_t>(deadlineMs, 0));
-    const auto askedLength = static_cast<ssize_t>(std::strlen(exchange.asked));
-    const bool sent = ::send(fd, exchange.asked, static_cast<std::size_t>(askedLength), MSG_NOSIGNAL) == askedLength;
+    std::string asked = exchange.asked;
+    asked.insert(asked.size() - 1,
+                 feedbackWord("startup", "DESKTOP_STARTUP_ID") + feedbackWord("token", "XDG_ACTIVATION_TOKEN"));
+    const bool sent = ::send(fd, asked.data(), asked.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(asked.size());
     std::string answer;
     bool hungUp = !sent;
     while (sent && (answer.empty() || answer.back() != '\n') && answer.size() < kMaxLine) {
@@ -392,7 +435,7 @@ void SingleCopy::acceptLaunches(int server)
         const std::uint64_t serial = ++m_serial;
         auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [this, fd] { hear(fd); });
-        m_lines[fd] = Line{notifier, {}, serial};
+        m_lines[fd] = Line{notifier, {}, serial, LaunchRequest::Show, {}, {}};
         QTimer::singleShot(kAnswerTime, this, [this, fd, serial] {
             const auto found = m_lines.find(fd);
             if (found == m_lines.end() || found->second.serial != serial) return;
@@ -421,9 +464,8 @@ void SingleCopy::hear(int line)
     if (got > 0) received.append(buffer, static_cast<std::size_t>(got));
     const bool whole = !received.empty() && received.back() == '\n';
     if (got > 0 && !whole && received.size() < kMaxLine) return;
-    const auto* exchange = std::find_if(std::begin(kExchanges), std::end(kExchanges),
-                                        [&received](const Exchange& e) { return received == e.asked; });
-    if (exchange == std::end(kExchanges)) {
+    Line& heard = found->second;
+    if (!parseRequest(received, &heard.request, &heard.startupId, &heard.activationToken)) {
         hangUp(line);
         handOut();
         return;
@@ -444,9 +486,7 @@ void SingleCopy::handOut()
             continue;
         }
         m_busy = true;
-        const auto* exchange = std::find_if(std::begin(kExchanges), std::end(kExchanges),
-                                            [&found](const Exchange& e) { return found->second.received == e.asked; });
-        emit requested(exchange->request);
+        emit requested(found->second.request, found->second.startupId, found->second.activationToken);
         return;
     }
 }
@@ -459,9 +499,7 @@ void SingleCopy::done()
     m_busy = false;
     const auto found = m_lines.find(line);
     if (found != m_lines.end() && found->second.serial == serial) {
-        sendAll(line, std::find_if(std::begin(kExchanges), std::end(kExchanges), [&found](const Exchange& e) {
-                          return found->second.received == e.asked;
-                      })->answer);
+        sendAll(line, exchangeOf(found->second.request).answer);
         hangUp(line);
     }
     handOut();

@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
 #include <QObject>
 
 class QSocketNotifier;
@@ -78,13 +79,19 @@ public:
 
 signals:
     // One request at a time, in the order they came; done() when it took effect.
-    void requested(trellum::LaunchRequest request);
+    // The launcher's feedback comes with it: its X11 startup id and its Wayland
+    // activation token (empty when it gave none), for the running copy to end
+    // the busy cursor and to be let to the front.
+    void requested(trellum::LaunchRequest request, const QByteArray& startupId, const QByteArray& activationToken);
 
 private:
     struct Line {
         QSocketNotifier* notifier;
         std::string received;
         std::uint64_t serial;
+        LaunchRequest request = LaunchRequest::Show;
+        QByteArray startupId;
+        QByteArray activationToken;
     };
     enum class Asked { NoOne, Starting, Answered, HungUp, Silent, Stranger };
     bool claim();

@@ -85,11 +85,16 @@ int main(int argc, char* argv[])
     trellum::SettingsStore settings(trellum::defaultSettingsPath());
     trellum::shell::MainWindow window(settings);
     QObject::connect(&singleCopy, &trellum::SingleCopy::requested, &window,
-                     [&window, &singleCopy](trellum::LaunchRequest request) {
+                     [&window, &singleCopy](trellum::LaunchRequest request, const QByteArray& startupId,
+                                            const QByteArray& activationToken) {
+                         // Qt's Wayland activation takes the launcher's token from here.
+                         if (!activationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationToken);
                          if (request == trellum::LaunchRequest::Toggle)
                              window.toggleShown();
                          else
                              window.trayActivated(QSystemTrayIcon::Trigger);
+                         qunsetenv("XDG_ACTIVATION_TOKEN");
+                         trellum::shell::endStartupFeedback(window, startupId);
                          singleCopy.done();
                      });
     QObject::connect(&window, &trellum::shell::MainWindow::ending, &singleCopy, &trellum::SingleCopy::stopAnswering);

@@ -4,6 +4,9 @@
 // Wayland window can neither be placed nor kept above others, and the tray
 // works as designed only on X11.
 
+class QByteArray;
+class QWidget;
+
 namespace trellum::shell {
 
 // Called before QApplication exists: when neither the variable nor -platform
@@ -13,5 +16,9 @@ void preferX11(bool platformGiven);
 
 // Called once QApplication exists: true on a native Wayland connection.
 bool isNativeWayland();
+
+// Ends an X11 launcher's busy feedback for `startupId` (a later launch's, which
+// the running copy answered), as Qt ends it for the program's own start.
+void endStartupFeedback(const QWidget& window, const QByteArray& startupId);
 
 }  // namespace trellum::shell

@@ -3,7 +3,7 @@
 # the launch's busy feedback once its window is up; and on X11 the window's
 # class must be the entry's StartupWMClass, so the desktop shows the entry's
 # name and icon for it. (On Wayland the program names the entry itself, as its
-# application id.)
+# application id.) A relaunch's feedback is ended by the running copy.
 source "$E2E_DIR/lib.sh"
 start_desktop
 # The template of the entry: the keys checked here are not translated.
@@ -22,6 +22,12 @@ unset DESKTOP_STARTUP_ID
 # Qt writes the id without quotes, which the startup-notification protocol allows.
 wait_for 10 grep -qE "^remove: ID=\"?trellum-e2e-$$_TIME0\"?\$" "$E2E_TMP/startup.log" ||
     fail "the program did not end its launch feedback: $(cat "$E2E_TMP/startup.log")"
+
+# A launch from the entry while the calculator runs hands its id to the running
+# copy, which ends the feedback in its stead.
+DESKTOP_STARTUP_ID="trellum-again-$$_TIME0" "$TRELLUM" || fail "the second launch failed"
+wait_for 10 grep -qE "^remove: ID=\"?trellum-again-$$_TIME0\"?\$" "$E2E_TMP/startup.log" ||
+    fail "the running copy did not end the second launch's feedback: $(cat "$E2E_TMP/startup.log")"
 
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 xprop -id "$WIN" WM_CLASS | grep -qF "\"$wm_class\"" ||

@@ -94,7 +94,7 @@ class SingleCopyTest : public QObject {
     Q_OBJECT
 private slots:
     void requestsAreActedOnOneAtATimeAndAnsweredAfter();
-    void aLaunchWhileTheFirstStartsWaitsForIt();
+    void aLaunchWhileTheFirstStartsWaitsAndHandsOnItsFeedback();
     void copyThatIsEndingLetsTheNextOneStart();
     void aLineWithoutEndIsCutShort();
     void anotherUserCannotTakeTheMeetingPoint();
@@ -128,17 +128,29 @@ void SingleCopyTest::requestsAreActedOnOneAtATimeAndAnsweredAfter()
     QCOMPARE(overlaps, 0);
 }
 
-void SingleCopyTest::aLaunchWhileTheFirstStartsWaitsForIt()
+// The launcher's startup id and activation token travel with the request.
+void SingleCopyTest::aLaunchWhileTheFirstStartsWaitsAndHandsOnItsFeedback()
 {
     const std::string key = uniqueKey("starting");
     SingleCopy first(key);
-    connect(&first, &SingleCopy::requested, &first, &SingleCopy::done);
+    QByteArray startupId, token;
+    connect(&first, &SingleCopy::requested, this, [&](LaunchRequest, const QByteArray& id, const QByteArray& given) {
+        startupId = id;
+        token = given;
+        first.done();
+    });
+    qputenv("DESKTOP_STARTUP_ID", "launcher-42_TIME7");
+    qputenv("XDG_ACTIVATION_TOKEN", "a token with blanks is left out");
     auto second = launch(key, LaunchRequest::Show);
     QTest::qWait(50);   // the launch is refused at least once while the first cannot listen
     QVERIFY(!ready(second));
     QVERIFY(first.listen());
     QTRY_VERIFY_WITH_TIMEOUT(ready(second), kPatienceMs);
+    qunsetenv("DESKTOP_STARTUP_ID");
+    qunsetenv("XDG_ACTIVATION_TOKEN");
     QVERIFY(second.get());
+    QCOMPARE(startupId, QByteArray("launcher-42_TIME7"));
+    QCOMPARE(token, QByteArray());
 }
 
 // A launch while the running copy ends (saving after OFF): hung up on, it
