@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // app/: the calculator as the program runs it. One Calculator per main window
 // holds every piece of state its keys work on; it knows no window toolkit.

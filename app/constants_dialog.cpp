@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The constants library: the constants dialog and the name/value entry dialog.
 // The file is read once per opening and written only when the dialog closes
 // through OK or Cancel after an edit.

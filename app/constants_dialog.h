@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The constants dialog ("Load a constant") and the name/value entry dialog it
 // opens. The windows forward what the user does here and render the state;

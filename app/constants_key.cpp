@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Co" key: opens the constants dialog on this user's library and shows
 // the value chosen there.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/display_speech.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a screen reader is told of the display: the number as it is read out
 // ("1.5 times ten to the power -7"), the lit indicators, and what a key changed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number entry keys and error reports. The display register does the editing;
 // what belongs to the calculator is the prefixes and the degrees-minutes-seconds
 // step that a new number drops or keeps.

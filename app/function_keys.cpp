@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MODE, the SHIFT and hyp prefixes, and the keys that act on the displayed
 // value. A function key clears a prefix it uses by pressing the prefix key
 // again; argument errors go to reportError, whose AC leaves the key nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The calculator's 40 keys, named by what they are. The key table
 // (key_table.h) says how each looks, where it sits and what it is called.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/key_table.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The keypad's 40 keys, one row each: the caption, the place on the keypad,
 // the runner's token, and what a screen reader says of it (its name, a note

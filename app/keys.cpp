@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One key, one command: what a click on each key of the keypad does, and the
 // keys typed on the keyboard, which press the same keys. Every key gives the
 // keyboard back to "=" when its command is done, so the commands themselves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/list_text.h"
 
 namespace trellum {

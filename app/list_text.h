@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a dialog list shows of a text that may be as long as a hand-edited file
 // makes it: a list line or tool tip of megabytes takes the window seconds to lay

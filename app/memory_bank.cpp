@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/memory_bank.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/memory_dialog.h"
 
 #include "app/list_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The memory bank dialog: ten lines, one per slot, a Flush preview, and
 // Done/Cancel. The window (Qt, or a script in tests) forwards what the user does

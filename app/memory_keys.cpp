@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The memory bank: ten slot texts, stored and recalled through the memory
 // dialog. The slots change only after the dialog has closed, from what the
 // user chose there.

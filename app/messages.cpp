@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/messages.h"
 
 #include "app/translatable.h"

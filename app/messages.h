@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts the library shows to the user, each by name: the message boxes with
 // their icons, the captions of the dialogs and the tray tip. Each name has one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Operator, bracket and "=" keys: the evaluator reduces, the calculator adds
 // what a key means beyond that (a fresh entry after "(", the beep of a full
 // bracket count).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Settings persistence of the calculator: window place, angle mode,
 // always-on-top and the memory bank, read once at start-up and written once
 // when the main window closes.

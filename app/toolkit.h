@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The only door from the calculator's logic to a desktop: message boxes, the beep,
 // keyboard focus, modal dialogs, clipboard, the window's place and modes, the tray.

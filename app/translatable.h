@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Marks a text of the library for translation. The library knows no Qt, so it
 // cannot use Qt's QT_TRANSLATE_NOOP; lupdate is told to read this macro as that

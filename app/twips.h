@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's one unit of length, the twip: 1/1440 inch. The window is laid
 // out in twips, and the settings file stores its place in them; only the shell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window-free logic of the application shell: start-up and shut-down order,
 // the two window modes, tray tip, clipboard.
 

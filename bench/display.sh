@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the benchmarks that open windows: a scratch folder ($work) removed
 # on exit with every process listed in $pids, a private Xvfb display, and the
 # private environment each measured program runs in.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Key latency in the real window: time from a synthetic key press (XTEST) to the
 # server's report that the window was repainted (DAMAGE), over COUNT presses
 # alternating "1" and BackSpace (each changes the display). Peers that are

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Engine throughput: random key scripts of at least a million tokens through
 # trellum-keys, output discarded; prints keys per second (best and median of runs).
 #   bench/keys_throughput.sh [KEYS]      (default 1000000)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the benchmarks: builds the named targets (all when none) in the
 # Release tree build-bench/, so every benchmark measures the same optimised code.
 release_build() {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every benchmark in one go, with the machine description to paste into
 # bench/RESULTS.md. Needs Xvfb; installs missing peer calculators (BENCH_INSTALL=0 to skip).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Settings file load and save times for hostile shapes, through trellum-keys --hive
 # (one start and one shut-down each; process start included). "load" runs on a
 # read-only copy, which the store reads and never replaces; "load+save" on a

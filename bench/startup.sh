@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time and memory of trellum beside other calculators and a bare Qt 6
 # window of 40 buttons (the floor), all on one Xvfb display without a window
 # manager. For each program: RUNS starts (after one unmeasured warm-up), time from

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Where trellum's start-up goes, beside the bare Qt window (bench/floor), in
 # figures that a busy machine does not blur:
 #   - instructions from exec until the event loop is idle (callgrind), in total

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* xprobe: start-up and key-latency probes for X11 programs, used by the bench
  * scripts. It watches the server rather than the program, so the same numbers
  * come out for every calculator compared.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The display register and number entry: every key here edits text, and values
 // are read back from that text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // engine/: the calculator's register and arithmetic, free of any key or window.
 //

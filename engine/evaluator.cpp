@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The evaluator: pending operations and open brackets on the stack, reduced as
 // each operator key arrives, by precedence, never across an open bracket.
 

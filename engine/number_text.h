@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text forms of numbers shared by the display, memory slots, constants, clipboard
 // and settings. All of them use "." as the decimal point whatever the locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Angle conversions: the product is formed before the division.
 
 #include "functions/functions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // functions/: the mathematics behind the function keys, as pure functions of
 // their arguments. The calculator's commands (app/) read the display, pick the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Logarithms and their inverses, roots, reciprocal, factorial, and the
 // degrees-minutes-seconds sum. Each argument check gives the error whose
 // message the key shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // sin, cos and tan with their inverse, hyperbolic and inverse hyperbolic forms.
 // Everything beyond the seven library primitives is built from them by fixed
 // formulas, and where a formula breaks down (a root of a negative number, the

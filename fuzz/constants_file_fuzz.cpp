@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The constants reader on arbitrary file contents: no crash, every constant kept
 // has a numeric value, at most one message, and what it kept survives a write
 // and a second read unchanged.

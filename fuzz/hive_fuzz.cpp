@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store on arbitrary file contents: querying keys and values and
 // the calculator's own start-up never crash; what the calculator then saves
 // reads back whole, with every line of the file that was understood kept; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whatever passes the numeric test (after a typographic minus is read as "-")
 // must go onto the display without a crash and leave it in a state the keys can
 // work on; whatever fails it is refused by paste with the program's message and

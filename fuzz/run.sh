@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang through CMake (TRELLUM_FUZZ=ON) and runs
 # each for a bounded time on a scratch copy of its seed corpus.
 #   fuzz/run.sh [SECONDS_PER_TARGET]        (default 25; FUZZ_TARGETS to pick some)

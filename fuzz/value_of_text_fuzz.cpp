@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // valueOfText reads any text; for a text that passes the numeric test it must
 // agree with the C library's correctly rounded reading, and the number text of
 // its value must read back to the same value at 15 digits.

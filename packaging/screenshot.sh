@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the screenshots that the AppStream metadata shows, on a private Xvfb
 # display with openbox, in fresh settings folders, at scale 2 and in the C
 # locale, and writes them as PNG files without time stamps:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "process/languages.h"
 
 #include <algorithm>

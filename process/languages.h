@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which languages the user wants the program in, from the locale variables.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "process/start_guards.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the program checks of its environment before the window system starts,
 // so that a hostile value ends in a clear message instead of a hang, an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "process/stop_signals.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SIGTERM, SIGHUP and SIGINT as something the event loop reads. The handler
 // only writes the signal's number into a socket pair; the user-interface thread

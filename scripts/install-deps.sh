@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages Trellum needs to build, test and package.
 # Does nothing when they are all present. Needs root (or sudo) to install.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Trellum in build-run/ and starts it. The
 # script holds the terminal until the calculator ends.
 #   scripts/run.sh [trellum options]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # AddressSanitizer + UndefinedBehaviorSanitizer build: the whole test suite, then
 # the long random-key soak (the sanitized key-script runner on random keys).
 #   scripts/sanitize.sh                  (SOAK_KEYS=1000000, SANITIZE_SHELL=ON by default)

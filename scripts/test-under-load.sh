@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the whole test suite N times (default 10) with `ctest -j2` while two
 # CPU-bound processes run beside it, as on a contributor's busy laptop or a
 # shared CI runner, and stops them afterwards. Builds build/ first, configured

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Trellum in build/ and runs the whole test
 # suite: library unit tests, golden key scripts, widget tests (offscreen) and
 # the end-to-end tests of the real program under Xvfb.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a screen reader says about the calculator. Keys are named as a person
 // would say them ("square root", not "√") with their keyboard key and what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/app_style.h"
 
 #include <initializer_list>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application's look beyond the window's own painting: the style Qt chose,
 // less a slow start-up look-up, the program's icon and the keypad's pointer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command line, read before any window or display exists: --help and
 // --version answer at once without a desktop, a mistake ends with status 2, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/font_preload.h"
 
 #include <system_error>

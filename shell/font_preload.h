@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // fontconfig reads its configuration and the font caches the first time a font
 // is used: a third of the program's start-up. FontPreload starts that reading on

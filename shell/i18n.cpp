@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/i18n.h"
 
 #include <memory>

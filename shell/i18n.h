@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Translations. The library names the texts it shows (messages, dialog
 // captions, the tray tip) and marks their English texts for lupdate; the shell

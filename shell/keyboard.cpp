@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/keyboard.h"
 
 #include <QChar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The keyboard: which calculator key a key typed on the "=" key (which holds
 // the focus) presses. One table says it, by the key's place where the place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/keypad_look.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The look of a hand-held calculator's case, painted by the widgets themselves:
 // a slate display frame, a darker keypad well, dark function keys with white

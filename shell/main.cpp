@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Trellum: reads the command line, starts the one window, runs its start-up
 // sequence and the event loop.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: the display above a keypad of 40 keys, drawn like a hand-held
 // calculator. It owns the Calculator and renders its public display state after

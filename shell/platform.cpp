@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/platform.h"
 
 #include <xcb/xcb.h>

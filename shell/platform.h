@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The windowing system the program runs on. On a Wayland session the program
 // asks for X11 (XWayland) unless the user chose otherwise, because a native

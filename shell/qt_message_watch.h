@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Qt's messages, watched for the two that would end the program without its
 // shut-down:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/qt_strings.h"
 
 #include <QStringDecoder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text crossing between the calculator's std::string and Qt's QString.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Toolkit of the real program: every visible effect the calculator's logic
 // asks for, carried out on the main window with Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/session_end.h"
 
 #include <QApplication>

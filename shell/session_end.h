@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The end of a session while a dialog is open: a logout or a signal ends the
 // program as OFF does, but OFF is never pressed behind a modal dialog, so the

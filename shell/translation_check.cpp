@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/translation_check.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A translation file is read by Qt without bounds checks of its own: one bit
 // flipped on the disk can crash the start in QCoreApplication::translate. Only

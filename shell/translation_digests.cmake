@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes OUTPUT, the list of the .qm files QM_FILES ("|"-separated) with their
 # sizes and SHA-256 digests, for the program to know its own translations by.
 string(REPLACE "|" ";" qm_files "${QM_FILES}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The .qm files this build made: generated at build time (translation_digests.cmake).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one conversion between the window's unit, twips (app/twips.h), and
 // pixels. At 96 dpi a pixel is 15 twips; on other screens the logical DPI

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where windows and controls go: centring on the screen, the frame the window
 // manager reports, controls placed by the layout's twips, and the widening a

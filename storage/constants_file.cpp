@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "storage/constants_file.h"
 
 #include "engine/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The constants file: two header lines, then one "name = value" line per
 // constant, every line ended by CR LF. Reading is forgiving (LF or lone CR line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the program's data and this user's constants library live. A copy run
 // from its build or unpacked folder keeps its data (constants.txt, the

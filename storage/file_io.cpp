@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "storage/file_io.h"
 
 #include <dirent.h>

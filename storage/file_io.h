@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every file the program keeps goes through here: reading only regular files,
 // replacing them atomically, setting a damaged one aside, writing a copy beside

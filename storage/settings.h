@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the calculator's settings live in the settings file: two keys, read by
 // Calculator::loadSettings and written by Calculator::saveSettings

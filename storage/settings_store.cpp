@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "storage/settings_store.h"
 
 #include <cstdio>

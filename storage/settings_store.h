@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings store: keys and typed values kept in one hand-editable text file
 // in the registry export format ("REGEDIT4"), system.reg.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // storage/: what the calculator keeps between runs, as files.
 //

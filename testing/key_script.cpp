@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testing/key_script.h"
 
 #include <charconv>

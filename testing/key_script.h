@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // testing/: the key-script harness, linked by tools/, tests/ and fuzz/ and never
 // by the program.

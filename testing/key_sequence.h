@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A calculator started as the program starts on a first run, driven by key tokens.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testing/recording_toolkit.h"
 
 #include "app/constants_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A Toolkit that records what the logic asked of the desktop and answers dialogs
 // from a script. Used by the tests, the key-script runner, the soak and the fuzzers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testing/storage_tokens.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Key-script tokens for the memory bank and constants dialogs. Each token opens
 // the dialog through its key and answers it with a scripted sequence of the

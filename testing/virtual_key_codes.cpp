@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testing/virtual_key_codes.h"
 
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The runner's KEY:n token names a keyboard key by its Windows virtual-key
 // code, a documented input format of trellum-keys. This is the only place that

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the test scripts: waits for a condition, never for a quiet
 # machine's timing.
 

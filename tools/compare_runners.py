@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Presses the same random keys through two key-script runners and compares
 what they print, byte for byte, and the settings files they leave.
 

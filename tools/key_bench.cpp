@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // trellum-key-bench: the calculator's own share of a key press in the real
 // window. From a key event reaching the "=" key (which holds the focus) to the
 // repainted display handed to the window system, over COUNT presses that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // trellum-keys: presses the calculator's keys named on standard input and prints
 // one line per key (see the README for the format). Tests, benchmarks and
 // scripts drive the calculator through it. With --check it runs a golden key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A display and 40 push buttons in a grid: nothing loaded, nothing computed.
 #include <QApplication>
 #include <QGridLayout>

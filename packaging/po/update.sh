@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Extracts the translatable texts of the menu entry and the AppStream metadata
 # templates into trellum-desktop.pot, then merges that template into every
 # language's .po file: a new text comes out untranslated, a changed one fuzzy,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's dialog windows: the memory bank, the constants library, the
 // name/value entry and the About box.

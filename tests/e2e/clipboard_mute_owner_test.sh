@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A clipboard owner that never answers: paste asks it for one format, once, so
 # the window waits one timeout at most, then reports the empty text.
 source "$E2E_DIR/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # --help and --version answer without a display and exit 0; a wrong option or
 # argument is named on standard error with exit status 2; Qt's own options
 # reach Qt (-display puts the window on that display, -platform and -style are

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What a desktop's launcher relies on when it starts the calculator from its
 # menu entry: the entry promises StartupNotify=true, so the program must end
 # the launch's busy feedback once its window is up; and on X11 the window's

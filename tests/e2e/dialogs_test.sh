@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The dialogs as a user meets them: centred on the screen as a whole, the frame
 # the window manager adds included.
 source "$E2E_DIR/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The X server ends under the running program (a logout that takes the display
 # before the session's SIGTERM comes): the program unloads as OFF does, so
 # the settings are saved and no temporary file stays behind.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A SIGTERM that comes while the program is still starting (here: held inside
 # Qt's connection to the display) ends it as OFF does once it has started:
 # exit status 0 and a whole settings file.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A display that holds each new client at its connection until told to go on.
 
 held_display.py LISTEN REAL GO: listens on the Unix socket LISTEN, prints

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The keys right of P are the brackets and the digit row types digits on US,
 # German, French and Russian layouts alike: Home 2 x [ 3 + 4 ] pressed on the
 # physical keys shows 7, where the layout prints "ü" "+" (de), "^" "$" (fr) or

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared helpers of the end-to-end tests: a private X display with openbox and a
 # tray host, the real program, and ways to press its keys and read it back.
 # Every test sources this file, calls start_desktop and start_app, and fails

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* A minimal X session manager (XSMP) for the logout test. It prints the
  * SESSION_MANAGER address on its first line and registers the one client that
  * connects. Commands on its input, one a line: "logout" asks the client to

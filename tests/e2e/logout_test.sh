@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The end of a desktop session, with a small XSMP session manager of the test's
 # own (logout_sm): when it announces the session's end the program saves its
 # settings at once and stays, since the user may still cancel the logout; when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Takes the CLIPBOARD selection and never answers a request for it, as a hung
    program would. It appends to the file argv[1] a line "owner WINDOW" once the
    server has made it the owner, "request" for each request it receives, and

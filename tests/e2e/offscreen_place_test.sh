@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A stored place off every screen is pulled back whole, frame included, into
 # the nearest screen: beyond the bottom right and beyond the top left corner.
 source "$E2E_DIR/lib.sh"

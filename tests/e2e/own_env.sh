@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced first by an end-to-end test that sets its whole environment itself:
 # the test runs again under an empty environment, and own_environment (called
 # after lib.sh) gives the program its own platform, scale, locale, XDG folders

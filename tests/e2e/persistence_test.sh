@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Position and always-on-top survive a restart; the first run is centred.
 source "$E2E_DIR/lib.sh"
 start_desktop

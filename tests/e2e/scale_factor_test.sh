@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A QT_SCALE_FACTOR that is no usable number is dropped before Qt reads it, with
 # one warning line: the window comes up at its design size and ends with OFF.
 source "$E2E_DIR/own_env.sh"

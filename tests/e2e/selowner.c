@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Exits 0 when the X selection named by argv[1] has an owner (a tray host
    claims _NET_SYSTEM_TRAY_S0 once it accepts icons). */
 #include <stdlib.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # SIGTERM, SIGHUP and SIGINT end the program as OFF does: the settings of the
 # run are saved and the exit status is 0, whether the window is shown, hidden
 # in the tray or behind a message box. Signals that arrive while the settings

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # One running copy per user and display: a second launch brings the running
 # window forward (shown again when it was hidden in the tray) and ends with
 # status 0, whatever XDG_RUNTIME_DIR is; a crashed copy does not stop the next

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # On a screen smaller than the windows (320x200) every window opens with its
 # frame's top-left corner on the screen, so its title bar can be grabbed (the
 # dialogs are placed by the same centring).

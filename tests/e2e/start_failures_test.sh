@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What cannot start ends at once with one clear line: no display, an unknown
 # windowing system or display (status 1, no core dump), a style sheet or
 # window icon that is no regular file or too large to read (status 2, nothing

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The first paint shows the settings that start-up loaded: with grads and a
 # memory slot stored, "G" and "M" are lit before any key is pressed. The
 # indicator row right after start-up equals the row after a key that changes no

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Prints each startup notification message sent on the X display, one a line
 (such as 'remove: ID="trellum-test"'), as a launcher's busy cursor sees them.
 Prints 'listening' first, once it receives them."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Start-up gives the window its icon and loads only the plugins a window needs.
 # An image-format or icon-engine plugin opened before the first paint costs a
 # dlopen each (and libjpeg), which is how a format-sniffing icon lookup used to

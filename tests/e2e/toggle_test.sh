@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # trellum --toggle, as a desktop's keyboard shortcut runs it: it hides the
 # running window to the tray (the tip then says so) and shows it again, on the
 # same X window in every mode; with no copy running it starts the calculator.

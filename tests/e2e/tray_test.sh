@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Hide goes to the tray; the icon's left button brings the window back; its
 # menu's Exit ends the program, saving settings and removing the icon.
 source "$E2E_DIR/lib.sh"

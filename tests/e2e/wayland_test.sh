@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # On a Wayland session with XWayland (here weston beside an X display), the
 # program runs on X11 unless QT_QPA_PLATFORM or -platform asks for Wayland.
 # Natively on Wayland the stored window place is neither applied nor

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compact mode shrinks the framed window to the display and floats; always on
 # top toggles the window manager's above state, asked for again on each show.
 source "$E2E_DIR/lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Presses and releases X key codes through XTEST, one after the other, with no
  * modifier added: the physical keys, whatever the layout prints on them.
  *   xtest_key KEYCODE...        (X key code = evdev code + 8) */

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A constants library longer than a 16-bit index: every entry is selectable and
 # loads its own value, through the key-script runner's --constants.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared start of the settings-file tests, which drive the key-script runner
 # (RUNNER) on copies of the test data (DATA) in a folder of their own (TMP).
 # A test keeps the runner it leaves in the background in RUNNING, so that an

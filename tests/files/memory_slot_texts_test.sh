@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Memory slots edited by hand in the settings file, through the key-script
 # runner's --hive: MR shows a slot as stored, by the display's rule (cut to 15
 # characters, a "." added when it has none), and COPY copies what it shows; a

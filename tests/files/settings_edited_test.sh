@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The settings file edited while the program runs (through the key-script
 # runner's --hive, its input held open): at the end the program writes its own
 # values into the file as it then is, keeping what it does not own; an edit

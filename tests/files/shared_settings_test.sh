@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Two copies of the program on one settings file, through the key-script
 # runner's --hive: a copy held up inside its save keeps its temporary file
 # while a copy in another PID namespace (a container, a sandbox) starts and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiles a file that includes HEADER against the include ROOTS ("|"-separated)
 # and expects it to compile (EXPECT=compiles) or to fail because the header is
 # not found (EXPECT=fails); any other failure fails the check.

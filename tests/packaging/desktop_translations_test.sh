@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The translations of the menu entry and the AppStream metadata in
 # packaging/po/: the template is what xgettext extracts from the templates now,
 # every language of LINGUAS has its .po file with every text translated (none

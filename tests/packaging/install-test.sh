@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Install test of the Debian packages: lintian shows no tag, apt installs the
 # program's package and the tools, the installed files are where the desktop
 # expects them, the installed program opens its window under Xvfb for an

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The desktop entry and the AppStream metadata that the build generates from
 # their templates and packaging/po/, as desktops and software centres read
 # them: both validate cleanly, each names the other, every language the

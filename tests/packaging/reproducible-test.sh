@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Two builds of the same sources give byte-identical Debian packages and
 # source package: they are built twice, in folders of different names (so no build path
 # may reach them), and compared byte for byte. On a difference, the files

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The version is written in the project() line and, by hand, in the files a
 # release ships beside the program: both manual pages, the Debian changelog's
 # newest entry and the newest AppStream release. A release that forgets one of

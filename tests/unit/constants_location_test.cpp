@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "storage/constants_location.h"
 #include "testing/row_name.h"
 

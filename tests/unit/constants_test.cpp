@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <sys/stat.h>
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number a screen reader reads from the display's text. What is said of a
 // key's effect, in words, is tested through the window (widgets.accessibility_test).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the golden key scripts cannot set up: paste under a decimal-comma locale,
 // and the keyboard focus each key hands back to "=".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A file's bytes read and written whole, with no line-end translation.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "storage/file_io.h"
 
 #include "tests/unit/file_bytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The key table's spoken SHIFT and hyp variants name exactly what those prefixes change.
 
 #include <gtest/gtest.h>

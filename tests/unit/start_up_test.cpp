@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the program settles as it starts: which launches meet as one copy, the
 // files and scale factor it refuses, the signals that end it as OFF does, and
 // the language it speaks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fresh folder for each test under the system's temporary folder. It is
 // removed with all it holds, write bits given back first, since several tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader finds in the real window (offscreen): spoken key names
 // and descriptions, the display as a text in words, and what is said: each new
 // result and indicator, nothing while digits are typed.

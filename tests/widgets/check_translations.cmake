@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs lupdate over the sources into copies of the .ts files, as the
 # update_translations target does, and fails when a copy holds other messages
 # than the committed file (a text or comment changed in the sources and the

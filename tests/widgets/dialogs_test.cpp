@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog windows against their real models: what the user sees (captions,
 // enabled buttons, list lines) and what each way out leaves in the model.
 

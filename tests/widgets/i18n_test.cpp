@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Translations: which language the environment asks for, that every shipped
 // language covers every text the library names, and that the window speaks the
 // language once its translator is installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard as X11 delivers it, mapped to calculator keys: the physical key
 // decides wherever its place counts (the digit row, the two keys right of P,
 // the keypad with NumLock on or off), every other key by what Qt makes of it;

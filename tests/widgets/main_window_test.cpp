@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real main window on the offscreen platform: keys clicked and typed reach
 // the calculator, the display shows its state, and the window modes live in the
 // menus and the window flags.

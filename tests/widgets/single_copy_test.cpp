@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One running copy per user and display, on the event loop: later launches
 // answered one at a time, a copy that is ending, hostile peers and other users.
 // Which launches meet at all is tested with the display keys (unit/start_up_test.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text of the dialogs and menus fits its control in every shipped
 // language (buttons, labels, list lines, window titles, menu entries), no two
 // controls overlap and mnemonics stay unique. Fixed font and style, so the widths are the same on every machine.

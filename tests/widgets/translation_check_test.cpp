@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A translation file damaged on the disk is never loaded: the program stays
 // English instead of crashing in Qt's lookup of its texts. What is loaded is
 // what was checked, and only a translator's explicit choice loads a file

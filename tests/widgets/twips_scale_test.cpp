@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's place survives a save and the next start at any screen DPI:
 // pixels to stored twips and back lands on the same pixel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's look, pixel by pixel, against reference pictures taken at the
 // scale the test runs at (QT_SCALE_FACTOR 1 and 2): the window as it starts,
 // and with every indicator lit, an exponent shown and every key held down.
