@@ -88,16 +88,13 @@ void drawRim(QPainter& p, const QRectF& r, int top, int right, int bottom, int l
 
 // What a key prints where its caption would not read as a sign at key size:
 // the hyphen of "-" is shorter and thinner than the bar of "+", and the
-// apostrophes of the marks read as dotless i's; thin blanks between the marks
-// leave the width to the marks themselves.
+// apostrophes of the marks read as dotless i's; a thin blank between the
+// primes leaves the width to the marks themselves. The degree ring before
+// them is drawn (KeyButton::paintEvent): the font's is as large as an "o".
 QString printedCaption(Key key, const QString& caption)
 {
     if (key == Key::Subtract) return QStringLiteral("\u2212");
-    if (key == Key::DegreesMinutesSeconds)
-        return QString(caption)
-            .replace(QStringLiteral("''"), QStringLiteral("\u2033"))
-            .replace(u'\'', u'\u2032')
-            .replace(u' ', u'\u2009');
+    if (key == Key::DegreesMinutesSeconds) return QStringLiteral("\u2032\u2009\u2033");
     return caption;
 }
 
@@ -135,6 +132,18 @@ Marks fitMarks(const QFont& keyType, const QString& printed, int roomWidth)
 }
 
 }  // namespace
+
+KeyButton::PrintKind KeyButton::printKindOf(Key key)
+{
+    switch (key) {
+    case Key::DegreesMinutesSeconds: return PrintKind::Marks;
+    case Key::SquareRoot: return PrintKind::Root;
+    case Key::Add:
+    case Key::Subtract:
+    case Key::Divide: return PrintKind::Bars;
+    default: return PrintKind::Text;
+    }
+}
 
 const KeyLook& keyLookOf(KeyGroup group)
 {
@@ -236,7 +245,7 @@ QColor legendColour() { return QColor(0xe9, 0xb9, 0x49); }
 
 KeyButton::KeyButton(const KeyRow& row, KeyFaces& faces, QWidget* parent)
     : QPushButton(QString::fromUtf8(row.caption), parent), m_look(keyLookOf(row.group)), m_faces(faces),
-      m_print(printedCaption(row.key, text())), m_marks(row.key == Key::DegreesMinutesSeconds)
+      m_print(printedCaption(row.key, text())), m_kind(printKindOf(row.key))
 {
 }
 
@@ -251,12 +260,55 @@ QRect KeyButton::printRoom(bool down) const
 void KeyButton::fitPrint()
 {
     m_printType = font();
-    if (m_marks) {
+    if (m_kind == PrintKind::Marks) {
         const Marks marks = fitMarks(font(), m_print, printRoom(false).width());
         m_printType = marks.type;
-        m_marksInk = marks.ink;
+        m_printInk = marks.ink;
+        m_ringSize = 0.5 * inkOf(font(), QStringLiteral("l")).height();
+    } else if (m_kind == PrintKind::Root) {
+        // The sign is small and thin beside letters of its type: bold, and a
+        // fifth taller than the "l" of "log" on the key beside it, as its bar
+        // stands above the letters' tops.
+        m_printType.setBold(true);
+        const qreal letter = inkOf(font(), QStringLiteral("l")).height();
+        m_printType.setPointSizeF(m_printType.pointSizeF() * 1.2 * letter / inkOf(m_printType, m_print).height());
+        m_printInk = inkOf(m_printType, m_print);
+    } else if (m_kind == PrintKind::Bars) {
+        m_printInk = inkOf(m_printType, m_print);
+        // The bar's weight: the minus sign's outline is the bar alone.
+        m_barWeight = inkOf(m_printType, QStringLiteral("\u2212")).height();
     }
     m_printFitted = true;
+}
+
+// The bars of +, - and the divide sign, and the divide sign's dots, on whole
+// device pixels: a glyph's bar at one and a half the scale falls across two
+// pixel rows, one bright and one pale.
+void KeyButton::paintBars(QPainter& p, const QRect& room) const
+{
+    const QTransform toDevice = p.deviceTransform();
+    const qreal ratio = std::max<qreal>(1, toDevice.m22());
+    const QPointF centre = toDevice.map(QRectF(room).center());
+    const int weight = std::max(1, qRound(m_barWeight * ratio));
+    int length = qRound(m_printInk.width() * ratio);
+    if ((length - weight) % 2 != 0) ++length;   // the upright stroke in the bar's middle
+    const int left = qRound(centre.x() - length / 2.0), top = qRound(centre.y() - weight / 2.0);
+    p.save();
+    p.resetTransform();
+    p.setWorldTransform(p.deviceTransform().inverted());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(m_look.print);
+    p.drawRect(left, top, length, weight);
+    const int middle = left + (length - weight) / 2, reach = (length - weight) / 2;
+    if (text() == u"+") p.drawRect(middle, top - reach, weight, length);
+    if (text() == u"\u00F7") {
+        const int dot = weight + (weight + 1) / 2;
+        const int dotLeft = left + (length - dot) / 2;
+        p.drawRect(dotLeft, top - weight - dot, dot, dot);
+        p.drawRect(dotLeft, top + 2 * weight, dot, dot);
+    }
+    p.restore();
 }
 
 void KeyButton::resizeEvent(QResizeEvent* event)
@@ -283,12 +335,34 @@ void KeyButton::paintEvent(QPaintEvent*)
     p.setPen(m_look.print);
     p.setFont(m_printType);
     const QRect room = printRoom(down);
-    if (!m_marks) {
-        p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, m_print);
+    switch (m_kind) {
+    case PrintKind::Text: p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, m_print); return;
+    case PrintKind::Bars: paintBars(p, room); return;
+    case PrintKind::Root: {
+        // Its strokes are hairlines beside the letters' stems: printed twice,
+        // half a pixel apart, as wide as theirs.
+        const QPointF at = QRectF(room).center() - m_printInk.center();
+        p.drawText(at, m_print);
+        p.drawText(at + QPointF(0.5, 0), m_print);
         return;
     }
-    // Marks sit high in their type: centred by their ink, not by the line.
-    p.drawText(QRectF(room).center() - m_marksInk.center(), m_print);
+    case PrintKind::Marks: break;
+    }
+    // Marks sit high in their type: centred by their ink, not by the line,
+    // with a small ring as high as the primes' tops before them.
+    // Four device pixels at least, or a ring of a one-pixel line has no hole.
+    const qreal device = std::max<qreal>(1, p.deviceTransform().m22());
+    const qreal ring = std::max(m_ringSize, 4 / device), gap = 0.4 * ring;
+    const qreal width = ring + gap + m_printInk.width();
+    const QPointF inkTopLeft(QRectF(room).center().x() - width / 2, QRectF(room).center().y() - m_printInk.height() / 2);
+    const qreal pen = std::max(ring / 4, 1 / device);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(m_look.print, pen));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(inkTopLeft, QSizeF(ring, ring)).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
+    p.restore();
+    p.drawText(inkTopLeft + QPointF(ring + gap, 0) - m_printInk.topLeft(), m_print);
 }
 
 }  // namespace trellum::shell

@@ -71,15 +71,22 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // How the caption is printed: as text, as the degrees-minutes-seconds
+    // marks, as a root sign matched to the letters, or as bars on whole pixels.
+    enum class PrintKind { Text, Marks, Root, Bars };
+    static PrintKind printKindOf(Key key);
     QRect printRoom(bool down) const;
     void fitPrint();
+    void paintBars(QPainter& p, const QRect& room) const;
 
     const KeyLook& m_look;
     KeyFaces& m_faces;
     QString m_print;   // the caption as printed
     QFont m_printType;
-    bool m_marks;      // the degrees-minutes-seconds marks
-    QRectF m_marksInk; // their outline's box, from the baseline's start
+    PrintKind m_kind;
+    QRectF m_printInk;   // Marks, Root, Bars: the outline's box, from the baseline's start
+    qreal m_barWeight = 0;
+    qreal m_ringSize = 0;   // Marks: the degree ring's width
     bool m_printFitted = false;
 };
 

@@ -37,6 +37,8 @@ private slots:
     void exponentStaysInsideThePanel();
     void shortMessagesKeepTheTitleWhole_data();
     void shortMessagesKeepTheTitleWhole();
+    void keyCaptionsPrint_data();
+    void keyCaptionsPrint();
     void pointerAndRightClick_data();
     void pointerAndRightClick();
 
@@ -368,6 +370,84 @@ void MainWindowTest::shortMessagesKeepTheTitleWhole()
     QWidget* const wanted = raisedIn == u"dialog" ? &dialog : nullptr;
     QCOMPARE(over, raisedIn == u"window" ? m_window.get() : wanted);
     if (!over) QVERIFY((centre - m_window->screen()->availableGeometry().center()).manhattanLength() < 60);
+}
+
+namespace {
+
+// The ink of a key's light print on its face, by rows and columns of device
+// pixels: the gray of the brightest pixel of each row, and the print's box.
+struct Print {
+    QImage face;
+    int paper;   // the face's gray beside the print
+    QRect ink;
+    QList<int> rowPeak;   // per row of `ink`
+    bool inked(int x, int y) const { return qGray(face.pixel(x, y)) > paper + 40; }
+};
+
+Print printOf(QPushButton* key)
+{
+    Print print{key->grab().toImage(), 0, {}, {}};
+    // The rounded border and bevel lie within two device pixels of the edge.
+    const int edge = qCeil(2 * print.face.devicePixelRatio());
+    print.paper = qGray(print.face.pixel(edge + 1, print.face.height() / 2));
+    for (int y = edge; y < print.face.height() - edge; ++y)
+        for (int x = edge; x < print.face.width() - edge; ++x)
+            if (print.inked(x, y)) print.ink |= QRect(x, y, 1, 1);
+    for (int y = print.ink.top(); y <= print.ink.bottom(); ++y) {
+        int peak = 0;
+        for (int x = print.ink.left(); x <= print.ink.right(); ++x) peak = std::max(peak, qGray(print.face.pixel(x, y)));
+        print.rowPeak.append(peak);
+    }
+    return print;
+}
+
+}  // namespace
+
+void MainWindowTest::keyCaptionsPrint_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("degree ring small and raised") << "degreesMinutesSeconds";
+    QTest::newRow("root as tall as letters") << "squareRoot";
+    QTest::newRow("plus bars on whole pixels") << "add";
+    QTest::newRow("minus bar on whole pixels") << "subtract";
+    QTest::newRow("divide bar on whole pixels") << "divide";
+}
+
+// Also run at one and a half and twice the scale.
+void MainWindowTest::keyCaptionsPrint()
+{
+    QFETCH(QString, key);
+    const Print print = printOf(this->key(key));
+    QVERIFY(!print.ink.isEmpty());
+    const Print letters = printOf(this->key("ln"));   // "In": a capital's height
+    if (key == u"degreesMinutesSeconds") {
+        // The ring: the ink left of the first blank column.
+        QRect ring;
+        for (int x = print.ink.left(); x <= print.ink.right() && (ring.isEmpty() || ring.right() == x - 1); ++x)
+            for (int y = print.ink.top(); y <= print.ink.bottom(); ++y)
+                if (print.inked(x, y)) ring |= QRect(x, y, 1, 1);
+        QVERIFY2(ring.top() <= print.ink.top() + 1 && 4 * ring.height() <= 3 * letters.ink.height(),
+                 qPrintable(QStringLiteral("ring rows %1..%2, marks from %3, letters %4 high")
+                                .arg(ring.top()).arg(ring.bottom()).arg(print.ink.top()).arg(letters.ink.height())));
+    } else if (key == u"squareRoot") {
+        QVERIFY2(print.ink.height() >= letters.ink.height(), qPrintable(QString::number(print.ink.height())));
+        // As heavy: a stroke of the letters' weight, not a hairline.
+        const auto inked = [](const Print& p) {
+            int n = 0;
+            for (int y = p.ink.top(); y <= p.ink.bottom(); ++y)
+                for (int x = p.ink.left(); x <= p.ink.right(); ++x) n += p.inked(x, y);
+            return n;
+        };
+        QVERIFY2(inked(print) >= inked(letters) / 2,
+                 qPrintable(QStringLiteral("%1 of %2").arg(inked(print)).arg(inked(letters))));
+    } else {
+        // Every row of a bar as bright as the brightest: none half lit (the
+        // rows between the divide sign's dots and bar hold no ink at all).
+        const int peak = *std::max_element(print.rowPeak.begin(), print.rowPeak.end());
+        for (int row = 0; row < print.rowPeak.size(); ++row)
+            QVERIFY2(print.rowPeak[row] <= print.paper + 20 || print.rowPeak[row] >= peak - 20,
+                     qPrintable(QStringLiteral("row %1: %2 of %3").arg(row).arg(print.rowPeak[row]).arg(peak)));
+    }
 }
 
 // The pointer a user sees is that of the widget the mouse would reach there:
