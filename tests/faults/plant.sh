@@ -8,16 +8,18 @@
 #
 #   # One line saying what the user would see
 #   file: functions/angles.cpp
-#   tests: functions_test|engine_test        (optional: the ctest regex expected to catch it, run first)
+#   tests: golden.functions|engine_test      (optional: the ctest regex expected to catch it, run first)
+#   build: trellum-keys engine_test          (optional: the targets those tests need, built first)
 #   <<<<
 #   exact lines as they stand in the file (must occur exactly once)
 #   ====
 #   the lines that replace them
 #   >>>>
 #
-# The fault is planted in the working tree, the build folder (configured as
-# scripts/test.sh configures build/) is rebuilt, the named tests run, and the
-# whole suite only when they miss. The file is then put back byte for byte.
+# The fault is planted in the working tree, the named targets (or the whole
+# build folder, configured as scripts/test.sh configures build/) are rebuilt,
+# the named tests run, and the whole suite, fully built, only when they miss.
+# The file is then put back byte for byte, with a new time so that it rebuilds.
 # Run it by hand before a change to the tests lands; it takes a few minutes a
 # fault and is not part of CI.
 set -uo pipefail
@@ -56,27 +58,28 @@ for fault in "${faults[@]}"; do
     name=$(basename "$fault" .fault)
     title=$(sed -n '1s/^# *//p' "$fault")
     hint=$(sed -n 's/^tests: *//p' "$fault")
+    targets=$(sed -n 's/^build: *//p' "$fault")
     if ! path=$(edit "$fault" check 2>&1); then
         echo "INVALID $name: $path"; missed=$((missed + 1)); continue
     fi
     backup=$(mktemp)
     cp -p "$path" "$backup"
     edit "$fault" plant >/dev/null
-    verdict=""
-    if ! cmake --build "$build" -j"$(nproc)" >/dev/null 2>&1; then
+    log=$(mktemp)
+    caught_by() { sed -n '/tests FAILED/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$log" | sort -u | tr '\n' ' '; }
+    # shellcheck disable=SC2086
+    if ! cmake --build "$build" -j"$(nproc)" ${targets:+--target $targets} >/dev/null 2>&1; then
         verdict="INVALID $name: does not build when planted"
+    elif [ -n "$hint" ] && ! ctest --test-dir "$build" -j"$(nproc)" -R "$hint" >"$log" 2>&1; then
+        verdict="CAUGHT $name by $(caught_by)"
+    elif ! cmake --build "$build" -j"$(nproc)" >/dev/null 2>&1; then
+        verdict="INVALID $name: does not build when planted"
+    elif ! ctest --test-dir "$build" -j"$(nproc)" --stop-on-failure >"$log" 2>&1; then
+        verdict="CAUGHT $name by $(caught_by)${hint:+ (not by $hint)}"
     else
-        log=$(mktemp)
-        caught_by() { sed -n '/tests FAILED/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$log" | sort -u | tr '\n' ' '; }
-        if [ -n "$hint" ] && ! ctest --test-dir "$build" -j"$(nproc)" -R "$hint" >"$log" 2>&1; then
-            verdict="CAUGHT $name by $(caught_by)"
-        elif ! ctest --test-dir "$build" -j"$(nproc)" --stop-on-failure >"$log" 2>&1; then
-            verdict="CAUGHT $name by $(caught_by)${hint:+ (not by $hint)}"
-        else
-            verdict="MISSED $name: $title"
-        fi
-        rm -f "$log"
+        verdict="MISSED $name: $title"
     fi
+    rm -f "$log"
     # Put back byte for byte but newer than the faulty build, so it is rebuilt.
     cp "$backup" "$path"; rm -f "$backup"
     echo "$verdict"
