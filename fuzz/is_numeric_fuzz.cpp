@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Whatever passes the numeric test (after a typographic minus is read as "-")
-// must go onto the display without a crash and leave it in a state the keys can
-// work on; whatever fails it is refused by paste with the program's message and
-// the display untouched.
+// Any text read as a number agrees with the C library's correctly rounded
+// reading, and a number text of its value reads back at 15 digits. Whatever
+// passes the numeric test (after a typographic minus is read as "-") goes onto
+// the display without a crash and leaves it in a state the keys can work on;
+// whatever fails it is refused by paste with the program's message and the
+// display untouched.
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -28,6 +31,20 @@ struct IgnoreErrors : trellum::ErrorReporter {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
+    const double value = trellum::valueOfText(text);
+    if (std::isnan(value)) std::abort();
+    if (trellum::isNumeric(text)) {
+        // Paste strips the blanks around the number before it reads it.
+        const std::size_t first = text.find_first_not_of(" \t\r\n");
+        const std::string trimmed = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+        if (trellum::valueOfText(trimmed) != std::strtod(trimmed.c_str(), nullptr)) std::abort();
+    }
+    const std::string shown = trellum::numberText(value);
+    if (!trellum::isNumeric(shown)) std::abort();
+    if (std::isfinite(value) && value != 0 &&
+        std::fabs(trellum::valueOfText(shown) - value) > std::fabs(value) * 1e-14)
+        std::abort();
+
     trellum::RecordingToolkit toolkit;
     trellum::SettingsStore settings;
     trellum::Calculator calc(toolkit, settings);

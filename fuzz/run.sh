@@ -11,7 +11,7 @@ SECONDS_EACH=${1:-${FUZZ_SECONDS:-25}}
 OUT=${FUZZ_BUILD:-build-fuzz}
 CXX=${FUZZ_CXX:-clang++}
 CC=${FUZZ_CC:-clang}
-TARGETS=${FUZZ_TARGETS:-"value_of_text is_numeric constants_file hive"}
+TARGETS=${FUZZ_TARGETS:-"is_numeric constants_file hive"}
 
 # The targets and every library under them are built by CMake (TRELLUM_FUZZ=ON).
 cmake -S . -B "$OUT" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER="$CC" \

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include "storage/constants_file.h"
-#include "tests/unit/file_bytes.h"
 #include "tests/unit/temp_folder.h"
 
 namespace trellum {

@@ -102,29 +102,6 @@ TEST(MemoryDialog, EachPathLeavesItsSlotsDisplayAndIndicator)
     }
 }
 
-TEST(MemoryDialog, ListsSlotsAsStoredIgnoresClicksOutsideAndOnlyPreviewsFlush)
-{
-    Bank bank;
-    bank.press("1 . 5 EXP 7 NEG MIN:1 2 NEG MIN:2");
-    const Slots before = slots({"1.5E-07", "-2."});
-    ASSERT_EQ(bank.memory(), before);
-    bank.press(kMR, {[&](MemoryDialog& d) {
-        EXPECT_EQ(d.caption(), Caption::RetrieveNumber);
-        EXPECT_EQ(d.lines(), before);
-        d.select(10);
-        d.select(-1);
-        EXPECT_FALSE(d.doneEnabled());
-        EXPECT_EQ(d.selectedLine(), std::nullopt);
-        d.flush();
-        EXPECT_EQ(d.lines(), slots({}, "0."));
-        EXPECT_EQ(bank.memory(), before) << "flush is only a preview until Done";
-        EXPECT_TRUE(d.doneEnabled());
-        EXPECT_EQ(d.selectedLine(), std::nullopt);
-        d.cancel();
-    }});
-    bank.press(kMin, {[](MemoryDialog& d) { EXPECT_EQ(d.caption(), Caption::SaveNumber); }});
-}
-
 TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)
 {
     struct Row {
@@ -139,7 +116,6 @@ TEST(MemoryBank, IsEmptyExactlyWhenTheSlotsAddUpToZero)
         {"sum_overflows_to_infinity", slots({"1E+308", "1E+308"}), false},
         // In slot order, 1E+16 + 1 rounds back to 1E+16, so the sum is exactly 0.
         {"rounding_in_slot_order", slots({"1E+16", "1", "-1E+16"}), true},
-        {"rounding_in_slot_order_other_way", slots({"1E+16", "-1E+16", "1"}), false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

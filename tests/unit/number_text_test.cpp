@@ -30,9 +30,8 @@ TEST_P(NumberTextTest, FormatsFifteenSignificantDigits)
 }
 
 const NumberTextCase kNumberTexts[] = {
-    {"Zero", 0.0, "0"}, {"NegativeZero", -0.0, "0"}, {"Whole", 5, "5"}, {"NegativeFraction", -2.5, "-2.5"},
+    {"Zero", 0.0, "0"}, {"NegativeZero", -0.0, "0"}, {"NegativeFraction", -2.5, "-2.5"},
     {"OneThird", 1.0 / 3, "0.333333333333333"}, {"NearlyThree", 2.9999999999999996, "3"},
-    {"PlainWithFraction", 12345.678, "12345.678"}, {"NegativeSmall", -0.000123, "-0.000123"},
     {"SmallestPlain", 0.0001, "0.0001"}, {"FirstScientificBelow", 0.00001, "1E-05"},
     {"NegativeExponent", 1.5e-7, "1.5E-07"}, {"DenormalRange", 4.9e-324, "4.94065645841247E-324"},
     {"LargestPlain", 999999999999999.0, "999999999999999"}, {"FirstScientificAbove", 1e15, "1E+15"},
@@ -58,10 +57,8 @@ TEST_P(ValueOfTextTest, ReadsTheLeadingNumber)
 const std::string kZeros(400, '0');
 
 const ValueCase kValues[] = {
-    {"WholeWithPoint", "5.", 5}, {"PointThenExponent", "5.E-03", 0.005}, {"ResetDisplay", "0.", 0},
-    {"BracketText", "(- 1", 0}, {"Empty", "", 0}, {"ExponentZero", "5.E00", 5}, {"PlusSign", "+7", 7},
-    {"LowercaseExponent", "2.5e3", 2500}, {"TrailingGarbage", "12abc", 12}, {"DanglingExponent", "3E", 3},
-    {"LeadingBlanks", "  -4.5", -4.5}, {"PointOnly", ".", 0}, {"LeadingPoint", ".25", 0.25},
+    {"WholeWithPoint", "5.", 5}, {"PointThenExponent", "5.E-03", 0.005}, {"BracketText", "(- 1", 0}, {"ExponentZero", "5.E00", 5}, {"LowercaseExponent", "2.5e3", 2500}, {"TrailingGarbage", "12abc", 12}, {"DanglingExponent", "3E", 3},
+    {"LeadingBlanks", "  -4.5", -4.5}, {"LeadingPoint", ".25", 0.25},
     {"Underflow", "1E-400", 0}, {"Overflow", "1E400", kInf}, {"NegativeOverflow", "-9E999", -kInf},
     {"LongFractionUnderflows", "0." + kZeros + "1", 0},
     {"TinyDespitePositiveExponent", "0." + kZeros + "1E+5", 0},
@@ -97,10 +94,9 @@ TEST_P(IsNumericTest, AcceptsOnlyNumberTexts)
 const NumericCase kNumericTexts[] = {
     {"Plain", "3.14", true}, {"Exponent", "-2.5E-3", true}, {"LowerExponentNoSign", "1e5", true},
     {"TrailingPoint", "42.", true}, {"LeadingPoint", ".5", true}, {"Blanks", "  7  ", true},
-    {"TrailingNewline", "7\n", true}, {"Empty", "", false}, {"OnlyBlanks", "   ", false}, {"Word", "abc", false},
-    {"PointOnly", ".", false}, {"SignOnly", "-", false}, {"TwoPoints", "1.2.3", false},
+    {"Empty", "", false}, {"PointOnly", ".", false}, {"SignOnly", "-", false}, {"TwoPoints", "1.2.3", false},
     {"ExponentWithoutDigits", "1E", false}, {"ExponentSignOnly", "1E+", false}, {"InnerBlank", "1 2", false},
-    {"DecimalComma", "1,5", false}, {"Hex", "0x1F", false}, {"Infinity", "inf", false},
+    {"DecimalComma", "1,5", false}, {"Infinity", "inf", false},
     {"DoubleSign", "--1", false},
 };
 INSTANTIATE_TEST_SUITE_P(Table, IsNumericTest, testing::ValuesIn(kNumericTexts), testing_support::RowName());

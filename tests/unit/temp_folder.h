@@ -1,18 +1,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A fresh folder for each test under the system's temporary folder. It is
-// removed with all it holds, write bits given back first, since several tests
-// leave files or folders that they made read-only or unreadable on purpose.
+// A fresh folder for each test under the system's temporary folder, and a
+// file's bytes read and written whole. The folder is removed with all it holds,
+// write bits given back first: some tests leave files made read-only on purpose.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 namespace trellum::testing_support {
+
+inline std::string readBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 class TempFolderTest : public ::testing::Test {
 protected:
@@ -27,7 +40,8 @@ protected:
         std::error_code error;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(m_dir, error))
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, error);
+                                         std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow,
+                                         error);
         std::filesystem::remove_all(m_dir, error);
     }
 
