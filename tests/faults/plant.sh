@@ -42,13 +42,15 @@ if not m or not body:
     sys.exit("malformed fault file")
 path, old, new = m.group(1), body.group(1), body.group(2)
 try:
-    source = open(path, encoding="utf-8").read()
+    source = open(path, encoding="utf-8", newline="").read()
 except OSError as error:
     sys.exit(f"{path}: {error.strerror}")
+if "\r\n" in source:  # a file of CR LF lines keeps them
+    old, new = old.replace("\n", "\r\n"), new.replace("\n", "\r\n")
 if source.count(old) != 1:
     sys.exit(f"{path}: the old lines occur {source.count(old)} times")
 if mode == "plant":
-    open(path, "w", encoding="utf-8").write(source.replace(old, new))
+    open(path, "w", encoding="utf-8", newline="").write(source.replace(old, new))
 print(path)
 PY
 }

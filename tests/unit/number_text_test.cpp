@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "engine/number_text.h"
 
-#include <clocale>
 #include <limits>
 #include <string>
 
@@ -66,17 +65,6 @@ const ValueCase kValues[] = {
     {"LongFractionInRange", "0." + std::string(300, '0') + "1E+300", 0.1},
 };
 INSTANTIATE_TEST_SUITE_P(Table, ValueOfTextTest, testing::ValuesIn(kValues), testing_support::RowName());
-
-TEST(ValueOfTextTest, IgnoresTheLocaleDecimalComma)
-{
-    // Qt applications switch LC_NUMERIC to the user's locale; texts keep ".".
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) std::setlocale(LC_NUMERIC, "C.UTF-8");
-    EXPECT_EQ(valueOfText("1.5"), 1.5);
-    EXPECT_EQ(numberText(1.5), "1.5");
-    std::setlocale(LC_NUMERIC, saved.c_str());
-}
 
 struct NumericCase {
     const char* name;
