@@ -179,9 +179,6 @@ frame_height() {
 
 is_above() { xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 
-# Client-area y of the keypad: whatever the menu bar takes above the 304-pixel body.
-menu_offset() { echo $(( $(window_height) - 4560 / 15 )); }
-
 # Moves the pointer to ($2, $3) inside window $1, then presses and releases
 # button $4 once it is there.
 click_at() {
