@@ -7,7 +7,7 @@
 //   key tokens, a menu entry or the tray
 //     -> press(Key) (keys.cpp), which runs the key's command below, or the
 //        command itself (copy, paste, toggleCompact, ...)
-//       -> engine/: the display register (read with displayValue, written
+//       -> engine/: the display register (read with takeDisplayValue, written
 //          with showValue) and the evaluator with its operand stack
 //       -> functions/: the mathematics of the function keys
 //       -> the dialogs' models (memory_dialog.h, constants_dialog.h), which
@@ -154,10 +154,10 @@ private:
     // Test-only read access to the private state (testing/calculator_probe.h).
     friend class CalculatorProbe;
 
-    double displayValue() { return m_display.getDisplayValue(); }
+    double takeDisplayValue() { return m_display.takeDisplayValue(); }
     void showValue(double value) { m_display.showValue(value); }
     void showNumberText(const std::string& text) { m_display.showNumberText(text); }
-    std::string displayText() const { return m_display.getDisplayText(); }
+    std::string displayText() const { return m_display.displayText(); }
     void runCommand(Key key);
     void memoryDialog(bool store);
     void enterCompact();

@@ -31,7 +31,7 @@ void Calculator::toggleHyp()
 
 void Calculator::pressTrig(TrigFunction function)
 {
-    const double x = displayValue();
+    const double x = takeDisplayValue();
     if (m_hyp) {
         function = hyperbolicOf(function);
         toggleHyp();
@@ -53,19 +53,19 @@ void Calculator::pressLog(LogFunction function)
         function = inverseOf(function);
         toggleShift();
     }
-    const FunctionValue f = logarithmic(function, displayValue());
+    const FunctionValue f = logarithmic(function, takeDisplayValue());
     if (f.error) return reportError(*f.error);
     showValue(f.value);
 }
 
 void Calculator::square()
 {
-    showValue(trellum::square(displayValue()));
+    showValue(trellum::square(takeDisplayValue()));
 }
 
 void Calculator::squareRoot()
 {
-    const FunctionValue f = trellum::squareRoot(displayValue());
+    const FunctionValue f = trellum::squareRoot(takeDisplayValue());
     if (f.error) return reportError(*f.error);
     showValue(f.value);
 }
@@ -77,7 +77,7 @@ void Calculator::changeSign()
 
 void Calculator::pressReciprocal()
 {
-    const double x = displayValue();
+    const double x = takeDisplayValue();
     if (!m_shift) {
         const FunctionValue f = reciprocal(x);
         if (f.error) return reportError(*f.error);
@@ -93,7 +93,7 @@ void Calculator::pressReciprocal()
 // running total lives between presses; step 0 overwrites it, so it needs no reset.
 void Calculator::pressDegreesMinutesSeconds()
 {
-    const double x = displayValue();
+    const double x = takeDisplayValue();
     if (m_dmsStep == 1 || m_dmsStep == 2) {
         m_dmsTotal = addDmsPart(m_dmsTotal, x, m_dmsStep);
         // The step moves on before the total is shown: if the display refuses

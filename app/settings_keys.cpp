@@ -103,7 +103,7 @@ SettingsFound Calculator::loadSettings()
     if (desktop.canPlaceWindow()) {
         const std::optional<Twips> top = readPlace(store, "Top", expected);
         const std::optional<Twips> left = readPlace(store, "Left", expected);
-        if (!top || !left) desktop.centerWindow();
+        if (!top || !left) desktop.centreWindow();
         if (top || left) desktop.moveWindow(top ? *top : desktop.windowTop(), left ? *left : desktop.windowLeft());
         // A place stored on a screen that is gone would leave the window unseen.
         desktop.keepWindowOnScreen();

@@ -35,27 +35,27 @@ public:
     virtual void showConstantEntryDialog(ConstantEntryDialog& dialog) = 0;
     // The decimal separator of the user's locale: a number typed or pasted with
     // it is read as with ".". Numbers are always stored and shown with ".".
-    virtual char decimalSeparator() { return '.'; }
+    virtual char decimalSeparator() const { return '.'; }
     virtual void showAboutDialog() = 0;
 
     // Clipboard, plain text; empty when it holds no text.
-    virtual std::string clipboardText() = 0;
+    virtual std::string clipboardText() const = 0;
     virtual void setClipboardText(const std::string& text) = 0;
 
     // The main window's place (its frame's top-left corner) and whole height.
-    virtual Twips windowTop() = 0;
-    virtual Twips windowLeft() = 0;
+    virtual Twips windowTop() const = 0;
+    virtual Twips windowLeft() const = 0;
     virtual void moveWindow(Twips top, Twips left) = 0;
     virtual void setWindowHeight(Twips height) = 0;
-    virtual void centerWindow() = 0;   // in the middle of its screen
+    virtual void centreWindow() = 0;   // in the middle of its screen
     // Moves the window onto a screen when the stored place would leave it unseen.
     virtual void keepWindowOnScreen() = 0;
     // False where the windowing system places windows itself (a native Wayland
     // session): the stored place is then neither applied nor overwritten.
-    virtual bool canPlaceWindow() { return true; }
+    virtual bool canPlaceWindow() const { return true; }
 
     // Main window lifecycle.
-    virtual bool isWindowVisible() = 0;
+    virtual bool isWindowVisible() const = 0;
     virtual void showWindow() = 0;
     virtual void hideWindow() = 0;
     virtual void activateWindow() = 0;     // bring to the front with the focus
@@ -77,7 +77,7 @@ public:
     virtual void hideTrayIcon() = 0;
 
     // The folder of the program (holds constants.txt).
-    virtual std::string programFolder() = 0;
+    virtual std::string programFolder() const = 0;
     // A starter constant's name in the user's language, for the library a
     // user starts with when none of their own exists yet.
     virtual std::string starterConstantName(const std::string& name) { return name; }

@@ -26,7 +26,7 @@ void Calculator::start()
         // First run: an ordinary window, no z-order request.
         m_alwaysOnTop = false;
         m_angleMode = Angle::Degrees;
-        if (m_toolkit.canPlaceWindow()) m_toolkit.centerWindow();
+        if (m_toolkit.canPlaceWindow()) m_toolkit.centreWindow();
         m_memory.fill("0");
     }
     m_toolkit.showTrayIcon(TrayTip::Shown);
@@ -121,8 +121,7 @@ void Calculator::paste()
     const std::string text = numberFromLocale(m_toolkit.clipboardText(), m_toolkit.decimalSeparator());
     if (isNumeric(text)) {
         // Surrounding blanks and a trailing newline are not part of the number.
-        const std::size_t first = text.find_first_not_of(" \t\r\n");
-        showNumberText(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+        showNumberText(std::string(trimBlanks(text, kBlanksAndLineEnds)));
     } else {
         m_toolkit.showMessage(Message::PastedTextNotANumber, {});
     }

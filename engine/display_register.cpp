@@ -39,7 +39,7 @@ std::string displayedText(double value)
 
 }  // namespace
 
-double DisplayRegister::getDisplayValue()
+double DisplayRegister::takeDisplayValue()
 {
     std::string text = mantissaOf(m_lcdText);
     if (m_expShown) {
@@ -95,7 +95,7 @@ void DisplayRegister::showNumberText(const std::string& written)
     m_expVisible = true;
 }
 
-std::string DisplayRegister::getDisplayText() const
+std::string DisplayRegister::displayText() const
 {
     std::string text = mantissaOf(m_lcdText);
     if (m_expShown) text += "E" + m_expText;

@@ -27,14 +27,15 @@ public:
     // The next digit starts a new number.
     bool newEntry() const { return m_newEntry; }
 
-    // The shown number; ends the entry. A second read ignores the exponent.
-    double getDisplayValue();
+    // Takes the shown number as an operand: ends the entry, and a second take
+    // ignores the exponent.
+    double takeDisplayValue();
     // A value outside the double range is reported as out of range.
     void showValue(double value);
     // Shows a number text: mantissa cut to 15 characters, exponent to two digits.
     void showNumberText(const std::string& text);
     // Mantissa, and "E" and the exponent while one is shown.
-    std::string getDisplayText() const;
+    std::string displayText() const;
 
     // "0.", no exponent, no point; leaves newEntry as it is.
     void resetEntry();

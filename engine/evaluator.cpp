@@ -36,7 +36,7 @@ double Evaluator::apply(const PendingOperation& pending, double right)
 
 void Evaluator::pushOperator(Operator op)
 {
-    m_currentValue = m_display.getDisplayValue();
+    m_currentValue = m_display.takeDisplayValue();
     if (!m_stack.isEmpty()) {
         // An error report inside a reduction empties the stack, which ends the loop.
         while (!m_stack.isEmpty()) {
@@ -66,7 +66,7 @@ void Evaluator::closeBracket()
 
 void Evaluator::reduceBracket()
 {
-    m_currentValue = m_display.getDisplayValue();
+    m_currentValue = m_display.takeDisplayValue();
     // An error report inside the reduction empties the stack: stop there.
     while (!m_stack.isEmpty()) {
         const StackEntry top = m_stack.pop();
@@ -83,7 +83,7 @@ void Evaluator::equal()
     for (int16_t n = m_openBrackets; n > 0; --n) {
         if (m_openBrackets >= 1) reduceBracket();
     }
-    m_currentValue = m_display.getDisplayValue();
+    m_currentValue = m_display.takeDisplayValue();
     // Every bracket is closed by now, so only pending operations are left.
     while (!m_stack.isEmpty()) {
         const StackEntry top = m_stack.pop();

@@ -106,11 +106,11 @@ double valueOfText(std::string_view text)
     return negative ? -value : value;
 }
 
-std::string_view trimBlanks(std::string_view text)
+std::string_view trimBlanks(std::string_view text, std::string_view blanks)
 {
-    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 std::string_view trimTrailingBlanks(std::string_view text)
@@ -121,10 +121,9 @@ std::string_view trimTrailingBlanks(std::string_view text)
 
 bool isNumeric(std::string_view text)
 {
-    // Tabs count as blanks around a pasted number too.
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return false;
-    text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    // Tabs and a line end count as blanks around a pasted number too.
+    text = trimBlanks(text, kBlanksAndLineEnds);
+    if (text.empty()) return false;
 
     std::size_t i = 0;
     const std::size_t n = text.size();

@@ -27,8 +27,12 @@ bool isNumeric(std::string_view text);
 // point of its own. Every other text comes back unchanged.
 std::string numberFromLocale(std::string_view text, char decimalSeparator);
 
-// Trims leading and trailing blanks (spaces only, as the file and display use).
-std::string_view trimBlanks(std::string_view text);
+// The blanks a pasted text may carry around a number, beyond the spaces the
+// display and the constants file put there.
+inline constexpr std::string_view kBlanksAndLineEnds = " \t\r\n";
+
+// Trims leading and trailing blanks: spaces, or the characters in `blanks`.
+std::string_view trimBlanks(std::string_view text, std::string_view blanks = " ");
 std::string_view trimTrailingBlanks(std::string_view text);
 
 }  // namespace trellum

@@ -69,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         IgnoreErrors errors;
         trellum::DisplayRegister direct(errors);
         direct.showNumberText(number);
-        (void)direct.getDisplayValue();
-        (void)direct.getDisplayText();
+        (void)direct.takeDisplayValue();
+        (void)direct.displayText();
     } else {
         if (toolkit.events.size() != 1 || toolkit.events[0] != "msg:!:Importing data is not a number ") std::abort();
         if (calc.display().lcdText != before) std::abort();

@@ -422,7 +422,7 @@ void MainWindow::toggleShown()
     forward([this] { m_calc.toggleShown(); });
 }
 
-void MainWindow::centreWhenFramed() { m_placeWhenFramed.ask([this] { centerOnScreen(this); }); }
+void MainWindow::centreWhenFramed() { m_placeWhenFramed.ask([this] { centreOnScreen(this); }); }
 
 void MainWindow::pullInsideWhenFramed()
 {

@@ -162,7 +162,7 @@ void QtToolkit::showConstantEntryDialog(ConstantEntryDialog& dialog)
 
 void QtToolkit::showAboutDialog() { makeAboutWindow(&m_window, m_window.windowIcon())->exec(); }
 
-std::string QtToolkit::clipboardText()
+std::string QtToolkit::clipboardText() const
 {
     // One format, asked for once: the owner's list of formats comes first, and
     // when an owner that never answers lets that time out, nothing more is asked.
@@ -174,16 +174,16 @@ std::string QtToolkit::clipboardText()
 
 // The comma is the only other separator a pasted number may carry: the others
 // (the Arabic one, say) come with digits of their own, which are no number here.
-char QtToolkit::decimalSeparator() { return QLocale().decimalPoint() == u"," ? ',' : '.'; }
+char QtToolkit::decimalSeparator() const { return QLocale().decimalPoint() == u"," ? ',' : '.'; }
 
 void QtToolkit::setClipboardText(const std::string& text)
 {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(toQString(text), QClipboard::Clipboard);
 }
 
-Twips QtToolkit::windowTop() { return m_window.twipsScale().toTwips(m_window.frameGeometry().top()); }
+Twips QtToolkit::windowTop() const { return m_window.twipsScale().toTwips(m_window.frameGeometry().top()); }
 
-Twips QtToolkit::windowLeft() { return m_window.twipsScale().toTwips(m_window.frameGeometry().left()); }
+Twips QtToolkit::windowLeft() const { return m_window.twipsScale().toTwips(m_window.frameGeometry().left()); }
 
 void QtToolkit::moveWindow(Twips top, Twips left)
 {
@@ -206,9 +206,9 @@ void QtToolkit::setWindowHeight(Twips height)
     m_window.setFixedHeight(std::clamp(client, 1, m_window.fullClientHeight()));
 }
 
-void QtToolkit::centerWindow()
+void QtToolkit::centreWindow()
 {
-    centerOnScreen(&m_window);
+    centreOnScreen(&m_window);
     if (!m_window.isVisible()) m_window.centreWhenFramed();
 }
 
@@ -249,13 +249,13 @@ void pullInsideNearestScreen(QWidget* window)
     const QRect area = nearest->availableGeometry();
     const int x = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
     const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
-    // Placed by its client area: see centerOnScreen.
+    // Placed by its client area: see centreOnScreen.
     window->setGeometry(QRect(QPoint(x + extents.left(), y + extents.top()), client.size()));
 }
 
 // A window minimised for want of a tray counts as hidden, so a later click on
 // the icon restores it and the tip together.
-bool QtToolkit::isWindowVisible() { return m_window.isVisible() && !m_window.isMinimized(); }
+bool QtToolkit::isWindowVisible() const { return m_window.isVisible() && !m_window.isMinimized(); }
 
 void QtToolkit::showWindow()
 {
@@ -368,7 +368,7 @@ void QtToolkit::hideTrayIcon()
     m_tray.reset();
 }
 
-std::string QtToolkit::programFolder()
+std::string QtToolkit::programFolder() const
 {
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }

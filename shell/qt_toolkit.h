@@ -41,18 +41,18 @@ public:
     void showConstantEntryDialog(ConstantEntryDialog& dialog) override;
     void showAboutDialog() override;
 
-    std::string clipboardText() override;
+    std::string clipboardText() const override;
     void setClipboardText(const std::string& text) override;
 
-    Twips windowTop() override;
-    Twips windowLeft() override;
+    Twips windowTop() const override;
+    Twips windowLeft() const override;
     void moveWindow(Twips top, Twips left) override;
     void setWindowHeight(Twips height) override;
-    void centerWindow() override;
+    void centreWindow() override;
     void keepWindowOnScreen() override;
-    bool canPlaceWindow() override { return m_placeable; }
+    bool canPlaceWindow() const override { return m_placeable; }
 
-    bool isWindowVisible() override;
+    bool isWindowVisible() const override;
     void showWindow() override;
     void hideWindow() override;
     void activateWindow() override;
@@ -66,9 +66,9 @@ public:
     void setTrayTip(TrayTip tip) override;
     void hideTrayIcon() override;
 
-    std::string programFolder() override;
+    std::string programFolder() const override;
     std::string starterConstantName(const std::string& name) override;
-    char decimalSeparator() override;
+    char decimalSeparator() const override;
 
     // For tests: what a user would hear or see in the tray.
     int beepCount() const { return m_beeps; }

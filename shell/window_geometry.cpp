@@ -99,7 +99,7 @@ bool PlaceWhenFramed::settle(QWidget* window)
     return settled;
 }
 
-void centerOnScreen(QWidget* window)
+void centreOnScreen(QWidget* window)
 {
     if (!window) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

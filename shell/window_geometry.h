@@ -19,7 +19,7 @@ namespace trellum::shell {
 // Hourglass for the whole screen while the window is moved to the middle of its
 // screen; the frame's top-left corner stays on the screen, so a window larger
 // than the screen starts at its top (or left) edge.
-void centerOnScreen(QWidget* window);
+void centreOnScreen(QWidget* window);
 
 // The frame extents the window manager reports for a shown window; empty while
 // they are not known (before the window is framed).

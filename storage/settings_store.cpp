@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/number_text.h"
 #include "storage/file_io.h"
 
 namespace trellum {
@@ -71,12 +72,8 @@ std::optional<std::string> lowerKeyPath(std::string_view path)
     return lower;
 }
 
-std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
+// The format allows tabs as well as spaces around names, data and hex items.
+constexpr std::string_view kFileBlanks = " \t";
 
 int hexDigit(char c)
 {
@@ -116,12 +113,12 @@ std::optional<std::string> parseQuoted(std::string_view& s)
 std::optional<std::string> parseHexList(std::string_view s)
 {
     std::string bytes;
-    s = trimBlanks(s);
+    s = trimBlanks(s, kFileBlanks);
     if (s.empty()) return bytes;
     bytes.reserve(s.size() / 3 + 1);
     while (true) {
         const std::size_t comma = s.find(',');
-        const std::string_view item = trimBlanks(s.substr(0, comma));
+        const std::string_view item = trimBlanks(s.substr(0, comma), kFileBlanks);
         if (item.size() != 2 || hexDigit(item[0]) < 0 || hexDigit(item[1]) < 0) return std::nullopt;
         bytes.push_back(static_cast<char>(hexDigit(item[0]) * 16 + hexDigit(item[1])));
         if (comma == std::string_view::npos) break;
@@ -135,7 +132,7 @@ std::optional<StoredValue> parseData(std::string_view s)
     StoredValue value;
     if (!s.empty() && s.front() == '"') {
         std::optional<std::string> text = parseQuoted(s);
-        if (!text || !trimBlanks(s).empty()) return std::nullopt;
+        if (!text || !trimBlanks(s, kFileBlanks).empty()) return std::nullopt;
         value.type = kTextTag;
         value.data = std::move(*text);
         value.data.push_back('\0');
@@ -229,7 +226,7 @@ std::string formatValue(std::string_view name, const StoredValue& value)
 
 bool isBlankOrComment(std::string_view line)
 {
-    line = trimBlanks(line);
+    line = trimBlanks(line, kFileBlanks);
     return line.empty() || line.front() == ';';
 }
 
@@ -285,11 +282,11 @@ struct SettingsStore::Document {
         }
         std::string_view first = lines[0];
         if (first.starts_with("\xEF\xBB\xBF")) first.remove_prefix(3);
-        if (trimBlanks(first) != kHeader) return false;
+        if (trimBlanks(first, kFileBlanks) != kHeader) return false;
 
         Section* current = nullptr;
         for (std::size_t i = 1; i < lines.size(); ++i) {
-            std::string_view line = trimBlanks(lines[i]);
+            std::string_view line = trimBlanks(lines[i], kFileBlanks);
             if (isBlankOrComment(line)) {
                 if (current != nullptr) current->items.push_back(Item{std::string(lines[i]), false, {}, {}});
                 else preamble.emplace_back(lines[i]);
@@ -318,9 +315,9 @@ struct SettingsStore::Document {
                 if (!quoted) return false;
                 name = std::move(*quoted);
             }
-            line = trimBlanks(line);
+            line = trimBlanks(line, kFileBlanks);
             if (line.empty() || line.front() != '=') return false;
-            line = trimBlanks(line.substr(1));
+            line = trimBlanks(line.substr(1), kFileBlanks);
             std::string raw(lines[i]);
             std::string joined(line);
             // A hex list may continue on the following lines after a trailing backslash.
@@ -328,7 +325,7 @@ struct SettingsStore::Document {
                 while (!joined.empty() && joined.back() == '\\') {
                     joined.pop_back();
                     if (++i >= lines.size()) return false;
-                    joined += trimBlanks(lines[i]);
+                    joined += trimBlanks(lines[i], kFileBlanks);
                     raw += '\n';
                     raw += lines[i];
                 }
@@ -377,9 +374,9 @@ struct SettingsStore::Document {
     {
         // A blank line keeps the new key apart from the lines before it.
         const bool blankBefore = sections.empty()
-                                     ? !preamble.empty() && trimBlanks(preamble.back()).empty()
+                                     ? !preamble.empty() && trimBlanks(preamble.back(), kFileBlanks).empty()
                                      : !sections.back().items.empty() && !sections.back().items.back().isValue &&
-                                           trimBlanks(sections.back().items.back().raw).empty();
+                                           trimBlanks(sections.back().items.back().raw, kFileBlanks).empty();
         if (!blankBefore) {
             if (sections.empty()) preamble.emplace_back();
             else sections.back().items.push_back(Item{});

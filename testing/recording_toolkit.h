@@ -45,16 +45,16 @@ public:
     void showConstantsDialog(ConstantsDialog& dialog) override;
     void showConstantEntryDialog(ConstantEntryDialog& dialog) override;
     void showAboutDialog() override { events.push_back("about"); }
-    std::string clipboardText() override { return clipboard; }
+    std::string clipboardText() const override { return clipboard; }
     void setClipboardText(const std::string& text) override;
-    Twips windowTop() override { return top; }
-    Twips windowLeft() override { return left; }
+    Twips windowTop() const override { return top; }
+    Twips windowLeft() const override { return left; }
     void moveWindow(Twips toTop, Twips toLeft) override { top = toTop; left = toLeft; }
     void setWindowHeight(Twips toHeight) override { height = toHeight; }
-    void centerWindow() override { top = 4000_tw; left = 8000_tw; }
+    void centreWindow() override { top = 4000_tw; left = 8000_tw; }
     void keepWindowOnScreen() override {}
-    bool canPlaceWindow() override { return placeable; }
-    bool isWindowVisible() override { return visible; }
+    bool canPlaceWindow() const override { return placeable; }
+    bool isWindowVisible() const override { return visible; }
     void showWindow() override { visible = true; }
     void hideWindow() override { visible = false; }
     void activateWindow() override {}
@@ -65,8 +65,8 @@ public:
     void showTrayIcon(TrayTip tip) override { trayIconShown = true; trayTip = trayTipText(tip); }
     void setTrayTip(TrayTip tip) override { trayTip = trayTipText(tip); }
     void hideTrayIcon() override { trayIconShown = false; }
-    std::string programFolder() override { return folder; }
-    char decimalSeparator() override { return separator; }
+    std::string programFolder() const override { return folder; }
+    char decimalSeparator() const override { return separator; }
 };
 
 }  // namespace trellum

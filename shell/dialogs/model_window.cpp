@@ -168,10 +168,10 @@ void ModelWindow::showEvent(QShowEvent* event)
     if (!m_centred && !event->spontaneous()) {
         m_centred = true;
         if (isRightToLeft()) mirrorForRightToLeft(this);
-        centerOnScreen(this);
+        centreOnScreen(this);
         // The whole window is centred, frame included: once the window manager
         // has framed it, its reported extents replace the estimate used now.
-        m_placeWhenFramed.ask([this] { centerOnScreen(this); });
+        m_placeWhenFramed.ask([this] { centreOnScreen(this); });
     }
     QDialog::showEvent(event);
 }
@@ -183,7 +183,7 @@ bool ModelWindow::event(QEvent* event)
         // A window manager busy under load may still apply a configure it
         // queued while framing; one late look puts the window back.
         QTimer::singleShot(300, this, [this] {
-            if (isVisible()) centerOnScreen(this);
+            if (isVisible()) centreOnScreen(this);
         });
     }
     return handled;
