@@ -13,6 +13,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "engine/number_text.h"
+
 namespace trellum {
 
 namespace {
@@ -49,12 +51,7 @@ std::optional<std::string> after(const std::string& text, std::string_view prefi
     return firstLine(text.substr(prefix.size()));
 }
 
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\n\r");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\n\r") - first + 1);
-}
+std::string trimmed(std::string_view text) { return std::string(trimBlanks(text, kBlanksAndLineEnds)); }
 
 }  // namespace
 
