@@ -29,18 +29,21 @@ bool isNativeWayland()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+std::uint32_t x11Atom(xcb_connection_t* connection, const char* name)
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    std::free(reply);
+    return found;
+}
+
 void endStartupFeedback(const QWidget& window, const QByteArray& startupId)
 {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (connection == nullptr || startupId.isEmpty() || !window.windowHandle()) return;
-    const auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-        const xcb_atom_t found = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-        std::free(reply);
-        return found;
-    };
+    const auto atom = [connection](const char* name) { return x11Atom(connection, name); };
     const xcb_atom_t begin = atom("_NET_STARTUP_INFO_BEGIN"), more = atom("_NET_STARTUP_INFO");
     xcb_query_tree_reply_t* tree =
         xcb_query_tree_reply(connection, xcb_query_tree(connection, static_cast<xcb_window_t>(window.winId())), nullptr);

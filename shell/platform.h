@@ -5,6 +5,9 @@
 // Wayland window can neither be placed nor kept above others, and the tray
 // works as designed only on X11.
 
+#include <cstdint>
+
+struct xcb_connection_t;
 class QByteArray;
 class QWidget;
 
@@ -17,6 +20,9 @@ void preferX11(bool platformGiven);
 
 // Called once QApplication exists: true on a native Wayland connection.
 bool isNativeWayland();
+
+// The X atom called `name`, or none when the server gives no answer.
+std::uint32_t x11Atom(xcb_connection_t* connection, const char* name);
 
 // Ends an X11 launcher's busy feedback for `startupId` (a later launch's, which
 // the running copy answered), as Qt ends it for the program's own start.

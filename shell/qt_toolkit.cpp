@@ -51,13 +51,7 @@ bool askWindowManagerAbove(QWindow& window, bool above)
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection) return false;
     const auto xWindow = static_cast<xcb_window_t>(window.winId());
-    const auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-        const xcb_atom_t found = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-        std::free(reply);
-        return found;
-    };
+    const auto atom = [connection](const char* name) { return x11Atom(connection, name); };
     xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, xWindow), nullptr);
     if (!tree) return false;
     const xcb_window_t root = tree->root;
