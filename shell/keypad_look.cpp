@@ -245,7 +245,7 @@ QColor legendColour() { return QColor(0xe9, 0xb9, 0x49); }
 
 KeyButton::KeyButton(const KeyRow& row, KeyFaces& faces, QWidget* parent)
     : QPushButton(QString::fromUtf8(row.caption), parent), m_look(keyLookOf(row.group)), m_faces(faces),
-      m_print(printedCaption(row.key, text())), m_kind(printKindOf(row.key))
+      m_print(printedCaption(row.key, text())), m_key(row.key)
 {
 }
 
@@ -260,12 +260,13 @@ QRect KeyButton::printRoom(bool down) const
 void KeyButton::fitPrint()
 {
     m_printType = font();
-    if (m_kind == PrintKind::Marks) {
+    const PrintKind kind = printKindOf(m_key);
+    if (kind == PrintKind::Marks) {
         const Marks marks = fitMarks(font(), m_print, printRoom(false).width());
         m_printType = marks.type;
         m_printInk = marks.ink;
         m_ringSize = 0.5 * inkOf(font(), QStringLiteral("l")).height();
-    } else if (m_kind == PrintKind::Root) {
+    } else if (kind == PrintKind::Root) {
         // The sign is small and thin beside letters of its type: bold, and a
         // fifth taller than the "l" of "log" on the key beside it, as its bar
         // stands above the letters' tops.
@@ -273,7 +274,7 @@ void KeyButton::fitPrint()
         const qreal letter = inkOf(font(), QStringLiteral("l")).height();
         m_printType.setPointSizeF(m_printType.pointSizeF() * 1.2 * letter / inkOf(m_printType, m_print).height());
         m_printInk = inkOf(m_printType, m_print);
-    } else if (m_kind == PrintKind::Bars) {
+    } else if (kind == PrintKind::Bars) {
         m_printInk = inkOf(m_printType, m_print);
         // The bar's weight: the minus sign's outline is the bar alone.
         m_barWeight = inkOf(m_printType, QStringLiteral("\u2212")).height();
@@ -301,8 +302,8 @@ void KeyButton::paintBars(QPainter& p, const QRect& room) const
     p.setBrush(m_look.print);
     p.drawRect(left, top, length, weight);
     const int middle = left + (length - weight) / 2, reach = (length - weight) / 2;
-    if (text() == u"+") p.drawRect(middle, top - reach, weight, length);
-    if (text() == u"\u00F7") {
+    if (m_key == Key::Add) p.drawRect(middle, top - reach, weight, length);
+    if (m_key == Key::Divide) {
         const int dot = weight + (weight + 1) / 2;
         const int dotLeft = left + (length - dot) / 2;
         p.drawRect(dotLeft, top - weight - dot, dot, dot);
@@ -335,7 +336,7 @@ void KeyButton::paintEvent(QPaintEvent*)
     p.setPen(m_look.print);
     p.setFont(m_printType);
     const QRect room = printRoom(down);
-    switch (m_kind) {
+    switch (printKindOf(m_key)) {
     case PrintKind::Text: p.drawText(room, Qt::AlignCenter | Qt::TextHideMnemonic, m_print); return;
     case PrintKind::Bars: paintBars(p, room); return;
     case PrintKind::Root: {

@@ -83,7 +83,7 @@ private:
     KeyFaces& m_faces;
     QString m_print;   // the caption as printed
     QFont m_printType;
-    PrintKind m_kind;
+    Key m_key;
     QRectF m_printInk;   // Marks, Root, Bars: the outline's box, from the baseline's start
     qreal m_barWeight = 0;
     qreal m_ringSize = 0;   // Marks: the degree ring's width
