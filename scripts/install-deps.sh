@@ -5,12 +5,13 @@
 set -euo pipefail
 
 # build: what scripts/run.sh and scripts/package.sh need (debian/control's
-# Build-Depends, with its test tools, and dpkg-buildpackage's build-essential).
+# Build-Depends, with its test tools, dpkg-buildpackage's build-essential, and
+# gpg, with which scripts/orig-tarball.sh verifies a release tag).
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev libfontconfig-dev libxcb1-dev gettext appstream
-                libgtest-dev libgmock-dev libbenchmark-dev build-essential debhelper desktop-file-utils)
+                libgtest-dev libgmock-dev libbenchmark-dev build-essential debhelper desktop-file-utils gpg)
 test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils x11-xkb-utils numlockx xclip imagemagick
                libsm-dev libxtst-dev clang libclang-rt-14-dev lintian dpkg-dev file
-               weston qt6-wayland at-spi2-core python3-pyatspi python3-xlib orca dbus dbus-daemon strace locales
+               weston qt6-wayland at-spi2-core python3-xlib dbus dbus-daemon strace locales
                qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk)
 
 case "${1:-all}" in

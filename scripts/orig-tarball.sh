@@ -6,10 +6,11 @@
 #   scripts/orig-tarball.sh [DIR]
 # It is `git archive` of HEAD: the same commit gives the same bytes in any
 # clone, every time stamp being the commit's date, and no tag is needed; a
-# release checks out its tag vVERSION first. debian/ is left out
-# (.gitattributes). Changes not yet committed, new files git does not ignore
-# included, go in as a commit of their own with HEAD's date, so a package
-# built before committing holds what the commit will.
+# release checks out its tag vVERSION first, whose signature must then verify
+# against debian/upstream/signing-key.asc, the key uscan checks it with.
+# debian/ is left out (.gitattributes). Changes not yet committed, new files
+# git does not ignore included, go in as a commit of their own with HEAD's
+# date, so a package built before committing holds what the commit will.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-..}
@@ -29,6 +30,17 @@ if [ -n "$(git status --porcelain --untracked-files=normal -- . ':!debian')" ]; 
              GIT_COMMITTER_NAME='The Trellum developers' GIT_COMMITTER_EMAIL=developers@trellum.org \
              GIT_AUTHOR_DATE=$date GIT_COMMITTER_DATE=$date \
              git commit-tree -p HEAD -m "Uncommitted changes" "$tree")
+elif [ "$(git rev-parse -q --verify "refs/tags/v$upstream^{commit}")" = "$(git rev-parse HEAD)" ]; then
+    # Only the project's key is known in a keyring of its own, so any other
+    # signature, or none, fails.
+    keyring=$(mktemp -d)
+    trap 'rm -rf "$keyring"' EXIT
+    GNUPGHOME=$keyring gpg --batch --quiet --import debian/upstream/signing-key.asc
+    if ! report=$(GNUPGHOME=$keyring git verify-tag "v$upstream" 2>&1); then
+        echo "$report" >&2
+        echo "ERROR: tag v$upstream is not signed with debian/upstream/signing-key.asc; no tarball made" >&2
+        exit 1
+    fi
 fi
 mkdir -p "$dir"
 git archive --format=tar.gz --prefix="trellum-$upstream/" -o "$out" "$commit"

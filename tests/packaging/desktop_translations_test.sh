@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: MIT
 # The translations of the menu entry and the AppStream metadata in
 # packaging/po/: the template is what xgettext extracts from the templates now,
-# every language of LINGUAS has its .po file with every text translated (none
-# missing, empty or fuzzy). The program's languages are those of LINGUAS too;
-# the words are held to shell/i18n/TERMS.md by translations.terms.
+# every .po file is in LINGUAS, and right-to-left texts read right to left.
+# packaging.metadata finds a text missing, empty or fuzzy in the files built
+# from them; translations.terms holds the words to shell/i18n/TERMS.md.
 #
 #   tests/packaging/desktop_translations_test.sh SOURCE_DIR
 set -euo pipefail
@@ -24,29 +24,8 @@ if ! diff -u <(grep -v '^"POT-Creation-Date:' "$po/trellum-desktop.pot") \
     cat "$work/pot.diff" >&2
 fi
 
-linguas=$(grep -v '^#' "$po/LINGUAS" | xargs)
 for file in "$po"/*.po; do
-    lang=$(basename "$file" .po)
-    grep -qx "$lang" <<<"${linguas// /$'\n'}" || fail "$lang.po is not in packaging/po/LINGUAS, so the build ignores it"
-done
-
-# The one line of a translation (the files are written without wrapping).
-translation() { awk -v id="msgid \"$2\"" '$0 == id { getline; sub(/^msgstr "/, ""); sub(/"$/, ""); print }' "$1"; }
-
-for lang in $linguas; do
-    file=$po/$lang.po
-    [ -f "$file" ] || { fail "LINGUAS names $lang, packaging/po/$lang.po is missing"; continue; }
-    # msgfmt -c checks the header and the format of every translation; its
-    # statistics name fuzzy and untranslated texts, msgcmp texts missing altogether.
-    if ! stats=$(LC_ALL=C msgfmt -c --statistics -o /dev/null "$file" 2>&1); then
-        fail "msgfmt -c rejects $lang.po: $stats"
-    elif ! grep -qE '^[0-9]+ translated messages?\.$' <<<"$stats"; then
-        fail "$lang.po is incomplete: $stats"
-    fi
-    report=$(msgcmp --use-untranslated --use-fuzzy "$file" "$po/trellum-desktop.pot" 2>&1) || fail "$lang.po lacks texts of the template: $report"
-    # A list of search words without its closing semicolon breaks the entry's Keywords.
-    keywords=$(translation "$file" "calculator;scientific;trigonometry;logarithm;constants;memory;")
-    [[ $keywords == *\; ]] || fail "$lang.po: the Keywords translation does not end in a semicolon"
+    grep -qx "$(basename "$file" .po)" "$po/LINGUAS" || fail "$(basename "$file") is not in packaging/po/LINGUAS, so the build ignores it"
 done
 
 # A right-to-left paragraph whose first strong letter is Latin ("Trellum is ...")
@@ -57,5 +36,5 @@ for lang in ar he; do
     fi
 done
 
-[ $status -eq 0 ] && echo "PASS: $(wc -w <<<"$linguas") languages translated in full, the template current"
+[ $status -eq 0 ] && echo "PASS: every translation listed, the template current"
 exit $status

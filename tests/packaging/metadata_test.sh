@@ -20,10 +20,7 @@ metainfo=$generated/$id.metainfo.xml
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
-[ -f "$packaging/$id.desktop.in" ] || { echo "FAIL: no desktop entry named after the component id ($id.desktop.in)" >&2; exit 1; }
-for file in "$desktop" "$metainfo"; do
-    [ -f "$file" ] || { echo "FAIL: $file was not generated (build the project first)" >&2; exit 1; }
-done
+[ -f "$desktop" ] && [ -f "$metainfo" ] || { echo "FAIL: $generated holds no $id.desktop or metainfo (build the project first)" >&2; exit 1; }
 
 # desktop-file-validate 0.26, Debian 12's, predates SingleMainWindow (version
 # 1.5 of the format), which the entry sets for the docks that read it.
@@ -48,16 +45,18 @@ grep -q '<translation type="qt">trellum</translation>' "$metainfo" ||
 texts='name|summary|developer_name|p|li|caption|keyword'
 english=$(grep -cE "<($texts)>" "$metainfo" || true)
 [ "$english" -ge 20 ] || fail "the metadata holds only $english texts in English"
-entry() { sed -n "s/^$1\[$2\]=//p" "$desktop"; }
+keys='Name|GenericName|Comment|Keywords'   # the action's Name too
+english_keys=$(grep -cE "^($keys)=" "$desktop")
 for lang in $languages; do
-    for key in Name GenericName Comment Keywords; do
-        [ -n "$(entry "$key" "$lang")" ] || fail "the desktop entry has no $key[$lang]"
-    done
+    found=$(grep -cE "^($keys)\[$lang\]=." "$desktop" || true)
+    [ "$found" -eq "$english_keys" ] || fail "the desktop entry has $found of its $english_keys texts in $lang"
     found=$(grep -cE "<($texts) xml:lang=\"$lang\">[^<]" "$metainfo" || true)
     [ "$found" -eq "$english" ] || fail "the metadata has $found of its $english texts in $lang"
     # A translation copied from English is a translation missed.
-    [ "$(entry Comment "$lang")" != "$(sed -n 's/^Comment=//p' "$desktop")" ] || fail "Comment[$lang] is the English text"
+    ! grep -qxF "Comment[$lang]=$(sed -n 's/^Comment=//p' "$desktop")" "$desktop" || fail "Comment[$lang] is the English text"
 done
+# A list of search words without its closing semicolon breaks the entry's Keywords.
+! grep -E '^Keywords\[.*[^;]$' "$desktop" >&2 || fail "a Keywords translation above lacks its closing semicolon"
 # Both files use the locale names of the desktop entry format (pt_BR, not
 # pt-BR), which is how the program's translations are named too.
 for lang in $(grep -oE '\[[^]]+\]=' "$desktop" | tr -d '[]=' | sort -u) \
