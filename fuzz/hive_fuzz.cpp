@@ -4,17 +4,13 @@
 // reads back whole, with every line of the file that was understood kept; a
 // file that could not be read is kept aside, unchanged.
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "app/calculator.h"
+#include "fuzz_files.h"
 #include "storage/settings.h"
 #include "storage/settings_store.h"
 #include "testing/calculator_probe.h"
@@ -23,22 +19,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path& workDir()
-{
-    static const fs::path dir = [] {
-        auto d = fs::temp_directory_path() / ("trellum-fuzz-hive-" + std::to_string(::getpid()));
-        fs::create_directories(d);
-        return d;
-    }();
-    return dir;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using fuzz::readFile;
 
 void queryAll(const trellum::SettingsStore& store)
 {
@@ -63,12 +44,10 @@ void queryAll(const trellum::SettingsStore& store)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::error_code ignored;
-    for (const auto& entry : fs::directory_iterator(workDir(), ignored)) fs::remove_all(entry.path(), ignored);
-    const std::string path = (workDir() / "system.reg").string();
+    for (const auto& entry : fs::directory_iterator(fuzz::workDir(), ignored)) fs::remove_all(entry.path(), ignored);
+    const std::string path = (fuzz::workDir() / "system.reg").string();
     const std::string original(reinterpret_cast<const char*>(data), size);
-    {
-        std::ofstream(path, std::ios::binary) << original;
-    }
+    fuzz::writeFile(path, original);
 
     trellum::SettingsStore store(path);
     queryAll(store);

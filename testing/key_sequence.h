@@ -10,7 +10,6 @@
 #include "storage/settings_store.h"
 #include "testing/key_script.h"
 #include "testing/recording_toolkit.h"
-#include "testing/row_name.h"
 
 namespace trellum::testing_support {
 

