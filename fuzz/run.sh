@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the libFuzzer targets with clang through CMake (TRELLUM_FUZZ=ON) and runs
-# each for a bounded time on a scratch copy of its seed corpus.
-#   fuzz/run.sh [SECONDS_PER_TARGET]        (default 25; FUZZ_TARGETS to pick some)
+# Builds the libFuzzer targets with clang (TRELLUM_FUZZ=ON) and runs each for a
+# bounded time: fuzz/run.sh [SECONDS_PER_TARGET] (default 25; FUZZ_TARGETS picks).
 # A crash leaves its input in build-fuzz/artifacts/ and fails the script; replay it
 # with build-fuzz/fuzz/<target>_fuzz build-fuzz/artifacts/<file>.
 set -euo pipefail
@@ -13,7 +12,6 @@ CXX=${FUZZ_CXX:-clang++}
 CC=${FUZZ_CC:-clang}
 TARGETS=${FUZZ_TARGETS:-"is_numeric constants_file hive"}
 
-# The targets and every library under them are built by CMake (TRELLUM_FUZZ=ON).
 cmake -S . -B "$OUT" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER="$CC" \
       -DCMAKE_CXX_COMPILER="$CXX" -DTRELLUM_FUZZ=ON -DTRELLUM_BUILD_SHELL=OFF -DTRELLUM_BUILD_TESTS=OFF >/dev/null
 # Two compilers at a time keeps a 2-core runner responsive.

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Plants each catalogued fault alone, rebuilds, and expects the suite to fail.
-#
 #   tests/faults/plant.sh [-B BUILD_DIR] [FAULT_FILE...]     (default: every tests/faults/*.fault)
-#
 # A fault file describes one edit a user would notice:
-#
 #   # One line saying what the user would see
 #   file: functions/angles.cpp
 #   tests: golden.functions|engine_test      (optional: the ctest regex expected to catch it, run first)
@@ -15,13 +12,9 @@
 #   ====
 #   the lines that replace them
 #   >>>>
-#
-# The fault is planted in the working tree, the named targets (or the whole
-# build folder, configured as scripts/test.sh configures build/) are rebuilt,
-# the named tests run, and the whole suite, fully built, only when they miss.
-# The file is then put back byte for byte, with a new time so that it rebuilds.
-# Run it by hand before a change to the tests lands; it takes a few minutes a
-# fault and is not part of CI.
+# The named tests run first, the whole suite (fully built) only when they miss;
+# the file is then put back byte for byte, but newer, so that it rebuilds. Run
+# by hand before a change to the tests lands; it is not part of CI.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=build

@@ -24,6 +24,7 @@ line break|hex(1):34,0a,32,00|4.  ${tab}|4.
 quote inside|"4\\"2"|4"2.  ${tab}|4"2.
 carriage return after a number with exponent|hex(1):31,2e,35,45,2d,30,37,0d,00|1.5  ${tab}-07|1.5E-07
 no number at all|"abc"|abc.  ${tab}|abc.
+blanks around a number|"  7  "|  7  .  ${tab}|  7  .
 bracket level stored with a bracket open|"(- 1"|(- 1.  ${tab}|(- 1.
 a number as the program writes it|"1.5E-07"|1.5  ${tab}-07|1.5E-07
 ROWS

@@ -34,7 +34,6 @@ protected:
         fs::remove_all(m_dir);
         fs::create_directory(m_dir);
         toolkit = RecordingToolkit();
-        file = m_dir / "constants.txt";
         if (bytes) writeFile(file, *bytes);
         return dialog.emplace(toolkit, file.string());
     }
@@ -49,7 +48,7 @@ protected:
         });
     }
 
-    fs::path file;
+    fs::path file = m_dir / "constants.txt";
     RecordingToolkit toolkit;
     std::optional<ConstantsDialog> dialog;
 };

@@ -1,21 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "storage/file_io.h"
 
-#include "tests/unit/temp_folder.h"
-
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
+
+#include "tests/unit/temp_folder.h"
 
 namespace trellum {
 namespace {
@@ -25,13 +20,6 @@ using Names = std::vector<std::string>;
 
 constexpr auto readAll = testing_support::readBytes;
 constexpr auto writeAll = testing_support::writeBytes;
-
-mode_t modeOf(const fs::path& path)
-{
-    struct stat info {};
-    ::lstat(path.c_str(), &info);
-    return info.st_mode;
-}
 
 using FileIoTest = testing_support::TempFolderTest;
 
@@ -93,12 +81,13 @@ TEST_F(FileIoTest, NewFilesFollowTheUmaskAndReplacedFilesKeepTheirMode)
     const mode_t old = ::umask(077);
     EXPECT_EQ(writeFileAtomically(m_dir / "sub" / "new", "x"), WriteStatus::Written);
     ::umask(old);
-    EXPECT_EQ(modeOf(m_dir / "sub") & 07777, 0700u);
+    EXPECT_EQ(fs::status(m_dir / "sub").permissions(), fs::perms::owner_all);
 
     writeAll(m_dir / "kept", "x");
-    fs::permissions(m_dir / "kept", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(m_dir / "kept", mode);
     EXPECT_EQ(writeFileAtomically(m_dir / "kept", "y"), WriteStatus::Written);
-    EXPECT_EQ(modeOf(m_dir / "kept") & 07777, 0640u);
+    EXPECT_EQ(fs::status(m_dir / "kept").permissions(), mode);
 }
 
 TEST_F(FileIoTest, CopiesBesideNeverReplaceAFile)

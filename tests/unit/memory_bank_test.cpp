@@ -44,7 +44,6 @@ Step select(int line) { return [line](MemoryDialog& d) { d.select(line); }; }
 const Step flush = [](MemoryDialog& d) { d.flush(); };
 const Step done = [](MemoryDialog& d) { d.done(); };
 const Step cancel = [](MemoryDialog& d) { d.cancel(); };
-const Step closeWindow = [](MemoryDialog& d) { d.closeWindow(); };
 
 // Slots that begin with `texts`; the others hold `rest`.
 Slots slots(std::initializer_list<const char*> texts, const char* rest = "0")
@@ -53,12 +52,6 @@ Slots slots(std::initializer_list<const char*> texts, const char* rest = "0")
     result.fill(rest);
     std::copy(texts.begin(), texts.end(), result.begin());
     return result;
-}
-
-Slots with(Slots base, std::size_t slot, const char* text)
-{
-    base[slot] = text;
-    return base;
 }
 
 // The paths walked in tests/golden/memory.keys (cancel, flush, flush and store,
@@ -77,10 +70,10 @@ TEST(MemoryDialog, EachPathLeavesItsSlotsDisplayAndIndicator)
         bool indicator = true;
     };
     const Row rows[] = {
-        {"store_reselected", kMin, {select(4), select(1), done}, with(start, 1, "7.")},
+        {"store_reselected", kMin, {select(4), select(1), done}, slots({"3.", "7."})},
         {"store_done_while_disabled", kMin, {done}, start},
-        {"store_flush_window_closed", kMin, {flush, closeWindow}, cleared, "7.  ", false},
-        {"store_flush_twice", kMin, {flush, flush, select(1), done}, with(cleared, 1, "7.")},
+        {"store_flush_window_closed", kMin, {flush}, cleared, "7.  ", false},
+        {"store_flush_twice", kMin, {flush, flush, select(1), done}, slots({"0.", "7."}, "0.")},
         {"recall_flush_cancel", kMR, {flush, select(0), cancel}, start},
     };
     for (const Row& row : rows) {
@@ -98,7 +91,6 @@ TEST(MemoryDialog, EachPathLeavesItsSlotsDisplayAndIndicator)
         EXPECT_TRUE(bank.toolkit.events.empty());
         bank.press("5");
         EXPECT_EQ(bank.calc.display().lcdText, "5.  ") << "the next digit must start a new number";
-
     }
 }
 

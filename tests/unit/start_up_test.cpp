@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstddef>
-#include <cstring>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -25,32 +23,22 @@
 namespace trellum {
 namespace {
 
-// Sets the variables named for one launch and clears the others it reads.
-class LaunchEnvironment {
-public:
-    explicit LaunchEnvironment(const std::string& assignments)
-    {
-        for (const char* name : kRead) ::unsetenv(name);
-        std::istringstream words(assignments);
-        for (std::string word; words >> word;) {
-            const std::size_t equals = word.find('=');
-            ::setenv(word.substr(0, equals).c_str(), word.substr(equals + 1).c_str(), 1);
-        }
+// Sets the variables named ("VARIABLE=value ...") for one launch and clears the others it reads.
+void setLaunchEnvironment(const std::string& assignments)
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) ::unsetenv(name);
+    std::istringstream words(assignments);
+    for (std::string word; words >> word;) {
+        const std::size_t equals = word.find('=');
+        ::setenv(word.substr(0, equals).c_str(), word.substr(equals + 1).c_str(), 1);
     }
-    ~LaunchEnvironment()
-    {
-        for (const char* name : kRead) ::unsetenv(name);
-    }
-
-private:
-    static constexpr const char* kRead[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"};
-};
+}
 
 // Each side: "VARIABLE=value ..." for the environment, then "|" and the arguments.
 std::string displayKeyOf(const std::string& launch)
 {
     const std::size_t bar = launch.find('|');
-    const LaunchEnvironment environment(launch.substr(0, bar));
+    setLaunchEnvironment(launch.substr(0, bar));
     std::vector<std::string> arguments{"trellum"};
     std::istringstream words(launch.substr(bar + 1));
     for (std::string word; words >> word;) arguments.push_back(word);
@@ -88,6 +76,7 @@ TEST(SingleCopy, LaunchesMeetOnOneDisplayOnly)
         const std::string one = displayKeyOf(row.first), other = displayKeyOf(row.second);
         EXPECT_EQ(!one.empty() && one == other, row.meet) << one << " / " << other;
     }
+    setLaunchEnvironment("");
 }
 
 class MeetingPoint : public testing_support::TempFolderTest {};
@@ -108,12 +97,13 @@ TEST_F(MeetingPoint, IsInTheRuntimeFolderOnlyWhenItIsPrivate)
     } rows[] = {{owned, true}, {open, false}, {link, false}, {longer, false}, {"", false}, {"relative", false}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.runtime);
-        const LaunchEnvironment environment("XDG_RUNTIME_DIR=" + row.runtime);
+        setLaunchEnvironment("XDG_RUNTIME_DIR=" + row.runtime);
         const SingleCopy copy("x11:meeting-" + std::to_string(::getpid()));
         EXPECT_TRUE(copy.ownsName());
         EXPECT_EQ(copy.meetingPoint().starts_with(row.runtime + "/trellum-"), row.inFolder) << copy.meetingPoint();
         EXPECT_EQ(copy.meetingPoint().starts_with("@"), !row.inFolder) << copy.meetingPoint();
     }
+    setLaunchEnvironment("");
 }
 
 // Qt's own words before it gives up, turned into the one line the program prints.

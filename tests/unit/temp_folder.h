@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,13 +30,14 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
 
 class TempFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    // Made at construction, so that a fixture's members can name files in it.
+    TempFolderTest()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "trellum-test-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder " + pattern);
         m_dir = pattern;
     }
-    void TearDown() override
+    ~TempFolderTest() override
     {
         std::error_code error;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(m_dir, error))
