@@ -43,5 +43,6 @@ elif [ "$(git rev-parse -q --verify "refs/tags/v$upstream^{commit}")" = "$(git r
     fi
 fi
 mkdir -p "$dir"
-git archive --format=tar.gz --prefix="trellum-$upstream/" -o "$out" "$commit"
+# Compressed as uscan compresses it, so both make the same bytes.
+git archive --format=tar --prefix="trellum-$upstream/" "$commit" | gzip -n -9 >"$out"
 echo "$out"
