@@ -346,8 +346,9 @@ void SingleCopy::claimAbstractToo()
     m_abstract = true;
     m_abstractFd = boundSocket(m_path, true);
     // Held by another user, or by a copy of this user's that is starting or
-    // ending: only an answer from a running one of this user's counts.
-    if (m_abstractFd < 0 && ask(kAnswerTime.count()) == Asked::Answered) m_answered = true;
+    // ending: only an answer from a running one of this user's counts. The
+    // previous release, which met here, knows only the bare request.
+    if (m_abstractFd < 0 && ask(kAnswerTime.count(), false) == Asked::Answered) m_answered = true;
     m_path = path;
     m_abstract = false;
     if (!m_answered) return;
@@ -357,7 +358,7 @@ void SingleCopy::claimAbstractToo()
     m_lockFd = -1;
 }
 
-SingleCopy::Asked SingleCopy::ask(std::int64_t deadlineMs)
+SingleCopy::Asked SingleCopy::ask(std::int64_t deadlineMs, bool feedback)
 {
     const Exchange& exchange = exchangeOf(m_request);
     // Non-blocking: a copy that is stopped, or whose queue is full, never holds
@@ -379,8 +380,9 @@ SingleCopy::Asked SingleCopy::ask(std::int64_t deadlineMs)
     }
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max<std::int64_t>(deadlineMs, 0));
     std::string asked = exchange.asked;
-    asked.insert(asked.size() - 1,
-                 feedbackWord("startup", "DESKTOP_STARTUP_ID") + feedbackWord("token", "XDG_ACTIVATION_TOKEN"));
+    if (feedback)
+        asked.insert(asked.size() - 1,
+                     feedbackWord("startup", "DESKTOP_STARTUP_ID") + feedbackWord("token", "XDG_ACTIVATION_TOKEN"));
     const bool sent = ::send(fd, asked.data(), asked.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(asked.size());
     std::string answer;
     bool hungUp = !sent;

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "storage/settings_store.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -22,6 +28,28 @@ constexpr uint32_t kBinaryTag = 3;
 constexpr uint32_t kNumberTag = 4;
 // Hex lists are wrapped as the export tool wraps them, so lines stay near 80 columns.
 constexpr std::size_t kHexWrapColumn = 76;
+
+// Held across a save's read, merge and replacement, on the settings folder (a
+// lock file would be one more file beside the settings): two copies saving at
+// once take turns, so neither replaces the file with a merge that misses the
+// other's save. Advisory and brief: a holder that keeps it (stopped, or a
+// folder without locks) delays a save by a second at most.
+class SaveTurn {
+public:
+    explicit SaveTurn(const std::string& path)
+        : m_fd(::open(path.substr(0, path.rfind('/') + 1).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        for (int tries = 0; m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && tries < 100; ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ~SaveTurn()
+    {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+
+private:
+    int m_fd;
+};
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -619,6 +647,7 @@ bool SettingsStore::save()
     if (m_path.empty()) return true;
     if (m_saved && !m_doc->hasOwnChanges()) return true;
     if (m_doc->state == SettingsFileState::LeftAlone) return false;
+    const SaveTurn turn(m_path);
     if (!takeInFileAsItIsNow()) return false;
     Document& doc = *m_doc;
     std::string text = fileText();
