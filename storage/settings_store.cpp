@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -32,14 +33,15 @@ constexpr std::size_t kHexWrapColumn = 76;
 // Held across a save's read, merge and replacement, on the settings folder (a
 // lock file would be one more file beside the settings): two copies saving at
 // once take turns, so neither replaces the file with a merge that misses the
-// other's save. Advisory and brief: a holder that keeps it (stopped, or a
-// folder without locks) delays a save by a second at most.
+// other's save. Advisory and brief: a holder that keeps it (stopped) delays a
+// save by a second at most, and a folder that takes no locks not at all.
 class SaveTurn {
 public:
     explicit SaveTurn(const std::string& path)
         : m_fd(::open(path.substr(0, path.rfind('/') + 1).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        for (int tries = 0; m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && tries < 100; ++tries)
+        for (int tries = 0; m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && tries < 100;
+             ++tries)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     ~SaveTurn()
