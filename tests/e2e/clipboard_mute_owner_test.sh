@@ -5,7 +5,7 @@ source "$E2E_DIR/lib.sh"
 start_desktop
 start_app
 log="$E2E_TMP/mute_owner.log"
-"$MUTE_OWNER" "$log" &
+"${X_CLIENT[@]}" mute-owner "$log" &
 CHILD_PIDS+=($!)
 # The program took the clipboard in start_app; the owner says when it is its own.
 wait_for 10 grep -q '^owner ' "$log" || fail "the mute owner did not take the clipboard"

@@ -12,7 +12,7 @@ entry=$(ls "$E2E_DIR"/../../packaging/*.desktop.in)
 id=$(basename "$entry" .desktop.in)
 grep -qx 'StartupNotify=true' "$entry" || fail "$id.desktop does not promise StartupNotify=true"
 
-/usr/bin/python3 "$E2E_DIR/startup_notify.py" >"$E2E_TMP/startup.log" 2>&1 &
+"${X_CLIENT[@]}" startup-log >"$E2E_TMP/startup.log" 2>&1 &
 CHILD_PIDS+=($!)
 wait_for 10 grep -qx listening "$E2E_TMP/startup.log" || fail "the listener did not start: $(cat "$E2E_TMP/startup.log")"
 

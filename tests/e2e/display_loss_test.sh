@@ -2,11 +2,8 @@
 # The X server ends under the running program (a logout that takes the display
 # before the session's SIGTERM comes): the program unloads as OFF does, so
 # the settings are saved and no temporary file stays behind.
-source "$E2E_DIR/own_env.sh"
 source "$E2E_DIR/lib.sh"
-own_environment
 hive="$XDG_CONFIG_HOME/trellum/system.reg"
-
 
 # Kills the X server and waits for the program to end; it must not die of a signal.
 lose_display() {

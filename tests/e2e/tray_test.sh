@@ -1,22 +1,14 @@
 # SPDX-License-Identifier: MIT
-# Hide goes to the tray; the icon's left button brings the window back; its
-# menu's Exit ends the program, saving settings and removing the icon.
+# With the window hidden to the tray, the icon's menu is the way out: its Exit
+# ends the program, saving settings and removing the icon. (The left button
+# showing the window is the window modes test's.)
 source "$E2E_DIR/lib.sh"
 start_desktop
 start_app
 wait_for 10 find_tray_icon || fail "no tray icon"
 ICON=$(find_tray_icon)
-
-press 4 2
 xdotool key ctrl+h
-wait_for 5 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Ctrl+H did not hide the window"
-
-click_at "$ICON" 5 5 1
-wait_for 5 is_mapped "$WIN" || fail "left click on the icon did not show the window"
-expect_eq "$(activate_and_copy)" "42." "display kept while hidden"
-
-xdotool key Escape
-wait_for 5 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "Esc did not hide the window"
+wait_for 5 not is_mapped "$WIN" || fail "Ctrl+H did not hide the window"
 
 # A loaded window manager may move the focus for the click on the tray after
 # the menu has opened, and Qt closes a menu that loses the focus; the menu also
