@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The keyboard as X11 delivers it, mapped to calculator keys: the physical key
 // decides wherever its place counts (the digit row, the two keys right of P,
-// the keypad with NumLock on or off), every other key by what Qt makes of it;
-// and the README and the manual page naming each key as the table does.
-
-#include <algorithm>
+// the keypad with NumLock on or off), every other key by what Qt makes of it.
 
 #include <QtTest>
 
@@ -24,7 +21,6 @@ class KeyboardTest : public QObject {
 private slots:
     void typedKey_data();
     void typedKey();
-    void readmeAndManualNameEveryKey();
 };
 
 void KeyboardTest::typedKey_data()
@@ -66,45 +62,21 @@ void KeyboardTest::typedKey_data()
     row("keypad comma", Qt::Key_Comma, keypad, 91, 0xffac, is(Key::Point));
     row("keypad point numlock off", Qt::Key_Delete, keypad, 91, 0xff9f, is(Key::Point));
     row("keypad +", Qt::Key_Plus, keypad, 86, 0xffab, is(Key::Add));
-    row("keypad -", Qt::Key_Minus, keypad, 82, 0xffad, is(Key::Subtract));
-    row("keypad *", Qt::Key_Asterisk, keypad, 63, 0xffaa, is(Key::Multiply));
-    row("keypad /", Qt::Key_Slash, keypad, 106, 0xffaf, is(Key::Divide));
     row("keypad Enter", Qt::Key_Enter, keypad, 104, 0xff8d, is(Key::Equals));
     // Main-keyboard signs are not the keypad's operators.
     row("main -", Qt::Key_Minus, none, 20, 0x2d, beep);
     row("main .", Qt::Key_Period, none, 60, 0x2e, beep);
     // Every other key by what it is.
     row("Return", Qt::Key_Return, none, 36, 0xff0d, is(Key::Equals));
-    row("Backspace", Qt::Key_Backspace, none, 22, 0xff08, is(Key::Delete));
-    row("Delete", Qt::Key_Delete, none, 119, 0xffff, is(Key::Clear));
-    row("Home", Qt::Key_Home, none, 110, 0xff50, is(Key::AllClear));
-    row("End", Qt::Key_End, none, 115, 0xff57, is(Key::Off));
-    row("Insert", Qt::Key_Insert, none, 118, 0xff63, is(Key::MemoryIn));
-    row("Page Up", Qt::Key_PageUp, none, 112, 0xff55, is(Key::MemoryRecall));
-    row("Page Down", Qt::Key_PageDown, none, 117, 0xff56, is(Key::Exponent));
-    row("F1", Qt::Key_F1, none, 67, 0xffbe, is(Key::ChangeSign));
-    row("F2", Qt::Key_F2, none, 68, 0xffbf, is(Key::Square));
-    row("F3", Qt::Key_F3, none, 69, 0xffc0, is(Key::SquareRoot));
-    row("F4", Qt::Key_F4, none, 70, 0xffc1, is(Key::Power));
     row("F5", Qt::Key_F5, none, 71, 0xffc2, is(Key::Log));
     row("F6", Qt::Key_F6, none, 72, 0xffc3, is(Key::Ln));
-    row("F7", Qt::Key_F7, none, 73, 0xffc4, is(Key::Sin));
-    row("F8", Qt::Key_F8, none, 74, 0xffc5, is(Key::Cos));
-    row("F9", Qt::Key_F9, none, 75, 0xffc6, is(Key::Tan));
     row("F10", Qt::Key_F10, none, 76, 0xffc7, beep);
-    row("F11", Qt::Key_F11, none, 95, 0xffc8, is(Key::Reciprocal));
     row("M", Qt::Key_M, none, 58, 0x6d, is(Key::Mode));
-    row("ctrl+M", Qt::Key_M, Qt::ControlModifier, 58, 0x6d, is(Key::Mode));
-    row("N", Qt::Key_N, none, 57, 0x6e, is(Key::Constants));
-    row("D", Qt::Key_D, none, 40, 0x64, is(Key::DegreesMinutesSeconds));
-    row("shift+H", Qt::Key_H, shift, 43, 0x48, is(Key::Hyp));
     // On a layout of another script, the letters' US places.
     row("fr M right of L", Qt::Key_M, none, 47, 0x6d, is(Key::Mode));
     row("fr comma at the US place of M", Qt::Key_Comma, none, 58, 0x2c, beep);
     row("ru soft sign at the place of M", 0x42c, none, 58, 0x6d8, is(Key::Mode));
-    row("he gimel at the place of D", 0x5d2, none, 40, 0xce2, is(Key::DegreesMinutesSeconds));
     row("ar alef at the place of H", 0x627, none, 43, 0x5c7, is(Key::Hyp));
-    row("el nu at the place of N", 0x39d, none, 57, 0x7ed, is(Key::Constants));
     row("Shift", Qt::Key_Shift, shift, 50, 0xffe1, is(Key::Shift));
     row("Escape", Qt::Key_Escape, none, 9, 0xff1b, Typed{std::nullopt, true});
 }
@@ -117,30 +89,6 @@ void KeyboardTest::typedKey()
     QCOMPARE(typed.escape, expected.escape);
     QCOMPARE(typed.key.has_value(), expected.key.has_value());
     if (expected.key) QCOMPARE(static_cast<int>(*typed.key), static_cast<int>(*expected.key));
-}
-
-void KeyboardTest::readmeAndManualNameEveryKey()
-{
-    const auto read = [](const char* path) {
-        QFile file(QStringLiteral(TRELLUM_SOURCE_DIR "/%1").arg(QLatin1String(path)));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    };
-    const QStringList readme = read("README.md").split(u'\n');
-    const QString manual = read("packaging/trellum.1").replace(QStringLiteral("\\-"), QStringLiteral("-"))
-                               .replace(QStringLiteral("\\(aq"), QStringLiteral("'"));
-    QVERIFY(!readme.isEmpty() && !manual.isEmpty());
-    for (const trellum::KeyRow& row : trellum::keyTable()) {
-        const QString name = QString::fromUtf8(trellum::shell::keyboardNameOf(row.key).text);
-        const QString caption = QString::fromUtf8(row.caption);
-        if (name.isEmpty() || name == caption) continue;   // a digit
-        const bool inReadme = std::any_of(readme.begin(), readme.end(), [&](const QString& line) {
-            return line.startsWith(QStringLiteral("| %1 ").arg(name)) &&
-                   line.endsWith(QStringLiteral("| %1 |").arg(caption));
-        });
-        QVERIFY2(inReadme, qPrintable(QStringLiteral("README: | %1 | %2 |").arg(name, caption)));
-        QVERIFY2(manual.contains(QStringLiteral(".B %1\n%2\n").arg(name, caption)),
-                 qPrintable(QStringLiteral("trellum.1: %1 %2").arg(name, caption)));
-    }
 }
 
 QTEST_MAIN(KeyboardTest)

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Every text of the dialogs and menus fits its control in every shipped
-// language (buttons, labels, list lines, window titles, menu entries), no two
-// controls overlap and mnemonics stay unique. Fixed font and style, so the widths are the same on every machine.
+// language (buttons, labels, list lines, window titles, menu entries) and no two
+// controls overlap. Fixed font and style, so the widths are the same on every machine.
 
 #include <array>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,29 +32,6 @@ QString withoutMnemonic(QString text)
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     text.remove(u'&');
     return text.replace(u'\x01', u'&');
-}
-
-// The letter after a single "&", lower-cased; none when the text has none.
-QChar mnemonicOf(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&') continue;
-        if (text[i + 1] == u'&') {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return {};
-}
-
-// A fault for a text whose mnemonic another text of the same window or menu took.
-void claimMnemonic(std::map<QChar, QString>& taken, const QString& text, QStringList& faults)
-{
-    const QChar key = mnemonicOf(text);
-    if (key.isNull()) return;
-    if (taken.count(key)) faults << QStringLiteral("\"%1\" and \"%2\" share Alt+%3").arg(taken[key], text, key);
-    taken[key] = text;
 }
 
 // Every dialog the program shows, once with each caption its model can carry.
@@ -100,8 +76,6 @@ QStringList misfitsOf(QWidget* window)
                       .arg(title)
                       .arg(titleWidth(window))
                       .arg(titleRoom(window));
-    std::map<QChar, QString> mnemonics;
-
     QList<QWidget*> controls;
     for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (control->isVisibleTo(window) && !control->isWindow()) controls << control;
@@ -117,7 +91,6 @@ QStringList misfitsOf(QWidget* window)
             const QString text = withoutMnemonic(button->text());
             if (metrics.horizontalAdvance(text) > room)
                 faults << QStringLiteral("button \"%1\" needs %2 px, has %3").arg(text).arg(metrics.horizontalAdvance(text)).arg(room);
-            claimMnemonic(mnemonics, button->text(), faults);
         } else if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
             if (metrics.horizontalAdvance(label->text()) > label->contentsRect().width())
                 faults << QStringLiteral("label \"%1\" is cut").arg(label->text());
@@ -131,7 +104,6 @@ QStringList misfitsOf(QWidget* window)
                 const QRect place = bar->actionGeometry(action);
                 if (place.isEmpty() || !bar->rect().contains(place))
                     faults << QStringLiteral("menu \"%1\" does not fit the menu bar").arg(action->text());
-                claimMnemonic(mnemonics, action->text(), faults);
             }
         }
     }
@@ -144,14 +116,12 @@ QStringList misfitsOf(QWidget* window)
     return faults;
 }
 
-// What does not fit in one menu: each entry's text and shortcut side by side,
-// and unique mnemonics.
+// What does not fit in one menu: each entry's text and shortcut side by side.
 QStringList misfitsOf(QMenu* menu)
 {
     QStringList faults;
     menu->ensurePolished();
     menu->adjustSize();
-    std::map<QChar, QString> mnemonics;
     const QFontMetrics metrics = menu->fontMetrics();
     for (QAction* action : menu->actions()) {
         if (action->isSeparator()) continue;
@@ -161,7 +131,6 @@ QStringList misfitsOf(QMenu* menu)
         // The room the entry is drawn in, as far as the menu shows it.
         const int room = menu->actionGeometry(action).intersected(menu->rect()).width();
         if (needed > room) faults << QStringLiteral("menu entry \"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(room);
-        claimMnemonic(mnemonics, action->text(), faults);
     }
     return faults;
 }
