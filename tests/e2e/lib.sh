@@ -1,8 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Shared helpers of the end-to-end tests: a private X display with openbox and a
 # tray host, the real program, and ways to press its keys and read it back.
-# Every test sources this file, calls start_desktop and start_app, and fails
-# with `fail MESSAGE`.
 set -euo pipefail
 # The test runs again under an empty environment: a caller's Qt platform, scale
 # factor, locale, folders or session would change what is drawn and where
@@ -89,29 +87,17 @@ activate_and_copy() {
     echo "$text"
 }
 
-# The main window: titled exactly "Trellum" (the tray icon's window is named
-# "trellum", and xdotool's name search ignores case).
-find_main_window() {
+# The program's windows titled exactly "Trellum", with $1=--onlyvisible the
+# mapped ones (the tray icon's window is named "trellum", and xdotool's name
+# search ignores case). The first is the main window, any other a message box.
+trellum_windows() {
     local w
-    for w in $(xdotool search --pid "$APP_PID" --name '^Trellum$' 2>/dev/null); do
-        if xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "Trellum"$'; then
-            echo "$w"
-            return 0
-        fi
+    for w in $(xdotool search $1 --pid "$APP_PID" --name '^Trellum$' 2>/dev/null); do
+        if xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "Trellum"$'; then echo "$w"; fi
     done
-    return 1
 }
-
-# A mapped window of the program titled exactly "Trellum" other than the main
-# window: the message boxes.
-message_box_open() {
-    local w
-    for w in $(xdotool search --onlyvisible --pid "$APP_PID" --name '^Trellum$' 2>/dev/null); do
-        [ "$w" != "$WIN" ] || continue
-        xprop -id "$w" WM_NAME 2>/dev/null | grep -q '= "Trellum"$' && return 0
-    done
-    return 1
-}
+find_main_window() { local w; w=$(trellum_windows ""); [ -n "$w" ] && echo "${w%%$'\n'*}"; }
+message_box_open() { [ -n "$(trellum_windows --onlyvisible | grep -vx "$WIN")" ]; }
 
 is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 
