@@ -26,7 +26,9 @@ git ls-files -z --cached --others --exclude-standard -- debian |
 # The folders the copy made carry the changelog's date, as the tarball's files do.
 find "$source_dir/debian" -type d -exec touch -d "@$(dpkg-parsechangelog -S Timestamp)" {} +
 
-(cd "$source_dir" && dpkg-buildpackage -us -uc >../dpkg-buildpackage.log 2>&1) || {
+# -sa: the .changes carries the upstream tarball, which the first upload to
+# the archive needs; the changelog's 2.1-0 entry would otherwise leave it out.
+(cd "$source_dir" && dpkg-buildpackage -us -uc -sa >../dpkg-buildpackage.log 2>&1) || {
     tail -n 40 "$build_dir/dpkg-buildpackage.log" >&2
     echo "dpkg-buildpackage failed; the whole log is $build_dir/dpkg-buildpackage.log" >&2
     exit 1
