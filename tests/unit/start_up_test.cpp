@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the program settles as it starts: which launches meet as one copy, the
-// scale factor it refuses, the signals that end it as OFF does, and the
-// language it speaks.
+// files and scale factor it refuses, the signals that end it as OFF does, and
+// the language it speaks.
 
 #include <gtest/gtest.h>
 
@@ -104,6 +104,37 @@ TEST_F(MeetingPoint, IsInTheRuntimeFolderOnlyWhenItIsPrivate)
         EXPECT_EQ(copy.meetingPoint().starts_with("@"), !row.inFolder) << copy.meetingPoint();
     }
     setLaunchEnvironment("");
+}
+
+class GuardedFiles : public testing_support::TempFolderTest {};
+
+// Qt reads these files whole, or opens them before the window shows: one that
+// could never be read to its end would hang the start.
+TEST_F(GuardedFiles, AreRefusedWhenTheyCouldNeverBeReadToTheirEnd)
+{
+    const std::string small = m_dir / "small.qss", big = m_dir / "big.png", fifo = m_dir / "fifo";
+    testing_support::writeBytes(small, "QWidget {}");
+    testing_support::writeBytes(big, "");
+    ASSERT_EQ(::truncate(big.c_str(), kMaxWindowIconBytes + 1), 0);   // sparse: no disk is filled
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        const char* styleSheet;   // what follows the file's name in the refusal, or empty
+        const char* icon;
+    } rows[] = {
+        {small, "", ""},
+        {m_dir / "missing", "", ""},
+        {fifo, "is not a regular file", "is not a regular file"},
+        {"/dev/zero", "is not a regular file", "is not a regular file"},
+        {big, "is larger than 1048576 bytes", "is larger than 16777216 bytes"},
+    };
+    for (const auto& row : rows) {
+        const auto refusal = [&](const char* what, const char* problem) {
+            return *problem ? "the " + std::string(what) + " '" + row.path + "' " + problem : std::string();
+        };
+        EXPECT_EQ(styleSheetProblem(row.path), refusal("style sheet", row.styleSheet));
+        EXPECT_EQ(windowIconProblem(row.path), refusal("window icon", row.icon));
+    }
 }
 
 // Qt's own words before it gives up, turned into the one line the program prints.
