@@ -10,8 +10,8 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev libfontconfig-dev libxcb1-dev gettext appstream
                 libgtest-dev libgmock-dev libbenchmark-dev build-essential debhelper desktop-file-utils gpg)
 test_packages=(xvfb openbox trayer xdotool x11-utils x11-xserver-utils x11-xkb-utils numlockx xclip imagemagick
-               libsm-dev libxtst-dev clang libclang-rt-14-dev lintian dpkg-dev file
-               weston qt6-wayland at-spi2-core python3-xlib dbus dbus-daemon strace locales
+               libxtst-dev clang libclang-rt-14-dev lintian dpkg-dev file
+               weston qt6-wayland python3-xlib locales
                qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk)
 
 case "${1:-all}" in
