@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/constants_dialog.h"
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string original(reinterpret_cast<const char*>(data), size);
     const std::string path = (fuzz::workDir() / "constants.txt").string();
     const std::string copy = (fuzz::workDir() / "copy.txt").string();
-    fuzz::writeFile(path, original);
+    std::ofstream(path, std::ios::binary) << original;
 
     trellum::RecordingToolkit toolkit;
     trellum::ConstantsDialog dialog(toolkit, path);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A scratch folder of this fuzzing process and a file's bytes read or written whole.
+// A scratch folder of this fuzzing process, and a file's bytes read whole.
 
 #include <unistd.h>
 
@@ -25,11 +25,6 @@ inline std::string readFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 }  // namespace fuzz

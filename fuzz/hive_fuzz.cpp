@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/calculator.h"
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const auto& entry : fs::directory_iterator(fuzz::workDir(), ignored)) fs::remove_all(entry.path(), ignored);
     const std::string path = (fuzz::workDir() / "system.reg").string();
     const std::string original(reinterpret_cast<const char*>(data), size);
-    fuzz::writeFile(path, original);
+    std::ofstream(path, std::ios::binary) << original;
 
     trellum::SettingsStore store(path);
     const bool understood = store.fileState() == trellum::SettingsFileState::Read;

@@ -11,12 +11,11 @@ namespace {
 
 TEST(DisplaySpeech, NumberTextIsReadAsDigitsAndAPowerOfTen)
 {
-    struct Row {
+    const struct {
         const char* text;
         const char* digits;
         const char* powerOfTen;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"42.  ", "42", ""},            // a whole number loses its point
         {"0.5  ", "0.5", ""},
         {"1E+100", "1", "100"},         // the plus sign goes
@@ -26,7 +25,7 @@ TEST(DisplaySpeech, NumberTextIsReadAsDigitsAndAPowerOfTen)
         {"-.", "-0", ""},               // only a sign left
         {"1e-0005", "1", "-5"},         // a pasted exponent, longer than two digits
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         const SpokenNumber spoken = spokenNumberOf(row.text);
         EXPECT_FALSE(spoken.bracketLevel);

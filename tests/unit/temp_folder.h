@@ -40,11 +40,11 @@ protected:
     ~TempFolderTest() override
     {
         std::error_code error;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_dir, error))
-            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow,
-                                         error);
-        std::filesystem::remove_all(m_dir, error);
+        namespace fs = std::filesystem;
+        for (const auto& entry : fs::recursive_directory_iterator(m_dir, error))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add | fs::perm_options::nofollow,
+                            error);
+        fs::remove_all(m_dir, error);
     }
 
     // The names in the folder, sorted.
