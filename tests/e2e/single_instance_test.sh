@@ -22,4 +22,19 @@ for how in minimised hidden; do
     expect_eq "$(main_windows)" 1 "$how: main windows after a second launch"
     expect_eq "$(activate_and_copy)" "42." "$how: the running copy's display"
 done
+
+# A launch waiting on a copy that does not answer (stopped here) ends at once
+# on TERM, as a logout needs, and does not start a second window later.
+kill -STOP "$APP_PID"
+"$TRELLUM" 2>"$E2E_TMP/waiting.err" &
+waiting=$!
+CHILD_PIDS+=($waiting)
+has_socket() { ls -l "/proc/$waiting/fd" | grep -q 'socket:'; }
+wait_for 10 has_socket || fail "the waiting launch never reached the running copy"
+kill -TERM "$waiting"
+kill -CONT "$APP_PID"
+wait_for 10 not kill -0 "$waiting" || fail "a waiting launch outlived TERM"
+status=0
+wait "$waiting" || status=$?
+expect_eq "$status" 143 "a waiting launch's status after TERM ($(cat "$E2E_TMP/waiting.err"))"
 echo "ok"
