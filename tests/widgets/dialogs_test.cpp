@@ -202,7 +202,6 @@ void DialogsTest::longNamesEndInAnEllipsis()
     const QString longName = QStringLiteral("magnetic flux quantum of a superconducting ring");
     ConstantsWindow w(starter.readAll().split('\n').mid(2).join('\n') + longName.toUtf8() + " = 2.067833848E-15\r\n");
     QCOMPARE(w.list->count(), 21);
-    QCOMPARE(w.list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QVERIFY(w.list->fontMetrics().horizontalAdvance(longName) > w.list->viewport()->width());
     for (int row = 0; row < w.list->count(); ++row)
         QVERIFY2(w.list->visualItemRect(w.list->item(row)).right() <= w.list->viewport()->width(),
