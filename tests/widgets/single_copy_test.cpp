@@ -69,6 +69,13 @@ char showOver(int fd)
     return fd < 0 ? 'c' : answered && std::strcmp(answer, "shown\n") == 0 ? 'a' : 'h';
 }
 
+// True when the peer hung up on `fd` before a 16 MiB line without end was through.
+bool cutShort(int fd)
+{
+    const std::string line(16u << 20, 's');
+    return fd >= 0 && ::send(fd, line.data(), line.size(), MSG_NOSIGNAL) < static_cast<ssize_t>(line.size());
+}
+
 template <typename T>
 bool ready(std::future<T>& future) { return future.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
 
@@ -161,7 +168,8 @@ void SingleCopyTest::copyThatIsEndingLetsTheNextOneStart()
 }
 
 // A peer that never ends its line is hung up on after a few dozen bytes, and
-// the copy still answers the next launch.
+// the copy still answers the next launch; a launch answered that way (here by
+// a stranger posing as the previous release) gives up as soon.
 void SingleCopyTest::aLineWithoutEndIsCutShort()
 {
     const std::string key = uniqueKey("endless");
@@ -169,16 +177,25 @@ void SingleCopyTest::aLineWithoutEndIsCutShort()
     QVERIFY(first.listen());
     connect(&first, &SingleCopy::requested, &first, &SingleCopy::done);
     const int peer = socketAt(first.meetingPoint());
-    auto endless = std::async(std::launch::async, [peer] {
-        const std::string line(16u << 20, 's');
-        return ::send(peer, line.data(), line.size(), MSG_NOSIGNAL) < static_cast<ssize_t>(line.size());
-    });
+    auto endless = std::async(std::launch::async, cutShort, peer);
     QTRY_VERIFY_WITH_TIMEOUT(ready(endless), kPatienceMs);
     QVERIFY(endless.get());
     ::close(peer);
     auto later = launch(key);
     QTRY_VERIFY_WITH_TIMEOUT(ready(later), kPatienceMs);
     QCOMPARE(later.get(), 'a');
+
+    const int listener = socketAt(previousName(uniqueKey("endless-answer")), true);
+    auto answering = std::async(std::launch::async, [listener] {
+        const int asking = ::accept(listener, nullptr, nullptr);
+        const bool cut = cutShort(asking);
+        if (asking >= 0) ::close(asking);
+        return cut;
+    });
+    QVERIFY(SingleCopy(uniqueKey("endless-answer")).ownsName());
+    ::shutdown(listener, SHUT_RDWR);   // a launch that never asked would leave accept() waiting
+    QVERIFY(answering.get());
+    ::close(listener);
 }
 
 // A running copy that takes no launches (stopped, or its event loop stuck): a
