@@ -123,8 +123,9 @@ std::string digestOf(const std::string& text)
     return hex;
 }
 
-// The key as a file name: a long host name or socket path would not fit the address, its digest does.
-std::string fileNameOf(const std::string& key)
+// The key in the characters a name may hold: a long host name or socket path
+// would not fit the address, its digest does.
+std::string safeNameOf(const std::string& key)
 {
     std::string name = key;
     for (char& c : name) {
@@ -132,12 +133,14 @@ std::string fileNameOf(const std::string& key)
                           c == '.' || c == ':' || c == '-';
         if (!safe) c = '_';
     }
-    return "trellum-" + (name.size() > 64 ? digestOf(key) : name);
+    return name.size() > 64 ? digestOf(key) : name;
 }
+
+std::string fileNameOf(const std::string& key) { return "trellum-" + safeNameOf(key); }
 
 std::string abstractNameOf(const std::string& key)
 {
-    return "trellum-" + std::to_string(::getuid()) + "-" + fileNameOf(key).substr(8);
+    return "trellum-" + std::to_string(::getuid()) + "-" + safeNameOf(key);
 }
 
 // A folder only this user can enter: not a link, owned by us, no access for anyone else.
@@ -276,7 +279,7 @@ SingleCopy::SingleCopy(const std::string& displayKey, LaunchRequest request) : m
             if (!m_abstract) claimAbstractToo();
             return;
         }
-        switch (ask(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count())) {
+        switch (ask(m_path, m_abstract, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count())) {
         case Asked::Answered: m_answered = true; return;
         case Asked::Silent: m_silent = true; return;
         // Another user's socket under this user's name, or no name to be had:
@@ -342,23 +345,20 @@ bool SingleCopy::claim()
 
 void SingleCopy::claimAbstractToo()
 {
-    const std::string path = std::exchange(m_path, abstractNameOf(m_key));
-    m_abstract = true;
-    m_abstractFd = boundSocket(m_path, true);
+    const std::string name = abstractNameOf(m_key);
+    m_abstractFd = boundSocket(name, true);
     // Held by another user, or by a copy of this user's that is starting or
     // ending: only an answer from a running one of this user's counts. The
     // previous release, which met here, knows only the bare request.
-    if (m_abstractFd < 0 && ask(kAnswerTime.count(), false) == Asked::Answered) m_answered = true;
-    m_path = path;
-    m_abstract = false;
-    if (!m_answered) return;
+    if (m_abstractFd >= 0 || ask(name, true, kAnswerTime.count(), false) != Asked::Answered) return;
+    m_answered = true;
     ::close(m_serverFd);
     m_serverFd = -1;
     ::close(m_lockFd);
     m_lockFd = -1;
 }
 
-SingleCopy::Asked SingleCopy::ask(std::int64_t deadlineMs, bool feedback)
+SingleCopy::Asked SingleCopy::ask(const std::string& path, bool abstract, std::int64_t deadlineMs, bool feedback) const
 {
     const Exchange& exchange = exchangeOf(m_request);
     // Non-blocking: a copy that is stopped, or whose queue is full, never holds
@@ -366,7 +366,7 @@ SingleCopy::Asked SingleCopy::ask(std::int64_t deadlineMs, bool feedback)
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return Asked::NoOne;
     sockaddr_un address;
-    const socklen_t length = addressOf(m_path, m_abstract, &address);
+    const socklen_t length = addressOf(path, abstract, &address);
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
         const int error = errno;
         ::close(fd);

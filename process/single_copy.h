@@ -96,7 +96,7 @@ private:
     enum class Asked { NoOne, Starting, Answered, HungUp, Silent, Stranger };
     bool claim();
     void claimAbstractToo();
-    Asked ask(std::int64_t deadlineMs, bool feedback = true);
+    Asked ask(const std::string& path, bool abstract, std::int64_t deadlineMs, bool feedback = true) const;
     void acceptLaunches(int server);
     void setAccepting(bool accepting);
     void hear(int line);
