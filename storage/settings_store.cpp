@@ -44,6 +44,8 @@ public:
              ++tries)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    SaveTurn(const SaveTurn&) = delete;
+    SaveTurn& operator=(const SaveTurn&) = delete;
     ~SaveTurn()
     {
         if (m_fd >= 0) ::close(m_fd);
